@@ -3,6 +3,7 @@
 // which frees it; components linked to another one are told when it goes
 // (FreeNotification), so that no link dangles. Objects built in code set
 // their properties inside a loading bracket and then get Loaded().
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,12 @@ class TPersistent {
  protected:
   virtual void AssignTo(TPersistent& Dest) const;
 };
+
+// The root of the class tree: every object that lists own, events send as
+// Sender or Assign copies is a TPersistent (virtual destructor, so an owning
+// list may free it).
+using TObject = TPersistent;
+using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 enum TComponentStateFlag : unsigned {
   csLoading = 1u << 0,

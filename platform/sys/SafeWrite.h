@@ -1,0 +1,20 @@
+#pragma once
+// The one way the system writes a whole file: the bytes go to a temporary
+// file in the target's folder, are flushed to disk and renamed over the
+// target. On any failure the temporary is removed, the old file stays
+// byte-identical and EInOutError names the file and the system's reason.
+#include <functional>
+#include <string_view>
+
+#include "platform/sys/String.h"
+
+class TStream;
+
+void SafeWriteFile(const String& FileName, std::string_view Bytes);
+// Writer fills a memory stream first; nothing touches the disk if it raises.
+void SafeWriteStream(const String& FileName, const std::function<void(TStream& Out)>& Writer);
+
+// Test seam: when set, the writer asks it before each step ("create",
+// "write", "sync", "rename"); a non-zero answer fails that step with that
+// errno value. Pass nullptr to remove it.
+void SetSafeWriteFaultForTests(std::function<int(std::string_view Step)> Fault);

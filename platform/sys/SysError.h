@@ -1,0 +1,9 @@
+#pragma once
+// The system's reason for a failed call, in words, for error messages that
+// name the file and say why.
+#include "platform/sys/String.h"
+
+// The text of errno value Err (strerror).
+String SysErrorMessage(int Err);
+// Action + " \"" + file + "\". " + reason, e.g. Cannot open file "x". No such file or directory
+String FileErrorText(StringView Action, StringView FileName, int Err);
