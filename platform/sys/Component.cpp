@@ -60,7 +60,7 @@ void TComponent::DetachFromAll() {
 
 TComponent* TComponent::Components(int Index) const {
   if (Index < 0 || Index >= ComponentCount())
-    throw EListError(u"List index out of bounds (" + Utf8ToString(std::to_string(Index)) + u")");
+    RaiseListIndexError(Index);
   return FComponents[static_cast<size_t>(Index)];
 }
 

@@ -33,6 +33,10 @@ class EListError : public Exception {
   using Exception::Exception;
 };
 
+[[noreturn]] inline void RaiseListIndexError(int Index) {
+  throw EListError(u"List index out of bounds (" + Utf8ToString(std::to_string(Index)) + u")");
+}
+
 // A file or folder operation failed; the message names the file and the reason.
 class EInOutError : public Exception {
  public:

@@ -20,15 +20,12 @@ std::function<int(std::string_view)>& FaultHook() {
   return hook;
 }
 
-// Fails the step with the hook's errno, or with the call's own errno.
-bool StepFails(std::string_view step, bool failed) {
-  if (FaultHook()) {
-    if (const int err = FaultHook()(step)) {
-      errno = err;
-      return true;
-    }
-  }
-  return failed;
+// True (errno set) when the test hook fails this step before it runs.
+bool Injected(std::string_view step) {
+  if (!FaultHook()) return false;
+  const int err = FaultHook()(step);
+  if (err) errno = err;
+  return err != 0;
 }
 
 // A symbolic link is kept: the file it points to is the one replaced.
@@ -49,7 +46,7 @@ class TempFile {
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
       path_ = (t.parent_path() / ("." + t.filename().string() + "." + std::to_string(getpid()) + "." +
                                   std::to_string(counter++) + ".tmp")).string();
-      if (StepFails("create", false)) return;
+      if (Injected("create")) return;
       fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd_ < 0 && errno != EEXIST) return;
     }
@@ -62,13 +59,13 @@ class TempFile {
   bool WriteAll(std::string_view bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
-      if (StepFails("write", false)) return false;
+      if (Injected("write")) return false;
       const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) return false;
       done += static_cast<size_t>(n);
     }
-    return !StepFails("write", false);
+    return true;
   }
   // Keeps the old file's permission bits, so replacing does not change them.
   void CopyMode(const std::string& target) {
@@ -76,15 +73,15 @@ class TempFile {
     if (::stat(target.c_str(), &st) == 0) ::fchmod(fd_, st.st_mode & 07777);
   }
   bool SyncAndClose() {
-    const bool failed = ::fsync(fd_) != 0;
+    const bool failed = Injected("sync") || ::fsync(fd_) != 0;
     const int err = errno;
     const bool closeFailed = ::close(fd_) != 0;
     fd_ = -1;
     if (failed) errno = err;
-    return !StepFails("sync", failed || closeFailed);
+    return !failed && !closeFailed;
   }
   bool RenameOver(const std::string& target) {
-    if (StepFails("rename", ::rename(path_.c_str(), target.c_str()) != 0)) return false;
+    if (Injected("rename") || ::rename(path_.c_str(), target.c_str()) != 0) return false;
     kept_ = true;
     return true;
   }

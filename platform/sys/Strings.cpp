@@ -56,10 +56,6 @@ String ReadQuoted(const String& V, size_t& i, Char Quote) {
 
 // ---- TStrings ----
 
-void TStrings::Error(const char16_t* Message, int Index) {
-  throw EListError(String(Message) + u" (" + Utf8ToString(std::to_string(Index)) + u")");
-}
-
 void TStrings::SetStrings(int Index, const String& S) {
   TObject* obj = Objects(Index);
   BeginUpdate();
@@ -266,7 +262,7 @@ TStringList::~TStringList() {
 }
 
 void TStringList::CheckIndex(int Index) const {
-  if (Index < 0 || Index >= Count()) Error(u"List index out of bounds", Index);
+  if (Index < 0 || Index >= Count()) RaiseListIndexError(Index);
 }
 
 void TStringList::Changing() {
@@ -328,7 +324,7 @@ int TStringList::AddObject(const String& S, TObject* AObject) {
 
 void TStringList::InsertObject(int Index, const String& S, TObject* AObject) {
   if (FSorted) throw EListError(u"Operation not allowed on sorted list");
-  if (Index < 0 || Index > Count()) Error(u"List index out of bounds", Index);
+  if (Index < 0 || Index > Count()) RaiseListIndexError(Index);
   InsertItem(Index, S, AObject);
 }
 

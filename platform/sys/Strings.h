@@ -88,7 +88,6 @@ class TStrings : public TPersistent {
   // Compares two entries the way this list does (IndexOf, names, sorting).
   virtual int CompareStrings(const String& S1, const String& S2) const;
   virtual void SetUpdateState(bool Updating) {}
-  [[noreturn]] static void Error(const char16_t* Message, int Index);
 
  private:
   String GetDelimited(Char Delim, Char Quote, bool Strict) const;

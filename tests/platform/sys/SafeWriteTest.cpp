@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstring>
+
+#include "platform/sys/Exceptions.h"
+#include "platform/sys/Files.h"
+#include "platform/sys/SafeWrite.h"
+#include "platform/sys/Streams.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+struct SafeWriteFixture : ::testing::Test {
+  SafeWriteFixture() {
+    testsupport::WriteFile(dir / "Corvan.xml", kOld);
+    ::chmod((dir / "Corvan.xml").c_str(), 0640);
+  }
+  ~SafeWriteFixture() override { SetSafeWriteFaultForTests(nullptr); }
+  String Target() const { return Utf8ToString((dir / "Corvan.xml").string()); }
+  // Only the target is left in the folder: no temporary survives.
+  std::vector<String> Names() const { return FindFiles(Utf8ToString(dir.Path().string()), u"*"); }
+
+  static constexpr std::string_view kOld{"<old>\r\n\0bytes</old>", 19};
+  testsupport::TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(SafeWriteFixture, ReplacesTheFileKeepingItsMode) {
+  SafeWriteFile(Target(), "new content");
+  EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), "new content");
+  struct stat st {};
+  ::stat((dir / "Corvan.xml").c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(Names(), std::vector<String>{u"Corvan.xml"});
+}
+
+TEST_F(SafeWriteFixture, EachFailingStepLeavesTheOldFileWholeAndNamesFileAndReason) {
+  struct Case {
+    const char* step;
+    int err;
+  };
+  for (const Case& c : {Case{"create", EACCES}, Case{"write", ENOSPC}, Case{"sync", EIO}, Case{"rename", EXDEV}}) {
+    SetSafeWriteFaultForTests([&](std::string_view step) { return step == c.step ? c.err : 0; });
+    try {
+      SafeWriteFile(Target(), std::string(5000, 'x'));
+      ADD_FAILURE() << c.step;
+    } catch (const EInOutError& e) {
+      EXPECT_EQ(e.Message(), u"Cannot write file \"" + Target() + u"\". " + Utf8ToString(strerror(c.err)));
+    }
+    EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), kOld) << c.step;
+    EXPECT_EQ(Names(), std::vector<String>{u"Corvan.xml"}) << c.step;
+  }
+}
+
+TEST_F(SafeWriteFixture, RealFailuresRaiseWithoutTouchingAnything) {
+  const String inMissingFolder = Join(Utf8ToString(dir.Path().string()), u"missing", u"x.xml");
+  EXPECT_THROW(SafeWriteFile(inMissingFolder, "x"), EInOutError);
+  ForceDirectories(Join(Utf8ToString(dir.Path().string()), u"folder"));
+  try {
+    SafeWriteFile(Join(Utf8ToString(dir.Path().string()), u"folder"), "x");
+    FAIL();
+  } catch (const EInOutError& e) {
+    EXPECT_NE(e.Message().find(u"Is a directory"), String::npos);
+  }
+  EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), kOld);
+}
+
+TEST_F(SafeWriteFixture, StreamWriterThatRaisesWritesNothing) {
+  EXPECT_THROW(SafeWriteStream(Target(),
+                               [](TStream& out) {
+                                 out.WriteBytes("half");
+                                 throw EAbort();
+                               }),
+               EAbort);
+  EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), kOld);
+  SafeWriteStream(Target(), [](TStream& out) { out.WriteBytes("whole"); });
+  EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), "whole");
+}

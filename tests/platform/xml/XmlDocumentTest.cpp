@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "platform/xml/XmlDocument.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+String U(const std::filesystem::path& p) { return Utf8ToString(p.string()); }
+}  // namespace
+
+TEST(XmlDocument, FirstNodeIsTheFirstNodeOfAnyKind) {
+  struct Case {
+    const char16_t* xml;
+    TXmlNodeType first;
+  };
+  const Case cases[] = {
+      {u"<?xml version=\"1.0\"?><Conf_Settings/>", ntDeclaration},
+      {u"<!-- note --><Conf_Settings/>", ntComment},
+      {u"<?app go?><Conf_Settings/>", ntProcessingInstr},
+      {u"<Conf_Settings/><!--SW_VERSION = 1.000-->", ntElement},
+  };
+  for (const Case& c : cases) {
+    TXMLDocument d;
+    d.LoadFromString(c.xml);
+    EXPECT_EQ(d.FirstChild().NodeType(), c.first) << StringToUtf8(c.xml);
+    EXPECT_EQ(d.DocumentElement().NodeName(), u"Conf_Settings");
+  }
+}
+
+TEST(XmlDocument, ChildrenByNameAreDirectOnlyAndMissingIsNull) {
+  TXMLDocument d;
+  d.LoadFromString(u"<Par_Gen><Group><Baud>9600</Baud></Group><Mode>1</Mode><Empty/></Par_Gen>");
+  const TXmlNode root = d.FirstChild();
+  EXPECT_TRUE(root.ChildNodes(u"Baud").IsNull());  // a grandchild is not found
+  EXPECT_EQ(root.ChildNodes(u"Mode").Text(), u"1");
+  EXPECT_EQ(root.ChildNodes(u"Empty").Text(), u"");
+  EXPECT_EQ(root.ChildCount(), 3);
+  EXPECT_EQ(root.ChildNodes(1).NodeName(), u"Mode");
+  EXPECT_TRUE(root.ChildNodes(3).IsNull());
+  EXPECT_TRUE(root.ChildNodes(u"Missing").ChildNodes(u"Deeper").IsNull());  // null handles chain
+  EXPECT_EQ(root.ChildNodes(u"Missing").Attribute(u"x"), u"");
+}
+
+TEST(XmlDocument, ElementWithChildrenHasNoReadableText) {
+  TXMLDocument d;
+  d.LoadFromString(u"<r><g><x>1</x></g><m>a<!--c-->b</m><t>x &amp; y</t></r>");
+  String text = u"stale";
+  EXPECT_FALSE(d.FirstChild().ChildNodes(u"g").TryGetText(text));
+  EXPECT_EQ(text, u"");
+  EXPECT_THROW(d.FirstChild().ChildNodes(u"g").Text(), EXmlNoText);
+  EXPECT_THROW(d.FirstChild().ChildNodes(u"m").Text(), EXmlNoText);
+  EXPECT_EQ(d.FirstChild().ChildNodes(u"t").Text(), u"x & y");
+}
+
+TEST(XmlDocument, BuildsRootThenCommentAndSavesWithoutDeclaration) {
+  testsupport::TempDir dir;
+  TXMLDocument d;
+  TXmlNode root = d.AddChild(u"Par_Gen");
+  root.AddChild(u"Baud").SetText(u"9600");
+  root.AddChild(u"Name").SetText(u"Gerät <1>");
+  TXmlNode row = root.AddChild(u"row");
+  row.SetAttribute(u"En", u"Y");
+  row.SetAttribute(u"En", u"N");
+  d.AddComment(u"SW_VERSION = 1.000");
+  const String file = U(dir / "ParGen.xml");
+  d.SaveToFile(file);
+  const std::string saved = testsupport::ReadFile(dir / "ParGen.xml");
+  EXPECT_EQ(saved,
+            "<Par_Gen><Baud>9600</Baud><Name>Ger\xC3\xA4t &lt;1&gt;</Name><row En=\"N\"/></Par_Gen>"
+            "<!--SW_VERSION = 1.000-->");
+
+  TXMLDocument back;
+  back.LoadFromFile(file);
+  EXPECT_EQ(back.ChildCount(), 2);
+  EXPECT_EQ(back.FirstChild().NodeName(), u"Par_Gen");
+  EXPECT_EQ(back.ChildNodes(1).NodeType(), ntComment);
+  EXPECT_EQ(back.ChildNodes(1).NodeValue(), u"SW_VERSION = 1.000");
+  EXPECT_EQ(back.FirstChild().ChildNodes(u"Name").Text(), u"Gerät <1>");
+  EXPECT_TRUE(back.FirstChild().ChildNodes(u"row").HasAttribute(u"En"));
+  EXPECT_FALSE(back.FirstChild().ChildNodes(u"row").HasAttribute(u"en"));
+
+  back.SetIndent(u"  ");
+  EXPECT_EQ(back.SaveToString().substr(0, 21), u"<Par_Gen>\n  <Baud>960");
+  back.Clear();
+  EXPECT_TRUE(back.FirstChild().IsNull());
+}
+
+TEST(XmlDocument, ParseErrorNamesFileAndPosition) {
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "bad.xml", "<r>\n  <a>1</b>\n</r>");
+  TXMLDocument d;
+  d.LoadFromString(u"<keep/>");
+  try {
+    d.LoadFromFile(U(dir / "bad.xml"));
+    FAIL();
+  } catch (const EXmlParseError& e) {
+    EXPECT_EQ(e.Line(), 2);
+    EXPECT_NE(e.Message().find(U(dir / "bad.xml")), String::npos);
+    EXPECT_NE(e.Message().find(u"line 2, column"), String::npos) << e.what();
+  }
+  EXPECT_TRUE(d.FirstChild().IsNull());  // a failed load leaves no half document
+  EXPECT_THROW(d.LoadFromFile(U(dir / "none.xml")), EInOutError);
+}
