@@ -4,6 +4,7 @@
 #include <typeinfo>
 
 #include "platform/sys/Exceptions.h"
+#include "platform/sys/SysUtils.h"
 
 namespace {
 template <class T>
@@ -67,13 +68,7 @@ TComponent* TComponent::Components(int Index) const {
 TComponent* TComponent::FindComponent(const String& AName) const {
   if (AName.empty()) return nullptr;
   for (TComponent* c : FComponents) {
-    const String& n = c->Name();
-    if (n.size() == AName.size() &&
-        std::equal(n.begin(), n.end(), AName.begin(), [](Char a, Char b) {
-          auto up = [](Char x) { return (x >= u'a' && x <= u'z') ? Char(x - 32) : x; };
-          return up(a) == up(b);
-        }))
-      return c;
+    if (SameText(c->Name(), AName)) return c;
   }
   return nullptr;
 }

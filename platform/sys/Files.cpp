@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/sys/SysUtils.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -13,8 +15,6 @@ namespace {
 fs::path P(const String& s) { return fs::path(StringToUtf8(s)); }
 
 bool StatOf(const String& name, struct stat& st) { return ::stat(StringToUtf8(name).c_str(), &st) == 0; }
-
-Char Fold(Char c) { return (c >= u'a' && c <= u'z') ? Char(c - 32) : c; }
 
 String& ProgramDirOverride() {
   static String dir;
@@ -58,7 +58,7 @@ bool MatchesMask(StringView Name, StringView Mask) {
   // Iterative wildcard match with one backtrack point for the last '*'.
   size_t n = 0, m = 0, starM = StringView::npos, starN = 0;
   while (n < Name.size()) {
-    if (m < Mask.size() && (Mask[m] == u'?' || Fold(Mask[m]) == Fold(Name[n]))) {
+    if (m < Mask.size() && (Mask[m] == u'?' || UpCase(Mask[m]) == UpCase(Name[n]))) {
       ++n;
       ++m;
     } else if (m < Mask.size() && Mask[m] == u'*') {
@@ -84,10 +84,7 @@ std::vector<String> FindFiles(const String& Dir, const String& Pattern, TFindKin
     String name = Utf8ToString(it->path().filename().string());
     if (MatchesMask(name, Pattern)) names.push_back(std::move(name));
   }
-  std::sort(names.begin(), names.end(), [](const String& a, const String& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](Char x, Char y) { return Fold(x) < Fold(y); });
-  });
+  std::sort(names.begin(), names.end(), [](const String& a, const String& b) { return CompareText(a, b) < 0; });
   return names;
 }
 

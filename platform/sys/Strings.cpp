@@ -5,32 +5,11 @@
 #include <string>
 
 #include "platform/sys/Exceptions.h"
+#include "platform/sys/SysUtils.h"
 
 namespace {
 
-Char UpAscii(Char c) { return (c >= u'a' && c <= u'z') ? Char(c - 32) : c; }
-
-int CompareOrdinal(StringView a, StringView b, bool IgnoreCase) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    const Char x = IgnoreCase ? UpAscii(a[i]) : a[i];
-    const Char y = IgnoreCase ? UpAscii(b[i]) : b[i];
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 bool IsBlank(Char c) { return c >= 1 && c <= u' '; }
-
-String Quoted(const String& S, Char Quote) {
-  String r(1, Quote);
-  for (Char c : S) {
-    r.push_back(c);
-    if (c == Quote) r.push_back(c);
-  }
-  r.push_back(Quote);
-  return r;
-}
 
 // Reads a quoted item starting at the opening quote; i ends after the
 // closing quote (or at the end when it is missing).
@@ -170,7 +149,7 @@ String TStrings::GetDelimited(Char Delim, Char Quote, bool Strict) const {
       return c == Delim || c == Quote || c == 0 || (!Strict && c <= u' ');
     });
     if (i > 0) r.push_back(Delim);
-    r += quote ? Quoted(s, Quote) : s;
+    r += quote ? AnsiQuotedStr(s, Quote) : s;
   }
   return r;
 }
@@ -249,7 +228,7 @@ void TStrings::Assign(const TPersistent& Source) {
 }
 
 int TStrings::CompareStrings(const String& S1, const String& S2) const {
-  return CompareOrdinal(S1, S2, true);
+  return CompareText(S1, S2);
 }
 
 // ---- TStringList ----
@@ -425,5 +404,5 @@ void TStringList::SetCaseSensitive(bool Value) {
 }
 
 int TStringList::CompareStrings(const String& S1, const String& S2) const {
-  return CompareOrdinal(S1, S2, !FCaseSensitive);
+  return FCaseSensitive ? CompareStr(S1, S2) : CompareText(S1, S2);
 }
