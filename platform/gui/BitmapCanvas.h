@@ -1,0 +1,12 @@
+#pragma once
+// The canvas that draws into a pixel buffer (a bitmap's own canvas). The
+// buffer is drawn on in place; call ReleaseBufferCanvas before the buffer
+// is reallocated. Implemented on the toolkit's painter.
+#include <memory>
+
+#include "platform/gui/Canvas.h"
+#include "platform/gui/PixelBuffer.h"
+
+std::unique_ptr<TCanvas> MakeBufferCanvas(TPixelBuffer& Buffer);
+// Lets go of the buffer's memory; the next drawing call takes it again.
+void ReleaseBufferCanvas(TCanvas& Canvas);

@@ -1,0 +1,162 @@
+#pragma once
+// A drawing surface with the classic GDI rules: a line leaves out its end
+// point, Rectangle outlines [Left, Right) x [Top, Bottom) and fills the
+// inside with the brush, text is placed by its top-left corner, and
+// DrawText lays text out with the DT_* flags. Two implementations: one on
+// the toolkit's painter (window, image, printer page) and one that records
+// every call for tests (RecordingCanvas.h).
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "platform/gui/Graphics.h"
+#include "platform/sys/String.h"
+#include "platform/sys/Types.h"
+
+struct TSize {
+  int cx = 0;
+  int cy = 0;
+  friend bool operator==(const TSize&, const TSize&) = default;
+};
+
+// DrawText formats (the Windows values).
+constexpr unsigned DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4,
+                   DT_BOTTOM = 0x8, DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20,
+                   DT_EXPANDTABS = 0x40, DT_TABSTOP = 0x80, DT_NOCLIP = 0x100,
+                   DT_EXTERNALLEADING = 0x200, DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800,
+                   DT_INTERNAL = 0x1000, DT_EDITCONTROL = 0x2000, DT_PATH_ELLIPSIS = 0x4000,
+                   DT_END_ELLIPSIS = 0x8000, DT_MODIFYSTRING = 0x10000, DT_RTLREADING = 0x20000,
+                   DT_WORD_ELLIPSIS = 0x40000, DT_HIDEPREFIX = 0x100000;
+
+// Pixels returns this for a point outside the surface.
+constexpr TColor CLR_INVALID = static_cast<TColor>(0xFFFFFFFFu);
+
+// Pixels handed from a graphic to a canvas: rows top-down, each pixel
+// B, G, R (and A when BytesPerPixel is 4).
+struct TPixelView {
+  const std::uint8_t* Bits = nullptr;
+  int Width = 0;
+  int Height = 0;
+  int Stride = 0;         // bytes per row
+  int BytesPerPixel = 4;  // 3 or 4
+  bool UseAlpha = false;  // blend by the A byte (else A is ignored)
+  TColor TransparentColor = clNone;  // pixels of this RGB colour are not drawn
+};
+
+class TGraphic;
+
+class TCanvas {
+ public:
+  TCanvas();
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+  virtual ~TCanvas();
+
+  TFont* Font() { return &FFont; }
+  TBrush* Brush() { return &FBrush; }
+  TPen* Pen() { return &FPen; }
+  void SetFont(const TFont& Value) { FFont.Assign(Value); }
+  void SetBrush(const TBrush& Value) { FBrush.Assign(Value); }
+  void SetPen(const TPen& Value) { FPen.Assign(Value); }
+
+  TPoint PenPos() const { return FPenPos; }
+  void SetPenPos(TPoint Value) { FPenPos = Value; }
+
+  // Lines and shapes: the pen draws outlines, the brush fills.
+  void MoveTo(int X, int Y);
+  void LineTo(int X, int Y);  // from PenPos, end point left out; PenPos := (X, Y)
+  void Polyline(std::span<const TPoint> Points);
+  void Polygon(std::span<const TPoint> Points);
+  void Rectangle(int X1, int Y1, int X2, int Y2);
+  void Rectangle(const TRect& Rect) { Rectangle(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom); }
+  void RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3);
+  void Ellipse(int X1, int Y1, int X2, int Y2);
+  void Ellipse(const TRect& Rect) { Ellipse(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom); }
+  // Brush only: fills [Left, Right) x [Top, Bottom); FrameRect draws its
+  // one-pixel border with the brush colour.
+  void FillRect(const TRect& Rect);
+  void FrameRect(const TRect& Rect);
+  // The dotted focus rectangle; drawing it twice removes it.
+  void DrawFocusRect(const TRect& Rect);
+
+  TColor Pixels(int X, int Y);
+  void SetPixels(int X, int Y, TColor Color);
+
+  // Text. TextOut fills the text's box with the brush unless the brush is
+  // clear, and moves PenPos to the text's end.
+  void TextOut(int X, int Y, const String& Text);
+  // TextOut clipped to Rect (filled with the brush first unless clear).
+  void TextRect(const TRect& Rect, int X, int Y, const String& Text);
+  int TextWidth(const String& Text);
+  int TextHeight(const String& Text);
+  TSize TextExtent(const String& Text);
+  // Lays Text out in Rect by the DT_* Format; returns the text's height.
+  // With DT_CALCRECT nothing is drawn and Rect's Right and Bottom receive the
+  // box the text needs.
+  int DrawText(const String& Text, TRect& Rect, unsigned Format);
+
+  // Pictures: at (X, Y) in their own size, or stretched into Rect.
+  void Draw(int X, int Y, const TGraphic& Graphic);
+  void StretchDraw(const TRect& Rect, const TGraphic& Graphic);
+  // The primitive graphics call to put their pixels on a canvas.
+  void DrawPixels(const TRect& Dest, const TPixelView& Image);
+
+  // Clipping by rectangles. ClipRect is the whole surface when none is set.
+  TRect ClipRect();
+  void SetClipRect(const TRect& Rect);
+  void IntersectClipRect(const TRect& Rect);
+  void ResetClip();
+  // Saves the clip and the pen position; RestoreDC(-1) restores the last
+  // saved state, RestoreDC(n) the one SaveDC returned n for (and drops
+  // those saved after it).
+  int SaveDC();
+  void RestoreDC(int Index);
+
+  virtual int PixelsPerInch() const { return DefaultPixelsPerInch; }
+  // Size of the surface in pixels.
+  virtual TSize Extent() const = 0;
+  // Anti-aliased drawing, off by default.
+  bool Smooth() const { return FSmooth; }
+  void SetSmooth(bool Value) { FSmooth = Value; }
+
+ protected:
+  // The clip in force, or nullptr for none.
+  const TRect* CurrentClip() const { return FHasClip ? &FClip : nullptr; }
+
+  virtual void DoLine(TPoint From, TPoint To) = 0;
+  virtual void DoPolyline(std::span<const TPoint> Points) = 0;
+  virtual void DoPolygon(std::span<const TPoint> Points) = 0;
+  virtual void DoRectangle(const TRect& Rect) = 0;
+  virtual void DoRoundRect(const TRect& Rect, int CornerW, int CornerH) = 0;
+  virtual void DoEllipse(const TRect& Rect) = 0;
+  virtual void DoFillRect(const TRect& Rect) = 0;
+  virtual void DoFrameRect(const TRect& Rect) = 0;
+  virtual void DoFocusRect(const TRect& Rect) = 0;
+  virtual TColor DoGetPixel(int X, int Y) = 0;
+  virtual void DoSetPixel(int X, int Y, TColor Color) = 0;
+  // One line of text at (X, Y), top-left; UnderlineAt is the 0-based index
+  // of a character to underline (the "&" prefix), or -1.
+  virtual void DoTextOut(int X, int Y, const String& Text, int UnderlineAt, bool RightToLeft) = 0;
+  virtual int DoTextWidth(const String& Text) = 0;
+  virtual int DoLineHeight() = 0;
+  virtual void DoDrawPixels(const TRect& Dest, const TPixelView& Image) = 0;
+  // Told of the call before DrawText lays its lines out.
+  virtual void DoDrawTextBegin(const String& Text, const TRect& Rect, unsigned Format) {}
+
+ private:
+  struct TSavedState {
+    bool HasClip;
+    TRect Clip;
+    TPoint PenPos;
+  };
+
+  TFont FFont;
+  TBrush FBrush;
+  TPen FPen;
+  TPoint FPenPos;
+  bool FHasClip = false;
+  TRect FClip;
+  bool FSmooth = false;
+  std::vector<TSavedState> FSaved;
+};

@@ -1,0 +1,57 @@
+#pragma once
+// A picture that can draw itself on a canvas and be read from and written
+// to a file. Bitmaps, PNG, JPEG, GIF and icon pictures derive from it.
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "platform/sys/Component.h"
+#include "platform/sys/Exceptions.h"
+#include "platform/sys/String.h"
+#include "platform/sys/Types.h"
+
+class TCanvas;
+using TBytes = std::vector<std::uint8_t>;
+
+// Raised for data that is no picture of the expected kind.
+class EInvalidGraphic : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// The message for any data that cannot be read as a picture.
+inline const String SInvalidImage = u"Could not load image. Invalid format";
+
+class TGraphic : public TPersistent {
+ public:
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  bool Empty() const { return Width() <= 0 || Height() <= 0; }
+  virtual bool Transparent() const { return FTransparent; }
+  virtual void SetTransparent(bool Value);
+
+  // Animated pictures have more than one frame; the others exactly one.
+  virtual int FrameCount() const { return 1; }
+
+  // The file's bytes decide its format, not the file name.
+  void LoadFromFile(const String& FileName);
+  void SaveToFile(const String& FileName) const;
+  virtual void LoadFromBytes(const TBytes& Data) = 0;
+  virtual TBytes SaveToBytes() const = 0;
+
+  // Draws the picture stretched into Rect; TCanvas::Draw and StretchDraw call it.
+  virtual void DrawOn(TCanvas& Canvas, const TRect& Rect) const = 0;
+
+  std::function<void(TPersistent* Sender)> OnChange;
+
+ protected:
+  void Changed();
+
+ private:
+  bool FTransparent = false;
+};
+
+// Whole-file helpers used by the pictures (names are UTF-16, converted at
+// the edge). Failures raise EInOutError naming the file.
+TBytes ReadFileBytes(const String& FileName);
+void WriteFileBytes(const String& FileName, const TBytes& Data);

@@ -1,0 +1,33 @@
+#pragma once
+// Picture codecs. PNG goes through libpng, JPEG through libjpeg (version
+// 62 API); BMP, ICO and GIF through the toolkit's image readers. Decoders
+// raise EInvalidGraphic("Could not load image. Invalid format") for data
+// they cannot read.
+#include <vector>
+
+#include "platform/gui/Graphic.h"
+#include "platform/gui/PixelBuffer.h"
+
+enum class TImageKind { Unknown, Bmp, Png, Jpeg, Gif, Ico };
+
+// The format the data's signature names.
+TImageKind SniffImage(const TBytes& Data);
+
+// 4 bytes per pixel when the picture has alpha, else 3.
+TPixelBuffer DecodePng(const TBytes& Data);
+// 3 bytes per pixel give an RGB PNG, 4 an RGBA one.
+TBytes EncodePng(const TPixelBuffer& Pixels);
+
+TPixelBuffer DecodeJpeg(const TBytes& Data);  // 3 bytes per pixel
+TBytes EncodeJpeg(const TPixelBuffer& Pixels, int Quality);
+
+struct TFrames {
+  std::vector<TPixelBuffer> Frames;
+  std::vector<int> DelaysMs;  // one per frame
+};
+// Kind is Bmp, Ico or Gif: every frame of the data.
+TFrames DecodeWithReader(const TBytes& Data, TImageKind Kind);
+TBytes EncodeWithWriter(const TPixelBuffer& Pixels, TImageKind Kind);
+
+// Raises the invalid-picture error.
+[[noreturn]] void InvalidGraphic();
