@@ -1,0 +1,48 @@
+#pragma once
+// One axis of the grid (the columns or the rows): count, fixed count, a
+// default size with sparse per-index overrides, and the pixel geometry of the
+// visible part. Written once and used for both axes.
+#include <map>
+
+class TGridAxis {
+ public:
+  // A span of pixels [Start, End); empty when the index is not visible.
+  struct TSpan {
+    int Start = 0;
+    int End = 0;
+    bool Empty() const { return End <= Start; }
+  };
+
+  int Count() const { return FCount; }
+  void SetCount(int Value);  // drops the sizes of indexes at or beyond Value
+  int Fixed() const { return FFixed; }
+  void SetFixed(int Value) { FFixed = Value; }
+
+  int DefaultSize() const { return FDefaultSize; }
+  void SetDefaultSize(int Value);  // forgets every per-index size
+  int Size(int Index) const;
+  void SetSize(int Index, int Value);
+  bool HasSizes() const { return !FSizes.empty(); }
+
+  // Sizes follow their indexes when indexes are opened or removed.
+  void InsertSizes(int Index, int Count);
+  void DeleteSizes(int Index, int Count);
+
+  // Geometry. First is the first scrollable index shown (LeftCol/TopRow), View
+  // the client extent in pixels, Line the width of the line after each cell.
+  int Extent(int Index, int Line) const;  // cell plus its line; 0 for a hidden index
+  int FixedExtent(int Line) const;
+  TSpan Span(int Index, int First, int View, int Line) const;
+  int Hit(int Pixel, int First, int View, int Line) const;  // -1 outside every cell
+  int VisibleCount(int First, int View, int Line) const;     // fully visible scrollable cells
+  int LastVisible(int First, int View, int Line) const;      // last index shown, even partly
+  int MaxFirst(int View, int Line) const;                     // largest First that still fills the view
+  // The smallest First that shows Index entirely (Index itself when it cannot fit).
+  int FirstShowing(int Index, int View, int Line) const;
+
+ private:
+  int FCount = 0;
+  int FFixed = 0;
+  int FDefaultSize = 0;
+  std::map<int, int> FSizes;  // index -> size, only where it differs from the default
+};

@@ -1,0 +1,56 @@
+// Pixel geometry of the grid model: cell rectangles, hit tests, visible counts.
+#include <algorithm>
+
+#include "platform/grids/GridModel.h"
+
+// Lines are counted into the cell extents only when they are drawn.
+int TGridModel::EffectiveColLine() const {
+  return FOptions.Contains(goVertLine) || FOptions.Contains(goFixedVertLine) ? FGridLineWidth : 0;
+}
+
+int TGridModel::EffectiveRowLine() const {
+  return FOptions.Contains(goHorzLine) || FOptions.Contains(goFixedHorzLine) ? FGridLineWidth : 0;
+}
+
+void TGridModel::SetViewSize(int AWidth, int AHeight) {
+  FViewWidth = std::max(AWidth, 0);
+  FViewHeight = std::max(AHeight, 0);
+  SetLeftCol(LeftCol());
+  SetTopRow(TopRow());
+}
+
+int TGridModel::VisibleColCount() const { return FCols.VisibleCount(LeftCol(), FViewWidth, EffectiveColLine()); }
+int TGridModel::VisibleRowCount() const { return FRows.VisibleCount(TopRow(), FViewHeight, EffectiveRowLine()); }
+int TGridModel::LastVisibleCol() const { return FCols.LastVisible(LeftCol(), FViewWidth, EffectiveColLine()); }
+int TGridModel::LastVisibleRow() const { return FRows.LastVisible(TopRow(), FViewHeight, EffectiveRowLine()); }
+
+TRect TGridModel::CellRect(int ACol, int ARow) const {
+  auto x = FCols.Span(ACol, LeftCol(), FViewWidth, EffectiveColLine());
+  auto y = FRows.Span(ARow, TopRow(), FViewHeight, EffectiveRowLine());
+  if (x.Empty() || y.Empty()) return TRect{};
+  return TRect{x.Start, y.Start, x.End, y.End};
+}
+
+TGridCoord TGridModel::MouseCoord(int X, int Y) const {
+  int c = FCols.Hit(X, LeftCol(), FViewWidth, EffectiveColLine());
+  int r = FRows.Hit(Y, TopRow(), FViewHeight, EffectiveRowLine());
+  if (c < 0 || r < 0) return TGridCoord{-1, -1};
+  return TGridCoord{c, r};
+}
+
+void TGridModel::MouseToCell(int X, int Y, int& ACol, int& ARow) const {
+  TGridCoord c = MouseCoord(X, Y);
+  ACol = c.X;
+  ARow = c.Y;
+}
+
+void TGridModel::ScrollInView(int ACol, int ARow) {
+  auto axisFirst = [](const TGridAxis& a, int index, int first, int view, int line) {
+    if (index < a.Fixed()) return first;
+    if (index < first) return index;
+    int last = first + a.VisibleCount(first, view, line) - 1;
+    return index > last ? a.FirstShowing(index, view, line) : first;
+  };
+  MoveTopLeft(axisFirst(FCols, ACol, LeftCol(), FViewWidth, EffectiveColLine()),
+              axisFirst(FRows, ARow, TopRow(), FViewHeight, EffectiveRowLine()));
+}

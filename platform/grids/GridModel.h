@@ -1,0 +1,136 @@
+#pragma once
+// The headless part of the platform string grid: cells, counts, sizes,
+// current cell, top-left cell, selection, options, geometry, moves and the
+// cursor-key rules. The widget (TCustomGrid) adds painting and input on top;
+// everything here can be driven and tested without a window. The virtual
+// hooks are the ones a grid subclass overrides.
+#include "platform/grids/CellStore.h"
+#include "platform/grids/GridAxis.h"
+#include "platform/grids/GridTypes.h"
+#include "platform/sys/Types.h"
+
+class TGridModel {
+ public:
+  TGridModel();
+  virtual ~TGridModel();
+  TGridModel(const TGridModel&) = delete;
+  TGridModel& operator=(const TGridModel&) = delete;
+
+  // Counts. ColCount and RowCount are at least 1; fixed counts stay below them.
+  int ColCount() const { return FCols.Count(); }
+  void SetColCount(int Value);
+  int RowCount() const { return FRows.Count(); }
+  void SetRowCount(int Value);
+  int FixedCols() const { return FCols.Fixed(); }
+  void SetFixedCols(int Value);
+  int FixedRows() const { return FRows.Fixed(); }
+  void SetFixedRows(int Value);
+
+  // Sizes in pixels; a negative size hides the column or row.
+  int DefaultColWidth() const { return FCols.DefaultSize(); }
+  void SetDefaultColWidth(int Value);
+  int DefaultRowHeight() const { return FRows.DefaultSize(); }
+  void SetDefaultRowHeight(int Value);
+  int ColWidths(int Index) const;
+  void SetColWidths(int Index, int Value);
+  int RowHeights(int Index) const;
+  void SetRowHeights(int Index, int Value);
+  int GridLineWidth() const { return FGridLineWidth; }
+  void SetGridLineWidth(int Value);
+
+  TGridOptions Options() const { return FOptions; }
+  void SetOptions(TGridOptions Value);
+
+  // Cells: column indexes may lie beyond ColCount (kept, not shown).
+  const String& Cells(int ACol, int ARow) const;
+  void SetCells(int ACol, int ARow, const String& Value);
+  TObject* Objects(int ACol, int ARow) const;
+  void SetObjects(int ACol, int ARow, TObject* Value);
+
+  // Current cell, selection and anchor.
+  int Col() const { return FCurrent.X; }
+  void SetCol(int Value);
+  int Row() const { return FCurrent.Y; }
+  void SetRow(int Value);
+  // Moves the current cell when SelectCell allows it; MoveAnchor collapses the
+  // selection onto it, otherwise (with goRangeSelect) the selection stretches.
+  void FocusCell(int ACol, int ARow, bool MoveAnchor);
+  TGridRect Selection() const;
+  void SetSelection(const TGridRect& Value);  // anchor = (Left, Top), current = (Right, Bottom)
+  TGridCoord Anchor() const { return FAnchor; }
+
+  // The first scrollable column and row shown, clamped so the view stays filled.
+  int LeftCol() const { return FTopLeft.X; }
+  void SetLeftCol(int Value);
+  int TopRow() const { return FTopLeft.Y; }
+  void SetTopRow(int Value);
+  int MaxLeftCol() const;
+  int MaxTopRow() const;
+
+  // Geometry over a client area of the given size.
+  int ViewWidth() const { return FViewWidth; }
+  int ViewHeight() const { return FViewHeight; }
+  void SetViewSize(int AWidth, int AHeight);
+  int VisibleColCount() const;
+  int VisibleRowCount() const;
+  int LastVisibleCol() const;
+  int LastVisibleRow() const;
+  TRect CellRect(int ACol, int ARow) const;  // empty for a cell not shown
+  TGridCoord MouseCoord(int X, int Y) const;  // -1 outside the cells
+  void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+  // Scrolls the least needed to show the cell entirely.
+  void ScrollInView(int ACol, int ARow);
+
+  // Structure. Rows and columns move with their texts and objects.
+  void InsertRow(int ARow);
+  void DeleteRow(int ARow);
+  void InsertColumn(int ACol);
+  void DeleteColumn(int ACol);
+  void MoveColumn(int FromIndex, int ToIndex) { MoveColRow(true, FromIndex, ToIndex); }
+  void MoveRow(int FromIndex, int ToIndex) { MoveColRow(false, FromIndex, ToIndex); }
+  // The current cell and the anchor follow the move; then ColumnMoved/RowMoved.
+  void MoveColRow(bool IsColumn, int FromIndex, int ToIndex);
+
+  // The cursor-key rules (Windows key codes). Answers whether the key was used.
+  bool MoveByKey(int Key, bool Shift, bool Ctrl);
+
+  // Hooks for subclasses and the widget.
+  virtual bool SelectCell(int ACol, int ARow);
+  virtual void ColumnMoved(int FromIndex, int ToIndex);  // moves the cells
+  virtual void RowMoved(int FromIndex, int ToIndex);     // moves the cells
+  virtual void TopLeftChanged() {}
+  virtual void SizeChanged(int OldColCount, int OldRowCount) {}
+  virtual void ColWidthsChanged() {}
+  virtual void RowHeightsChanged() {}
+  virtual void Click() {}
+  virtual void SelectionMoved(const TGridRect& OldSel) {}
+  virtual void InvalidateCell(int ACol, int ARow) {}
+  virtual void InvalidateCol(int ACol) {}
+  virtual void InvalidateRow(int ARow) {}
+  virtual void InvalidateGrid() {}
+
+ protected:
+  void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
+  void MoveTopLeft(int ALeft, int ATop);
+  int EffectiveColLine() const;
+  int EffectiveRowLine() const;
+  TCellStore& Store() { return FStore; }
+  const TCellStore& Store() const { return FStore; }
+
+ private:
+  void CheckCell(int ACol, int ARow) const;
+  void CheckRow(int ARow) const;
+  void ChangeSize(int NewColCount, int NewRowCount);
+  void KeepInside();
+
+  TCellStore FStore;
+  TGridAxis FCols;
+  TGridAxis FRows;
+  TGridCoord FCurrent;
+  TGridCoord FAnchor;
+  TGridCoord FTopLeft;
+  TGridOptions FOptions;
+  int FGridLineWidth = 1;
+  int FViewWidth = 0;
+  int FViewHeight = 0;
+};
