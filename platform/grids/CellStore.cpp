@@ -2,22 +2,16 @@
 
 #include <algorithm>
 
-struct TCellStore::TRow {
-  std::vector<String> Texts;
-  std::vector<TObject*> Objects;  // stays unallocated until a row gets an object
-};
-
 namespace {
 
-const String EmptyText;
-
-// Grows V to hold index I, reserving up to the usual row width at once so that
-// a row filled left to right is allocated a few times, not once per cell.
+// Grows V to hold index I. A row inside the usual width gets that width in
+// one allocation; a row reaching past it grows by doubling.
 template <class T>
 void Reach(std::vector<T>& V, int I, int Hint) {
   auto need = static_cast<size_t>(I) + 1;
   if (need <= V.size()) return;
-  if (need > V.capacity()) V.reserve(std::max(need, std::min(2 * V.size(), static_cast<size_t>(std::max(Hint, 0)))));
+  auto hint = static_cast<size_t>(std::max(Hint, 0));
+  if (need > V.capacity()) V.reserve(need <= hint ? hint : std::max(need, 2 * V.size()));
   V.resize(need);
 }
 
@@ -53,10 +47,9 @@ TCellStore::~TCellStore() = default;
 
 void TCellStore::SetRowCount(int Value) { FRows.resize(static_cast<size_t>(std::max(Value, 0))); }
 
-const String& TCellStore::Text(int ACol, int ARow) const {
-  const TRow* row = FRows[static_cast<size_t>(ARow)].get();
-  if (!row || ACol >= static_cast<int>(row->Texts.size())) return EmptyText;
-  return row->Texts[static_cast<size_t>(ACol)];
+const String& TCellStore::EmptyText() {
+  static const String empty;
+  return empty;
 }
 
 TObject* TCellStore::Object(int ACol, int ARow) const {

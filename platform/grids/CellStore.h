@@ -24,7 +24,11 @@ class TCellStore {
 
   // Callers check the indexes: 0 <= ARow < RowCount, 0 <= ACol.
 
-  const String& Text(int ACol, int ARow) const;
+  const String& Text(int ACol, int ARow) const {  // inline: the most used read of the grid
+    const TRow* row = FRows[static_cast<size_t>(ARow)].get();
+    if (!row || static_cast<size_t>(ACol) >= row->Texts.size()) return EmptyText();
+    return row->Texts[static_cast<size_t>(ACol)];
+  }
   void SetText(int ACol, int ARow, const String& Value);
   TObject* Object(int ACol, int ARow) const;
   void SetObject(int ACol, int ARow, TObject* Value);
@@ -40,7 +44,11 @@ class TCellStore {
   void ClearRow(int ARow);
 
  private:
-  struct TRow;
+  struct TRow {
+    std::vector<String> Texts;
+    std::vector<TObject*> Objects;  // stays unallocated until a row gets an object
+  };
+  static const String& EmptyText();
   TRow* Writable(int ARow, int ACol, bool ForObject);
 
   std::vector<std::unique_ptr<TRow>> FRows;  // null: a row never written

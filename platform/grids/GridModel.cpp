@@ -133,12 +133,6 @@ void TGridModel::SetOptions(TGridOptions Value) {
 
 // ---- cells
 
-const String& TGridModel::Cells(int ACol, int ARow) const {
-  if (ACol < 0) RaiseGridIndexError();
-  CheckRow(ARow);
-  return FStore.Text(ACol, ARow);
-}
-
 void TGridModel::SetCells(int ACol, int ARow, const String& Value) {
   if (ACol < 0) RaiseGridIndexError();
   CheckRow(ARow);

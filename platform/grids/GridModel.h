@@ -6,6 +6,7 @@
 // hooks are the ones a grid subclass overrides.
 #include "platform/grids/CellStore.h"
 #include "platform/grids/GridAxis.h"
+#include "platform/grids/GridStrings.h"
 #include "platform/grids/GridTypes.h"
 #include "platform/sys/Types.h"
 
@@ -42,10 +43,16 @@ class TGridModel {
   void SetOptions(TGridOptions Value);
 
   // Cells: column indexes may lie beyond ColCount (kept, not shown).
-  const String& Cells(int ACol, int ARow) const;
+  const String& Cells(int ACol, int ARow) const {
+    if (ACol < 0 || ARow < 0 || ARow >= RowCount()) RaiseGridIndexError();
+    return FStore.Text(ACol, ARow);
+  }
   void SetCells(int ACol, int ARow, const String& Value);
   TObject* Objects(int ACol, int ARow) const;
   void SetObjects(int ACol, int ARow, TObject* Value);
+  // Views of one row or column as a string list.
+  TGridStrings Rows(int ARow) { return TGridStrings(*this, true, ARow); }
+  TGridStrings Cols(int ACol) { return TGridStrings(*this, false, ACol); }
 
   // Current cell, selection and anchor.
   int Col() const { return FCurrent.X; }

@@ -3,9 +3,8 @@
 // the options set, cell draw states and the mouse states of the grid.
 #include <initializer_list>
 
+#include "platform/sys/Component.h"
 #include "platform/sys/Exceptions.h"
-
-class TObject;  // opaque per-cell object; the grid never owns or frees it
 
 struct TGridCoord {
   int X = 0;
