@@ -8,7 +8,7 @@
 int TGridStrings::Count() const { return FIsRow ? FGrid.ColCount() : FGrid.RowCount(); }
 
 void TGridStrings::Check(int Index) const {
-  if (Index < 0 || Index >= Count()) Error(u"List index out of bounds", Index);
+  if (Index < 0 || Index >= Count()) RaiseListIndexError(Index);
 }
 
 String TGridStrings::Strings(int Index) const {
