@@ -1,0 +1,120 @@
+// Picture codecs: round trips and the files they must read or refuse.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/gui/ImageGraphic.h"
+#include "platform/gui/Picture.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+String Data(const char* name) { return S(std::string(GX_TEST_DATA) + "/pictures/" + name); }
+
+TPixelBuffer Pattern(int w, int h, int bpp) {
+  TPixelBuffer b;
+  b.Resize(w, h, bpp);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w * bpp; ++x) b.Row(y)[x] = static_cast<std::uint8_t>(x * 37 + y * 11);
+  return b;
+}
+
+TEST(PngCodec, RoundTripIsLossless) {
+  for (int bpp : {3, 4}) {
+    const TPixelBuffer in = Pattern(7, 5, bpp);
+    const TPixelBuffer out = DecodePng(EncodePng(in));
+    EXPECT_EQ(out.BytesPerPixel, bpp);
+    EXPECT_EQ(out.Bits, in.Bits) << bpp;
+  }
+}
+
+TEST(PngCodec, PngImageKeepsAlphaThroughAFile) {
+  testsupport::TempDir dir;
+  const String file = S((dir / "a.png").string());
+  TPngImage png;
+  png.Bitmap().SetPixels(Pattern(4, 3, 4));
+  png.SaveToFile(file);
+  TPicture pic;
+  pic.LoadFromFile(file);
+  auto* loaded = dynamic_cast<TPngImage*>(pic.Graphic());
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->Bitmap().Pixels().Bits, Pattern(4, 3, 4).Bits);
+  EXPECT_EQ(loaded->Bitmap().AlphaFormat(), afDefined);
+}
+
+TEST(JpegCodec, RoundTripIsClose) {
+  TPixelBuffer in;
+  in.Resize(16, 16, 3);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      std::uint8_t* p = in.Row(y) + x * 3;
+      p[0] = static_cast<std::uint8_t>(x * 16), p[1] = static_cast<std::uint8_t>(y * 16), p[2] = 128;
+    }
+  const TPixelBuffer out = DecodeJpeg(EncodeJpeg(in, 95));
+  ASSERT_EQ(out.Width, 16);
+  ASSERT_EQ(out.Height, 16);
+  int worst = 0;
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 48; ++x) worst = std::max(worst, std::abs(out.Row(y)[x] - in.Row(y)[x]));
+  EXPECT_LE(worst, 12);
+}
+
+TEST(QtCodecs, BmpLoads) {
+  TPicture pic;
+  pic.LoadFromFile(Data("rgb3x2.bmp"));
+  TBitmap* b = dynamic_cast<TBitmap*>(pic.Graphic());
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->Width(), 3);
+  EXPECT_EQ(b->Height(), 2);
+  EXPECT_EQ(b->PixelFormat(), pf24bit);
+  EXPECT_EQ(b->Canvas()->Pixels(0, 0), clRed);
+  EXPECT_EQ(b->Canvas()->Pixels(2, 0), clBlue);
+  EXPECT_EQ(b->Canvas()->Pixels(2, 1), RGB(128, 64, 32));
+  TBitmap copy;
+  copy.LoadFromBytes(b->SaveToBytes());
+  EXPECT_EQ(copy.Pixels().Bits, b->Pixels().Bits);
+}
+
+TEST(QtCodecs, AnimatedGifGivesEveryFrame) {
+  TPicture pic;
+  pic.LoadFromFile(Data("anim2.gif"));
+  auto* gif = dynamic_cast<TGIFImage*>(pic.Graphic());
+  ASSERT_NE(gif, nullptr);
+  ASSERT_EQ(gif->FrameCount(), 2);
+  EXPECT_EQ(gif->Width(), 2);
+  EXPECT_EQ(gif->Frame(0).Pixels().Pixel(1, 1), clRed);
+  EXPECT_EQ(gif->Frame(1).Pixels().Pixel(0, 0), clLime);
+  EXPECT_EQ(gif->Frame(1).Pixels().Pixel(1, 0), clBlue);
+  EXPECT_EQ(gif->FrameDelay(1), 200);
+  EXPECT_THROW(gif->Frame(2), EInvalidGraphic);
+}
+
+TEST(QtCodecs, IconRoundTrip) {
+  TIcon icon;
+  icon.Bitmap().SetPixels(Pattern(16, 16, 3).Converted(4));
+  TIcon back;
+  back.LoadFromBytes(icon.SaveToBytes());
+  EXPECT_EQ(back.Width(), 16);
+  EXPECT_EQ(back.Bitmap().Pixels().Pixel(3, 2), Pattern(16, 16, 3).Pixel(3, 2));
+}
+
+TEST(Codecs, DataThatIsNoPictureRaisesTheNamedError) {
+  TPicture pic;
+  try {
+    pic.LoadFromFile(Data("not-a-picture.png"));
+    FAIL() << "no error";
+  } catch (const EInvalidGraphic& e) {
+    EXPECT_EQ(e.Message(), u"Could not load image. Invalid format");
+  }
+  TPngImage png;
+  EXPECT_THROW(png.LoadFromFile(Data("not-a-picture.png")), EInvalidGraphic);
+  TBytes cut = EncodePng(Pattern(8, 8, 3));
+  cut.resize(cut.size() / 2);
+  EXPECT_THROW(DecodePng(cut), EInvalidGraphic);
+  TBytes badJpeg = EncodeJpeg(Pattern(8, 8, 3), 80);
+  badJpeg.resize(20);
+  EXPECT_THROW(DecodeJpeg(badJpeg), EInvalidGraphic);
+  EXPECT_THROW(TGIFImage().LoadFromFile(Data("rgb3x2.bmp")), EInvalidGraphic);
+}
+
+}  // namespace
