@@ -1,7 +1,6 @@
 #include "platform/gui/Graphic.h"
 
-#include <fstream>
-#include <iterator>
+#include "platform/sys/Streams.h"
 
 void TGraphic::SetTransparent(bool Value) {
   if (FTransparent == Value) return;
@@ -17,15 +16,27 @@ void TGraphic::LoadFromFile(const String& FileName) { LoadFromBytes(ReadFileByte
 
 void TGraphic::SaveToFile(const String& FileName) const { WriteFileBytes(FileName, SaveToBytes()); }
 
+void TGraphic::LoadFromStream(TStream& Stream) { LoadFromBytes(ReadRestOfStream(Stream)); }
+
+void TGraphic::SaveToStream(TStream& Stream) const { WriteBytesToStream(Stream, SaveToBytes()); }
+
+TBytes ReadRestOfStream(TStream& Stream) {
+  const std::int64_t rest = Stream.Size() - Stream.Position();
+  TBytes data(static_cast<size_t>(rest > 0 ? rest : 0));
+  if (!data.empty()) Stream.ReadBuffer(data.data(), static_cast<std::int64_t>(data.size()));
+  return data;
+}
+
+void WriteBytesToStream(TStream& Stream, const TBytes& Data) {
+  if (!Data.empty()) Stream.WriteBuffer(Data.data(), static_cast<std::int64_t>(Data.size()));
+}
+
 TBytes ReadFileBytes(const String& FileName) {
-  std::ifstream in(StringToUtf8(FileName), std::ios::binary);
-  if (!in) throw EInOutError(u"Cannot open file \"" + FileName + u"\"");
-  return TBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  TFileStream f(FileName, fmOpenRead);
+  return ReadRestOfStream(f);
 }
 
 void WriteFileBytes(const String& FileName, const TBytes& Data) {
-  std::ofstream out(StringToUtf8(FileName), std::ios::binary | std::ios::trunc);
-  if (!out) throw EInOutError(u"Cannot create file \"" + FileName + u"\"");
-  out.write(reinterpret_cast<const char*>(Data.data()), static_cast<std::streamsize>(Data.size()));
-  if (!out) throw EInOutError(u"Cannot write file \"" + FileName + u"\"");
+  TFileStream f(FileName, fmCreate);
+  WriteBytesToStream(f, Data);
 }

@@ -11,6 +11,7 @@
 #include "platform/sys/Types.h"
 
 class TCanvas;
+class TStream;
 using TBytes = std::vector<std::uint8_t>;
 
 // Raised for data that is no picture of the expected kind.
@@ -36,6 +37,9 @@ class TGraphic : public TPersistent {
   // The file's bytes decide its format, not the file name.
   void LoadFromFile(const String& FileName);
   void SaveToFile(const String& FileName) const;
+  // Reads from the stream's position to its end; writes at its position.
+  void LoadFromStream(TStream& Stream);
+  void SaveToStream(TStream& Stream) const;
   virtual void LoadFromBytes(const TBytes& Data) = 0;
   virtual TBytes SaveToBytes() const = 0;
 
@@ -51,7 +55,8 @@ class TGraphic : public TPersistent {
   bool FTransparent = false;
 };
 
-// Whole-file helpers used by the pictures (names are UTF-16, converted at
-// the edge). Failures raise EInOutError naming the file.
+// Stream helpers shared by the pictures.
+TBytes ReadRestOfStream(TStream& Stream);
+void WriteBytesToStream(TStream& Stream, const TBytes& Data);
 TBytes ReadFileBytes(const String& FileName);
 void WriteFileBytes(const String& FileName, const TBytes& Data);

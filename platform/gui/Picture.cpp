@@ -56,6 +56,10 @@ void TPicture::LoadFromFile(const String& FileName) { LoadFromBytes(ReadFileByte
 
 void TPicture::SaveToFile(const String& FileName) const { WriteFileBytes(FileName, SaveToBytes()); }
 
+void TPicture::LoadFromStream(TStream& Stream) { LoadFromBytes(ReadRestOfStream(Stream)); }
+
+void TPicture::SaveToStream(TStream& Stream) const { WriteBytesToStream(Stream, SaveToBytes()); }
+
 void TPicture::LoadFromBytes(const TBytes& Data) {
   std::unique_ptr<TGraphic> g = NewGraphicFor(Data);
   g->LoadFromBytes(Data);

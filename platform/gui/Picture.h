@@ -27,6 +27,8 @@ class TPicture : public TPersistent {
 
   void LoadFromFile(const String& FileName);
   void SaveToFile(const String& FileName) const;
+  void LoadFromStream(TStream& Stream);
+  void SaveToStream(TStream& Stream) const;
   void LoadFromBytes(const TBytes& Data);
   TBytes SaveToBytes() const;
 

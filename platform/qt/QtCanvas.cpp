@@ -175,12 +175,51 @@ void TQtCanvas::ApplyBrush(QPainter& P, bool WithBrush) {
   P.setBrush(QBrush(ToQColor(brush.Color()), QtBrushStyle(brush.Style())));
 }
 
+namespace {
+// The pixels of a one-pixel line from a to b without b (Bresenham), with
+// the pen's dash pattern counted along the line.
+QPolygon LinePixels(TPoint a, TPoint b, TPenStyle style) {
+  const QList<qreal> dashes = DashesOf(style);
+  qreal period = 0;
+  for (qreal d : dashes) period += d;
+  auto visible = [&](int i) {
+    if (dashes.isEmpty()) return true;
+    qreal at = i - period * static_cast<int>(i / period);
+    for (int k = 0; k < dashes.size(); ++k) {
+      if (at < dashes[k]) return k % 2 == 0;
+      at -= dashes[k];
+    }
+    return true;
+  };
+  QPolygon out;
+  const int dx = std::abs(b.X - a.X), dy = -std::abs(b.Y - a.Y);
+  const int sx = a.X < b.X ? 1 : -1, sy = a.Y < b.Y ? 1 : -1;
+  int err = dx + dy, x = a.X, y = a.Y;
+  for (int i = 0; x != b.X || y != b.Y; ++i) {
+    if (visible(i)) out << QPoint(x, y);
+    const int e2 = 2 * err;
+    if (e2 >= dy) err += dy, x += sx;
+    if (e2 <= dx) err += dx, y += sy;
+  }
+  return out;
+}
+}  // namespace
+
+// One-pixel lines are set pixel by pixel, so that the end point is left
+// out in every direction and raster modes touch each pixel once.
 void TQtCanvas::DoLine(TPoint From, TPoint To) {
   if (From == To) return;
-  if (QPainter* p = Begin()) {
-    ApplyPen(*p, true);
+  QPainter* p = Begin();
+  if (!p) return;
+  ApplyPen(*p, true);
+  if (Pen()->Width() > 1 || Smooth()) {
     p->drawLine(From.X, From.Y, To.X, To.Y);
+    return;
   }
+  QPen pen = p->pen();
+  pen.setStyle(pen.style() == Qt::NoPen ? Qt::NoPen : Qt::SolidLine);
+  p->setPen(pen);
+  p->drawPoints(LinePixels(From, To, Pen()->Style()));
 }
 
 void TQtCanvas::DoPolyline(std::span<const TPoint> Points) {

@@ -40,6 +40,26 @@ TEST_F(CanvasPixels, LineLeavesOutItsEndPoint) {
   c->LineTo(12, 6);
   EXPECT_EQ(Col(12, 1, 7), ".####..");
   EXPECT_EQ(c->PenPos(), Point(12, 6));
+  c->MoveTo(9, 10);  // leftward and upward too
+  c->LineTo(3, 10);
+  EXPECT_EQ(Row(10, 2, 10), "..######.");
+  c->MoveTo(16, 18);
+  c->LineTo(16, 12);
+  EXPECT_EQ(Col(16, 11, 19), "..######.");
+  c->MoveTo(2, 12);
+  c->LineTo(2, 12);  // a line to its own start draws nothing
+  EXPECT_EQ(c->Pixels(2, 12), clWhite);
+}
+
+TEST_F(CanvasPixels, DottedPenSkipsPixels) {
+  c->Pen()->SetStyle(psDot);
+  c->MoveTo(0, 1);
+  c->LineTo(12, 1);
+  EXPECT_EQ(Row(1, 0, 12), "###...###....");
+  c->Pen()->SetStyle(psClear);
+  c->MoveTo(0, 2);
+  c->LineTo(12, 2);
+  EXPECT_EQ(Row(2, 0, 3), "....");
 }
 
 TEST_F(CanvasPixels, RectangleOutlinesInsideAndFillsWithBrush) {

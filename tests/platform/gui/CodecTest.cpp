@@ -5,6 +5,7 @@
 
 #include "platform/gui/ImageGraphic.h"
 #include "platform/gui/Picture.h"
+#include "platform/sys/Streams.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -40,6 +41,19 @@ TEST(PngCodec, PngImageKeepsAlphaThroughAFile) {
   ASSERT_NE(loaded, nullptr);
   EXPECT_EQ(loaded->Bitmap().Pixels().Bits, Pattern(4, 3, 4).Bits);
   EXPECT_EQ(loaded->Bitmap().AlphaFormat(), afDefined);
+}
+
+TEST(PngCodec, PictureThroughAStreamAtItsPosition) {
+  TPngImage png;
+  png.Bitmap().SetPixels(Pattern(3, 3, 3));
+  TMemoryStream stream;
+  stream.WriteBuffer("head", 4);
+  png.SaveToStream(stream);
+  stream.SetPosition(4);
+  TPicture pic;
+  pic.LoadFromStream(stream);
+  EXPECT_EQ(pic.Width(), 3);
+  EXPECT_EQ(pic.Bitmap()->Pixels().Bits, Pattern(3, 3, 3).Bits);
 }
 
 TEST(JpegCodec, RoundTripIsClose) {
