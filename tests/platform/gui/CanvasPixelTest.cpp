@@ -197,3 +197,24 @@ TEST(BitmapPixels, ScanLineIsBgrOrBgraAndSurvivesResize) {
 }
 
 }  // namespace
+
+namespace {
+// Counts pixels that are not white in r.
+int Inked(TCanvas& c, TRect r) {
+  int n = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) n += c.Pixels(x, y) != clWhite;
+  return n;
+}
+}  // namespace
+
+TEST(CanvasText, OrientationTurnsTextCounterClockwise) {
+  TBitmap b(100, 100);
+  TCanvas& c = *b.Canvas();
+  c.Brush()->SetStyle(bsClear);
+  c.Font()->SetColor(clBlack);
+  c.Font()->SetOrientation(900);
+  c.TextOut(50, 90, u"WWWW");
+  EXPECT_GT(Inked(c, Rect(50, 40, 70, 90)), 0);   // upwards from the origin
+  EXPECT_EQ(Inked(c, Rect(60, 85, 100, 100)), 0);  // nothing along the x axis
+}
