@@ -101,6 +101,27 @@ class TGridModel {
   // The cursor-key rules (Windows key codes). Answers whether the key was used.
   bool MoveByKey(int Key, bool Shift, bool Ctrl);
 
+  // The left mouse button on the grid: selecting, sizing and moving.
+  TGridState GridState() const { return FGridState; }
+  void GridMouseDown(int X, int Y, bool Shift);
+  void GridMouseMove(int X, int Y);
+  void GridMouseUp(int X, int Y);
+  // While a range is dragged outside the cells: one step further that way.
+  // Answers whether the selection moved (the caller repeats on a timer).
+  bool SelectingScrollStep(int X, int Y);
+  // The column or row sized or moved, the size line and the move target.
+  int SizingIndex() const { return FSizingIndex; }
+  int SizingPos() const { return FSizingPos; }
+  int MoveIndex() const { return FMoveIndex; }
+  int MovePos() const { return FMovePos; }
+  // Whether (X, Y) lies on a border that may be dragged: a column border in
+  // the fixed rows (goColSizing) or a row border in the fixed columns (goRowSizing).
+  virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs);
+
+  // Scroll bars: the thumb runs 0..127 over the scrollable range.
+  int ScrollThumb(bool Vertical) const;
+  void ScrollMessage(bool Vertical, int Code, int Pos);  // SB_* codes
+
   // Hooks for subclasses and the widget.
   virtual bool SelectCell(int ACol, int ARow);
   virtual void ColumnMoved(int FromIndex, int ToIndex);  // moves the cells
@@ -140,4 +161,10 @@ class TGridModel {
   int FGridLineWidth = 1;
   int FViewWidth = 0;
   int FViewHeight = 0;
+  TGridState FGridState = gsNormal;
+  int FSizingIndex = -1;
+  int FSizingPos = 0;
+  int FSizingOfs = 0;
+  int FMoveIndex = -1;
+  int FMovePos = -1;
 };

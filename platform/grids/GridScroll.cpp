@@ -1,0 +1,59 @@
+// Scroll bars of the grid model: the thumb position 0..127 and the scroll codes.
+#include <algorithm>
+
+#include "platform/grids/GridModel.h"
+
+namespace {
+
+enum : int {
+  kLineUp = 0,
+  kLineDown = 1,
+  kPageUp = 2,
+  kPageDown = 3,
+  kThumbPosition = 4,
+  kThumbTrack = 5,
+  kTop = 6,
+  kBottom = 7
+};
+constexpr int kThumbMax = 127;
+
+// a * b / c rounded half away from zero; 0 for c = 0.
+int MulDiv(int a, int b, int c) {
+  if (c == 0) return 0;
+  long long p = static_cast<long long>(a) * b;
+  long long q = (p >= 0) == (c > 0) ? (p + c / 2) / c : (p - c / 2) / c;
+  return static_cast<int>(q);
+}
+
+}  // namespace
+
+int TGridModel::ScrollThumb(bool Vertical) const {
+  int fixed = Vertical ? FixedRows() : FixedCols();
+  int first = Vertical ? TopRow() : LeftCol();
+  int max = Vertical ? MaxTopRow() : MaxLeftCol();
+  return std::clamp(MulDiv(first - fixed, kThumbMax, max - fixed), 0, kThumbMax);
+}
+
+void TGridModel::ScrollMessage(bool Vertical, int Code, int Pos) {
+  int fixed = Vertical ? FixedRows() : FixedCols();
+  int first = Vertical ? TopRow() : LeftCol();
+  int max = Vertical ? MaxTopRow() : MaxLeftCol();
+  int page = Vertical ? VisibleRowCount() : VisibleColCount();
+  switch (Code) {
+    case kLineUp: --first; break;
+    case kLineDown: ++first; break;
+    case kPageUp: first -= page; break;
+    case kPageDown: first += page; break;
+    case kThumbTrack:
+      if (!FOptions.Contains(goThumbTracking)) return;
+      [[fallthrough]];
+    case kThumbPosition: first = MulDiv(std::clamp(Pos, 0, kThumbMax), max - fixed, kThumbMax) + fixed; break;
+    case kTop: first = fixed; break;
+    case kBottom: first = max; break;
+    default: return;
+  }
+  if (Vertical)
+    SetTopRow(first);
+  else
+    SetLeftCol(first);
+}
