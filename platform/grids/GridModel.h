@@ -10,6 +10,8 @@
 #include "platform/grids/GridTypes.h"
 #include "platform/sys/Types.h"
 
+class TCanvas;
+
 class TGridModel {
  public:
   TGridModel();
@@ -118,6 +120,11 @@ class TGridModel {
   // the fixed rows (goColSizing) or a row border in the fixed columns (goRowSizing).
   virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs);
 
+  // Paints every visible cell through DrawCell, the grid lines after each
+  // cell, the background past the last cells and, when Focused, the focus frame.
+  void PaintCells(TCanvas& Canvas, TColor Background, bool Focused);
+  TGridDrawState CellDrawState(int ACol, int ARow, bool Focused) const;
+
   // Scroll bars: the thumb runs 0..127 over the scrollable range.
   int ScrollThumb(bool Vertical) const;
   void ScrollMessage(bool Vertical, int Code, int Pos);  // SB_* codes
@@ -132,6 +139,7 @@ class TGridModel {
   virtual void RowHeightsChanged() {}
   virtual void Click() {}
   virtual void SelectionMoved(const TGridRect& OldSel) {}
+  virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {}
   virtual void InvalidateCell(int ACol, int ARow) {}
   virtual void InvalidateCol(int ACol) {}
   virtual void InvalidateRow(int ARow) {}
