@@ -1,0 +1,28 @@
+#pragma once
+// What a control asks of its on-screen counterpart. The control tree and the
+// message dispatch are ours; a view only shows the control and hands input
+// back to it. Controls without a view (pure logic in tests) work the same.
+#include "platform/gui/Messages.h"
+#include "platform/sys/String.h"
+#include "platform/sys/Types.h"
+
+class TControlView {
+ public:
+  virtual ~TControlView() = default;
+  virtual void SetParentView(TControlView* Parent) = 0;
+  // In the parent's client coordinates (top-level windows: the screen).
+  virtual void SetBounds(const TRect& Bounds) = 0;
+  virtual void SetVisible(bool Visible) = 0;
+  virtual void SetEnabled(bool Enabled) = 0;
+  virtual void SetCaption(const String& Caption) = 0;
+  virtual void SetColor(TColor Color) = 0;
+  virtual void SetHint(const String& Hint) = 0;
+  virtual void SetCursor(int Cursor) = 0;
+  virtual void Invalidate() = 0;
+  virtual void Update() = 0;
+  virtual void BringToFront() = 0;
+  virtual void SetNativeFocus() = 0;
+  // The native control's own handling of an input message that no handler
+  // of ours consumed (typing into an edit, toggling a check box, ...).
+  virtual void DefaultHandler(TMessage& Message) = 0;
+};

@@ -1,0 +1,341 @@
+#include "platform/gui/Controls.h"
+
+#include "platform/gui/Forms.h"
+
+TShiftState MouseShiftState(WPARAM Keys) {
+  unsigned b = 0;
+  if (Keys & MK_SHIFT) b |= ssShift;
+  if (Keys & MK_CONTROL) b |= ssCtrl;
+  if (Keys & MK_LBUTTON) b |= ssLeft;
+  if (Keys & MK_RBUTTON) b |= ssRight;
+  if (Keys & MK_MBUTTON) b |= ssMiddle;
+  return TShiftState::FromBits(b);
+}
+
+WPARAM MouseKeys(TShiftState Shift) {
+  WPARAM k = 0;
+  if (Shift.Contains(ssShift)) k |= MK_SHIFT;
+  if (Shift.Contains(ssCtrl)) k |= MK_CONTROL;
+  if (Shift.Contains(ssLeft)) k |= MK_LBUTTON;
+  if (Shift.Contains(ssRight)) k |= MK_RBUTTON;
+  if (Shift.Contains(ssMiddle)) k |= MK_MBUTTON;
+  return k;
+}
+
+namespace {
+TControl*& Capture() {
+  static TControl* c = nullptr;
+  return c;
+}
+}  // namespace
+
+TControl* GetCaptureControl() { return Capture(); }
+
+void SetCaptureControl(TControl* Control) {
+  TControl* old = Capture();
+  if (old == Control) return;
+  Capture() = Control;
+  if (old) old->Perform(WM_CAPTURECHANGED, 0, 0);
+}
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
+  WindowProc = [this](TMessage& m) { WndProc(m); };
+}
+
+TControl::~TControl() {
+  if (Capture() == this) Capture() = nullptr;
+  if (FParent) FParent->RemoveControl(this);
+}
+
+void TControl::SetView(std::unique_ptr<TControlView> View) {
+  FView = std::move(View);
+  if (!FView) return;
+  FView->SetCaption(FText);
+  FView->SetEnabled(FEnabled);
+  if (FParent) FView->SetParentView(FParent->View());
+  UpdateViewBounds();
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+}
+
+void TControl::Loaded() {
+  TComponent::Loaded();
+  if (FParentColor) ParentColorChanged();
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+  if (FParent == AParent) return;
+  if (AParent == this) throw Exception(u"A control cannot have itself as its parent");
+  if (FParent) FParent->RemoveControl(this);
+  if (AParent) AParent->InsertControl(this);
+  if (FView) FView->SetParentView(AParent ? AParent->View() : nullptr);
+  UpdateViewBounds();
+  if (FView) FView->SetVisible(FVisible);
+  if (FParentColor) ParentColorChanged();
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const bool resized = AWidth != FWidth || AHeight != FHeight;
+  if (ALeft == FLeft && ATop == FTop && !resized) return;
+  FLeft = ALeft;
+  FTop = ATop;
+  FWidth = AWidth;
+  FHeight = AHeight;
+  UpdateViewBounds();
+  if (FParent && FAlign != alNone) FParent->AlignControls();
+  if (resized && !Loading()) Resize();
+}
+
+void TControl::UpdateViewBounds() {
+  if (!FView) return;
+  FView->SetBounds(BoundsRect());
+}
+
+void TControl::SetClientWidth(int v) { SetWidth(FWidth + v - ClientWidth()); }
+void TControl::SetClientHeight(int v) { SetHeight(FHeight + v - ClientHeight()); }
+
+TPoint TControl::ClientOrigin() const {
+  if (!FParent) return Point(FLeft, FTop);
+  const TPoint p = FParent->ClientOrigin();
+  return Point(p.X + FLeft, p.Y + FTop);
+}
+
+TPoint TControl::ClientToScreen(TPoint p) const {
+  const TPoint o = ClientOrigin();
+  return Point(p.X + o.X, p.Y + o.Y);
+}
+
+TPoint TControl::ScreenToClient(TPoint p) const {
+  const TPoint o = ClientOrigin();
+  return Point(p.X - o.X, p.Y - o.Y);
+}
+
+void TControl::SetAlign(TAlign v) {
+  if (FAlign == v) return;
+  FAlign = v;
+  if (FParent) FParent->AlignControls();
+}
+
+void TControl::SetVisible(bool v) {
+  if (FVisible == v) return;
+  VisibleChanging();
+  FVisible = v;
+  if (FView) FView->SetVisible(v);
+  Perform(CM_VISIBLECHANGED, v ? 1 : 0, 0);
+  if (FParent && FAlign != alNone) FParent->AlignControls();
+}
+
+bool TControl::Showing() const {
+  if (!FVisible) return false;
+  return FParent ? FParent->Showing() : true;
+}
+
+void TControl::SetEnabled(bool v) {
+  if (FEnabled == v) return;
+  FEnabled = v;
+  if (FView) FView->SetEnabled(v);
+  Perform(CM_ENABLEDCHANGED, 0, 0);
+}
+
+void TControl::SetText(const String& v) {
+  if (FText == v) return;
+  FText = v;
+  if (FView) FView->SetCaption(v);
+  Perform(CM_TEXTCHANGED, 0, 0);
+}
+
+void TControl::SetColor(TColor v) {
+  FParentColor = false;
+  if (FColor == v) return;
+  FColor = v;
+  Changed(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool v) {
+  FParentColor = v;
+  if (v) ParentColorChanged();
+}
+
+void TControl::ParentColorChanged() {
+  if (!FParentColor || !FParent || FColor == FParent->Color()) return;
+  FColor = FParent->Color();
+  Changed(CM_COLORCHANGED);
+}
+
+void TControl::Changed(UINT CMMessage) {
+  if (CMMessage == CM_COLORCHANGED && FView) FView->SetColor(FColor);
+  Perform(CMMessage, 0, 0);
+}
+
+void TControl::SetHint(const String& v) {
+  FHint = v;
+  if (FView) FView->SetHint(v);
+}
+
+bool TControl::EffectiveShowHint() const {
+  if (FParentShowHint && FParent) return FParent->EffectiveShowHint();
+  return FShowHint;
+}
+
+void TControl::SetCursor(TCursor v) {
+  if (FCursor == v) return;
+  FCursor = v;
+  if (FView) FView->SetCursor(v);
+  Perform(CM_CURSORCHANGED, 0, 0);
+}
+
+bool TControl::MouseCapture() const { return GetCaptureControl() == this; }
+
+void TControl::SetMouseCapture(bool v) {
+  if (v) {
+    SetCaptureControl(this);
+  } else if (MouseCapture()) {
+    SetCaptureControl(nullptr);
+  }
+}
+
+LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  TMessage m{Msg, WParam, LParam, 0};
+  WindowProc(m);
+  return m.Result;
+}
+
+void TControl::WndProc(TMessage& Message) { Dispatch(Message); }
+
+void TControl::Dispatch(TMessage& Message) {
+  if (Message.Msg >= WM_MOUSEMOVE && Message.Msg <= WM_MBUTTONDBLCLK) {
+    HandleMouse(Message);
+    return;
+  }
+  DefaultHandler(Message);
+}
+
+void TControl::DefaultHandler(TMessage& Message) {
+  if (FView) FView->DefaultHandler(Message);
+}
+
+void TControl::HandleMouse(TMessage& Message) {
+  const int x = GetXLParam(Message.LParam), y = GetYLParam(Message.LParam);
+  switch (Message.Msg) {
+    case WM_MOUSEMOVE:
+      DefaultHandler(Message);
+      MouseMove(MouseShiftState(Message.WParam), x, y);
+      return;
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: return HandleButtonDown(mbLeft, Message);
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: return HandleButtonDown(mbRight, Message);
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: return HandleButtonDown(mbMiddle, Message);
+    case WM_LBUTTONUP: return HandleButtonUp(mbLeft, Message);
+    case WM_RBUTTONUP: return HandleButtonUp(mbRight, Message);
+    case WM_MBUTTONUP: return HandleButtonUp(mbMiddle, Message);
+    default: DefaultHandler(Message);
+  }
+}
+
+void TControl::HandleButtonDown(TMouseButton Button, TMessage& Message) {
+  const bool dbl = Message.Msg == WM_LBUTTONDBLCLK || Message.Msg == WM_RBUTTONDBLCLK ||
+                   Message.Msg == WM_MBUTTONDBLCLK;
+  DefaultHandler(Message);
+  if (Button == mbLeft) {
+    if (FControlStyle & csCaptureMouse) SetMouseCapture(true);
+    if (dbl && (FControlStyle & csDoubleClicks)) DblClick();
+    else if (!dbl && (FControlStyle & csClickEvents)) FControlState |= csClicked;
+  }
+  TShiftState shift = MouseShiftState(Message.WParam);
+  if (dbl) shift = shift | TShiftState(ssDouble);
+  MouseDown(Button, shift, GetXLParam(Message.LParam), GetYLParam(Message.LParam));
+}
+
+void TControl::HandleButtonUp(TMouseButton Button, TMessage& Message) {
+  DefaultHandler(Message);
+  const int x = GetXLParam(Message.LParam), y = GetYLParam(Message.LParam);
+  if (Button == mbLeft) {
+    if (FControlStyle & csCaptureMouse) SetMouseCapture(false);
+    if (FControlState & csClicked) {
+      FControlState &= ~csClicked;
+      if (ClientRect().Contains(Point(x, y))) Click();
+    }
+  }
+  MouseUp(Button, MouseShiftState(Message.WParam), x, y);
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+  if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick) OnDblClick(this);
+}
+
+void TControl::Resize() {
+  if (OnResize) OnResize(this);
+}
+
+void TControl::Invalidate() {
+  if (FView) FView->Invalidate();
+}
+
+void TControl::Update() {
+  if (FView) FView->Update();
+}
+
+void TControl::Repaint() {
+  Invalidate();
+  Update();
+}
+
+void TControl::BringToFront() {
+  if (FView) FView->BringToFront();
+}
+
+TControl* TControl::TopLevel() const {
+  const TControl* c = this;
+  while (c->FParent) c = c->FParent;
+  return const_cast<TControl*>(c);
+}
+
+TCustomForm* TControl::GetParentForm() const { return dynamic_cast<TCustomForm*>(TopLevel()); }
+
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}
+
+namespace {
+// Sets the canvas slot for the duration of a paint, also when Paint throws.
+struct CanvasScope {
+  TCanvas*& Slot;
+  CanvasScope(TCanvas*& slot, TCanvas* c) : Slot(slot) { Slot = c; }
+  ~CanvasScope() { Slot = nullptr; }
+};
+}  // namespace
+
+void TGraphicControl::Dispatch(TMessage& Message) {
+  if (Message.Msg != WM_PAINT) return TControl::Dispatch(Message);
+  auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam);
+  if (!canvas) return;
+  CanvasScope scope(FCanvas, canvas);
+  Paint();
+}
+
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {
+  SetControlStyle(ControlStyle() | csAcceptsControls);
+}
+
+void TCustomControl::Dispatch(TMessage& Message) {
+  if (Message.Msg != WM_PAINT) return TWinControl::Dispatch(Message);
+  auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam);
+  if (!canvas) return;
+  CanvasScope scope(FCanvas, canvas);
+  Paint();
+}

@@ -1,0 +1,271 @@
+#pragma once
+// The control tree: TControl (bounds, parent, visibility, mouse),
+// TWinControl (a window handle, children, focus, keyboard), and the two
+// bases of self-painting controls, TGraphicControl and TCustomControl.
+// Every message goes through WindowProc -> WndProc -> Dispatch ->
+// DefaultHandler, whether it came from the toolkit or from the test driver.
+#include <memory>
+#include <vector>
+
+#include "platform/gui/ControlTypes.h"
+#include "platform/gui/ControlView.h"
+
+class TCanvas;
+class TCustomForm;
+
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* AOwner);
+  ~TControl() override;
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* AParent);
+
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int v) { SetBounds(v, FTop, FWidth, FHeight); }
+  void SetTop(int v) { SetBounds(FLeft, v, FWidth, FHeight); }
+  void SetWidth(int v) { SetBounds(FLeft, FTop, v, FHeight); }
+  void SetHeight(int v) { SetBounds(FLeft, FTop, FWidth, v); }
+  virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  TRect BoundsRect() const { return Rect(FLeft, FTop, FLeft + FWidth, FTop + FHeight); }
+  void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+  virtual int ClientWidth() const { return FWidth; }
+  virtual int ClientHeight() const { return FHeight; }
+  void SetClientWidth(int v);
+  void SetClientHeight(int v);
+  TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
+  // Client origin on the screen.
+  virtual TPoint ClientOrigin() const;
+  TPoint ClientToScreen(TPoint p) const;
+  TPoint ScreenToClient(TPoint p) const;
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign v);
+
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool v);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Visible itself and all its parents up to a shown top-level window.
+  virtual bool Showing() const;
+  bool Enabled() const { return FEnabled; }
+  virtual void SetEnabled(bool v);
+
+  String Caption() const { return Text(); }
+  void SetCaption(const String& v) { SetText(v); }
+  // Native controls with editable text keep it in the native widget.
+  virtual String Text() const { return FText; }
+  virtual void SetText(const String& v);
+
+  TColor Color() const { return FColor; }
+  void SetColor(TColor v);
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool v);
+  const String& Hint() const { return FHint; }
+  void SetHint(const String& v);
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool v) { FShowHint = v; FParentShowHint = false; }
+  bool ParentShowHint() const { return FParentShowHint; }
+  void SetParentShowHint(bool v) { FParentShowHint = v; }
+  // ShowHint as it takes effect: the parent's while ParentShowHint is set.
+  bool EffectiveShowHint() const;
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor v);
+  // Mouse capture: while set, every mouse message goes to this control.
+  bool MouseCapture() const;
+  void SetMouseCapture(bool v);
+  unsigned ControlStyle() const { return FControlStyle; }
+  void SetControlStyle(unsigned v) { FControlStyle = v; }
+  unsigned ControlState() const { return FControlState; }
+
+  // Messages: Perform runs WindowProc at once and answers Result.
+  LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+  // The procedure that messages go through; replace it to subclass (keep
+  // the old one and call it for what you do not handle).
+  TWndMethod WindowProc;
+  virtual void WndProc(TMessage& Message);
+  virtual void Dispatch(TMessage& Message);
+  virtual void DefaultHandler(TMessage& Message);
+
+  virtual void Invalidate();
+  virtual void Update();
+  void Repaint();
+  void Refresh() { Repaint(); }
+  void BringToFront();
+
+  TCustomForm* GetParentForm() const;
+  // The top-level window this control is in (a form, or itself).
+  TControl* TopLevel() const;
+  TControlView* View() const { return FView.get(); }
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TNotifyEvent OnResize;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+
+  virtual void Click();
+  virtual void DblClick();
+
+ protected:
+  friend class TWinControl;
+  void Loaded() override;
+  void SetView(std::unique_ptr<TControlView> View);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void Resize();
+  virtual void VisibleChanging() {}
+  void SetControlState(unsigned v) { FControlState = v; }
+  void ParentColorChanged();
+  virtual void Changed(UINT CMMessage);  // Performs CM_xxxCHANGED and tells the view
+  // Places the view: bounds relative to the nearest windowed parent.
+  void UpdateViewBounds();
+
+ private:
+  void HandleMouse(TMessage& Message);
+  void HandleButtonDown(TMouseButton Button, TMessage& Message);
+  void HandleButtonUp(TMouseButton Button, TMessage& Message);
+
+  TWinControl* FParent = nullptr;
+  std::unique_ptr<TControlView> FView;
+  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  TAlign FAlign = alNone;
+  bool FVisible = true;
+  bool FEnabled = true;
+  String FText;
+  TColor FColor = clWindow;
+  bool FParentColor = false;
+  String FHint;
+  bool FShowHint = false;
+  bool FParentShowHint = true;
+  TCursor FCursor = crDefault;
+  unsigned FControlStyle = csCaptureMouse | csClickEvents | csDoubleClicks | csSetCaption;
+  unsigned FControlState = 0;
+};
+
+class TWinControl : public TControl {
+ public:
+  explicit TWinControl(TComponent* AOwner);
+  ~TWinControl() override;
+
+  // The handle is made on first use and lives as long as the control.
+  HWND Handle();
+  bool HandleAllocated() const { return FHandle != 0; }
+  void HandleNeeded() { Handle(); }
+
+  int ControlCount() const { return static_cast<int>(FControls.size()); }
+  TControl* Controls(int Index) const { return FControls.at(static_cast<size_t>(Index)); }
+  bool ContainsControl(const TControl* Control) const;
+  // The child control at a client point (topmost, visible ones only).
+  TControl* ControlAtPos(TPoint Pos, bool AllowDisabled = false) const;
+
+  int TabOrder() const;
+  void SetTabOrder(int Value);
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool v) { FTabStop = v; }
+  // Children that are windowed controls, in tab order.
+  const std::vector<TWinControl*>& TabList() const { return FTabList; }
+  // Every windowed descendant in tab order (a container before its children).
+  void GetTabOrderList(std::vector<TWinControl*>& List) const;
+  TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
+                               bool CheckParent) const;
+  void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+
+  virtual bool CanFocus() const;
+  bool Focused() const;
+  virtual void SetFocus();
+  // Whether a mouse press gives this control the focus (native edits and
+  // buttons do; panels and self-painting controls decide for themselves).
+  bool FocusOnClick() const { return FFocusOnClick; }
+  void SetFocusOnClick(bool v) { FFocusOnClick = v; }
+
+  void Broadcast(TMessage& Message);
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void Realign() { AlignControls(); }
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+  TMouseWheelEvent OnMouseWheel;
+
+  void Dispatch(TMessage& Message) override;
+  void WndProc(TMessage& Message) override;
+  void DefaultHandler(TMessage& Message) override;
+
+ protected:
+  friend class TControl;
+  void InsertControl(TControl* AControl);
+  void RemoveControl(TControl* AControl);
+  virtual void AlignControls();
+  virtual void KeyDown(WORD& Key, TShiftState Shift);
+  virtual void KeyUp(WORD& Key, TShiftState Shift);
+  virtual void KeyPress(Char& Key);
+  virtual bool DoKeyDown(TMessage& Message);
+  virtual bool DoKeyUp(TMessage& Message);
+  virtual bool DoKeyPress(TMessage& Message);
+  virtual void DoEnter();
+  virtual void DoExit();
+  virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  virtual void CreateWnd() {}
+
+  void WMGetDlgCode(TMessage& Message) { Message.Result = 0; }
+  void CNKeyDown(TMessage& Message);
+  void CMDialogKey(TMessage& Message);
+
+ private:
+  void WMKey(TMessage& Message);
+  void WMMouseWheel(TMessage& Message);
+  void FocusMessage(TMessage& Message);
+
+  HWND FHandle = 0;
+  std::vector<TControl*> FControls;     // in z-order, last on top
+  std::vector<TWinControl*> FTabList;   // windowed children in tab order
+  bool FTabStop = false;
+  bool FFocusOnClick = false;
+};
+
+// A control without a window of its own that paints on its parent's surface.
+class TGraphicControl : public TControl {
+ public:
+  explicit TGraphicControl(TComponent* AOwner);
+  // The canvas while painting (null otherwise).
+  TCanvas* Canvas() const { return FCanvas; }
+
+ protected:
+  virtual void Paint() {}
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  TCanvas* FCanvas = nullptr;
+};
+
+// A windowed control that paints itself: WM_PAINT carries the canvas in
+// WParam and ends in Paint().
+class TCustomControl : public TWinControl {
+ public:
+  explicit TCustomControl(TComponent* AOwner);
+  TCanvas* Canvas() const { return FCanvas; }
+
+ protected:
+  virtual void Paint() {}
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  TCanvas* FCanvas = nullptr;
+};
+
+// Mouse capture: while set, every mouse message goes to this control.
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* Control);
+// The control whose window has the keyboard focus (null when none).
+TWinControl* FocusedControl();
+TWinControl* FindControl(HWND Handle);

@@ -1,0 +1,281 @@
+#include "platform/gui/Forms.h"
+
+#include <algorithm>
+
+#include "platform/gui/Application.h"
+#include "platform/gui/Focus.h"
+#include "platform/gui/Input.h"
+#include "platform/gui/Views.h"
+
+namespace {
+TScreen TheScreen;
+}
+TScreen* Screen = &TheScreen;
+
+TWinControl* TScreen::ActiveControl() const { return FActiveForm ? FActiveForm->ActiveControl() : nullptr; }
+
+void TScreen::SetCursor(TCursor v) { FCursor = v; }
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
+  TControl::SetVisible(false);
+  SetColor(clBtnFace);
+  SetBounds(0, 0, 320, 240);
+  Screen->FForms.push_back(this);
+  SetView(platform::CreateFormView(*this));
+}
+
+TCustomForm::~TCustomForm() {
+  if (FActive) Deactivate();
+  auto& forms = Screen->FForms;
+  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+  for (TCustomForm* f : forms)
+    if (f->FPreviousActive == this) f->FPreviousActive = nullptr;
+  if (Screen->FActiveForm == this) Screen->FActiveForm = nullptr;
+  if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
+}
+
+void TCustomForm::Loaded() {
+  TWinControl::Loaded();
+  if (!FCreated) {
+    FCreated = true;
+    DoCreate();
+  }
+}
+
+void TCustomForm::DoCreate() {
+  if (OnCreate) OnCreate(this);
+}
+void TCustomForm::DoShow() {
+  if (OnShow) OnShow(this);
+}
+void TCustomForm::DoHide() {
+  if (OnHide) OnHide(this);
+}
+void TCustomForm::DoClose(TCloseAction& Action) {
+  if (OnClose) OnClose(this, Action);
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
+  const int cw = ClientWidth(), ch = ClientHeight();
+  FBorderStyle = v;
+  // The client area keeps its size; the frame around it changes.
+  SetBounds(Left(), Top(), cw + 2 * FrameWidth(), ch + 2 * FrameWidth() + CaptionHeight());
+}
+
+// Fixed frame metrics, so that sizes do not depend on the desktop's theme.
+int TCustomForm::FrameWidth() const {
+  switch (FBorderStyle) {
+    case bsNone: return 0;
+    case bsSizeable: case bsSizeToolWin: return 4;
+    default: return 3;
+  }
+}
+
+int TCustomForm::CaptionHeight() const {
+  switch (FBorderStyle) {
+    case bsNone: return 0;
+    case bsToolWindow: case bsSizeToolWin: return 18;
+    default: return 23;
+  }
+}
+
+int TCustomForm::ClientWidth() const { return std::max(0, Width() - 2 * FrameWidth()); }
+int TCustomForm::ClientHeight() const { return std::max(0, Height() - 2 * FrameWidth() - CaptionHeight()); }
+
+TPoint TCustomForm::ClientOrigin() const {
+  return Point(Left() + FrameWidth(), Top() + FrameWidth() + CaptionHeight());
+}
+
+void TCustomForm::PlaceOnScreen() {
+  if (FPosition == poScreenCenter || FPosition == poDesktopCenter) {
+    SetBounds((Screen->Width() - Width()) / 2, (Screen->Height() - Height()) / 2, Width(), Height());
+  } else if (FPosition == poMainFormCenter || FPosition == poOwnerFormCenter) {
+    const TCustomForm* c = Application ? Application->MainForm() : nullptr;
+    if (FPosition == poOwnerFormCenter) c = dynamic_cast<const TCustomForm*>(Owner());
+    if (c && c != this)
+      SetBounds(c->Left() + (c->Width() - Width()) / 2, c->Top() + (c->Height() - Height()) / 2, Width(),
+                Height());
+  }
+}
+
+void TCustomForm::Show() {
+  if (Visible()) {
+    Activate();
+    return;
+  }
+  SetVisible(true);
+}
+
+void TCustomForm::VisibleChanging() {
+  // Called before the change: Visible() is still the old state.
+  if (!Visible()) {
+    PlaceOnScreen();
+    DoShow();
+  } else {
+    DoHide();
+  }
+}
+
+void TCustomForm::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case CM_VISIBLECHANGED:
+      if (Message.WParam) Activate();
+      else Deactivate();
+      return;
+    case CM_DIALOGKEY: return CMDialogKey(Message);
+    case WM_CLOSE: return Close();
+    default: return TWinControl::Dispatch(Message);
+  }
+}
+
+void TCustomForm::Activate() {
+  if (Screen->FActiveForm == this) return;
+  TCustomForm* prev = Screen->FActiveForm;
+  if (prev) prev->Deactivate();
+  FPreviousActive = prev;
+  Screen->FActiveForm = this;
+  FActive = true;
+  if (OnActivate) OnActivate(this);
+  if (!FActiveControl) {
+    if (TWinControl* first = FindNextControl(nullptr, true, true, false)) FActiveControl = first;
+  }
+  if (FActiveControl && FActiveControl->CanFocus()) platform::SetWindowFocus(FActiveControl);
+  else platform::SetWindowFocus(this);
+}
+
+void TCustomForm::Deactivate() {
+  if (!FActive) return;
+  FActive = false;
+  if (Screen->FActiveForm == this) {
+    Screen->FActiveForm = nullptr;
+    TWinControl* focused = FocusedControl();
+    if (focused && (focused == this || ContainsControl(focused))) platform::SetWindowFocus(nullptr);
+  }
+  if (OnDeactivate) OnDeactivate(this);
+  TCustomForm* back = FPreviousActive;
+  FPreviousActive = nullptr;
+  if (back && back->Visible() && !Screen->FActiveForm) back->Activate();
+}
+
+void TCustomForm::SetActiveControl(TWinControl* Control) {
+  if (FActiveControl == Control) return;
+  if (Control && (!ContainsControl(Control) || Control == this))
+    throw EInvalidOperation(u"Invalid active control");
+  if (Control && FActive && !Loading()) {
+    FocusControl(Control);
+    return;
+  }
+  FActiveControl = Control;
+}
+
+void TCustomForm::FocusControl(TWinControl* Control) {
+  if (!Control->CanFocus()) throw EInvalidOperation(u"Cannot focus a disabled or invisible window");
+  FActiveControl = Control;
+  if (FActive) platform::SetWindowFocus(Control);
+}
+
+void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {
+  if (Removing && Control->ContainsControl(FFocusedControl)) FFocusedControl = Control->Parent();
+  if (Control->ContainsControl(FActiveControl)) SetActiveControl(nullptr);
+}
+
+void TCustomForm::ControlRemoved(TWinControl* Control) {
+  if (Control->ContainsControl(FActiveControl)) FActiveControl = nullptr;
+  if (Control->ContainsControl(FFocusedControl)) FFocusedControl = Control->Parent();
+  TWinControl* focused = FocusedControl();
+  if (focused && Control->ContainsControl(focused)) platform::ForgetFocus(focused);
+}
+
+bool TCustomForm::SetFocusedControl(TWinControl* Control) {
+  FActiveControl = Control == this ? FActiveControl : Control;
+  if (!FFocusedControl) FFocusedControl = this;
+  const HWND target = Control->Handle();
+  // Exit from the old focused control up to (not including) the common parent.
+  while (FFocusedControl && !FFocusedControl->ContainsControl(Control)) {
+    TWinControl* leaving = FFocusedControl;
+    FFocusedControl = leaving->Parent();
+    leaving->Perform(CM_EXIT, 0, 0);
+    if (platform::FocusedWindow() != target) return false;
+  }
+  if (!FFocusedControl) FFocusedControl = this;
+  // Enter from below the common parent down to Control.
+  while (FFocusedControl != Control) {
+    TWinControl* next = Control;
+    while (next->Parent() != FFocusedControl) next = next->Parent();
+    FFocusedControl = next;
+    next->Perform(CM_ENTER, 0, 0);
+    if (platform::FocusedWindow() != target) return false;
+  }
+  return true;
+}
+
+void TCustomForm::CMDialogKey(TMessage& Message) {
+  if (!(platform::KeyDataToShiftState(Message.LParam).Contains(ssAlt))) {
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    switch (Message.WParam) {
+      case VK_TAB:
+        if (GetKeyState(VK_CONTROL) >= 0) {
+          SelectNext(FActiveControl, !shift, true);
+          Message.Result = 1;
+          return;
+        }
+        break;
+      case VK_LEFT: case VK_UP: case VK_RIGHT: case VK_DOWN:
+        SelectNext(FActiveControl, Message.WParam == VK_RIGHT || Message.WParam == VK_DOWN, false);
+        Message.Result = 1;
+        return;
+      default: break;
+    }
+  }
+  TWinControl::CMDialogKey(Message);
+}
+
+bool TCustomForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TCustomForm::Close() {
+  if (FModal) {
+    FModalResult = mrCancel;
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = caHide;
+  DoClose(action);
+  if (action == caNone) return;
+  if (Application && Application->MainForm() == this) Application->Terminate();
+  Hide();
+}
+
+TModalResult TCustomForm::ShowModal() {
+  if (Visible() || FModal) throw EInvalidOperation(u"Cannot make a visible window modal");
+  if (!Enabled()) throw EInvalidOperation(u"Cannot make a visible window modal");
+  FModal = true;
+  FModalResult = mrNone;
+  struct Reset {
+    TCustomForm* F;
+    ~Reset() {
+      F->FModal = false;
+      if (F->Visible()) F->Hide();
+    }
+  } reset{this};
+  Show();
+  do {
+    Application->HandleMessage();
+    if (Application->Terminated()) {
+      FModalResult = mrCancel;
+    } else if (FModalResult != mrNone) {
+      // The close query and OnClose may keep the form open.
+      TCloseAction action = caHide;
+      if (!CloseQuery()) {
+        FModalResult = mrNone;
+      } else {
+        DoClose(action);
+        if (action == caNone) FModalResult = mrNone;
+      }
+    }
+  } while (FModalResult == mrNone);
+  return FModalResult;
+}

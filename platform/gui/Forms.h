@@ -1,0 +1,127 @@
+#pragma once
+// Top-level windows: TCustomForm/TForm (modal showing with a modal result,
+// border styles, position, client size, the active control with its enter
+// and exit messages, default and cancel keys) and the screen.
+#include <vector>
+
+#include "platform/gui/Controls.h"
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+                 poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TWinControl {
+ public:
+  explicit TCustomForm(TComponent* AOwner);
+  ~TCustomForm() override;
+
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle v);
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition v) { FPosition = v; }
+  TWindowState WindowState() const { return FWindowState; }
+  void SetWindowState(TWindowState v) { FWindowState = v; }
+  // The frame: the client area is the window less these.
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  TPoint ClientOrigin() const override;
+  bool KeyPreview() const { return FKeyPreview; }
+  void SetKeyPreview(bool v) { FKeyPreview = v; }
+
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult v) { FModalResult = v; }
+  bool Modal() const { return FModal; }
+  // Shows the form and runs the loop until ModalResult is set (and the
+  // close query agrees); answers the modal result.
+  virtual TModalResult ShowModal();
+  void Show();
+  void Hide() { SetVisible(false); }
+  // A modal form: ModalResult := mrCancel. Else the close query, OnClose and hiding.
+  void Close();
+  virtual bool CloseQuery();
+  bool Active() const { return FActive; }
+
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* Control);
+  void FocusControl(TWinControl* Control);
+  void DefocusControl(TWinControl* Control, bool Removing);
+  // Runs exit up from the old focused control to the common parent and enter
+  // down to Control; false when a handler moved the focus elsewhere meanwhile.
+  bool SetFocusedControl(TWinControl* Control);
+  void ControlRemoved(TWinControl* Control);
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+  using TWinControl::DoKeyDown;
+  using TWinControl::DoKeyPress;
+  using TWinControl::DoKeyUp;
+
+ protected:
+  void Loaded() override;
+  void Dispatch(TMessage& Message) override;
+  virtual void DoCreate();
+  virtual void DoShow();
+  virtual void DoHide();
+  virtual void DoClose(TCloseAction& Action);
+  void VisibleChanging() override;
+  // Tab and arrows move the focus; other keys go to the buttons (default, cancel).
+  void CMDialogKey(TMessage& Message);
+
+ private:
+  friend class TScreen;
+  void Activate();
+  void Deactivate();
+  void PlaceOnScreen();
+  int FrameWidth() const;
+  int CaptionHeight() const;
+
+  TFormBorderStyle FBorderStyle = bsSizeable;
+  TPosition FPosition = poDesigned;
+  TWindowState FWindowState = wsNormal;
+  bool FKeyPreview = false;
+  TModalResult FModalResult = mrNone;
+  bool FModal = false;
+  bool FActive = false;
+  bool FCreated = false;
+  TWinControl* FActiveControl = nullptr;
+  TWinControl* FFocusedControl = nullptr;
+  TCustomForm* FPreviousActive = nullptr;
+};
+
+class TForm : public TCustomForm {
+ public:
+  explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+};
+
+// The screen: its size, the forms and the active one, the global cursor.
+class TScreen {
+ public:
+  int Width() const { return 1920; }
+  int Height() const { return 1080; }
+  TCustomForm* ActiveForm() const { return FActiveForm; }
+  TWinControl* ActiveControl() const;
+  int FormCount() const { return static_cast<int>(FForms.size()); }
+  TCustomForm* Forms(int Index) const { return FForms.at(static_cast<size_t>(Index)); }
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor v);
+
+ private:
+  friend class TCustomForm;
+  std::vector<TCustomForm*> FForms;
+  TCustomForm* FActiveForm = nullptr;
+  TCursor FCursor = crDefault;
+};
+
+extern TScreen* Screen;

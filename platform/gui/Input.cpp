@@ -1,0 +1,115 @@
+#include "platform/gui/Input.h"
+
+#include "platform/gui/Application.h"
+#include "platform/gui/Controls.h"
+#include "platform/gui/Forms.h"
+
+namespace {
+constexpr LPARAM KF_ALTDOWN = 0x20000000;
+constexpr LPARAM KF_UP = static_cast<LPARAM>(0xC0000000u);
+
+TShiftState& Held() {
+  static TShiftState s;
+  return s;
+}
+
+LPARAM KeyData(TShiftState Shift, bool Up) {
+  LPARAM d = 1;
+  if (Shift.Contains(ssAlt)) d |= KF_ALTDOWN;
+  if (Up) d |= KF_UP;
+  return d;
+}
+
+TWinControl* KeyTarget() {
+  if (TWinControl* f = FocusedControl()) return f;
+  return Screen ? Screen->ActiveForm() : nullptr;
+}
+
+// Sends to the window while it still exists (a handler may free it).
+bool PerformOn(HWND h, UINT Msg, WPARAM W, LPARAM L, LRESULT* Result = nullptr) {
+  TWinControl* c = FindControl(h);
+  if (!c) return false;
+  const LRESULT r = c->Perform(Msg, W, L);
+  if (Result) *Result = r;
+  return true;
+}
+}  // namespace
+
+namespace platform {
+TShiftState KeyboardShiftState() { return Held(); }
+
+TShiftState KeyDataToShiftState(LPARAM KeyData) {
+  TShiftState s = Held().Without(TShiftState(ssAlt));
+  if (KeyData & KF_ALTDOWN) s = s | TShiftState(ssAlt);
+  return s;
+}
+
+void InputKeyDown(WORD Key, Char Ch, TShiftState Shift) {
+  Held() = Shift;
+  TrapEvent([&] {
+    TWinControl* target = KeyTarget();
+    if (!target) return;
+    const HWND h = target->Handle();
+    const LPARAM data = KeyData(Shift, false);
+    const bool alt = Shift.Contains(ssAlt);
+    LRESULT consumed = 0;
+    if (!PerformOn(h, CN_KEYDOWN, Key, data, &consumed) || consumed) return;
+    if (!PerformOn(h, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, Key, data)) return;
+    if (Ch == 0) return;
+    if (!PerformOn(h, CN_CHAR, Ch, data, &consumed) || consumed) return;
+    PerformOn(h, alt ? WM_SYSCHAR : WM_CHAR, Ch, data);
+  });
+}
+
+void InputKeyUp(WORD Key, TShiftState Shift) {
+  Held() = Shift;
+  TrapEvent([&] {
+    TWinControl* target = KeyTarget();
+    if (!target) return;
+    PerformOn(target->Handle(), Shift.Contains(ssAlt) ? WM_SYSKEYUP : WM_KEYUP, Key, KeyData(Shift, true));
+  });
+}
+
+void InputChar(Char Ch, TShiftState Shift) {
+  Held() = Shift;
+  TrapEvent([&] {
+    if (TWinControl* target = KeyTarget()) PerformOn(target->Handle(), WM_CHAR, Ch, KeyData(Shift, false));
+  });
+}
+
+void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
+  Held() = Shift.Without(ssLeft | ssRight).Without(TShiftState(ssMiddle));
+  TrapEvent([&] {
+    TControl* to = Target;
+    TPoint p = Pos;
+    if (TControl* cap = GetCaptureControl(); cap && cap != Target) {
+      p = cap->ScreenToClient(Target->ClientToScreen(Pos));
+      to = cap;
+    }
+    to->Perform(Msg, MouseKeys(Shift), MakeLParam(p.X, p.Y));
+  });
+}
+
+void InputWheel(TControl* Target, int Delta, TPoint ScreenPos, TShiftState Shift) {
+  Held() = Shift;
+  TrapEvent([&] {
+    TControl* to = FocusedControl();
+    if (!to) to = Target;
+    if (!to) return;
+    const WPARAM w = (static_cast<WPARAM>(static_cast<WORD>(Delta)) << 16) | MouseKeys(Shift);
+    to->Perform(WM_MOUSEWHEEL, w, MakeLParam(ScreenPos.X, ScreenPos.Y));
+  });
+}
+}  // namespace platform
+
+short GetKeyState(int VirtKey) {
+  const TShiftState s = Held();
+  bool down = false;
+  switch (VirtKey) {
+    case VK_SHIFT: down = s.Contains(ssShift); break;
+    case VK_CONTROL: down = s.Contains(ssCtrl); break;
+    case VK_MENU: down = s.Contains(ssAlt); break;
+    default: break;
+  }
+  return down ? static_cast<short>(0x8000) : 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The one entry of keyboard and mouse input. The toolkit backend and the
+// test input driver both call these, so a test key press takes the same path
+// as a real one. Each entry runs in the application's trap.
+#include "platform/gui/ControlTypes.h"
+
+class TControl;
+
+namespace platform {
+// Key-down to the focused control (the active form when none): the dialog
+// key check, WM_KEYDOWN, then WM_CHAR with Ch when Ch is not 0 (also when
+// the key-down handler cleared the key).
+void InputKeyDown(WORD Key, Char Ch, TShiftState Shift);
+void InputKeyUp(WORD Key, TShiftState Shift);
+// A character without its key (input methods, pasted text).
+void InputChar(Char Ch, TShiftState Shift);
+// A mouse message (WM_MOUSEMOVE .. WM_MBUTTONDBLCLK) at a client point of
+// Target; while a control has the capture it receives the message instead.
+void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift);
+// A wheel turn over Target: it goes to the focused control, as on the reference platform.
+void InputWheel(TControl* Target, int Delta, TPoint ScreenPos, TShiftState Shift);
+
+// The modifier keys held at the last input event.
+TShiftState KeyboardShiftState();
+TShiftState KeyDataToShiftState(LPARAM KeyData);
+}  // namespace platform
+
+// Negative (high bit set) while the key is down: shift, control and alt.
+short GetKeyState(int VirtKey);

@@ -1,0 +1,146 @@
+// What the standard controls do in our own code: dialog codes, buttons and
+// their keys, check and radio states. The native parts are in the backend.
+#include "platform/gui/StdCtrls.h"
+
+#include "platform/gui/Forms.h"
+#include "platform/gui/Input.h"
+
+int TListControlItems::IndexOf(const String& S) const {
+  for (int i = 0; i < Count(); ++i)
+    if (Strings(i) == S) return i;
+  return -1;
+}
+
+void TListControlItems::Assign(const std::vector<String>& Lines) {
+  Clear();
+  for (const String& s : Lines) Add(s);
+}
+
+void TCustomEdit::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_GETDLGCODE) {
+    Message.Result = DialogCode();
+    return;
+  }
+  if (Message.Msg == WM_SETFOCUS && FAutoSelect) SelectAll();
+  TWinControl::Dispatch(Message);
+}
+
+void TCustomEdit::TextChangedByWidget() {
+  FModified = true;
+  Change();
+}
+
+void TCustomEdit::Change() {
+  if (OnChange) OnChange(this);
+}
+
+LRESULT TMemo::DialogCode() const {
+  LRESULT code = TCustomEdit::DialogCode();
+  if (FWantReturns) code |= DLGC_WANTALLKEYS;
+  if (FWantTabs) code |= DLGC_WANTTAB;
+  return code;
+}
+
+void TButtonControl::Dispatch(TMessage& Message) {
+  // Space presses the button; the click comes with the key's release.
+  switch (Message.Msg) {
+    case WM_CHAR:
+      if (Message.WParam == u' ') return;
+      break;
+    case WM_KEYUP:
+      if (Message.WParam == VK_SPACE) {
+        ClickedByUser();
+        return;
+      }
+      break;
+    default: break;
+  }
+  TWinControl::Dispatch(Message);
+}
+
+bool TButton::Active() const {
+  TCustomForm* form = GetParentForm();
+  TWinControl* focused = form ? form->ActiveControl() : nullptr;
+  if (dynamic_cast<TButton*>(focused)) return focused == this;
+  return FDefault;
+}
+
+void TButton::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_GETDLGCODE:
+      Message.Result = DLGC_BUTTON | (Active() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+      return;
+    case CM_DIALOGKEY:
+      if (((Message.WParam == VK_RETURN && Active()) || (Message.WParam == VK_ESCAPE && FCancel)) &&
+          !platform::KeyDataToShiftState(Message.LParam).Contains(ssAlt) && CanFocus()) {
+        Click();
+        Message.Result = 1;
+        return;
+      }
+      break;
+    default: break;
+  }
+  TButtonControl::Dispatch(Message);
+}
+
+void TButton::Click() {
+  if (FModalResult != mrNone)
+    if (TCustomForm* form = GetParentForm()) form->SetModalResult(FModalResult);
+  TButtonControl::Click();
+}
+
+void TCheckBox::SetState(TCheckBoxState v) {
+  if (FState == v) return;
+  FState = v;
+  UpdateNative();
+  if (!Loading()) Click();
+}
+
+void TCheckBox::Toggle() {
+  switch (FState) {
+    case cbUnchecked: SetState(cbChecked); break;
+    case cbChecked: SetState(FAllowGrayed ? cbGrayed : cbUnchecked); break;
+    case cbGrayed: SetState(cbUnchecked); break;
+  }
+}
+
+void TRadioButton::SetChecked(bool v) {
+  if (FChecked == v) return;
+  FChecked = v;
+  SetTabStop(v);
+  UpdateNative();
+  if (!v) return;
+  if (Parent()) {
+    for (int i = 0; i < Parent()->ControlCount(); ++i) {
+      auto* other = dynamic_cast<TRadioButton*>(Parent()->Controls(i));
+      if (other && other != this) other->SetChecked(false);
+    }
+  }
+  if (!Loading()) Click();
+}
+
+void TRadioButton::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_GETDLGCODE) {
+    Message.Result = DLGC_BUTTON | DLGC_RADIOBUTTON;
+    return;
+  }
+  TButtonControl::Dispatch(Message);
+}
+
+void TComboBox::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_GETDLGCODE) {
+    // An open list keeps Enter and Escape for itself.
+    Message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | (DroppedDown() ? DLGC_WANTALLKEYS : 0);
+    return;
+  }
+  TWinControl::Dispatch(Message);
+}
+
+void TComboBox::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TComboBox::Select() {
+  if (OnSelect) OnSelect(this);
+  else Change();
+}

@@ -1,0 +1,242 @@
+#pragma once
+// The standard controls as thin wrappers of native widgets: label, edit,
+// memo, button, check box, radio button, combo box, list box, group box.
+#include <vector>
+
+#include "platform/gui/Controls.h"
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+
+class TLabel : public TGraphicControl {
+ public:
+  explicit TLabel(TComponent* AOwner);
+  void SetText(const String& v) override;
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool v);
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment v);
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool v);
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool v) { FTransparent = v; Invalidate(); }
+  TWinControl* FocusControl() const { return FFocusControl; }
+  void SetFocusControl(TWinControl* v) { FFocusControl = v; }
+
+ protected:
+  void Changed(UINT CMMessage) override;
+
+ private:
+  void AdjustBounds();
+  bool FAutoSize = true;
+  TAlignment FAlignment = taLeftJustify;
+  bool FWordWrap = false;
+  bool FTransparent = false;
+  TWinControl* FFocusControl = nullptr;
+};
+
+class TCustomEdit : public TWinControl {
+ public:
+  explicit TCustomEdit(TComponent* AOwner);
+  String Text() const override;
+  void SetText(const String& v) override;
+  int MaxLength() const { return FMaxLength; }
+  void SetMaxLength(int v);
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool v);
+  int SelStart() const;
+  void SetSelStart(int v);
+  int SelLength() const;
+  void SetSelLength(int v);
+  String SelText() const;
+  void SetSelText(const String& v);
+  void SelectAll();
+  void Clear() { SetText(String()); }
+  bool AutoSelect() const { return FAutoSelect; }
+  void SetAutoSelect(bool v) { FAutoSelect = v; }
+  Char PasswordChar() const { return FPasswordChar; }
+  void SetPasswordChar(Char v);
+  bool Modified() const { return FModified; }
+  void SetModified(bool v) { FModified = v; }
+
+  TNotifyEvent OnChange;
+
+ protected:
+  // The native widget told us its text changed (by the user or by SetText).
+  virtual void Change();
+  void TextChangedByWidget();
+  void Dispatch(TMessage& Message) override;
+  virtual LRESULT DialogCode() const { return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL; }
+
+ private:
+  int FMaxLength = 0;
+  bool FReadOnly = false;
+  bool FAutoSelect = true;
+  Char FPasswordChar = 0;
+  bool FModified = false;
+};
+
+class TEdit : public TCustomEdit {
+ public:
+  explicit TEdit(TComponent* AOwner);
+};
+
+class TMemo : public TCustomEdit {
+ public:
+  explicit TMemo(TComponent* AOwner);
+  bool WantReturns() const { return FWantReturns; }
+  void SetWantReturns(bool v) { FWantReturns = v; }
+  bool WantTabs() const { return FWantTabs; }
+  void SetWantTabs(bool v) { FWantTabs = v; }
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool v);
+  int LineCount() const;
+  String Lines(int Index) const;
+  void AddLine(const String& Line);
+
+ protected:
+  LRESULT DialogCode() const override;
+
+ private:
+  bool FWantReturns = true;
+  bool FWantTabs = false;
+  bool FWordWrap = true;
+};
+
+class TButtonControl : public TWinControl {
+ public:
+  explicit TButtonControl(TComponent* AOwner);
+  // The native button was clicked (mouse or Space): a button clicks, a
+  // check box toggles, a radio button checks itself.
+  virtual void ClickedByUser() = 0;
+
+ protected:
+  void Dispatch(TMessage& Message) override;
+};
+
+class TButton : public TButtonControl {
+ public:
+  explicit TButton(TComponent* AOwner);
+  bool Default() const { return FDefault; }
+  void SetDefault(bool v) { FDefault = v; }
+  bool Cancel() const { return FCancel; }
+  void SetCancel(bool v) { FCancel = v; }
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult v) { FModalResult = v; }
+  // Sets the form's ModalResult (when this button has one), then OnClick.
+  void Click() override;
+  void ClickedByUser() override { Click(); }
+
+ protected:
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  // Enter goes to the focused button, else to the default one.
+  bool Active() const;
+  bool FDefault = false;
+  bool FCancel = false;
+  TModalResult FModalResult = mrNone;
+};
+
+class TCheckBox : public TButtonControl {
+ public:
+  explicit TCheckBox(TComponent* AOwner);
+  bool Checked() const { return FState == cbChecked; }
+  void SetChecked(bool v) { SetState(v ? cbChecked : cbUnchecked); }
+  TCheckBoxState State() const { return FState; }
+  // A change clicks the box (OnClick), as a user's click does; not while loading.
+  void SetState(TCheckBoxState v);
+  bool AllowGrayed() const { return FAllowGrayed; }
+  void SetAllowGrayed(bool v);
+  void Toggle();
+  void ClickedByUser() override { Toggle(); }
+
+ private:
+  void UpdateNative();
+  TCheckBoxState FState = cbUnchecked;
+  bool FAllowGrayed = false;
+};
+
+class TRadioButton : public TButtonControl {
+ public:
+  explicit TRadioButton(TComponent* AOwner);
+  bool Checked() const { return FChecked; }
+  // Checking unchecks the other radio buttons of the same parent and clicks.
+  void SetChecked(bool v);
+  void ClickedByUser() override { SetChecked(true); }
+
+ protected:
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  void UpdateNative();
+  bool FChecked = false;
+};
+
+// Items of a combo or list box; kept in the native widget.
+class TListControlItems {
+ public:
+  virtual ~TListControlItems() = default;
+  virtual int Count() const = 0;
+  virtual String Strings(int Index) const = 0;
+  virtual void SetStrings(int Index, const String& S) = 0;
+  virtual int Add(const String& S) = 0;
+  virtual void Insert(int Index, const String& S) = 0;
+  virtual void Delete(int Index) = 0;
+  virtual void Clear() = 0;
+  int IndexOf(const String& S) const;
+  void Assign(const std::vector<String>& Lines);
+};
+
+class TComboBox : public TWinControl {
+ public:
+  explicit TComboBox(TComponent* AOwner);
+  ~TComboBox() override;
+  TComboBoxStyle Style() const { return FStyle; }
+  void SetStyle(TComboBoxStyle v);
+  TListControlItems& Items() const { return *FItems; }
+  int ItemIndex() const;
+  void SetItemIndex(int v);
+  String Text() const override;
+  void SetText(const String& v) override;
+  int DropDownCount() const { return FDropDownCount; }
+  void SetDropDownCount(int v) { FDropDownCount = v; }
+  bool DroppedDown() const;
+  void SetDroppedDown(bool v);
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnSelect;
+  TNotifyEvent OnDropDown;
+  TNotifyEvent OnCloseUp;
+
+ protected:
+  virtual void Change();
+  virtual void Select();
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  std::unique_ptr<TListControlItems> FItems;
+  TComboBoxStyle FStyle = csDropDown;
+  int FDropDownCount = 8;
+  bool FDropped = false;
+};
+
+class TListBox : public TWinControl {
+ public:
+  explicit TListBox(TComponent* AOwner);
+  ~TListBox() override;
+  TListControlItems& Items() const { return *FItems; }
+  int ItemIndex() const;
+  void SetItemIndex(int v);
+  int TopIndex() const;
+  TNotifyEvent OnSelect;
+
+ private:
+  std::unique_ptr<TListControlItems> FItems;
+};
+
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* AOwner);
+};

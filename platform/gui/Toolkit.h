@@ -1,0 +1,7 @@
+#pragma once
+// What the message loop needs of the toolkit backend.
+namespace platform {
+// Runs pending toolkit events; with Wait, blocks until at least one came.
+// Answers whether any ran.
+bool ProcessToolkitEvents(bool Wait);
+}  // namespace platform

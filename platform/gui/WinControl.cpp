@@ -1,0 +1,174 @@
+// The windowed control: handle, children, tab order and alignment.
+#include <algorithm>
+#include <unordered_map>
+
+#include "platform/gui/Controls.h"
+#include "platform/gui/Focus.h"
+#include "platform/gui/Forms.h"
+
+namespace {
+std::unordered_map<HWND, TWinControl*>& HandleMap() {
+  static std::unordered_map<HWND, TWinControl*> m;
+  return m;
+}
+}  // namespace
+
+TWinControl* FindControl(HWND Handle) {
+  auto it = HandleMap().find(Handle);
+  return it == HandleMap().end() ? nullptr : it->second;
+}
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+TWinControl::~TWinControl() {
+  // Children go first; each takes itself out of this list.
+  while (!FControls.empty()) delete FControls.back();
+  if (Focused()) platform::ForgetFocus(this);
+  if (FHandle) {
+    HandleMap().erase(FHandle);
+    DeallocateHWnd(FHandle);
+  }
+}
+
+HWND TWinControl::Handle() {
+  if (!FHandle) {
+    // The method goes through WindowProc, so a replaced procedure sees sent messages too.
+    FHandle = AllocateHWnd([this](TMessage& m) { WindowProc(m); });
+    HandleMap()[FHandle] = this;
+    CreateWnd();
+  }
+  return FHandle;
+}
+
+bool TWinControl::ContainsControl(const TControl* Control) const {
+  for (const TControl* c = Control; c; c = c->Parent())
+    if (c == this) return true;
+  return false;
+}
+
+TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled) const {
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    TControl* c = *it;
+    if (c->Visible() && (AllowDisabled || c->Enabled()) && c->BoundsRect().Contains(Pos)) return c;
+  }
+  return nullptr;
+}
+
+void TWinControl::InsertControl(TControl* AControl) {
+  FControls.push_back(AControl);
+  AControl->FParent = this;
+  if (auto* w = dynamic_cast<TWinControl*>(AControl)) FTabList.push_back(w);
+  if (AControl->Align() != alNone) AlignControls();
+}
+
+void TWinControl::RemoveControl(TControl* AControl) {
+  if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
+    if (TCustomForm* f = GetParentForm()) f->ControlRemoved(w);
+    FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), w), FTabList.end());
+  }
+  FControls.erase(std::remove(FControls.begin(), FControls.end(), AControl), FControls.end());
+  AControl->FParent = nullptr;
+  if (AControl->Align() != alNone && !Destroying()) AlignControls();
+}
+
+int TWinControl::TabOrder() const {
+  if (!Parent()) return -1;
+  const auto& l = Parent()->FTabList;
+  return static_cast<int>(std::find(l.begin(), l.end(), this) - l.begin());
+}
+
+void TWinControl::SetTabOrder(int Value) {
+  if (!Parent()) return;
+  auto& l = Parent()->FTabList;
+  l.erase(std::find(l.begin(), l.end(), this));
+  const int n = static_cast<int>(l.size());
+  const int at = (Value < 0 || Value > n) ? n : Value;
+  l.insert(l.begin() + at, this);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const {
+  for (TWinControl* c : FTabList) {
+    List.push_back(c);
+    c->GetTabOrderList(List);
+  }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
+                                          bool CheckParent) const {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  if (list.empty()) return nullptr;
+  const int n = static_cast<int>(list.size());
+  int start = static_cast<int>(std::find(list.begin(), list.end(), CurControl) - list.begin());
+  if (start == n) start = GoForward ? n - 1 : 0;
+  int i = start;
+  for (int step = 0; step < n; ++step) {
+    i = GoForward ? (i + 1) % n : (i + n - 1) % n;
+    TWinControl* c = list[static_cast<size_t>(i)];
+    if (c == CurControl) break;
+    if (c->CanFocus() && (!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this))
+      return c;
+  }
+  return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+  if (TWinControl* next = FindNextControl(CurControl, GoForward, CheckTabStop, false)) next->SetFocus();
+}
+
+void TWinControl::Broadcast(TMessage& Message) {
+  const std::vector<TControl*> children = FControls;
+  for (TControl* c : children) {
+    c->WindowProc(Message);
+    if (Message.Result != 0) return;
+  }
+}
+
+void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const bool resized = AWidth != Width() || AHeight != Height();
+  TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (resized) AlignControls();
+}
+
+void TWinControl::AlignControls() {
+  TRect r = ClientRect();
+  auto place = [&](TAlign a) {
+    for (TControl* c : FControls) {
+      if (c->Align() != a || !c->Visible()) continue;
+      switch (a) {
+        case alTop: c->SetBounds(r.Left, r.Top, r.Width(), c->Height()); r.Top += c->Height(); break;
+        case alBottom: r.Bottom -= c->Height(); c->SetBounds(r.Left, r.Bottom, r.Width(), c->Height()); break;
+        case alLeft: c->SetBounds(r.Left, r.Top, c->Width(), r.Height()); r.Left += c->Width(); break;
+        case alRight: r.Right -= c->Width(); c->SetBounds(r.Right, r.Top, c->Width(), r.Height()); break;
+        case alClient: c->SetBounds(r.Left, r.Top, r.Width(), r.Height()); break;
+        default: break;
+      }
+    }
+  };
+  for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) place(a);
+}
+
+void TWinControl::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_GETDLGCODE: return WMGetDlgCode(Message);
+    case CN_KEYDOWN: return CNKeyDown(Message);
+    case CM_DIALOGKEY: return CMDialogKey(Message);
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_KEYUP: case WM_SYSKEYUP: case WM_CHAR: case WM_SYSCHAR:
+      return WMKey(Message);
+    case WM_MOUSEWHEEL: return WMMouseWheel(Message);
+    case WM_SETFOCUS: case WM_KILLFOCUS: return FocusMessage(Message);
+    case CM_ENTER: return DoEnter();
+    case CM_EXIT: return DoExit();
+    case CM_COLORCHANGED:
+      for (TControl* c : FControls) c->ParentColorChanged();
+      return TControl::Dispatch(Message);
+    default: return TControl::Dispatch(Message);
+  }
+}
+
+void TWinControl::DefaultHandler(TMessage& Message) {
+  if (Message.Msg == WM_LBUTTONDOWN && FFocusOnClick && !Focused() && CanFocus()) SetFocus();
+  TControl::DefaultHandler(Message);
+}
+
+void TWinControl::CMDialogKey(TMessage& Message) { Broadcast(Message); }

@@ -1,0 +1,126 @@
+// Focus and keyboard handling of the windowed control.
+#include "platform/gui/Controls.h"
+#include "platform/gui/Focus.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/Input.h"
+
+bool TWinControl::Focused() const { return HandleAllocated() && platform::FocusedWindow() == FHandle; }
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* c = this; c; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+void TWinControl::SetFocus() {
+  if (TCustomForm* form = GetParentForm(); form && form != this) {
+    form->FocusControl(this);
+  } else {
+    if (!CanFocus()) throw EInvalidOperation(u"Cannot focus a disabled or invisible window");
+    platform::SetWindowFocus(this);
+  }
+}
+
+void TWinControl::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_SETFOCUS) {
+    // The form runs exit and enter first; it may refuse when they moved the focus.
+    TCustomForm* form = GetParentForm();
+    if (form && !form->SetFocusedControl(this)) return;
+  }
+  TControl::WndProc(Message);
+}
+
+void TWinControl::FocusMessage(TMessage& Message) {
+  if (Message.Msg == WM_SETFOCUS && View()) View()->SetNativeFocus();
+}
+
+void TWinControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+void TWinControl::CNKeyDown(TMessage& Message) {
+  Message.Result = 1;
+  LRESULT mask = 0;
+  switch (Message.WParam) {
+    case VK_TAB: mask = DLGC_WANTTAB; break;
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: mask = DLGC_WANTARROWS; break;
+    case VK_RETURN: case VK_EXECUTE: case VK_ESCAPE: case VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
+    default: break;
+  }
+  // Asks the control first: a control that wants the key keeps it from the form.
+  if (mask != 0 && Perform(CM_WANTSPECIALKEY, Message.WParam, 0) == 0 &&
+      (Perform(WM_GETDLGCODE, 0, 0) & mask) == 0) {
+    TCustomForm* form = GetParentForm();
+    if (form && form->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam) != 0) return;
+  }
+  Message.Result = 0;
+}
+
+void TWinControl::WMKey(TMessage& Message) {
+  bool handled = false;
+  switch (Message.Msg) {
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: handled = DoKeyDown(Message); break;
+    case WM_KEYUP: case WM_SYSKEYUP: handled = DoKeyUp(Message); break;
+    default: handled = DoKeyPress(Message); break;
+  }
+  if (!handled) DefaultHandler(Message);
+}
+
+bool TWinControl::DoKeyDown(TMessage& Message) {
+  TCustomForm* form = GetParentForm();
+  if (form && form != this && form->KeyPreview() && form->DoKeyDown(Message)) return true;
+  WORD key = static_cast<WORD>(Message.WParam);
+  KeyDown(key, platform::KeyDataToShiftState(Message.LParam));
+  Message.WParam = key;
+  return key == 0;
+}
+
+bool TWinControl::DoKeyUp(TMessage& Message) {
+  TCustomForm* form = GetParentForm();
+  if (form && form != this && form->KeyPreview() && form->DoKeyUp(Message)) return true;
+  WORD key = static_cast<WORD>(Message.WParam);
+  KeyUp(key, platform::KeyDataToShiftState(Message.LParam));
+  Message.WParam = key;
+  return key == 0;
+}
+
+bool TWinControl::DoKeyPress(TMessage& Message) {
+  TCustomForm* form = GetParentForm();
+  if (form && form != this && form->KeyPreview() && form->DoKeyPress(Message)) return true;
+  Char key = static_cast<Char>(Message.WParam);
+  KeyPress(key);
+  Message.WParam = key;
+  return key == 0;
+}
+
+void TWinControl::KeyDown(WORD& Key, TShiftState Shift) {
+  if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyUp(WORD& Key, TShiftState Shift) {
+  if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(Char& Key) {
+  if (OnKeyPress) OnKeyPress(this, Key);
+}
+
+void TWinControl::WMMouseWheel(TMessage& Message) {
+  const int delta = static_cast<std::int16_t>(HiWord(Message.WParam));
+  const TPoint pos = Point(GetXLParam(Message.LParam), GetYLParam(Message.LParam));
+  if (DoMouseWheel(MouseShiftState(LoWord(Message.WParam)), delta, pos)) {
+    Message.Result = 1;
+    return;
+  }
+  DefaultHandler(Message);
+}
+
+bool TWinControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+  return handled;
+}

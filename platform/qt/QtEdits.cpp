@@ -1,0 +1,130 @@
+// Edits and memos over the native line and text editors.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+#include "platform/gui/Application.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/qt/QtNative.h"
+
+using namespace platform::qt;
+
+namespace {
+QPlainTextEdit* MemoOf(const TControl& c) { return Native<QPlainTextEdit>(c); }
+QLineEdit* LineOf(const TControl& c) { return Native<QLineEdit>(c); }
+}  // namespace
+
+TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
+  SetTabStop(true);
+  SetFocusOnClick(true);
+  SetCursor(crIBeam);
+}
+
+TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+  auto w = std::make_unique<QLineEdit>();
+  ConnectTrapped(w.get(), &QLineEdit::textChanged, [this] { TextChangedByWidget(); });
+  SetView(ViewOf(*this, std::move(w)));
+  SetBounds(0, 0, 121, 21);
+}
+
+TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner) {
+  auto w = std::make_unique<QPlainTextEdit>();
+  ConnectTrapped(w.get(), &QPlainTextEdit::textChanged, [this] { TextChangedByWidget(); });
+  SetView(ViewOf(*this, std::move(w)));
+  SetBounds(0, 0, 185, 89);
+  SetAutoSelect(false);
+}
+
+String TCustomEdit::Text() const {
+  if (QLineEdit* e = LineOf(*this)) return FromQString(e->text());
+  if (QPlainTextEdit* m = MemoOf(*this)) return FromQString(m->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+  return TWinControl::Text();
+}
+
+void TCustomEdit::SetText(const String& v) {
+  if (v == Text()) return;
+  if (QLineEdit* e = LineOf(*this)) e->setText(ToQString(v));
+  else if (QPlainTextEdit* m = MemoOf(*this)) m->setPlainText(ToQString(v).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  else TWinControl::SetText(v);
+  FModified = false;
+}
+
+void TCustomEdit::SetMaxLength(int v) {
+  FMaxLength = v;
+  if (QLineEdit* e = LineOf(*this)) e->setMaxLength(v > 0 ? v : 32767);
+}
+
+void TCustomEdit::SetReadOnly(bool v) {
+  FReadOnly = v;
+  if (QLineEdit* e = LineOf(*this)) e->setReadOnly(v);
+  if (QPlainTextEdit* m = MemoOf(*this)) m->setReadOnly(v);
+}
+
+void TCustomEdit::SetPasswordChar(Char v) {
+  FPasswordChar = v;
+  if (QLineEdit* e = LineOf(*this)) e->setEchoMode(v ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+int TCustomEdit::SelStart() const {
+  if (QLineEdit* e = LineOf(*this)) return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+  if (QPlainTextEdit* m = MemoOf(*this)) return m->textCursor().selectionStart();
+  return 0;
+}
+
+int TCustomEdit::SelLength() const {
+  if (QLineEdit* e = LineOf(*this)) return e->hasSelectedText() ? static_cast<int>(e->selectedText().size()) : 0;
+  if (QPlainTextEdit* m = MemoOf(*this)) {
+    const QTextCursor c = m->textCursor();
+    return c.selectionEnd() - c.selectionStart();
+  }
+  return 0;
+}
+
+void TCustomEdit::SetSelStart(int v) {
+  if (QLineEdit* e = LineOf(*this)) e->setCursorPosition(v);
+  if (QPlainTextEdit* m = MemoOf(*this)) {
+    QTextCursor c = m->textCursor();
+    c.setPosition(v);
+    m->setTextCursor(c);
+  }
+}
+
+void TCustomEdit::SetSelLength(int v) {
+  const int start = SelStart();
+  if (QLineEdit* e = LineOf(*this)) e->setSelection(start, v);
+  if (QPlainTextEdit* m = MemoOf(*this)) {
+    QTextCursor c = m->textCursor();
+    c.setPosition(start);
+    c.setPosition(start + v, QTextCursor::KeepAnchor);
+    m->setTextCursor(c);
+  }
+}
+
+String TCustomEdit::SelText() const {
+  if (QLineEdit* e = LineOf(*this)) return FromQString(e->selectedText());
+  if (QPlainTextEdit* m = MemoOf(*this)) return FromQString(m->textCursor().selectedText());
+  return String();
+}
+
+void TCustomEdit::SetSelText(const String& v) {
+  if (QLineEdit* e = LineOf(*this)) e->insert(ToQString(v));
+  if (QPlainTextEdit* m = MemoOf(*this)) m->insertPlainText(ToQString(v));
+}
+
+void TCustomEdit::SelectAll() {
+  if (QLineEdit* e = LineOf(*this)) e->selectAll();
+  if (QPlainTextEdit* m = MemoOf(*this)) m->selectAll();
+}
+
+void TMemo::SetWordWrap(bool v) {
+  FWordWrap = v;
+  MemoOf(*this)->setLineWrapMode(v ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+int TMemo::LineCount() const { return MemoOf(*this)->document()->blockCount(); }
+
+String TMemo::Lines(int Index) const {
+  return FromQString(MemoOf(*this)->document()->findBlockByNumber(Index).text());
+}
+
+void TMemo::AddLine(const String& Line) { MemoOf(*this)->appendPlainText(ToQString(Line)); }

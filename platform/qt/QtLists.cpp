@@ -1,0 +1,135 @@
+// Combo boxes and list boxes; their items live in the native widget.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "platform/gui/StdCtrls.h"
+#include "platform/qt/QtNative.h"
+
+using namespace platform::qt;
+
+namespace {
+class ComboItems : public TListControlItems {
+ public:
+  explicit ComboItems(QComboBox& Box) : FBox(Box) {}
+  int Count() const override { return FBox.count(); }
+  String Strings(int i) const override { return FromQString(FBox.itemText(i)); }
+  void SetStrings(int i, const String& s) override { FBox.setItemText(i, ToQString(s)); }
+  int Add(const String& s) override {
+    Insert(Count(), s);
+    return Count() - 1;
+  }
+  void Insert(int i, const String& s) override { Keep([&] { FBox.insertItem(i, ToQString(s)); }); }
+  void Delete(int i) override { Keep([&] { FBox.removeItem(i); }); }
+  void Clear() override { Keep([&] { FBox.clear(); }); }
+
+ private:
+  // Changing the items of an edit combo keeps the typed text and selects nothing.
+  template <class F>
+  void Keep(F change) {
+    const QString text = FBox.isEditable() ? FBox.currentText() : QString();
+    const QSignalBlocker block(&FBox);
+    change();
+    FBox.setCurrentIndex(-1);
+    if (FBox.isEditable()) FBox.setEditText(text);
+  }
+  QComboBox& FBox;
+};
+
+class ListItems : public TListControlItems {
+ public:
+  explicit ListItems(QListWidget& List) : FList(List) {}
+  int Count() const override { return FList.count(); }
+  String Strings(int i) const override { return FromQString(FList.item(i)->text()); }
+  void SetStrings(int i, const String& s) override { FList.item(i)->setText(ToQString(s)); }
+  int Add(const String& s) override {
+    FList.addItem(ToQString(s));
+    return Count() - 1;
+  }
+  void Insert(int i, const String& s) override { FList.insertItem(i, ToQString(s)); }
+  void Delete(int i) override { delete FList.takeItem(i); }
+  void Clear() override { FList.clear(); }
+
+ private:
+  QListWidget& FList;
+};
+}  // namespace
+
+TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
+  auto w = std::make_unique<QComboBox>();
+  w->setEditable(true);
+  w->setInsertPolicy(QComboBox::NoInsert);
+  QComboBox* box = w.get();
+  FItems = std::make_unique<ComboItems>(*box);
+  ConnectTrapped(box, &QComboBox::activated, [this] { Select(); });
+  ConnectTrapped(box, &QComboBox::editTextChanged, [this] {
+    if (FStyle != csDropDownList) Change();
+  });
+  SetView(ViewOf(*this, std::move(w)));
+  SetTabStop(true);
+  SetFocusOnClick(true);
+  SetBounds(0, 0, 145, 21);
+}
+
+TComboBox::~TComboBox() = default;
+
+void TComboBox::SetStyle(TComboBoxStyle v) {
+  FStyle = v;
+  QComboBox* box = Native<QComboBox>(*this);
+  box->setEditable(v != csDropDownList);
+  if (box->lineEdit()) static_cast<QtView*>(View())->Watch(box->lineEdit());
+}
+
+int TComboBox::ItemIndex() const { return Native<QComboBox>(*this)->currentIndex(); }
+
+void TComboBox::SetItemIndex(int v) {
+  QComboBox* box = Native<QComboBox>(*this);
+  const QSignalBlocker block(box);
+  box->setCurrentIndex(v >= 0 && v < box->count() ? v : -1);
+  if (v < 0 && box->isEditable()) box->setEditText(QString());
+}
+
+String TComboBox::Text() const { return FromQString(Native<QComboBox>(*this)->currentText()); }
+
+void TComboBox::SetText(const String& v) {
+  QComboBox* box = Native<QComboBox>(*this);
+  const QSignalBlocker block(box);
+  if (box->isEditable()) {
+    box->setEditText(ToQString(v));
+    const int i = FItems->IndexOf(v);
+    if (i >= 0) box->setCurrentIndex(i);
+  } else {
+    box->setCurrentIndex(FItems->IndexOf(v));
+  }
+}
+
+bool TComboBox::DroppedDown() const { return FDropped; }
+
+void TComboBox::SetDroppedDown(bool v) {
+  if (FDropped == v) return;
+  FDropped = v;
+  if (v && OnDropDown) OnDropDown(this);
+  if (!v && OnCloseUp) OnCloseUp(this);
+}
+
+TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
+  auto w = std::make_unique<QListWidget>();
+  QListWidget* list = w.get();
+  FItems = std::make_unique<ListItems>(*list);
+  ConnectTrapped(list, &QListWidget::itemClicked, [this] { Click(); });
+  SetView(ViewOf(*this, std::move(w)));
+  SetTabStop(true);
+  SetFocusOnClick(true);
+  SetColor(clWindow);
+  SetBounds(0, 0, 121, 97);
+}
+
+TListBox::~TListBox() = default;
+
+int TListBox::ItemIndex() const { return Native<QListWidget>(*this)->currentRow(); }
+void TListBox::SetItemIndex(int v) { Native<QListWidget>(*this)->setCurrentRow(v); }
+int TListBox::TopIndex() const {
+  QListWidget* l = Native<QListWidget>(*this);
+  QListWidgetItem* top = l->itemAt(0, 0);
+  return top ? l->row(top) : 0;
+}

@@ -1,0 +1,235 @@
+#include "platform/qt/QtView.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include "platform/gui/Application.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/Input.h"
+
+namespace platform::qt {
+namespace {
+int& ForwardDepth() {
+  static int depth = 0;
+  return depth;
+}
+
+UINT MouseMessage(QEvent::Type t, Qt::MouseButton b) {
+  const int base = b == Qt::RightButton ? WM_RBUTTONDOWN : b == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+  switch (t) {
+    case QEvent::MouseButtonPress: return static_cast<UINT>(base);
+    case QEvent::MouseButtonRelease: return static_cast<UINT>(base + 1);
+    case QEvent::MouseButtonDblClick: return static_cast<UINT>(base + 2);
+    default: return WM_MOUSEMOVE;
+  }
+}
+
+// The character a key event types, as WM_CHAR carries it (control keys included).
+Char CharOf(const QKeyEvent& e) {
+  switch (e.key()) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
+    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    default: break;
+  }
+  const QString t = e.text();
+  return t.isEmpty() ? 0 : static_cast<Char>(t.at(0).unicode());
+}
+}  // namespace
+
+void SendToNative(QWidget* Receiver, QEvent& Event) {
+  if (!Receiver) return;
+  ++ForwardDepth();
+  QCoreApplication::sendEvent(Receiver, &Event);
+  --ForwardDepth();
+}
+
+QString ToQString(const String& s) { return QString::fromStdU16String(s); }
+String FromQString(const QString& s) { return s.toStdU16String(); }
+QColor ToQColor(TColor c) {
+  const TColor rgb = ColorToRGB(c);
+  return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+QtView::QtView(TControl& Control, std::unique_ptr<QWidget> Widget)
+    : FControl(Control), FWidget(std::move(Widget)) {
+  FWidget->setFocusPolicy(Qt::NoFocus);
+  Watch(FWidget.get());
+}
+
+QtView::~QtView() {
+  // Children of the widget that belong to other controls are gone already;
+  // the widget goes with its view.
+  FWidget.reset();
+}
+
+void QtView::Watch(QWidget* Child) {
+  Child->installEventFilter(this);
+  for (QWidget* w : Child->findChildren<QWidget*>()) {
+    w->installEventFilter(this);
+    w->setFocusPolicy(Qt::NoFocus);
+  }
+}
+
+void QtView::SetParentView(TControlView* Parent) {
+  auto* p = dynamic_cast<QtView*>(Parent);
+  const bool visible = !FWidget->isHidden();
+  FWidget->setParent(p ? p->Widget() : nullptr);
+  FWidget->setVisible(visible);
+}
+
+void QtView::SetBounds(const TRect& Bounds) {
+  FWidget->setGeometry(Bounds.Left, Bounds.Top, std::max(0, Bounds.Width()), std::max(0, Bounds.Height()));
+}
+
+void QtView::SetVisible(bool Visible) { FWidget->setVisible(Visible); }
+void QtView::SetEnabled(bool Enabled) { FWidget->setEnabled(Enabled); }
+void QtView::SetCaption(const String& Caption) {
+  if (FWidget->isWindow()) FWidget->setWindowTitle(ToQString(Caption));
+}
+
+void QtView::SetColor(TColor Color) {
+  QPalette pal = FWidget->palette();
+  pal.setColor(QPalette::Window, ToQColor(Color));
+  FWidget->setPalette(pal);
+}
+
+void QtView::SetHint(const String& Hint) { FWidget->setToolTip(ToQString(Hint)); }
+
+void QtView::SetCursor(int Cursor) {
+  switch (Cursor) {
+    case crHandPoint: FWidget->setCursor(Qt::PointingHandCursor); break;
+    case crIBeam: FWidget->setCursor(Qt::IBeamCursor); break;
+    case crHourGlass: case crSQLWait: FWidget->setCursor(Qt::WaitCursor); break;
+    case crCross: FWidget->setCursor(Qt::CrossCursor); break;
+    case crSizeWE: case crHSplit: FWidget->setCursor(Qt::SizeHorCursor); break;
+    case crSizeNS: case crVSplit: FWidget->setCursor(Qt::SizeVerCursor); break;
+    case crNo: case crNoDrop: FWidget->setCursor(Qt::ForbiddenCursor); break;
+    case crSizeAll: FWidget->setCursor(Qt::SizeAllCursor); break;
+    default: FWidget->unsetCursor(); break;
+  }
+}
+
+void QtView::Invalidate() { FWidget->update(); }
+void QtView::Update() { FWidget->repaint(); }
+void QtView::BringToFront() { FWidget->raise(); }
+
+void QtView::SetNativeFocus() {
+  QWidget* w = FWidget->focusProxy() ? FWidget->focusProxy() : FWidget.get();
+  w->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* QtView::KeyReceiver() const {
+  return FWidget->focusProxy() ? FWidget->focusProxy() : FWidget.get();
+}
+
+void QtView::DefaultHandler(TMessage& Message) {
+  const UINT m = Message.Msg;
+  if ((m >= WM_KEYDOWN && m <= WM_SYSCHAR)) ForwardKey(Message);
+  else if (m >= WM_MOUSEMOVE && m <= WM_MOUSEWHEEL) ForwardMouse(Message);
+}
+
+void QtView::ForwardKey(TMessage& Message) {
+  const unsigned shift = KeyboardShiftState().Bits();
+  const Qt::KeyboardModifiers mods = QtModifiers(shift);
+  const bool down = Message.Msg == WM_KEYDOWN || Message.Msg == WM_SYSKEYDOWN;
+  const bool up = Message.Msg == WM_KEYUP || Message.Msg == WM_SYSKEYUP;
+  if (down || up) {
+    // Keys that type a character are forwarded with their WM_CHAR.
+    const int key = QtKeyOfVirtualKey(static_cast<int>(Message.WParam));
+    if (key == 0) return;
+    QKeyEvent e(down ? QEvent::KeyPress : QEvent::KeyRelease, key, mods);
+    SendToNative(KeyReceiver(), e);
+    return;
+  }
+  const Char ch = static_cast<Char>(Message.WParam);
+  if (ch == 9 || ch == 27) return;
+  int key = 0;
+  QString text;
+  Qt::KeyboardModifiers charMods = mods;
+  if (ch == 8) key = Qt::Key_Backspace;
+  else if (ch == 13) key = Qt::Key_Return;
+  else if (ch >= 1 && ch <= 26) key = Qt::Key_A + (ch - 1), charMods |= Qt::ControlModifier;
+  else if (ch >= 32) text = QString(QChar(ch)), key = QChar(ch).toUpper().unicode();
+  if (key == 0) return;
+  QKeyEvent e(QEvent::KeyPress, key, charMods, text);
+  SendToNative(KeyReceiver(), e);
+}
+
+void QtView::ForwardMouse(TMessage& Message) {
+  const QPoint pos(GetXLParam(Message.LParam), GetYLParam(Message.LParam));
+  const Qt::KeyboardModifiers mods = QtModifiers(KeyboardShiftState().Bits());
+  QWidget* target = FWidget->childAt(pos);
+  if (!target) target = FWidget.get();
+  const QPointF local = target->mapFrom(FWidget.get(), pos);
+  const QPointF global = FWidget->mapToGlobal(pos);
+  if (Message.Msg == WM_MOUSEWHEEL) {
+    const int delta = static_cast<std::int16_t>(HiWord(Message.WParam));
+    QWheelEvent e(local, global, QPoint(), QPoint(0, delta), Qt::NoButton, mods, Qt::NoScrollPhase, false);
+    SendToNative(target, e);
+    return;
+  }
+  QEvent::Type type = QEvent::MouseMove;
+  Qt::MouseButton button = Qt::NoButton;
+  switch (Message.Msg) {
+    case WM_LBUTTONDOWN: type = QEvent::MouseButtonPress; button = Qt::LeftButton; break;
+    case WM_LBUTTONUP: type = QEvent::MouseButtonRelease; button = Qt::LeftButton; break;
+    case WM_LBUTTONDBLCLK: type = QEvent::MouseButtonDblClick; button = Qt::LeftButton; break;
+    case WM_RBUTTONDOWN: type = QEvent::MouseButtonPress; button = Qt::RightButton; break;
+    case WM_RBUTTONUP: type = QEvent::MouseButtonRelease; button = Qt::RightButton; break;
+    default: break;
+  }
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+  QMouseEvent e(type, local, local, global, button, held, mods);
+  SendToNative(target, e);
+}
+
+bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
+  if (ForwardDepth() > 0) return false;
+  auto* w = qobject_cast<QWidget*>(Watched);
+  if (!w) return false;
+  switch (Event->type()) {
+    case QEvent::KeyPress: {
+      auto* k = static_cast<QKeyEvent*>(Event);
+      const unsigned shift = ShiftBitsOfQt(k->modifiers(), Qt::NoButton);
+      InputKeyDown(static_cast<WORD>(VirtualKeyOfQtKey(k->key())), CharOf(*k), TShiftState::FromBits(shift));
+      return true;
+    }
+    case QEvent::KeyRelease: {
+      auto* k = static_cast<QKeyEvent*>(Event);
+      InputKeyUp(static_cast<WORD>(VirtualKeyOfQtKey(k->key())),
+                 TShiftState::FromBits(ShiftBitsOfQt(k->modifiers(), Qt::NoButton)));
+      return true;
+    }
+    case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: case QEvent::MouseMove: {
+      auto* m = static_cast<QMouseEvent*>(Event);
+      const QPoint p = FWidget->mapFrom(w, m->position().toPoint());
+      const Qt::MouseButtons held = m->buttons() | m->button();
+      InputMouse(&FControl, MouseMessage(Event->type(), m->button()), Point(p.x(), p.y()),
+                 TShiftState::FromBits(ShiftBitsOfQt(m->modifiers(), held)));
+      return true;
+    }
+    case QEvent::Wheel: {
+      auto* e = static_cast<QWheelEvent*>(Event);
+      const QPoint g = e->globalPosition().toPoint();
+      InputWheel(&FControl, e->angleDelta().y(), Point(g.x(), g.y()),
+                 TShiftState::FromBits(ShiftBitsOfQt(e->modifiers(), e->buttons())));
+      return true;
+    }
+    case QEvent::Close:
+      if (w == FWidget.get() && w->isWindow()) {
+        Event->ignore();
+        TrapEvent([this] { FControl.Perform(WM_CLOSE, 0, 0); });
+        return true;
+      }
+      return false;
+    default: return false;
+  }
+}
+
+}  // namespace platform::qt

@@ -1,0 +1,64 @@
+#pragma once
+// The toolkit side of a control: one widget per control, owned by the view.
+// Input that reaches the widget is turned into our messages (platform/gui/
+// Input.h); what our handlers leave to the native control comes back through
+// DefaultHandler and is forwarded to the widget.
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "platform/gui/ControlView.h"
+
+class TControl;
+
+namespace platform::qt {
+
+class QtView : public QObject, public TControlView {
+ public:
+  QtView(TControl& Control, std::unique_ptr<QWidget> Widget);
+  ~QtView() override;
+
+  QWidget* Widget() const { return FWidget.get(); }
+  TControl& Control() const { return FControl; }
+  // Widgets made inside the native control later (pop-ups, editors) must be watched too.
+  void Watch(QWidget* Child);
+
+  void SetParentView(TControlView* Parent) override;
+  void SetBounds(const TRect& Bounds) override;
+  void SetVisible(bool Visible) override;
+  void SetEnabled(bool Enabled) override;
+  void SetCaption(const String& Caption) override;
+  void SetColor(TColor Color) override;
+  void SetHint(const String& Hint) override;
+  void SetCursor(int Cursor) override;
+  void Invalidate() override;
+  void Update() override;
+  void BringToFront() override;
+  void SetNativeFocus() override;
+  void DefaultHandler(TMessage& Message) override;
+
+ protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+  // The widget that gets forwarded input: the focus proxy or the child under the pointer.
+  QWidget* KeyReceiver() const;
+
+ private:
+  void ForwardKey(TMessage& Message);
+  void ForwardMouse(TMessage& Message);
+  TControl& FControl;
+  std::unique_ptr<QWidget> FWidget;
+};
+
+// Forwards Event to Receiver without our filters turning it into messages again.
+void SendToNative(QWidget* Receiver, QEvent& Event);
+// The translation tables of the keyboard.
+int VirtualKeyOfQtKey(int QtKey);
+int QtKeyOfVirtualKey(int VirtualKey);
+Qt::KeyboardModifiers QtModifiers(unsigned ShiftBits);
+unsigned ShiftBitsOfQt(Qt::KeyboardModifiers Mods, Qt::MouseButtons Buttons);
+QString ToQString(const String& s);
+String FromQString(const QString& s);
+QColor ToQColor(TColor c);
+
+}  // namespace platform::qt

@@ -1,0 +1,188 @@
+#include "tests/support/GuiTest.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/gui/Application.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/Input.h"
+
+namespace testsupport {
+namespace {
+std::deque<std::function<void()>>& ModalActions() {
+  static std::deque<std::function<void()>> a;
+  return a;
+}
+
+// The character a key types, as the keyboard layout of the reference platform gives it.
+char16_t CharOfKey(WORD Vk, TShiftState Shift) {
+  if (Shift.Contains(ssAlt)) return 0;
+  if (Vk >= 'A' && Vk <= 'Z') {
+    if (Shift.Contains(ssCtrl)) return static_cast<char16_t>(Vk - 'A' + 1);
+    return static_cast<char16_t>(Shift.Contains(ssShift) ? Vk : Vk + 32);
+  }
+  if (Shift.Contains(ssCtrl)) return 0;
+  if (Vk >= '0' && Vk <= '9') return Vk;
+  switch (Vk) {
+    case VK_SPACE: return u' ';
+    case VK_RETURN: return 13;
+    case VK_ESCAPE: return 27;
+    case VK_TAB: return 9;
+    case VK_BACK: return 8;
+    default: return 0;
+  }
+}
+
+WORD KeyOfChar(char16_t Ch, TShiftState& Shift) {
+  if (Ch >= u'a' && Ch <= u'z') return static_cast<WORD>(Ch - 32);
+  if (Ch >= u'A' && Ch <= u'Z') {
+    Shift = Shift | TShiftState(ssShift);
+    return Ch;
+  }
+  if (Ch >= u'0' && Ch <= u'9') return Ch;
+  switch (Ch) {
+    case u' ': return VK_SPACE;
+    case u'.': return VK_OEM_PERIOD;
+    case u',': return VK_OEM_COMMA;
+    case u'-': return VK_OEM_MINUS;
+    case 13: return VK_RETURN;
+    case 9: return VK_TAB;
+    case 8: return VK_BACK;
+    default: return 0;
+  }
+}
+
+TPoint Centre(const TControl& c) { return Point(c.Width() / 2, c.Height() / 2); }
+
+void RunModalAction() {
+  if (ModalActions().empty()) {
+    ADD_FAILURE() << "A modal loop waits for input but the test scripted none";
+    if (TCustomForm* f = Screen->ActiveForm(); f && f->Modal()) f->SetModalResult(mrCancel);
+    else Application->Terminate();
+    return;
+  }
+  std::function<void()> action = std::move(ModalActions().front());
+  ModalActions().pop_front();
+  TrapEvent(action);
+}
+
+class UnexpectedBoxes : public TDialogService {
+ public:
+  TModalResult MessageBox(const TMessageBoxRequest& r) override {
+    ADD_FAILURE() << "Unexpected message box: " << StringToUtf8(r.Caption) << ": " << StringToUtf8(r.Text);
+    return mrCancel;
+  }
+  bool FileDialog(TFileDialogRequest&) override {
+    ADD_FAILURE() << "Unexpected file dialog";
+    return false;
+  }
+};
+}  // namespace
+
+void InputDriver::Key(WORD Vk, TShiftState Shift) {
+  KeyDown(Vk, Shift);
+  KeyUp(Vk, Shift);
+}
+
+void InputDriver::Key(TWinControl& Target, WORD Vk, TShiftState Shift) {
+  Target.SetFocus();
+  Key(Vk, Shift);
+}
+
+void InputDriver::KeyDown(WORD Vk, TShiftState Shift) { platform::InputKeyDown(Vk, CharOfKey(Vk, Shift), Shift); }
+void InputDriver::KeyUp(WORD Vk, TShiftState Shift) { platform::InputKeyUp(Vk, Shift); }
+void InputDriver::Char(char16_t Ch) { platform::InputChar(Ch, {}); }
+
+void InputDriver::Type(const String& Text) {
+  for (char16_t ch : Text) {
+    TShiftState shift;
+    const WORD vk = KeyOfChar(ch, shift);
+    platform::InputKeyDown(vk, ch, shift);
+    platform::InputKeyUp(vk, shift);
+  }
+}
+
+void InputDriver::Click(TControl& Target, TShiftState Shift) { Click(Target, Centre(Target), Shift); }
+
+void InputDriver::Click(TControl& Target, TPoint At, TShiftState Shift) {
+  platform::InputMouse(&Target, WM_LBUTTONDOWN, At, Shift | TShiftState(ssLeft));
+  platform::InputMouse(&Target, WM_LBUTTONUP, At, Shift);
+}
+
+void InputDriver::DoubleClick(TControl& Target) { DoubleClick(Target, Centre(Target)); }
+
+void InputDriver::DoubleClick(TControl& Target, TPoint At) {
+  Click(Target, At);
+  platform::InputMouse(&Target, WM_LBUTTONDBLCLK, At, TShiftState(ssLeft));
+  platform::InputMouse(&Target, WM_LBUTTONUP, At, {});
+}
+
+void InputDriver::MouseDown(TControl& Target, TPoint At, TMouseButton Button) {
+  const UINT msg = Button == mbLeft ? WM_LBUTTONDOWN : Button == mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+  const TShiftState held = Button == mbLeft ? TShiftState(ssLeft) : Button == mbRight ? TShiftState(ssRight) : TShiftState(ssMiddle);
+  platform::InputMouse(&Target, msg, At, held);
+}
+
+void InputDriver::MouseUp(TControl& Target, TPoint At, TMouseButton Button) {
+  const UINT msg = Button == mbLeft ? WM_LBUTTONUP : Button == mbRight ? WM_RBUTTONUP : WM_MBUTTONUP;
+  platform::InputMouse(&Target, msg, At, {});
+}
+
+void InputDriver::MouseMove(TControl& Target, TPoint At) { platform::InputMouse(&Target, WM_MOUSEMOVE, At, {}); }
+
+void InputDriver::Wheel(TControl& Over, int Delta) {
+  platform::InputWheel(&Over, Delta, Over.ClientToScreen(Centre(Over)), {});
+}
+
+void InputDriver::Pump() { Application->ProcessMessages(); }
+void InputDriver::Advance(unsigned Ms) { Clock().Advance(Ms); }
+void InputDriver::WhenModal(std::function<void()> Action) { ModalActions().push_back(std::move(Action)); }
+
+TControl& Named(TComponent& Root, const String& Name) {
+  TComponent* c = Root.FindComponent(Name);
+  auto* control = dynamic_cast<TControl*>(c);
+  if (!control) throw std::runtime_error("no control named " + StringToUtf8(Name));
+  return *control;
+}
+
+MessageBoxResponder::MessageBoxResponder() : FPrevious(&DialogService()) { SetDialogService(this); }
+MessageBoxResponder::~MessageBoxResponder() { SetDialogService(FPrevious); }
+
+TModalResult MessageBoxResponder::MessageBox(const TMessageBoxRequest& r) {
+  FBoxes.push_back(RecordedBox{r.Kind, r.Caption, r.Text, r.Buttons});
+  if (!FAnswers.empty()) {
+    const TModalResult a = FAnswers.front();
+    FAnswers.pop_front();
+    return a;
+  }
+  if (r.Buttons & mbOK) return mrOk;
+  ADD_FAILURE() << "No answer queued for the box: " << StringToUtf8(r.Text);
+  return mrCancel;
+}
+
+bool MessageBoxResponder::FileDialog(TFileDialogRequest& r) {
+  FFileRequests.push_back(r);
+  if (FFiles.empty()) {
+    ADD_FAILURE() << "No file name queued for the file dialog";
+    return false;
+  }
+  r.FileName = FFiles.front();
+  FFiles.pop_front();
+  return !r.FileName.empty();
+}
+
+ShellRecorder::ShellRecorder() { SetShellService(this); }
+ShellRecorder::~ShellRecorder() { SetShellService(nullptr); }
+
+TVirtualClock& Clock() {
+  static TVirtualClock clock;
+  return clock;
+}
+
+void InstallGuiTestServices() {
+  static UnexpectedBoxes unexpected;
+  SetDialogService(&unexpected);
+  SetTimerService(&Clock());
+  Application->SetIdleWait(RunModalAction);
+}
+
+}  // namespace testsupport
