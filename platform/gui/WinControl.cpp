@@ -21,6 +21,8 @@ TWinControl* FindControl(HWND Handle) {
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
+  // Leave the parent while still a windowed control, so that the form lets go of it.
+  if (Parent()) Parent()->RemoveControl(this);
   // Children go first; each takes itself out of this list.
   while (!FControls.empty()) delete FControls.back();
   if (Focused()) platform::ForgetFocus(this);
