@@ -2,11 +2,15 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Controls.h"
+#include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtView.h"
 
 namespace platform::qt {
 void PaintControl(TControl& Control, QPainter& Painter) {
   if (Control.Color() != clNone)
     Painter.fillRect(0, 0, Control.Width(), Control.Height(), ToQColor(Control.Color()));
+  // WM_PAINT carries the canvas; nothing of a paint handler may cross the toolkit.
+  std::unique_ptr<TQtCanvas> canvas = MakeQtCanvas(Painter);
+  TrapEvent([&] { Control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(canvas.get()), 0); });
 }
 }  // namespace platform::qt

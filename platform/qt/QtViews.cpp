@@ -11,7 +11,7 @@ namespace platform::qt {
 namespace {
 class PaintWidget : public QWidget {
  public:
-  explicit PaintWidget(TControl& Control) : FControl(Control) { setAttribute(Qt::WA_OpaquePaintEvent); }
+  explicit PaintWidget(TControl& Control) : FControl(Control) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
