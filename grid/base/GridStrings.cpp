@@ -106,7 +106,7 @@ String ToMixedCase(StringView Text) {
   }
   if (HasAt(s, 1, u"Mc")) UpperAfter(s, 2);
   if (const int p = Pos(u" Mc", s); p > 0) UpperAfter(s, p + 2);
-  // A roman numeral closing the text keeps its capitals ("Part II", "Part III").
+  // A roman numeral closing the text keeps its capitals ("Volume II", "Volume III").
   const int n = static_cast<int>(s.size());
   for (int p = n - 2; p <= n - 1; ++p) {
     if (HasAt(s, p - 1, u" I")) UpperAfter(s, p);
