@@ -1,5 +1,6 @@
 #include "app/UpdateParameterFile.h"
 
+#include "app/ProgramState.h"
 #include "platform/sys/Files.h"
 #include "platform/xml/XmlDocument.h"
 
@@ -72,4 +73,9 @@ void Write_Update_Parameter_File(const String& Program_Dir, const TUpdateParamet
   TXMLDocument doc;
   Build_Update_Parameters(doc, Parameters);
   doc.SaveToFile(Join(Program_Dir, u"Ethernet_Update.xml"));
+}
+
+void Write_Update_Parameter_File(const TProgramState& State) {
+  Write_Update_Parameter_File(State.Program_Dir, {State.Last_IP_Address, State.Update_Option_Index,
+                                                  State.Update_Read_Back, State.Master_Dir, State.Project_Path});
 }

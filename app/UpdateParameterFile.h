@@ -4,6 +4,7 @@
 // bank 2), with the load addresses of each.
 #include "platform/sys/String.h"
 
+class TProgramState;
 class TXMLDocument;
 
 // The update window's options: 0 firmware and configuration, 1 firmware, 2 configuration.
@@ -22,3 +23,6 @@ void Build_Update_Parameters(TXMLDocument& Doc, const TUpdateParameters& Paramet
 // Writes Program_Dir/Ethernet_Update.xml through the safe writer; raises
 // EInOutError naming the file when it cannot be written.
 void Write_Update_Parameter_File(const String& Program_Dir, const TUpdateParameters& Parameters);
+// From the program state, as the update window leaves it after a
+// successful echo: Last_IP_Address, Update_Option_Index, Update_Read_Back.
+void Write_Update_Parameter_File(const TProgramState& State);

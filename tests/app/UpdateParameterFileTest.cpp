@@ -4,8 +4,10 @@
 
 #include <cerrno>
 
+#include "app/ProgramState.h"
 #include "platform/sys/Exceptions.h"
 #include "platform/sys/SafeWrite.h"
+#include "platform/sys/Files.h"
 #include "platform/sys/Strings.h"
 #include "platform/sys/SysUtils.h"
 #include "tests/app/Golden.h"
@@ -32,6 +34,24 @@ TEST(UpdateParameterFile, MatchesTheGoldenFiles) {
     Write_Update_Parameter_File(PathOf(program.Path()), p);
     golden::ExpectSameText(testsupport::ReadFile(program / "Ethernet_Update.xml"), folder / "expected.xml");
   }
+}
+
+// Beside the program, from what the update window stored in the state.
+TEST(UpdateParameterFile, FromTheProgramState) {
+  testsupport::TempProgramDir program;
+  TProgramState state(PathOf(program.Path()));
+  state.Project_Path = Join(state.Projects_Dir, u"Plant");
+  state.Last_IP_Address = u"10.0.0.7";
+  state.Update_Read_Back = false;
+  Write_Update_Parameter_File(state);
+  const std::string xml = testsupport::ReadFile(program / "Ethernet_Update.xml");
+  EXPECT_NE(xml.find("<IP_Address_Dev>10.0.0.7</IP_Address_Dev>"), std::string::npos);
+  EXPECT_NE(xml.find("<Ope_FileName>" + (program / "MASTER" / "Sim4410.sim").string() + "</Ope_FileName>"),
+            std::string::npos);
+  EXPECT_NE(xml.find("<Ope_FileName>" + (program / "PROJECTS" / "Plant" / "bin" / "bank2.bin").string() +
+                     "</Ope_FileName>"),
+            std::string::npos);
+  EXPECT_EQ(xml.find("<Ope_Read_Back>1"), std::string::npos);
 }
 
 TEST(UpdateParameterFile, UnwritableFileRaisesAndKeepsTheOldOne) {
