@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "platform/grids/GridTypes.h"
 #include "platform/sys/SysUtils.h"
 
 template <class E>
@@ -42,28 +43,9 @@ bool TryEnumFromOrdinal(int Ordinal, E& Value) {
   return true;
 }
 
-// A set of values of a small enumeration: bit i stands for ordinal i, which
-// is also how a set is stored.
+// Sets of a streamed enumeration are the platform's TEnumSet; read from a
+// stream, bits beyond the enumeration's values are dropped.
 template <class E>
-class TEnumSet {
- public:
-  constexpr TEnumSet() = default;
-  constexpr TEnumSet(std::initializer_list<E> Values) {
-    for (E v : Values) FBits |= Bit(v);
-  }
-  constexpr bool Contains(E Value) const { return (FBits & Bit(Value)) != 0; }
-  constexpr void Include(E Value) { FBits |= Bit(Value); }
-  constexpr void Exclude(E Value) { FBits &= ~Bit(Value); }
-  constexpr bool Empty() const { return FBits == 0; }
-  constexpr unsigned Bits() const { return FBits; }
-  static constexpr TEnumSet FromBits(unsigned Bits) {
-    TEnumSet s;
-    s.FBits = Bits & ((1u << EnumCount<E>()) - 1);
-    return s;
-  }
-  friend constexpr bool operator==(TEnumSet, TEnumSet) = default;
-
- private:
-  static constexpr unsigned Bit(E Value) { return 1u << static_cast<unsigned>(Value); }
-  unsigned FBits = 0;
-};
+constexpr TEnumSet<E> EnumSetFromBits(unsigned Bits) {
+  return TEnumSet<E>::FromBits(Bits & ((1u << EnumCount<E>()) - 1));
+}

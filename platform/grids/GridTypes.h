@@ -36,17 +36,19 @@ class TEnumSet {
   constexpr void Include(E e) { FBits |= Bit(e); }
   constexpr void Exclude(E e) { FBits &= ~Bit(e); }
   constexpr bool Empty() const { return FBits == 0; }
+  // Bit i stands for ordinal i, which is also how a set is stored.
+  constexpr unsigned Bits() const { return FBits; }
+  static constexpr TEnumSet FromBits(unsigned bits) {
+    TEnumSet s;
+    s.FBits = bits;
+    return s;
+  }
   friend constexpr TEnumSet operator+(TEnumSet a, TEnumSet b) { return FromBits(a.FBits | b.FBits); }
   friend constexpr TEnumSet operator-(TEnumSet a, TEnumSet b) { return FromBits(a.FBits & ~b.FBits); }
   friend constexpr bool operator==(TEnumSet, TEnumSet) = default;
 
  private:
   static constexpr unsigned Bit(E e) { return 1u << static_cast<unsigned>(e); }
-  static constexpr TEnumSet FromBits(unsigned bits) {
-    TEnumSet s;
-    s.FBits = bits;
-    return s;
-  }
   unsigned FBits = 0;
 };
 

@@ -86,7 +86,7 @@ TEST(GridTypes, SetsStoreOneBitPerOrdinal) {
   b.Exclude(cbLeft);
   b.Include(cbTop);
   EXPECT_EQ(b, (TCellBorders{cbTop, cbBottom}));
-  EXPECT_EQ(THoverRowCells::FromBits(0xFF).Bits(), 0b111u);  // stray bits of a stream dropped
+  EXPECT_EQ(EnumSetFromBits<THoverRowCell>(0xFF).Bits(), 0b111u);  // stray bits of a stream dropped
 }
 
 TEST(GridTypes, DropDownKindsAreTheNineDropDownEditors) {
