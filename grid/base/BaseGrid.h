@@ -1,0 +1,203 @@
+#pragma once
+// The grid family's cell store over the platform string grid: the text of
+// every cell, one TCellProperties record per cell that needs one (kept in
+// the platform grid's object slot, created on first need and owned by this
+// grid), merged cells that read and write through their base cell, the
+// display-text hooks and the link to an undo/redo component.
+//
+// Columns here are storage columns: a column the subclass hides keeps its
+// index, so indexes run up to TotalColCount() - 1, beyond ColCount().
+//
+// Compromise: until the platform string grid's widget is there, TBaseGrid
+// sits on its headless model and is a component of its own; font, colour
+// and repaint go through the small stand-ins below.
+#include <functional>
+#include <memory>
+
+#include "grid/base/CellProperties.h"
+#include "grid/base/GridTypes.h"
+#include "platform/grids/GridModel.h"
+#include "platform/gui/Graphics.h"
+#include "platform/sys/Component.h"
+
+class TAdvGridUndoRedo;
+
+using TGetDisplTextEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
+using TGetDisplWideTextEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
+
+class TBaseGrid : public TComponent, public TGridModel {
+ public:
+  explicit TBaseGrid(TComponent* AOwner);
+  ~TBaseGrid() override;
+  String ClassName() const override { return u"TBaseGrid"; }
+
+  // ---- texts: through the merged area's base cell and the display hooks
+  String GetCellEx(int ACol, int ARow);
+  void SetCellEx(int ACol, int ARow, const String& Value);
+  String Cells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  void SetCells(int ACol, int ARow, const String& Value) { SetCellEx(ACol, ARow, Value); }
+  // The raw text of that very cell: no merge, no hooks.
+  const String& GetGridCell(int ACol, int ARow) const { return TGridModel::Cells(ACol, ARow); }
+  void SetGridCell(int ACol, int ARow, const String& Value);
+  const String& GridCells(int ACol, int ARow) const { return GetGridCell(ACol, ARow); }
+  void SetGridCells(int ACol, int ARow, const String& Value) { SetGridCell(ACol, ARow, Value); }
+
+  // ---- the application's object and the graphic of a cell (no merge redirect)
+  // Reading creates no record; writing creates one on demand.
+  TObject* GetObjectEx(int ACol, int ARow) const;
+  void SetObjectEx(int ACol, int ARow, TObject* Value);
+  TObject* Objects(int ACol, int ARow) const { return GetObjectEx(ACol, ARow); }
+  void SetObjects(int ACol, int ARow, TObject* Value) { SetObjectEx(ACol, ARow, Value); }
+  TCellGraphicBase* GetGraphicObjectEx(int ACol, int ARow) const;
+  // The record takes the graphic (freeing the one it held); ignored, and
+  // the graphic freed, while the grid is being destroyed.
+  void SetGraphicObjectEx(int ACol, int ARow, std::unique_ptr<TCellGraphicBase> Value);
+  TCellGraphicBase* GraphicObjects(int ACol, int ARow) const {
+    return GetGraphicObjectEx(ACol, ARow);
+  }
+
+  // ---- the records
+  // Created on demand with the defaults of that moment (GetDefaultProps).
+  TCellProperties* GetCellProperties(int ACol, int ARow);
+  TCellProperties* CellProperties(int ACol, int ARow) { return GetCellProperties(ACol, ARow); }
+  // Frees the record the cell held (with its graphic) and takes Value.
+  void SetCellProperties(int ACol, int ARow, std::unique_ptr<TCellProperties> Value);
+  // The raw slot: row and column moves carry records with these, so each
+  // record keeps exactly one owner cell. Nothing is freed or created.
+  TCellProperties* GridObjects(int ACol, int ARow) const;
+  void SetGridObject(int ACol, int ARow, TCellProperties* Value);
+
+  // ---- merged cells; points are (X = column, Y = row)
+  virtual void MergeCells(int ACol, int ARow, int SpanX, int SpanY);
+  virtual void SplitCells(int ACol, int ARow);
+  TPoint BaseCell(int ACol, int ARow) const;
+  bool IsBaseCell(int ACol, int ARow) const;
+  bool IsMergedCell(int ACol, int ARow) const;
+  bool IsMergedNonBaseCell(int ACol, int ARow) const;
+  bool IsXMergedCell(int ACol, int ARow) const;
+  bool IsYMergedCell(int ACol, int ARow) const;
+  TPoint CellSpan(int ACol, int ARow) const;
+  TPoint CellExt(int ACol, int ARow) const;
+  TRect FullCell(int ACol, int ARow) const;  // inclusive cell coordinates
+  int MinRowSpan(int ARow) const;
+  int MaxRowSpan(int ARow) const;
+  bool RowSpanIdentical(int ARow1, int ARow2) const;
+  bool ColSpanIdentical(int ACol1, int ACol2) const;
+
+  // ---- geometry in client pixels
+  TRect CellRect(int ACol, int ARow) const;
+  TPoint CellSize(int ACol, int ARow) const;  // (width, height)
+  void RepaintCell(int ACol, int ARow);
+
+  virtual int TotalColCount() const { return ColCount(); }
+  virtual int DisplColIndex(int ACol) const { return ACol; }
+
+  // Lowering the row count frees the records of the rows it drops.
+  void SetRowCount(int Value);
+
+  TAdvGridUndoRedo* UndoRedo() const { return FUndoRedo; }
+  void SetUndoRedo(TAdvGridUndoRedo* Value);
+
+  // Default word wrap of new records.
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool Value) { FWordWrap = Value; }
+  int GridLineWidth() const { return FGridLineWidth; }
+  void SetGridLineWidth(int Value) { FGridLineWidth = Value; }
+  TColor GridLineColor() const { return FGridLineColor; }
+  void SetGridLineColor(TColor Value) { FGridLineColor = Value; }
+  TColor GridFixedLineColor() const { return FGridFixedLineColor; }
+  void SetGridFixedLineColor(TColor Value) { FGridFixedLineColor = Value; }
+  TGridSelectionStyle SelectionStyle() const { return FSelectionStyle; }
+  void SetSelectionStyle(TGridSelectionStyle Value) { FSelectionStyle = Value; }
+  bool HoverRow() const { return FHoverRow; }
+  void SetHoverRow(bool Value) { FHoverRow = Value; }
+  TColor HoverRowColor() const { return FHoverRowColor; }
+  void SetHoverRowColor(TColor Value) { FHoverRowColor = Value; }
+  TColor HoverRowColorTo() const { return FHoverRowColorTo; }
+  void SetHoverRowColorTo(TColor Value) { FHoverRowColorTo = Value; }
+  int MergeCount() const { return FMergeCount; }
+
+  // Stand-ins for the control's font and colour (see the note above).
+  TFont* Font() { return &FFont; }
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value) { FColor = Value; }
+
+  TGetDisplTextEvent OnGetDisplText;
+  TGetDisplWideTextEvent OnGetDisplWideText;
+
+ protected:
+  friend class TCellProperties;
+
+  // ---- hooks the subclass overrides; the cell-store hooks get storage columns
+  virtual bool IsFixed(int ACol, int ARow) { return false; }
+  virtual int GetRowIndent(int ARow) { return 0; }
+  virtual bool HasNodes() { return false; }
+  virtual void LastRowChanged() {}
+  virtual void DoGetDisplText(int ACol, int ARow, String& Value);
+  virtual void DoGetDisplWideText(int ACol, int ARow, String& Value);
+  virtual void GetDefaultProps(int ACol, int ARow, TFont& AFont, TBrush& ABrush,
+                               TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                               TAlignment& HA, TVAlignment& VA, bool& WW,
+                               TCellGradientDirection& GD);
+  virtual void CellTextChanged(int ACol, int ARow) {}
+  virtual bool HasCustomCellBorders() { return false; }
+  virtual bool AppStyleActive() { return false; }
+
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+  bool HasCellProps(int ACol, int ARow) const;
+  // True when the cell paints itself; else false with (BCol, BRow) its base.
+  bool ResolveBaseCell(int ACol, int ARow, int& BCol, int& BRow) const;
+  TRect CalcCellRect(int ACol, int ARow) const;
+  TCellGraphicBase* GetPropGraphic(const TCellProperties& Props) const {
+    return Props.GraphicObject();
+  }
+  // Freeing a record frees its graphic too. Ranges are inclusive.
+  void FreeCellPropsRange(int FromCol, int FromRow, int ToCol, int ToRow);
+  void FreeCellProps(int ACol, int ARow);
+  void FreeAllCellProps();  // every storage column, hidden ones included
+  // Empty the slots without freeing (the records went with a moved row or
+  // column) and clear the texts.
+  void ResetColumn(int ACol);
+  void ResetRow(int ARow);
+  void ResetCell(int ACol, int ARow);
+  void MoveToBaseCell();
+
+  bool FDefaultDrawing = false;
+  int FGridLineWidth = 1;
+  TColor FGridLineColor = clSilver;
+  TColor FGridFixedLineColor = clGray;
+  int FPaintID = 1;
+  bool FHideLastRow = false;
+  // Rows below this index get the display hooks; kept by the subclass.
+  int FNormalRowCount = 0;
+  TAdvGridUndoRedo* FUndoRedo = nullptr;
+  bool FWordWrap = true;
+  bool FActiveRowShow = false;
+  TColor FActiveRowColor = clInfoBk;
+  TColor FActiveRowColorTo = clNone;
+  TColor FActiveRowMirrorColor = clNone;
+  TColor FActiveRowMirrorColorTo = clNone;
+  TGridSelectionStyle FSelectionStyle = ssDefault;
+  int FHoverRowIdx = -1;
+  bool FHoverRow = false;
+  THoverRowCells FHoverRowCells{hcNormal, hcSelected};
+  TColor FHoverRowColor = clInfoBk;
+  TColor FHoverRowColorTo = clNone;
+  bool FShowSel = true;
+  bool FHasCellProps = false;
+  // Areas of more than one cell merged so far minus those split again.
+  int FMergeCount = 0;
+
+ private:
+  TCellProperties* Props(int ACol, int ARow) const;  // nil without record
+  bool SpanIdentical(bool OfRows, int Line1, int Line2) const;
+  std::unique_ptr<TCellProperties> NewCellProperties(int ACol, int ARow);
+  void ForEachStoredProps(int FromRow, int ToRow, int FromCol, int ToCol,
+                          const std::function<void(int, int)>& Action);
+
+  TFont FFont;
+  TColor FColor = clWindow;
+};

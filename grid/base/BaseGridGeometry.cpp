@@ -1,0 +1,53 @@
+// Cell rectangles that hold also for cells scrolled out of view, so that a
+// merged area reaching out of the view still paints as one.
+#include "grid/base/BaseGrid.h"
+
+TRect TBaseGrid::CalcCellRect(int ACol, int ARow) const {
+  int x = 0, y = 0;
+  for (int c = 0; c < ACol; ++c) x += ColWidths(c);
+  for (int r = 0; r < ARow; ++r) y += RowHeights(r);
+  TRect rect = Rect(x, y, x + ColWidths(ACol), y + RowHeights(ARow));
+  int dx = 0, dy = 0;
+  if (ACol >= FixedCols())
+    for (int c = 0; c < LeftCol(); ++c) dx -= ColWidths(c);
+  if (ARow >= FixedRows())
+    for (int r = 0; r < TopRow(); ++r) dy -= RowHeights(r);
+  const TRect topLeft = TGridModel::CellRect(LeftCol(), TopRow());
+  dx += ACol < FixedCols() ? 0 : topLeft.Left;
+  dy += ARow < FixedRows() ? 0 : topLeft.Top;
+  OffsetRect(rect, dx, dy);
+  return rect;
+}
+
+TRect TBaseGrid::CellRect(int ACol, int ARow) const {
+  const TCellProperties* props = Props(ACol, ARow);
+  if (props && (props->CellSpanX() != -1 || props->CellSpanY() != -1)) {
+    const TPoint base = BaseCell(ACol, ARow);
+    const TPoint span = CellSpan(ACol, ARow);
+    TRect a = CalcCellRect(base.X, base.Y);
+    if (a.Width() == 0) a.Right += 1;
+    TRect b = CalcCellRect(base.X + span.X, base.Y + span.Y);
+    if (b.Width() == 0) b.Left -= 1;
+    return UnionRect(a, b);  // an empty part would be left out, hence the widening
+  }
+  if (props && props->Control()) return CalcCellRect(ACol, ARow);
+  TRect rect = TGridModel::CellRect(ACol, ARow);
+  rect.Right = rect.Left + ColWidths(ACol);
+  rect.Bottom = rect.Top + RowHeights(ARow);
+  return rect;
+}
+
+TPoint TBaseGrid::CellSize(int ACol, int ARow) const {
+  TRect rect = CalcCellRect(ACol, ARow);
+  if (IsMergedCell(ACol, ARow)) {
+    const TPoint base = BaseCell(ACol, ARow);
+    const TPoint span = CellSpan(ACol, ARow);
+    rect = UnionRect(CalcCellRect(base.X, base.Y), CalcCellRect(base.X + span.X, base.Y + span.Y));
+  }
+  return Point(rect.Width(), rect.Height());
+}
+
+void TBaseGrid::RepaintCell(int ACol, int ARow) {
+  // On the headless model the cell's own invalidation stands for the area's.
+  if (ACol >= 0 && ARow >= 0 && ARow < RowCount()) InvalidateCell(ACol, ARow);
+}
