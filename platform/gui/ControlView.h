@@ -6,6 +6,8 @@
 #include "platform/sys/String.h"
 #include "platform/sys/Types.h"
 
+class TFont;
+
 class TControlView {
  public:
   virtual ~TControlView() = default;
@@ -16,6 +18,7 @@ class TControlView {
   virtual void SetEnabled(bool Enabled) = 0;
   virtual void SetCaption(const String& Caption) = 0;
   virtual void SetColor(TColor Color) = 0;
+  virtual void SetFont(const TFont& Font) = 0;
   virtual void SetHint(const String& Hint) = 0;
   virtual void SetCursor(int Cursor) = 0;
   virtual void Invalidate() = 0;

@@ -1,5 +1,6 @@
 #include "platform/gui/Controls.h"
 
+#include "platform/gui/Canvas.h"
 #include "platform/gui/Forms.h"
 
 TShiftState MouseShiftState(WPARAM Keys) {
@@ -31,6 +32,24 @@ TControl*& Capture() {
 
 TControl* GetCaptureControl() { return Capture(); }
 
+namespace {
+TControl*& Hovered() {
+  static TControl* c = nullptr;
+  return c;
+}
+}  // namespace
+
+TControl* GetMouseControl() { return Hovered(); }
+
+void SetMouseControl(TControl* Control) {
+  TControl* old = Hovered();
+  if (old == Control) return;
+  Hovered() = Control;
+  if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
+  // The leave handler may have moved the pointer's control again.
+  if (Control && Hovered() == Control) Control->Perform(CM_MOUSEENTER, 0, 0);
+}
+
 void SetCaptureControl(TControl* Control) {
   TControl* old = Capture();
   if (old == Control) return;
@@ -40,10 +59,12 @@ void SetCaptureControl(TControl* Control) {
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
   WindowProc = [this](TMessage& m) { WndProc(m); };
+  FFont.OnChange = [this](TPersistent*) { FontChanged(); };
 }
 
 TControl::~TControl() {
   if (Capture() == this) Capture() = nullptr;
+  if (Hovered() == this) Hovered() = nullptr;
   if (FParent) FParent->RemoveControl(this);
 }
 
@@ -52,6 +73,7 @@ void TControl::SetView(std::unique_ptr<TControlView> View) {
   if (!FView) return;
   FView->SetCaption(FText);
   FView->SetEnabled(FEnabled);
+  FView->SetFont(FFont);
   if (FParent) FView->SetParentView(FParent->View());
   UpdateViewBounds();
 }
@@ -63,6 +85,7 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
 void TControl::Loaded() {
   TComponent::Loaded();
   if (FParentColor) ParentColorChanged();
+  if (FParentFont) ParentFontChanged();
 }
 
 void TControl::SetParent(TWinControl* AParent) {
@@ -74,6 +97,7 @@ void TControl::SetParent(TWinControl* AParent) {
   UpdateViewBounds();
   if (FView) FView->SetVisible(FVisible);
   if (FParentColor) ParentColorChanged();
+  if (FParentFont) ParentFontChanged();
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -164,8 +188,29 @@ void TControl::ParentColorChanged() {
   Changed(CM_COLORCHANGED);
 }
 
+void TControl::SetParentFont(bool v) {
+  FParentFont = v;
+  if (v) ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+  if (!FParentFont || !FParent) return;
+  FFollowingParentFont = true;
+  FFont.Assign(*FParent->Font());
+  FFollowingParentFont = false;
+}
+
+void TControl::FontChanged() {
+  if (!FFollowingParentFont) FParentFont = false;
+  Changed(CM_FONTCHANGED);
+  Invalidate();
+}
+
 void TControl::Changed(UINT CMMessage) {
-  if (CMMessage == CM_COLORCHANGED && FView) FView->SetColor(FColor);
+  if (FView) {
+    if (CMMessage == CM_COLORCHANGED) FView->SetColor(FColor);
+    if (CMMessage == CM_FONTCHANGED) FView->SetFont(FFont);
+  }
   Perform(CMMessage, 0, 0);
 }
 
@@ -209,7 +254,19 @@ void TControl::Dispatch(TMessage& Message) {
     HandleMouse(Message);
     return;
   }
+  if (Message.Msg == CM_MOUSEENTER) return MouseEnter();
+  if (Message.Msg == CM_MOUSELEAVE) return MouseLeave();
   DefaultHandler(Message);
+}
+
+bool TControl::MouseInClient() const { return Hovered() == this; }
+
+void TControl::MouseEnter() {
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TControl::MouseLeave() {
+  if (OnMouseLeave) OnMouseLeave(this);
 }
 
 void TControl::DefaultHandler(TMessage& Message) {
@@ -325,6 +382,7 @@ void TGraphicControl::Dispatch(TMessage& Message) {
   auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam);
   if (!canvas) return;
   CanvasScope scope(FCanvas, canvas);
+  canvas->SetFont(*Font());
   Paint();
 }
 
@@ -337,5 +395,6 @@ void TCustomControl::Dispatch(TMessage& Message) {
   auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam);
   if (!canvas) return;
   CanvasScope scope(FCanvas, canvas);
+  canvas->SetFont(*Font());
   Paint();
 }

@@ -9,6 +9,7 @@
 
 #include "platform/gui/ControlTypes.h"
 #include "platform/gui/ControlView.h"
+#include "platform/gui/Graphics.h"
 
 class TCanvas;
 class TCustomForm;
@@ -63,6 +64,14 @@ class TControl : public TComponent {
   void SetColor(TColor v);
   bool ParentColor() const { return FParentColor; }
   void SetParentColor(bool v);
+  // The font the control draws its text with. A change of it (or of any of
+  // its values) clears ParentFont, performs CM_FONTCHANGED and repaints;
+  // while ParentFont is set the control follows its parent's font.
+  TFont* Font() { return &FFont; }
+  const TFont* Font() const { return &FFont; }
+  void SetFont(const TFont& v) { FFont.Assign(v); }
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool v);
   const String& Hint() const { return FHint; }
   void SetHint(const String& v);
   bool ShowHint() const { return FShowHint; }
@@ -111,6 +120,8 @@ class TControl : public TComponent {
 
   virtual void Click();
   virtual void DblClick();
+  // Whether the pointer is over this control (CM_MOUSEENTER came, CM_MOUSELEAVE not yet).
+  bool MouseInClient() const;
 
  protected:
   friend class TWinControl;
@@ -120,10 +131,14 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  // CM_MOUSEENTER / CM_MOUSELEAVE: the pointer came onto or went off the control.
+  virtual void MouseEnter();
+  virtual void MouseLeave();
   virtual void Resize();
   virtual void VisibleChanging() {}
   void SetControlState(unsigned v) { FControlState = v; }
   void ParentColorChanged();
+  void ParentFontChanged();
   virtual void Changed(UINT CMMessage);  // Performs CM_xxxCHANGED and tells the view
   // Places the view: bounds relative to the nearest windowed parent.
   void UpdateViewBounds();
@@ -132,6 +147,7 @@ class TControl : public TComponent {
   void HandleMouse(TMessage& Message);
   void HandleButtonDown(TMouseButton Button, TMessage& Message);
   void HandleButtonUp(TMouseButton Button, TMessage& Message);
+  void FontChanged();
 
   TWinControl* FParent = nullptr;
   std::unique_ptr<TControlView> FView;
@@ -142,6 +158,9 @@ class TControl : public TComponent {
   String FText;
   TColor FColor = clWindow;
   bool FParentColor = false;
+  TFont FFont;
+  bool FParentFont = true;
+  bool FFollowingParentFont = false;
   String FHint;
   bool FShowHint = false;
   bool FParentShowHint = true;
@@ -266,6 +285,10 @@ class TCustomControl : public TWinControl {
 // Mouse capture: while set, every mouse message goes to this control.
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
+// The control under the pointer. Setting another one sends CM_MOUSELEAVE to
+// the old control, then CM_MOUSEENTER to the new one (null: off all windows).
+TControl* GetMouseControl();
+void SetMouseControl(TControl* Control);
 // The control whose window has the keyboard focus (null when none).
 TWinControl* FocusedControl();
 TWinControl* FindControl(HWND Handle);

@@ -80,6 +80,7 @@ void InputChar(Char Ch, TShiftState Shift) {
 void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
   Held() = Shift.Without(ssLeft | ssRight).Without(TShiftState(ssMiddle));
   TrapEvent([&] {
+    SetMouseControl(Target);
     TControl* to = Target;
     TPoint p = Pos;
     if (TControl* cap = GetCaptureControl(); cap && cap != Target) {
@@ -87,6 +88,12 @@ void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
       to = cap;
     }
     to->Perform(Msg, MouseKeys(Shift), MakeLParam(p.X, p.Y));
+  });
+}
+
+void InputMouseLeave(TControl* From) {
+  TrapEvent([&] {
+    if (GetMouseControl() == From) SetMouseControl(nullptr);
   });
 }
 

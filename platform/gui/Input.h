@@ -16,7 +16,13 @@ void InputKeyUp(WORD Key, TShiftState Shift);
 void InputChar(Char Ch, TShiftState Shift);
 // A mouse message (WM_MOUSEMOVE .. WM_MBUTTONDBLCLK) at a client point of
 // Target; while a control has the capture it receives the message instead.
+// Target becomes the control under the pointer first (CM_MOUSELEAVE to the
+// previous one, CM_MOUSEENTER to Target), also while another has the capture.
 void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift);
+// The pointer went off From's window (to no window of From's children):
+// From gets CM_MOUSELEAVE when it is the control under the pointer.
+// Entering comes with the next mouse message (InputMouse).
+void InputMouseLeave(TControl* From);
 // A wheel turn over Target: it goes to the focused control, as on the reference platform.
 void InputWheel(TControl* Target, int Delta, TPoint ScreenPos, TShiftState Shift);
 

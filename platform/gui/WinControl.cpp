@@ -164,6 +164,9 @@ void TWinControl::Dispatch(TMessage& Message) {
     case CM_COLORCHANGED:
       for (TControl* c : FControls) c->ParentColorChanged();
       return TControl::Dispatch(Message);
+    case CM_FONTCHANGED:
+      for (TControl* c : FControls) c->ParentFontChanged();
+      return TControl::Dispatch(Message);
     default: return TControl::Dispatch(Message);
   }
 }

@@ -106,6 +106,7 @@ void TLabel::SetWordWrap(bool v) {
 void TLabel::Changed(UINT CMMessage) {
   TGraphicControl::Changed(CMMessage);
   if (CMMessage == CM_COLORCHANGED) Native<QLabel>(*this)->setAutoFillBackground(!FTransparent);
+  if (CMMessage == CM_FONTCHANGED) AdjustBounds();
 }
 
 TGroupBox::TGroupBox(TComponent* AOwner) : TWinControl(AOwner) {

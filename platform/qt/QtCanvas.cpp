@@ -323,8 +323,9 @@ void TQtCanvas::DoSetPixel(int X, int Y, TColor Color) {
   }
 }
 
-QFont TQtCanvas::MakeFont() const {
-  TFont& f = *const_cast<TQtCanvas*>(this)->Font();
+QFont TQtCanvas::MakeFont() const { return ToQFont(*const_cast<TQtCanvas*>(this)->Font()); }
+
+QFont ToQFont(const TFont& f) {
   QFont q(QString::fromStdU16String(f.Name()));
   // A negative height is the character height, a positive one the cell
   // height, of which the characters take about 85 percent.

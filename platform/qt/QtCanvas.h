@@ -61,5 +61,8 @@ class TQtCanvas : public TCanvas {
   std::unique_ptr<QPainter> FOwnPainter;
 };
 
+// The toolkit font for a font of ours (also what widgets show their text in).
+QFont ToQFont(const TFont& Font);
+
 // A canvas bound to a painter that is active on a widget, image or printer.
 std::unique_ptr<TQtCanvas> MakeQtCanvas(QPainter& Painter);

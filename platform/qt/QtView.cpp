@@ -9,6 +9,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Input.h"
+#include "platform/qt/QtCanvas.h"
 
 namespace platform::qt {
 namespace {
@@ -58,6 +59,8 @@ QColor ToQColor(TColor c) {
 QtView::QtView(TControl& Control, std::unique_ptr<QWidget> Widget)
     : FControl(Control), FWidget(std::move(Widget)) {
   FWidget->setFocusPolicy(Qt::NoFocus);
+  // Moves arrive without a button held too, as WM_MOUSEMOVE does.
+  FWidget->setMouseTracking(true);
   Watch(FWidget.get());
 }
 
@@ -95,6 +98,15 @@ void QtView::SetCaption(const String& Caption) {
 void QtView::SetColor(TColor Color) {
   QPalette pal = FWidget->palette();
   pal.setColor(QPalette::Window, ToQColor(Color));
+  FWidget->setPalette(pal);
+}
+
+void QtView::SetFont(const TFont& Font) {
+  FWidget->setFont(ToQFont(Font));
+  QPalette pal = FWidget->palette();
+  const QColor text = ToQColor(Font.Color());
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    pal.setColor(role, text);
   FWidget->setPalette(pal);
 }
 
@@ -221,6 +233,9 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
                  TShiftState::FromBits(ShiftBitsOfQt(e->modifiers(), e->buttons())));
       return true;
     }
+    case QEvent::Leave:
+      if (w == FWidget.get()) InputMouseLeave(&FControl);
+      return false;
     case QEvent::Close:
       if (w == FWidget.get() && w->isWindow()) {
         Event->ignore();

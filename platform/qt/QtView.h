@@ -30,6 +30,7 @@ class QtView : public QObject, public TControlView {
   void SetEnabled(bool Enabled) override;
   void SetCaption(const String& Caption) override;
   void SetColor(TColor Color) override;
+  void SetFont(const TFont& Font) override;
   void SetHint(const String& Hint) override;
   void SetCursor(int Cursor) override;
   void Invalidate() override;

@@ -129,6 +129,9 @@ void InputDriver::MouseUp(TControl& Target, TPoint At, TMouseButton Button) {
 
 void InputDriver::MouseMove(TControl& Target, TPoint At) { platform::InputMouse(&Target, WM_MOUSEMOVE, At, {}); }
 
+void InputDriver::MouseMove(TControl& Target) { MouseMove(Target, Centre(Target)); }
+void InputDriver::MouseOut(TControl& From) { platform::InputMouseLeave(&From); }
+
 void InputDriver::Wheel(TControl& Over, int Delta) {
   platform::InputWheel(&Over, Delta, Over.ClientToScreen(Centre(Over)), {});
 }

@@ -33,7 +33,12 @@ class InputDriver {
   void DoubleClick(TControl& Target);
   void MouseDown(TControl& Target, TPoint At, TMouseButton Button = mbLeft);
   void MouseUp(TControl& Target, TPoint At, TMouseButton Button = mbLeft);
+  // Moves the pointer onto Target (its centre when At is omitted): the
+  // control it was over gets CM_MOUSELEAVE, Target CM_MOUSEENTER.
   void MouseMove(TControl& Target, TPoint At);
+  void MouseMove(TControl& Target);
+  // Moves the pointer off every window of the program.
+  void MouseOut(TControl& From);
   void Wheel(TControl& Over, int Delta);
   // Drains posted messages and toolkit events.
   void Pump();
