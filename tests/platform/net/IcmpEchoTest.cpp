@@ -74,6 +74,17 @@ TEST(IcmpEcho, RawSocketWhenDatagramIsRefused) {
   EXPECT_EQ(R.BytesReceived, 3);
 }
 
+TEST(IcmpEcho, DatagramSocketWhereTheSystemAllowsIt) {
+  ScriptedClient Client;
+  Client.AllowRaw = false;
+  const TEchoResult R = Client.Echo(u"127.0.0.1", "abcd", 400);
+  if (R.Status == esFailed && R.Reason.find(u"not allowed") != String::npos)
+    GTEST_SKIP() << "net.ipv4.ping_group_range excludes this user's group";
+  EXPECT_EQ(Client.Tried, (std::vector<int>{SOCK_DGRAM}));
+  EXPECT_EQ(R.Status, esReply) << StringToUtf8(R.Reason);
+  EXPECT_EQ(R.BytesReceived, 4);
+}
+
 TEST(IcmpEcho, NeitherSocketAllowedIsAClearFailure) {
   ScriptedClient Client;
   Client.AllowDatagram = Client.AllowRaw = false;
