@@ -5,15 +5,16 @@
 #include "platform/gui/Forms.h"
 #include "platform/gui/Input.h"
 
-int TListControlItems::IndexOf(const String& S) const {
-  for (int i = 0; i < Count(); ++i)
-    if (Strings(i) == S) return i;
-  return -1;
-}
-
 void TListControlItems::Assign(const std::vector<String>& Lines) {
+  BeginUpdate();
   Clear();
   for (const String& s : Lines) Add(s);
+  EndUpdate();
+}
+
+void TListControlItems::Changed() {
+  TStringList::Changed();
+  if (UpdateCount() == 0) ItemsChanged();
 }
 
 void TCustomEdit::Dispatch(TMessage& Message) {

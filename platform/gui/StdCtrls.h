@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/gui/Controls.h"
+#include "platform/sys/Strings.h"
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
@@ -174,19 +175,18 @@ class TRadioButton : public TButtonControl {
   bool FChecked = false;
 };
 
-// Items of a combo or list box; kept in the native widget.
-class TListControlItems {
+// Items of a combo or list box: a string list whose changes (outside a
+// BeginUpdate/EndUpdate bracket, else once at its end) are written to the
+// native widget.
+class TListControlItems : public TStringList {
  public:
-  virtual ~TListControlItems() = default;
-  virtual int Count() const = 0;
-  virtual String Strings(int Index) const = 0;
-  virtual void SetStrings(int Index, const String& S) = 0;
-  virtual int Add(const String& S) = 0;
-  virtual void Insert(int Index, const String& S) = 0;
-  virtual void Delete(int Index) = 0;
-  virtual void Clear() = 0;
-  int IndexOf(const String& S) const;
+  using TStringList::Assign;
+  // Replaces the items by Lines.
   void Assign(const std::vector<String>& Lines);
+
+ protected:
+  void Changed() override;
+  virtual void ItemsChanged() = 0;
 };
 
 class TComboBox : public TWinControl {

@@ -9,46 +9,47 @@
 using namespace platform::qt;
 
 namespace {
+QStringList ToQStringList(const TStrings& Items) {
+  QStringList l;
+  l.reserve(Items.Count());
+  for (int i = 0; i < Items.Count(); ++i) l.append(ToQString(Items.Strings(i)));
+  return l;
+}
+
 class ComboItems : public TListControlItems {
  public:
   explicit ComboItems(QComboBox& Box) : FBox(Box) {}
-  int Count() const override { return FBox.count(); }
-  String Strings(int i) const override { return FromQString(FBox.itemText(i)); }
-  void SetStrings(int i, const String& s) override { FBox.setItemText(i, ToQString(s)); }
-  int Add(const String& s) override {
-    Insert(Count(), s);
-    return Count() - 1;
-  }
-  void Insert(int i, const String& s) override { Keep([&] { FBox.insertItem(i, ToQString(s)); }); }
-  void Delete(int i) override { Keep([&] { FBox.removeItem(i); }); }
-  void Clear() override { Keep([&] { FBox.clear(); }); }
 
- private:
-  // Changing the items of an edit combo keeps the typed text and selects nothing.
-  template <class F>
-  void Keep(F change) {
+ protected:
+  // Changing the items of an edit combo keeps the typed text and selects
+  // nothing; a list combo keeps its selected row while it exists.
+  void ItemsChanged() override {
     const QString text = FBox.isEditable() ? FBox.currentText() : QString();
+    const int row = FBox.isEditable() ? -1 : FBox.currentIndex();
     const QSignalBlocker block(&FBox);
-    change();
-    FBox.setCurrentIndex(-1);
+    FBox.clear();
+    FBox.addItems(ToQStringList(*this));
+    FBox.setCurrentIndex(row < FBox.count() ? row : -1);
     if (FBox.isEditable()) FBox.setEditText(text);
   }
+
+ private:
   QComboBox& FBox;
 };
 
+// The selected row stays selected while it exists.
 class ListItems : public TListControlItems {
  public:
   explicit ListItems(QListWidget& List) : FList(List) {}
-  int Count() const override { return FList.count(); }
-  String Strings(int i) const override { return FromQString(FList.item(i)->text()); }
-  void SetStrings(int i, const String& s) override { FList.item(i)->setText(ToQString(s)); }
-  int Add(const String& s) override {
-    FList.addItem(ToQString(s));
-    return Count() - 1;
+
+ protected:
+  void ItemsChanged() override {
+    const int row = FList.currentRow();
+    const QSignalBlocker block(&FList);
+    FList.clear();
+    FList.addItems(ToQStringList(*this));
+    FList.setCurrentRow(row < FList.count() ? row : -1);
   }
-  void Insert(int i, const String& s) override { FList.insertItem(i, ToQString(s)); }
-  void Delete(int i) override { delete FList.takeItem(i); }
-  void Clear() override { FList.clear(); }
 
  private:
   QListWidget& FList;
