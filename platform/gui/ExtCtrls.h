@@ -1,6 +1,11 @@
 #pragma once
-// Self-painting standard controls: the panel and the shape.
+// Self-painting standard controls: the panel, the shape, the image and the
+// link label.
+#include <utility>
+#include <vector>
+
 #include "platform/gui/Graphics.h"
+#include "platform/gui/Picture.h"
 #include "platform/gui/StdCtrls.h"
 
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
@@ -38,4 +43,61 @@ class TShape : public TGraphicControl {
   TShapeType FShape = stRectangle;
   TBrush FBrush;
   TPen FPen;
+};
+
+// Shows a picture: at the top-left corner, centred, or stretched over the
+// control; a transparent image leaves the background of a bitmap out.
+class TImage : public TGraphicControl {
+ public:
+  explicit TImage(TComponent* AOwner);
+  TPicture* Picture() { return &FPicture; }
+  void SetPicture(const TPicture& v) { FPicture.Assign(v); }
+  bool Stretch() const { return FStretch; }
+  void SetStretch(bool v) { FStretch = v; Invalidate(); }
+  bool Center() const { return FCenter; }
+  void SetCenter(bool v) { FCenter = v; Invalidate(); }
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool v);
+  // Where the picture goes in the client area.
+  TRect DestRect() const;
+
+ protected:
+  void Paint() override;
+
+ private:
+  TPicture FPicture;
+  bool FStretch = false;
+  bool FCenter = false;
+  bool FTransparent = false;
+};
+
+enum TSysLinkType { sltURL, sltID };
+using TSysLinkEvent = std::function<void(TObject* Sender, const String& Link, TSysLinkType LinkType)>;
+
+// A caption with links written as <a href="target">text</a> (the text shows
+// underlined in the link colour; without href the text is the target). A
+// click on a link fires OnLinkClick with its target, elsewhere OnClick.
+class TLinkLabel : public TGraphicControl {
+ public:
+  explicit TLinkLabel(TComponent* AOwner);
+  struct TPart {
+    String Text;
+    String Link;  // empty: plain text
+    bool IsLink = false;
+  };
+  // The caption cut into plain and link parts.
+  static std::vector<TPart> Parse(const String& Caption);
+
+  TSysLinkEvent OnLinkClick;
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void Click() override;
+
+ private:
+  // The link part under X after the last paint measured them (-1: none).
+  int LinkAt(int X) const;
+  std::vector<std::pair<int, int>> FSpans;  // left, right of each part, from the last paint
+  int FClickX = -1;                         // where the left button went down
 };
