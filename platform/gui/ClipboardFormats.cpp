@@ -1,0 +1,3 @@
+#include "platform/gui/ClipboardFormats.h"
+
+UINT RegisterClipboardFormat(const String& Name) { return RegisterWindowMessage(Name); }
