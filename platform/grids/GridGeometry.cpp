@@ -24,6 +24,9 @@ int TGridModel::VisibleRowCount() const { return FRows.VisibleCount(TopRow(), FV
 int TGridModel::LastVisibleCol() const { return FCols.LastVisible(LeftCol(), FViewWidth, EffectiveColLine()); }
 int TGridModel::LastVisibleRow() const { return FRows.LastVisible(TopRow(), FViewHeight, EffectiveRowLine()); }
 
+bool TGridModel::AllColsFit(int Width) const { return FCols.MaxFirst(Width, EffectiveColLine()) <= FixedCols(); }
+bool TGridModel::AllRowsFit(int Height) const { return FRows.MaxFirst(Height, EffectiveRowLine()) <= FixedRows(); }
+
 TRect TGridModel::CellRect(int ACol, int ARow) const {
   auto x = FCols.Span(ACol, LeftCol(), FViewWidth, EffectiveColLine());
   auto y = FRows.Span(ARow, TopRow(), FViewHeight, EffectiveRowLine());

@@ -164,17 +164,19 @@ void TGridModel::SetRow(int Value) {
   if (Value != Row()) FocusCell(Col(), Value, true);
 }
 
-void TGridModel::FocusCell(int ACol, int ARow, bool MoveAnchor) { MoveCurrent(ACol, ARow, MoveAnchor, true); }
+void TGridModel::FocusCell(int ACol, int ARow, bool MoveAnchor) {
+  if (MoveCurrent(ACol, ARow, MoveAnchor, true)) Click();
+}
 
-void TGridModel::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show) {
+bool TGridModel::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show) {
   CheckCell(ACol, ARow);
-  if (!SelectCell(ACol, ARow)) return;
+  if (!SelectCell(ACol, ARow)) return false;
   TGridRect old = Selection();
   FCurrent = TGridCoord{ACol, ARow};
   if (MoveAnchor || !FOptions.Contains(goRangeSelect)) FAnchor = FCurrent;
   if (Show) ScrollInView(ACol, ARow);
   SelectionMoved(old);
-  Click();
+  return true;
 }
 
 TGridRect TGridModel::Selection() const {

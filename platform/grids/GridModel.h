@@ -63,6 +63,7 @@ class TGridModel {
   void SetRow(int Value);
   // Moves the current cell when SelectCell allows it; MoveAnchor collapses the
   // selection onto it, otherwise (with goRangeSelect) the selection stretches.
+  // A move clicks (Click), as the cursor keys do.
   void FocusCell(int ACol, int ARow, bool MoveAnchor);
   TGridRect Selection() const;
   void SetSelection(const TGridRect& Value);  // anchor = (Left, Top), current = (Right, Bottom)
@@ -87,6 +88,9 @@ class TGridModel {
   TRect CellRect(int ACol, int ARow) const;  // empty for a cell not shown
   TGridCoord MouseCoord(int X, int Y) const;  // -1 outside the cells
   void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+  // Whether every scrollable column (row) fits a view that wide (high).
+  bool AllColsFit(int Width) const;
+  bool AllRowsFit(int Height) const;
   // Scrolls the least needed to show the cell entirely.
   void ScrollInView(int ACol, int ARow);
 
@@ -120,9 +124,10 @@ class TGridModel {
   // the fixed rows (goColSizing) or a row border in the fixed columns (goRowSizing).
   virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs);
 
-  // Paints every visible cell through DrawCell, the grid lines after each
-  // cell, the background past the last cells and, when Focused, the focus frame.
-  void PaintCells(TCanvas& Canvas, TColor Background, bool Focused);
+  // Paints every visible cell through PaintCell, the grid lines after each
+  // cell, the background past the last cells and, when Focused and FocusFrame,
+  // the focus frame.
+  void PaintCells(TCanvas& Canvas, TColor Background, bool Focused, bool FocusFrame = true);
   TGridDrawState CellDrawState(int ACol, int ARow, bool Focused) const;
 
   // Scroll bars: the thumb runs 0..127 over the scrollable range.
@@ -140,13 +145,18 @@ class TGridModel {
   virtual void Click() {}
   virtual void SelectionMoved(const TGridRect& OldSel) {}
   virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {}
+  // One cell of PaintCells: DrawCell here; a widget adds its default drawing around it.
+  virtual void PaintCell(TCanvas& Canvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+    DrawCell(ACol, ARow, ARect, AState);
+  }
   virtual void InvalidateCell(int ACol, int ARow) {}
   virtual void InvalidateCol(int ACol) {}
   virtual void InvalidateRow(int ARow) {}
   virtual void InvalidateGrid() {}
 
  protected:
-  void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
+  // Answers whether the cell moved (SelectCell may refuse); does not click.
+  bool MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
   void MoveTopLeft(int ALeft, int ATop);
   int EffectiveColLine() const;
   int EffectiveRowLine() const;

@@ -66,6 +66,6 @@ bool TGridModel::MoveByKey(int Key, bool Shift, bool Ctrl) {
   cur.Y = std::clamp(cur.Y, FixedRows(), RowCount() - 1);
   MoveTopLeft(std::clamp(tl.X, FixedCols(), MaxLeftCol()), std::clamp(tl.Y, FixedRows(), MaxTopRow()));
   bool extend = Shift && Key != kTab && FOptions.Contains(goRangeSelect);
-  if (!(cur == FCurrent)) MoveCurrent(cur.X, cur.Y, !extend, true);
+  if (!(cur == FCurrent)) FocusCell(cur.X, cur.Y, !extend);
   return true;
 }

@@ -37,7 +37,7 @@ TGridDrawState TGridModel::CellDrawState(int ACol, int ARow, bool Focused) const
   return state;
 }
 
-void TGridModel::PaintCells(TCanvas& Canvas, TColor Background, bool Focused) {
+void TGridModel::PaintCells(TCanvas& Canvas, TColor Background, bool Focused, bool FocusFrame) {
   int colLine = EffectiveColLine(), rowLine = EffectiveRowLine();
   auto cols = PaintedIndexes(FixedCols(), LeftCol(), LastVisibleCol());
   auto rows = PaintedIndexes(FixedRows(), TopRow(), LastVisibleRow());
@@ -50,7 +50,7 @@ void TGridModel::PaintCells(TCanvas& Canvas, TColor Background, bool Focused) {
       if (x.Empty()) continue;
       TRect cell{x.Start, y.Start, x.Start + FCols.Size(c), y.Start + FRows.Size(r)};
       TGridDrawState state = CellDrawState(c, r, Focused);
-      DrawCell(c, r, cell, state);
+      PaintCell(Canvas, c, r, cell, state);
       bool fixed = state.Contains(gdFixed);
       Canvas.Brush()->SetColor(fixed ? kFixedLineColor : kLineColor);
       if (colLine > 0 && FOptions.Contains(fixed ? goFixedVertLine : goVertLine))
@@ -64,7 +64,7 @@ void TGridModel::PaintCells(TCanvas& Canvas, TColor Background, bool Focused) {
   Canvas.Brush()->SetColor(Background);
   if (right < FViewWidth) Canvas.FillRect(TRect{right, 0, FViewWidth, FViewHeight});
   if (bottom < FViewHeight) Canvas.FillRect(TRect{0, bottom, right, FViewHeight});
-  if (!Focused) return;
+  if (!Focused || !FocusFrame) return;
   TRect focus = CellRect(Col(), Row());
   if (FOptions.Contains(goRowSelect)) {
     TRect first = CellRect(LeftCol(), Row()), last = CellRect(LastVisibleCol(), Row());

@@ -1,0 +1,147 @@
+// The grid window: construction, properties, the model's hooks and painting.
+#include "platform/grids/CustomGrid.h"
+
+#include "platform/grids/InplaceEdit.h"
+#include "platform/gui/Canvas.h"
+#include "platform/gui/Views.h"
+
+TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
+  // The grid clicks itself (after a selection, a key move); no click on every release.
+  SetControlStyle(csCaptureMouse | csOpaque | csDoubleClicks);
+  SetView(platform::CreatePaintView(*this));
+  SetTabStop(true);
+  SetBounds(0, 0, 320, 120);
+}
+
+TCustomGrid::~TCustomGrid() {
+  // The editor goes while the grid can still answer its calls.
+  TInplaceEdit* editor = FInplaceEdit;
+  FInplaceEdit = nullptr;
+  delete editor;
+}
+
+void TCustomGrid::SetDefaultDrawing(bool Value) {
+  FDefaultDrawing = Value;
+  Invalidate();
+}
+
+void TCustomGrid::SetFixedColor(TColor Value) {
+  FFixedColor = Value;
+  Invalidate();
+}
+
+void TCustomGrid::SetScrollBars(TScrollStyle Value) {
+  if (FScrollBars == Value) return;
+  FScrollBars = Value;
+  UpdateViewSize();
+  Invalidate();
+}
+
+void TCustomGrid::Click() { TCustomControl::Click(); }
+
+// ---- the model's hooks
+
+// The platform's views repaint whole windows, so every cell hook repaints the grid.
+void TCustomGrid::InvalidateCell(int, int) { Invalidate(); }
+void TCustomGrid::InvalidateCol(int) { Invalidate(); }
+void TCustomGrid::InvalidateRow(int) { Invalidate(); }
+void TCustomGrid::InvalidateGrid() { Invalidate(); }
+
+void TCustomGrid::TopLeftChanged() {
+  if (FEditorMode && FInplaceEdit) FInplaceEdit->UpdateLoc(CellRect(Col(), Row()));
+}
+
+void TCustomGrid::SizeChanged(int, int) {
+  UpdateViewSize();
+  if (FInplaceCol >= ColCount() || FInplaceRow >= RowCount()) FInplaceCol = FInplaceRow = -1;
+  InvalidateEditor();
+}
+
+void TCustomGrid::ColWidthsChanged() {
+  UpdateViewSize();
+  UpdateEdit();
+}
+
+void TCustomGrid::RowHeightsChanged() {
+  UpdateViewSize();
+  UpdateEdit();
+}
+
+void TCustomGrid::SelectionMoved(const TGridRect&) {
+  Invalidate();
+  if (FInplaceCol < 0 || (FInplaceCol == Col() && FInplaceRow == Row())) return;
+  // The editor stays with its cell: it closes, or with goAlwaysShowEditor moves along.
+  if (Options().Contains(goAlwaysShowEditor))
+    UpdateEdit();
+  else
+    HideEditor();
+}
+
+// A moving column or row takes the open editor's text with it: write it first.
+void TCustomGrid::ColumnMoved(int FromIndex, int ToIndex) {
+  HideEdit();
+  TGridModel::ColumnMoved(FromIndex, ToIndex);
+  UpdateEdit();
+}
+
+void TCustomGrid::RowMoved(int FromIndex, int ToIndex) {
+  HideEdit();
+  TGridModel::RowMoved(FromIndex, ToIndex);
+  UpdateEdit();
+}
+
+// ---- painting
+
+void TCustomGrid::Resize() {
+  UpdateViewSize();
+  UpdateEdit();
+  TCustomControl::Resize();
+}
+
+void TCustomGrid::Paint() {
+  TCanvas& canvas = *Canvas();
+  PaintCells(canvas, Color(), Focused(), FDefaultDrawing);
+  PaintDragFeedback(canvas);
+  PaintScrollBars(canvas);
+}
+
+void TCustomGrid::PaintCell(TCanvas& Canvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+  if (FDefaultDrawing) {
+    bool fixed = AState.Contains(gdFixed), selected = AState.Contains(gdSelected);
+    Canvas.Brush()->SetColor(fixed ? FFixedColor : selected ? clHighlight : Color());
+    Canvas.Font()->SetColor(fixed ? clBtnText : selected ? clHighlightText : clWindowText);
+    Canvas.FillRect(ARect);
+  }
+  DrawCell(ACol, ARow, ARect, AState);
+  if (!FDefaultDrawing || !AState.Contains(gdFixed)) return;
+  // The raised edge of a fixed cell: light top and left, dark bottom and right.
+  Canvas.Brush()->SetColor(clBtnHighlight);
+  Canvas.FillRect(TRect{ARect.Left, ARect.Top, ARect.Right, ARect.Top + 1});
+  Canvas.FillRect(TRect{ARect.Left, ARect.Top, ARect.Left + 1, ARect.Bottom});
+  Canvas.Brush()->SetColor(clBtnShadow);
+  Canvas.FillRect(TRect{ARect.Left, ARect.Bottom - 1, ARect.Right, ARect.Bottom});
+  Canvas.FillRect(TRect{ARect.Right - 1, ARect.Top, ARect.Right, ARect.Bottom});
+}
+
+// While a border is dragged, a line shows where it will go; while a header
+// is dragged, a thick line marks where the column or row will land.
+void TCustomGrid::PaintDragFeedback(TCanvas& Canvas) {
+  Canvas.Brush()->SetColor(clBlack);
+  switch (GridState()) {
+    case gsColSizing: Canvas.FillRect(TRect{SizingPos(), 0, SizingPos() + 1, ViewHeight()}); break;
+    case gsRowSizing: Canvas.FillRect(TRect{0, SizingPos(), ViewWidth(), SizingPos() + 1}); break;
+    case gsColMoving: {
+      TRect r = CellRect(MovePos(), 0);
+      int x = MovePos() > MoveIndex() ? r.Right : r.Left;
+      if (!r.IsEmpty()) Canvas.FillRect(TRect{x - 1, 0, x + 2, ViewHeight()});
+      break;
+    }
+    case gsRowMoving: {
+      TRect r = CellRect(0, MovePos());
+      int y = MovePos() > MoveIndex() ? r.Bottom : r.Top;
+      if (!r.IsEmpty()) Canvas.FillRect(TRect{0, y - 1, ViewWidth(), y + 2});
+      break;
+    }
+    default: break;
+  }
+}
