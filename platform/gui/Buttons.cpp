@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gui/Canvas.h"
+#include "platform/gui/FrameControls.h"
 #include "platform/gui/Views.h"
 
 TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) {
@@ -82,13 +83,7 @@ void TSpeedButton::MouseLeave() {
 void TSpeedButton::PaintFrame(TCanvas& C, TRect R) {
   const bool pressed = FState == bsDown || FState == bsExclusive;
   if (FFlat && !pressed && !MouseInClient()) return;
-  C.Pen()->SetColor(pressed ? clBtnShadow : clBtnHighlight);
-  C.MoveTo(R.Left, R.Bottom - 1);
-  C.LineTo(R.Left, R.Top);
-  C.LineTo(R.Right - 1, R.Top);
-  C.Pen()->SetColor(pressed ? clBtnHighlight : clBtnShadow);
-  C.LineTo(R.Right - 1, R.Bottom - 1);
-  C.LineTo(R.Left, R.Bottom - 1);
+  DrawBevel(C, R, pressed ? clBtnShadow : clBtnHighlight, pressed ? clBtnHighlight : clBtnShadow);
 }
 
 void TSpeedButton::Paint() {

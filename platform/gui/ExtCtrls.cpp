@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gui/Canvas.h"
+#include "platform/gui/FrameControls.h"
 #include "platform/gui/Views.h"
 
 TPanel::TPanel(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -26,13 +27,7 @@ void TPanel::Paint() {
   TRect r = ClientRect();
   if (FBevelOuter == bvRaised || FBevelOuter == bvLowered) {
     const bool raised = FBevelOuter == bvRaised;
-    c.Pen()->SetColor(raised ? clBtnHighlight : clBtnShadow);
-    c.MoveTo(r.Left, r.Bottom - 1);
-    c.LineTo(r.Left, r.Top);
-    c.LineTo(r.Right - 1, r.Top);
-    c.Pen()->SetColor(raised ? clBtnShadow : clBtnHighlight);
-    c.LineTo(r.Right - 1, r.Bottom - 1);
-    c.LineTo(r.Left, r.Bottom - 1);
+    DrawBevel(c, r, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight);
     InflateRect(r, -1, -1);
   }
   c.Brush()->SetStyle(bsClear);

@@ -148,3 +148,13 @@ bool DrawFrameControl(TCanvas& Canvas, const TRect& Rect, unsigned Type, unsigne
     return ScrollArrow(Canvas, Rect, State), true;
   return false;
 }
+
+void DrawBevel(TCanvas& Canvas, const TRect& Rect, TColor TopLeft, TColor BottomRight) {
+  Canvas.Pen()->SetColor(TopLeft);
+  Canvas.MoveTo(Rect.Left, Rect.Bottom - 1);
+  Canvas.LineTo(Rect.Left, Rect.Top);
+  Canvas.LineTo(Rect.Right - 1, Rect.Top);
+  Canvas.Pen()->SetColor(BottomRight);
+  Canvas.LineTo(Rect.Right - 1, Rect.Bottom - 1);
+  Canvas.LineTo(Rect.Left, Rect.Bottom - 1);
+}

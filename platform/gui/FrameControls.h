@@ -22,3 +22,6 @@ bool DrawFrameControl(TCanvas& Canvas, const TRect& Rect, unsigned Type, unsigne
 
 // A raised (or, with Sunken, sunken) two-pixel 3D border inside Rect.
 void Draw3DEdge(TCanvas& Canvas, const TRect& Rect, bool Sunken);
+
+// A one-pixel bevel inside Rect: top and left edges in TopLeft, bottom and right in BottomRight.
+void DrawBevel(TCanvas& Canvas, const TRect& Rect, TColor TopLeft, TColor BottomRight);
