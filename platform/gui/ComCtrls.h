@@ -1,0 +1,127 @@
+#pragma once
+// Common controls over native widgets: page control with tab sheets, track
+// bar, date/time picker and the rich edit (plain text only).
+#include <algorithm>
+#include <vector>
+
+#include "platform/gui/StdCtrls.h"
+#include "platform/sys/DateTime.h"
+
+class TPageControl;
+
+// A page of a page control; its children show while it is the active page.
+class TTabSheet : public TWinControl {
+ public:
+  explicit TTabSheet(TComponent* AOwner);
+  ~TTabSheet() override;
+  TPageControl* PageControl() const { return FPageControl; }
+  void SetPageControl(TPageControl* v);
+  // A hidden tab keeps its page (it can still be made active in code).
+  bool TabVisible() const { return FTabVisible; }
+  void SetTabVisible(bool v);
+  int PageIndex() const;
+  // The position among the visible tabs (-1 while the tab is hidden).
+  int TabIndex() const;
+  void SetText(const String& v) override;
+
+ private:
+  friend class TPageControl;
+  TPageControl* FPageControl = nullptr;
+  bool FTabVisible = true;
+};
+
+class TPageControl : public TWinControl {
+ public:
+  explicit TPageControl(TComponent* AOwner);
+  ~TPageControl() override;
+  int PageCount() const { return static_cast<int>(FPages.size()); }
+  TTabSheet* Pages(int Index) const { return FPages.at(static_cast<size_t>(Index)); }
+  TTabSheet* ActivePage() const { return FActivePage; }
+  void SetActivePage(TTabSheet* v);
+  int ActivePageIndex() const;
+  void SetActivePageIndex(int v);
+  // Height of the tab row above the pages.
+  int TabHeight() const;
+  // The tab at a position among the visible tabs, in client coordinates.
+  TRect TabRect(int TabIndex) const;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  // A tab chosen by the user (not a change made in code).
+  TNotifyEvent OnChange;
+  std::function<void(TObject* Sender, bool& AllowChange)> OnChanging;
+
+ protected:
+  virtual void Change();
+
+ private:
+  friend class TTabSheet;
+  void InsertPage(TTabSheet* Page);
+  void RemovePage(TTabSheet* Page);
+  void UpdateTabs();
+  void PlacePage(TTabSheet* Page) const;
+  void TabChosen(int TabIndex);
+  std::vector<TTabSheet*> FPages;
+  TTabSheet* FActivePage = nullptr;
+};
+
+enum TTrackBarOrientation { trHorizontal, trVertical };
+
+class TTrackBar : public TWinControl {
+ public:
+  explicit TTrackBar(TComponent* AOwner);
+  int Min() const { return FMin; }
+  void SetMin(int v) { SetRange(v, std::max(v, FMax)); }
+  int Max() const { return FMax; }
+  void SetMax(int v) { SetRange(std::min(v, FMin), v); }
+  // Kept inside Min..Max; every change of it fires OnChange.
+  int Position() const;
+  void SetPosition(int v);
+  TTrackBarOrientation Orientation() const { return FOrientation; }
+  void SetOrientation(TTrackBarOrientation v);
+  TNotifyEvent OnChange;
+
+ protected:
+  virtual void Changed();
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  void SetRange(int AMin, int AMax);
+  void ApplyRange();  // the native part takes Min and Max
+  int FMin = 0;
+  int FMax = 10;
+  TTrackBarOrientation FOrientation = trHorizontal;
+};
+
+enum TDateTimeKind { dtkDate, dtkTime };
+
+class TDateTimePicker : public TWinControl {
+ public:
+  explicit TDateTimePicker(TComponent* AOwner);
+  TDateTime DateTime() const;
+  void SetDateTime(TDateTime v);
+  // The whole days of DateTime; setting it keeps the time.
+  TDateTime Date() const;
+  void SetDate(TDateTime v);
+  // The fraction of DateTime; setting it keeps the date.
+  TDateTime Time() const;
+  void SetTime(TDateTime v);
+  TDateTimeKind Kind() const { return FKind; }
+  void SetKind(TDateTimeKind v);
+  // A change by the user (not one made in code).
+  TNotifyEvent OnChange;
+
+ protected:
+  virtual void Change();
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  TDateTimeKind FKind = dtkDate;
+  bool FSetting = false;
+};
+
+// The rich edit's plain-text part: a memo whose text has no formatting.
+class TRichEdit : public TMemo {
+ public:
+  explicit TRichEdit(TComponent* AOwner);
+  bool PlainText() const { return true; }
+};

@@ -1,0 +1,108 @@
+// Native parts of the common controls: the tab row, the slider and the
+// date/time editor.
+#include <QDateTimeEdit>
+#include <QSlider>
+#include <QTabBar>
+
+#include "platform/gui/ComCtrls.h"
+#include "platform/qt/QtNative.h"
+
+using namespace platform::qt;
+
+namespace {
+constexpr int kTabHeight = 24;
+
+QTabBar* TabBarOf(const TPageControl& c) {
+  QWidget* w = NativeWidget(c);
+  return w ? w->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+const QDate& Epoch() {
+  static const QDate e(1899, 12, 30);
+  return e;
+}
+}  // namespace
+
+TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner) {
+  auto w = std::make_unique<QWidget>();
+  auto* bar = new QTabBar(w.get());  // owned by the container widget
+  bar->setDrawBase(false);
+  bar->setExpanding(false);
+  bar->setGeometry(0, 0, 32767, kTabHeight);
+  ConnectTrapped(bar, &QTabBar::currentChanged, [this, bar] { TabChosen(bar->currentIndex()); });
+  SetView(ViewOf(*this, std::move(w)));
+  SetTabStop(true);
+  SetControlStyle(ControlStyle() | csAcceptsControls);
+  SetBounds(0, 0, 289, 193);
+}
+
+int TPageControl::TabHeight() const { return kTabHeight; }
+
+TRect TPageControl::TabRect(int TabIndex) const {
+  QTabBar* bar = TabBarOf(*this);
+  const QRect r = bar ? bar->tabRect(TabIndex) : QRect();
+  return Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+}
+
+void TPageControl::UpdateTabs() {
+  QTabBar* bar = TabBarOf(*this);
+  if (!bar) return;
+  const QSignalBlocker block(bar);
+  while (bar->count() > 0) bar->removeTab(0);
+  for (TTabSheet* p : FPages)
+    if (p->TabVisible()) bar->addTab(ToQString(p->Caption()));
+  bar->setCurrentIndex(FActivePage ? FActivePage->TabIndex() : -1);
+}
+
+TTrackBar::TTrackBar(TComponent* AOwner) : TWinControl(AOwner) {
+  auto w = std::make_unique<QSlider>(Qt::Horizontal);
+  w->setRange(FMin, FMax);
+  w->setTickPosition(QSlider::TicksBelow);
+  ConnectTrapped(w.get(), &QSlider::valueChanged, [this] { Changed(); });
+  SetView(ViewOf(*this, std::move(w)));
+  SetTabStop(true);
+  SetFocusOnClick(true);
+  SetBounds(0, 0, 150, 45);
+}
+
+int TTrackBar::Position() const { return Native<QSlider>(*this)->value(); }
+void TTrackBar::SetPosition(int v) { Native<QSlider>(*this)->setValue(std::clamp(v, FMin, FMax)); }
+void TTrackBar::ApplyRange() { Native<QSlider>(*this)->setRange(FMin, FMax); }
+
+void TTrackBar::SetOrientation(TTrackBarOrientation v) {
+  FOrientation = v;
+  Native<QSlider>(*this)->setOrientation(v == trHorizontal ? Qt::Horizontal : Qt::Vertical);
+}
+
+TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner) {
+  auto w = std::make_unique<QDateTimeEdit>(QDateTime::currentDateTime());
+  w->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+  ConnectTrapped(w.get(), &QDateTimeEdit::dateTimeChanged, [this] { Change(); });
+  SetView(ViewOf(*this, std::move(w)));
+  SetTabStop(true);
+  SetFocusOnClick(true);
+  SetBounds(0, 0, 186, 21);
+}
+
+TDateTime TDateTimePicker::DateTime() const {
+  const QDateTime v = Native<QDateTimeEdit>(*this)->dateTime();
+  const qint64 days = Epoch().daysTo(v.date());
+  return static_cast<double>(days) + v.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+void TDateTimePicker::SetDateTime(TDateTime v) {
+  // Whole milliseconds; a fraction that rounds up to a day is the next day.
+  const long long total = std::llround(v * 86400000.0);
+  const long long day = total >= 0 ? total / 86400000 : -((-total + 86399999) / 86400000);
+  const int ms = static_cast<int>(total - day * 86400000);
+  const QDateTime q(Epoch().addDays(day), QTime::fromMSecsSinceStartOfDay(ms));
+  FSetting = true;
+  Native<QDateTimeEdit>(*this)->setDateTime(q);
+  FSetting = false;
+}
+
+void TDateTimePicker::SetKind(TDateTimeKind v) {
+  FKind = v;
+  Native<QDateTimeEdit>(*this)->setDisplayFormat(v == dtkDate ? QStringLiteral("dd.MM.yyyy")
+                                                              : QStringLiteral("HH:mm:ss"));
+}
