@@ -48,7 +48,15 @@ void TCustomGrid::InvalidateRow(int) { Invalidate(); }
 void TCustomGrid::InvalidateGrid() { Invalidate(); }
 
 void TCustomGrid::TopLeftChanged() {
-  if (FEditorMode && FInplaceEdit) FInplaceEdit->UpdateLoc(CellRect(Col(), Row()));
+  if (FEditorMode && FInplaceEdit && FInplaceCol >= 0) FInplaceEdit->UpdateLoc(CellRect(Col(), Row()));
+}
+
+void TCustomGrid::OptionsChanged() {
+  if (FEditorMode) return;
+  if (Options().Contains(goAlwaysShowEditor))
+    ShowEditor();
+  else
+    HideEditor();
 }
 
 void TCustomGrid::SizeChanged(int, int) {
@@ -100,6 +108,7 @@ void TCustomGrid::Resize() {
 
 void TCustomGrid::Paint() {
   TCanvas& canvas = *Canvas();
+  canvas.SetFont(*Font());
   PaintCells(canvas, Color(), Focused(), FDefaultDrawing);
   PaintDragFeedback(canvas);
   PaintScrollBars(canvas);
@@ -109,7 +118,7 @@ void TCustomGrid::PaintCell(TCanvas& Canvas, int ACol, int ARow, const TRect& AR
   if (FDefaultDrawing) {
     bool fixed = AState.Contains(gdFixed), selected = AState.Contains(gdSelected);
     Canvas.Brush()->SetColor(fixed ? FFixedColor : selected ? clHighlight : Color());
-    Canvas.Font()->SetColor(fixed ? clBtnText : selected ? clHighlightText : clWindowText);
+    Canvas.Font()->SetColor(selected && !fixed ? clHighlightText : Font()->Color());
     Canvas.FillRect(ARect);
   }
   DrawCell(ACol, ARow, ARect, AState);

@@ -52,6 +52,8 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   void InvalidateRow(int ARow) override;
   void InvalidateGrid() override;
   void TopLeftChanged() override;
+  // goAlwaysShowEditor opens the editor (it needs the focus to show), its removal closes it.
+  void OptionsChanged() override;
   void SizeChanged(int OldColCount, int OldRowCount) override;
   void ColWidthsChanged() override;
   void RowHeightsChanged() override;

@@ -128,6 +128,7 @@ void TGridModel::SetOptions(TGridOptions Value) {
   if (FOptions == Value) return;
   FOptions = Value;
   if (!FOptions.Contains(goRangeSelect)) FAnchor = FCurrent;
+  OptionsChanged();
   InvalidateGrid();
 }
 

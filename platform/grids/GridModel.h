@@ -115,6 +115,8 @@ class TGridModel {
   // While a range is dragged outside the cells: one step further that way.
   // Answers whether the selection moved (the caller repeats on a timer).
   bool SelectingScrollStep(int X, int Y);
+  // Ends a sizing, move or range drag under way without applying it.
+  void CancelGridState() { FGridState = gsNormal; }
   // The column or row sized or moved, the size line and the move target.
   int SizingIndex() const { return FSizingIndex; }
   int SizingPos() const { return FSizingPos; }
@@ -139,6 +141,7 @@ class TGridModel {
   virtual void ColumnMoved(int FromIndex, int ToIndex);  // moves the cells
   virtual void RowMoved(int FromIndex, int ToIndex);     // moves the cells
   virtual void TopLeftChanged() {}
+  virtual void OptionsChanged() {}
   virtual void SizeChanged(int OldColCount, int OldRowCount) {}
   virtual void ColWidthsChanged() {}
   virtual void RowHeightsChanged() {}

@@ -14,7 +14,7 @@ void TInplaceEdit::UpdateContents() {
   SetMaxLength(FGrid->GetEditLimit());
 }
 
-void TInplaceEdit::InternalMove(const TRect& Loc, bool TakeFocus) {
+void TInplaceEdit::UpdateLoc(const TRect& Loc) {
   if (Loc.IsEmpty()) {
     Hide();
     return;
@@ -22,13 +22,12 @@ void TInplaceEdit::InternalMove(const TRect& Loc, bool TakeFocus) {
   SetBoundsRect(Loc);
   SetVisible(true);
   BringToFront();
-  if (TakeFocus && FGrid->Focused() && CanFocus()) SetFocus();
 }
 
-void TInplaceEdit::UpdateLoc(const TRect& Loc) { InternalMove(Loc, false); }
-
 void TInplaceEdit::Move(const TRect& Loc) {
-  InternalMove(Loc, true);
+  UpdateLoc(Loc);
+  if (!Visible()) return;
+  if (FGrid->Focused() && CanFocus()) SetFocus();
   Invalidate();
 }
 

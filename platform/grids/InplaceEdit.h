@@ -19,9 +19,9 @@ class TInplaceEdit : public TEdit {
 
   // Loads text, mask and limit of the grid's current cell.
   virtual void UpdateContents();
-  // Places the editor on Loc and shows it (hides it for an empty Loc); Move
-  // also gives it the focus when the grid has it.
-  void UpdateLoc(const TRect& Loc);
+  // Places the editor on Loc and shows it (hides it for an empty Loc); every
+  // placement comes through here. Move also gives it the focus when the grid has it.
+  virtual void UpdateLoc(const TRect& Loc);
   void Move(const TRect& Loc);
   // Hides the editor; the grid takes the focus back when the editor had it.
   void Hide();
@@ -37,7 +37,6 @@ class TInplaceEdit : public TEdit {
   LRESULT DialogCode() const override;
 
  private:
-  void InternalMove(const TRect& Loc, bool TakeFocus);
   bool CaretAtStart() const;
   bool CaretAtEnd() const;
 

@@ -171,18 +171,55 @@ TEST_F(StringGridWindow, AClickOnTheCurrentCellOpensTheEditor) {
 
 TEST_F(StringGridWindow, AnAlwaysShownEditorFollowsTheCurrentCell) {
   AddOption(goEditing);
+  Other->SetFocus();
   AddOption(goAlwaysShowEditor);
+  EXPECT_TRUE(EditorShown());  // also while another control has the focus
+  EXPECT_TRUE(Other->Focused());
   Grid->SetCells(1, 2, u"below");
-  Input.Key(*Other, VK_TAB, ssShift);  // back into the grid
-  ASSERT_TRUE(Grid->IsActiveControl());
-  Grid->SetEditorMode(true);
-  ASSERT_TRUE(EditorShown());
+  Input.Key(*Other, VK_TAB, ssShift);  // back into the grid, and into its editor
+  EXPECT_TRUE(Grid->InplaceEditor()->Focused());
   Input.Key(VK_DOWN);
   EXPECT_TRUE(EditorShown());
   EXPECT_EQ(Grid->CellRect(1, 2), Grid->InplaceEditor()->BoundsRect());
   EXPECT_EQ(u"below", Grid->InplaceEditor()->Text());
   Input.Key(VK_RETURN);  // Enter does not close an always-shown editor
   EXPECT_TRUE(EditorShown());
+}
+
+TEST_F(StringGridWindow, TheEditorFollowsScrollingAndCellWrites) {
+  AddOption(goEditing);
+  Input.Key(VK_F2);
+  ASSERT_TRUE(EditorShown());
+  Grid->Perform(WM_VSCROLL, 3);  // SB_PAGEDOWN: the cell leaves the view
+  EXPECT_FALSE(EditorShown());
+  EXPECT_TRUE(Grid->EditorMode());
+  Grid->Perform(WM_VSCROLL, 6);  // SB_TOP
+  EXPECT_TRUE(EditorShown());
+  EXPECT_EQ(Grid->CellRect(1, 1), Grid->InplaceEditor()->BoundsRect());
+  Grid->SetCells(1, 1, u"from code");  // a write into the edited cell reloads the editor
+  EXPECT_EQ(u"from code", Grid->InplaceEditor()->Text());
+}
+
+TEST_F(StringGridWindow, ADoubleClickReachesTheGridAlsoFromItsEditor) {
+  int doubles = 0;
+  Grid->OnDblClick = [&](TObject*) { ++doubles; };
+  Input.DoubleClick(*Grid, Centre(2, 2));
+  EXPECT_EQ(1, doubles);
+  AddOption(goEditing);
+  Input.Key(VK_F2);
+  Input.DoubleClick(*Grid->InplaceEditor(), Point(5, 5));
+  EXPECT_EQ(2, doubles);
+}
+
+TEST_F(StringGridWindow, DraggingAHeaderMovesTheColumnWithItsTexts) {
+  AddOption(goColMoving);
+  Grid->SetCells(1, 3, u"moved");
+  Input.MouseDown(*Grid, Centre(1, 0));
+  Input.MouseMove(*Grid, Centre(3, 0));
+  EXPECT_EQ(gsColMoving, Grid->GridState());
+  Input.MouseUp(*Grid, Centre(3, 0));
+  EXPECT_EQ(u"moved", Grid->Cells(3, 3));
+  EXPECT_EQ(u"", Grid->Cells(1, 3));
 }
 
 // The grid answers the form's dialog-code question: Tab is the grid's own
@@ -294,6 +331,41 @@ TEST(StringGridSnapshot, ASmallGridRendersAsItPaints) {
   EXPECT_EQ(ColorToRGB(clHighlight), at(1, 2, 60, 20));
   EXPECT_EQ(ColorToRGB(clWindow), at(3, 4, 60, 20));
   EXPECT_EQ(ColorToRGB(clScrollBar), px.Pixel(grid->ViewWidth() + 8, grid->ViewHeight() - 30));
+}
+
+}  // namespace
+
+namespace {
+
+// The draw grid hands drawing, selecting and the edit texts to its events.
+TEST(DrawGridEvents, CellsAreDrawnSelectedAndEditedThroughTheEvents) {
+  TForm form(nullptr);
+  auto* grid = new TDrawGrid(&form);
+  grid->SetParent(&form);
+  grid->SetBounds(0, 0, 200, 100);
+  grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+  int drawn = 0;
+  grid->OnDrawCell = [&](TObject*, int, int, const TRect&, TGridDrawState) { ++drawn; };
+  grid->OnSelectCell = [](TObject*, int ACol, int ARow, bool& CanSelect) { CanSelect = !(ACol == 2 && ARow == 2); };
+  String stored = u"abc";
+  grid->OnGetEditText = [&](TObject*, int, int, String& Value) { Value = stored; };
+  grid->OnSetEditText = [&](TObject*, int, int, const String& Value) { stored = Value; };
+  form.Show();
+  grid->SetFocus();
+  testsupport::InputDriver input;
+
+  TRecordingCanvas canvas;
+  grid->Perform(WM_PAINT, reinterpret_cast<WPARAM>(static_cast<TCanvas*>(&canvas)));
+  EXPECT_EQ((grid->LastVisibleCol() + 1) * (grid->LastVisibleRow() + 1), drawn);
+  TRect refused = grid->CellRect(2, 2);
+  input.Click(*grid, Point(refused.Left + 5, refused.Top + 5));
+  EXPECT_EQ(TGridCoord(1, 1), (TGridCoord{grid->Col(), grid->Row()}));
+  input.Key(VK_F2);
+  ASSERT_NE(nullptr, grid->InplaceEditor());
+  EXPECT_EQ(u"abc", grid->InplaceEditor()->Text());
+  input.Type(u"d");
+  input.Key(VK_RETURN);
+  EXPECT_EQ(u"abcd", stored);
 }
 
 }  // namespace
