@@ -7,7 +7,9 @@
 
 namespace platform::qt {
 void PaintControl(TControl& Control, QPainter& Painter) {
-  if (Control.Color() != clNone)
+  // An opaque control paints its own background, so whatever it leaves
+  // unpainted shows the parent (see-through corners).
+  if (Control.Color() != clNone && !(Control.ControlStyle() & csOpaque))
     Painter.fillRect(0, 0, Control.Width(), Control.Height(), ToQColor(Control.Color()));
   // WM_PAINT carries the canvas; nothing of a paint handler may cross the toolkit.
   std::unique_ptr<TQtCanvas> canvas = MakeQtCanvas(Painter);
