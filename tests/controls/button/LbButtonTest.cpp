@@ -263,6 +263,19 @@ TEST(LbButton, PaintsTheFocusRectangleWhenFocused) {
   EXPECT_TRUE(c.RecordsOf(u"DrawFocusRect").empty());
 }
 
+TEST(LbButton, OldStyleShowsTheFocusByABlackFrame) {
+  ButtonForm f;
+  f.Button->SetStyle(bsOld);
+  auto* check = new TCheckBox(f.Form.get());
+  f.Add(check, 10, 50);
+  check->SetFocus();
+  EXPECT_EQ(Pixel(*f.Button, 0, 0), clWhite);
+  f.Button->SetFocus();
+  EXPECT_EQ(Pixel(*f.Button, 0, 0), clBlack);
+  EXPECT_EQ(Pixel(*f.Button, 99, 22), clBlack);
+  EXPECT_EQ(Pixel(*f.Button, 1, 1), clWhite);  // the face, one pixel in
+}
+
 constexpr TColor kHot = RGB(0, 0, 255);
 
 TEST(LbButton, HotTrackColourWhileThePointerIsOver) {
