@@ -252,6 +252,9 @@ void TCustomForm::Close() {
 TModalResult TCustomForm::ShowModal() {
   if (Visible() || FModal) throw EInvalidOperation(u"Cannot make a visible window modal");
   if (!Enabled()) throw EInvalidOperation(u"Cannot make a visible window modal");
+  // The control that opened the form (a pressed button) lets go of the
+  // mouse, or every click inside the modal form would go to it.
+  SetCaptureControl(nullptr);
   FModal = true;
   FModalResult = mrNone;
   struct Reset {

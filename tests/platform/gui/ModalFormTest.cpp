@@ -121,3 +121,18 @@ TEST(ModalForm, PositionScreenCenterAndClientSize) {
   EXPECT_EQ(d.Form->Top(), (Screen->Height() - d.Form->Height()) / 2);
 }
 }  // namespace
+
+namespace {
+TEST(ModalForm, AFormOpenedFromAButtonClickGetsTheMouse) {
+  Dialog d;
+  TForm opener(nullptr);
+  auto* open = new TButton(&opener);
+  open->SetParent(&opener);
+  opener.Show();
+  open->OnClick = [&](TObject*) { d.Form->ShowModal(); };
+  d.Input.WhenModal([&] { d.Input.Click(*d.Ok); });
+  d.Input.Click(*open);
+  EXPECT_EQ(d.OkClicks, 1);
+  EXPECT_EQ(GetCaptureControl(), nullptr);
+}
+}  // namespace
