@@ -1,9 +1,20 @@
-// Program entry. The configurator takes no command-line arguments.
+// Program entry: the windows, each once, then the message loop until the
+// main window closes. The configurator takes no command-line arguments.
+#include "app/ProgramState.h"
+#include "app/ProgramWindows.h"
+#include "app/UCorvanoFirmWare.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/Platform.h"
+#include "platform/sys/Files.h"
 
 int main(int argc, char** argv) {
+  // The state outlives the windows that read it (they go with the platform).
+  TProgramState State(ProgramDir());
   platform::StartGuiPlatform(argc, argv);
-  const int result = platform::RunEmptyMainWindow(u"GX4410 Configurator", 694, 484);
+  TrapEvent([&] {
+    Application->SetMainForm(Create_Program_Windows(Application, State));
+    Application->Run();
+  });
   platform::StopGuiPlatform();
-  return result;
+  return 0;
 }
