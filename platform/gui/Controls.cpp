@@ -2,6 +2,7 @@
 
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Menus.h"
 
 TShiftState MouseShiftState(WPARAM Keys) {
   unsigned b = 0;
@@ -80,6 +81,13 @@ void TControl::SetView(std::unique_ptr<TControlView> View) {
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+}
+
+void TControl::SetPopupMenu(TPopupMenu* v) {
+  if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+  FPopupMenu = v;
+  if (v) v->FreeNotification(this);
 }
 
 void TControl::Loaded() {
@@ -315,6 +323,11 @@ void TControl::HandleButtonUp(TMouseButton Button, TMessage& Message) {
     }
   }
   MouseUp(Button, MouseShiftState(Message.WParam), x, y);
+  if (Button == mbRight && FPopupMenu && FPopupMenu->AutoPopup()) {
+    FPopupMenu->SetPopupComponent(this);
+    const TPoint p = ClientToScreen(Point(x, y));
+    FPopupMenu->Popup(p.X, p.Y);
+  }
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -13,6 +13,7 @@
 
 class TCanvas;
 class TCustomForm;
+class TPopupMenu;
 
 class TControl : public TComponent {
  public:
@@ -80,6 +81,9 @@ class TControl : public TComponent {
   void SetParentShowHint(bool v) { FParentShowHint = v; }
   // ShowHint as it takes effect: the parent's while ParentShowHint is set.
   bool EffectiveShowHint() const;
+  // Pops up at a right click (after OnMouseUp) when its AutoPopup is set.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* v);
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor v);
   // Mouse capture: while set, every mouse message goes to this control.
@@ -165,6 +169,7 @@ class TControl : public TComponent {
   bool FShowHint = false;
   bool FParentShowHint = true;
   TCursor FCursor = crDefault;
+  TPopupMenu* FPopupMenu = nullptr;
   unsigned FControlStyle = csCaptureMouse | csClickEvents | csDoubleClicks | csSetCaption;
   unsigned FControlState = 0;
 };

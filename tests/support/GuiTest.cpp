@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/gui/Application.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Input.h"
@@ -74,6 +76,14 @@ class UnexpectedBoxes : public TDialogService {
   bool FileDialog(TFileDialogRequest&) override {
     ADD_FAILURE() << "Unexpected file dialog";
     return false;
+  }
+};
+
+class UnexpectedMenus : public TMenuService {
+ public:
+  TMenuItem* Popup(TPopupMenu&, TPoint) override {
+    ADD_FAILURE() << "Unexpected popup menu";
+    return nullptr;
   }
 };
 }  // namespace
@@ -173,6 +183,31 @@ bool MessageBoxResponder::FileDialog(TFileDialogRequest& r) {
   return !r.FileName.empty();
 }
 
+MenuResponder::MenuResponder() : FPrevious(&MenuService()) { SetMenuService(this); }
+MenuResponder::~MenuResponder() { SetMenuService(FPrevious); }
+
+TMenuItem* MenuResponder::Popup(TPopupMenu& Menu, TPoint ScreenPos) {
+  RecordedMenu r{&Menu, ScreenPos, {}};
+  for (int i = 0; i < Menu.Items()->Count(); ++i)
+    if (Menu.Items()->Items(i)->Visible()) r.Captions.push_back(StripHotkey(Menu.Items()->Items(i)->Caption()));
+  FMenus.push_back(std::move(r));
+  if (FChoices.empty()) {
+    ADD_FAILURE() << "No choice queued for a popup menu";
+    return nullptr;
+  }
+  const String path = FChoices.front();
+  FChoices.pop_front();
+  TMenuItem* item = Menu.Items();
+  size_t at = 0;
+  while (item && !path.empty() && at <= path.size()) {
+    const size_t bar = std::min(path.find(u'|', at), path.size());
+    item = item->Find(path.substr(at, bar - at));
+    at = bar + 1;
+  }
+  if (!item && !path.empty()) ADD_FAILURE() << "No menu item " << StringToUtf8(path);
+  return path.empty() ? nullptr : item;
+}
+
 ShellRecorder::ShellRecorder() { SetShellService(this); }
 ShellRecorder::~ShellRecorder() { SetShellService(nullptr); }
 
@@ -184,6 +219,8 @@ TVirtualClock& Clock() {
 void InstallGuiTestServices() {
   static UnexpectedBoxes unexpected;
   SetDialogService(&unexpected);
+  static UnexpectedMenus unexpectedMenus;
+  SetMenuService(&unexpectedMenus);
   SetTimerService(&Clock());
   Application->SetIdleWait(RunModalAction);
 }

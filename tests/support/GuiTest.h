@@ -10,6 +10,7 @@
 
 #include "platform/gui/Controls.h"
 #include "platform/gui/Dialogs.h"
+#include "platform/gui/Menus.h"
 #include "platform/gui/Shell.h"
 #include "platform/gui/Timers.h"
 
@@ -93,6 +94,28 @@ class ShellRecorder : public TShellService {
 
  private:
   std::vector<String> FOpened;
+};
+
+struct RecordedMenu {
+  TPopupMenu* Menu;
+  TPoint At;
+  std::vector<String> Captions;  // the visible top-level items, '&' removed
+};
+
+// Installed while it lives. Each popup is recorded; the choice is the next
+// queued caption path ("Sub|Item", '&' not counted), "" for none (else a test failure).
+class MenuResponder : public TMenuService {
+ public:
+  MenuResponder();
+  ~MenuResponder() override;
+  void Choose(const String& CaptionPath) { FChoices.push_back(CaptionPath); }
+  const std::vector<RecordedMenu>& Menus() const { return FMenus; }
+  TMenuItem* Popup(TPopupMenu& Menu, TPoint ScreenPos) override;
+
+ private:
+  std::vector<RecordedMenu> FMenus;
+  std::deque<String> FChoices;
+  TMenuService* FPrevious;
 };
 
 TVirtualClock& Clock();

@@ -1,0 +1,79 @@
+#include "platform/gui/Menus.h"
+
+#include <algorithm>
+
+namespace platform {
+TMenuService& ToolkitMenuService();
+}
+
+namespace {
+TMenuService*& Installed() {
+  static TMenuService* s = nullptr;
+  return s;
+}
+}  // namespace
+
+void SetMenuService(TMenuService* Service) { Installed() = Service; }
+TMenuService& MenuService() { return Installed() ? *Installed() : platform::ToolkitMenuService(); }
+
+String StripHotkey(const String& Caption) {
+  String s;
+  for (size_t i = 0; i < Caption.size(); ++i) {
+    if (Caption[i] == u'&' && i + 1 < Caption.size()) ++i;
+    else if (Caption[i] == u'&') continue;
+    s += Caption[i];
+  }
+  return s;
+}
+
+TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
+
+TMenuItem::~TMenuItem() {
+  Clear();
+  if (FParent) FParent->Remove(this);
+}
+
+void TMenuItem::Add(TMenuItem* Item) { Insert(Count(), Item); }
+
+void TMenuItem::Insert(int Index, TMenuItem* Item) {
+  if (!Item || Item == this) return;
+  if (Item->FParent) Item->FParent->Remove(Item);
+  FItems.insert(FItems.begin() + std::clamp(Index, 0, Count()), Item);
+  Item->FParent = this;
+}
+
+void TMenuItem::Remove(TMenuItem* Item) {
+  FItems.erase(std::remove(FItems.begin(), FItems.end(), Item), FItems.end());
+  if (Item->FParent == this) Item->FParent = nullptr;
+}
+
+void TMenuItem::Clear() {
+  // Each takes itself out of the list.
+  while (!FItems.empty()) delete FItems.back();
+}
+
+int TMenuItem::IndexOf(const TMenuItem* Item) const {
+  auto it = std::find(FItems.begin(), FItems.end(), Item);
+  return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
+}
+
+TMenuItem* TMenuItem::Find(const String& ACaption) const {
+  const String wanted = StripHotkey(ACaption);
+  for (TMenuItem* i : FItems)
+    if (StripHotkey(i->FCaption) == wanted) return i;
+  return nullptr;
+}
+
+void TMenuItem::Click() {
+  if (FEnabled && OnClick) OnClick(this);
+}
+
+TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem(nullptr)) {}
+
+TPopupMenu::~TPopupMenu() { delete FItems; }
+
+void TPopupMenu::Popup(int X, int Y) {
+  FPopupPoint = Point(X, Y);
+  if (OnPopup) OnPopup(this);
+  if (TMenuItem* chosen = MenuService().Popup(*this, FPopupPoint)) chosen->Click();
+}
