@@ -4,6 +4,7 @@
 #include <QTextBlock>
 
 #include "platform/gui/Application.h"
+#include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/qt/QtNative.h"
 
@@ -128,3 +129,45 @@ String TMemo::Lines(int Index) const {
 }
 
 void TMemo::AddLine(const String& Line) { MemoOf(*this)->appendPlainText(ToQString(Line)); }
+
+namespace {
+// Our placeholders in the native mask syntax (the optional and required
+// digits are the other way round there).
+QChar NativePlaceholder(Char Kind) {
+  switch (Kind) {
+    case u'0': return u'9';
+    case u'9': return u'0';
+    case u'L': return u'A';
+    case u'l': return u'a';
+    case u'A': return u'N';
+    case u'a': return u'n';
+    case u'C': return u'X';
+    case u'c': return u'x';
+    default: return u'#';
+  }
+}
+
+QString NativeMask(const TEditMaskFormat& f) {
+  if (f.Slots.empty()) return QString();
+  QString m;
+  Char mode = 0;
+  for (const TMaskSlot& s : f.Slots) {
+    if (s.Kind != 0 && s.Case != mode) {
+      m += s.Case ? QChar(s.Case) : QChar(u'!');
+      mode = s.Case;
+    }
+    if (s.Kind != 0) {
+      m += NativePlaceholder(s.Kind);
+      continue;
+    }
+    const QChar c(s.Literal);
+    if (c.isLetterOrNumber() || QStringLiteral("#><!\\;[]{}").contains(c)) m += u'\\';
+    m += c;
+  }
+  return m + u';' + QChar(f.Blank);
+}
+}  // namespace
+
+void TMaskEdit::ApplyMask() { LineOf(*this)->setInputMask(NativeMask(FFormat)); }
+
+String TMaskEdit::EditText() const { return FromQString(LineOf(*this)->displayText()); }
