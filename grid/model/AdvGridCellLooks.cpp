@@ -1,0 +1,133 @@
+// The per-cell look properties over the cell records, the row-wide colour
+// writers and the rich-text form of a cell.
+#include "grid/model/AdvStringGrid.h"
+
+TCellProperties* TAdvStringGrid::PropsOrNil(int ACol, int ARow) const {
+  return HasCellProps(ACol, ARow) ? GridObjects(ACol, ARow) : nullptr;
+}
+
+TCellProperties& TAdvStringGrid::PropsForWrite(int ACol, int ARow) {
+  return *GetCellProperties(ACol, ARow);
+}
+
+void TAdvStringGrid::RepaintDisplCell(int ACol, int ARow) { RepaintCell(DisplColIndex(ACol), ARow); }
+
+// Reads a record's field, or Default without a record.
+#define GX_CELL_LOOK(Type, Name, Field, Default)                                 \
+  Type TAdvStringGrid::Name(int ACol, int ARow) const {                          \
+    const TCellProperties* p = PropsOrNil(ACol, ARow);                           \
+    return p ? p->Field() : Type(Default);                                       \
+  }                                                                              \
+  void TAdvStringGrid::Set##Name(int ACol, int ARow, Type Value) {               \
+    PropsForWrite(ACol, ARow).Set##Field(Value);                                 \
+    RepaintDisplCell(ACol, ARow);                                                \
+  }
+
+GX_CELL_LOOK(TColor, ColorsTo, BrushColorTo, clNone)
+GX_CELL_LOOK(TColor, FontColors, FontColor, clNone)
+GX_CELL_LOOK(TFontStyles, FontStyles, FontStyle, TFontStyles())
+GX_CELL_LOOK(int, FontSizes, FontSize, 0)
+GX_CELL_LOOK(TAlignment, Alignments, Alignment, taLeftJustify)
+GX_CELL_LOOK(bool, ReadOnly, ReadOnly, false)
+#undef GX_CELL_LOOK
+
+TColor TAdvStringGrid::Colors(int ACol, int ARow) const {
+  const TCellProperties* p = PropsOrNil(ACol, ARow);
+  return p ? p->BrushColor() : clNone;
+}
+
+void TAdvStringGrid::SetColors(int ACol, int ARow, TColor Value) {
+  PropsForWrite(ACol, ARow).SetBrushColor(Value);
+  if (FUpdateCount == 0) RepaintDisplCell(ACol, ARow);
+}
+
+String TAdvStringGrid::FontNames(int ACol, int ARow) const {
+  const TCellProperties* p = PropsOrNil(ACol, ARow);
+  return p ? p->FontName() : String();
+}
+
+void TAdvStringGrid::SetFontNames(int ACol, int ARow, const String& Value) {
+  PropsForWrite(ACol, ARow).SetFontName(Value);
+  RepaintDisplCell(ACol, ARow);
+}
+
+// ---- whole rows: resetting a colour resets only that colour
+
+namespace {
+
+bool IsDefaultColour(TColor Value, TColor GridDefault) {
+  return Value == clNone || Value == GridDefault;
+}
+
+// Nothing in the record but looks at their defaults: no data, no merge, no
+// flags, the grid's colours and font.
+bool IsPlainRecord(const TCellProperties& p, const TFont& GridFont, TColor GridColor) {
+  const bool noData = !p.GraphicObject() && !p.CellObject() && !p.Control() &&
+                      !p.CalcObject() && p.CalcType() == acNONE;
+  const bool unmerged = p.CellSpanX() == -1 && p.CellSpanY() == -1;
+  const bool noFlags = !p.ReadOnly() && p.Editor() == edNormal && p.NodeLevel() == 0;
+  const bool noColours = IsDefaultColour(p.BrushColor(), GridColor) &&
+                         p.BrushColorTo() == clNone &&
+                         IsDefaultColour(p.FontColor(), GridFont.Color());
+  const bool gridFont = (p.FontName().empty() || p.FontName() == GridFont.Name()) &&
+                        (p.FontSize() == 0 || p.FontSize() == GridFont.Size()) &&
+                        p.FontStyle() == GridFont.Style();
+  return noData && unmerged && noFlags && noColours && gridFont;
+}
+
+}  // namespace
+
+void TAdvStringGrid::FreeIfPlain(int ACol, int ARow) {
+  TCellProperties* p = PropsOrNil(ACol, ARow);
+  if (p && IsPlainRecord(*p, *Font(), Color())) FreeCellProps(ACol, ARow);
+}
+
+void TAdvStringGrid::SetRowColor(int ARow, TColor Value) {
+  for (int c = FixedCols(); c < AllColCount(); ++c) {
+    if (Value == clNone && !PropsOrNil(c, ARow)) continue;
+    PropsForWrite(c, ARow).SetBrushColor(Value);
+    if (Value == clNone) FreeIfPlain(c, ARow);
+  }
+  Invalidate();
+}
+
+void TAdvStringGrid::SetRowColorTo(int ARow, TColor Value) {
+  for (int c = FixedCols(); c < AllColCount(); ++c) {
+    if (Value == clNone && !PropsOrNil(c, ARow)) continue;
+    PropsForWrite(c, ARow).SetBrushColorTo(Value);
+    if (Value == clNone) FreeIfPlain(c, ARow);
+  }
+  Invalidate();
+}
+
+void TAdvStringGrid::SetRowFontColor(int ARow, TColor Value) {
+  for (int c = FixedCols(); c < AllColCount(); ++c) {
+    if (Value == clNone && !PropsOrNil(c, ARow)) continue;
+    PropsForWrite(c, ARow).SetFontColor(Value);
+    if (Value == clNone) FreeIfPlain(c, ARow);
+  }
+  Invalidate();
+}
+
+// ---- rich text
+
+String TAdvStringGrid::RTFBytesToCellText(const TBytes& Rtf) {
+  String text;
+  text.reserve(Rtf.size());
+  for (std::uint8_t b : Rtf) text.push_back(static_cast<char16_t>(b));
+  return text;
+}
+
+TBytes TAdvStringGrid::CellTextToRTFBytes(const String& Text) {
+  TBytes bytes;
+  // The older form: the stream in UTF-16 with its byte-order mark, a byte a character.
+  const bool utf16 = Text.size() >= 2 && Text[0] == 0xFF && Text[1] == 0xFE;
+  if (utf16) {
+    for (size_t i = 2; i + 1 < Text.size(); i += 2) {
+      bytes.push_back(static_cast<std::uint8_t>(Text[i]));
+    }
+    return bytes;
+  }
+  for (char16_t ch : Text) bytes.push_back(static_cast<std::uint8_t>(ch));
+  return bytes;
+}

@@ -1,0 +1,94 @@
+// Row and column counts, fixed counts and the current cell, with the rules
+// the string grid adds to the platform grid's own.
+#include "grid/base/SearchFooter.h"
+#include "grid/base/SyncGrid.h"
+#include "grid/model/AdvStringGrid.h"
+
+bool TAdvStringGrid::IsIgnoredColumn(int ACol) const { return FIgnoreColumns->HasValue(ACol); }
+
+void TAdvStringGrid::SetRowCount(int Value) {
+  TBaseGrid::SetRowCount(Value);
+  // The platform lowers the fixed rows with the rows; keep the minimum.
+  if (FFixedRowAlways && RowCount() > FFixedRowsMin) TGridModel::SetFixedRows(FFixedRowsMin);
+  FMaxRowCount = std::max(FMaxRowCount, Value);
+  FNormalRowCount = Value;
+}
+
+void TAdvStringGrid::SetColCount(int Value) {
+  TGridModel::SetColCount(Value);
+  if (FFixedColAlways && ColCount() > FFixedColsMin) TGridModel::SetFixedCols(FFixedColsMin);
+  FMaxColCount = std::max(FMaxColCount, Value);
+}
+
+int TAdvStringGrid::FixedRows() const {
+  const int n = TGridModel::FixedRows();
+  return n == 0 && FFixedRowAlways ? 1 : n;
+}
+
+int TAdvStringGrid::FixedCols() const {
+  const int n = TGridModel::FixedCols();
+  return n == 0 && FFixedColAlways ? 1 : n;
+}
+
+void TAdvStringGrid::SetFixedRows(int Value) {
+  TGridModel::SetFixedRows(FFixedRowAlways && Value >= RowCount() ? RowCount() - 1 : Value);
+  if (!Loading()) FFixedRowsMin = Value;
+}
+
+void TAdvStringGrid::SetFixedCols(int Value) {
+  TGridModel::SetFixedCols(FFixedColAlways && Value >= ColCount() ? ColCount() - 1 : Value);
+  if (!Loading()) FFixedColsMin = Value;
+}
+
+void TAdvStringGrid::SetRow(int Value) {
+  if (Col() < 0 || Col() >= ColCount()) FocusCell(FixedCols(), Value, true);
+  TGridModel::SetRow(Value);
+  if (Row() != FOldRowSel && OnRowUpdate) {
+    OnRowUpdate(this, FOldRowSel, Row());
+    FOldRowSel = Row();
+  }
+}
+
+void TAdvStringGrid::SetCol(int Value) { TGridModel::SetCol(Value); }
+
+void TAdvStringGrid::SetTopRow(int Value) {
+  if (Value >= FixedRows() && Value <= RowCount() - 1) TGridModel::SetTopRow(Value);
+}
+
+void TAdvStringGrid::SetDefaultRowHeight(int Value) { TGridModel::SetDefaultRowHeight(Value); }
+
+void TAdvStringGrid::SetFixedRowHeight(int Value) {
+  FFixedRowHeight = Value;
+  if (Loading()) return;
+  if (Value == DefaultRowHeight()) {
+    SetDefaultRowHeight(Value);
+    return;
+  }
+  for (int r = 0; r < FixedRows(); ++r) SetRowHeights(r, Value);
+}
+
+void TAdvStringGrid::SetFixedColWidth(int Value) {
+  if (Loading() || Value == DefaultColWidth()) return;
+  for (int c = 0; c < FixedCols(); ++c) SetColWidths(c, Value);
+}
+
+void TAdvStringGrid::SetFixedFooters(int Value) {
+  FFixedFooters = Value;
+  Invalidate();
+}
+
+void TAdvStringGrid::SetFixedRightCols(int Value) {
+  FFixedRightCols = Value;
+  Invalidate();
+}
+
+void TAdvStringGrid::SetDefaultAlignment(TAlignment Value) {
+  if (Value == FDefaultAlignment) return;
+  FDefaultAlignment = Value;
+  Invalidate();
+}
+
+void TAdvStringGrid::SetWordWrap(bool Value) {
+  TBaseGrid::SetWordWrap(Value);
+  if (FUpdateCount == 0) Invalidate();
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The event types of the string grid. Sender comes first; the order of the
+// column and row arguments differs from event to event and is the order the
+// grid's users have always written their handlers in; results come back
+// through references.
+#include <functional>
+
+#include "grid/base/GridTypes.h"
+#include "platform/grids/GridTypes.h"
+#include "platform/gui/ControlTypes.h"
+#include "platform/gui/Graphics.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/sys/Strings.h"
+
+// What a search-footer search did.
+enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+// Progress states of exports, searches and calculations.
+enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportFail };
+
+using TFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
+using TCanEditCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& CanEdit)>;
+using TSearchFooterActionEvent = std::function<void(TObject* Sender, const String& Value, int ACol,
+                                                    int ARow, TSearchAction SearchAction)>;
+using TButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TExpandClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, bool Expanded)>;
+// Row first: the combo and date-picker notifications.
+using TRowColEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TGetCellCursorEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int X, int Y, TCursor& ACursor)>;
+using TGridHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, String& HintStr)>;
+using TGridColorEvent = std::function<void(TObject* Sender, int ARow, int ACol,
+                                           TGridDrawState AState, TBrush* ABrush, TFont* AFont)>;
+using TGridBorderEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TPen* APen, TCellBorders& Borders)>;
+using TGridAlignEvent = std::function<void(TObject* Sender, int ARow, int ACol,
+                                           TAlignment& HAlign, TVAlignment& VAlign)>;
+using TGridFormatEvent = std::function<void(TObject* Sender, int ACol, TSortStyle& AStyle,
+                                            String& APrefix, String& ASuffix)>;
+using TGetEditorTypeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+using TIsFixedCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsFixed)>;
+using TIsPasswordCellEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, bool& IsPassword)>;
+// Column first: word wrap, combo and spin queries.
+using TColRowBoolEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& Value)>;
+using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
+using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStrings* Filter)>;
+using TGetEditMaskEvent = std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
+using TUnitChangedEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, const String& NewUnit)>;
+using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
+using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)>;

@@ -1,0 +1,362 @@
+#pragma once
+// The string grid of the grid family: the cell store of TBaseGrid with its
+// settings objects, two index spaces (displayed and storage columns,
+// displayed and real rows), the cell access by real row and storage column,
+// and the overridable per-cell queries that fire the grid's events.
+// Method families are defined beside the folders they belong to; this is
+// the one declaration.
+#include <memory>
+
+#include "grid/base/BaseGrid.h"
+#include "grid/base/IntList.h"
+#include "platform/gui/Graphic.h"
+#include "grid/model/AdvGridEvents.h"
+#include "grid/model/AdvGridUnit.h"
+#include "grid/model/GridItems.h"
+#include "grid/model/VisibleColumns.h"
+#include "grid/paint/LookOwner.h"
+
+class TBackGround;
+class TBands;
+class TCellNode;
+class TColumnSize;
+class TControlLook;
+class TFocusHelper;
+class TFormResizeListener;
+class TGridProgressAppearance;
+class THTMLSettings;
+class TMouseActions;
+class TNavigation;
+class TPrintSettings;
+class TSearchFooter;
+class TShowModified;
+class TSizeWhileTyping;
+class TSortIndexList;
+class TSyncGrid;
+
+class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowTracked {
+ public:
+  explicit TAdvStringGrid(TComponent* AOwner);
+  ~TAdvStringGrid() override;
+  String ClassName() const override { return u"TAdvStringGrid"; }
+
+  // ---- settings objects: setters copy into the grid's own object
+  TControlLook* ControlLook() const { return FControlLook.get(); }
+  void SetControlLook(const TControlLook& Value);
+  TBackGround* BackGround() const { return FBackGround.get(); }
+  TShowModified* ShowModified() const { return FShowModified.get(); }
+  TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
+  TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+  TNavigation* Navigation() const { return FNavigation.get(); }
+  TMouseActions* MouseActions() const { return FMouseActions.get(); }
+  TBands* Bands() const { return FBands.get(); }
+  TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+  TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+  TCellNode* CellNode() const { return FCellNode.get(); }
+  TColumnSize* ColumnSize() const { return FColumnSize.get(); }
+  TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+  THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
+  TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+  TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
+  TStringList* RowHeaders() const { return FRowHeaders.get(); }
+  TStringList* LookupItems() const { return FLookupItems.get(); }
+  TStringList* FilterList() const { return FFilterList.get(); }
+  TFont* FixedFont() const { return FFixedFont.get(); }
+  TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+  TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
+  TIntList* IgnoreColumns() const { return FIgnoreColumns.get(); }
+
+  // ---- index spaces (grid/model/AdvGridDimensions.cpp)
+  int RealColIndex(int ACol) const { return FVisibleCols.DisplToRealCol(ACol); }
+  int DisplColIndex(int ACol) const override { return FVisibleCols.RealToDisplCol(ACol); }
+  int RealRowIndex(int ARow) const { return FGridItems.DisplToRealRow(ARow); }
+  int DisplRowIndex(int ARow) const { return FGridItems.RealToDisplRow(ARow); }
+  int RealCol() const { return RealColIndex(Col()); }
+  int RealRow() const { return RealRowIndex(Row()); }
+  bool IsIgnoredColumn(int ACol) const;
+  int NumHiddenColumns() const { return FVisibleCols.NumHidden(); }
+  int NumHiddenRows() const { return FGridItems.Count(); }
+  int AllRowCount() const { return RowCount() + NumHiddenRows(); }
+  int AllColCount() const { return ColCount() + NumHiddenColumns(); }
+  int TotalColCount() const override { return AllColCount(); }
+  TVisibleColumns& VisibleColumns() { return FVisibleCols; }
+  TGridItems& GridItems() { return FGridItems; }
+
+  // ---- dimensions
+  void SetRowCount(int Value);
+  void SetColCount(int Value);
+  int FixedRows() const;
+  void SetFixedRows(int Value);
+  int FixedCols() const;
+  void SetFixedCols(int Value);
+  bool FixedRowAlways() const { return FFixedRowAlways; }
+  void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+  bool FixedColAlways() const { return FFixedColAlways; }
+  void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+  void SetRow(int Value);
+  void SetCol(int Value);
+  void SetTopRow(int Value);
+  void SetDefaultRowHeight(int Value);
+  int FixedRowHeight() const { return FFixedRowHeight; }
+  void SetFixedRowHeight(int Value);
+  int FixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int Value);
+  int FixedFooters() const { return FFixedFooters; }
+  void SetFixedFooters(int Value);
+  int FixedRightCols() const { return FFixedRightCols; }
+  void SetFixedRightCols(int Value);
+  TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+  void SetDefaultAlignment(TAlignment Value);
+  void SetWordWrap(bool Value);
+  int FixedRowsMin() const { return FFixedRowsMin; }
+  int FixedColsMin() const { return FFixedColsMin; }
+  int MaxRowCount() const { return FMaxRowCount; }
+  int MaxColCount() const { return FMaxColCount; }
+
+  // ---- cells by real row and storage column (grid/model/AdvGridCellAccess.cpp)
+  String AllCells(int ACol, int ARow);
+  void SetAllCells(int ACol, int ARow, const String& Value);
+  String AllGridCells(int ACol, int ARow);
+  void SetAllGridCells(int ACol, int ARow, const String& Value);
+  TObject* AllObjects(int ACol, int ARow);
+  void SetAllObjects(int ACol, int ARow, TObject* Value);
+  TObject* GetGridObjectEx(int ACol, int ARow);
+  int AllColWidths(int ACol) const;
+  void SetAllColWidths(int ACol, int Value);
+  String UnSortedCells(int ACol, int ARow);
+  void SetUnSortedCells(int ACol, int ARow, const String& Value);
+  int SortedRowIndex(int ARow) const;
+  int UnSortedRowIndex(int ARow) const;
+
+  // ---- per-cell looks; a reader never creates a record
+  TColor Colors(int ACol, int ARow) const;
+  void SetColors(int ACol, int ARow, TColor Value);
+  TColor ColorsTo(int ACol, int ARow) const;
+  void SetColorsTo(int ACol, int ARow, TColor Value);
+  TColor FontColors(int ACol, int ARow) const;
+  void SetFontColors(int ACol, int ARow, TColor Value);
+  TFontStyles FontStyles(int ACol, int ARow) const;
+  void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+  int FontSizes(int ACol, int ARow) const;
+  void SetFontSizes(int ACol, int ARow, int Value);
+  String FontNames(int ACol, int ARow) const;
+  void SetFontNames(int ACol, int ARow, const String& Value);
+  TAlignment Alignments(int ACol, int ARow) const;
+  void SetAlignments(int ACol, int ARow, TAlignment Value);
+  bool ReadOnly(int ACol, int ARow) const;
+  void SetReadOnly(int ACol, int ARow, bool Value);
+  // Whole rows from FixedCols on; clNone resets only that colour.
+  void SetRowColor(int ARow, TColor Value);
+  void SetRowColorTo(int ARow, TColor Value);
+  void SetRowFontColor(int ARow, TColor Value);
+
+  // ---- rich text kept as the RTF stream's bytes, one character per byte
+  static String RTFBytesToCellText(const TBytes& Rtf);
+  // Also reads the older form (UTF-16 with a byte-order mark, one character per byte).
+  static TBytes CellTextToRTFBytes(const String& Text);
+
+  // ---- update bracket (grid/interact/AdvGridUpdate.cpp)
+  void BeginUpdate();
+  void EndUpdate();
+  int UpdateCount() const { return FUpdateCount; }
+  bool LockUpdate() const { return FUpdateCount > 0; }
+  void SetLockUpdate(bool Value) { Value ? BeginUpdate() : EndUpdate(); }
+  // Rebuilds the list of cell controls from the records when asked, then
+  // places each control on its cell (nothing to place until cells hold controls).
+  void CellControlsUpdate(bool RebuildList);
+
+  // ---- grid-wide settings the hooks read
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(bool Value) { FActiveCellShow = Value; }
+  TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(TColor Value) { FActiveCellColor = Value; }
+  TEditorType DefaultEditor() const { return FDefaultEditor; }
+  void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
+  const String& CheckTrue() const { return FCheckTrue; }
+  void SetCheckTrue(const String& Value) { FCheckTrue = Value; }
+  const String& CheckFalse() const { return FCheckFalse; }
+  void SetCheckFalse(const String& Value) { FCheckFalse = Value; }
+  const String& FloatFormat() const { return FFloatFormat; }
+  void SetFloatFormat(const String& Value) { FFloatFormat = Value; }
+  const String& EditMask() const { return FEditMask; }
+  void SetEditMask(const String& Value) { FEditMask = Value; }
+  bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+  void SetFilterDropDownAuto(bool Value) { FFilterDropDownAuto = Value; }
+  const String& FilterDropDownClear() const { return FFilterDropDownClear; }
+  void SetFilterDropDownClear(const String& Value) { FFilterDropDownClear = Value; }
+  bool FilterIncremental() const { return FFilterIncremental; }
+  void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
+  TVAlignment VAlignment() const { return FVAlignment; }
+  TColor SelectionColor() const { return FSelectionColor; }
+  TColor BorderColor() const { return FBorderColor; }
+  TColor ZEVGradient(TFixedGradientPart Part) const { return FFixedGradients[Part]; }
+  bool IsWinXP() const { return FIsWinXP; }
+  bool IsThemed() const { return FIsThemed; }
+  bool EditEnabledSuspended() const { return FEditDisable; }
+
+  // ---- overridable per-cell queries and hooks (grid/model/AdvGridHooks.cpp)
+  virtual void DoF2Key() {}
+  virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+  virtual void DoSearchFooterAction(const String& Value, int ACol, int ARow,
+                                    TSearchAction SearchAction);
+  virtual void DoButtonClick(int ACol, int ARow);
+  virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+  virtual void DoComboCloseUp(int ARow, int ACol);
+  virtual void DoComboDropDown(int ARow, int ACol);
+  virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
+  virtual void DoGridHint(int ACol, int ARow, String& WideHint, String& Hint);
+  virtual void DoGetCellColor(int ACol, int ARow, TFont* AFont, TBrush* ABrush,
+                              TGridDrawState AState);
+  virtual void DoGetCellPrintColor(int ACol, int ARow, TFont* AFont, TBrush* ABrush,
+                                   TGridDrawState AState);
+  virtual void DoGetCellBorder(int ACol, int ARow, TCellBorders& Borders, TPen* APen);
+  virtual void DoGetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, TPen* APen);
+  virtual void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void DoGetFormat(int ACol, TSortStyle& AStyle, String& APrefix, String& ASuffix);
+  virtual void DoGetEditorType(int ACol, int ARow, TEditorType& AEditor);
+  virtual void PrepareCellEditor(int ACol, int ARow, TEditorType& AEditor);
+  virtual bool HasNoEditor(int ACol, int ARow);
+  virtual void DoIsFixedCell(int ACol, int ARow, bool& IsFixed);
+  virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+  virtual void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword);
+  virtual void DoGetWordWrap(int ACol, int ARow, bool& AWordWrap);
+  virtual bool DoHasComboBox(int ACol, int ARow);
+  virtual bool DoHasSpinEdit(int ACol, int ARow);
+  virtual void DoGetCheckTrue(int ACol, int ARow, String& Value);
+  virtual void DoGetCheckFalse(int ACol, int ARow, String& Value);
+  virtual bool FillColumnFilterList(int ACol);
+  virtual TRect GetUsedCells();
+  virtual void IncRowCount() { SetRowCount(RowCount() + 1); }
+  virtual void ExportNotification(TGridExportState AState, int ARow) {}
+  virtual void DoFilterDone();
+  virtual String GetEditMask(int ACol, int ARow);
+  virtual void DoEllipsClick(const String& Text, String& Result);
+  TRect UsedCells() { return GetUsedCells(); }
+
+  // ---- TLookOwner, TFocusWindowTracked
+  void LookChanged() override { Invalidate(); }
+  void SetFixedGradientColor(TFixedGradientPart Part, TColor Value) override;
+  void PlaceFocusWindow() override {}
+  // Repaint stand-in until the grid is a control.
+  void Invalidate() { ++FInvalidateCount; }
+  int InvalidateCount() const { return FInvalidateCount; }
+
+  // ---- events
+  TFooterCalcEvent OnFooterCalc;
+  TCanEditCellEvent OnCanEditCell;
+  TSearchFooterActionEvent OnSearchFooterAction;
+  TButtonClickEvent OnButtonClick;
+  TExpandClickEvent OnExpandClick;
+  TRowColEvent OnComboCloseUp;
+  TRowColEvent OnComboDropDown;
+  TGetCellCursorEvent OnGetCellCursor;
+  TGridHintEvent OnGridHint;
+  TGridHintEvent OnGridWideHint;
+  TGridColorEvent OnGetCellColor;
+  TGridColorEvent OnGetCellPrintColor;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridAlignEvent OnGetAlignment;
+  TGridFormatEvent OnGetFormat;
+  TGetEditorTypeEvent OnGetEditorType;
+  TIsFixedCellEvent OnIsFixedCell;
+  TIsPasswordCellEvent OnIsPasswordCell;
+  TColRowBoolEvent OnGetWordWrap;
+  TColRowBoolEvent OnHasComboBox;
+  TColRowBoolEvent OnHasSpinEdit;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TGetColumnFilterEvent OnGetColumnFilter;
+  TGetEditMaskEvent OnGetEditMask;
+  TUnitChangedEvent OnUnitChanged;
+  TRowUpdateEvent OnRowUpdate;
+  TNotifyEvent OnFilterDone;
+  TGetCheckEvent OnEllipsClick;
+
+ protected:
+  bool HasCustomCellBorders() override { return static_cast<bool>(OnGetCellBorder); }
+  // The cursor the mouse shows now (set by DoGetCellCursor).
+  TCursor CurrentCursor() const { return FCurrentCursor; }
+  TCursor FCursor = crDefault;
+
+ private:
+  void CreateSettings();
+  void SetDefaults();
+  void RecordPlatformFacts();
+  void ListenToOwnerForm();
+  void FormResized(TCustomForm& Form);
+  // The record of a cell, or nil; never creates one.
+  TCellProperties* PropsOrNil(int ACol, int ARow) const;
+  TCellProperties& PropsForWrite(int ACol, int ARow);
+  void RepaintDisplCell(int ACol, int ARow);
+  // Frees a record that holds nothing but defaults after a colour reset.
+  void FreeIfPlain(int ACol, int ARow);
+  TGridItem* HiddenItem(int ARealRow) const { return FGridItems.FindRealRow(ARealRow); }
+
+  std::unique_ptr<TControlLook> FControlLook;
+  std::unique_ptr<TBackGround> FBackGround;
+  std::unique_ptr<TShowModified> FShowModified;
+  std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+  std::unique_ptr<TSearchFooter> FSearchFooter;
+  std::unique_ptr<TNavigation> FNavigation;
+  std::unique_ptr<TMouseActions> FMouseActions;
+  std::unique_ptr<TBands> FBands;
+  std::unique_ptr<TSyncGrid> FSyncGrid;
+  std::unique_ptr<TFocusHelper> FFocusHelper;
+  std::unique_ptr<TCellNode> FCellNode;
+  std::unique_ptr<TColumnSize> FColumnSize;
+  std::unique_ptr<TPrintSettings> FPrintSettings;
+  std::unique_ptr<THTMLSettings> FHTMLSettings;
+  std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+  std::unique_ptr<TStringList> FColumnHeaders;
+  std::unique_ptr<TStringList> FRowHeaders;
+  std::unique_ptr<TStringList> FLookupItems;
+  std::unique_ptr<TStringList> FFilterList;
+  std::unique_ptr<TFont> FFixedFont;
+  std::unique_ptr<TFont> FActiveCellFont;
+  std::unique_ptr<TSortIndexList> FSortIndexes;
+  std::unique_ptr<TIntList> FIgnoreColumns;
+  std::unique_ptr<TIntList> FSortRowXRef;
+  std::unique_ptr<TFormResizeListener> FFormResize;
+
+  TVisibleColumns FVisibleCols;
+  TGridItems FGridItems{nullptr};
+  std::vector<int> FAllColWidths;  // remembered widths of storage columns
+
+  bool FFixedRowAlways = false;
+  bool FFixedColAlways = false;
+  int FFixedRowsMin = 0;
+  int FFixedColsMin = 0;
+  int FMaxRowCount = 0;
+  int FMaxColCount = 0;
+  int FFixedRowHeight = 0;
+  int FOldRowSel = -1;
+  int FFixedFooters = 0;
+  int FFixedRightCols = 0;
+  int FUpdateCount = 0;
+  int FInvalidateCount = 0;
+  int FFormWidth = 0;
+  int FFormHeight = 0;
+  bool FSizeWithForm = false;
+  bool FActiveCellShow = false;
+  bool FEditDisable = false;
+  bool FIsWinXP = false;
+  bool FIsVista = false;
+  bool FIsWin7 = false;
+  bool FIsThemed = false;
+  TCursor FCurrentCursor = crDefault;
+  TAlignment FDefaultAlignment = taLeftJustify;
+  TVAlignment FVAlignment = vtaTop;
+  TEditorType FDefaultEditor = edNormal;
+  String FCheckTrue = u"Y";
+  String FCheckFalse = u"N";
+  String FFloatFormat = u"%.2f";
+  String FEditMask;
+  bool FFilterDropDownAuto = false;
+  String FFilterDropDownClear = u"(All)";
+  bool FFilterIncremental = false;
+  TColor FActiveCellColor = clGray;
+  TColor FSelectionColor = 0xEACAB6;
+  TColor FBorderColor = clGray;
+  std::array<TColor, FixedGradientPartCount> FFixedGradients{};
+};
