@@ -11,8 +11,8 @@ TFConfWindow::TFConfWindow(TComponent* AOwner, TProgramState& AState, const TCon
   P_Title->SetAlign(alTop);
   P_Title->SetBevelOuter(bvNone);
   P_Title->SetParentColor(true);
-  L_SW_Code = Place_Label(this, P_Title, u"L_SW_Code", 16, 8);
-  L_SW_Desc = Place_Label(this, P_Title, u"L_SW_Desc", 16, 42);
+  L_SW_Code = Place_Label(this, P_Title, u"L_SW_Code", 16, 8, {}, 24);
+  L_SW_Desc = Place_Label(this, P_Title, u"L_SW_Desc", 16, 42, {fsBold});
   OnCreate = [this](TObject*) { FormCreate(); };
 }
 

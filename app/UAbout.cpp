@@ -2,6 +2,7 @@
 
 #include "app/Maker.h"
 #include "app/MakerSite.h"
+#include "app/Pictures.h"
 #include "app/ProgramState.h"
 
 TFAbout::TFAbout(TComponent* AOwner, TProgramState& AState) : TForm(AOwner), State(AState) {
@@ -9,6 +10,11 @@ TFAbout::TFAbout(TComponent* AOwner, TProgramState& AState) : TForm(AOwner), Sta
   SetName(u"FAbout");
   Set_Window_Look(*this, bsSingle);
   SetCaption(u"About...");
+  Image2 = Place<TImage>(this, this, u"Image2", 32, 24, 81, 81);
+  Image2->SetStretch(true);
+  Load_Png(*Image2->Picture(), Logo_Png());
+  I_Brellis = Place<TImage>(this, this, u"I_Brellis", 32, 24, 81, 81);
+  I_Brellis->SetStretch(true);
   Label1 = Fixed_Label(u"Label1", 128, 24, u"Software Corvan ");
   Label2 = Fixed_Label(u"Label2", 128, 39, u"");
   Label6 = Fixed_Label(u"Label6", 128, 62, u"Software Code : ");
@@ -18,9 +24,14 @@ TFAbout::TFAbout(TComponent* AOwner, TProgramState& AState) : TForm(AOwner), Sta
   Label8 = Fixed_Label(u"Label8", 128, 93, u"Document Code :");
   Label12 = Fixed_Label(u"Label12", 240, 93, u"");
   Label4 = Fixed_Label(u"Label4", 316, 131, Maker_Web_Address);
-  Label4->SetCursor(crHandPoint);
-  Label4->OnClick = [](TObject*) { Open_Product_Page(); };
-  LbButton1 = Place<TButton>(this, this, u"LbButton1", 32, 115, 81, 22);
+  for (TControl* Link : std::initializer_list<TControl*>{Image2, I_Brellis, Label4}) {
+    Link->SetCursor(crHandPoint);
+    Link->OnClick = [](TObject*) { Open_Product_Page(); };
+  }
+  LbButton1 = Place<TLbButton>(this, this, u"LbButton1", 32, 115, 81, 22);
+  LbButton1->SetStyle(bsEncarta);
+  LbButton1->SetColor(Window_Color);
+  LbButton1->SetColorWhenDown(Hot_Yellow);
   LbButton1->SetCaption(u"OK");
   LbButton1->SetModalResult(mrOk);
   SetClientWidth(425);
@@ -36,6 +47,8 @@ TLabel* TFAbout::Fixed_Label(StringView Name, int Left, int Top, StringView Capt
 }
 
 void TFAbout::FormShow() {
+  I_Brellis->Hide();
+  Image2->Show();
   Label4->Show();
   Label2->SetCaption(State.SW_Description);
   Label9->SetCaption(u"QX4410");

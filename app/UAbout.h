@@ -2,6 +2,7 @@
 // The About box: the software's identity with fixed texts, the maker's logo
 // and web address. It takes no part in language changes.
 #include "app/WindowLook.h"
+#include "platform/gui/ExtCtrls.h"
 
 class TProgramState;
 
@@ -9,6 +10,8 @@ class TFAbout : public TForm {
  public:
   TFAbout(TComponent* AOwner, TProgramState& AState);
 
+  TImage* Image2;
+  TImage* I_Brellis;
   TLabel* Label1;
   TLabel* Label2;
   TLabel* Label6;
@@ -18,7 +21,7 @@ class TFAbout : public TForm {
   TLabel* Label8;
   TLabel* Label12;
   TLabel* Label4;
-  TButton* LbButton1;
+  TLbButton* LbButton1;
 
  private:
   void FormShow();

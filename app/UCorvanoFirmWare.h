@@ -5,13 +5,14 @@
 // program.
 #include <array>
 
+#include "app/Pictures.h"
 #include "app/ProgramWindows.h"
 #include "app/WindowLook.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Timers.h"
 
 class TProgramState;
-using TStepButton = TButton;
+using TStepButton = TLbButton;
 
 class TFCorvanoFirmWare : public TForm {
  public:
@@ -47,17 +48,20 @@ class TFCorvanoFirmWare : public TForm {
   TStepButton* Btn_CreateBin;
   TShape* Shape1;
   TLabel* L_Ostrel;
+  // Shown when a newer version is reported.
+  TLinkLabel* LL_Update;
   // Steps kept for other gateways: created, never shown.
   TStepButton* Btn_PROFINET_XML;
   TStepButton* Btn_ModM_SetAccess;
   TStepButton* Btn_DMX_Default;
   TStepButton* Btn_Set_BACnet_Access;
+  TImage* I_Brellis;
   TTimer* Timer_Update;
 
  private:
   void Create_Components();
-  TStepButton* Place_Step_Button(StringView Name, int Left, int Top, TColor HotTrack);
-  TStepButton* Place_Glyph_Button(StringView Name, int Left);
+  TStepButton* Place_Step_Button(StringView Name, int Left, int Top, TColor HotTrack, TMainGlyph Glyph = mgStep);
+  TStepButton* Place_Glyph_Button(StringView Name, int Left, TMainGlyph Glyph);
   void FormCreate();
   void FormClose(TCloseAction& Action);
   void Show_Configuration();

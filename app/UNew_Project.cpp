@@ -4,10 +4,6 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/sys/Files.h"
 
-namespace {
-constexpr int Button_Panel_Height = 40;
-}  // namespace
-
 bool Unsafe_Project_Name(const String& Name) {
   return Name == u"." || Name == u".." || Name.find_first_of(String(u"/\\\0", 3)) != String::npos;
 }
@@ -24,13 +20,10 @@ TFNew_Project::TFNew_Project(TComponent* AOwner, TProgramState& AState)
   Label1 = Place_Label(this, this, u"Label1", 16, 76);
   E_New_Proj = Place<TEdit>(this, this, u"E_New_Proj", 16, 93, 299, 21);
   E_New_Proj->OnKeyPress = [this](TObject*, Char& Key) { E_New_ProjKeyPress(Key); };
-  P_Button = Place<TPanel>(this, this, u"P_Button", 0, 162 - Button_Panel_Height, 331, Button_Panel_Height);
-  P_Button->SetAlign(alBottom);
-  P_Button->SetBevelOuter(bvNone);
-  P_Button->SetParentColor(true);
-  Btn_OK = Place<TButton>(this, P_Button, u"Btn_OK", 16, 6, 110, 28);
+  P_Button = Place_Button_Panel(this, this);
+  Btn_OK = Place_Button(this, P_Button, u"Btn_OK", 16, 6);
   Btn_OK->OnClick = [this](TObject*) { Btn_OKClick(); };
-  Btn_Cancel = Place<TButton>(this, P_Button, u"Btn_Cancel", 134, 6, 110, 28);
+  Btn_Cancel = Place_Button(this, P_Button, u"Btn_Cancel", 134, 6);
   Btn_Cancel->SetModalResult(mrCancel);
   OnShow = [this](TObject*) { FormShow(); };
   EndLoading();

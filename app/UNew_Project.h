@@ -11,8 +11,8 @@ class TFNew_Project : public TFConfWindow {
   TLabel* Label1;
   TEdit* E_New_Proj;
   TPanel* P_Button;
-  TButton* Btn_OK;
-  TButton* Btn_Cancel;
+  TLbButton* Btn_OK;
+  TLbButton* Btn_Cancel;
 
  private:
   void FormShow();

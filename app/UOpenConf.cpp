@@ -7,7 +7,6 @@
 #include "platform/sys/SysUtils.h"
 
 namespace {
-constexpr int Button_Panel_Height = 40;
 constexpr int List_Left = 16;
 constexpr int List_Top = 94;
 }  // namespace
@@ -17,13 +16,10 @@ TFOpenConf::TFOpenConf(TComponent* AOwner, TProgramState& AState)
   Label1 = Place_Label(this, this, u"Label1", 16, 76);
   ListBox1 = Place<TListBox>(this, this, u"ListBox1", List_Left, List_Top, 345, 211);
   ListBox1->OnClick = [this](TObject*) { ListBox1Click(); };
-  P_Button = Place<TPanel>(this, this, u"P_Button", 0, 351 - Button_Panel_Height, 377, Button_Panel_Height);
-  P_Button->SetAlign(alBottom);
-  P_Button->SetBevelOuter(bvNone);
-  P_Button->SetParentColor(true);
-  Btn_OK = Place<TButton>(this, P_Button, u"Btn_OK", 16, 6, 110, 28);
+  P_Button = Place_Button_Panel(this, this);
+  Btn_OK = Place_Button(this, P_Button, u"Btn_OK", 16, 6);
   Btn_OK->OnClick = [this](TObject*) { Btn_OKClick(); };
-  Btn_Cancel = Place<TButton>(this, P_Button, u"Btn_Cancel", 134, 6, 110, 28);
+  Btn_Cancel = Place_Button(this, P_Button, u"Btn_Cancel", 134, 6);
   Btn_Cancel->SetModalResult(mrCancel);
   OnShow = [this](TObject*) { FormShow(); };
   OnResize = [this](TObject*) { FormResize(); };
@@ -43,7 +39,7 @@ void TFOpenConf::Set_Lang() {
 // The list keeps its margins on every side as the window grows.
 void TFOpenConf::FormResize() {
   ListBox1->SetBounds(List_Left, List_Top, std::max(0, ClientWidth() - 2 * List_Left),
-                      std::max(0, ClientHeight() - Button_Panel_Height - 6 - List_Top));
+                      std::max(0, P_Button->Top() - 6 - List_Top));
 }
 
 void TFOpenConf::Load_Existing_Configuration() {

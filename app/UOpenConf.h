@@ -18,8 +18,8 @@ class TFOpenConf : public TFConfWindow {
   TLabel* Label1;
   TListBox* ListBox1;
   TPanel* P_Button;
-  TButton* Btn_OK;
-  TButton* Btn_Cancel;
+  TLbButton* Btn_OK;
+  TLbButton* Btn_Cancel;
 
   // The folder names found at the last showing.
   std::vector<String> SL;

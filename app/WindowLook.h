@@ -1,11 +1,16 @@
 #pragma once
-// What every window of the configurator shares: its colour, the grey of its
-// labels, and a helper that creates a named child control in place.
+// What every window of the configurator shares: its colour and font, the
+// grey of its labels, its flat buttons, and a helper that creates a named
+// child control in place.
+#include "controls/button/LbButton.h"
+#include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/StdCtrls.h"
 
 inline constexpr TColor Window_Color = RGB(248, 247, 237);
 inline constexpr TColor Label_Color = clGray;
+inline constexpr TColor Hot_Yellow = RGB(255, 255, 0);
+inline constexpr TColor Pressed_Orange = RGB(255, 128, 0);
 
 // A control of kind T owned by Owner (so the owner frees it and finds it by
 // name), shown inside Parent at the given place; a size below 0 keeps the
@@ -20,7 +25,14 @@ T* Place(TComponent* Owner, TWinControl* Parent, StringView Name, int Left, int 
   return Control;
 }
 
-// Window colour and the border, centred on the screen.
+// Window colour, Verdana 8 pt, the border, centred on the screen.
 void Set_Window_Look(TForm& Form, TFormBorderStyle Border);
-// A grey caption label.
-TLabel* Place_Label(TComponent* Owner, TWinControl* Parent, StringView Name, int Left, int Top);
+// A grey label in the window's font (Size 0 keeps the window's size).
+TLabel* Place_Label(TComponent* Owner, TWinControl* Parent, StringView Name, int Left, int Top,
+                    TFontStyles Style = {}, int Size = 0);
+// A flat button of the windows: window colour face, yellow under the
+// mouse, orange while pressed.
+TLbButton* Place_Button(TComponent* Owner, TWinControl* Parent, StringView Name, int Left, int Top,
+                        int Width = 110, int Height = 28);
+// The bottom panel that holds a window's OK and Cancel.
+TPanel* Place_Button_Panel(TComponent* Owner, TWinControl* Parent, int Height = 40);

@@ -132,21 +132,19 @@ TEST_F(OpenConfiguration, PreselectsTheCurrentConfigurationInAnyLetterCaseAndHan
   String Preselected;
   Open_With([&] {
     Preselected = Open().ListBox1->Items().Strings(Open().ListBox1->ItemIndex());
-    Open().ListBox1->SetItemIndex(1);
-    P.Input.Click(*Open().ListBox1);
+    P.Input.Click(*Open().ListBox1, Point(10, 5));  // on the first entry
   });
   EXPECT_EQ(Preselected, u"Gamma");
-  EXPECT_EQ(Open().Name_Conf, u"Beta");
-  EXPECT_EQ(P.State->Project_Name, u"Beta");
-  EXPECT_EQ(P.Main->L_Name_Conf_L2->Caption(), u"Beta");
+  EXPECT_EQ(Open().Name_Conf, u"alpha");
+  EXPECT_EQ(P.State->Project_Name, u"alpha");
+  EXPECT_EQ(P.Main->L_Name_Conf_L2->Caption(), u"alpha");
   EXPECT_EQ(Open().Search_Open_Conf(u"bEtA"), 1);
   EXPECT_EQ(Open().Search_Open_Conf(u"Delta"), -1);
 }
 
 TEST_F(OpenConfiguration, CancelChangesNothing) {
   P.Input.WhenModal([this] {
-    Open().ListBox1->SetItemIndex(2);
-    P.Input.Click(*Open().ListBox1);
+    P.Input.Click(*Open().ListBox1, Point(10, 5));
     P.Input.Click(*Open().Btn_Cancel);
   });
   P.Click(u"Btn_Open");
