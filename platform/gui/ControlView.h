@@ -22,6 +22,8 @@ class TControlView {
   virtual void SetHint(const String& Hint) = 0;
   virtual void SetCursor(int Cursor) = 0;
   virtual void Invalidate() = 0;
+  // A part of the client area; a view without partial updates repaints it all.
+  virtual void InvalidateRect(const TRect& R) { (void)R; Invalidate(); }
   virtual void Update() = 0;
   virtual void BringToFront() = 0;
   virtual void SetNativeFocus() = 0;

@@ -358,6 +358,10 @@ void TControl::Invalidate() {
   if (FView) FView->Invalidate();
 }
 
+void TControl::InvalidateRect(const TRect& R) {
+  if (FView) FView->InvalidateRect(R);
+}
+
 void TControl::Update() {
   if (FView) FView->Update();
 }

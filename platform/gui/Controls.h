@@ -103,6 +103,8 @@ class TControl : public TComponent {
   virtual void DefaultHandler(TMessage& Message);
 
   virtual void Invalidate();
+  // Repaints only R (client coordinates) when the view can.
+  void InvalidateRect(const TRect& R);
   virtual void Update();
   void Repaint();
   void Refresh() { Repaint(); }

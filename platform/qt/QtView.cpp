@@ -127,6 +127,7 @@ void QtView::SetCursor(int Cursor) {
 }
 
 void QtView::Invalidate() { FWidget->update(); }
+void QtView::InvalidateRect(const TRect& R) { FWidget->update(QRect(R.Left, R.Top, R.Width(), R.Height())); }
 void QtView::Update() { FWidget->repaint(); }
 void QtView::BringToFront() { FWidget->raise(); }
 

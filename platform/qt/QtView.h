@@ -34,6 +34,7 @@ class QtView : public QObject, public TControlView {
   void SetHint(const String& Hint) override;
   void SetCursor(int Cursor) override;
   void Invalidate() override;
+  void InvalidateRect(const TRect& R) override;
   void Update() override;
   void BringToFront() override;
   void SetNativeFocus() override;
