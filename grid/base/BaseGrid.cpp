@@ -6,9 +6,11 @@
 #include "grid/base/AdvGridUndoRedo.h"
 #include "grid/base/CellText.h"
 
-TBaseGrid::TBaseGrid(TComponent* AOwner) : TComponent(AOwner) {
-  // The grid draws its own lines (FGridLineWidth); the platform grid's stay 0.
+TBaseGrid::TBaseGrid(TComponent* AOwner) : TStringGrid(AOwner) {
+  // The grid draws its own lines (FGridLineWidth) and its own cells; the
+  // platform grid's lines stay 0 wide and its default drawing off.
   TGridModel::SetGridLineWidth(0);
+  TStringGrid::SetDefaultDrawing(false);
 }
 
 TBaseGrid::~TBaseGrid() {
@@ -38,7 +40,7 @@ void TBaseGrid::SetCellEx(int ACol, int ARow, const String& Value) {
     const TPoint base = BaseCell(ACol, ARow);
     SetGridCell(base.X, base.Y, Value);
     CellTextChanged(base.X, base.Y);
-    RepaintCell(ACol, ARow);
+    if (Parent()) RepaintCell(ACol, ARow);
   } else {
     SetGridCell(ACol, ARow, Value);
   }
@@ -127,8 +129,8 @@ void TBaseGrid::GetDefaultProps(int ACol, int ARow, TFont& AFont, TBrush& ABrush
                                 TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
                                 TAlignment& HA, TVAlignment& VA, bool& WW,
                                 TCellGradientDirection& GD) {
-  AFont.Assign(FFont);
-  ABrush.SetColor(FColor);
+  AFont.Assign(*Font());
+  ABrush.SetColor(Color());
   AColorTo = AMirrorColor = AMirrorColorTo = clNone;
   HA = taLeftJustify;
   VA = vtaTop;
@@ -177,7 +179,17 @@ void TBaseGrid::FreeAllCellProps() {
 
 void TBaseGrid::SetRowCount(int Value) {
   if (Value < RowCount()) FreeCellPropsRange(0, std::max(Value, 1), std::numeric_limits<int>::max(), RowCount() - 1);
-  TGridModel::SetRowCount(Value);
+  TStringGrid::SetRowCount(Value);
+}
+
+void TBaseGrid::DeleteRow(int ARow) {
+  if (ARow >= 0 && ARow < RowCount()) FreeCellPropsRange(0, ARow, std::numeric_limits<int>::max(), ARow);
+  TStringGrid::DeleteRow(ARow);
+}
+
+void TBaseGrid::DeleteColumn(int ACol) {
+  if (ACol >= 0 && ACol < ColCount()) FreeCellPropsRange(ACol, 0, ACol, RowCount() - 1);
+  TStringGrid::DeleteColumn(ACol);
 }
 
 void TBaseGrid::ResetColumn(int ACol) {
@@ -210,6 +222,6 @@ void TBaseGrid::SetUndoRedo(TAdvGridUndoRedo* Value) {
 }
 
 void TBaseGrid::Notification(TComponent* AComponent, TOperation Operation) {
-  TComponent::Notification(AComponent, Operation);
+  TStringGrid::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FUndoRedo) FUndoRedo = nullptr;
 }

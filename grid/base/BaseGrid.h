@@ -8,17 +8,15 @@
 // Columns here are storage columns: a column the subclass hides keeps its
 // index, so indexes run up to TotalColCount() - 1, beyond ColCount().
 //
-// Compromise: until the platform string grid's widget is there, TBaseGrid
-// sits on its headless model and is a component of its own; font, colour
-// and repaint go through the small stand-ins below.
+// Cells and Objects here hide the platform grid's own: the platform's object
+// slot always holds the record, the application's object lives inside it.
 #include <functional>
 #include <memory>
 
 #include "grid/base/CellProperties.h"
 #include "grid/base/GridTypes.h"
-#include "platform/grids/GridModel.h"
+#include "platform/grids/StringGrid.h"
 #include "platform/gui/Graphics.h"
-#include "platform/sys/Component.h"
 
 class TAdvGridUndoRedo;
 
@@ -27,7 +25,7 @@ using TGetDisplTextEvent =
 using TGetDisplWideTextEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
 
-class TBaseGrid : public TComponent, public TGridModel {
+class TBaseGrid : public TStringGrid {
  public:
   explicit TBaseGrid(TComponent* AOwner);
   ~TBaseGrid() override;
@@ -94,8 +92,11 @@ class TBaseGrid : public TComponent, public TGridModel {
   virtual int TotalColCount() const { return ColCount(); }
   virtual int DisplColIndex(int ACol) const { return ACol; }
 
-  // Lowering the row count frees the records of the rows it drops.
+  // Lowering the row count, or deleting a row or column, frees the records
+  // still in the cells that go (records moved away first are not touched).
   void SetRowCount(int Value);
+  void DeleteRow(int ARow);
+  void DeleteColumn(int ACol);
 
   TAdvGridUndoRedo* UndoRedo() const { return FUndoRedo; }
   void SetUndoRedo(TAdvGridUndoRedo* Value);
@@ -118,11 +119,6 @@ class TBaseGrid : public TComponent, public TGridModel {
   TColor HoverRowColorTo() const { return FHoverRowColorTo; }
   void SetHoverRowColorTo(TColor Value) { FHoverRowColorTo = Value; }
   int MergeCount() const { return FMergeCount; }
-
-  // Stand-ins for the control's font and colour (see the note above).
-  TFont* Font() { return &FFont; }
-  TColor Color() const { return FColor; }
-  void SetColor(TColor Value) { FColor = Value; }
 
   TGetDisplTextEvent OnGetDisplText;
   TGetDisplWideTextEvent OnGetDisplWideText;
@@ -198,6 +194,4 @@ class TBaseGrid : public TComponent, public TGridModel {
   void ForEachStoredProps(int FromRow, int ToRow, int FromCol, int ToCol,
                           const std::function<void(int, int)>& Action);
 
-  TFont FFont;
-  TColor FColor = clWindow;
 };

@@ -48,6 +48,7 @@ TPoint TBaseGrid::CellSize(int ACol, int ARow) const {
 }
 
 void TBaseGrid::RepaintCell(int ACol, int ARow) {
-  // On the headless model the cell's own invalidation stands for the area's.
-  if (ACol >= 0 && ARow >= 0 && ARow < RowCount()) InvalidateCell(ACol, ARow);
+  // Storage columns beyond ColCount are never shown.
+  if (!HandleAllocated() || ACol < 0 || ACol >= ColCount() || ARow < 0 || ARow >= RowCount()) return;
+  InvalidateRect(CellRect(ACol, ARow));
 }

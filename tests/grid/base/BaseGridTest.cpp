@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/base/CellText.h"
+#include "platform/gui/Forms.h"
 #include "tests/grid/base/BaseGridSupport.h"
 
 namespace {
@@ -194,6 +195,27 @@ TEST(BaseGridGeometry, MergedAreaSpansItsCellsAndSingleMergeIsTheCell) {
   EXPECT_EQ(grid.CellSize(1, 1), Point(area.Width(), area.Height()));
 }
 
+// On a shown form the cell repaints go through the window: a merged area
+// reaching out of the view, a covered cell written, a record's colour set.
+TEST(BaseGridGeometry, RepaintsOnAShownFormReachTheWindow) {
+  std::unique_ptr<TForm> form(new TForm(nullptr));
+  form->SetBounds(0, 0, 300, 200);
+  TTestGrid* grid = new TTestGrid(6, 40);
+  grid->SetParent(form.get());
+  form->InsertComponent(grid);
+  form->Show();
+  ASSERT_TRUE(grid->HandleAllocated());
+  grid->MergeCells(1, 1, 2, 30);
+  grid->SetCells(2, 20, u"all");
+  grid->GetCellProperties(3, 3)->SetBrushColor(clRed);
+  grid->SetTopRow(10);
+  grid->SetCells(2, 15, u"again");
+  grid->Repaint();
+  EXPECT_EQ(grid->GridCells(1, 1), u"again");
+  EXPECT_EQ(grid->CellRect(2, 15).Top, grid->CellRect(1, 1).Top);
+  EXPECT_LT(grid->CellRect(1, 1).Top, 0);  // the base row scrolled out of view
+}
+
 TEST(BaseGridDisplay, HooksApplyOnlyBelowTheNormalRowCount) {
   TTestGrid grid(2, 8);
   grid.SetNormalRowCount(5);
@@ -284,6 +306,31 @@ TEST_F(Ownership, LoweringTheRowCountFreesTheDroppedRecords) {
   EXPECT_EQ(TCountedGraphic::Live, 1);
   grid.SetRowCount(6);
   EXPECT_FALSE(grid.HasCellProps(1, 4));
+}
+
+// The platform grid drops the cells of a deleted row or column: the records
+// still there go with them, those moved away first stay.
+TEST_F(Ownership, DeletingRowsAndColumnsFreesTheRecordsLeftInThem) {
+  TTestGrid grid(3, 4, 5);
+  for (int c = 0; c < 5; ++c) grid.SetGraphicObjectEx(c, 1, std::make_unique<TCountedGraphic>());
+  grid.SetGraphicObjectEx(1, 2, std::make_unique<TCountedGraphic>());
+  TCellProperties* kept = grid.GridObjects(0, 1);
+  grid.SetGridObject(0, 3, kept);  // moved away before the delete
+  grid.SetGridObject(0, 1, nullptr);
+  grid.DeleteRow(1);
+  EXPECT_EQ(TCountedGraphic::Live, 2);
+  EXPECT_EQ(grid.GridObjects(0, 2), kept);
+  EXPECT_NE(grid.GridObjects(1, 1), nullptr);  // row 2 moved up
+
+  grid.DeleteColumn(1);
+  EXPECT_EQ(TCountedGraphic::Live, 1);
+  EXPECT_EQ(grid.GridObjects(0, 2), kept);
+
+  TTestGrid single(2, 1);
+  single.SetGraphicObjectEx(1, 0, std::make_unique<TCountedGraphic>());
+  single.DeleteRow(0);  // the last row stays, emptied
+  EXPECT_EQ(TCountedGraphic::Live, 1);
+  EXPECT_FALSE(single.HasCellProps(1, 0));
 }
 
 TEST_F(Ownership, ResetHandsRecordsOverWithoutFreeing) {
