@@ -2,7 +2,7 @@
 
 #include "platform/grids/CustomGrid.h"
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TEdit(AOwner) {
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TMaskEdit(AOwner) {
   SetVisible(false);
   SetTabStop(false);
 }
@@ -56,7 +56,7 @@ void TInplaceEdit::DblClick() {
 // The editor keeps Enter and Escape (they close it) from the form's default
 // and cancel buttons, and Tab when the grid walks its cells with it.
 LRESULT TInplaceEdit::DialogCode() const {
-  LRESULT code = TEdit::DialogCode() | DLGC_WANTALLKEYS;
+  LRESULT code = TMaskEdit::DialogCode() | DLGC_WANTALLKEYS;
   if (FGrid && FGrid->Options().Contains(goTabs)) code |= DLGC_WANTTAB;
   return code;
 }
@@ -82,7 +82,7 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
   }
   if (Key == 0) return;
   if (FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, Key, Shift);
-  TEdit::KeyDown(Key, Shift);
+  TMaskEdit::KeyDown(Key, Shift);
 }
 
 // The grid sees each character first (Enter closes the editor there);
@@ -102,10 +102,10 @@ void TInplaceEdit::KeyPress(Char& Key) {
       if (!FGrid->CanEditModify()) Key = 0;
       break;
   }
-  if (Key != 0) TEdit::KeyPress(Key);
+  if (Key != 0) TMaskEdit::KeyPress(Key);
 }
 
 void TInplaceEdit::Change() {
-  TEdit::Change();
+  TMaskEdit::Change();
   if (FGrid) FGrid->EditorChanged();
 }

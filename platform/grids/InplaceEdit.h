@@ -2,20 +2,17 @@
 // The grid's in-place editor: an edit that lies over the current cell, loads
 // its text through the grid's GetEditText, hands the grid the keys that move
 // or close it, and writes every change back through SetEditText.
-// It stands on the plain edit: the platform has no masked edit yet, so the
-// edit mask is kept for the grid's subclasses but not applied.
-#include "platform/gui/StdCtrls.h"
+// It is a masked edit, so the grid's GetEditMask applies while editing.
+#include "platform/gui/Mask.h"
 
 class TCustomGrid;
 
-class TInplaceEdit : public TEdit {
+class TInplaceEdit : public TMaskEdit {
  public:
   explicit TInplaceEdit(TComponent* AOwner);
 
   TCustomGrid* Grid() const { return FGrid; }
   void SetGrid(TCustomGrid* Value) { FGrid = Value; }
-  const String& EditMask() const { return FEditMask; }
-  void SetEditMask(const String& Value) { FEditMask = Value; }
 
   // Loads text, mask and limit of the grid's current cell.
   virtual void UpdateContents();
@@ -41,5 +38,4 @@ class TInplaceEdit : public TEdit {
   bool CaretAtEnd() const;
 
   TCustomGrid* FGrid = nullptr;
-  String FEditMask;
 };

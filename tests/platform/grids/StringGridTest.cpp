@@ -130,6 +130,24 @@ TEST_F(StringGridWindow, ATypedCharacterOpensTheEditorWithIt) {
   EXPECT_EQ(u"new", Grid->Cells(1, 1));
 }
 
+TEST_F(StringGridWindow, TheEditorTakesTheCellsEditMask) {
+  AddOption(goEditing);
+  Grid->OnGetEditMask = [](TObject*, int ACol, int, String& Value) {
+    if (ACol == 2) Value = u"00;0;_";
+  };
+  Grid->FocusCell(2, 1, true);
+  Input.Key(VK_F2);
+  ASSERT_TRUE(EditorShown());
+  EXPECT_TRUE(Grid->InplaceEditor()->IsMasked());
+  Input.Key(VK_HOME);  // F2 leaves the caret after the last position
+  Input.Type(u"a42");  // the letter does not fit the digit positions
+  Input.Key(VK_RETURN);
+  EXPECT_EQ(u"42", Grid->Cells(2, 1));
+  Grid->FocusCell(3, 1, true);  // no mask in the next column
+  Input.Key(VK_F2);
+  EXPECT_FALSE(Grid->InplaceEditor()->IsMasked());
+}
+
 TEST_F(StringGridWindow, EscapeCancelsTheEditAndLeavesTheWindowOpen) {
   AddOption(goEditing);
   auto* cancel = new TButton(Form);
