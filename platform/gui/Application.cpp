@@ -4,6 +4,7 @@
 
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/HintWindow.h"
 #include "platform/gui/Toolkit.h"
 #include "platform/sys/Thread.h"
 
@@ -19,7 +20,12 @@ String OwnExeName() {
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), FExeName(OwnExeName()) {}
 
-TApplication::~TApplication() = default;
+TApplication::~TApplication() {
+  StopHintTimer();
+  FHintControl = nullptr;
+  // Before the owned forms go: their controls tell this object they are going.
+  delete FHintWindow;
+}
 
 String TApplication::Title() const {
   if (!FTitle.empty()) return FTitle;

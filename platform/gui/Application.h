@@ -5,9 +5,13 @@
 
 #include "platform/gui/ControlTypes.h"
 
+class TControl;
 class TCustomForm;
+class THintWindow;
+struct THintInfo;
 
 using TExceptionEvent = std::function<void(TObject* Sender, const Exception& E)>;
+using TShowHintEvent = std::function<void(String& HintStr, bool& CanShow, THintInfo& HintInfo)>;
 
 class TApplication : public TComponent {
  public:
@@ -47,15 +51,49 @@ class TApplication : public TComponent {
   // Windows-style message box (MB_ flags); answers IDOK, IDYES, ...
   int MessageBox(const String& Text, const String& Caption, unsigned Flags);
 
+  // Hints: when the pointer rests HintPause ms over a control whose
+  // ShowHint is on (the nearest such parent otherwise), the control gets
+  // CM_HINTSHOW, then OnShowHint runs, and the hint window shows the text
+  // for HintHidePause ms. Leaving the control, a press or a key hides it;
+  // moving on to another control while one shows waits HintShortPause only.
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool v);
+  int HintPause() const { return FHintPause; }
+  void SetHintPause(int v) { FHintPause = v; }
+  int HintShortPause() const { return FHintShortPause; }
+  void SetHintShortPause(int v) { FHintShortPause = v; }
+  int HintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(int v) { FHintHidePause = v; }
+  TColor HintColor() const { return FHintColor; }
+  void SetHintColor(TColor v) { FHintColor = v; }
+  // Asks the control under the pointer for its hint now and shows it.
+  void ActivateHint(TPoint CursorPos);
+  // Hides the hint and forgets its control: the next move over it starts the pause again.
+  void CancelHint();
+  // Hides the hint; it shows again only after the pointer left its control or cursor rectangle.
+  void HideHint();
+  // The input entry reports each pointer move (screen coordinates) over Control.
+  void HintMouseMessage(TControl* Control, TPoint CursorPos);
+  // The window the last hint was shown in (null before the first).
+  THintWindow* HintWindow() const { return FHintWindow; }
+  // A control is going away: it is no longer the hint's control.
+  void ControlDestroyed(TControl* Control);
+
   // Test seam: called instead of waiting when the loop has nothing to do.
   void SetIdleWait(std::function<void()> Wait) { FIdleWait = std::move(Wait); }
 
   TExceptionEvent OnException;
   TNotifyEvent OnIdle;
+  TShowHintEvent OnShowHint;
 
  private:
+  enum class THintTimerMode { Show, Reshow, Hide };
   bool ProcessMessage();
   void Idle();
+  void StartHintTimer(int Ms, THintTimerMode Mode);
+  void StopHintTimer();
+  void HintTimerExpired();
+  void ShowHintWindow(THintInfo& Info);
 
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
@@ -63,6 +101,20 @@ class TApplication : public TComponent {
   String FExeName;
   String FTitle;
   std::function<void()> FIdleWait;
+
+  bool FShowHint = true;
+  int FHintPause = 500;
+  int FHintShortPause = 50;
+  int FHintHidePause = 2500;
+  TColor FHintColor = clInfoBk;
+  TControl* FHintControl = nullptr;  // the control the pending or shown hint is for
+  bool FHintActive = false;          // a hint is showing
+  TRect FHintCursorRect;             // screen coordinates
+  TPoint FHintCursorPos;             // the pointer at the last move
+  THintWindow* FHintWindow = nullptr;  // owned by the application
+  THintWindow* (*FHintWindowClass)(TComponent*) = nullptr;  // what FHintWindow was made by
+  int FHintTimer = 0;
+  THintTimerMode FHintTimerMode = THintTimerMode::Show;
 };
 
 extern TApplication* Application;

@@ -19,7 +19,6 @@ class TControlView {
   virtual void SetCaption(const String& Caption) = 0;
   virtual void SetColor(TColor Color) = 0;
   virtual void SetFont(const TFont& Font) = 0;
-  virtual void SetHint(const String& Hint) = 0;
   virtual void SetCursor(int Cursor) = 0;
   virtual void Invalidate() = 0;
   // A part of the client area; a view without partial updates repaints it all.

@@ -1,5 +1,6 @@
 #include "platform/gui/Controls.h"
 
+#include "platform/gui/Application.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Menus.h"
@@ -64,6 +65,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TControl::~TControl() {
+  if (Application) Application->ControlDestroyed(this);
   if (Capture() == this) Capture() = nullptr;
   if (Hovered() == this) Hovered() = nullptr;
   if (FParent) FParent->RemoveControl(this);
@@ -222,10 +224,7 @@ void TControl::Changed(UINT CMMessage) {
   Perform(CMMessage, 0, 0);
 }
 
-void TControl::SetHint(const String& v) {
-  FHint = v;
-  if (FView) FView->SetHint(v);
-}
+void TControl::SetHint(const String& v) { FHint = v; }
 
 bool TControl::EffectiveShowHint() const {
   if (FParentShowHint && FParent) return FParent->EffectiveShowHint();

@@ -47,6 +47,7 @@ TShiftState KeyDataToShiftState(LPARAM KeyData) {
 void InputKeyDown(WORD Key, Char Ch, TShiftState Shift) {
   Held() = Shift;
   TrapEvent([&] {
+    if (Application) Application->CancelHint();
     TWinControl* target = KeyTarget();
     if (!target) return;
     const HWND h = target->Handle();
@@ -81,6 +82,8 @@ void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
   Held() = Shift.Without(ssLeft | ssRight).Without(TShiftState(ssMiddle));
   TrapEvent([&] {
     SetMouseControl(Target);
+    if (Application && Msg == WM_MOUSEMOVE) Application->HintMouseMessage(Target, Target->ClientToScreen(Pos));
+    else if (Application) Application->CancelHint();
     TControl* to = Target;
     TPoint p = Pos;
     if (TControl* cap = GetCaptureControl(); cap && cap != Target) {
@@ -93,13 +96,16 @@ void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
 
 void InputMouseLeave(TControl* From) {
   TrapEvent([&] {
-    if (GetMouseControl() == From) SetMouseControl(nullptr);
+    if (GetMouseControl() != From) return;
+    SetMouseControl(nullptr);
+    if (Application) Application->CancelHint();
   });
 }
 
 void InputWheel(TControl* Target, int Delta, TPoint ScreenPos, TShiftState Shift) {
   Held() = Shift;
   TrapEvent([&] {
+    if (Application) Application->CancelHint();
     TControl* to = FocusedControl();
     if (!to) to = Target;
     if (!to) return;

@@ -14,4 +14,7 @@ std::unique_ptr<TControlView> CreateFormView(TCustomForm& Form);
 // A plain surface that paints through WM_PAINT (custom and graphic
 // controls, panels): paint, mouse and keys come back as messages.
 std::unique_ptr<TControlView> CreatePaintView(TControl& Control);
+// A top-level paint surface without frame that never takes the focus or
+// the mouse (hint windows); bounds are screen coordinates.
+std::unique_ptr<TControlView> CreatePopupView(TControl& Control);
 }  // namespace platform

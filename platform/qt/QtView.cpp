@@ -110,8 +110,6 @@ void QtView::SetFont(const TFont& Font) {
   FWidget->setPalette(pal);
 }
 
-void QtView::SetHint(const String& Hint) { FWidget->setToolTip(ToQString(Hint)); }
-
 void QtView::SetCursor(int Cursor) {
   switch (Cursor) {
     case crHandPoint: FWidget->setCursor(Qt::PointingHandCursor); break;

@@ -31,7 +31,6 @@ class QtView : public QObject, public TControlView {
   void SetCaption(const String& Caption) override;
   void SetColor(TColor Color) override;
   void SetFont(const TFont& Font) override;
-  void SetHint(const String& Hint) override;
   void SetCursor(int Cursor) override;
   void Invalidate() override;
   void InvalidateRect(const TRect& R) override;

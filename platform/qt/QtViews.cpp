@@ -49,4 +49,12 @@ std::unique_ptr<TControlView> CreateFormView(TCustomForm& Form) {
 std::unique_ptr<TControlView> CreatePaintView(TControl& Control) {
   return std::make_unique<qt::QtView>(Control, std::make_unique<qt::PaintWidget>(Control));
 }
+
+std::unique_ptr<TControlView> CreatePopupView(TControl& Control) {
+  auto widget = std::make_unique<qt::PaintWidget>(Control);
+  widget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+  widget->setAttribute(Qt::WA_ShowWithoutActivating);
+  widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return std::make_unique<qt::QtView>(Control, std::move(widget));
+}
 }  // namespace platform
