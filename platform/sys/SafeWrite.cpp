@@ -44,8 +44,11 @@ class TempFile {
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path t(target);
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-      path_ = (t.parent_path() / ("." + t.filename().string() + "." + std::to_string(getpid()) + "." +
-                                  std::to_string(counter++) + ".tmp")).string();
+      // Built by appending: gcc 12 warns falsely on "." + string at -O3.
+      std::string name(1, '.');
+      name.append(t.filename().string()).append(1, '.').append(std::to_string(getpid()));
+      name.append(1, '.').append(std::to_string(counter++)).append(".tmp");
+      path_ = (t.parent_path() / name).string();
       if (Injected("create")) return;
       fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd_ < 0 && errno != EEXIST) return;
