@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "platform/sys/IniFiles.h"
+#include "platform/sys/Strings.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+String PathOf(const testsupport::TempDir& dir, const char* name) {
+  return Utf8ToString((dir / name).string());
+}
+
+TEST(IniFiles, ReadsSectionsAndNamesWithoutCaseAndKeepsOtherLines) {
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "a.ini",
+                         "; head\r\n[Grid]\r\n CP0 = 2 \r\nName=caf\xE9\r\nBad=1x\r\n"
+                         "junk line\r\n[Other]\r\nOn=1\r\n");
+  TMemIniFile ini(PathOf(dir, "a.ini"));
+  EXPECT_EQ(ini.ReadInteger(u"grid", u"cp0", -1), 2);
+  EXPECT_EQ(ini.ReadString(u"Grid", u"Name", u""), u"café");
+  EXPECT_EQ(ini.ReadInteger(u"Grid", u"Bad", -1), -1);
+  EXPECT_EQ(ini.ReadInteger(u"Grid", u"Missing", 7), 7);
+  EXPECT_TRUE(ini.ReadBool(u"Other", u"On", false));
+  EXPECT_TRUE(ini.SectionExists(u"OTHER"));
+  EXPECT_FALSE(ini.SectionExists(u"None"));
+
+  ini.WriteInteger(u"Grid", u"cp0", 5);
+  ini.EraseSection(u"Other");
+  ini.UpdateFile();
+  EXPECT_EQ(testsupport::ReadFile(dir / "a.ini"),
+            "; head\r\n[Grid]\r\nCP0=5\r\nName=caf\xE9\r\nBad=1x\r\njunk line\r\n");
+}
+
+TEST(IniFiles, MemFileWritesOnUpdateOnlyWhileIniFileWritesAtOnce) {
+  testsupport::TempDir dir;
+  TMemIniFile mem(PathOf(dir, "m.ini"));
+  mem.WriteString(u"S", u"K", u"€");
+  mem.WriteBool(u"S", u"B", false);
+  EXPECT_FALSE(std::filesystem::exists(dir / "m.ini"));
+  mem.UpdateFile();
+  EXPECT_EQ(testsupport::ReadFile(dir / "m.ini"), "[S]\r\nK=\x80\r\nB=0\r\n");
+
+  {
+    TIniFile ini(PathOf(dir, "i.ini"));
+    ini.WriteInteger(u"S", u"N", -3);
+  }
+  TIniFile again(PathOf(dir, "i.ini"));
+  EXPECT_EQ(again.ReadInteger(u"S", u"N", 0), -3);
+}
+
+}  // namespace
