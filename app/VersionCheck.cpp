@@ -1,5 +1,6 @@
 #include "app/VersionCheck.h"
 
+#include "app/Maker.h"
 #include "platform/net/HttpClient.h"
 #include "platform/sys/SysUtils.h"
 
@@ -12,7 +13,7 @@ int Conv_Version(StringView Ver_str) {
 }
 
 String Update_Query_URL(StringView SW_Code) {
-  return Maker_Host + String(u"/home/download/GetversionSW.asp?nomesw=") + String(SW_Code);
+  return String(Maker_Host) + String(u"/home/download/GetversionSW.asp?nomesw=") + String(SW_Code);
 }
 
 std::vector<String> Update_Query_Headers() {
@@ -32,10 +33,4 @@ TVersionCheck Version_Reply_Check(StringView Reply) {
 TVersionCheck Query_Update_Service(StringView SW_Code) {
   const THttpResult R = HttpService().Get(Update_Query_URL(SW_Code), Update_Query_Headers());
   return R.Ok ? Version_Reply_Check(R.Body) : vcFailure;
-}
-
-String Download_Page_URL() { return Maker_Host + String(u"/Home/download/download.asp#GX4410"); }
-
-String Product_Page_URL(StringView SW_Code) {
-  return Maker_Host + String(u"/HOME/default.asp?frompg=") + String(SW_Code);
 }

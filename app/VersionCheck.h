@@ -1,14 +1,11 @@
 #pragma once
 // The update check: the query to the maker's update service and the reading
-// of its reply "VER. x.yyy" against the configurator's own version, plus the
-// maker's web pages the links open. The HTTP client is the platform's
-// service, so tests can answer for the service.
+// of its reply "VER. x.yyy" against the configurator's own version. The HTTP
+// client is the platform's service, so tests can answer for the service.
 #include <vector>
 
 #include "platform/sys/String.h"
 
-// The maker's web host: the one place to change it.
-inline constexpr const char16_t* Maker_Host = u"http://www.ostrel.example";
 // The configurator's own version in the service's notation.
 inline constexpr const char16_t* Program_Version = u"1.000";
 
@@ -31,7 +28,3 @@ std::vector<String> Update_Query_Headers();
 TVersionCheck Version_Reply_Check(StringView Reply);
 // Asks the update service (synchronously, through HttpService()).
 TVersionCheck Query_Update_Service(StringView SW_Code);
-
-// The download page for this device, and the product page of SW_Code.
-String Download_Page_URL();
-String Product_Page_URL(StringView SW_Code);

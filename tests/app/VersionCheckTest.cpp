@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Maker.h"
+#include "app/MakerSite.h"
 #include "tests/support/LoopbackHttpServer.h"
 
 using testsupport::LoopbackHttpServer;
@@ -38,7 +40,7 @@ TEST(VersionCheck, ReplyAgainstOwnVersion) {
 TEST(VersionCheck, UrlsUseTheMakersHost) {
   EXPECT_EQ(Update_Query_URL(u"QX4410"), String(Maker_Host) + u"/home/download/GetversionSW.asp?nomesw=QX4410");
   EXPECT_EQ(Download_Page_URL(), String(Maker_Host) + u"/Home/download/download.asp#GX4410");
-  EXPECT_EQ(Product_Page_URL(u"QX4410"), String(Maker_Host) + u"/HOME/default.asp?frompg=QX4410");
+  EXPECT_EQ(Product_Page_URL(), String(Maker_Host) + u"/HOME/default.asp?frompg=QX4410");
 }
 
 TEST(VersionCheck, QueryAgainstALoopbackServer) {
