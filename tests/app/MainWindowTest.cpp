@@ -3,10 +3,10 @@
 #include "app/Settings.h"
 #include "app/UAbout.h"
 #include "app/UNew_Project.h"
+#include "app/UParGen.h"
 #include "editors/UBACnetAccess.h"
 #include "editors/UDALI_Access.h"
 #include "editors/USNMP_Trap_Access.h"
-#include "app/UParGen.h"
 #include "platform/gui/Application.h"
 #include "platform/sys/SysUtils.h"
 #include "tests/app/ProgramFixture.h"
@@ -97,9 +97,14 @@ TEST(MainWindow, WithAConfigurationOpenEachTableStepShowsItsWindow) {
   EXPECT_TRUE(P.Boxes.Boxes().empty());
 }
 
-TEST(MainWindow, RestartRemembersTheConfiguration) {
-  ProgramFixture P(false);
-  Remember(P, "Plant A", true);
+TEST(MainWindow, RestartRemembersTheConfigurationCreatedBefore) {
+  ProgramFixture P;
+  P.Input.WhenModal([&] {
+    P.Main->Windows.FNew_Project->E_New_Proj->SetText(u"Plant A");
+    P.Input.Key(VK_RETURN);
+  });
+  P.Click(u"Btn_New");
+  P.Stop();  // closing saves the settings
   P.Start();
   EXPECT_EQ(P.State->Project_Path, S((P.Dir.Projects() / "Plant A").string()));
   EXPECT_EQ(P.State->File_SNMP_Trap, S((P.Dir.Projects() / "Plant A" / "SNMP_Trap.xml").string()));
