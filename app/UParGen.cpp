@@ -16,8 +16,6 @@ constexpr int List_Width = 126;
 constexpr int Check_Height = 17;
 constexpr int Fold_Size = 11;
 constexpr int Fold_Glyph = 7;
-constexpr TColor Down_Orange = RGB(255, 128, 0);
-constexpr TColor Hot_Yellow = RGB(255, 255, 0);
 constexpr TColor Hot_Sky_Blue = RGB(166, 202, 240);
 constexpr TColor Glyph_Key = clFuchsia;
 
@@ -37,12 +35,6 @@ std::unique_ptr<TBitmap> Fold_Glyph_Bitmap(bool Collapse) {
 
 TFParGen::TFParGen(TComponent* AOwner, TProgramState& AState)
     : TFConfWindow(AOwner, AState, {u"FParGen", 400, 401, 312, 400, bsSingle}) {
-  Font()->SetName(u"Verdana");
-  Font()->SetSize(8);
-  L_SW_Code->Font()->SetSize(24);
-  L_SW_Code->Font()->SetColor(Label_Color);
-  L_SW_Desc->Font()->SetColor(Label_Color);
-  L_SW_Desc->Font()->SetStyle(TFontStyles{fsBold});
   Create_DALI_Group();
   Create_SNMP_Agent_Group();
   Create_Buttons();
@@ -82,10 +74,7 @@ TComboBox* TFParGen::Place_List(StringView Name, int Top, TParGenKind Kind) {
 }
 
 TLbButton* TFParGen::Place_Fold_Button(TGroupBox* Group, StringView Name, bool Collapse) {
-  TLbButton* Button = Place<TLbButton>(this, Group, Name, 280, 10, Fold_Size, Fold_Size);
-  Button->SetStyle(bsEncarta);
-  Button->SetColor(Window_Color);
-  Button->SetColorWhenDown(Down_Orange);
+  TLbButton* Button = ::Place_Button(this, Group, Name, 280, 10, Fold_Size, Fold_Size);
   Button->SetHotTrackColor(Hot_Sky_Blue);
   Button->SetGlyph(Fold_Glyph_Bitmap(Collapse).get());
   if (Collapse) Button->OnClick = [this](TObject* Sender) { Btn_GB_Collapse(Sender); };
@@ -185,11 +174,7 @@ void TFParGen::Create_SNMP_Agent_Group() {
 }
 
 TLbButton* TFParGen::Place_Button(StringView Name, int Left, const char16_t* Glyph_Name) {
-  TLbButton* Button = Place<TLbButton>(this, this, Name, Left, 0, 112, 28);
-  Button->SetStyle(bsEncarta);
-  Button->SetColor(Window_Color);
-  Button->SetColorWhenDown(Down_Orange);
-  Button->SetHotTrackColor(Hot_Yellow);
+  TLbButton* Button = ::Place_Button(this, this, Name, Left, 0, 112, 28);
   const auto Glyph = LoadLbBitmap(Glyph_Name);
   Button->SetGlyph(Glyph.get());
   return Button;
