@@ -7,5 +7,7 @@
 String Product_Page_URL();
 // The download page for this device.
 String Download_Page_URL();
+// A link element to the download page showing Text (for a link label).
+String Download_Link(const String& Text);
 // Opens the product page in the default browser.
 void Open_Product_Page();

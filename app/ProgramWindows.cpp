@@ -40,5 +40,6 @@ TFCorvanoFirmWare* Create_Program_Windows(TComponent* Owner, TProgramState& Stat
   Create(W.FImportEDEFile, Owner, State);
   Create(W.FSetAccess, Owner, State);
   Create(W.FSNMP_Trap_Access, Owner, State);
+  W.FSoftOptions->OnChangeLanguage = [Main](TObject*) { Main->Change_Language(); };
   return Main;
 }

@@ -18,6 +18,7 @@
 #include "editors/USetAccess.h"
 #include "editors/UBACnetAccess.h"
 #include "platform/gui/Dialogs.h"
+#include "platform/gui/Shell.h"
 #include "platform/sys/Files.h"
 
 TFCorvanoFirmWare::TFCorvanoFirmWare(TComponent* AOwner, TProgramState& AState) : TForm(AOwner), State(AState) {
@@ -25,7 +26,9 @@ TFCorvanoFirmWare::TFCorvanoFirmWare(TComponent* AOwner, TProgramState& AState) 
   SetName(u"FCorvanoFirmWare");
   Set_Window_Look(*this, bsSingle);
   Create_Components();
-  L_Ostrel->OnClick = [](TObject*) { Open_Product_Page(); };
+  L_Ostrel->OnClick = [this](TObject*) { L_OstrelClick(); };
+  LL_Update->OnLinkClick = [this](TObject*, const String& Link, TSysLinkType) { LL_UpdateLinkClick(Link); };
+  Timer_Update->OnTimer = [this](TObject*) { Timer_UpdateTimer(); };
   OnCreate = [this](TObject*) { FormCreate(); };
   OnClose = [this](TObject*, TCloseAction& Action) { FormClose(Action); };
   EndLoading();
@@ -102,13 +105,17 @@ void TFCorvanoFirmWare::Create_New_Project() {
   Show_Configuration();
 }
 
+std::vector<TFConfWindow*> TFCorvanoFirmWare::Language_Windows() const {
+  const TProgramWindows& W = Windows;
+  return {W.FNew_Project,      W.FOpenConf, W.FSoftOptions,
+          W.FBoot,             W.FParGen,   W.FDALI_Access,
+          W.FProfinetFileName, W.FModbus_TCP_Master_Set_Access,
+          W.FDMXDefVal,        W.FSNMP_Trap_Access, W.FSetAccess};
+}
+
 void TFCorvanoFirmWare::Change_Language() {
   Set_Lang();
-  const TProgramWindows& W = Windows;
-  for (TFConfWindow* Window : std::initializer_list<TFConfWindow*>{
-           W.FNew_Project, W.FOpenConf, W.FSoftOptions, W.FBoot, W.FParGen, W.FDALI_Access,
-           W.FProfinetFileName, W.FModbus_TCP_Master_Set_Access, W.FDMXDefVal, W.FSNMP_Trap_Access, W.FSetAccess})
-    Window->Set_Lang();
+  for (TFConfWindow* Window : Language_Windows()) Window->Set_Lang();
 }
 
 void TFCorvanoFirmWare::Software_Options() {
@@ -116,6 +123,24 @@ void TFCorvanoFirmWare::Software_Options() {
   Save_Setting(State);
   Timer_Update->SetEnabled(State.Enable_Internet && State.Enable_Update);
 }
+
+// The check blocks the window until the service answers or the client's
+// time-out ends it; then the timer waits its long interval.
+void TFCorvanoFirmWare::Timer_UpdateTimer() {
+  Timer_Update->SetEnabled(false);
+  if (Windows.FSoftOptions->Check_Version()) {
+    LL_Update->SetCaption(Download_Link(State.Text(19)));
+    LL_Update->Show();
+  } else {
+    LL_Update->Hide();
+  }
+  Timer_Update->SetInterval(Update_Check_Interval);
+  Timer_Update->SetEnabled(true);
+}
+
+void TFCorvanoFirmWare::LL_UpdateLinkClick(const String& Link) { ShellOpen(Link); }
+
+void TFCorvanoFirmWare::L_OstrelClick() { Open_Product_Page(); }
 
 TForm* TFCorvanoFirmWare::Step_Window(TObject* Sender) const {
   const TProgramWindows& W = Windows;

@@ -4,6 +4,7 @@
 // button opens its modal window; closing it saves the settings and ends the
 // program.
 #include <array>
+#include <vector>
 
 #include "app/Pictures.h"
 #include "app/ProgramWindows.h"
@@ -12,7 +13,12 @@
 #include "platform/gui/Timers.h"
 
 class TProgramState;
+class TFConfWindow;
 using TStepButton = TLbButton;
+
+// The update check's first run after start-up, and the wait between later ones.
+inline constexpr unsigned First_Update_Check = 60000;
+inline constexpr unsigned Update_Check_Interval = 7200000;
 
 class TFCorvanoFirmWare : public TForm {
  public:
@@ -22,8 +28,10 @@ class TFCorvanoFirmWare : public TForm {
   void Set_Files();
   void Open_Project();
   void Create_New_Project();
-  // Set_Lang of every window that follows a language change.
+  // Set_Lang of this window, then of every window that follows a language
+  // change, in the order of Language_Windows.
   void Change_Language();
+  std::vector<TFConfWindow*> Language_Windows() const;
   void Btn_Click(TObject* Sender);
 
   // The windows opened from here; filled by Create_Program_Windows.
@@ -66,6 +74,9 @@ class TFCorvanoFirmWare : public TForm {
   void FormClose(TCloseAction& Action);
   void Show_Configuration();
   void Software_Options();
+  void Timer_UpdateTimer();
+  void LL_UpdateLinkClick(const String& Link);
+  void L_OstrelClick();
   // Steps whose bodies live with the update, MIB and PROFINET work.
   void Update_Device();
   void Save_MIB();

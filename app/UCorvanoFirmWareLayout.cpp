@@ -76,7 +76,7 @@ void TFCorvanoFirmWare::Create_Components() {
   Btn_DMX_Default = Place_Step_Button(u"Btn_DMX_Default", 258, 244, Hot_Yellow);
   Btn_Set_BACnet_Access = Place_Step_Button(u"Btn_Set_BACnet_Access", 258, 288, Hot_Yellow);
   Btn_Set_BACnet_Access->SetCaption(u"Set BACnet Access");
-  LL_Update = Place<TLinkLabel>(this, this, u"LL_Update", 208, 19);
+  LL_Update = Place<TLinkLabel>(this, this, u"LL_Update", 208, 19, 300, 17);
   I_Brellis = Place<TImage>(this, this, u"I_Brellis", 516, 70, 166, 36);
   for (TControl* Hidden : std::initializer_list<TControl*>{Btn_PROFINET_XML, Btn_ModM_SetAccess, Btn_DMX_Default,
                                                            Btn_Set_BACnet_Access, LL_Update, I_Brellis})
@@ -84,7 +84,7 @@ void TFCorvanoFirmWare::Create_Components() {
   Timer_Update = new TTimer(this);
   Timer_Update->SetName(u"Timer_Update");
   Timer_Update->SetEnabled(false);
-  Timer_Update->SetInterval(60000);
+  Timer_Update->SetInterval(First_Update_Check);
   SetClientWidth(694);
   SetClientHeight(Btn_CreateBin->Top() + 152);
 }
