@@ -120,8 +120,10 @@ void TFCorvanoFirmWare::Change_Language() {
 
 void TFCorvanoFirmWare::Software_Options() {
   if (Windows.FSoftOptions->ShowModal() != mrOk) return;
-  Save_Setting(State);
+  // The timer first: settings that cannot be written must not leave the
+  // update check running after the internet was switched off.
   Timer_Update->SetEnabled(State.Enable_Internet && State.Enable_Update);
+  Save_Setting(State);
 }
 
 // The check blocks the window until the service answers or the client's

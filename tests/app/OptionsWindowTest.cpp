@@ -256,6 +256,20 @@ TEST_F(OptionsWindow, OKCommitsTheOptionsSavesThemAndSetsTheUpdateTimer) {
   EXPECT_TRUE(P.Main->Timer_Update->Enabled());
 }
 
+TEST_F(OptionsWindow, SettingsThatCannotBeWrittenStillStopTheUpdateTimer) {
+  P.State->Enable_Internet = P.State->Enable_Update = true;
+  P.Main->Timer_Update->SetEnabled(true);
+  std::filesystem::create_directories(P.Dir / "Corvan.xml");  // a folder where the file should go
+  Show([&] {
+    O().CB_En_Con->SetChecked(false);
+    P.Input.Click(*O().Btn_OK);
+  });
+  EXPECT_FALSE(P.Main->Timer_Update->Enabled());
+  ASSERT_EQ(P.Boxes.Boxes().size(), 1u);
+  EXPECT_EQ(P.Boxes.Boxes()[0].Kind, mtError);
+  std::filesystem::remove_all(P.Dir / "Corvan.xml");
+}
+
 TEST_F(OptionsWindow, CheckingByHandShowsTheLinkOrNoUpdate) {
   const String Newer = u"<a href=\"" + Download_Page_URL() + u"\">New Version Available. Click Here for more Details</a>";
   const struct {
