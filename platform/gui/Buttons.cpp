@@ -4,6 +4,7 @@
 
 #include "platform/gui/Canvas.h"
 #include "platform/gui/FrameControls.h"
+#include "platform/gui/Menus.h"
 #include "platform/gui/Views.h"
 
 TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) {
@@ -108,4 +109,14 @@ void TSpeedButton::Paint() {
   if (!Enabled()) c.Font()->SetColor(clGrayText);
   TRect tr = Rect(textLeft + shift, r.Top + shift, r.Right + shift, r.Bottom + shift);
   c.DrawText(Caption(), tr, (FGlyph.Empty() ? DT_CENTER : DT_LEFT) | DT_VCENTER | DT_SINGLELINE);
+}
+
+void TSpeedButton::Dispatch(TMessage& Message) {
+  if (Message.Msg == CM_DIALOGCHAR && IsAccel(static_cast<Char>(Message.WParam), Caption()) && Enabled() &&
+      Visible() && Parent() && Parent()->Showing()) {
+    Click();
+    Message.Result = 1;
+    return;
+  }
+  TGraphicControl::Dispatch(Message);
 }

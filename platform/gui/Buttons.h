@@ -36,6 +36,8 @@ class TSpeedButton : public TGraphicControl {
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseEnter() override;
   void MouseLeave() override;
+  // Its access key clicks it.
+  void Dispatch(TMessage& Message) override;
 
  private:
   void ReleaseOthers();

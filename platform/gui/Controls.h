@@ -245,7 +245,12 @@ class TWinControl : public TControl {
 
   void WMGetDlgCode(TMessage& Message) { Message.Result = 0; }
   void CNKeyDown(TMessage& Message);
+  // A character the focused control does not want (any with Alt) is first
+  // offered to the form's controls as an access key.
+  void CNChar(TMessage& Message);
   void CMDialogKey(TMessage& Message);
+  // The focus goes to the first control in tab order inside this one.
+  void SelectFirst();
 
  private:
   void WMKey(TMessage& Message);

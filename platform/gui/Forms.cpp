@@ -221,9 +221,14 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
         }
         break;
       case VK_LEFT: case VK_UP: case VK_RIGHT: case VK_DOWN:
-        SelectNext(FActiveControl, Message.WParam == VK_RIGHT || Message.WParam == VK_DOWN, false);
-        Message.Result = 1;
-        return;
+        // Arrows stay among the controls of one parent (a group of radio buttons).
+        if (FActiveControl && FActiveControl->Parent()) {
+          FActiveControl->Parent()->SelectNext(FActiveControl, Message.WParam == VK_RIGHT || Message.WParam == VK_DOWN,
+                                               false);
+          Message.Result = 1;
+          return;
+        }
+        break;
       default: break;
     }
   }

@@ -57,7 +57,7 @@ void InputKeyDown(WORD Key, Char Ch, TShiftState Shift) {
     if (!PerformOn(h, CN_KEYDOWN, Key, data, &consumed) || consumed) return;
     if (!PerformOn(h, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, Key, data)) return;
     if (Ch == 0) return;
-    if (!PerformOn(h, CN_CHAR, Ch, data, &consumed) || consumed) return;
+    if (!PerformOn(h, alt ? CN_SYSCHAR : CN_CHAR, Ch, data, &consumed) || consumed) return;
     PerformOn(h, alt ? WM_SYSCHAR : WM_CHAR, Ch, data);
   });
 }

@@ -9,7 +9,10 @@ class TControl;
 namespace platform {
 // Key-down to the focused control (the active form when none): the dialog
 // key check, WM_KEYDOWN, then WM_CHAR with Ch when Ch is not 0 (also when
-// the key-down handler cleared the key).
+// the key-down handler cleared the key). With Alt held they are
+// WM_SYSKEYDOWN and WM_SYSCHAR. Before the character the form may take it
+// as an access key (CM_DIALOGCHAR): always with Alt, else when the
+// focused control does not want characters.
 void InputKeyDown(WORD Key, Char Ch, TShiftState Shift);
 void InputKeyUp(WORD Key, TShiftState Shift);
 // A character without its key (input methods, pasted text).

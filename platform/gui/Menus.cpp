@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/sys/SysUtils.h"
+
 namespace platform {
 TMenuService& ToolkitMenuService();
 }
@@ -24,6 +26,15 @@ String StripHotkey(const String& Caption) {
     s += Caption[i];
   }
   return s;
+}
+
+bool IsAccel(Char Ch, const String& Caption) {
+  for (size_t i = 0; i + 1 < Caption.size(); ++i) {
+    if (Caption[i] != u'&') continue;
+    if (Caption[i + 1] != u'&') return AnsiUpperCase(String(1, Caption[i + 1])) == AnsiUpperCase(String(1, Ch));
+    ++i;
+  }
+  return false;
 }
 
 TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}

@@ -82,3 +82,5 @@ void SetMenuService(TMenuService* Service);
 TMenuService& MenuService();
 // The caption without its access-key marks ("&&" is a plain '&').
 String StripHotkey(const String& Caption);
+// Whether Ch (either case) is the caption's access key, the character after its '&'.
+bool IsAccel(Char Ch, const String& Caption);

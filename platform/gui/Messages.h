@@ -64,7 +64,7 @@ constexpr UINT CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1, CM_DIALOG
 // Notifications reflected back to the control (CN_KEYDOWN = CN_BASE + WM_KEYDOWN).
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN, CN_KEYUP = CN_BASE + WM_KEYUP,
-               CN_CHAR = CN_BASE + WM_CHAR, CN_COMMAND = CN_BASE + WM_COMMAND,
+               CN_CHAR = CN_BASE + WM_CHAR, CN_SYSCHAR = CN_BASE + WM_SYSCHAR, CN_COMMAND = CN_BASE + WM_COMMAND,
                CN_NOTIFY = CN_BASE + WM_NOTIFY;
 
 // Virtual-key codes.

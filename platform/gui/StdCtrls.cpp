@@ -4,6 +4,44 @@
 
 #include "platform/gui/Forms.h"
 #include "platform/gui/Input.h"
+#include "platform/gui/Menus.h"
+
+namespace {
+// Whether a CM_DIALOGCHAR names Control's access key and Control can take it.
+bool IsAccelFor(const TMessage& Message, const TWinControl& Control) {
+  return IsAccel(static_cast<Char>(Message.WParam), Control.Caption()) && Control.CanFocus();
+}
+}  // namespace
+
+void TLabel::SetFocusControl(TWinControl* v) {
+  if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
+  FFocusControl = v;
+  if (v) v->FreeNotification(this);
+}
+
+void TLabel::Notification(TComponent* AComponent, TOperation Operation) {
+  TGraphicControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
+}
+
+void TLabel::Dispatch(TMessage& Message) {
+  if (Message.Msg == CM_DIALOGCHAR && FFocusControl && Enabled() && FFocusControl->CanFocus() &&
+      IsAccel(static_cast<Char>(Message.WParam), Caption())) {
+    FFocusControl->SetFocus();
+    Message.Result = 1;
+    return;
+  }
+  TGraphicControl::Dispatch(Message);
+}
+
+void TGroupBox::Dispatch(TMessage& Message) {
+  if (Message.Msg == CM_DIALOGCHAR && IsAccelFor(Message, *this)) {
+    SelectFirst();
+    Message.Result = 1;
+    return;
+  }
+  TWinControl::Dispatch(Message);
+}
 
 void TListControlItems::Assign(const std::vector<String>& Lines) {
   BeginUpdate();
@@ -71,6 +109,13 @@ void TButton::Dispatch(TMessage& Message) {
     case WM_GETDLGCODE:
       Message.Result = DLGC_BUTTON | (Active() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
       return;
+    case CM_DIALOGCHAR:
+      if (IsAccelFor(Message, *this)) {
+        Click();
+        Message.Result = 1;
+        return;
+      }
+      break;
     case CM_DIALOGKEY:
       if (((Message.WParam == VK_RETURN && Active()) || (Message.WParam == VK_ESCAPE && FCancel)) &&
           !platform::KeyDataToShiftState(Message.LParam).Contains(ssAlt) && CanFocus()) {
@@ -105,6 +150,16 @@ void TCheckBox::Toggle() {
   }
 }
 
+void TCheckBox::Dispatch(TMessage& Message) {
+  if (Message.Msg == CM_DIALOGCHAR && IsAccelFor(Message, *this)) {
+    SetFocus();
+    if (Focused()) Toggle();
+    Message.Result = 1;
+    return;
+  }
+  TButtonControl::Dispatch(Message);
+}
+
 void TRadioButton::SetChecked(bool v) {
   if (FChecked == v) return;
   FChecked = v;
@@ -121,9 +176,18 @@ void TRadioButton::SetChecked(bool v) {
 }
 
 void TRadioButton::Dispatch(TMessage& Message) {
-  if (Message.Msg == WM_GETDLGCODE) {
-    Message.Result = DLGC_BUTTON | DLGC_RADIOBUTTON;
-    return;
+  switch (Message.Msg) {
+    case WM_GETDLGCODE: Message.Result = DLGC_BUTTON | DLGC_RADIOBUTTON; return;
+    case CM_DIALOGCHAR:
+      if (!IsAccelFor(Message, *this)) break;
+      SetFocus();
+      Message.Result = 1;
+      return;
+    case WM_SETFOCUS:
+      TButtonControl::Dispatch(Message);
+      SetChecked(true);
+      return;
+    default: break;
   }
   TButtonControl::Dispatch(Message);
 }

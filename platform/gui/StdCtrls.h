@@ -23,10 +23,13 @@ class TLabel : public TGraphicControl {
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool v) { FTransparent = v; Invalidate(); }
   TWinControl* FocusControl() const { return FFocusControl; }
-  void SetFocusControl(TWinControl* v) { FFocusControl = v; }
+  // Its access key focuses FocusControl.
+  void SetFocusControl(TWinControl* v);
 
  protected:
   void Changed(UINT CMMessage) override;
+  void Dispatch(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   void AdjustBounds();
@@ -153,6 +156,10 @@ class TCheckBox : public TButtonControl {
   void Toggle();
   void ClickedByUser() override { Toggle(); }
 
+ protected:
+  // Its access key focuses and toggles it.
+  void Dispatch(TMessage& Message) override;
+
  private:
   void UpdateNative();
   TCheckBoxState FState = cbUnchecked;
@@ -164,6 +171,7 @@ class TRadioButton : public TButtonControl {
   explicit TRadioButton(TComponent* AOwner);
   bool Checked() const { return FChecked; }
   // Checking unchecks the other radio buttons of the same parent and clicks.
+  // Taking the focus (an arrow key, its access key, Tab) checks it too.
   void SetChecked(bool v);
   void ClickedByUser() override { SetChecked(true); }
 
@@ -239,4 +247,8 @@ class TListBox : public TWinControl {
 class TGroupBox : public TWinControl {
  public:
   explicit TGroupBox(TComponent* AOwner);
+
+ protected:
+  // Its access key focuses its first control.
+  void Dispatch(TMessage& Message) override;
 };

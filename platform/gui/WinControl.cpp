@@ -155,6 +155,8 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_GETDLGCODE: return WMGetDlgCode(Message);
     case CN_KEYDOWN: return CNKeyDown(Message);
     case CM_DIALOGKEY: return CMDialogKey(Message);
+    case CM_DIALOGCHAR: return Broadcast(Message);
+    case CN_CHAR: case CN_SYSCHAR: return CNChar(Message);
     case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_KEYUP: case WM_SYSKEYUP: case WM_CHAR: case WM_SYSCHAR:
       return WMKey(Message);
     case WM_MOUSEWHEEL: return WMMouseWheel(Message);
@@ -177,3 +179,7 @@ void TWinControl::DefaultHandler(TMessage& Message) {
 }
 
 void TWinControl::CMDialogKey(TMessage& Message) { Broadcast(Message); }
+
+void TWinControl::SelectFirst() {
+  if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
+}

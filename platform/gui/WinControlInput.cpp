@@ -60,6 +60,14 @@ void TWinControl::CNKeyDown(TMessage& Message) {
   Message.Result = 0;
 }
 
+void TWinControl::CNChar(TMessage& Message) {
+  Message.Result = 0;
+  const bool alt = Message.Msg == CN_SYSCHAR;
+  if (!alt && (Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) != 0) return;
+  if (TCustomForm* form = GetParentForm())
+    Message.Result = form->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam) != 0 ? 1 : 0;
+}
+
 void TWinControl::WMKey(TMessage& Message) {
   bool handled = false;
   switch (Message.Msg) {

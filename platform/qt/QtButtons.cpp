@@ -19,14 +19,24 @@ std::unique_ptr<W> ClickWidget(TButtonControl& Control) {
   return w;
 }
 
+QString WithoutAccel(QString c) {
+  return c.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+}
+
+// The access keys are ours (CM_DIALOGCHAR): the toolkit gets no shortcut of them.
 class CaptionView : public QtView {
  public:
   using QtView::QtView;
   void SetCaption(const String& Caption) override {
     const QString c = ToQString(Caption);
-    if (auto* b = qobject_cast<QAbstractButton*>(Widget())) b->setText(c);
-    else if (auto* g = qobject_cast<QGroupBox*>(Widget())) g->setTitle(c);
-    else if (auto* l = qobject_cast<QLabel*>(Widget())) l->setText(QString(c).replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&'));
+    if (auto* b = qobject_cast<QAbstractButton*>(Widget())) {
+      b->setText(c);
+      b->setShortcut(QKeySequence());
+    } else if (auto* g = qobject_cast<QGroupBox*>(Widget())) {
+      g->setTitle(WithoutAccel(c));
+    } else if (auto* l = qobject_cast<QLabel*>(Widget())) {
+      l->setText(WithoutAccel(c));
+    }
   }
 };
 }  // namespace

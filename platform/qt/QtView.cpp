@@ -38,7 +38,12 @@ Char CharOf(const QKeyEvent& e) {
     default: break;
   }
   const QString t = e.text();
-  return t.isEmpty() ? 0 : static_cast<Char>(t.at(0).unicode());
+  if (!t.isEmpty()) return static_cast<Char>(t.at(0).unicode());
+  // Some keyboard layouts give no text with Alt; the access keys need the letter.
+  const bool alt = (e.modifiers() & Qt::AltModifier) && !(e.modifiers() & Qt::ControlModifier);
+  if (alt && e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z) return static_cast<Char>(u'a' + (e.key() - Qt::Key_A));
+  if (alt && e.key() >= Qt::Key_0 && e.key() <= Qt::Key_9) return static_cast<Char>(e.key());
+  return 0;
 }
 }  // namespace
 
@@ -157,6 +162,8 @@ void QtView::ForwardKey(TMessage& Message) {
     SendToNative(KeyReceiver(), e);
     return;
   }
+  // Alt with a character is an access key, never typed.
+  if (Message.Msg == WM_SYSCHAR) return;
   const Char ch = static_cast<Char>(Message.WParam);
   if (ch == 9 || ch == 27) return;
   int key = 0;

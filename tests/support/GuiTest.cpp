@@ -15,9 +15,10 @@ std::deque<std::function<void()>>& ModalActions() {
   return a;
 }
 
-// The character a key types, as the keyboard layout of the reference platform gives it.
+// The character a key types, as the keyboard layout of the reference platform
+// gives it (with Alt it comes as WM_SYSCHAR).
 char16_t CharOfKey(WORD Vk, TShiftState Shift) {
-  if (Shift.Contains(ssAlt)) return 0;
+  if (Shift.Contains(ssAlt) && Shift.Contains(ssCtrl)) return 0;
   if (Vk >= 'A' && Vk <= 'Z') {
     if (Shift.Contains(ssCtrl)) return static_cast<char16_t>(Vk - 'A' + 1);
     return static_cast<char16_t>(Shift.Contains(ssShift) ? Vk : Vk + 32);

@@ -232,6 +232,15 @@ TEST(LbButton, AcceleratorCharacterClicks) {
   EXPECT_EQ(f.Clicks, 1);
 }
 
+TEST(LbButton, AltAndTheAccessKeyClickThroughTheKeyboard) {
+  ButtonForm f;
+  f.Button->SetCaption(u"&Weiter");
+  f.Input.Key('X', ssAlt);
+  EXPECT_EQ(f.Clicks, 0);
+  f.Input.Key('W', ssAlt);
+  EXPECT_EQ(f.Clicks, 1);
+}
+
 TEST(LbButton, ModalResultClosesTheModalFormAfterOnClick) {
   ButtonForm f;
   f.Form->Hide();
