@@ -52,3 +52,11 @@ using TUnitChangedEvent =
 using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
 using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)>;
+
+// Row selection, column sizing and number formats.
+using TRowDisjunctSelectEvent =
+    std::function<void(TObject* Sender, int ARow, bool Value, bool& Allow)>;
+using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
+using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
+using TGetFloatFormatEvent = std::function<void(TObject* Sender, int ACol, int ARow,
+                                                bool& IsFloat, String& FloatFormat)>;

@@ -9,6 +9,7 @@
 
 #include "grid/base/BaseGrid.h"
 #include "grid/base/IntList.h"
+#include "platform/gui/Bitmap.h"
 #include "platform/gui/Graphic.h"
 #include "grid/model/AdvGridEvents.h"
 #include "grid/model/AdvGridUnit.h"
@@ -17,6 +18,8 @@
 #include "grid/paint/LookOwner.h"
 
 class TBackGround;
+class TCanvas;
+struct TPixelBuffer;
 class TBands;
 class TCellNode;
 class TColumnSize;
@@ -359,4 +362,156 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TColor FSelectionColor = 0xEACAB6;
   TColor FBorderColor = clGray;
   std::array<TColor, FixedGradientPartCount> FFixedGradients{};
+
+  // ==== column grid hooks, fills, row and column selection, repainting,
+  // ==== cell navigation, column order, measuring and column auto-size
+ public:
+  // ---- hooks the column grid answers from its items
+  // The cell text as shown: a number in FloatFormat when OnGetFloatFormat says so.
+  virtual String GetFormattedCell(int ACol, int ARow);
+  virtual void GetColumnFloatFormat(int ACol, String& Value) { Value = FFloatFormat; }
+  // Fire OnUpdateColumnSize; the column grid applies its size bounds first.
+  virtual void UpdateColumnSize(int ACol, int& AWidth);
+  virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
+  // After a fill or another change of many cells at once.
+  virtual void AfterBulkCellChange() {}
+  virtual void SaveColPositions() {}
+  virtual void LoadColPositions() {}
+
+  // What the editor cycle gives the in-cell combo and spin editors when one
+  // opens (set by PrepareCellEditor).
+  struct TCellEditorSetup {
+    TStringList ComboItems;
+    int DropDownCount = 8;
+    int SpinMin = 0;
+    int SpinMax = 100;
+    int SpinStep = 1;
+  };
+  TCellEditorSetup& EditorSetup() { return FEditorSetup; }
+  // The external editor of the current cell (not owned).
+  TComponent* EditLink() const { return FEditLink; }
+  void SetEditLink(TComponent* Value) { FEditLink = Value; }
+
+  // ---- measuring (grid/paint/AdvGridMeasure.cpp)
+  // The canvas text is measured on: the window's while painting, else the
+  // grid's own measuring canvas (tests put a fixed-metrics one in).
+  TCanvas* MeasureCanvas();
+  void SetMeasureCanvas(std::unique_ptr<TCanvas> Value);
+  // Width and height of the cell's formatted text in its font and the zoom;
+  // SB wraps the text at the column's width.
+  TPoint GetCellTextSize(int ACol, int ARow, bool VS = false, bool SB = false);
+
+  // ---- fills (grid/model/AdvGridFills.cpp): data area, or everything with DoFixed
+  void TextFill(bool DoFixed, const String& Txt);
+  // Fmt gets the column and the row, in that order.
+  void FormatFill(bool DoFixed, const String& Fmt);
+  void RandomFill(bool DoFixed, int Rnd);
+  void LinearFill(bool DoFixed);  // "col:row"
+
+  // ---- row and column selection (grid/model/AdvGridSelection.cpp)
+  bool RowSelect(int ARow);
+  void SetRowSelect(int ARow, bool Value);
+  bool ColSelect(int ACol);
+  void SetColSelect(int ACol, bool Value);
+  int RowSelectCount() const;
+  int ColSelectCount() const;
+  // The data rows selected, in the order they were selected.
+  const TIntList& SelectedRows() const { return FSelectedRows; }
+  void SelectRows(int RowIndex, int RCount);
+  void UnSelectRows(int RowIndex, int RCount);
+  void SelectCols(int ColIndex, int CCount);
+  void UnSelectCols(int ColIndex, int CCount);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void SelectionToRowSelect(bool All);
+  void SelectionToColSelect(bool All);
+  bool SelChangePending() const { return FSelChange; }
+  void SetSelChangePending(bool Value) { FSelChange = Value; }
+  // Painted in column 0 of selected rows; repainted with a row selection.
+  TBitmap* RowIndicator() { return &FRowIndicator; }
+
+  // ---- modified and enabled rows
+  bool RowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
+  int ModifiedRowCount() const;
+  bool RowEnabled(int ARow) const;
+  // Disabling the current row first moves the current row to the first
+  // other enabled data row.
+  void SetRowEnabled(int ARow, bool Value);
+
+  // ---- repainting
+  void RepaintRect(const TRect& r);
+  void RepaintRow(int ARow);
+  void RepaintCol(int ACol);
+  void RepaintHeaderCells(int ACol1, int ARow1, int ACol2, int ARow2);
+
+  // ---- moving to and editing cells (grid/model/AdvGridNavigation.cpp)
+  void GotoCell(int ACol, int ARow);
+  void EditCell(int ACol, int ARow);
+  void FocusCell(int ACol, int ARow);
+  using TGridModel::FocusCell;
+  void MoveCurrentCell(int ACol, int ARow);
+  // The raw texts and records of two cells change places.
+  void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+
+  // ---- recorded column order
+  void SetColumnOrder();
+  int ColumnAtPosition(int APos);
+  int ColumnPosition(int ACol) const;
+  void ResetColumnOrder();
+  // The first column whose row-0 text is AValue; -1 when none.
+  int ColumnByHeader(const String& AValue);
+  int GroupColumn() const { return FGroupColumn; }
+
+  // ---- auto-size (grid/model/AdvGridAutoSize.cpp)
+  void AutoSizeCol(int ACol, int Padding);
+  void AutoSizeColumns(bool DoFixedCols, int Padding);
+  virtual void DoAutoSizeCol(int ACol, bool GrowOnly);
+  int GetHorzPadding() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+  int GetVertPadding() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
+  bool SizeGrowOnly() const { return FSizeGrowOnly; }
+  void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
+  int MinColWidth() const { return FMinColWidth; }
+  void SetMinColWidth(int Value) { FMinColWidth = Value; }
+  int MaxColWidth() const { return FMaxColWidth; }
+  void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
+  TPoint XYOffset() const { return FXYOffset; }
+  void SetXYOffset(TPoint Value) { FXYOffset = Value; }
+  bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+  void SetXYOffsetTopLeftOnly(bool Value) { FXYOffsetTopLeftOnly = Value; }
+  int ZoomFactor() const { return FZoomFactor; }
+  void SetZoomFactor(int Value) { FZoomFactor = Value; }
+
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  TGetFloatFormatEvent OnGetFloatFormat;
+
+ private:
+  // Maps a row given to the row selection with RowSelectPersistent.
+  int SelectionRow(int ARow) const;
+  void FillCells(bool DoFixed, const std::function<void(int, int)>& Fill);
+  bool RowInSelection(int ARow) const;
+
+  TCellEditorSetup FEditorSetup;
+  TComponent* FEditLink = nullptr;
+  std::unique_ptr<TPixelBuffer> FMeasureBuffer;  // under the measuring canvas
+  std::unique_ptr<TCanvas> FMeasureCanvas;
+  std::vector<bool> FRowSelect;
+  std::vector<bool> FColSelect;
+  TIntList FSelectedRows{-1, -1};
+  TIntList FModifiedRows{-1, -1};
+  TIntList FEnabledRows{-1, -1};
+  TIntList FColumnOrder{-1, -1};
+  bool FUseEnabledRows = false;
+  bool FSelChange = false;
+  TBitmap FRowIndicator;
+  int FGroupColumn = -1;
+  bool FSizeGrowOnly = false;
+  int FMinColWidth = 0;
+  int FMaxColWidth = 0;
+  TPoint FXYOffset{2, 2};
+  bool FXYOffsetTopLeftOnly = false;
+  int FZoomFactor = 0;
 };

@@ -1,0 +1,145 @@
+// The column grid: its collection kept in step with the grid's columns,
+// headers, widths and moves.
+#include "grid/model/AdvColumnGrid.h"
+
+#include "platform/gui/Menus.h"
+#include "platform/sys/SysUtils.h"
+
+TAdvColumnGrid::TAdvColumnGrid(TComponent* AOwner) : TAdvStringGrid(AOwner) {
+  FColumnCollection = CreateColumns();
+  WithoutRecursiveUpdate([this] { SyncColumnCount(); });
+  FSaveCol = std::make_unique<TGridColumnItem>(nullptr);
+}
+
+TAdvColumnGrid::~TAdvColumnGrid() {
+  FColumnCollection.reset();
+  FSaveCol.reset();
+}
+
+std::unique_ptr<TGridColumnCollection> TAdvColumnGrid::CreateColumns() {
+  return std::make_unique<TGridColumnCollection>(this);
+}
+
+void TAdvColumnGrid::WithoutRecursiveUpdate(const std::function<void()>& Action) {
+  const bool old = FColumnCollection->NoRecursiveUpdate();
+  FColumnCollection->SetNoRecursiveUpdate(true);
+  try {
+    Action();
+  } catch (...) {
+    FColumnCollection->SetNoRecursiveUpdate(old);
+    throw;
+  }
+  FColumnCollection->SetNoRecursiveUpdate(old);
+}
+
+void TAdvColumnGrid::Loaded() {
+  TAdvStringGrid::Loaded();
+  SyncColumnCount();
+  FColumnCollection->SetOrganization();
+}
+
+void TAdvColumnGrid::SetColCount(int Value) {
+  TAdvStringGrid::SetColCount(Value);
+  WithoutRecursiveUpdate([this] { SyncColumnCount(); });
+}
+
+void TAdvColumnGrid::SetColumns(const TGridColumnCollection& Value) {
+  FColumnCollection->Assign(Value);
+}
+
+TGridColumnItem* TAdvColumnGrid::ColumnByName(const String& AValue) const {
+  for (int i = 0; i < FColumnCollection->Count(); ++i) {
+    if (FColumnCollection->Items(i)->Name() == AValue) return FColumnCollection->Items(i);
+  }
+  return nullptr;
+}
+
+TGridColumnItem* TAdvColumnGrid::ColumnItem(int ACol) const {
+  if (ACol < 0 || ACol >= FColumnCollection->Count()) return nullptr;
+  return FColumnCollection->Items(ACol);
+}
+
+void TAdvColumnGrid::SyncColumnCount() {
+  const int wanted = ColCount() + NumHiddenColumns();
+  while (FColumnCollection->Count() < wanted) FColumnCollection->Add();
+  while (FColumnCollection->Count() > wanted) {
+    FColumnCollection->Delete(FColumnCollection->Count() - 1);
+  }
+}
+
+void TAdvColumnGrid::RebuildColumnHeaders() {
+  TStringList& headers = *ColumnHeaders();
+  headers.BeginUpdate();
+  headers.Clear();
+  for (int i = 0; i < FColumnCollection->Count(); ++i) {
+    headers.Add(FColumnCollection->Items(i)->Header());
+  }
+  headers.EndUpdate();
+}
+
+void TAdvColumnGrid::SyncColumnHeaders() {
+  if (FixedRows() == 0) return;
+  for (int i = 0; i < FColumnCollection->Count(); ++i) {
+    TGridColumnItem* item = FColumnCollection->Items(i);
+    if (item->Header().empty() && i < AllColCount() && !GridCells(i, 0).empty()) {
+      item->SetHeaderDirect(GridCells(i, 0));
+    }
+  }
+  RebuildColumnHeaders();
+}
+
+void TAdvColumnGrid::ColumnHeadersChanged() {
+  const TStringList& headers = *ColumnHeaders();
+  for (int i = 0; i < FColumnCollection->Count() && i < headers.Count(); ++i) {
+    FColumnCollection->Items(i)->SetHeaderDirect(headers.Strings(i));
+  }
+}
+
+void TAdvColumnGrid::ColWidthsChanged() {
+  TAdvStringGrid::ColWidthsChanged();
+  if (Loading() || Destroying() || !FColumnCollection) return;
+  for (int d = 0; d < ColCount(); ++d) {
+    if (TGridColumnItem* item = ColumnItem(RealColIndex(d))) item->SetStoredWidth(ColWidths(d));
+  }
+}
+
+// The moved column's item goes with it, by copying into a new item.
+void TAdvColumnGrid::ColumnMoved(int FromIndex, int ToIndex) {
+  TGridColumnCollection& cols = *FColumnCollection;
+  const bool oldNoUpdate = cols.NoRecursiveUpdate();
+  cols.SetNoRecursiveUpdate(true);
+  const int top = TopRow();
+  const int from = RealColIndex(FromIndex);
+  const int to = RealColIndex(ToIndex);
+  TAdvStringGrid::ColumnMoved(FromIndex, ToIndex);
+  if (from < cols.Count() && to < cols.Count()) {
+    BeginUpdate();
+    FColMoving = true;
+    TGridColumnItem* scratch = static_cast<TGridColumnItem*>(cols.TCollection::Add());
+    scratch->Assign(*cols.Items(from));
+    cols.Delete(from);
+    cols.Insert(to)->Assign(*scratch);
+    cols.Delete(cols.Count() - 1);
+    TGridModel::SetTopRow(top);
+    FColMoving = false;
+    EndUpdate();
+  }
+  cols.SetNoRecursiveUpdate(oldNoUpdate);
+  if (OnAfterColumnMoved) OnAfterColumnMoved(this, from, to);
+}
+
+void TAdvColumnGrid::Notification(TComponent* AComponent, TOperation Operation) {
+  TAdvStringGrid::Notification(AComponent, Operation);
+  if (Operation != opRemove || !FColumnCollection) return;
+  for (int i = 0; i < FColumnCollection->Count(); ++i) {
+    TGridColumnItem* item = FColumnCollection->Items(i);
+    if (item->EditLink() == AComponent) item->SetEditLink(nullptr);
+    if (item->ColumnPopup() == AComponent) item->SetColumnPopup(nullptr);
+  }
+}
+
+String TAdvColumnGrid::GetVersionString() const {
+  const unsigned v = static_cast<unsigned>(GetVersionNr());
+  return IntToStr((v >> 24) & 0xFF) + u"." + IntToStr((v >> 16) & 0xFF) + u"." +
+         IntToStr((v >> 8) & 0xFF) + u"." + IntToStr(v & 0xFF) + u" Aug, 2012";
+}

@@ -1,0 +1,199 @@
+#include "grid/model/GridColumnItem.h"
+
+#include "grid/model/AdvColumnGrid.h"
+#include "grid/model/GridColumnCollection.h"
+#include "platform/sys/SysUtils.h"
+
+TGridColumnItem::TGridColumnItem(TGridColumnCollection* Owner)
+    : TCollectionItem(nullptr),
+      FFont(std::make_unique<TFont>()),
+      FComboItems(std::make_unique<TStringList>()),
+      FPrintFont(std::make_unique<TFont>()),
+      FBorderPen(std::make_unique<TPen>()),
+      FPrintBorderPen(std::make_unique<TPen>()),
+      FFilter(std::make_unique<TStringList>()),
+      FHeaderFont(std::make_unique<TFont>()),
+      FOwner(Owner) {
+  FBorderPen->SetColor(0xC0C0C0);
+  FPrintBorderPen->SetColor(clBlack);
+  TAdvColumnGrid* grid = Owner ? Owner->Grid() : nullptr;
+  if (!grid) return;  // the scratch item binds nothing
+  FFont->Assign(*grid->Font());
+  FPrintFont->Assign(*grid->Font());
+  FHeaderFont->Assign(*grid->Font());
+  FColor = grid->Color();
+  FFont->OnChange = [this](TPersistent*) { LooksChanged(); };
+  FHeaderFont->OnChange = [this](TPersistent*) { LooksChanged(); };
+  FBorderPen->OnChange = [this](TPersistent*) { LooksChanged(); };
+  FFilter->OnChange = [this](TObject*) { Repaint(); };
+}
+
+TGridColumnItem::~TGridColumnItem() {
+  // Leave while still whole: the collection's update reads the other items.
+  SetCollection(nullptr);
+}
+
+TGridColumnCollection* TGridColumnItem::Owner() const {
+  return Collection() ? static_cast<TGridColumnCollection*>(Collection()) : nullptr;
+}
+
+TAdvColumnGrid* TGridColumnItem::Grid() const { return Owner() ? Owner()->Grid() : nullptr; }
+
+void TGridColumnItem::Repaint() const {
+  if (TAdvColumnGrid* grid = Grid()) grid->Invalidate();
+}
+
+String TGridColumnItem::DisplayName() const {
+  if (FName.empty()) return u"Column " + IntToStr(Index());
+  return u"Col " + IntToStr(Index()) + u": " + FName;
+}
+
+// ---- copying
+
+// Everything Assign and AssignVisuals share.
+void TGridColumnItem::CopyCommon(const TGridColumnItem& Source) {
+  FAlignment = Source.FAlignment;
+  FHeaderAlignment = Source.FHeaderAlignment;
+  FBorderPen->Assign(*Source.FBorderPen);
+  FBorders = Source.FBorders;
+  FCheckFalse = Source.FCheckFalse;
+  FCheckTrue = Source.FCheckTrue;
+  FEditLength = Source.FEditLength;
+  FEditLink = Source.FEditLink;
+  FEditMask = Source.FEditMask;
+  FEditor = Source.FEditor;
+  FFixed = Source.FFixed;
+  FPassword = Source.FPassword;
+  FPrintBorderPen->Assign(*Source.FPrintBorderPen);
+  FPrintBorders = Source.FPrintBorders;
+  FPrintColor = Source.FPrintColor;
+  FPrintFont->Assign(*Source.FPrintFont);
+  FReadOnly = Source.FReadOnly;
+  FSortPrefix = Source.FSortPrefix;
+  FSortStyle = Source.FSortStyle;
+  FSortSuffix = Source.FSortSuffix;
+  FSpinMax = Source.FSpinMax;
+  FSpinMin = Source.FSpinMin;
+  FSpinStep = Source.FSpinStep;
+  FColumnPopup = Source.FColumnPopup;
+  FWidth = Source.Width();
+  FShowBands = Source.FShowBands;
+  FMinSize = Source.FMinSize;
+  FMaxSize = Source.FMaxSize;
+  FAutoMinSize = Source.FAutoMinSize;
+  FAutoMaxSize = Source.FAutoMaxSize;
+  FFilter->Assign(*Source.FFilter);
+  FFilterCaseSensitive = Source.FFilterCaseSensitive;
+  FFloatFormat = Source.FFloatFormat;
+  // A moved column is a copy of the old item: it must keep these too.
+  FColumnPopupType = Source.FColumnPopupType;
+  FPrintBorderCustom = Source.FPrintBorderCustom;
+  FPrintFontCustom = Source.FPrintFontCustom;
+}
+
+void TGridColumnItem::Assign(const TPersistent& Source) {
+  const auto* src = dynamic_cast<const TGridColumnItem*>(&Source);
+  if (!src || src == this) return;
+  CopyCommon(*src);
+  FColor = src->FColor;
+  FComboItems->Assign(*src->FComboItems);
+  FDropDownCount = src->FDropDownCount;
+  FFont->Assign(*src->FFont);
+  FHeaderFont->Assign(*src->FHeaderFont);
+  FHeader = src->FHeader;
+  FName = src->FName;
+  FTag = src->FTag;
+  FDefIdx = src->FDefIdx;
+}
+
+// The original position stays the item's own: it is not a visual setting.
+void TGridColumnItem::AssignVisuals(const TGridColumnItem& Source) {
+  if (&Source == this) return;
+  CopyCommon(Source);
+  if (TAdvColumnGrid* grid = Grid()) {
+    FColor = grid->Color();
+    FFont->Assign(*grid->Font());
+  }
+}
+
+// ---- setters with side effects
+
+// An item past the grid's columns (a scratch copy, a stream record's
+// item) has only its stored width.
+int TGridColumnItem::Width() const {
+  TAdvColumnGrid* grid = Grid();
+  if (!grid) return 0;
+  return Index() < grid->AllColCount() ? grid->AllColWidths(Index()) : FWidth;
+}
+
+void TGridColumnItem::SetWidth(int Value) {
+  FWidth = Value;
+  TAdvColumnGrid* grid = Grid();
+  if (grid && Index() < grid->AllColCount()) grid->SetAllColWidths(Index(), Value);
+}
+
+void TGridColumnItem::SetAlignment(TAlignment Value) {
+  FAlignment = Value;
+  Repaint();
+}
+
+void TGridColumnItem::SetHeader(const String& Value) {
+  FHeader = Value;
+  TAdvColumnGrid* grid = Grid();
+  if (!grid) return;
+  if (grid->FixedRows() > 0 && !grid->ColMoving()) {
+    grid->SetCells(Index(), 0, Value);
+    LooksChanged();
+  }
+  grid->RebuildColumnHeaders();
+}
+
+void TGridColumnItem::SetColor(TColor Value) {
+  FColor = Value;
+  LooksChanged();
+}
+
+void TGridColumnItem::SetEditor(TEditorType Value) {
+  const bool checkBoxes = (FEditor == edDataCheckBox) != (Value == edDataCheckBox);
+  FEditor = Value;
+  if (checkBoxes) Repaint();
+}
+
+void TGridColumnItem::SetFixed(bool Value) {
+  FFixed = Value;
+  LooksChanged();
+}
+
+void TGridColumnItem::SetPassword(bool Value) {
+  FPassword = Value;
+  LooksChanged();
+}
+
+void TGridColumnItem::SetBorders(TCellBorders Value) {
+  FBorders = Value;
+  LooksChanged();
+}
+
+void TGridColumnItem::SetShowBands(bool Value) {
+  FShowBands = Value;
+  LooksChanged();
+}
+
+void TGridColumnItem::SetFloatFormat(const String& Value) {
+  FFloatFormat = Value;
+  Repaint();
+}
+
+void TGridColumnItem::SetHeaderAlignment(TAlignment Value) {
+  FHeaderAlignment = Value;
+  Repaint();
+}
+
+String TGridColumnItem::Rows(int ARow) const {
+  TAdvColumnGrid* grid = Grid();
+  return grid ? grid->Cells(Index(), ARow) : String();
+}
+
+void TGridColumnItem::SetRows(int ARow, const String& Value) {
+  if (TAdvColumnGrid* grid = Grid()) grid->SetCells(Index(), ARow, Value);
+}
