@@ -72,10 +72,13 @@ void TPageControl::RemovePage(TTabSheet* Page) {
   if (!Destroying()) UpdateTabs();
 }
 
-void TPageControl::PlacePage(TTabSheet* Page) const {
-  const int top = TabHeight();
-  Page->SetBounds(0, top, Width(), std::max(0, Height() - top));
+TRect TPageControl::DisplayRect() const {
+  constexpr int Frame = 4;
+  const int top = TabHeight() + 2;
+  return Rect(Frame, top, std::max(Frame, Width() - Frame), std::max(top, Height() - Frame));
 }
+
+void TPageControl::PlacePage(TTabSheet* Page) const { Page->SetBoundsRect(DisplayRect()); }
 
 void TPageControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);

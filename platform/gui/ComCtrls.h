@@ -44,6 +44,8 @@ class TPageControl : public TWinControl {
   int TabHeight() const;
   // The tab at a position among the visible tabs, in client coordinates.
   TRect TabRect(int TabIndex) const;
+  // Where the pages go: inside the frame below the tab row.
+  TRect DisplayRect() const;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
   // A tab chosen by the user (not a change made in code).

@@ -2,6 +2,8 @@
 // date/time editor.
 #include <QDateTimeEdit>
 #include <QSlider>
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
 #include <QTabBar>
 
 #include "platform/gui/ComCtrls.h"
@@ -17,6 +19,18 @@ QTabBar* TabBarOf(const TPageControl& c) {
   return w ? w->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
+// The page control's surface: the frame around the pages below the tab row.
+class PageFrame : public QWidget {
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(this);
+    option.rect = QRect(0, kTabHeight - 2, width(), height() - kTabHeight + 2);
+    painter.drawPrimitive(QStyle::PE_FrameTabWidget, option);
+  }
+};
+
 const QDate& Epoch() {
   static const QDate e(1899, 12, 30);
   return e;
@@ -24,7 +38,7 @@ const QDate& Epoch() {
 }  // namespace
 
 TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner) {
-  auto w = std::make_unique<QWidget>();
+  auto w = std::make_unique<PageFrame>();
   auto* bar = new QTabBar(w.get());  // owned by the container widget
   bar->setDrawBase(false);
   bar->setExpanding(false);

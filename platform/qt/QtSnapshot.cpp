@@ -13,6 +13,9 @@ bool RenderToPng(TControl& Control, const String& FileName) {
   // Children of a window that was never shown are not polished yet.
   const bool wasHidden = w->isWindow() && !w->isVisible();
   if (wasHidden) w->show();
+  // Showing queues the window system's answers (activation, exposure); the
+  // picture is taken once they are in, so the first one equals the later ones.
+  QApplication::processEvents();
   QApplication::sendPostedEvents();
   const QPixmap picture = w->grab();
   if (wasHidden) w->hide();

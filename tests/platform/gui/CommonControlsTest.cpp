@@ -30,7 +30,8 @@ TEST(PageControl, OnlyTheActivePageShowsAndAHiddenTabKeepsItsPage) {
   EXPECT_EQ(f.Pages->ActivePage(), f.Sheets[0]);
   EXPECT_TRUE(f.Sheets[0]->Visible());
   EXPECT_FALSE(f.Sheets[1]->Visible());
-  EXPECT_EQ(f.Sheets[1]->Top(), f.Pages->TabHeight());
+  EXPECT_EQ(f.Sheets[1]->BoundsRect(), f.Pages->DisplayRect());
+  EXPECT_GT(f.Sheets[1]->Top(), f.Pages->TabHeight());
 
   f.Sheets[1]->SetTabVisible(false);
   EXPECT_EQ(f.Sheets[1]->TabIndex(), -1);

@@ -6,8 +6,11 @@
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/HintWindow.h"
+#include "platform/gui/ImageGraphic.h"
+#include "platform/gui/Snapshot.h"
 #include "platform/sys/SysUtils.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 // A form with two panels that show hints and one that does not.
@@ -260,5 +263,25 @@ TEST(Hints, TheWindowFitsTheTextAndStaysOnTheScreen) {
   w->ActivateHint(Rect(1900, 1070, 1900 + fit.Width(), 1070 + fit.Height()), u"x");
   EXPECT_EQ(w->Left() + w->Width(), Screen->Width());
   EXPECT_EQ(w->Top() + w->Height(), Screen->Height());
+}
+
+TEST(Hints, TheWindowPaintsAFrameAndTheTextOnTheHintColour) {
+  HintForm f;
+  Application->SetHintColor(clAqua);
+  f.Input.MouseMove(*f.A);
+  f.Input.Advance(500);
+  Application->SetHintColor(clInfoBk);
+  testsupport::TempDir dir;
+  const String file = Utf8ToString((dir / "hint.png").string());
+  ASSERT_TRUE(platform::RenderToPng(*Application->HintWindow(), file));
+  TPngImage png;
+  png.LoadFromFile(file);
+  const TPixelBuffer& px = png.Bitmap().Pixels();
+  EXPECT_EQ(px.Pixel(0, 0), ColorToRGB(clInfoText));
+  EXPECT_EQ(px.Pixel(px.Width - 1, px.Height - 1), ColorToRGB(clInfoText));
+  EXPECT_EQ(px.Pixel(2, 2), clAqua);
+  bool text = false;
+  for (int x = 4; x < px.Width - 4; ++x) text = text || px.Pixel(x, px.Height / 2) != clAqua;
+  EXPECT_TRUE(text);
 }
 }  // namespace
