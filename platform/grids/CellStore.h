@@ -12,6 +12,13 @@
 
 class TCellStore {
  public:
+  // One row's cells; a row that holds nothing may be absent (null).
+  struct TRow {
+    std::vector<String> Texts;
+    std::vector<TObject*> Objects;  // stays unallocated until a row gets an object
+  };
+  using TRowPtr = std::unique_ptr<TRow>;
+
   TCellStore();
   ~TCellStore();
   TCellStore(const TCellStore&) = delete;
@@ -43,11 +50,12 @@ class TCellStore {
   void MoveCol(int FromIndex, int ToIndex);
   void ClearRow(int ARow);
 
+ // A whole row out of the store and back by pointer: the slot left behind
+  // reads as an empty row; putting a row replaces (drops) what the slot held.
+  TRowPtr TakeRow(int ARow) { return std::move(FRows[static_cast<size_t>(ARow)]); }
+  void PutRow(int ARow, TRowPtr Row) { FRows[static_cast<size_t>(ARow)] = std::move(Row); }
+
  private:
-  struct TRow {
-    std::vector<String> Texts;
-    std::vector<TObject*> Objects;  // stays unallocated until a row gets an object
-  };
   static const String& EmptyText();
   TRow* Writable(int ARow, int ACol, bool ForObject);
 

@@ -95,8 +95,12 @@ class TGridModel {
   void ScrollInView(int ACol, int ARow);
 
   // Structure. Rows and columns move with their texts and objects.
-  void InsertRow(int ARow);
+  void InsertRow(int ARow) { InsertRowSpan(ARow, 1); }
   void DeleteRow(int ARow);
+  // Count rows at once, in one move of the rows below (sizes follow).
+  // Deleting keeps at least one row.
+  void InsertRowSpan(int ARow, int Count);
+  void DeleteRowSpan(int ARow, int Count);
   void InsertColumn(int ACol);
   void DeleteColumn(int ACol);
   void MoveColumn(int FromIndex, int ToIndex) { MoveColRow(true, FromIndex, ToIndex); }

@@ -15,14 +15,15 @@ int Moved(int V, int From, int To) {
 
 }  // namespace
 
-void TGridModel::InsertRow(int ARow) {
-  if (ARow < 0 || ARow > RowCount()) RaiseGridIndexError();
+void TGridModel::InsertRowSpan(int ARow, int Count) {
+  if (ARow < 0 || ARow > RowCount() || Count < 0) RaiseGridIndexError();
+  if (Count == 0) return;
   int oldRows = RowCount();
-  FStore.InsertRows(ARow, 1);
-  FRows.SetCount(oldRows + 1);
-  FRows.InsertSizes(ARow, 1);
-  if (FCurrent.Y >= ARow) ++FCurrent.Y;
-  if (FAnchor.Y >= ARow) ++FAnchor.Y;
+  FStore.InsertRows(ARow, Count);
+  FRows.SetCount(oldRows + Count);
+  FRows.InsertSizes(ARow, Count);
+  if (FCurrent.Y >= ARow) FCurrent.Y += Count;
+  if (FAnchor.Y >= ARow) FAnchor.Y += Count;
   KeepInside();
   SizeChanged(ColCount(), oldRows);
   InvalidateGrid();
@@ -30,18 +31,35 @@ void TGridModel::InsertRow(int ARow) {
 
 void TGridModel::DeleteRow(int ARow) {
   CheckRow(ARow);
-  if (RowCount() == 1) {  // a grid keeps one row: the last one is emptied instead
-    FStore.ClearRow(ARow);
+  DeleteRowSpan(ARow, 1);
+}
+
+namespace {
+
+// Where a current or anchor row ends up when Count rows from ARow go.
+int AfterDelete(int Y, int ARow, int Count) {
+  if (Y >= ARow + Count) return Y - Count;
+  return Y > ARow ? ARow : Y;
+}
+
+}  // namespace
+
+void TGridModel::DeleteRowSpan(int ARow, int Count) {
+  if (ARow < 0 || Count < 0 || ARow + Count > RowCount()) RaiseGridIndexError();
+  if (Count == 0) return;
+  if (Count == RowCount()) {  // a grid keeps one row: the last one is emptied instead
+    if (Count > 1) DeleteRowSpan(1, Count - 1);
+    FStore.ClearRow(0);
     InvalidateGrid();
     return;
   }
   int oldRows = RowCount();
-  FStore.DeleteRows(ARow, 1);
-  FRows.DeleteSizes(ARow, 1);
-  FRows.SetCount(oldRows - 1);
+  FStore.DeleteRows(ARow, Count);
+  FRows.DeleteSizes(ARow, Count);
+  FRows.SetCount(oldRows - Count);
   if (FRows.Fixed() >= RowCount()) FRows.SetFixed(RowCount() - 1);
-  if (FCurrent.Y > ARow) --FCurrent.Y;
-  if (FAnchor.Y > ARow) --FAnchor.Y;
+  FCurrent.Y = AfterDelete(FCurrent.Y, ARow, Count);
+  FAnchor.Y = AfterDelete(FAnchor.Y, ARow, Count);
   KeepInside();
   SizeChanged(ColCount(), oldRows);
   InvalidateGrid();

@@ -160,6 +160,27 @@ TEST_F(GridModelStructure, SizesFollowTheirRowsAndColumns) {
   EXPECT_EQ(30, g.ColWidths(2));
 }
 
+// Spans move the rows below in one step, with their objects, sizes and the current cell.
+TEST_F(GridModelStructure, RowSpansInsertAndDeleteAtOnce) {
+  g.SetRowHeights(3, 40);
+  g.SetRow(3);
+  g.InsertRowSpan(1, 3);
+  EXPECT_EQ(7, g.RowCount());
+  EXPECT_EQ(u"", g.Cells(1, 3));
+  EXPECT_EQ(Obj(12), g.Objects(1, 5));
+  EXPECT_EQ(40, g.RowHeights(6));
+  EXPECT_EQ(6, g.Row());
+  g.DeleteRowSpan(2, 4);
+  EXPECT_EQ(3, g.RowCount());
+  EXPECT_EQ(u"3,3", g.Cells(3, 2));
+  EXPECT_EQ(40, g.RowHeights(2));
+  EXPECT_EQ(2, g.Row());
+  EXPECT_THROW(g.DeleteRowSpan(1, 3), EInvalidGridOperation);
+  g.DeleteRowSpan(0, 3);  // a grid keeps one row
+  EXPECT_EQ(1, g.RowCount());
+  EXPECT_EQ(u"", g.Cells(0, 0));
+}
+
 TEST_F(GridModelStructure, BadIndexesRaise) {
   EXPECT_THROW(g.MoveRow(0, 4), EInvalidGridOperation);
   EXPECT_THROW(g.DeleteRow(4), EInvalidGridOperation);
