@@ -10,7 +10,9 @@ class TControlItem : public TPersistent {
  public:
   TControlItem(int X, int Y, TControl* AObject) : FX(X), FY(Y), FObject(AObject) {}
   int X() const { return FX; }
+  void SetX(int Value) { FX = Value; }
   int Y() const { return FY; }
+  void SetY(int Value) { FY = Value; }
   TControl* Control() const { return FObject; }
 
  private:

@@ -196,7 +196,7 @@ bool TAdvStringGrid::FillColumnFilterList(int ACol) {
     }
     if (!FFilterIncremental) {
       for (int i = 0; i < FGridItems.Count(); ++i) {
-        const TStringList& entries = FGridItems.Item(i)->Items();
+        const auto& entries = FGridItems.Item(i)->Items();
         FFilterList->Add(FilterEntry(ACol < entries.Count() ? entries.Strings(ACol) : String()));
       }
     }

@@ -5,9 +5,12 @@
 // and the overridable per-cell queries that fire the grid's events.
 // Method families are defined beside the folders they belong to; this is
 // the one declaration.
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "grid/base/BaseGrid.h"
+#include "grid/base/ControlList.h"
 #include "grid/base/IntList.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Graphic.h"
@@ -236,6 +239,79 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void DoEllipsClick(const String& Text, String& Result);
   TRect UsedCells() { return GetUsedCells(); }
 
+  // ==== hidden columns and rows, moves, row and column insertion, removal
+  // and clearing (grid/model/AdvGridHiddenCols.cpp, AdvGridHiddenRows.cpp,
+  // AdvGridMoves.cpp, AdvGridRowOps.cpp, AdvGridColOps.cpp, AdvGridClear.cpp)
+  // Columns are storage columns, rows real rows, unless said otherwise.
+  void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+  void HideColumns(int FromCol, int ToCol);
+  void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+  void UnHideColumns(int FromCol, int ToCol);
+  void UnHideColumnsAll() { UnHideColumns(0, ColCount() + NumHiddenColumns()); }
+  bool IsHiddenColumn(int ColIndex) const;
+  void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
+  void HideRows(int FromRow, int ToRow);
+  // Parks the listed displayed rows (ascending) as one new filter level.
+  void HideRowList(const std::vector<int>& RowList);
+  void UnHideRow(int RowIndex) { UnHideRows(RowIndex, RowIndex); }
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  // Puts back the rows of the top filter level only.
+  void UnHideRowList();
+  bool IsHiddenRow(int RowIndex) const { return FGridItems.IsHiddenRow(RowIndex); }
+  int TotalRowCount() const { return AllRowCount(); }
+  int DisplToRealRow(int ARow) const { return FGridItems.DisplToRealRow(ARow); }
+  int RealToDisplRow(int ARow) const { return FGridItems.RealToDisplRow(ARow); }
+  int FilterLevel() const { return FFilterLevel; }
+  void SetFilterLevel(int Value) { FFilterLevel = Value; }
+  // Displayed indexes. Heights, row flags and cell controls go with the rows.
+  void MoveColumn(int FromIndex, int ToIndex);
+  void MoveRow(int FromIndex, int ToIndex);
+  void MoveRows(int FromIndex, int ToIndex, int Count);
+  void HideSelection();
+  void UnHideSelection();
+  bool SelHidden() const { return FSelHidden; }
+
+  // Displayed rows; storage columns.
+  virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+  void DoInsertRows(int RowIndex, int RCount, bool UpdateCellControls);
+  virtual void RemoveRows(int RowIndex, int RCount);
+  virtual void RemoveRowsEx(int RowIndex, int RCount);
+  virtual void DeleteRows(int ARow, int ACount);
+  void DoRemoveRows(int RowIndex, int RCount, bool UpdateCellControls);
+  virtual void InsertCols(int ColIndex, int CCount);
+  virtual void RemoveCols(int ColIndex, int CCount);
+  void AddRow();
+  void AddColumn() { InsertCols(ColCount(), 1); }
+  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+  void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+  void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+  void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+  void ClearRows(int RowIndex, int RCount);
+  void ClearCols(int ColIndex, int CCount);
+  void ClearNormalCols(int ColIndex, int CCount);
+  void ClearNormalRows(int RowIndex, int RCount);
+  void ClearNormalCells();
+  void Clear();
+  void ClearAll();
+  // Every structural change reports the rectangle it touched.
+  virtual void CellsChanged(const TRect& R) {}
+  bool SaveHiddenCells() const { return FSaveHiddenCells; }
+  void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+  bool ClearTextOnly() const { return FClearTextOnly; }
+  void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
+  bool UseEnabledRows() const { return FUseEnabledRows; }
+  void SetUseEnabledRows(bool Value) { FUseEnabledRows = Value; }
+  // Per displayed row: 1 modified / disabled / selected; reads past the end answer 0.
+  TIntList& ModifiedRowsList() { return FModifiedRows; }
+  TIntList& EnabledRowsList() { return FEnabledRows; }
+  TIntList& RowSelectList() { return FRowSelect; }
+  TIntList& ColumnOrder() { return FColumnOrder; }
+  // Controls placed in cells: X storage column, Y real row.
+  TControlList& ControlList() { return FControlList; }
+
   // ---- TLookOwner, TFocusWindowTracked
   void LookChanged() override { Invalidate(); }
   void SetFixedGradientColor(TFixedGradientPart Part, TColor Value) override;
@@ -295,6 +371,48 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Frees a record that holds nothing but defaults after a colour reset.
   void FreeIfPlain(int ACol, int ARow);
   TGridItem* HiddenItem(int ARealRow) const { return FGridItems.FindRealRow(ARealRow); }
+
+  // ==== hidden rows and row moves: the row engine (grid/model/AdvGridRowEngine.cpp)
+  struct TRestoredRow {
+    int Pos;  // displayed index after the restore
+    TGridItemPtr Item;
+  };
+  // Parks the displayed rows (ascending) as items of Level; rows go out by pointer.
+  std::vector<TGridItemPtr> ParkRows(const std::vector<int>& DisplRows, int Level);
+  // Closes the gaps of rows taken out, in one pass from the top.
+  void CloseRowGaps(const std::vector<int>& DisplRows);
+  // Opens rows at ascending final positions and puts the parked rows there.
+  void RestoreRows(std::vector<TRestoredRow> Rows);
+  void MoveRowCells(int From, int To);
+  void MoveRowBlock(int From, int Count, int To, bool MoveCells);
+  void ShowControlsOfShownRows();
+  void ShiftControlRows(int FromRealRow, int Delta);
+  void RowCountChanged();
+  void DropControlsOfRows(int RowIndex, int RCount);
+  // Action(storage column, given column, row) over the rectangle's rows in the grid.
+  void ForEachRectCell(int ACol1, int ARow1, int ACol2, int ARow2,
+                       const std::function<void(int, int, int)>& Action);
+  // Frees what is left in the rows, renumbers the store, closes the gap.
+  void RemoveRowSpan(int RowIndex, int RCount, bool AllLists, bool ParkWhenOutside,
+                     bool Renumber = true);
+  void PlaceCurrentRowAfterRemoval(int OldRow, int OldTop, bool ParkWhenOutside);
+  TRect RowsRect(int RowIndex, int RCount) const { return TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount}; }
+
+  TIntList FModifiedRows{-1, -1};
+  TIntList FEnabledRows{-1, -1};
+  TIntList FRowSelect{-1, -1};
+  TIntList FColSelect{-1, -1};
+  TIntList FColumnOrder{-1, -1};
+  TControlList FControlList;
+  int FFilterLevel = 0;
+  bool FUseEnabledRows = false;
+  bool FSaveHiddenCells = false;
+  bool FClearTextOnly = false;
+  bool FNilObjects = false;
+  bool FBlockCellChange = false;
+  bool FEntered = false;
+  bool FSelHidden = false;
+  TGridRect FOldSelection{};
 
   std::unique_ptr<TControlLook> FControlLook;
   std::unique_ptr<TBackGround> FBackGround;

@@ -175,7 +175,7 @@ TEST_F(HiddenRowGrid, ShortEntryListReadsEmptyAndNoObject) {
 TEST_F(HiddenRowGrid, WritingPastTheEntriesExtendsThem) {
   HideRow3(5);
   G.SetAllCells(7, 3, u"x");
-  const TStringList& entries = G.GridItems().Item(0)->Items();
+  const auto& entries = G.GridItems().Item(0)->Items();
   ASSERT_EQ(entries.Count(), 8);
   EXPECT_EQ(entries.Strings(5), u"");
   EXPECT_EQ(entries.Strings(6), u"");

@@ -1,0 +1,42 @@
+// Hiding and showing columns: a hidden column keeps its cells at its storage
+// index and only leaves the displayed columns, its width remembered.
+#include <algorithm>
+
+#include "grid/model/AdvStringGrid.h"
+
+bool TAdvStringGrid::IsHiddenColumn(int ColIndex) const {
+  if (ColIndex < 0 || ColIndex >= TVisibleColumns::MaxHideable) return false;
+  return !FVisibleCols.GetVisibleCol(ColIndex);
+}
+
+void TAdvStringGrid::HideColumns(int FromCol, int ToCol) {
+  if (EditorMode()) HideEditor();
+  ToCol = std::min(ToCol, TVisibleColumns::MaxHideable - 1);
+  for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
+    if (IsHiddenColumn(c) || c >= AllColCount() || ColCount() <= 1) continue;
+    const int d = DisplColIndex(c);
+    const int width = ColWidths(d);
+    for (int i = d; i < ColCount() - 1; ++i) SetColWidths(i, ColWidths(i + 1));
+    FVisibleCols.SetVisibleCol(c, false);
+    if (static_cast<int>(FAllColWidths.size()) <= c) FAllColWidths.resize(static_cast<size_t>(c) + 1, DefaultColWidth());
+    FAllColWidths[static_cast<size_t>(c)] = width;
+    if (Col() == ColCount() - 1 && Col() > FixedCols()) MoveCurrent(Col() - 1, Row(), true, false);
+    SetColCount(ColCount() - 1);
+  }
+  Invalidate();
+}
+
+void TAdvStringGrid::UnHideColumns(int FromCol, int ToCol) {
+  if (EditorMode()) HideEditor();
+  ToCol = std::min(ToCol, TVisibleColumns::MaxHideable - 1);
+  for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
+    if (!IsHiddenColumn(c)) continue;
+    FVisibleCols.SetVisibleCol(c, true);
+    SetColCount(ColCount() + 1);
+    const int d = DisplColIndex(c);
+    for (int i = ColCount() - 1; i > d; --i) SetColWidths(i, ColWidths(i - 1));
+    const bool known = c < static_cast<int>(FAllColWidths.size());
+    SetColWidths(d, known ? FAllColWidths[static_cast<size_t>(c)] : DefaultColWidth());
+  }
+  Invalidate();
+}
