@@ -5,7 +5,17 @@
 #include "grid/base/MouseActions.h"
 #include "grid/model/AdvStringGrid.h"
 
-std::vector<TGridItemPtr> TAdvStringGrid::ParkRows(const std::vector<int>& DisplRows, int Level) {
+namespace {
+
+// A grid keeps one displayed row: the last rows listed stay.
+void KeepOneRow(std::vector<int>& DisplRows, int RowCount) {
+  if (static_cast<int>(DisplRows.size()) >= RowCount) DisplRows.resize(static_cast<size_t>(RowCount - 1));
+}
+
+}  // namespace
+
+void TAdvStringGrid::ParkRows(std::vector<int> DisplRows, int Level) {
+  KeepOneRow(DisplRows, RowCount());
   std::vector<TGridItemPtr> items;
   items.reserve(DisplRows.size());
   for (int r : DisplRows) {
@@ -16,7 +26,10 @@ std::vector<TGridItemPtr> TAdvStringGrid::ParkRows(const std::vector<int>& Displ
     item->Items().PutRow(Store().TakeRow(r));
     items.push_back(std::move(item));
   }
-  return items;
+  CloseRowGaps(DisplRows);
+  FGridItems.MergeIn(std::move(items));
+  ShowControlsOfShownRows();
+  CellControlsUpdate(false);
 }
 
 void TAdvStringGrid::MoveRowCells(int From, int To) {
@@ -39,21 +52,26 @@ void TAdvStringGrid::CloseRowGaps(const std::vector<int>& DisplRows) {
   SetRowCount(write);
 }
 
-void TAdvStringGrid::RestoreRows(std::vector<TRestoredRow> Rows) {
-  if (Rows.empty()) return;
+void TAdvStringGrid::RestoreRows(std::vector<TGridItemPtr> Items,
+                                 const std::function<int(int Idx)>& PosOf) {
+  if (Items.empty()) return;
+  std::vector<int> pos;
+  pos.reserve(Items.size());
+  for (const auto& item : Items) pos.push_back(PosOf(item->Idx()));
   const int oldCount = RowCount();
-  SetRowCount(oldCount + static_cast<int>(Rows.size()));
+  SetRowCount(oldCount + static_cast<int>(Items.size()));
   int read = oldCount - 1;
-  for (int k = static_cast<int>(Rows.size()) - 1, t = RowCount() - 1; k >= 0; --t) {
-    TRestoredRow& back = Rows[static_cast<size_t>(k)];
-    if (back.Pos < t) {
+  for (int k = static_cast<int>(Items.size()) - 1, t = RowCount() - 1; k >= 0; --t) {
+    if (pos[static_cast<size_t>(k)] < t) {
       MoveRowCells(read--, t);
       continue;
     }
-    Store().PutRow(t, back.Item->Items().TakeRow());
-    SetRowHeights(t, back.Item->Height());
-    --k;
+    TGridItem& item = *Items[static_cast<size_t>(k--)];
+    Store().PutRow(t, item.Items().TakeRow());
+    SetRowHeights(t, item.Height());
   }
+  ShowControlsOfShownRows();
+  CellControlsUpdate(false);
 }
 
 void TAdvStringGrid::ShowControlsOfShownRows() {

@@ -373,16 +373,12 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TGridItem* HiddenItem(int ARealRow) const { return FGridItems.FindRealRow(ARealRow); }
 
   // ==== hidden rows and row moves: the row engine (grid/model/AdvGridRowEngine.cpp)
-  struct TRestoredRow {
-    int Pos;  // displayed index after the restore
-    TGridItemPtr Item;
-  };
-  // Parks the displayed rows (ascending) as items of Level; rows go out by pointer.
-  std::vector<TGridItemPtr> ParkRows(const std::vector<int>& DisplRows, int Level);
-  // Closes the gaps of rows taken out, in one pass from the top.
+  // Parks the displayed rows (ascending) as items of Level; rows go out by
+  // pointer and the gaps close in one pass.
+  void ParkRows(std::vector<int> DisplRows, int Level);
+  // Puts parked rows back at their displayed positions (ascending) in one pass.
+  void RestoreRows(std::vector<TGridItemPtr> Items, const std::function<int(int Idx)>& PosOf);
   void CloseRowGaps(const std::vector<int>& DisplRows);
-  // Opens rows at ascending final positions and puts the parked rows there.
-  void RestoreRows(std::vector<TRestoredRow> Rows);
   void MoveRowCells(int From, int To);
   void MoveRowBlock(int From, int Count, int To, bool MoveCells);
   void ShowControlsOfShownRows();

@@ -1,0 +1,96 @@
+// The string grid's hidden-row store at scale: rows parked and put back by
+// pointer, and rows inserted and removed in the middle of a grid that has
+// 100,000 rows parked. Each case runs at 100,000 and 1,000,000 rows, so the
+// growth between the two shows whether the work stays linear.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "grid/model/AdvStringGrid.h"
+
+namespace {
+
+constexpr int kCols = 4;
+constexpr int kParked = 100000;
+constexpr int kOps = 1000;
+
+void Fill(TAdvStringGrid& g, int rows) {
+  g.SetColCount(kCols);
+  g.SetRowCount(rows);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < kCols; ++c) g.SetCells(c, r, S("v" + std::to_string((r * kCols + c) & 1023)));
+}
+
+std::vector<int> EveryNth(int rows, int step) {
+  std::vector<int> list;
+  for (int r = 1; r < rows; r += step) list.push_back(r);
+  return list;
+}
+
+// Every other row parked as one filter level, then every row shown again.
+void BM_HideEveryOtherRowAndShowAll(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  TAdvStringGrid g(nullptr);
+  Fill(g, rows);
+  const std::vector<int> odd = EveryNth(rows, 2);
+  for (auto _ : state) {
+    g.HideRowList(odd);
+    g.UnHideRowsAll();
+  }
+  state.counters["rows"] = rows;
+}
+
+// The same rows parked as a filter level and taken back as that level.
+void BM_HideEveryOtherRowTopLevelBack(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  TAdvStringGrid g(nullptr);
+  Fill(g, rows);
+  const std::vector<int> odd = EveryNth(rows, 2);
+  for (auto _ : state) {
+    g.HideRowList(odd);
+    g.UnHideRowList();
+  }
+  state.counters["rows"] = rows;
+}
+
+// A grid of `rows` shown rows with 100,000 more parked between them.
+void ParkHundredThousand(TAdvStringGrid& g, int rows) {
+  Fill(g, rows + kParked);
+  g.HideRowList(EveryNth(rows + kParked, (rows + kParked) / kParked));
+}
+
+void BM_InsertRemove1000InOneCall(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  TAdvStringGrid g(nullptr);
+  ParkHundredThousand(g, rows);
+  const int mid = g.RowCount() / 2;
+  for (auto _ : state) {
+    g.InsertRows(mid, kOps);
+    g.RemoveRows(mid, kOps);
+  }
+  state.counters["rows"] = g.RowCount();
+  state.counters["parked"] = g.NumHiddenRows();
+}
+
+void BM_InsertRemove1000OneByOne(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  TAdvStringGrid g(nullptr);
+  ParkHundredThousand(g, rows);
+  const int mid = g.RowCount() / 2;
+  for (auto _ : state) {
+    for (int i = 0; i < kOps; ++i) g.InsertRows(mid, 1);
+    for (int i = 0; i < kOps; ++i) g.RemoveRows(mid, 1);
+  }
+  state.counters["rows"] = g.RowCount();
+  state.counters["parked"] = g.NumHiddenRows();
+}
+
+}  // namespace
+
+BENCHMARK(BM_HideEveryOtherRowAndShowAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HideEveryOtherRowTopLevelBack)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertRemove1000InOneCall)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertRemove1000OneByOne)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
