@@ -20,6 +20,9 @@ void RotateRange(int Lo, int Hi, int Mid, Get GetAt, Set SetAt) {
 }
 
 // A flag list read past its end answers 0; it grows only to hold a set flag.
+int FlagCount(const TIntList& L) { return L.Count(); }
+int FlagCount(const std::vector<bool>& L) { return static_cast<int>(L.size()); }
+
 int FlagAt(const TIntList& L, int I) { return I < L.Count() ? L.Items(I) : 0; }
 
 void SetFlagAt(TIntList& L, int I, int Value) {
@@ -28,8 +31,17 @@ void SetFlagAt(TIntList& L, int I, int Value) {
   L.SetItems(I, Value);
 }
 
-void RotateFlags(TIntList& L, int Lo, int Hi, int Mid) {
-  if (L.Count() <= Lo) return;
+int FlagAt(const std::vector<bool>& L, int I) { return I < static_cast<int>(L.size()) && L[static_cast<size_t>(I)]; }
+
+void SetFlagAt(std::vector<bool>& L, int I, int Value) {
+  if (I >= static_cast<int>(L.size()) && Value == 0) return;
+  if (I >= static_cast<int>(L.size())) L.resize(static_cast<size_t>(I) + 1, false);
+  L[static_cast<size_t>(I)] = Value != 0;
+}
+
+template <class List>
+void RotateFlags(List& L, int Lo, int Hi, int Mid) {
+  if (FlagCount(L) <= Lo) return;
   RotateRange(Lo, Hi, Mid, [&](int i) { return FlagAt(L, i); },
               [&](int i, int v) { SetFlagAt(L, i, v); });
 }
@@ -46,9 +58,7 @@ int MovedRow(int D, int From, int Count, int P) {
 
 void TAdvStringGrid::MoveColumn(int FromIndex, int ToIndex) {
   if (FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount()) return;
-  if (FColumnOrder.Count() == 0) {
-    for (int i = 0; i < ColCount(); ++i) FColumnOrder.Insert(i, i);
-  }
+  if (FColumnOrder.Count() == 0) SetColumnOrder();
   TGridModel::MoveColumn(FromIndex, ToIndex);
   for (int i = 0; i < FControlList.Count(); ++i) {
     TControlItem* item = FControlList.Control(i);

@@ -23,6 +23,11 @@ void DeleteFlags(TIntList& L, int At, int Count) {
   for (int i = 0; i < Count && At < L.Count(); ++i) L.Delete(At);
 }
 
+void DeleteFlags(std::vector<bool>& L, int At, int Count) {
+  const int size = static_cast<int>(L.size());
+  if (At < size) L.erase(L.begin() + At, L.begin() + std::min(size, At + Count));
+}
+
 }  // namespace
 
 void TAdvStringGrid::DoInsertRows(int RowIndex, int RCount, bool UpdateCellControls) {

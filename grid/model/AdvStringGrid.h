@@ -307,7 +307,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Per displayed row: 1 modified / disabled / selected; reads past the end answer 0.
   TIntList& ModifiedRowsList() { return FModifiedRows; }
   TIntList& EnabledRowsList() { return FEnabledRows; }
-  TIntList& RowSelectList() { return FRowSelect; }
+  std::vector<bool>& RowSelectList() { return FRowSelect; }
   TIntList& ColumnOrder() { return FColumnOrder; }
   // Controls placed in cells: X storage column, Y real row.
   TControlList& ControlList() { return FControlList; }
@@ -394,14 +394,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void PlaceCurrentRowAfterRemoval(int OldRow, int OldTop, bool ParkWhenOutside);
   TRect RowsRect(int RowIndex, int RCount) const { return TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount}; }
 
-  TIntList FModifiedRows{-1, -1};
-  TIntList FEnabledRows{-1, -1};
-  TIntList FRowSelect{-1, -1};
-  TIntList FColSelect{-1, -1};
-  TIntList FColumnOrder{-1, -1};
   TControlList FControlList;
   int FFilterLevel = 0;
-  bool FUseEnabledRows = false;
   bool FSaveHiddenCells = false;
   bool FClearTextOnly = false;
   bool FNilObjects = false;
