@@ -39,7 +39,12 @@ void TAdvStringGrid::UnHideRowsAll() {
 void TAdvStringGrid::UnHideRowList() {
   if (FFilterLevel <= 0) return;
   const int level = FFilterLevel;
-  // Rows still parked by other levels or HideRows stay out of the count.
+  // Rows still parked by other levels or HideRows stay out of the count;
+  // positions are asked in ascending order, so one walk along the store.
+  int below = 0;
   RestoreRows(FGridItems.Extract([level](const TGridItem& I) { return I.Level() == level; }),
-              [this](int Idx) { return FGridItems.RealToDisplRow(Idx); });
+              [this, &below](int Idx) {
+                while (below < FGridItems.Count() && FGridItems.Item(below)->Idx() < Idx) ++below;
+                return Idx - below;
+              });
 }

@@ -18,9 +18,11 @@ void TAdvStringGrid::ParkRows(std::vector<int> DisplRows, int Level) {
   KeepOneRow(DisplRows, RowCount());
   std::vector<TGridItemPtr> items;
   items.reserve(DisplRows.size());
+  int before = 0;  // parked rows before r: one walk along the store
   for (int r : DisplRows) {
+    while (before < FGridItems.Count() && FGridItems.Item(before)->Idx() - before <= r) ++before;
     auto item = std::make_unique<TGridItem>();
-    item->SetIdx(FGridItems.DisplToRealRow(r));
+    item->SetIdx(r + before);
     item->SetHeight(RowHeights(r));
     item->SetLevel(Level);
     item->Items().PutRow(Store().TakeRow(r));
