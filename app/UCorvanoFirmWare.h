@@ -9,6 +9,7 @@
 #include "app/Pictures.h"
 #include "app/ProgramWindows.h"
 #include "app/WindowLook.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Timers.h"
 
@@ -65,6 +66,7 @@ class TFCorvanoFirmWare : public TForm {
   TStepButton* Btn_Set_BACnet_Access;
   TImage* I_Brellis;
   TTimer* Timer_Update;
+  TSaveDialog* SaveMIB;
 
  private:
   void Create_Components();
@@ -77,10 +79,11 @@ class TFCorvanoFirmWare : public TForm {
   void Timer_UpdateTimer();
   void LL_UpdateLinkClick(const String& Link);
   void L_OstrelClick();
-  // Steps whose bodies live with the update, MIB and PROFINET work.
+  // The steps that write the device's files (UCorvanoFirmWareSteps.cpp).
   void Update_Device();
   void Save_MIB();
   void PROFINET_XML();
+  void Save_GSDML(const String& n);
   // The table window a step button opens (null for the other buttons).
   TForm* Step_Window(TObject* Sender) const;
 

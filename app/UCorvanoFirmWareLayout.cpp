@@ -85,6 +85,10 @@ void TFCorvanoFirmWare::Create_Components() {
   Timer_Update->SetName(u"Timer_Update");
   Timer_Update->SetEnabled(false);
   Timer_Update->SetInterval(First_Update_Check);
+  SaveMIB = new TSaveDialog(this);
+  SaveMIB->SetName(u"SaveMIB");
+  SaveMIB->SetFilter(u"Management Information Base (*.mib)|*.mib");
+  SaveMIB->SetDefaultExt(u"mib");
   SetClientWidth(694);
   SetClientHeight(Btn_CreateBin->Top() + 152);
 }
