@@ -1,12 +1,27 @@
-// The redraw lock: nested brackets, painting resumes when the last closes.
+// The redraw lock and the grid timer.
 #include "grid/model/AdvStringGrid.h"
 
-void TAdvStringGrid::BeginUpdate() { ++FUpdateCount; }
+// Only a visible grid counts brackets: a hidden one paints nothing anyway.
+void TAdvStringGrid::BeginUpdate() {
+  if (!Visible()) return;
+  ++FUpdateCount;
+}
 
 void TAdvStringGrid::EndUpdate() {
-  if (FUpdateCount == 0) return;
+  if (!Visible() || FUpdateCount == 0) return;
   --FUpdateCount;
   if (FUpdateCount == 0 && !Destroying()) Invalidate();
 }
 
 void TAdvStringGrid::CellControlsUpdate(bool RebuildList) {}
+
+void TAdvStringGrid::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_TIMER && Message.WParam == GridTimerID) {
+    GridTimer();
+    return;
+  }
+  TBaseGrid::Dispatch(Message);
+}
+
+// Blinking text, hovering and the incremental-search reset join here.
+void TAdvStringGrid::GridTimer() { ++FTimerTicks; }

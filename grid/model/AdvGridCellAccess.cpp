@@ -1,5 +1,6 @@
 // Cells by real row and storage column, reaching into the hidden-row store,
 // and the per-cell look properties.
+#include "grid/base/GridStrings.h"
 #include "grid/model/AdvStringGrid.h"
 
 // ---- hidden-row entries: a missing entry reads as empty text and no object
@@ -102,6 +103,37 @@ void TAdvStringGrid::SetAllColWidths(int ACol, int Value) {
   }
   FAllColWidths[ACol] = Value;
   if (FVisibleCols.GetVisibleCol(ACol)) SetColWidths(DisplColIndex(ACol), Value);
+}
+
+int TAdvStringGrid::LinesInCell(int ACol, int ARow) {
+  return LineCount(Cells(ACol, ARow), true);
+}
+
+namespace {
+int OriginalColumn(int Position, int ACol) { return Position < 0 ? ACol : Position; }
+}  // namespace
+
+String TAdvStringGrid::OriginalCells(int ACol, int ARow) {
+  return Cells(OriginalColumn(ColumnPosition(ACol), ACol), ARow);
+}
+
+void TAdvStringGrid::SetOriginalCells(int ACol, int ARow, const String& Value) {
+  SetCells(OriginalColumn(ColumnPosition(ACol), ACol), ARow, Value);
+}
+
+// ---- the editor's text
+
+// Mini-HTML tags stay in the offered text until the HTML text utilities
+// exist; with them, tags go unless EditWithTags.
+String TAdvStringGrid::GetEditText(int ACol, int ARow) {
+  FNoEditChange = true;
+  const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+  return TBaseGrid::GetEditText(base.X, base.Y);
+}
+
+void TAdvStringGrid::SetEditText(int ACol, int ARow, const String& Value) {
+  const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+  TBaseGrid::SetEditText(base.X, base.Y, Value);
 }
 
 // ---- row order of the sort

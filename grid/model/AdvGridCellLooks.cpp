@@ -29,6 +29,7 @@ GX_CELL_LOOK(TFontStyles, FontStyles, FontStyle, TFontStyles())
 GX_CELL_LOOK(int, FontSizes, FontSize, 0)
 GX_CELL_LOOK(TAlignment, Alignments, Alignment, taLeftJustify)
 GX_CELL_LOOK(bool, ReadOnly, ReadOnly, false)
+GX_CELL_LOOK(TCellGradientDirection, Gradients, GradientDirection, GradientHorizontal)
 #undef GX_CELL_LOOK
 
 TColor TAdvStringGrid::Colors(int ACol, int ARow) const {
@@ -49,6 +50,33 @@ String TAdvStringGrid::FontNames(int ACol, int ARow) const {
 void TAdvStringGrid::SetFontNames(int ACol, int ARow, const String& Value) {
   PropsForWrite(ACol, ARow).SetFontName(Value);
   RepaintDisplCell(ACol, ARow);
+}
+
+bool TAdvStringGrid::WordWraps(int ACol, int ARow) { return PropsForWrite(ACol, ARow).WordWrap(); }
+
+void TAdvStringGrid::SetWordWraps(int ACol, int ARow, bool Value) {
+  PropsForWrite(ACol, ARow).SetWordWrap(Value);
+  RepaintDisplCell(ACol, ARow);
+}
+
+TFont* TAdvStringGrid::Fonts(int ACol, int ARow) {
+  const TCellProperties* p = PropsOrNil(ACol, ARow);
+  if (!p) return Font();
+  FCellFont.Assign(*Font());
+  if (!p->FontName().empty()) FCellFont.SetName(p->FontName());
+  if (p->FontSize() != 0) FCellFont.SetSize(p->FontSize());
+  FCellFont.SetStyle(p->FontStyle());
+  if (p->FontColor() != clNone) FCellFont.SetColor(p->FontColor());
+  return &FCellFont;
+}
+
+void TAdvStringGrid::SetFonts(int ACol, int ARow, const TFont& AFont) {
+  TCellProperties& p = PropsForWrite(ACol, ARow);
+  p.SetFontName(AFont.Name());
+  p.SetFontSize(AFont.Size());
+  p.SetFontStyle(AFont.Style());
+  p.SetFontColor(AFont.Color());
+  if (FUpdateCount == 0) RepaintDisplCell(ACol, ARow);
 }
 
 // ---- whole rows: resetting a colour resets only that colour

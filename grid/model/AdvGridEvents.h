@@ -60,3 +60,15 @@ using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>
 using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
 using TGetFloatFormatEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                                 bool& IsFloat, String& FloatFormat)>;
+using TClickSortEvent = std::function<void(TObject* Sender, int ACol)>;
+using TCheckBoxClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool State)>;
+using TSelectionChangedEvent =
+    std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
+using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanInsert)>;
+using TRatingChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
+using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
+using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
+                                            int ScrollPosition, int ScrollMin, int ScrollMax)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;

@@ -3,6 +3,8 @@
 // window-position hook that keeps a focus glow on its cell, the registered
 // class names, the registered clipboard format and window messages, and the
 // platform facts the grids read.
+#include <cstdint>
+
 #include "platform/gui/ControlTypes.h"
 #include "platform/gui/Messages.h"
 #include "platform/gui/SystemVersion.h"
@@ -24,6 +26,10 @@ extern WORD DTPShiftFocusMessage;             // "DTPShiftFocus"
 extern bool DateTimePickerSupported;
 extern TCursor GridAnchorCursor;              // the cursor over links
 extern String GridHintFontName;
+
+// The grid's own timer on its window: blinking text, incremental search.
+constexpr std::uintptr_t GridTimerID = 111;
+constexpr unsigned GridTimerInterval = 500;
 
 constexpr int GridClassCount = 28;
 // In registration order.

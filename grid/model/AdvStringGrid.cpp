@@ -12,24 +12,32 @@
 #include "grid/base/SizeWhileTyping.h"
 #include "grid/base/SortIndexList.h"
 #include "grid/base/SyncGrid.h"
+#include "grid/interact/SearchPanel.h"
+#include "grid/model/FooterPanel.h"
 #include "grid/model/FormResizeListener.h"
 #include "grid/paint/BackGround.h"
 #include "grid/paint/ControlLook.h"
 #include "grid/paint/GridProgressAppearance.h"
 #include "grid/paint/ShowModified.h"
+#include "platform/gui/Timers.h"
 
 TAdvStringGrid::TAdvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   InitAdvGridUnit();
   RecordPlatformFacts();
+  // The grid holds its panels, editors and cell controls as children.
+  SetControlStyle(ControlStyle() | csAcceptsControls);
   CreateSettings();
+  CreatePanels();
   SetDefaults();
   ListenToOwnerForm();
   GridAnchorCursor = crHandPoint;
 }
 
 TAdvStringGrid::~TAdvStringGrid() {
+  Destroying_();
   // Stop listening first: the form may resize while the grid goes.
   FFormResize.reset();
+  if (HandleAllocated()) KillTimer(Handle(), GridTimerID);
 }
 
 void TAdvStringGrid::RecordPlatformFacts() {
@@ -48,8 +56,15 @@ void TAdvStringGrid::CreateSettings() {
   FProgressAppearance = std::make_unique<TGridProgressAppearance>();
   FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };
   FSearchFooter = std::make_unique<TSearchFooter>(this, false);
+  FSearchFooter->OnChange = [this](TObject*) { UpdateSearchPanel(); };
   FNavigation = std::make_unique<TNavigation>();
+  FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
   FMouseActions = std::make_unique<TMouseActions>(this);
+  FMouseActions->OnChange = [this](TObject*) { MouseActionsChanged(); };
+  FMouseActions->OnIsDesigning = [this](TObject* Sender, bool& IsDesigning) {
+    MouseActionsIsDesigning(Sender, IsDesigning);
+  };
+  FMouseActions->OnInvalidate = [this](TObject*) { MouseActionsInvalidate(); };
   FBands = std::make_unique<TBands>();
   FBands->OnChange = [this](TObject*) { Invalidate(); };
   FSyncGrid = std::make_unique<TSyncGrid>(nullptr);
@@ -60,7 +75,12 @@ void TAdvStringGrid::CreateSettings() {
   FHTMLSettings = std::make_unique<THTMLSettings>();
   FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
   FColumnHeaders = std::make_unique<TStringList>();
+  FColumnHeaders->OnChange = [this](TObject*) {
+    ColumnHeadersChanged();
+    ShowColumnHeaders();
+  };
   FRowHeaders = std::make_unique<TStringList>();
+  FRowHeaders->OnChange = [this](TObject*) { ShowRowHeaders(); };
   FLookupItems = std::make_unique<TStringList>();
   FFilterList = std::make_unique<TStringList>();
   FFilterList->SetSorted(true);
@@ -80,12 +100,18 @@ void TAdvStringGrid::SetDefaults() {
   TGridModel::SetFixedRows(1);
   TGridModel::SetFixedCols(1);
   SetRowCount(10);
+  SetBounds(Left(), Top(), 400, 250);
   SetDefaultRowHeight(22);
   FFixedRowHeight = DefaultRowHeight();
   TBaseGrid::SetWordWrap(true);
   FBorderColor = FIsWinXP ? TColor(0xB99D7F) : clGray;
   FFixedGradients[fgFrom] = clWhite;
   FFixedGradients[fgTo] = ColorToRGB(clBtnFace);
+}
+
+void TAdvStringGrid::CreatePanels() {
+  FFooterPanel = new TFooterPanel(this);
+  FSearchPanel = new TSearchPanel(this);
 }
 
 void TAdvStringGrid::SetControlLook(const TControlLook& Value) { FControlLook->Assign(Value); }
@@ -104,9 +130,16 @@ void TAdvStringGrid::ListenToOwnerForm() {
       *form, [this](TCustomForm& Form) { FormResized(Form); });
 }
 
-// Follows the form by its change in size when SizeWithForm is on; the grid
-// is not a control yet, so only the recorded form size moves.
+// With SizeWithForm the grid grows and shrinks by the form's change in
+// size, as long as it keeps a size.
 void TAdvStringGrid::FormResized(TCustomForm& Form) {
+  const int dw = Form.Width() - FFormWidth;
+  const int dh = Form.Height() - FFormHeight;
   FFormWidth = Form.Width();
   FFormHeight = Form.Height();
+  if (!FSizeWithForm || Destroying()) return;
+  if (Width() + dw > 0 && Height() + dh > 0) {
+    SetBounds(Left(), Top(), Width() + dw, Height() + dh);
+  }
+  // The stretch column follows here once column stretching exists.
 }

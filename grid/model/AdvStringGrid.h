@@ -13,6 +13,7 @@
 #include "grid/base/ControlList.h"
 #include "grid/base/IntList.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/Forms.h"
 #include "platform/gui/Graphic.h"
 #include "grid/model/AdvGridEvents.h"
 #include "grid/model/AdvGridUnit.h"
@@ -28,6 +29,7 @@ class TCellNode;
 class TColumnSize;
 class TControlLook;
 class TFocusHelper;
+class TFooterPanel;
 class TFormResizeListener;
 class TGridProgressAppearance;
 class THTMLSettings;
@@ -35,6 +37,7 @@ class TMouseActions;
 class TNavigation;
 class TPrintSettings;
 class TSearchFooter;
+class TSearchPanel;
 class TShowModified;
 class TSizeWhileTyping;
 class TSortIndexList;
@@ -45,6 +48,35 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   explicit TAdvStringGrid(TComponent* AOwner);
   ~TAdvStringGrid() override;
   String ClassName() const override { return u"TAdvStringGrid"; }
+
+  // ---- the control (grid/model/AdvGridControl.cpp)
+  // Skipped once after an editor change asked for it; else the grid and a
+  // visible floating footer repaint.
+  void Invalidate() override;
+  // With IntegralHeight the height is fitted to whole rows.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  bool IntegralHeight() const { return FIntegralHeight; }
+  void SetIntegralHeight(bool Value);
+  // The frame of the control: a single border takes 2 pixels of its height.
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
+  // Follows the owner form's changes in size.
+  bool SizeWithForm() const { return FSizeWithForm; }
+  void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+  TFooterPanel* FooterPanel() const { return FFooterPanel; }
+  TSearchPanel* SearchPanel() const { return FSearchPanel; }
+  // Copies the search footer's settings into the search panel.
+  void UpdateSearchPanel();
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool Value) { FAutoThemeAdapt = Value; }
+  // Ticks of the grid timer since its window was made.
+  int TimerTicks() const { return FTimerTicks; }
+  // Lines per wheel notch, as the window creation read them.
+  int WheelScrollLines() const { return FWheelScrollLines; }
+  bool GridLoaded() const { return FGridLoaded; }
+  // Loading sizes every column to its contents.
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value) { FAutoSize = Value; }
 
   // ---- settings objects: setters copy into the grid's own object
   TControlLook* ControlLook() const { return FControlLook.get(); }
@@ -65,6 +97,13 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
   TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
   TStringList* RowHeaders() const { return FRowHeaders.get(); }
+  // Copied; the headers go into row 0 / column 0 (grid/model/AdvGridHeaders.cpp).
+  void SetColumnHeaders(const TStrings& Value);
+  void SetRowHeaders(const TStrings& Value);
+  void ShowColumnHeaders();
+  void ClearColumnHeaders();
+  void ShowRowHeaders();
+  void ClearRowHeaders();
   TStringList* LookupItems() const { return FLookupItems.get(); }
   TStringList* FilterList() const { return FFilterList.get(); }
   TFont* FixedFont() const { return FFixedFont.get(); }
@@ -118,6 +157,11 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   int FixedColsMin() const { return FFixedColsMin; }
   int MaxRowCount() const { return FMaxRowCount; }
   int MaxColCount() const { return FMaxColCount; }
+  // 0: no bound. Loading records the default row height and 10 as minima.
+  int MinRowHeight() const { return FMinRowHeight; }
+  void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
+  int MaxRowHeight() const { return FMaxRowHeight; }
+  void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
 
   // ---- cells by real row and storage column (grid/model/AdvGridCellAccess.cpp)
   String AllCells(int ACol, int ARow);
@@ -133,6 +177,19 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetUnSortedCells(int ACol, int ARow, const String& Value);
   int SortedRowIndex(int ARow) const;
   int UnSortedRowIndex(int ARow) const;
+  // Our strings are wide: the wide view is the text itself.
+  String AllWideCells(int ACol, int ARow) { return AllCells(ACol, ARow); }
+  void SetAllWideCells(int ACol, int ARow, const String& Value) { SetAllCells(ACol, ARow, Value); }
+  int LinesInCell(int ACol, int ARow);
+  // The cell of the column that was column ACol before any column move.
+  String OriginalCells(int ACol, int ARow);
+  void SetOriginalCells(int ACol, int ARow, const String& Value);
+  // The stored text of the current (base) cell.
+  String CurrentCell() { return GetCurrentCell(); }
+  // The editor's text hand-over; ACol is a displayed column, the text that of
+  // the merged area's base cell.
+  String GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const String& Value) override;
 
   // ---- per-cell looks; a reader never creates a record
   TColor Colors(int ACol, int ARow) const;
@@ -151,6 +208,16 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetAlignments(int ACol, int ARow, TAlignment Value);
   bool ReadOnly(int ACol, int ARow) const;
   void SetReadOnly(int ACol, int ARow, bool Value);
+  TCellGradientDirection Gradients(int ACol, int ARow) const;
+  void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
+  // Makes the record when the cell has none.
+  bool WordWraps(int ACol, int ARow);
+  void SetWordWraps(int ACol, int ARow, bool Value);
+  // The grid's font, or a scratch font with the cell's looks (valid until the next call).
+  TFont* Fonts(int ACol, int ARow);
+  TFont* GetCellFont(int ACol, int ARow) { return Fonts(ACol, ARow); }
+  // Name, size, style and colour of AFont.
+  void SetFonts(int ACol, int ARow, const TFont& AFont);
   // Whole rows from FixedCols on; clNone resets only that colour.
   void SetRowColor(int ARow, TColor Value);
   void SetRowColorTo(int ARow, TColor Value);
@@ -199,6 +266,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool IsWinXP() const { return FIsWinXP; }
   bool IsThemed() const { return FIsThemed; }
   bool EditEnabledSuspended() const { return FEditDisable; }
+  // Set when the editor last fetched its text.
+  bool NoEditChange() const { return FNoEditChange; }
 
   // ---- overridable per-cell queries and hooks (grid/model/AdvGridHooks.cpp)
   virtual void DoF2Key() {}
@@ -296,8 +365,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ClearNormalCells();
   void Clear();
   void ClearAll();
-  // Every structural change reports the rectangle it touched.
-  virtual void CellsChanged(const TRect& R) {}
   bool SaveHiddenCells() const { return FSaveHiddenCells; }
   void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
   bool ClearTextOnly() const { return FClearTextOnly; }
@@ -312,13 +379,94 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Controls placed in cells: X storage column, Y real row.
   TControlList& ControlList() { return FControlList; }
 
+  // ---- the remaining overridable operations; those of families still to
+  // come keep a neutral default (grid/model/AdvGridHookDefaults.cpp)
+  virtual void DoCalcFooter(int ACol) {}
+  virtual void CalcFooter(int ACol) { DoCalcFooter(ACol); }
+  virtual void DoClickSort(int ACol);
+  virtual void StoreEditorValue(int ACol, int ARow, const String& Value);
+  virtual void SelectAllByKey(TGridRect& ARect) {}
+  virtual void PasteCellText(int ACol, int ARow, const String& Value);
+  virtual String GetCurrentCell();
+  virtual void SetCurrentCell(const String& Value);
+  virtual String GetCurrentCellText();
+  virtual void SetCurrentCellText(const String& Value);
+  virtual void RestoreCachedCell() {}
+  virtual bool DoToggleCheckBox(int ACol, int ARow, bool FromUser) { return false; }
+  virtual bool DoToggleRadioButton(int ACol, int ARow, bool FromUser) { return false; }
+  virtual TPoint GetCellGraphicSize(int ACol, int ARow) { return TPoint{0, 0}; }
+  virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int GraphicTextHeight) {
+    return TPoint{0, 0};
+  }
+  virtual TPoint CalcPrintGraphicSize(int ACol, int ARow, int W, int H, double ResFactor) {
+    return TPoint{0, 0};
+  }
+  virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+  virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+  virtual void InplaceEditTextChanged(const String& Text, TPoint& SelRange, int SelStart) {}
+  virtual void InsertUserRow(int ARow) {}
+  virtual void DeleteUserRow(int ARow) {}
+  virtual void ColumnHeadersChanged() {}
+  virtual bool RowMatchesFilter(int ARow) { return true; }
+  virtual void BeginSmartPaste() {}
+  virtual void EndSmartPaste() {}
+  virtual void GetNormalCellText(int ACol, int ARow, String& Text) { Text = Cells(ACol, ARow); }
+  virtual void UpdateColumnFooter(int ACol) { CalcFooter(ACol); }
+  virtual void StoreOldCellValue(int ACol, int ARow) {}
+  virtual void CellsChanged(const TRect& R);
+  virtual bool DoCanAddRow();
+  virtual bool DoCanInsertRow(int ARow);
+  virtual void AfterMouseWheel(int RowChange, bool& DoDefault) {}
+  virtual void CellSelectorClick(int ACol, int ARow) {}
+  virtual void InplaceEditFormula(bool Active) {}
+  virtual void SelectAllByMouse() {}
+  virtual void MouseActionsChanged() {}
+  // No design time here.
+  virtual void MouseActionsIsDesigning(TObject* Sender, bool& IsDesigning) {
+    IsDesigning = false;
+  }
+  virtual void MouseActionsInvalidate() { Invalidate(); }
+  virtual void DisableEditing() { SetOptions(Options() - TGridOptions{goEditing}); }
+  virtual void InplaceEditKeyDown(WORD& Key, TShiftState Shift) {}
+  virtual void InplaceEditWMKeyDown(TMessage& Message) {}
+  virtual void NavigationChanged() {}
+  virtual void GotoFirstRow() { SetRow(FixedRows()); }
+  virtual bool UseFormattedClipboard();
+  virtual void FilterCheckListSelect() {}
+  virtual void PaintDesignHelper() {}
+  virtual void DesignHelperClick(int X, int Y) {}
+  virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+  virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+  virtual bool DoCanShowFixedDropDown(int ACol);
+  virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin,
+                            int ScrollMax);
+  virtual void DoStartBlockFocus();
+  virtual void DoEndBlockFocus();
+  virtual void ImportNotification(TGridExportState AState, int ARow) {}
+  virtual int GetVersionNr() { return GridVersionNr; }
+  virtual String GetVersionString();
+  virtual void SubGroup(int ColIndex) {}
+  virtual void SubUnGroup(int ColIndex) {}
+  virtual void Group(int ColIndex) {}
+  virtual void UnGroup() {}
+  virtual void QSort() {}
+  virtual void QSortIndexed() {}
+  virtual void QSortGroup() {}
+  virtual void QSortGroupIndexed() {}
+  virtual void QUnSort() {}
+  virtual bool ValidateCell(const String& NewValue) { return true; }
+  virtual bool ValidateCellWide(const String& NewValue) { return true; }
+  virtual void DoCellChanging(int ACol, int ARow, bool& Allow) {}
+  virtual void FilterListSelect(TObject* Sender, int ItemIndex) {}
+  virtual void ColorPickerSelect() {}
+  virtual void ImagePickerSelect() {}
+  // 6.2.1.3, a byte each from the highest.
+  static constexpr int GridVersionNr = 0x06020103;
+
   // ---- TLookOwner, TFocusWindowTracked
   void LookChanged() override { Invalidate(); }
   void SetFixedGradientColor(TFixedGradientPart Part, TColor Value) override;
   void PlaceFocusWindow() override {}
-  // Repaint stand-in until the grid is a control.
-  void Invalidate() { ++FInvalidateCount; }
-  int InvalidateCount() const { return FInvalidateCount; }
 
   // ---- events
   TFooterCalcEvent OnFooterCalc;
@@ -351,9 +499,28 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TRowUpdateEvent OnRowUpdate;
   TNotifyEvent OnFilterDone;
   TGetCheckEvent OnEllipsClick;
+  TClickSortEvent OnClickSort;
+  TCheckBoxClickEvent OnCheckBoxClick;
+  TCheckBoxClickEvent OnCheckBoxChange;
+  TSelectionChangedEvent OnSelectionChanged;
+  TCanAddRowEvent OnCanAddRow;
+  TCanInsertRowEvent OnCanInsertRow;
+  TRatingChangeEvent OnRatingChange;
+  TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+  TNotifyEvent OnStartBlockFocus;
+  TNotifyEvent OnEndBlockFocus;
+  TScrollCellEvent OnScrollCell;
+  TCellsChangedEvent OnCellsChanged;
 
  protected:
   bool HasCustomCellBorders() override { return static_cast<bool>(OnGetCellBorder); }
+  // Window creation starts the grid timer; loading records the minima.
+  void CreateWnd() override;
+  void Loaded() override;
+  void Resize() override;
+  void Dispatch(TMessage& Message) override;
+  // Set by the editing cycle: the next Invalidate only clears it.
+  bool FEditChange = false;
   // The cursor the mouse shows now (set by DoGetCellCursor).
   TCursor CurrentCursor() const { return FCurrentCursor; }
   TCursor FCursor = crDefault;
@@ -364,6 +531,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void RecordPlatformFacts();
   void ListenToOwnerForm();
   void FormResized(TCustomForm& Form);
+  void CreatePanels();
+  void ParentPanels();
+  void GridTimer();
   // The record of a cell, or nil; never creates one.
   TCellProperties* PropsOrNil(int ACol, int ARow) const;
   TCellProperties& PropsForWrite(int ACol, int ARow);
@@ -445,12 +615,25 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   int FFixedFooters = 0;
   int FFixedRightCols = 0;
   int FUpdateCount = 0;
-  int FInvalidateCount = 0;
+  int FTimerTicks = 0;
+  int FWheelScrollLines = 0;
+  int FMinRowHeight = 0;
+  int FMaxRowHeight = 0;
+  bool FIntegralHeight = false;
+  bool FAutoThemeAdapt = false;
+  bool FGridLoaded = false;
+  bool FAutoSize = false;
+  TFormBorderStyle FBorderStyle = bsSingle;
+  TCursor FRestoreCursor = crDefault;
+  TFooterPanel* FFooterPanel = nullptr;  // owned as components
+  TSearchPanel* FSearchPanel = nullptr;
   int FFormWidth = 0;
   int FFormHeight = 0;
   bool FSizeWithForm = false;
   bool FActiveCellShow = false;
   bool FEditDisable = false;
+  bool FNoEditChange = false;
+  TFont FCellFont;  // scratch font of Fonts
   bool FIsWinXP = false;
   bool FIsVista = false;
   bool FIsWin7 = false;

@@ -9,6 +9,7 @@
 #include "grid/paint/BackGround.h"
 #include "grid/paint/ControlLook.h"
 #include "platform/gui/Forms.h"
+#include "tests/grid/model/RepaintCountingGrid.h"
 
 namespace {
 
@@ -58,14 +59,14 @@ TEST(AdvStringGridCreation, SettingsSetterCopiesIntoTheGridsOwnObject) {
 }
 
 TEST(AdvStringGridCreation, LookChangesRepaintAndGradientsReachTheGrid) {
-  TAdvStringGrid g(nullptr);
-  const int before = g.InvalidateCount();
+  TRepaintCountingGrid g(nullptr);
+  const int before = g.Repaints;
   g.ControlLook()->SetFixedGradientFrom(clRed);
   g.ControlLook()->SetFixedGradientTo(clNone);
   EXPECT_EQ(g.ZEVGradient(fgFrom), clRed);
   EXPECT_EQ(g.ZEVGradient(fgTo), ColorToRGB(clBtnFace)) << "clNone leaves the grid's colour";
   g.BackGround()->SetColor(clBlue);
-  EXPECT_GT(g.InvalidateCount(), before);
+  EXPECT_GT(g.Repaints, before);
 }
 
 // ---- index spaces and dimensions
@@ -488,18 +489,32 @@ TEST(AdvStringGridHooks, UsedCells) {
 // ---- update bracket
 
 TEST(AdvStringGridUpdate, NestedBracketsRepaintOnceAtTheEnd) {
-  TAdvStringGrid g(nullptr);
-  const int before = g.InvalidateCount();
+  TRepaintCountingGrid g(nullptr);
+  const int before = g.Repaints;
   g.BeginUpdate();
   g.BeginUpdate();
   EXPECT_TRUE(g.LockUpdate());
   g.EndUpdate();
-  EXPECT_EQ(g.InvalidateCount(), before);
+  EXPECT_EQ(g.Repaints, before);
   g.EndUpdate();
-  EXPECT_EQ(g.InvalidateCount(), before + 1);
+  EXPECT_EQ(g.Repaints, before + 1);
   g.EndUpdate();
   EXPECT_EQ(g.UpdateCount(), 0);
   EXPECT_FALSE(g.LockUpdate());
+}
+
+TEST(AdvStringGridUpdate, HiddenGridCountsNoBrackets) {
+  TRepaintCountingGrid g(nullptr);
+  g.BeginUpdate();
+  g.SetVisible(false);
+  g.BeginUpdate();
+  g.EndUpdate();
+  EXPECT_EQ(g.UpdateCount(), 1) << "the hidden grid's calls change nothing";
+  g.SetVisible(true);
+  const int before = g.Repaints;
+  g.EndUpdate();
+  EXPECT_EQ(g.UpdateCount(), 0);
+  EXPECT_EQ(g.Repaints, before + 1);
 }
 
 // ---- the owner form's resizing

@@ -1,0 +1,102 @@
+// The grid as a control: its window, bounds, size changes and loading.
+#include "grid/base/Navigation.h"
+#include "grid/base/SearchFooter.h"
+#include "grid/interact/SearchPanel.h"
+#include "grid/model/AdvStringGrid.h"
+#include "grid/model/FooterPanel.h"
+#include "grid/paint/BackGround.h"
+#include "grid/paint/ControlLook.h"
+#include "platform/gui/SystemVersion.h"
+#include "platform/gui/Timers.h"
+
+namespace {
+// The thickness of the platform grid's scroll bars.
+constexpr int ScrollBarSize = 17;
+// The platform's wheel setting: lines a notch (never a page).
+constexpr int PlatformWheelScrollLines = 3;
+constexpr int LoadedMinColWidth = 10;
+constexpr int LoadedAutoSizePadding = 4;
+constexpr int SearchPanelHeight = 32;
+}  // namespace
+
+void TAdvStringGrid::Invalidate() {
+  if (FEditChange) {
+    FEditChange = false;
+    return;
+  }
+  TBaseGrid::Invalidate();
+  if (!Loading() && FFooterPanel && FFooterPanel->Visible() && FFooterPanel->Parent()) {
+    FFooterPanel->Invalidate();
+  }
+}
+
+void TAdvStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  int height = AHeight;
+  const int rowHeight = DefaultRowHeight();
+  if (FIntegralHeight && FUpdateCount == 0 && rowHeight > 0) {
+    const int bar = VisibleColCount() + FixedCols() < ColCount() ? ScrollBarSize : 0;
+    const int border = FBorderStyle == bsSingle ? 2 : 0;
+    height = AHeight + border - ((AHeight - bar - border) % rowHeight);
+  }
+  TBaseGrid::SetBounds(ALeft, ATop, AWidth, height);
+}
+
+void TAdvStringGrid::SetIntegralHeight(bool Value) {
+  FIntegralHeight = Value;
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TAdvStringGrid::Resize() {
+  TBaseGrid::Resize();
+  if (FBackGround->IsGradient() && FBackGround->ColorTo() != clNone) Invalidate();
+  CellControlsUpdate(false);
+}
+
+void TAdvStringGrid::CreateWnd() {
+  if (Destroying()) return;
+  TBaseGrid::CreateWnd();
+  if (!Parent()) return;
+  ParentPanels();
+  SetTimer(Handle(), GridTimerID, GridTimerInterval);
+  FIsWinXP = FIsWinXP && IsThemeActive();
+  FWheelScrollLines = PlatformWheelScrollLines;
+}
+
+void TAdvStringGrid::ParentPanels() {
+  FFooterPanel->SetParent(this);
+  FFooterPanel->SetVisible(false);  // shown with the floating footer
+  const bool searching = FSearchFooter->Visible();
+  FSearchPanel->SetParent(this);
+  FSearchPanel->SetVisible(searching);
+  FSearchPanel->SetHeight(searching ? SearchPanelHeight : 0);
+}
+
+void TAdvStringGrid::UpdateSearchPanel() {
+  FSearchPanel->SetColor(FSearchFooter->Color());
+  FSearchPanel->SetColorTo(FSearchFooter->ColorTo());
+}
+
+void TAdvStringGrid::Loaded() {
+  TBaseGrid::Loaded();
+  FRestoreCursor = Cursor();
+  ShowColumnHeaders();
+  ShowRowHeaders();
+  if (FAutoSize) AutoSizeColumns(false, LoadedAutoSizePadding);
+  FFixedRowsMin = FixedRows();
+  FFixedColsMin = FixedCols();
+  FMinRowHeight = DefaultRowHeight();
+  FMinColWidth = LoadedMinColWidth;
+  FMaxRowCount = RowCount();
+  FGridLoaded = true;
+  if (Options().Contains(goAlwaysShowEditor)) {
+    FNavigation->SetAlwaysEdit(true);
+    SetOptions(Options() - TGridOptions{goAlwaysShowEditor});
+  }
+  // Theme painting needs visual styles, which a classic desktop lacks.
+  if (!(FIsWinXP && IsThemeActive()) && FControlLook->ControlStyle() == csTheme) {
+    FControlLook->SetControlStyle(csClassic);
+  }
+  FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+  UpdateSearchPanel();
+  SetColumnOrder();
+}
