@@ -1,5 +1,7 @@
 #include "app/UProfinetFileName.h"
 
+#include <algorithm>
+
 #include "app/GsdmlWriter.h"
 #include "app/ProgramState.h"
 
@@ -46,6 +48,10 @@ void TFProfinetFileName::Set_Lang() {
 }
 
 void TFProfinetFileName::Btn_OKClick() {
-  Name_File_XML = GSDML_File_Name(L_XML_Fix1->Caption(), E_XML_User->Text(), L_XML_Fix2->Caption());
+  // The user part names a file, never a path: a separator in it would let
+  // the file land outside the folder chosen in the save dialog.
+  String User = E_XML_User->Text();
+  std::replace_if(User.begin(), User.end(), [](Char c) { return c == u'/' || c == u'\\' || c == 0; }, u'_');
+  Name_File_XML = GSDML_File_Name(L_XML_Fix1->Caption(), User, L_XML_Fix2->Caption());
   SetModalResult(mrOk);
 }

@@ -113,6 +113,17 @@ TEST_F(DeviceFileSteps, ProfinetStepWritesTheGsdmlFileUnderTheBuiltNameInTheChos
   EXPECT_TRUE(P.Boxes.Boxes().empty());
 }
 
+TEST_F(DeviceFileSteps, ProfinetUserPartNeverLeavesTheChosenFolder) {
+  const fs::path Chosen = P.Dir / "export" / "inner";
+  fs::create_directories(Chosen);
+  P.Boxes.AnswerFile(S((Chosen / "x.xml").string()));
+  Profinet_Step(u"../../up\\x");
+  const String Name = Name_Window().Name_File_XML;
+  EXPECT_EQ(Name.find(u'/'), String::npos);
+  EXPECT_EQ(Name.find(u'\\'), String::npos);
+  EXPECT_TRUE(fs::exists(Chosen / StringToUtf8(Name)));
+}
+
 TEST_F(DeviceFileSteps, ProfinetStepWritesNothingWhenCancelledOrRefused) {
   const String Name = String(GSDML_Name_Fix1) + Name_Window().L_XML_Fix2->Caption();
   const fs::path Target = Project() / StringToUtf8(Name);
