@@ -2,6 +2,8 @@
 // headers, widths and moves.
 #include "grid/model/AdvColumnGrid.h"
 
+#include <algorithm>
+
 #include "platform/gui/Menus.h"
 #include "platform/sys/SysUtils.h"
 
@@ -40,6 +42,29 @@ void TAdvColumnGrid::Loaded() {
 
 void TAdvColumnGrid::SetColCount(int Value) {
   TAdvStringGrid::SetColCount(Value);
+  WithoutRecursiveUpdate([this] { SyncColumnCount(); });
+}
+
+void TAdvColumnGrid::InsertCols(int ColIndex, int CCount) {
+  const int before = AllColCount();
+  TAdvStringGrid::InsertCols(ColIndex, CCount);
+  if (AllColCount() == before) return;
+  WithoutRecursiveUpdate([&] {
+    for (int i = 0; i < CCount; ++i) FColumnCollection->Insert(ColIndex);
+  });
+}
+
+// One collection update at the end: deleting item by item would make the
+// grid grow back a column after each deletion. Removing every column leaves
+// the grid one empty column, and that gets a fresh item.
+void TAdvColumnGrid::RemoveCols(int ColIndex, int CCount) {
+  const int before = AllColCount();
+  TAdvStringGrid::RemoveCols(ColIndex, CCount);
+  if (ColIndex < 0 || CCount <= 0 || ColIndex >= before) return;
+  const int removed = std::min({CCount, before - ColIndex, FColumnCollection->Count() - ColIndex});
+  FColumnCollection->BeginUpdate();
+  for (int i = 0; i < removed; ++i) FColumnCollection->Delete(ColIndex);
+  FColumnCollection->EndUpdate();
   WithoutRecursiveUpdate([this] { SyncColumnCount(); });
 }
 

@@ -31,6 +31,9 @@ class TAdvColumnGrid : public TAdvStringGrid {
 
   // The string grid's count, then the items follow it.
   void SetColCount(int Value);
+  // Storage columns; the items are inserted and removed with them.
+  void InsertCols(int ColIndex, int CCount) override;
+  void RemoveCols(int ColIndex, int CCount) override;
   bool AutoFilterDisplay() const { return FAutoFilterDisplay; }
   void SetAutoFilterDisplay(bool Value) { FAutoFilterDisplay = Value; }
   bool ColMoving() const { return FColMoving; }

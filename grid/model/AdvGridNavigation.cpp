@@ -118,6 +118,7 @@ int TAdvStringGrid::ColumnPosition(int ACol) const {
 // Every pass puts at least the leftmost misplaced column where it belongs;
 // ColCount passes bound a recorded order that is no permutation.
 void TAdvStringGrid::ResetColumnOrder() {
+  UnHideColumnsAll();
   if (FColumnOrder.Count() == 0) {
     SetColumnOrder();
     return;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -397,6 +398,52 @@ TEST(AdvColumnGridLayout, ResetOrganizationEndsForEveryOrderAndRefusesRepeats) {
   g.Columns()->Items(0)->SetDefIdx(3);
   g.Columns()->Items(1)->SetDefIdx(3);
   EXPECT_FALSE(g.Columns()->ResetOrganization());
+}
+
+// Inserting and removing storage columns takes the items along, hidden
+// columns included; removing everything leaves one column with a fresh item.
+TEST(AdvColumnGridLayout, InsertedAndRemovedColumnsTakeTheirItemsAlong) {
+  struct Case {
+    const char* what;
+    std::function<void(TAdvColumnGrid&)> act;
+    const char16_t* order;  // item names; "-" a new item
+  };
+  const Case cases[] = {
+      {"insert 2 at 1", [](TAdvColumnGrid& g) { g.InsertCols(1, 2); }, u"0--1234"},
+      {"insert at end", [](TAdvColumnGrid& g) { g.InsertCols(5, 1); }, u"01234-"},
+      {"remove 2 at 1", [](TAdvColumnGrid& g) { g.RemoveCols(1, 2); }, u"034"},
+      {"remove past end", [](TAdvColumnGrid& g) { g.RemoveCols(3, 9); }, u"012"},
+      {"remove a hidden one", [](TAdvColumnGrid& g) { g.HideColumn(2); g.RemoveCols(2, 1); }, u"0134"},
+      {"insert beside a hidden one", [](TAdvColumnGrid& g) { g.HideColumn(3); g.InsertCols(3, 1); }, u"012-34"},
+      {"remove all", [](TAdvColumnGrid& g) { g.SetFixedCols(0); g.RemoveCols(0, 5); }, u"-"},
+      {"nothing", [](TAdvColumnGrid& g) { g.RemoveCols(7, 1); g.InsertCols(-1, 1); }, u"01234"},
+  };
+  for (const Case& c : cases) {
+    TAdvColumnGrid g(nullptr);
+    Name(g);
+    c.act(g);
+    String order;
+    for (int i = 0; i < g.Columns()->Count(); ++i) {
+      const String n = g.Columns()->Items(i)->Name();
+      order += n.empty() ? u"-" : n;
+    }
+    EXPECT_EQ(order, c.order) << c.what;
+    EXPECT_EQ(g.Columns()->Count(), g.ColCount() + g.NumHiddenColumns()) << c.what;
+  }
+}
+
+TEST(AdvColumnGridLayout, RestoringPositionsShowsHiddenColumnsFirst) {
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "cols.ini", "[Grid]\r\nCP0=4\r\nCP1=0\r\nCP2=1\r\nCP3=2\r\nCP4=3\r\n");
+  TAdvColumnGrid g(nullptr);
+  Name(g);
+  g.Columns()->SetOrganization();
+  g.SetColumnOrder();
+  g.HideColumn(2);
+  ASSERT_TRUE(g.LoadColumnPositions(IniPath(dir), u"Grid"));
+  EXPECT_EQ(g.NumHiddenColumns(), 0);
+  EXPECT_EQ(g.ColCount(), 5);
+  EXPECT_EQ(Order(g), u"40123");
 }
 
 // ---- selection, fills and navigation
