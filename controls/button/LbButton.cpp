@@ -3,6 +3,7 @@
 #include "controls/button/LbButtons.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Input.h"
+#include "platform/gui/Menus.h"
 #include "platform/gui/Views.h"
 #include "platform/sys/SysUtils.h"
 
@@ -198,19 +199,6 @@ TCustomForm* OwningForm(const TComponent* c) {
   for (TComponent* o = c->Owner(); o; o = o->Owner())
     if (auto* form = dynamic_cast<TCustomForm*>(o)) return form;
   return nullptr;
-}
-
-// The character after the caption's "&" (a doubled "&&" is a plain "&").
-bool IsAccel(Char Ch, const String& Caption) {
-  for (size_t i = 0; i + 1 < Caption.size(); ++i) {
-    if (Caption[i] != u'&') continue;
-    if (Caption[i + 1] == u'&') {
-      ++i;
-      continue;
-    }
-    return AnsiUpperCase(String(1, Caption[i + 1])) == AnsiUpperCase(String(1, Ch));
-  }
-  return false;
 }
 }  // namespace
 
