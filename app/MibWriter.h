@@ -13,8 +13,8 @@ struct TMibObject {
 };
 
 struct TMibObjects {
-  std::vector<TMibObject> Read;   // MIB_Read_Objects, at most 256
-  std::vector<TMibObject> Write;  // MIB_Write_Objects, at most 256
+  std::vector<TMibObject> Read;   // at most 256
+  std::vector<TMibObject> Write;  // at most 256
 };
 
 // The enabled rows of the trap file, or the 64 + 64 default objects when the

@@ -58,13 +58,9 @@ class TProgramState {
   String File_ModbusM_SetAccess;
   String File_SNMP_Trap;
 
-  String EDE_Last_Dir;
-
   TStringList Texts;
   int Text_Count = 0;
   TStringList Row_Clipboard;
-  TStringList MIB_Read_Objects;
-  TStringList MIB_Write_Objects;
 
   // The one XML document of the main window: the settings file and the bank
   // builder's readers use it in turn, each from a fresh load or a clear.

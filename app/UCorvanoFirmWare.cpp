@@ -52,8 +52,6 @@ void TFCorvanoFirmWare::FormCreate() {
   Set_Files();
   State.Update_Read_Back = true;
   State.Row_Clipboard.Clear();
-  State.MIB_Read_Objects.Clear();
-  State.MIB_Write_Objects.Clear();
 }
 
 void TFCorvanoFirmWare::FormClose(TCloseAction&) {
