@@ -1,5 +1,6 @@
 #include "platform/gui/Graphic.h"
 
+#include "platform/sys/SafeWrite.h"
 #include "platform/sys/Streams.h"
 
 void TGraphic::SetTransparent(bool Value) {
@@ -37,6 +38,5 @@ TBytes ReadFileBytes(const String& FileName) {
 }
 
 void WriteFileBytes(const String& FileName, const TBytes& Data) {
-  TFileStream f(FileName, fmCreate);
-  WriteBytesToStream(f, Data);
+  SafeWriteFile(FileName, std::string_view(reinterpret_cast<const char*>(Data.data()), Data.size()));
 }

@@ -59,4 +59,5 @@ class TGraphic : public TPersistent {
 TBytes ReadRestOfStream(TStream& Stream);
 void WriteBytesToStream(TStream& Stream, const TBytes& Data);
 TBytes ReadFileBytes(const String& FileName);
+// Through the safe writer: a failed save leaves the old file as it was.
 void WriteFileBytes(const String& FileName, const TBytes& Data);
