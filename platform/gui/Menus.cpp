@@ -79,9 +79,9 @@ void TMenuItem::Click() {
   if (FEnabled && OnClick) OnClick(this);
 }
 
-TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem(nullptr)) {}
+TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), FItems(std::make_unique<TMenuItem>(nullptr)) {}
 
-TPopupMenu::~TPopupMenu() { delete FItems; }
+TPopupMenu::~TPopupMenu() = default;
 
 void TPopupMenu::Popup(int X, int Y) {
   FPopupPoint = Point(X, Y);

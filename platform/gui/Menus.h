@@ -2,6 +2,7 @@
 // Pop-up menus: a tree of items with captions ('&' marks the access key,
 // "-" is a separator) and click events. Showing a menu goes through a
 // service, so that tests choose an item instead of a person.
+#include <memory>
 #include <vector>
 
 #include "platform/gui/ControlTypes.h"
@@ -52,7 +53,7 @@ class TPopupMenu : public TComponent {
  public:
   explicit TPopupMenu(TComponent* AOwner);
   ~TPopupMenu() override;
-  TMenuItem* Items() const { return FItems; }
+  TMenuItem* Items() const { return FItems.get(); }
   // Shows the menu at a screen point: OnPopup, then the chosen item's click.
   virtual void Popup(int X, int Y);
   // The control the menu was last popped up for (set by the control).
@@ -65,7 +66,7 @@ class TPopupMenu : public TComponent {
   TNotifyEvent OnPopup;
 
  private:
-  TMenuItem* FItems;  // owned by this menu
+  std::unique_ptr<TMenuItem> FItems;
   TComponent* FPopupComponent = nullptr;
   TPoint FPopupPoint{};
   bool FAutoPopup = true;
