@@ -20,11 +20,8 @@ TFNew_Project::TFNew_Project(TComponent* AOwner, TProgramState& AState)
   Label1 = Place_Label(this, this, u"Label1", 16, 76);
   E_New_Proj = Place<TEdit>(this, this, u"E_New_Proj", 16, 93, 299, 21);
   E_New_Proj->OnKeyPress = [this](TObject*, Char& Key) { E_New_ProjKeyPress(Key); };
-  P_Button = Place_Button_Panel(this, this);
-  Btn_OK = Place_Button(this, P_Button, u"Btn_OK", 16, 6);
+  Place_OK_Cancel(this, P_Button, Btn_OK, Btn_Cancel);
   Btn_OK->OnClick = [this](TObject*) { Btn_OKClick(); };
-  Btn_Cancel = Place_Button(this, P_Button, u"Btn_Cancel", 134, 6);
-  Btn_Cancel->SetModalResult(mrCancel);
   OnShow = [this](TObject*) { FormShow(); };
   EndLoading();
 }

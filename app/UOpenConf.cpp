@@ -16,11 +16,8 @@ TFOpenConf::TFOpenConf(TComponent* AOwner, TProgramState& AState)
   Label1 = Place_Label(this, this, u"Label1", 16, 76);
   ListBox1 = Place<TListBox>(this, this, u"ListBox1", List_Left, List_Top, 345, 211);
   ListBox1->OnClick = [this](TObject*) { ListBox1Click(); };
-  P_Button = Place_Button_Panel(this, this);
-  Btn_OK = Place_Button(this, P_Button, u"Btn_OK", 16, 6);
+  Place_OK_Cancel(this, P_Button, Btn_OK, Btn_Cancel);
   Btn_OK->OnClick = [this](TObject*) { Btn_OKClick(); };
-  Btn_Cancel = Place_Button(this, P_Button, u"Btn_Cancel", 134, 6);
-  Btn_Cancel->SetModalResult(mrCancel);
   OnShow = [this](TObject*) { FormShow(); };
   OnResize = [this](TObject*) { FormResize(); };
   EndLoading();

@@ -15,11 +15,8 @@ constexpr int Check_Box_Height = 17;
 
 TFSoftOptions::TFSoftOptions(TComponent* AOwner, TProgramState& AState)
     : TFConfWindow(AOwner, AState, {u"FSoftOptions", 300, 301, Client_Width, Client_Height, bsSingle}) {
-  P_Button = Place_Button_Panel(this, this);
-  Btn_OK = Place_Button(this, P_Button, u"Btn_OK", 16, 6);
+  Place_OK_Cancel(this, P_Button, Btn_OK, Btn_Cancel);
   Btn_OK->OnClick = [this](TObject*) { Btn_OKClick(); };
-  Btn_Cancel = Place_Button(this, P_Button, u"Btn_Cancel", 134, 6);
-  Btn_Cancel->SetModalResult(mrCancel);
   PC_Options = Place<TPageControl>(this, this, u"PC_Options", 0, Title_Height, Client_Width,
                                    Client_Height - Title_Height - P_Button->Height());
   PC_Options->SetAlign(alClient);

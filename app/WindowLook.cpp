@@ -39,3 +39,10 @@ TPanel* Place_Button_Panel(TComponent* Owner, TWinControl* Parent, int Height) {
   Panel->SetParentColor(true);
   return Panel;
 }
+
+void Place_OK_Cancel(TForm* Form, TPanel*& Panel, TLbButton*& OK, TLbButton*& Cancel) {
+  Panel = Place_Button_Panel(Form, Form);
+  OK = Place_Button(Form, Panel, u"Btn_OK", 16, 6);
+  Cancel = Place_Button(Form, Panel, u"Btn_Cancel", 134, 6);
+  Cancel->SetModalResult(mrCancel);
+}

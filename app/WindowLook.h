@@ -36,3 +36,6 @@ TLbButton* Place_Button(TComponent* Owner, TWinControl* Parent, StringView Name,
                         int Width = 110, int Height = 28);
 // The bottom panel that holds a window's OK and Cancel.
 TPanel* Place_Button_Panel(TComponent* Owner, TWinControl* Parent, int Height = 40);
+// That panel with OK at the left and Cancel beside it; Cancel closes the
+// window with mrCancel, OK's click is the window's own.
+void Place_OK_Cancel(TForm* Form, TPanel*& Panel, TLbButton*& OK, TLbButton*& Cancel);
