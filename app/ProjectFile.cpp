@@ -14,8 +14,7 @@ TXmlNode TProjectFile::Child(StringView Name) const { return FRoot ? FRoot.Child
 String TProjectFile::Text(StringView Name, StringView Default) const { return NodeText(Child(Name), Default); }
 
 int TProjectFile::Integer(StringView Name, int Default) const {
-  int value = 0;
-  return TryStrToInt(Text(Name, u""), value) ? value : Default;
+  return StrToIntDef(Text(Name, u""), Default);
 }
 
 bool TProjectFile::Flag(StringView Name) const { return Text(Name, u"") == u"1"; }
