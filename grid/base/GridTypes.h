@@ -125,6 +125,16 @@ struct TEnumInfo<TSearchDirection> {
   };
 };
 
+enum TSortDirection {
+  sdAscending, sdDescending
+};
+template <>
+struct TEnumInfo<TSortDirection> {
+  static constexpr StringView Names[] = {
+      u"sdAscending", u"sdDescending",
+  };
+};
+
 enum THomeEndAction {
   heFirstLastColumn, heFirstLastRow, heFirstLastCell
 };

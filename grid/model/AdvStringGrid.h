@@ -76,7 +76,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool GridLoaded() const { return FGridLoaded; }
   // Loading sizes every column to its contents.
   bool AutoSize() const { return FAutoSize; }
-  void SetAutoSize(bool Value) { FAutoSize = Value; }
+  // Set outside loading, it sizes the columns at once.
+  void SetAutoSize(bool Value);
 
   // ---- settings objects: setters copy into the grid's own object
   TControlLook* ControlLook() const { return FControlLook.get(); }
@@ -773,6 +774,60 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetXYOffsetTopLeftOnly(bool Value) { FXYOffsetTopLeftOnly = Value; }
   int ZoomFactor() const { return FZoomFactor; }
   void SetZoomFactor(int Value) { FZoomFactor = Value; }
+  // Rows: displayed. Grow-only applies to the padded height.
+  void AutoSizeRow(int ARow, int Padding);
+  void AutoSizeRows(bool DoFixedRows, int Padding);
+  virtual void DoAutoSizeRow(int ARow, bool GrowOnly, int GraphicTextHeight);
+  void SetRowHeightForLines(int ARow, int Lines, int Extra);
+  // Columns may shrink (without SizeGrowOnly), rows only grow.
+  void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+  int MaxLinesInRow(int ARow);
+  bool Multilinecells() const { return FMultilinecells; }
+  void SetMultilinecells(bool Value) { FMultilinecells = Value; }
+
+  // ---- fitting, zoom, numbering and swaps (grid/model/AdvGridFit.cpp, AdvGridSwap.cpp)
+  // Scales the columns to fill the control's width.
+  void AutoFitColumns(bool DoFixedCells);
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
+  // Steps every width and height by x; ZoomFactor stays within -10 .. 10.
+  void Zoom(int x);
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+  int AutoNumberStart() const { return FAutoNumberStart; }
+  void SetAutoNumberStart(int Value) { FAutoNumberStart = Value; }
+  int AutoNumberOffset() const { return FAutoNumberOffset; }
+  void SetAutoNumberOffset(int Value) { FAutoNumberOffset = Value; }
+  TSortDirection AutoNumberDirection() const { return FAutoNumberDirection; }
+  void SetAutoNumberDirection(TSortDirection Value) { FAutoNumberDirection = Value; }
+  // Storage columns with their texts, cell objects, widths and cell controls;
+  // parked rows too, so they come back in step.
+  void SwapColumns(int ACol1, int ACol2);
+  // Displayed rows, as row objects, with their heights and cell controls.
+  void SwapRows(int ARow1, int ARow2);
+
+  // ---- the range that files and the clipboard cover
+  bool SaveFixedCells() const { return FSaveFixedCells; }
+  void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
+  bool SaveFixedRows() const { return FSaveFixedRows; }
+  void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
+  bool SaveFixedCols() const { return FSaveFixedCols; }
+  void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
+  int SaveStartCol() const { return FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols(); }
+  int SaveEndCol() const { return ColCount() - 1 - (FSaveFixedCells || FSaveFixedCols ? 0 : FFixedRightCols); }
+  int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
+  int SaveStartRow() const { return FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows(); }
+  int SaveEndRow() const { return RowCount() - 1 - (FSaveFixedCells || FSaveFixedRows ? 0 : FFixedFooters); }
+  int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+
+  // ---- rotated text and hit testing (grid/paint/AdvGridMeasure.cpp, grid/interact/AdvGridHitTest.cpp)
+  // Moves R's left and top so that Text rotated by Angle degrees is aligned in R.
+  void CalcRotatedTextRect(TRect& R, int Angle, const String& Text, TAlignment HAlign,
+                           TVAlignment VAlign);
+  // Displayed indexes; -1 outside the cells.
+  void ScreenToCell(TPoint pt, int& ACol, int& ARow);
+  bool IsOnSizingEdge(int X, int Y);
 
   TRowDisjunctSelectEvent OnRowDisjunctSelect;
   TRowDisjunctSelectedEvent OnRowDisjunctSelected;
@@ -784,6 +839,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   int SelectionRow(int ARow) const;
   void FillCells(bool DoFixed, const std::function<void(int, int)>& Fill);
   bool RowInSelection(int ARow) const;
+  bool AllRowsShown() const;
+  int ColWidthSum(int First, int Last) const;
+  void SizeRowPadded(int ARow, int Padding, int GraphicTextHeight);
 
   TCellEditorSetup FEditorSetup;
   TComponent* FEditLink = nullptr;
@@ -805,4 +863,16 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TPoint FXYOffset{2, 2};
   bool FXYOffsetTopLeftOnly = false;
   int FZoomFactor = 0;
+  bool FMultilinecells = false;
+  int FAutoNumberStart = 0;
+  int FAutoNumberOffset = 0;
+  TSortDirection FAutoNumberDirection = sdAscending;
+  bool FSaveFixedCells = true;
+  bool FSaveFixedRows = false;
+  bool FSaveFixedCols = false;
 };
+
+// The rotated-text alignment behind CalcRotatedTextRect; printing passes its
+// own extents. Only R.Left and R.Top change.
+void AlignRotatedTextRect(TRect& R, TAlignment HAlign, TVAlignment VAlign, int Angle, int W1,
+                          int H1, int W2, int H2);

@@ -28,6 +28,8 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   void SetScrollBars(TScrollStyle Value);
   // Whether the bar is shown: asked for by ScrollBars and needed (cells out of view).
   bool ScrollBarShown(bool Vertical) const;
+  // The thickness of the grid's scroll bars.
+  static int ScrollBarThickness();
 
   // The in-place editor.
   bool EditorMode() const { return FEditorMode; }

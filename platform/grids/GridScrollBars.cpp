@@ -27,6 +27,8 @@ struct TBarTrack {
 TBarTrack Track(int Extent) { return TBarTrack{kBar, std::max(Extent - 2 * kBar, 0)}; }
 }  // namespace
 
+int TCustomGrid::ScrollBarThickness() { return kBar; }
+
 bool TCustomGrid::ScrollBarShown(bool Vertical) const {
   return Vertical ? ClientWidth() - ViewWidth() >= kBar : ClientHeight() - ViewHeight() >= kBar;
 }
