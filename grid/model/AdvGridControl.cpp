@@ -1,8 +1,10 @@
 // The grid as a control: its window, bounds, size changes and loading.
 #include "grid/base/Navigation.h"
 #include "grid/base/SearchFooter.h"
+#include "grid/interact/BalloonSettings.h"
 #include "grid/interact/SearchPanel.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/FloatingFooter.h"
 #include "grid/model/FooterPanel.h"
 #include "grid/paint/BackGround.h"
 #include "grid/paint/ControlLook.h"
@@ -56,6 +58,7 @@ void TAdvStringGrid::CreateWnd() {
   if (Destroying()) return;
   TBaseGrid::CreateWnd();
   if (!Parent()) return;
+  if (FBalloon->Enable()) BalloonInit();
   ParentPanels();
   SetTimer(Handle(), GridTimerID, GridTimerInterval);
   FIsWinXP = FIsWinXP && IsThemeActive();
@@ -64,7 +67,7 @@ void TAdvStringGrid::CreateWnd() {
 
 void TAdvStringGrid::ParentPanels() {
   FFooterPanel->SetParent(this);
-  FFooterPanel->SetVisible(false);  // shown with the floating footer
+  FFooterPanel->SetVisible(FFloatingFooter->Visible());
   const bool searching = FSearchFooter->Visible();
   FSearchPanel->SetParent(this);
   FSearchPanel->SetVisible(searching);

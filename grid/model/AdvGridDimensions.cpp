@@ -3,6 +3,8 @@
 #include "grid/base/SearchFooter.h"
 #include "grid/base/SyncGrid.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/FloatingFooter.h"
+#include "grid/model/FooterPanel.h"
 
 bool TAdvStringGrid::IsIgnoredColumn(int ACol) const { return FIgnoreColumns->HasValue(ACol); }
 
@@ -55,7 +57,11 @@ void TAdvStringGrid::SetTopRow(int Value) {
   if (Value >= FixedRows() && Value <= RowCount() - 1) TGridModel::SetTopRow(Value);
 }
 
-void TAdvStringGrid::SetDefaultRowHeight(int Value) { TGridModel::SetDefaultRowHeight(Value); }
+void TAdvStringGrid::SetDefaultRowHeight(int Value) {
+  TGridModel::SetDefaultRowHeight(Value);
+  FFloatingFooter->SetHeight(Value);
+  if (FFloatingFooter->Visible() && FFooterPanel) FFooterPanel->SetHeight(Value);
+}
 
 void TAdvStringGrid::SetFixedRowHeight(int Value) {
   FFixedRowHeight = Value;

@@ -12,9 +12,17 @@
 #include "grid/base/SizeWhileTyping.h"
 #include "grid/base/SortIndexList.h"
 #include "grid/base/SyncGrid.h"
+#include "grid/interact/BalloonSettings.h"
+#include "grid/interact/DragDropSettings.h"
+#include "grid/interact/DragScrollOptions.h"
 #include "grid/interact/SearchPanel.h"
+#include "grid/model/Filter.h"
+#include "grid/model/FilterDropDown.h"
+#include "grid/model/FloatingFooter.h"
 #include "grid/model/FooterPanel.h"
 #include "grid/model/FormResizeListener.h"
+#include "grid/model/Grouping.h"
+#include "grid/model/SortSettings.h"
 #include "grid/paint/BackGround.h"
 #include "grid/paint/ControlLook.h"
 #include "grid/paint/GridProgressAppearance.h"
@@ -93,6 +101,8 @@ void TAdvStringGrid::CreateSettings() {
   FSortIndexes = std::make_unique<TSortIndexList>();
   FIgnoreColumns = std::make_unique<TIntList>(-1, -1);
   FSortRowXRef = std::make_unique<TIntList>(-1, -1);
+  CreateModelSettings();
+  CreateInteractSettings();
 }
 
 void TAdvStringGrid::SetDefaults() {

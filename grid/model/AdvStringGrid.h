@@ -22,15 +22,22 @@
 #include "grid/paint/LookOwner.h"
 
 class TBackGround;
+class TBalloonSettings;
 class TCanvas;
 struct TPixelBuffer;
 class TBands;
 class TCellNode;
 class TColumnSize;
 class TControlLook;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TFilter;
+class TFilterDropDown;
+class TFloatingFooter;
 class TFocusHelper;
 class TFooterPanel;
 class TFormResizeListener;
+class TGrouping;
 class TGridProgressAppearance;
 class THTMLSettings;
 class TMouseActions;
@@ -41,6 +48,7 @@ class TSearchPanel;
 class TShowModified;
 class TSizeWhileTyping;
 class TSortIndexList;
+class TSortSettings;
 class TSyncGrid;
 
 class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowTracked {
@@ -96,6 +104,30 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
   THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
   TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+  TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+  void SetFloatingFooter(const TFloatingFooter& Value);
+  TSortSettings* SortSettings() const { return FSortSettings.get(); }
+  void SetSortSettings(const TSortSettings& Value);
+  TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
+  void SetDragDropSettings(const TDragDropSettings& Value);
+  TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+  void SetDragScrollOptions(const TDragScrollOptions& Value);
+  TGrouping* Grouping() const { return FGrouping.get(); }
+  void SetGrouping(const TGrouping& Value);
+  TFilter* Filter() const { return FFilter.get(); }
+  void SetFilter(const TFilter& Value);
+  TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+  void SetFilterDropDown(const TFilterDropDown& Value);
+  TBalloonSettings* Balloon() const { return FBalloon.get(); }
+  void SetBalloon(const TBalloonSettings& Value);
+  // Make and release the balloon tooltip (grid/interact/AdvGridBalloon.cpp).
+  void BalloonInit();
+  void BalloonDone();
+  // Columns whose equal cells merge; a change merges them again.
+  TIntList* MergedColumns() const { return FMergedColumns.get(); }
+  // Covered by a floating footer that shows the last row.
+  bool HideLastRow() const { return FHideLastRow; }
+  void SetHideLastRow(bool Value) { FHideLastRow = Value; }
   TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
   TStringList* RowHeaders() const { return FRowHeaders.get(); }
   // Copied; the headers go into row 0 / column 0 (grid/model/AdvGridHeaders.cpp).
@@ -528,6 +560,10 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
  private:
   void CreateSettings();
+  void CreateModelSettings();
+  void CreateInteractSettings();
+  void MergedColumnsChanged();
+  void BalloonEnableChanged();
   void SetDefaults();
   void RecordPlatformFacts();
   void ListenToOwnerForm();
@@ -590,6 +626,15 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   std::unique_ptr<TPrintSettings> FPrintSettings;
   std::unique_ptr<THTMLSettings> FHTMLSettings;
   std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+  std::unique_ptr<TFloatingFooter> FFloatingFooter;
+  std::unique_ptr<TSortSettings> FSortSettings;
+  std::unique_ptr<TDragDropSettings> FDragDropSettings;
+  std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+  std::unique_ptr<TGrouping> FGrouping;
+  std::unique_ptr<TFilter> FFilter;
+  std::unique_ptr<TFilterDropDown> FFilterDropDown;
+  std::unique_ptr<TBalloonSettings> FBalloon;
+  std::unique_ptr<TIntList> FMergedColumns;
   std::unique_ptr<TStringList> FColumnHeaders;
   std::unique_ptr<TStringList> FRowHeaders;
   std::unique_ptr<TStringList> FLookupItems;
