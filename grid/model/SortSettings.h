@@ -4,6 +4,7 @@
 // the header colours of the sorted column.
 #include <memory>
 
+#include "grid/base/GridTypes.h"
 #include "grid/base/OptionProperty.h"
 #include "platform/sys/Component.h"
 #include "platform/sys/Types.h"
@@ -13,7 +14,6 @@ class TBitmap;
 
 enum TIndexSortKey { ikShift, ikCtrl };
 enum TSortBlankPosition { blFirst, blLast };
-enum TSortDirection { sdAscending, sdDescending };
 
 class TSortSettings : public TPersistent {
  public:
