@@ -5,19 +5,9 @@
 
 #include "grid/base/MouseActions.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/IndexMoves.h"
 
 namespace {
-
-// Rotates entries Lo..Hi left by Mid: the one at Lo + Mid comes first.
-template <class Get, class Set>
-void RotateRange(int Lo, int Hi, int Mid, Get GetAt, Set SetAt) {
-  using T = decltype(GetAt(Lo));
-  std::vector<T> values;
-  values.reserve(static_cast<size_t>(Hi - Lo + 1));
-  for (int i = Lo; i <= Hi; ++i) values.push_back(GetAt(i));
-  std::rotate(values.begin(), values.begin() + Mid, values.end());
-  for (int i = Lo; i <= Hi; ++i) SetAt(i, std::move(values[static_cast<size_t>(i - Lo)]));
-}
 
 // A flag list read past its end answers 0; it grows only to hold a set flag.
 int FlagCount(const TIntList& L) { return L.Count(); }
@@ -46,25 +36,12 @@ void RotateFlags(List& L, int Lo, int Hi, int Mid) {
               [&](int i, int v) { SetFlagAt(L, i, v); });
 }
 
-// Where displayed row D ends up when Count rows at From move to P.
-int MovedRow(int D, int From, int Count, int P) {
-  if (D >= From && D < From + Count) return P + (D - From);
-  if (P < From && D >= P && D < From) return D + Count;
-  if (P > From && D >= From + Count && D < P + Count) return D - Count;
-  return D;
-}
-
 }  // namespace
 
 void TAdvStringGrid::MoveColumn(int FromIndex, int ToIndex) {
   if (FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount()) return;
   if (FColumnOrder.Count() == 0) SetColumnOrder();
   TGridModel::MoveColumn(FromIndex, ToIndex);
-  for (int i = 0; i < FControlList.Count(); ++i) {
-    TControlItem* item = FControlList.Control(i);
-    item->SetX(MovedRow(item->X(), FromIndex, 1, ToIndex));
-  }
-  CellControlsUpdate(false);
 }
 
 void TAdvStringGrid::MoveRow(int FromIndex, int ToIndex) {
@@ -94,7 +71,7 @@ void TAdvStringGrid::MoveRowBlock(int From, int Count, int To, bool MoveCells) {
   for (int i = 0; i < FControlList.Count(); ++i) {
     TControlItem* item = FControlList.Control(i);
     TGridItem* parked = FGridItems.FindRealRow(item->Y());
-    places.push_back({item, parked ? -1 : MovedRow(RealToDisplRow(item->Y()), From, Count, To), parked});
+    places.push_back({item, parked ? -1 : MovedIndex(RealToDisplRow(item->Y()), From, Count, To), parked});
   }
   const int lo = std::min(From, To), hi = std::max(From, To) + Count - 1;
   const int mid = To > From ? Count : From - lo;
@@ -104,7 +81,10 @@ void TAdvStringGrid::MoveRowBlock(int From, int Count, int To, bool MoveCells) {
   } else {
     TGridModel::MoveRow(From, To);
   }
-  RotateRange(lo, hi, mid, [&](int r) { return RowHeights(r); }, [&](int r, int h) { SetRowHeights(r, h); });
+  // A single row's height moved in RowMoved already.
+  if (MoveCells) {
+    RotateRange(lo, hi, mid, [&](int r) { return RowHeights(r); }, [&](int r, int h) { SetRowHeights(r, h); });
+  }
   RotateFlags(FModifiedRows, lo, hi, mid);
   RotateFlags(FEnabledRows, lo, hi, mid);
   RotateFlags(FRowSelect, lo, hi, mid);

@@ -370,6 +370,16 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void MoveColumn(int FromIndex, int ToIndex);
   void MoveRow(int FromIndex, int ToIndex);
   void MoveRows(int FromIndex, int ToIndex, int Count);
+  // The platform grid's move steps, displayed indexes: cells move by storage
+  // column with the hidden-column table, remembered widths and parked rows;
+  // widths and heights go along with EnhRowColMove.
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  bool EnhRowColMove() const { return FEnhRowColMove; }
+  void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
+  // Set by a move with EnhRowColMove: the mouse release after it does not sort.
+  bool ColMoveFlg() const { return FColMoveFlg; }
+  void SetColMoveFlg(bool Value) { FColMoveFlg = Value; }
   void HideSelection();
   void UnHideSelection();
   bool SelHidden() const { return FSelHidden; }
@@ -600,6 +610,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
                      bool Renumber = true);
   void PlaceCurrentRowAfterRemoval(int OldRow, int OldTop, bool ParkWhenOutside);
   TRect RowsRect(int RowIndex, int RCount) const { return TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount}; }
+  // ==== the column move step (grid/model/AdvGridMoveSteps.cpp)
+  void MoveStorageColumn(int RF, int RT);
+  void FollowColumnMove(int RF, int RT);
 
   TControlList FControlList;
   int FFilterLevel = 0;
@@ -609,6 +622,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool FBlockCellChange = false;
   bool FEntered = false;
   bool FSelHidden = false;
+  bool FEnhRowColMove = true;
+  bool FColMoveFlg = false;
   TGridRect FOldSelection{};
 
   std::unique_ptr<TControlLook> FControlLook;
