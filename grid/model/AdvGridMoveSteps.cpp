@@ -7,6 +7,8 @@
 
 #include "grid/base/SortIndexList.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/FloatingFooter.h"
+#include "grid/model/SortSettings.h"
 #include "grid/model/IndexMoves.h"
 
 void TAdvStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
@@ -54,6 +56,7 @@ void TAdvStringGrid::MoveStorageColumn(int RF, int RT) {
 
 // Lists that hold storage column numbers renumber the way the columns moved.
 void TAdvStringGrid::FollowColumnMove(int RF, int RT) {
+  FSortSettings->SetColumn(MovedIndex(FSortSettings->Column(), RF, 1, RT));
   for (int i = 0; i < FSortIndexes->Count(); ++i) {
     FSortIndexes->SetSortColumns(i, MovedIndex(FSortIndexes->SortColumns(i), RF, 1, RT));
   }
@@ -63,10 +66,17 @@ void TAdvStringGrid::FollowColumnMove(int RF, int RT) {
   }
   CellControlsUpdate(false);
   Invalidate();
+  if (FFloatingFooter->Visible()) FFloatingFooter->Invalidate();
+}
+
+// The footer strip covers the grid's last row: no row goes under it.
+bool TAdvStringGrid::IsFloatingFooterRow(int ARow) const {
+  return FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow && ARow == RowCount() - 1;
 }
 
 // OnRowMoved fires once the height has moved too, not from the platform's step.
 void TAdvStringGrid::RowMoved(int FromIndex, int ToIndex) {
+  if (IsFloatingFooterRow(ToIndex)) return;
   TMovedEvent event = std::exchange(OnRowMoved, nullptr);
   try {
     TBaseGrid::RowMoved(FromIndex, ToIndex);

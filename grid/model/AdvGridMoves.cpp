@@ -46,7 +46,7 @@ void TAdvStringGrid::MoveColumn(int FromIndex, int ToIndex) {
 
 void TAdvStringGrid::MoveRow(int FromIndex, int ToIndex) {
   if (FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount() || ToIndex >= RowCount()) return;
-  if (FromIndex == ToIndex) return;
+  if (FromIndex == ToIndex || IsFloatingFooterRow(ToIndex)) return;
   MoveRowBlock(FromIndex, 1, ToIndex, false);
 }
 

@@ -6,6 +6,8 @@
 #include "grid/base/SortIndexList.h"
 #include "grid/model/AdvColumnGrid.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/FloatingFooter.h"
+#include "grid/model/SortSettings.h"
 #include "grid/model/GridColumnCollection.h"
 #include "grid/model/GridColumnItem.h"
 #include "platform/gui/Controls.h"
@@ -114,6 +116,20 @@ TEST_F(MoveSteps, AMovedRowTakesItsHeightAndOnRowMovedFiresAfterIt) {
   EXPECT_EQ(std::get<2>(calls.back()), 2);
 }
 
+TEST_F(MoveSteps, NoRowMovesUnderAFixedLastRowFooter) {
+  int fired = 0;
+  G.OnRowMoved = [&](TObject*, int, int) { ++fired; };
+  G.FloatingFooter()->SetVisible(true);
+  G.MoveRow(1, 5);
+  EXPECT_EQ(G.Cells(0, 5), u"5.0");
+  EXPECT_EQ(G.Cells(0, 1), u"1.0");
+  EXPECT_EQ(fired, 0);
+  G.FloatingFooter()->SetFooterStyle(fsColumnPreview);
+  G.MoveRow(1, 5);
+  EXPECT_EQ(G.Cells(0, 5), u"1.0") << "a preview footer covers no row";
+  EXPECT_EQ(fired, 1);
+}
+
 TEST_F(MoveSteps, OnColumnMovedGetsDisplayedIndexesAfterTheCellsMoved) {
   G.HideColumn(0);
   std::vector<std::tuple<TObject*, int, int, String>> calls;
@@ -148,8 +164,10 @@ TEST_F(MoveSteps, SortColumnsAndCellControlsStayOnTheirColumns) {
   for (const SortCase& c : cases) {
     G.SortIndexes()->Clear();
     G.SortIndexes()->AddIndex(c.SortCol, false);
+    G.SortSettings()->SetColumn(c.SortCol);
     G.MoveColumn(c.From, c.To);
     EXPECT_EQ(G.SortIndexes()->SortColumns(0), c.Expected) << c.From << " -> " << c.To;
+    EXPECT_EQ(G.SortSettings()->Column(), c.Expected);
     EXPECT_FALSE(G.SortIndexes()->SortDirections(0)) << "the direction is kept";
   }
   G.HideColumn(0);
