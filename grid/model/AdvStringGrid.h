@@ -882,6 +882,12 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   int SaveEndRow() const { return RowCount() - 1 - (FSaveFixedCells || FSaveFixedRows ? 0 : FFixedFooters); }
   int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
 
+  // ---- the last row kept clear of the search footer (grid/interact/AdvGridFooterScroll.cpp)
+  bool IsLastRowAboveSearchFooter();
+  // Scrolls down a row at a time until the last row clears the footer, or
+  // the grid scrolls no further.
+  void ScrollLastRowAboveSearchFooter();
+
   // ---- rotated text and hit testing (grid/paint/AdvGridMeasure.cpp, grid/interact/AdvGridHitTest.cpp)
   // Moves R's left and top so that Text rotated by Angle degrees is aligned in R.
   void CalcRotatedTextRect(TRect& R, int Angle, const String& Text, TAlignment HAlign,
@@ -902,6 +908,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool RowInSelection(int ARow) const;
   bool AllRowsShown() const;
   int ColWidthSum(int First, int Last) const;
+  // The bottom of the last row as if the view went on; past the view when it is not shown.
+  int LastRowBottom() const;
+  int SearchFooterTop() const;
   void SizeRowPadded(int ARow, int Padding, int GraphicTextHeight);
 
   TCellEditorSetup FEditorSetup;
