@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/SortSettings.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {
@@ -28,7 +29,7 @@ void TAdvStringGrid::AutoNumberRow(int ARow) {
 }
 
 // Cells change places in the store row by row, with their objects, and in
-// the parked rows as well.
+// the parked rows as well; a sort on either column follows it.
 void TAdvStringGrid::SwapColumns(int ACol1, int ACol2) {
   if (ACol1 < 0 || ACol2 < 0 || ACol1 == ACol2) return;
   TCellStore& store = Store();
@@ -48,6 +49,9 @@ void TAdvStringGrid::SwapColumns(int ACol1, int ACol2) {
     row.SetObjects(ACol1, row.Objects(ACol2));
     row.SetStrings(ACol2, text);
     row.SetObjects(ACol2, object);
+  }
+  if (FSortSettings->Column() == ACol1 || FSortSettings->Column() == ACol2) {
+    FSortSettings->SetColumn(FSortSettings->Column() == ACol1 ? ACol2 : ACol1);
   }
   const int width = AllColWidths(ACol1);
   SetAllColWidths(ACol1, AllColWidths(ACol2));

@@ -6,6 +6,7 @@
 
 #include "grid/base/ControlList.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/SortSettings.h"
 #include "platform/gui/RecordingCanvas.h"
 
 namespace {
@@ -228,7 +229,9 @@ TEST(AdvGridSwap, ColumnsSwapTextsLooksWidthsControlsAndParkedRows) {
   g.SetColWidths(1, 11);
   g.SetColWidths(3, 33);
   g.HideRow(3);
+  g.SortSettings()->SetColumn(1);
   g.SwapColumns(1, 3);
+  EXPECT_EQ(g.SortSettings()->Column(), 3);
   EXPECT_EQ(g.Cells(1, 1), u"three1");
   EXPECT_EQ(g.Cells(3, 1), u"one1");
   EXPECT_EQ(g.Colors(3, 2), clRed);
