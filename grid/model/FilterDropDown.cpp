@@ -25,6 +25,8 @@ void TFilterDropDown::Assign(const TPersistent& Source) {
   FFont->Assign(*src->FFont);
   FHeight = src->FHeight;
   FWidth = src->FWidth;
+  FAssigning = true;
   FGlyph->Assign(*src->FGlyph);
   FGlyphActive->Assign(*src->FGlyphActive);
+  FAssigning = false;
 }

@@ -16,8 +16,7 @@ class TFilterDropDown : public TPersistent {
   TFilterDropDown();
   ~TFilterDropDown() override;
   String ClassName() const override { return u"TFilterDropDown"; }
-  // From another TFilterDropDown: all but AutoSize; the glyph copies report
-  // as any glyph change does.
+  // From another TFilterDropDown: all but AutoSize, without reporting.
   void Assign(const TPersistent& Source) override;
 
   bool AutoSize() const { return FAutoSize; }
@@ -42,7 +41,7 @@ class TFilterDropDown : public TPersistent {
 
  private:
   void Changed() {
-    if (OnChange) OnChange(this);
+    if (OnChange && !FAssigning) OnChange(this);
   }
 
   bool FAutoSize = false;
@@ -53,4 +52,5 @@ class TFilterDropDown : public TPersistent {
   int FWidth = 150;
   std::unique_ptr<TBitmap> FGlyph;
   std::unique_ptr<TBitmap> FGlyphActive;
+  bool FAssigning = false;  // the glyph copies of Assign report nothing
 };
