@@ -123,6 +123,10 @@ void TAdvColumnGrid::ColumnHeadersChanged() {
 void TAdvColumnGrid::ColWidthsChanged() {
   TAdvStringGrid::ColWidthsChanged();
   if (Loading() || Destroying() || !FColumnCollection) return;
+  StoreColumnWidths();
+}
+
+void TAdvColumnGrid::StoreColumnWidths() {
   for (int d = 0; d < ColCount(); ++d) {
     if (TGridColumnItem* item = ColumnItem(RealColIndex(d))) item->SetStoredWidth(ColWidths(d));
   }
@@ -145,6 +149,8 @@ void TAdvColumnGrid::ColumnMoved(int FromIndex, int ToIndex) {
     cols.Delete(from);
     cols.Insert(to)->Assign(*scratch);
     cols.Delete(cols.Count() - 1);
+    // The widths were stored while the items still stood in the old order.
+    StoreColumnWidths();
     TGridModel::SetTopRow(top);
     FColMoving = false;
     EndUpdate();

@@ -103,6 +103,8 @@ class TAdvColumnGrid : public TAdvStringGrid {
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
  private:
+  // Each item keeps the width its column shows (the stream writes it).
+  void StoreColumnWidths();
   friend class TGridColumnCollection;
   // Whether (ACol, ARow) lies in the data area: past the fixed columns and rows.
   bool IsDataCell(int ACol, int ARow) const;

@@ -177,6 +177,16 @@ TEST(AdvColumnGridColumns, MovingAColumnKeepsEverySettingOfItsItem) {
   EXPECT_TRUE(g.Columns()->DefIdxIsPermutation());
 }
 
+TEST(AdvColumnGridColumns, StoredWidthsFollowAMovedColumn) {
+  TAdvColumnGrid g(nullptr);
+  for (int c = 0; c < g.ColCount(); ++c) g.SetColWidths(c, 10 + c);
+  g.MoveColumn(1, 3);
+  for (int c = 0; c < g.ColCount(); ++c) {
+    EXPECT_EQ(g.Columns()->Items(c)->StoredWidth(), g.ColWidths(c)) << "column " << c;
+  }
+  EXPECT_EQ(g.ColWidths(3), 11);
+}
+
 TEST(AdvColumnGridColumns, AssignCopiesEverySettingAndNewItemsGetUniqueOriginalPositions) {
   TAdvColumnGrid g(nullptr);
   SetEverything(*g.Columns()->Items(2));
