@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include "app/MakerSite.h"
 #include "app/Settings.h"
@@ -176,6 +181,41 @@ TEST_F(OptionsWindow, AChosenLanguageRetranslatesTheWindowsAtOnceAndOKKeepsIt) {
   TProgramState Saved(S(P.Dir.Path().string()));
   Load_Setting(Saved);
   EXPECT_EQ(Saved.Language, u"Italiano");
+}
+
+// A socket named like a language file: listed as a plain file, but opening
+// it fails even for a privileged user.
+void Unopenable_File(const std::filesystem::path& File) {
+  sockaddr_un Address{};
+  Address.sun_family = AF_UNIX;
+  ASSERT_LT(File.string().size(), sizeof Address.sun_path);
+  std::strcpy(Address.sun_path, File.c_str());
+  const int Fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(Fd, 0);
+  EXPECT_EQ(::bind(Fd, reinterpret_cast<const sockaddr*>(&Address), sizeof Address), 0);
+  ::close(Fd);
+}
+
+TEST_F(OptionsWindow, ALanguageThatCannotBeLoadedKeepsTheTextsInUse) {
+  Language("Italiano", Italian_Captions());
+  Unopenable_File(P.Dir.Language() / "Broken.lng");
+  P.Boxes.Answer(mrYes);
+  P.Boxes.Answer(mrYes);
+  Show([&] {
+    ASSERT_EQ(Slots(), (std::vector<String>{u"Broken", u"Italiano"}));
+    P.Input.Click(*O().L_L[1]);
+    P.Input.Click(*O().L_L[0]);
+    EXPECT_EQ(O().Language_In_Use, u"Italiano");
+    EXPECT_EQ(P.State->Language, u"English");
+    EXPECT_EQ(P.State->Text(0), u"Inizio");
+    EXPECT_EQ(O().Caption(), u"IT300");
+    P.Input.Click(*O().Btn_OK);
+  });
+  ASSERT_EQ(P.Boxes.Boxes().size(), 3u);
+  EXPECT_EQ(P.Boxes.Boxes()[2].Kind, mtError);
+  EXPECT_NE(P.Boxes.Boxes()[2].Text.find(u"Broken.lng"), String::npos) << StringToUtf8(P.Boxes.Boxes()[2].Text);
+  EXPECT_EQ(P.State->Language, u"Italiano");
+  EXPECT_EQ(P.Main->L_Begin->Caption(), u"Inizio");
 }
 
 TEST_F(OptionsWindow, CancelKeepsTheTextsForThisRunButNotTheLanguage) {

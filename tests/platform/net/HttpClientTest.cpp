@@ -60,6 +60,16 @@ TEST(HttpClient, SendsOneHttp10GetWithTheGivenHeadersAndNoCookie) {
   EXPECT_EQ(Requests[0].find("Cookie"), std::string::npos);
 }
 
+TEST(HttpClient, ABodyOverOneMebibyteIsRefused) {
+  constexpr std::size_t Limit = 1 << 20;
+  for (const std::size_t Size : {Limit, Limit + 1}) {
+    LoopbackHttpServer Server(200, std::string(Size, 'x'));
+    const THttpResult R = Fetch(Server);
+    EXPECT_EQ(R.Ok, Size == Limit) << Size;
+    EXPECT_EQ(R.Body.size(), Size == Limit ? Size : 0u) << Size;
+  }
+}
+
 TEST(HttpClient, NonSuccessStatusIsAFailureWithTheStatus) {
   for (int Status : {404, 500}) {
     LoopbackHttpServer Server(Status, "<html>Not Found</html>");
