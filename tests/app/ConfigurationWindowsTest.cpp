@@ -44,6 +44,7 @@ TEST_F(NewConfiguration, EnterInTheNameConfirmsAndATrailingBlankIsKept) {
   P.Click(u"Btn_New");
   EXPECT_TRUE(std::filesystem::is_directory(P.Project("Plant ") / "bin"));
   EXPECT_EQ(P.State->Project_Name, u"Plant ");
+  EXPECT_TRUE(P.Boxes.Boxes().empty()) << "Enter confirmed once";
 }
 
 TEST_F(NewConfiguration, RefusedNamesShowTheirTextAndKeepTheWindowOpen) {
