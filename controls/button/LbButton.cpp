@@ -119,8 +119,14 @@ void TLbButton::DoClick() {
   if (!Visible() || !Enabled() || !bDown) return;
   bDown = false;
   if (OnClick) OnClick(this);
-  if (FModalResult == mrNone) return;
-  if (TCustomForm* form = GetParentForm()) form->SetModalResult(FModalResult);
+  if (FModalResult != mrNone)
+    if (TCustomForm* form = GetParentForm()) form->SetModalResult(FModalResult);
+  if (TPopupMenu* menu = PopupMenu()) {
+    // The menu drops down below the button, its left edges in line.
+    menu->SetPopupComponent(this);
+    const TPoint p = ClientToScreen(Point(0, Height()));
+    menu->Popup(p.X, p.Y);
+  }
 }
 
 // Mouse

@@ -20,6 +20,7 @@ TLbButtonFace TLbButton::Face(int W, int H, bool Hot) const {
   f.ColorWhenDown = FColorWhenDown;
   f.Color = Color();
   f.Style = FStyle;
+  f.HasPopup = PopupMenu() != nullptr;
   f.WordWrap = FWordWrap;
   f.Flat = FFlat;
   f.Enabled = Enabled();

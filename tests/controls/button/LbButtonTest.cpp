@@ -6,6 +6,7 @@
 
 #include "controls/button/LbButton.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Menus.h"
 #include "platform/gui/RecordingCanvas.h"
 #include "platform/gui/StdCtrls.h"
 #include "tests/support/GuiTest.h"
@@ -250,6 +251,30 @@ TEST(LbButton, ModalResultClosesTheModalFormAfterOnClick) {
   f.Input.WhenModal([&] { f.Input.Click(*f.Button); });
   EXPECT_EQ(f.Form->ShowModal(), mrOk);
   EXPECT_EQ(seenInClick, mrNone);
+}
+
+TEST(LbButton, AClickDropsItsPopupMenuDownBelowItAndTheFaceShowsTheArrow) {
+  ButtonForm f;
+  testsupport::MenuResponder menus;
+  auto* menu = new TPopupMenu(f.Form.get());
+  auto* item = new TMenuItem(menu);
+  item->SetCaption(u"Mehr");
+  menu->Items()->Add(item);
+  std::vector<std::string> log;
+  f.Button->OnClick = [&](TObject*) { log.push_back("click"); };
+  item->OnClick = [&](TObject*) { log.push_back("item"); };
+  // The arrow's tip, 11 pixels from the right edge, shows only with a menu.
+  const TColor face = ColorToRGB(clBtnFace);
+  EXPECT_EQ(Pixel(*f.Button, 91, 12), face);
+
+  f.Button->SetPopupMenu(menu);
+  menus.Choose(u"Mehr");
+  f.Input.Click(*f.Button);
+  ASSERT_EQ(menus.Menus().size(), 1u);
+  EXPECT_EQ(menus.Menus()[0].At, f.Button->ClientToScreen(Point(0, 23)));
+  EXPECT_EQ(menu->PopupComponent(), f.Button);
+  EXPECT_EQ(log, (std::vector<std::string>{"click", "item"}));
+  EXPECT_EQ(Pixel(*f.Button, 91, 12), clBlack);
 }
 
 TEST(LbButton, PaintsTheFocusRectangleWhenFocused) {
