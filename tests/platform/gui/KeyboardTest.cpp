@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/StdCtrls.h"
 #include "tests/support/GuiTest.h"
@@ -81,6 +82,32 @@ TEST(Keyboard, TabMovesTheFocusUnlessTheControlWantsIt) {
   memo->SetFocus();
   f.Input.Key(VK_TAB);
   EXPECT_TRUE(memo->Focused());
+}
+
+TEST(Keyboard, TabFollowsTheTabOrderAndSkipsWhatCannotTakeTheFocus) {
+  KeyForm f;
+  auto* panel = new TPanel(f.Form);
+  panel->SetParent(f.Form);
+  panel->SetTabStop(false);
+  auto* inner = new TEdit(f.Form);
+  inner->SetParent(panel);
+  auto* noStop = new TEdit(f.Form);
+  noStop->SetParent(f.Form);
+  noStop->SetTabStop(false);
+  auto* disabled = new TEdit(f.Form);
+  disabled->SetParent(f.Form);
+  disabled->SetEnabled(false);
+  f.Second->SetTabOrder(0);
+  EXPECT_EQ(f.Second->TabOrder(), 0);
+  EXPECT_EQ(f.First->TabOrder(), 1);
+  // Second, First, the panel's edit; the rest is skipped and the cycle wraps.
+  const TWinControl* expected[] = {inner, f.Second, f.First, inner};
+  for (const TWinControl* next : expected) {
+    f.Input.Key(VK_TAB);
+    EXPECT_TRUE(next->Focused()) << StringToUtf8(f.Form->ActiveControl()->ClassName());
+  }
+  f.Input.Key(VK_TAB, ssShift);
+  EXPECT_TRUE(f.First->Focused());
 }
 
 TEST(Keyboard, TypedTextReachesTheFocusedEditThroughItsEvents) {
