@@ -238,10 +238,11 @@ TProfinetParams Load_Profinet_Params(const String& File_ParGen, const String& Fi
 std::vector<String> GSDML_Lines(const TProfinetParams& Params) {
   const String station = Escape_Attribute(Params.Station_Name);
   std::vector<String> lines;
+  // The name last: its text is never searched for the other fields.
   for (const StringView line : Template) {
-    String l = StringReplace(line, u"{STATION}", station, rfReplaceAll);
-    l = StringReplace(l, u"{INPUT}", IntToStr(Params.Input_Length), rfReplaceAll);
-    lines.push_back(StringReplace(l, u"{OUTPUT}", IntToStr(Params.Output_Length), rfReplaceAll));
+    String l = StringReplace(line, u"{INPUT}", IntToStr(Params.Input_Length), rfReplaceAll);
+    l = StringReplace(l, u"{OUTPUT}", IntToStr(Params.Output_Length), rfReplaceAll);
+    lines.push_back(StringReplace(l, u"{STATION}", station, rfReplaceAll));
   }
   return lines;
 }

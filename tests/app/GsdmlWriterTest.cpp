@@ -36,20 +36,28 @@ TEST(GsdmlWriter, ParametersFromTheProjectFiles) {
 // The station name goes into two attributes: whatever it holds, the file
 // stays well-formed and gives the name back.
 TEST(GsdmlWriter, EscapedStationNameParsesBack) {
-  TProfinetParams p;
-  p.Station_Name = u"A&B <\"x\"> 'caf\u00e9' \u4e2d\U0001F600";
-  testsupport::TempDir out;
-  Write_GSDML(PathOf(out / "device.xml"), p);
-  TXMLDocument doc;
-  doc.LoadFromFile(PathOf(out / "device.xml"));
-  const TXmlNode dap = doc.DocumentElement()
-                           .ChildNodes(u"ProfileBody")
-                           .ChildNodes(u"ApplicationProcess")
-                           .ChildNodes(u"DeviceAccessPointList")
-                           .ChildNodes(u"DeviceAccessPointItem");
-  ASSERT_TRUE(dap);
-  EXPECT_EQ(dap.Attribute(u"ImplementationType"), p.Station_Name);
-  EXPECT_EQ(dap.Attribute(u"DNS_CompatibleName"), p.Station_Name);
+  for (const String& name : {String(u"A&B <\"x\"> 'caf\u00e9' \u4e2d\U0001F600"), String(u"{INPUT}-{OUTPUT}")}) {
+    SCOPED_TRACE(StringToUtf8(name));
+    TProfinetParams p;
+    p.Station_Name = name;
+    p.Input_Length = 24;
+    testsupport::TempDir out;
+    Write_GSDML(PathOf(out / "device.xml"), p);
+    TXMLDocument doc;
+    doc.LoadFromFile(PathOf(out / "device.xml"));
+    const TXmlNode process = doc.DocumentElement().ChildNodes(u"ProfileBody").ChildNodes(u"ApplicationProcess");
+    const TXmlNode dap = process.ChildNodes(u"DeviceAccessPointList").ChildNodes(u"DeviceAccessPointItem");
+    ASSERT_TRUE(dap);
+    EXPECT_EQ(dap.Attribute(u"ImplementationType"), name);
+    EXPECT_EQ(dap.Attribute(u"DNS_CompatibleName"), name);
+    const TXmlNode io = process.ChildNodes(u"ModuleList")
+                            .ChildNodes(u"ModuleItem")
+                            .ChildNodes(u"VirtualSubmoduleList")
+                            .ChildNodes(u"VirtualSubmoduleItem")
+                            .ChildNodes(u"IOData");
+    EXPECT_EQ(io.ChildNodes(u"Input").ChildNodes(u"DataItem").Attribute(u"Length"), u"24");
+    EXPECT_EQ(io.ChildNodes(u"Output").ChildNodes(u"DataItem").Attribute(u"Length"), u"132");
+  }
 }
 
 TEST(GsdmlWriter, FileNameFromTheFixedPartsAndTheUsersPart) {
