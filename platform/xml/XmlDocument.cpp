@@ -159,8 +159,10 @@ void TXMLDocument::LoadFromString(StringView Xml) {
 }
 
 void TXMLDocument::LoadFromBytes(std::string_view Bytes, const String& SourceName) {
+  // A text of blanks alone is kept when it is the element's only child: it
+  // is a value as typed, not layout between elements.
   constexpr unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments |
-                               pugi::parse_pi | pugi::parse_doctype;
+                               pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
   const pugi::xml_parse_result r = FImpl->doc.load_buffer(Bytes.data(), Bytes.size(), options);
   if (r) return;
   FImpl->doc.reset();

@@ -51,6 +51,23 @@ TEST(XmlDocument, ElementWithChildrenHasNoReadableText) {
   EXPECT_EQ(d.FirstChild().ChildNodes(u"t").Text(), u"x & y");
 }
 
+// A value typed as blanks only is a value: it must come back as written,
+// while the layout between elements stays out of the texts.
+TEST(XmlDocument, BlankTextsSurviveSaveAndLoad) {
+  TXMLDocument d;
+  const TXmlNode root = d.AddChild(u"Par_Gen");
+  root.AddChild(u"Contact").SetText(u"   ");
+  root.AddChild(u"Location").SetText(u"\t");
+  root.AddChild(u"Name").SetText(u" a ");
+  d.SetIndent(u"  ");
+  TXMLDocument back;
+  back.LoadFromString(d.SaveToString());
+  EXPECT_EQ(back.FirstChild().ChildCount(), 3);
+  EXPECT_EQ(back.FirstChild().ChildNodes(u"Contact").Text(), u"   ");
+  EXPECT_EQ(back.FirstChild().ChildNodes(u"Location").Text(), u"\t");
+  EXPECT_EQ(back.FirstChild().ChildNodes(u"Name").Text(), u" a ");
+}
+
 TEST(XmlDocument, BuildsRootThenCommentAndSavesWithoutDeclaration) {
   testsupport::TempDir dir;
   TXMLDocument d;
