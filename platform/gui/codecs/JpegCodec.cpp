@@ -5,6 +5,10 @@
 
 #include "platform/gui/codecs/Codecs.h"
 
+// The system reads and writes JPEG through the 6b interface; another
+// library version would differ in its structures.
+static_assert(JPEG_LIB_VERSION == 62, "libjpeg with library version 62 is required");
+
 // libjpeg reports errors by calling error_exit, which must not return: we
 // jump back to the codec function, which then raises our error. Only
 // libjpeg's own C frames are jumped over.
