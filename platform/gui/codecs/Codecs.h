@@ -3,6 +3,7 @@
 // 62 API); BMP, ICO and GIF through the toolkit's image readers. Decoders
 // raise EInvalidGraphic("Could not load image. Invalid format") for data
 // they cannot read.
+#include <cstdint>
 #include <vector>
 
 #include "platform/gui/Graphic.h"
@@ -28,6 +29,14 @@ struct TFrames {
 // Kind is Bmp, Ico or Gif: every frame of the data.
 TFrames DecodeWithReader(const TBytes& Data, TImageKind Kind);
 TBytes EncodeWithWriter(const TPixelBuffer& Pixels, TImageKind Kind);
+
+// Whether the pixels of a picture this size stay within 256 MiB, the limit
+// the toolkit's readers keep too: a few bytes of header naming a huge
+// picture must not take the program's memory.
+inline bool PictureFits(std::uint64_t Width, std::uint64_t Height, int BytesPerPixel) {
+  constexpr std::uint64_t kMaxBytes = std::uint64_t{256} << 20;
+  return Width > 0 && Height > 0 && Width * Height * static_cast<std::uint64_t>(BytesPerPixel) <= kMaxBytes;
+}
 
 // Raises the invalid-picture error.
 [[noreturn]] void InvalidGraphic();

@@ -43,6 +43,10 @@ bool DecodeInto(const TBytes& data, TPixelBuffer& out) {
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, const_cast<unsigned char*>(data.data()), static_cast<unsigned long>(data.size()));
   jpeg_read_header(&info, TRUE);
+  if (!PictureFits(info.image_width, info.image_height, 3)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   out.Resize(static_cast<int>(info.output_width), static_cast<int>(info.output_height), 3);

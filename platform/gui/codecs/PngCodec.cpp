@@ -19,6 +19,7 @@ TPixelBuffer DecodePng(const TBytes& Data) {
   if (!png_image_begin_read_from_memory(&png.Image, Data.data(), Data.size())) InvalidGraphic();
   const bool alpha = (png.Image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
   png.Image.format = alpha ? PNG_FORMAT_BGRA : PNG_FORMAT_BGR;
+  if (!PictureFits(png.Image.width, png.Image.height, alpha ? 4 : 3)) InvalidGraphic();
   TPixelBuffer out;
   out.Resize(static_cast<int>(png.Image.width), static_cast<int>(png.Image.height), alpha ? 4 : 3);
   if (!png_image_finish_read(&png.Image, nullptr, out.Bits.data(), out.Stride, nullptr)) InvalidGraphic();

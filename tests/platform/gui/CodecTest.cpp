@@ -131,4 +131,56 @@ TEST(Codecs, DataThatIsNoPictureRaisesTheNamedError) {
   EXPECT_THROW(TGIFImage().LoadFromFile(Data("rgb3x2.bmp")), EInvalidGraphic);
 }
 
+// A picture whose header names 60000 x 60000 pixels (over 10 GB).
+void PutBigEndian16(TBytes& b, size_t at, unsigned v) {
+  b[at] = static_cast<std::uint8_t>(v >> 8);
+  b[at + 1] = static_cast<std::uint8_t>(v);
+}
+
+std::uint32_t Crc32(const std::uint8_t* p, size_t n) {
+  std::uint32_t c = 0xFFFFFFFFu;
+  for (size_t i = 0; i < n; ++i) {
+    c ^= p[i];
+    for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+  }
+  return ~c;
+}
+
+TBytes HugePng() {
+  TBytes b = EncodePng(Pattern(8, 8, 3));
+  // IHDR: width and height (32 bits each) after the signature and the chunk's length and type.
+  PutBigEndian16(b, 18, 60000);
+  PutBigEndian16(b, 22, 60000);
+  const std::uint32_t crc = Crc32(b.data() + 12, 17);
+  for (int i = 0; i < 4; ++i) b[29 + static_cast<size_t>(i)] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
+  return b;
+}
+
+TBytes HugeJpeg() {
+  TBytes b = EncodeJpeg(Pattern(8, 8, 3), 80);
+  for (size_t i = 2; i + 8 < b.size(); ++i)
+    if (b[i] == 0xFF && b[i + 1] == 0xC0) {  // the frame header: length, precision, height, width
+      PutBigEndian16(b, i + 5, 60000);
+      PutBigEndian16(b, i + 7, 60000);
+      return b;
+    }
+  ADD_FAILURE() << "no frame header";
+  return b;
+}
+
+TEST(Codecs, AHeaderNamingAHugePictureIsRefusedBeforeItsPixelsAreMade) {
+  for (const TBytes& data : {HugePng(), HugeJpeg()}) {
+    TPicture pic;
+    TMemoryStream stream;
+    stream.WriteBuffer(data.data(), static_cast<int>(data.size()));
+    stream.SetPosition(0);
+    try {
+      pic.LoadFromStream(stream);
+      ADD_FAILURE() << "no error";
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_EQ(e.Message(), u"Could not load image. Invalid format");
+    }
+  }
+}
+
 }  // namespace
