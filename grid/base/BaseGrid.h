@@ -184,7 +184,7 @@ class TBaseGrid : public TStringGrid {
   TColor FHoverRowColorTo = clNone;
   bool FShowSel = true;
   bool FHasCellProps = false;
-  // Areas of more than one cell merged so far minus those split again.
+  // Areas of more than one cell merged and not yet split or merged over.
   int FMergeCount = 0;
 
  private:

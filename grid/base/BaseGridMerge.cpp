@@ -9,6 +9,9 @@ void TBaseGrid::MergeCells(int ACol, int ARow, int SpanX, int SpanY) {
   for (int i = ACol; i < ACol + SpanX; ++i) {
     for (int j = ARow; j < ARow + SpanY; ++j) {
       TCellProperties* props = GetCellProperties(i, j);
+      // An area whose base the new one takes over is merged no longer.
+      if (props->IsBaseCell() && (props->CellSpanX() > 0 || props->CellSpanY() > 0) && FMergeCount > 0)
+        --FMergeCount;
       const bool base = i == ACol && j == ARow;
       props->SetIsBaseCell(base);
       props->SetCellSpanX(base ? SpanX - 1 : i - ACol);

@@ -161,6 +161,13 @@ TEST(BaseGridMerge, CountMovesOnlyOnRealMergesAndSplits) {
   grid.SplitCells(3, 3);
   grid.SplitCells(3, 3);  // already split
   EXPECT_EQ(grid.MergeCount(), 0);
+  // Merging over an area replaces it: the same area again, or a larger one.
+  grid.MergeCells(1, 1, 2, 2);
+  grid.MergeCells(1, 1, 2, 2);
+  grid.MergeCells(0, 0, 3, 3);
+  EXPECT_EQ(grid.MergeCount(), 1);
+  grid.SplitCells(2, 2);
+  EXPECT_EQ(grid.MergeCount(), 0);
 }
 
 TEST(BaseGridMerge, SpanQueriesOverRowsAndColumns) {
