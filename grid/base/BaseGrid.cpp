@@ -182,9 +182,10 @@ void TBaseGrid::SetRowCount(int Value) {
   TStringGrid::SetRowCount(Value);
 }
 
-void TBaseGrid::DeleteRow(int ARow) {
-  if (ARow >= 0 && ARow < RowCount()) FreeCellPropsRange(0, ARow, std::numeric_limits<int>::max(), ARow);
-  TStringGrid::DeleteRow(ARow);
+void TBaseGrid::DeleteRowSpan(int ARow, int Count) {
+  if (ARow >= 0 && Count > 0 && ARow + Count <= RowCount())
+    FreeCellPropsRange(0, ARow, std::numeric_limits<int>::max(), ARow + Count - 1);
+  TStringGrid::DeleteRowSpan(ARow, Count);
 }
 
 void TBaseGrid::DeleteColumn(int ACol) {

@@ -92,10 +92,11 @@ class TBaseGrid : public TStringGrid {
   virtual int TotalColCount() const { return ColCount(); }
   virtual int DisplColIndex(int ACol) const { return ACol; }
 
-  // Lowering the row count, or deleting a row or column, frees the records
+  // Lowering the row count, or deleting rows or a column, frees the records
   // still in the cells that go (records moved away first are not touched).
   void SetRowCount(int Value);
-  void DeleteRow(int ARow);
+  void DeleteRow(int ARow) { DeleteRowSpan(ARow, 1); }
+  void DeleteRowSpan(int ARow, int Count);
   void DeleteColumn(int ACol);
 
   TAdvGridUndoRedo* UndoRedo() const { return FUndoRedo; }

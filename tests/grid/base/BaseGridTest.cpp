@@ -333,6 +333,11 @@ TEST_F(Ownership, DeletingRowsAndColumnsFreesTheRecordsLeftInThem) {
   EXPECT_EQ(TCountedGraphic::Live, 1);
   EXPECT_EQ(grid.GridObjects(0, 2), kept);
 
+  grid.SetGraphicObjectEx(2, 0, std::make_unique<TCountedGraphic>());
+  grid.DeleteRowSpan(0, 2);  // several rows at once
+  EXPECT_EQ(TCountedGraphic::Live, 1);
+  EXPECT_EQ(grid.GridObjects(0, 0), kept);
+
   TTestGrid single(2, 1);
   single.SetGraphicObjectEx(1, 0, std::make_unique<TCountedGraphic>());
   single.DeleteRow(0);  // the last row stays, emptied
