@@ -6,28 +6,9 @@
 #include "grid/base/MouseActions.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/IndexMoves.h"
+#include "grid/model/RowFlags.h"
 
 namespace {
-
-// A flag list read past its end answers 0; it grows only to hold a set flag.
-int FlagCount(const TIntList& L) { return L.Count(); }
-int FlagCount(const std::vector<bool>& L) { return static_cast<int>(L.size()); }
-
-int FlagAt(const TIntList& L, int I) { return I < L.Count() ? L.Items(I) : 0; }
-
-void SetFlagAt(TIntList& L, int I, int Value) {
-  if (I >= L.Count() && Value == 0) return;
-  while (L.Count() <= I) L.Insert(L.Count(), 0);
-  L.SetItems(I, Value);
-}
-
-int FlagAt(const std::vector<bool>& L, int I) { return I < static_cast<int>(L.size()) && L[static_cast<size_t>(I)]; }
-
-void SetFlagAt(std::vector<bool>& L, int I, int Value) {
-  if (I >= static_cast<int>(L.size()) && Value == 0) return;
-  if (I >= static_cast<int>(L.size())) L.resize(static_cast<size_t>(I) + 1, false);
-  L[static_cast<size_t>(I)] = Value != 0;
-}
 
 template <class List>
 void RotateFlags(List& L, int Lo, int Hi, int Mid) {

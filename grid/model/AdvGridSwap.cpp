@@ -1,8 +1,13 @@
-// Numbering rows or columns, and swapping two columns or two rows.
+// Numbering rows or columns, and swapping two columns or two rows, also as
+// the swap step of sorting.
 #include <utility>
 
+#include "grid/base/MouseActions.h"
+#include "grid/base/Navigation.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/RowFlags.h"
 #include "grid/model/SortSettings.h"
+#include "grid/paint/ShowModified.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {
@@ -64,15 +69,21 @@ void TAdvStringGrid::SwapColumns(int ACol1, int ACol2) {
   Invalidate();
 }
 
-void TAdvStringGrid::SwapRows(int ARow1, int ARow2) {
-  if (ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount() || ARow1 == ARow2) return;
+void TAdvStringGrid::ExchangeRows(int ARow1, int ARow2) {
   TCellStore& store = Store();
   TCellStore::TRowPtr row = store.TakeRow(ARow1);
   store.PutRow(ARow1, store.TakeRow(ARow2));
   store.PutRow(ARow2, std::move(row));
   const int height = RowHeights(ARow1);
-  SetRowHeights(ARow1, RowHeights(ARow2));
-  SetRowHeights(ARow2, height);
+  if (height != RowHeights(ARow2)) {
+    SetRowHeights(ARow1, RowHeights(ARow2));
+    SetRowHeights(ARow2, height);
+  }
+}
+
+void TAdvStringGrid::SwapRows(int ARow1, int ARow2) {
+  if (ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount() || ARow1 == ARow2) return;
+  ExchangeRows(ARow1, ARow2);
   const int real1 = RealRowIndex(ARow1), real2 = RealRowIndex(ARow2);
   for (int i = 0; i < FControlList.Count(); ++i) {
     TControlItem* item = FControlList.Control(i);
@@ -80,4 +91,30 @@ void TAdvStringGrid::SwapRows(int ARow1, int ARow2) {
   }
   CellControlsUpdate(false);
   Invalidate();
+}
+
+// Called many times by one sort: no repaint and no cell controls here, the
+// sort repaints once when it is done.
+void TAdvStringGrid::SortSwapRows(int ARow1, int ARow2) {
+  ++FSwaps;
+  TIntList& xref = *FSortRowXRef;
+  if (ARow1 >= 0 && ARow2 >= 0 && ARow1 < xref.Count() && ARow2 < xref.Count()) {
+    const int entry = xref.Items(ARow1);
+    xref.SetItems(ARow1, xref.Items(ARow2));
+    xref.SetItems(ARow2, entry);
+  }
+  if (ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount() || ARow1 == ARow2) return;
+  if (FSortSettings->SingleColumn()) {
+    const int col = FSortSettings->Column();
+    if (col >= 0) SwapCells({col, ARow1}, {col, ARow2});
+    return;
+  }
+  ExchangeRows(ARow1, ARow2);
+  // The selection flags go by displayed row, by real row only when the
+  // selection persists through hiding.
+  if (FMouseActions->DisjunctRowSelect() && FNavigation->MoveRowOnSort()) {
+    SwapFlags(FRowSelect, SelectionRow(ARow1), SelectionRow(ARow2));
+  }
+  if (FShowModified->Enabled()) SwapFlags(FModifiedRows, ARow1, ARow2);
+  if (FSortRow == ARow1 || FSortRow == ARow2) FSortRow = FSortRow == ARow1 ? ARow2 : ARow1;
 }

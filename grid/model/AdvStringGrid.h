@@ -419,6 +419,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TIntList& EnabledRowsList() { return FEnabledRows; }
   std::vector<bool>& RowSelectList() { return FRowSelect; }
   TIntList& ColumnOrder() { return FColumnOrder; }
+  // Entry k: the displayed row the row now at k had before sorting.
+  TIntList& SortRowXRef() { return *FSortRowXRef; }
   // Controls placed in cells: X storage column, Y real row.
   TControlList& ControlList() { return FControlList; }
 
@@ -597,6 +599,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void RestoreRows(std::vector<TGridItemPtr> Items, const std::function<int(int Idx)>& PosOf);
   void CloseRowGaps(const std::vector<int>& DisplRows);
   void MoveRowCells(int From, int To);
+  // Two displayed rows change places as row objects, heights along.
+  void ExchangeRows(int ARow1, int ARow2);
   void MoveRowBlock(int From, int Count, int To, bool MoveCells);
   void ShowControlsOfShownRows();
   void ShiftControlRows(int FromRealRow, int Delta);
@@ -867,6 +871,16 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SwapColumns(int ACol1, int ACol2);
   // Displayed rows, as row objects, with their heights and cell controls.
   void SwapRows(int ARow1, int ARow2);
+  // The row swap of sorting: whole rows with their heights (or, with
+  // SortSettings.SingleColumn, only the sort column's cells), the sort cross
+  // reference, and the selection and modified flags; SortRow follows it.
+  virtual void SortSwapRows(int ARow1, int ARow2);
+  // Swaps counts the sort's row swaps; SortRow is the displayed row the sort
+  // follows through them.
+  int Swaps() const { return FSwaps; }
+  void SetSwaps(int Value) { FSwaps = Value; }
+  int SortRow() const { return FSortRow; }
+  void SetSortRow(int Value) { FSortRow = Value; }
 
   // ---- the range that files and the clipboard cover
   bool SaveFixedCells() const { return FSaveFixedCells; }
@@ -937,6 +951,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   int FAutoNumberStart = 0;
   int FAutoNumberOffset = 0;
   TSortDirection FAutoNumberDirection = sdAscending;
+  int FSwaps = 0;
+  int FSortRow = -1;
   bool FSaveFixedCells = true;
   bool FSaveFixedRows = false;
   bool FSaveFixedCols = false;

@@ -5,8 +5,11 @@
 #include <vector>
 
 #include "grid/base/ControlList.h"
+#include "grid/base/MouseActions.h"
+#include "grid/base/Navigation.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/SortSettings.h"
+#include "grid/paint/ShowModified.h"
 #include "platform/gui/RecordingCanvas.h"
 
 namespace {
@@ -261,6 +264,84 @@ TEST(AdvGridSwap, RowsSwapAsWholeRowsWithTheirHeights) {
   EXPECT_EQ(g.RowHeights(1), g.DefaultRowHeight());
   g.SwapRows(1, 9);  // out of range: nothing
   EXPECT_EQ(g.Cells(1, 1), u"c");
+}
+
+// Rows 1 and 3 of a grid whose column 1 holds "a<row>" and column 2 "b<row>",
+// row 1 taller, modified and selected, row 3 coloured; sorted so far with
+// the cross reference 0..4 and row 1 followed.
+struct SortSwap {
+  TAdvStringGrid g{nullptr};
+  SortSwap() {
+    g.SetRowCount(5);
+    for (int r = 0; r < 5; ++r) {
+      g.SetCells(1, r, u"a" + IntToStr(r));
+      g.SetCells(2, r, u"b" + IntToStr(r));
+      g.SortRowXRef().Add(r);
+    }
+    g.SetRowHeights(1, 30);
+    g.SetColors(1, 3, clRed);
+    g.ShowModified()->SetEnabled(true);
+    g.SetRowModified(1, true);
+    g.MouseActions()->SetDisjunctRowSelect(true);
+    g.Navigation()->SetMoveRowOnSort(true);
+    g.SetRowSelect(1, true);
+    g.SortSettings()->SetColumn(1);
+    g.SetSortRow(1);
+  }
+  String Row(int r) { return g.Cells(1, r) + u" " + g.Cells(2, r); }
+};
+
+TEST(AdvGridSwap, SortSwapTakesWholeRowsWithTheirHeightsAndFlags) {
+  SortSwap s;
+  s.g.SortSwapRows(1, 3);
+  EXPECT_EQ(s.Row(1), u"a3 b3");
+  EXPECT_EQ(s.Row(3), u"a1 b1");
+  EXPECT_EQ(s.g.Colors(1, 1), clRed);
+  EXPECT_EQ(s.g.RowHeights(3), 30);
+  EXPECT_EQ(s.g.RowHeights(1), s.g.DefaultRowHeight());
+  EXPECT_TRUE(s.g.RowModified(3));
+  EXPECT_FALSE(s.g.RowModified(1));
+  EXPECT_TRUE(s.g.RowSelect(3));
+  EXPECT_FALSE(s.g.RowSelect(1));
+  EXPECT_EQ(s.g.SortRowXRef().Items(1), 3);
+  EXPECT_EQ(s.g.SortRowXRef().Items(3), 1);
+  EXPECT_EQ(s.g.SortRow(), 3);
+  EXPECT_EQ(s.g.Swaps(), 1);
+}
+
+// The flags are kept by displayed row, or by real row when the selection
+// persists; a parked row in between must not shift which flags swap.
+TEST(AdvGridSwap, SortSwapWithAParkedRowSwapsTheFlagsOfTheSwappedRows) {
+  for (bool persistent : {false, true}) {
+    SCOPED_TRACE(persistent ? "persistent" : "by displayed row");
+    TAdvStringGrid g(nullptr);
+    g.SetRowCount(6);
+    g.MouseActions()->SetDisjunctRowSelect(true);
+    g.MouseActions()->SetRowSelectPersistent(persistent);
+    g.Navigation()->SetMoveRowOnSort(true);
+    g.HideRow(2);
+    const int real3 = persistent ? g.RealRowIndex(3) : 3;
+    g.SetRowSelect(real3, true);
+    g.SortSwapRows(1, 3);
+    EXPECT_TRUE(g.RowSelectList()[static_cast<size_t>(persistent ? g.RealRowIndex(1) : 1)]);
+    EXPECT_FALSE(g.RowSelectList()[static_cast<size_t>(real3)]);
+    EXPECT_EQ(g.RowSelectList().size(), static_cast<size_t>(real3 + 1)) << "no other flag set";
+  }
+}
+
+TEST(AdvGridSwap, SingleColumnSortSwapLeavesTheRestOfTheRows) {
+  SortSwap s;
+  s.g.SortSettings()->SetSingleColumn(true);
+  s.g.SortSwapRows(1, 3);
+  EXPECT_EQ(s.Row(1), u"a3 b1");
+  EXPECT_EQ(s.Row(3), u"a1 b3");
+  EXPECT_EQ(s.g.Colors(1, 1), clRed) << "the sort column's cell record goes with it";
+  EXPECT_EQ(s.g.RowHeights(1), 30);
+  EXPECT_TRUE(s.g.RowModified(1));
+  EXPECT_TRUE(s.g.RowSelect(1));
+  EXPECT_EQ(s.g.SortRowXRef().Items(1), 3);
+  EXPECT_EQ(s.g.SortRow(), 1);
+  EXPECT_EQ(s.g.Swaps(), 1);
 }
 
 // ---- rotated text and hit testing
