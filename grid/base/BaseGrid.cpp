@@ -164,6 +164,12 @@ void TBaseGrid::ForEachStoredProps(int FromRow, int ToRow, int FromCol, int ToCo
 }
 
 void TBaseGrid::FreeCellPropsRange(int FromCol, int FromRow, int ToCol, int ToRow) {
+  // An area reaching into the range is split first: its cells outside would
+  // otherwise point to a base that is gone, or reach past the grid.
+  if (!Destroying())
+    ForEachStoredProps(FromRow, ToRow, FromCol, ToCol, [this](int c, int r) {
+      if (IsMergedCell(c, r)) SplitCells(c, r);
+    });
   ForEachStoredProps(FromRow, ToRow, FromCol, ToCol, [this](int c, int r) { FreeCellProps(c, r); });
 }
 

@@ -151,7 +151,8 @@ class TBaseGrid : public TStringGrid {
   TCellGraphicBase* GetPropGraphic(const TCellProperties& Props) const {
     return Props.GraphicObject();
   }
-  // Freeing a record frees its graphic too. Ranges are inclusive.
+  // Freeing a record frees its graphic too; a merged area reaching into the
+  // range is split first. Ranges are inclusive.
   void FreeCellPropsRange(int FromCol, int FromRow, int ToCol, int ToRow);
   void FreeCellProps(int ACol, int ARow);
   void FreeAllCellProps();  // every storage column, hidden ones included

@@ -25,13 +25,17 @@ void TBaseGrid::MergeCells(int ACol, int ARow, int SpanX, int SpanY) {
 }
 
 void TBaseGrid::SplitCells(int ACol, int ARow) {
-  const TPoint base = GetCellProperties(ACol, ARow)->GetBaseCell(ACol, ARow);
+  GetCellProperties(ACol, ARow);
+  const TPoint base = BaseCell(ACol, ARow);
   const TCellProperties* baseProps = GetCellProperties(base.X, base.Y);
   const int spanX = baseProps->CellSpanX();
   const int spanY = baseProps->CellSpanY();
   if (spanX < 0 || spanY < 0) return;  // not merged: nothing to split
-  for (int i = base.X; i <= base.X + spanX; ++i) {
-    for (int j = base.Y; j <= base.Y + spanY; ++j) {
+  // An area may reach past rows or columns removed since it was merged.
+  const int lastCol = std::min(base.X + spanX, TotalColCount() - 1);
+  const int lastRow = std::min(base.Y + spanY, RowCount() - 1);
+  for (int i = base.X; i <= lastCol; ++i) {
+    for (int j = base.Y; j <= lastRow; ++j) {
       TCellProperties* props = GetCellProperties(i, j);
       props->SetIsBaseCell(true);
       props->SetCellSpanX(-1);
@@ -44,18 +48,18 @@ void TBaseGrid::SplitCells(int ACol, int ARow) {
 
 TPoint TBaseGrid::BaseCell(int ACol, int ARow) const {
   const TCellProperties* props = Props(ACol, ARow);
-  return props ? props->GetBaseCell(ACol, ARow) : Point(ACol, ARow);
+  if (!props) return Point(ACol, ARow);
+  const TPoint base = props->GetBaseCell(ACol, ARow);
+  // A covered cell moved away from its area may point off the grid: it stands for itself.
+  const bool inside = base.X >= 0 && base.X < TotalColCount() && base.Y >= 0 && base.Y < RowCount();
+  return inside ? base : Point(ACol, ARow);
 }
 
 bool TBaseGrid::ResolveBaseCell(int ACol, int ARow, int& BCol, int& BRow) const {
-  BCol = ACol;
-  BRow = ARow;
-  const TCellProperties* props = Props(ACol, ARow);
-  if (!props || props->IsBaseCell()) return true;
-  const TPoint base = props->GetBaseCell(ACol, ARow);
+  const TPoint base = BaseCell(ACol, ARow);
   BCol = base.X;
   BRow = base.Y;
-  return false;
+  return base == Point(ACol, ARow);
 }
 
 bool TBaseGrid::IsBaseCell(int ACol, int ARow) const {

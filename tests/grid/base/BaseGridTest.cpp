@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "grid/base/CellText.h"
 #include "platform/gui/Forms.h"
 #include "tests/grid/base/BaseGridSupport.h"
@@ -168,6 +171,50 @@ TEST(BaseGridMerge, CountMovesOnlyOnRealMergesAndSplits) {
   EXPECT_EQ(grid.MergeCount(), 1);
   grid.SplitCells(2, 2);
   EXPECT_EQ(grid.MergeCount(), 0);
+}
+
+// Removing rows or columns through a merged area splits it, so that no cell
+// is left pointing to a base that is gone or reaching past the grid.
+TEST(BaseGridMerge, RemovingPartOfAnAreaSplitsIt) {
+  struct Case {
+    const char* what;
+    std::function<void(TTestGrid&)> change;
+  };
+  const Case cases[] = {
+      {"base row deleted", [](TTestGrid& g) { g.DeleteRow(1); }},
+      {"lower rows deleted", [](TTestGrid& g) { g.DeleteRowSpan(2, 2); }},
+      {"base column deleted", [](TTestGrid& g) { g.DeleteColumn(1); }},
+      {"row count cut through it", [](TTestGrid& g) { g.SetRowCount(3); }},
+  };
+  for (const auto& c : cases) {
+    TTestGrid grid(4, 6);
+    for (int col = 0; col < 4; ++col)
+      for (int row = 0; row < 6; ++row) grid.SetGridCell(col, row, Utf8ToString(std::to_string(col * 10 + row)));
+    grid.MergeCells(1, 1, 2, 3);  // columns 1..2, rows 1..3
+    c.change(grid);
+    EXPECT_EQ(grid.MergeCount(), 0) << c.what;
+    for (int col = 0; col < grid.ColCount(); ++col) {
+      for (int row = 0; row < grid.RowCount(); ++row) {
+        EXPECT_FALSE(grid.IsMergedCell(col, row)) << c.what;
+        EXPECT_EQ(grid.Cells(col, row), grid.GridCells(col, row)) << c.what;
+        EXPECT_NO_THROW(grid.CellRect(col, row)) << c.what;
+      }
+    }
+  }
+}
+
+// A covered cell moved off its area reads and splits as a cell of its own.
+TEST(BaseGridMerge, ACoveredCellMovedAwayStandsForItself) {
+  TTestGrid grid(4, 6);
+  grid.SetGridCell(1, 3, u"covered");
+  grid.MergeCells(1, 1, 2, 3);
+  grid.MoveRow(3, 0);  // its base would lie two rows above the grid
+  EXPECT_EQ(grid.BaseCell(1, 0), Point(1, 0));
+  EXPECT_EQ(grid.Cells(1, 0), u"covered");
+  int bc = -1, br = -1;
+  EXPECT_TRUE(grid.ResolveBaseCell(1, 0, bc, br));
+  EXPECT_NO_THROW(grid.CellRect(1, 0));
+  EXPECT_NO_THROW(grid.SplitCells(1, 0));
 }
 
 TEST(BaseGridMerge, SpanQueriesOverRowsAndColumns) {
