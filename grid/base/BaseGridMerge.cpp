@@ -6,6 +6,8 @@
 
 void TBaseGrid::MergeCells(int ACol, int ARow, int SpanX, int SpanY) {
   if (SpanX < 1 || SpanY < 1) return;
+  // Checked before any cell changes: an area past the grid leaves no half-merge.
+  if (ACol < 0 || ARow < 0 || SpanX > TotalColCount() - ACol || SpanY > RowCount() - ARow) RaiseGridIndexError();
   for (int i = ACol; i < ACol + SpanX; ++i) {
     for (int j = ARow; j < ARow + SpanY; ++j) {
       TCellProperties* props = GetCellProperties(i, j);

@@ -155,6 +155,9 @@ TEST(BaseGridMerge, CountMovesOnlyOnRealMergesAndSplits) {
   grid.MergeCells(0, 0, 2, -1);
   EXPECT_EQ(grid.MergeCount(), 0);
   EXPECT_FALSE(grid.HasCellProps(1, 0));  // an empty area touches no cell
+  EXPECT_THROW(grid.MergeCells(4, 4, 2, 3), EInvalidGridOperation);  // past the last row
+  EXPECT_THROW(grid.MergeCells(5, 0, 2, 1), EInvalidGridOperation);  // past the last column
+  EXPECT_FALSE(grid.HasCellProps(4, 4));                             // nothing half-merged
   grid.MergeCells(0, 0, 1, 1);
   EXPECT_EQ(grid.MergeCount(), 0);
   EXPECT_FALSE(grid.IsMergedCell(0, 0));  // a single cell is no merged area
