@@ -83,31 +83,44 @@ void TAdvStringGrid::SetFonts(int ACol, int ARow, const TFont& AFont) {
 
 namespace {
 
-bool IsDefaultColour(TColor Value, TColor GridDefault) {
-  return Value == clNone || Value == GridDefault;
-}
+bool IsDefaultColour(TColor Value, TColor Default) { return Value == clNone || Value == Default; }
 
-// Nothing in the record but looks at their defaults: no data, no merge, no
-// flags, the grid's colours and font.
-bool IsPlainRecord(const TCellProperties& p, const TFont& GridFont, TColor GridColor) {
+// No data, no merge and no flags in the record.
+bool HoldsNothing(const TCellProperties& p) {
   const bool noData = !p.GraphicObject() && !p.CellObject() && !p.Control() &&
                       !p.CalcObject() && p.CalcType() == acNONE;
   const bool unmerged = p.CellSpanX() == -1 && p.CellSpanY() == -1;
   const bool noFlags = !p.ReadOnly() && p.Editor() == edNormal && p.NodeLevel() == 0;
-  const bool noColours = IsDefaultColour(p.BrushColor(), GridColor) &&
-                         p.BrushColorTo() == clNone &&
-                         IsDefaultColour(p.FontColor(), GridFont.Color());
-  const bool gridFont = (p.FontName().empty() || p.FontName() == GridFont.Name()) &&
-                        (p.FontSize() == 0 || p.FontSize() == GridFont.Size()) &&
-                        p.FontStyle() == GridFont.Style();
-  return noData && unmerged && noFlags && noColours && gridFont;
+  return noData && unmerged && noFlags;
 }
 
 }  // namespace
 
+// Every look is compared, alignments and word wrap as well as colours and
+// font, so no setting the user made goes with the record.
+bool TAdvStringGrid::HasDefaultLooks(int ACol, int ARow, const TCellProperties& P) {
+  TFont font;
+  TBrush brush;
+  TColor colorTo = clNone, mirrorColor = clNone, mirrorColorTo = clNone;
+  TAlignment ha = taLeftJustify;
+  TVAlignment va = vtaTop;
+  bool ww = WordWrap();
+  TCellGradientDirection gd = GradientVertical;
+  GetDefaultProps(ACol, ARow, font, brush, colorTo, mirrorColor, mirrorColorTo, ha, va, ww, gd);
+  const TCellProperties blank(this, ACol, ARow);
+  const bool layout = P.Alignment() == ha && P.VAlignment() == va && P.WordWrap() == ww &&
+                      P.GradientDirection() == gd && P.BrushStyle() == blank.BrushStyle() &&
+                      P.BorderWidth() == blank.BorderWidth() && P.BorderColor() == blank.BorderColor();
+  const bool colours = IsDefaultColour(P.BrushColor(), brush.Color()) &&
+                       IsDefaultColour(P.BrushColorTo(), colorTo) && IsDefaultColour(P.FontColor(), font.Color());
+  const bool ownFont = (P.FontName().empty() || P.FontName() == font.Name()) &&
+                       (P.FontSize() == 0 || P.FontSize() == font.Size()) && P.FontStyle() == font.Style();
+  return layout && colours && ownFont;
+}
+
 void TAdvStringGrid::FreeIfPlain(int ACol, int ARow) {
   TCellProperties* p = PropsOrNil(ACol, ARow);
-  if (p && IsPlainRecord(*p, *Font(), Color())) FreeCellProps(ACol, ARow);
+  if (p && HoldsNothing(*p) && HasDefaultLooks(ACol, ARow, *p)) FreeCellProps(ACol, ARow);
 }
 
 void TAdvStringGrid::SetRowColor(int ARow, TColor Value) {

@@ -589,6 +589,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void RepaintDisplCell(int ACol, int ARow);
   // Frees a record that holds nothing but defaults after a colour reset.
   void FreeIfPlain(int ACol, int ARow);
+  // Whether the record's looks are those a new record of the cell starts with.
+  bool HasDefaultLooks(int ACol, int ARow, const TCellProperties& P);
   TGridItem* HiddenItem(int ARealRow) const { return FGridItems.FindRealRow(ARealRow); }
 
   // ==== hidden rows and row moves: the row engine (grid/model/AdvGridRowEngine.cpp)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "grid/base/MouseActions.h"
@@ -240,6 +241,31 @@ TEST(AdvStringGridCells, RowColourResetKeepsFlagsAndFreesOnlyPlainRecords) {
   EXPECT_EQ(g.Colors(2, 6), clYellow);
   EXPECT_EQ(g.FontColors(2, 6), clNone);
   EXPECT_EQ(g.GridObjects(3, 6), nullptr);
+}
+
+// Each look set on a cell of the row survives resetting the row's colour.
+TEST(AdvStringGridCells, RowColourResetKeepsEveryLookSetOnACell) {
+  struct Case {
+    const char* Name;
+    std::function<void(TAdvStringGrid&)> Set;
+    std::function<bool(TAdvStringGrid&)> Kept;
+  };
+  const Case Cases[] = {
+      {"alignment", [](auto& g) { g.SetAlignments(2, 1, taRightJustify); },
+       [](auto& g) { return g.Alignments(2, 1) == taRightJustify; }},
+      {"word wrap", [](auto& g) { g.SetWordWraps(2, 1, !g.WordWrap()); },
+       [](auto& g) { return g.WordWraps(2, 1) != g.WordWrap(); }},
+  };
+  for (const Case& c : Cases) {
+    SCOPED_TRACE(c.Name);
+    TAdvStringGrid g(nullptr);
+    g.SetRowColor(1, clRed);
+    c.Set(g);
+    g.SetRowColor(1, clNone);
+    EXPECT_TRUE(c.Kept(g));
+    EXPECT_EQ(g.Colors(2, 1), clNone);
+    EXPECT_EQ(g.GridObjects(3, 1), nullptr) << "the plain cell's record still goes";
+  }
 }
 
 TEST(AdvStringGridCells, RichTextKeepsTheStreamBytesSoItIsRecognised) {
