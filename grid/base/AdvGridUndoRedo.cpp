@@ -53,11 +53,15 @@ void TAdvGridUndoRedo::StopSequence() {
 void TAdvGridUndoRedo::Apply(const TUndoRedoItem& Item, bool Backwards) {
   // A marker names no cell: a sequence that was never closed is stepped over.
   if (Item.SequenceStart || Item.SequenceStop) return;
+  // A cell whose row or column went since has nothing to take back; the
+  // level still moves past it, so the changes before it stay reachable.
+  if (Item.Col < 0 || Item.Col >= FGrid->TotalColCount() || Item.Row < 0 || Item.Row >= FGrid->RowCount()) return;
   const String& text = Backwards ? Item.OrigValue : Item.Value;
   const TAdvGridUndoRedoEvent& event = Backwards ? OnUndo : OnRedo;
   if (event) event(this, FGrid, Item.Col, Item.Row, FGrid->Cells(Item.Col, Item.Row), text);
   FGrid->SetCells(Item.Col, Item.Row, text);
-  FGrid->SetCol(FGrid->DisplColIndex(Item.Col));
+  const int col = FGrid->DisplColIndex(Item.Col);
+  if (col >= 0 && col < FGrid->ColCount()) FGrid->SetCol(col);  // a hidden column is not shown
   FGrid->SetRow(Item.Row);
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 // A grid linked to an undo component that records what its events report.
 struct UndoFixture : ::testing::Test {
-  TTestGrid grid{6, 6};
+  TTestGrid grid{6, 6, 8};  // columns 6 and 7 are hidden storage columns
   TAdvGridUndoRedo undo{nullptr};
   std::vector<std::string> events;
   void SetUp() override {
@@ -122,6 +122,29 @@ TEST_F(UndoFixture, MergedCellsAndStorageColumnsAreWrittenThroughTheGrid) {
   EXPECT_EQ(grid.GridCells(1, 1), u"m");
   undo.Undo();
   EXPECT_EQ(grid.GridCells(1, 1), u"");
+}
+
+// Rows and columns removed after a change: its undo has nothing to write,
+// and the changes before it can still be taken back and repeated.
+TEST_F(UndoFixture, ChangesOfRemovedCellsAreSteppedOver) {
+  Edit(1, 1, u"kept");
+  Edit(1, 4, u"row gone");
+  Edit(7, 2, u"hidden");
+  grid.SetRowCount(3);
+  events.clear();
+  undo.Undo();  // a hidden column is written, the current cell stays
+  EXPECT_EQ(grid.GridCells(7, 2), u"");
+  EXPECT_EQ(grid.Col(), 1);
+  EXPECT_EQ(grid.Row(), 2);
+  undo.Undo();
+  undo.Undo();
+  EXPECT_EQ(grid.Cells(1, 1), u"");
+  EXPECT_EQ(undo.Level(), 0);
+  EXPECT_EQ(events, (std::vector<std::string>{"undo 7,2 hidden>", "undo 1,1 kept>"}));
+  undo.Redo();
+  undo.Redo();
+  EXPECT_EQ(grid.Cells(1, 1), u"kept");
+  EXPECT_EQ(undo.Level(), 2);
 }
 
 TEST(UndoLink, EitherSideForgetsTheOtherWhenFreed) {
