@@ -7,6 +7,10 @@
 
 void TAdvStringGrid::InsertCols(int ColIndex, int CCount) {
   if (ColIndex < 0 || CCount <= 0 || ColIndex > AllColCount()) return;
+  // Only columns below 512 can be hidden: one pushed past them is shown again
+  // first, or it would drop out of the column count.
+  const int pushedOut = std::max(ColIndex, TVisibleColumns::MaxHideable - CCount);
+  UnHideColumns(pushedOut, TVisibleColumns::MaxHideable - 1);
   const int d = DisplColIndex(ColIndex);
   Store().InsertCols(ColIndex, CCount);
   for (int i = 0; i < FGridItems.Count(); ++i) FGridItems.Item(i)->Items().InsertCols(ColIndex, CCount);

@@ -75,6 +75,23 @@ TEST(GridOpsWide, MoreThan513ColumnsStayInBounds) {
   EXPECT_EQ(g.TotalColCount(), 600);
 }
 
+// A hidden column that an insertion pushes past 511 can no longer be hidden:
+// it is shown again, its cells and width with it, and no column is lost.
+TEST(GridOpsWide, AHiddenColumnPushedPast511IsShownAgain) {
+  TAdvStringGrid g(nullptr);
+  g.SetColCount(600);
+  g.SetCells(510, 1, u"pushed");
+  g.SetCells(599, 1, u"last");
+  g.SetColWidths(510, 17);
+  g.HideColumn(510);
+  g.InsertCols(100, 3);
+  EXPECT_EQ(g.NumHiddenColumns(), 0);
+  EXPECT_EQ(g.ColCount(), 603);
+  EXPECT_EQ(g.Cells(513, 1), u"pushed");
+  EXPECT_EQ(g.ColWidths(513), 17);
+  EXPECT_EQ(g.Cells(602, 1), u"last");
+}
+
 // With SaveHiddenCells and a hidden column to the left, removal used to clear
 // an unrelated column; a hidden column inside the range left the count too high.
 TEST_F(GridOps, RemovingColumnsAroundHiddenOnes) {
