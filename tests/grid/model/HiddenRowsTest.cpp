@@ -2,6 +2,11 @@
 // the renumbering of parked rows when shown rows are inserted or removed.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "grid/model/AdvStringGrid.h"
 #include "platform/sys/SysUtils.h"
 
@@ -158,6 +163,167 @@ TEST_F(GridHiddenRows, AGridKeepsOneShownRow) {
   EXPECT_EQ(Shown(0), 11);
   G.UnHideRowsAll();
   EXPECT_EQ(ShownRows(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+}
+
+// Random sequences of every operation that parks, restores, inserts, removes
+// or moves rows, checked after each step against a plain list of the real
+// rows: which original row each holds, whether and by which level it is
+// parked, its height. Filter levels are taken back top first, as filtering does.
+class GridHiddenRowsModel : public GridHiddenRows {
+ protected:
+  struct Row {
+    int Id;     // original row, -1 for an inserted one
+    int Level;  // -1 shown, 0 HideRows, above 0 the filter level
+    int Height;
+  };
+  std::vector<Row> Rows;
+  int Level = 0;
+  std::mt19937 Rng;
+  std::string Log;
+
+  int Pick(int n) { return n <= 0 ? 0 : static_cast<int>(Rng() % static_cast<unsigned>(n)); }
+  int ShownCount() const {
+    int n = 0;
+    for (const Row& r : Rows) n += r.Level < 0;
+    return n;
+  }
+  int RealOfShown(int d) const {
+    for (int i = 0, n = 0; i < static_cast<int>(Rows.size()); ++i) {
+      if (Rows[i].Level < 0 && n++ == d) return i;
+    }
+    return static_cast<int>(Rows.size());
+  }
+  // Parks the listed real rows, keeping the grid's last shown row.
+  void Park(std::vector<int> Real, int AtLevel) {
+    if (static_cast<int>(Real.size()) >= ShownCount()) Real.resize(static_cast<size_t>(ShownCount() - 1));
+    for (int i : Real) Rows[static_cast<size_t>(i)].Level = AtLevel;
+  }
+  std::vector<Row> TakeShown(int d, int n) {
+    std::vector<int> real;
+    for (int k = 0; k < n; ++k) real.push_back(RealOfShown(d + k));
+    std::vector<Row> taken;
+    for (int k = n - 1; k >= 0; --k) {
+      taken.insert(taken.begin(), Rows[static_cast<size_t>(real[static_cast<size_t>(k)])]);
+      Rows.erase(Rows.begin() + real[static_cast<size_t>(k)]);
+    }
+    return taken;
+  }
+  void Step();
+  void Check(int Seed);
+};
+
+void GridHiddenRowsModel::Step() {
+  const int all = static_cast<int>(Rows.size()), shown = ShownCount();
+  const int a = Pick(all), n = 1 + Pick(3), d = Pick(shown), t = Pick(shown + 1);
+  const auto say = [&](const std::string& s) { Log += s + " "; };
+  switch (Pick(8)) {
+    case 0: {
+      say("HideRows(" + std::to_string(a) + "," + std::to_string(a + n) + ")");
+      G.HideRows(a, a + n);
+      std::vector<int> real;
+      for (int i = a; i <= std::min(a + n, all - 1); ++i)
+        if (Rows[static_cast<size_t>(i)].Level < 0) real.push_back(i);
+      Park(real, 0);
+      break;
+    }
+    case 1:
+      say("UnHideRows(" + std::to_string(a) + "," + std::to_string(a + n) + ")");
+      G.UnHideRows(a, a + n);
+      if (Rows[static_cast<size_t>(a)].Level >= 0)
+        for (int i = a; i <= std::min(a + n, all - 1); ++i) Rows[static_cast<size_t>(i)].Level = -1;
+      break;
+    case 2:
+      say("UnHideRowsAll");
+      G.UnHideRowsAll();
+      for (Row& r : Rows) r.Level = -1;
+      break;
+    case 3: {
+      std::vector<int> list, real;
+      for (int k = 0; k < shown; ++k)
+        if (Pick(3) == 0) list.push_back(k);
+      say("HideRowList(" + std::to_string(list.size()) + " rows)");
+      G.HideRowList(list);
+      for (int k : list) real.push_back(RealOfShown(k));
+      Park(real, ++Level);
+      break;
+    }
+    case 4:
+      say("UnHideRowList");
+      G.UnHideRowList();
+      if (Level == 0) break;
+      for (Row& r : Rows)
+        if (r.Level == Level) r.Level = -1;
+      G.SetFilterLevel(--Level);
+      break;
+    case 5:
+      say("InsertRows(" + std::to_string(t) + "," + std::to_string(n) + ")");
+      G.InsertRows(t, n);
+      Rows.insert(Rows.begin() + RealOfShown(t), static_cast<size_t>(n), Row{-1, -1, G.DefaultRowHeight()});
+      break;
+    case 6: {
+      const int m = std::min(n, shown - d);
+      if (m >= shown) break;
+      const int how = Pick(3);
+      say("Remove" + std::to_string(how) + "(" + std::to_string(d) + "," + std::to_string(n) + ")");
+      if (how == 0) G.RemoveRows(d, n);
+      if (how == 1) G.DeleteRows(d, n);
+      if (how == 2) G.RemoveRowsEx(d, n);
+      TakeShown(d, m);
+      break;
+    }
+    default: {
+      const int m = std::min(n, shown - d);
+      say("MoveRows(" + std::to_string(d) + "," + std::to_string(t) + "," + std::to_string(n) + ")");
+      G.MoveRows(d, t, n);
+      const int to = std::clamp(d + m < t ? t - m : t, 0, shown - m);
+      if (to == d) break;
+      std::vector<Row> block = TakeShown(d, m);
+      Rows.insert(Rows.begin() + RealOfShown(to), block.begin(), block.end());
+    }
+  }
+}
+
+void GridHiddenRowsModel::Check(int Seed) {
+  SCOPED_TRACE("seed " + std::to_string(Seed) + ": " + Log);
+  ASSERT_EQ(G.RowCount(), ShownCount());
+  ASSERT_EQ(G.AllRowCount(), static_cast<int>(Rows.size()));
+  for (int i = 0; i < static_cast<int>(Rows.size()); ++i) {
+    const Row& r = Rows[static_cast<size_t>(i)];
+    const String text = r.Id < 0 ? String() : IntToStr(r.Id) + u".2";
+    ASSERT_EQ(G.AllCells(2, i), text) << "real row " << i;
+    ASSERT_EQ(G.IsHiddenRow(i), r.Level >= 0) << "real row " << i;
+    if (r.Level >= 0) {
+      ASSERT_EQ(G.GridItems().FindRealRow(i)->Level(), r.Level) << "real row " << i;
+      continue;
+    }
+    const int d = G.DisplRowIndex(i);
+    ASSERT_EQ(G.RealRowIndex(d), i);
+    ASSERT_EQ(G.RowHeights(d), r.Height) << "real row " << i;
+    ASSERT_EQ(G.Colors(1, d), r.Id < 0 ? clNone : TColor(0x100 + r.Id)) << "real row " << i;
+  }
+}
+
+TEST_F(GridHiddenRowsModel, RandomSequencesAgreeWithAPlainModel) {
+  for (int seed = 0; seed < 60; ++seed) {
+    G.UnHideRowsAll();
+    G.SetFilterLevel(0);
+    G.SetRowCount(12);
+    Rows.clear();
+    for (int r = 0; r < 12; ++r) {
+      for (int c = 0; c < 4; ++c) G.SetCells(c, r, IntToStr(r) + u"." + IntToStr(c));
+      G.SetColors(1, r, 0x100 + r);
+      G.SetRowHeights(r, 20 + r);
+      Rows.push_back({r, -1, 20 + r});
+    }
+    Level = 0;
+    Rng.seed(static_cast<unsigned>(seed));
+    Log.clear();
+    for (int step = 0; step < 40; ++step) {
+      Step();
+      Check(seed);
+      if (HasFatalFailure()) return;
+    }
+  }
 }
 
 }  // namespace
