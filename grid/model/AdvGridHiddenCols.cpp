@@ -32,11 +32,16 @@ void TAdvStringGrid::UnHideColumns(int FromCol, int ToCol) {
   for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
     if (!IsHiddenColumn(c)) continue;
     FVisibleCols.SetVisibleCol(c, true);
-    SetColCount(ColCount() + 1);
-    const int d = DisplColIndex(c);
-    for (int i = ColCount() - 1; i > d; --i) SetColWidths(i, ColWidths(i - 1));
-    const bool known = c < static_cast<int>(FAllColWidths.size());
-    SetColWidths(d, known ? FAllColWidths[static_cast<size_t>(c)] : DefaultColWidth());
+    AddDisplayedColumn(c);
   }
   Invalidate();
+}
+
+// Storage column ACol, shown already, gets its displayed place and its width.
+void TAdvStringGrid::AddDisplayedColumn(int ACol) {
+  SetColCount(ColCount() + 1);
+  const int d = DisplColIndex(ACol);
+  for (int i = ColCount() - 1; i > d; --i) SetColWidths(i, ColWidths(i - 1));
+  const bool known = ACol < static_cast<int>(FAllColWidths.size());
+  SetColWidths(d, known ? FAllColWidths[static_cast<size_t>(ACol)] : DefaultColWidth());
 }

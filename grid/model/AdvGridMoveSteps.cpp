@@ -32,6 +32,8 @@ void TAdvStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 // columns whatever EnhRowColMove says: left behind, a hidden column's cells
 // would show and a shown one's would hide.
 void TAdvStringGrid::MoveStorageColumn(int RF, int RT) {
+  constexpr int limit = TVisibleColumns::MaxHideable;
+  const bool pushesOutHidden = RT < limit && RF >= limit && IsHiddenColumn(limit - 1);
   Store().MoveCol(RF, RT);
   if (FGridItems.Count() > 0) {
     TCellStore parked;
@@ -52,6 +54,9 @@ void TAdvStringGrid::MoveStorageColumn(int RF, int RT) {
     MoveEntry(RF, RT, [&](int c) { return FAllColWidths[static_cast<size_t>(c)]; },
               [&](int c, int w) { FAllColWidths[static_cast<size_t>(c)] = w; });
   }
+  // A hidden column pushed from 511 to 512 has lost its flag: it joins the
+  // displayed columns, or it would drop out of the column count.
+  if (pushesOutHidden) AddDisplayedColumn(limit);
 }
 
 // Lists that hold storage column numbers renumber the way the columns moved.

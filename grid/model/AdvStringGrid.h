@@ -618,6 +618,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TRect RowsRect(int RowIndex, int RCount) const { return TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount}; }
   // ==== the column move step (grid/model/AdvGridMoveSteps.cpp)
   void MoveStorageColumn(int RF, int RT);
+  void AddDisplayedColumn(int ACol);
   void FollowColumnMove(int RF, int RT);
   bool IsFloatingFooterRow(int ARow) const;
 

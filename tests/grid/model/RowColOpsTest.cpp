@@ -92,6 +92,25 @@ TEST(GridOpsWide, AHiddenColumnPushedPast511IsShownAgain) {
   EXPECT_EQ(g.Cells(602, 1), u"last");
 }
 
+// The same for a column moved from beyond 511 to the left of a hidden 511.
+TEST(GridOpsWide, AHiddenColumnMovedPast511IsShownAgain) {
+  TAdvStringGrid g(nullptr);
+  g.SetColCount(600);
+  g.SetCells(511, 1, u"pushed");
+  g.SetCells(599, 1, u"last");
+  g.SetColWidths(511, 17);
+  g.SetColWidths(520, 23);
+  g.HideColumn(511);
+  g.MoveColumn(519, 100);  // storage 520
+  EXPECT_EQ(g.NumHiddenColumns(), 0);
+  EXPECT_EQ(g.ColCount(), 600);
+  EXPECT_EQ(g.Cells(100, 1), u"");
+  EXPECT_EQ(g.ColWidths(100), 23);
+  EXPECT_EQ(g.Cells(512, 1), u"pushed");
+  EXPECT_EQ(g.ColWidths(512), 17);
+  EXPECT_EQ(g.Cells(599, 1), u"last");
+}
+
 // With SaveHiddenCells and a hidden column to the left, removal used to clear
 // an unrelated column; a hidden column inside the range left the count too high.
 TEST_F(GridOps, RemovingColumnsAroundHiddenOnes) {
