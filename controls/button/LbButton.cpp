@@ -108,17 +108,22 @@ void TLbButton::SetSlowDecease(bool Value) {
 
 // Clicks
 
+// Every handler below may free the button: it is watched across them.
+
 void TLbButton::Click() {
+  const TFreeWatch watch(*this);
   bDown = true;
   DoClick();
   // A click the button refused (hidden or disabled) must not leave it looking pressed.
-  bDown = false;
+  if (!watch.Freed()) bDown = false;
 }
 
 void TLbButton::DoClick() {
   if (!Visible() || !Enabled() || !bDown) return;
   bDown = false;
-  if (OnClick) OnClick(this);
+  const TFreeWatch watch(*this);
+  FireEvent(OnClick, this);
+  if (watch.Freed()) return;
   if (FModalResult != mrNone)
     if (TCustomForm* form = GetParentForm()) form->SetModalResult(FModalResult);
   if (TPopupMenu* menu = PopupMenu()) {
@@ -132,18 +137,21 @@ void TLbButton::DoClick() {
 // Mouse
 
 void TLbButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const TFreeWatch watch(*this);
   TCustomControl::MouseDown(Button, Shift, X, Y);
-  if (Button != mbLeft || !Enabled()) return;
+  if (watch.Freed() || Button != mbLeft || !Enabled()) return;
   bDown = true;
   if (CanFocus()) SetFocus();
-  Repaint();
+  if (!watch.Freed()) Repaint();
 }
 
 // The button has the capture, so the release comes here wherever it is; off
 // the button it takes the press back, as a push button does.
 void TLbButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  const TFreeWatch watch(*this);
   TCustomControl::MouseUp(Button, Shift, X, Y);
-  if (bDown && ClientRect().Contains(Point(X, Y))) Click();
+  if (!watch.Freed() && bDown && ClientRect().Contains(Point(X, Y))) Click();
+  if (watch.Freed()) return;
   bDown = false;
   Repaint();
 }
@@ -169,8 +177,9 @@ void TLbButton::MouseLeave() {
     FThread->ResumeFade();
   }
   if (!ShowingAndEnabled()) return;
+  const TFreeWatch watch(*this);
   TCustomControl::MouseLeave();
-  if (OnMouseExit) OnMouseExit(this);
+  if (!watch.Freed()) FireEvent(OnMouseExit, this);
 }
 
 void TLbButton::FadeStep(TLbButtonThread*) {
@@ -185,7 +194,9 @@ void TLbButton::FadeStep(TLbButtonThread*) {
 // Keys
 
 void TLbButton::KeyDown(WORD& Key, TShiftState Shift) {
+  const TFreeWatch watch(*this);
   TCustomControl::KeyDown(Key, Shift);
+  if (watch.Freed()) return;
   if ((Key == VK_RETURN || Key == VK_SPACE) && Enabled() && Focused()) {
     bDown = true;
     Repaint();
@@ -193,10 +204,11 @@ void TLbButton::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TLbButton::KeyUp(WORD& Key, TShiftState Shift) {
+  const TFreeWatch watch(*this);
   TCustomControl::KeyUp(Key, Shift);
-  if (Key != VK_RETURN && Key != VK_SPACE) return;
+  if (watch.Freed() || (Key != VK_RETURN && Key != VK_SPACE)) return;
   Click();
-  Repaint();
+  if (!watch.Freed()) Repaint();
 }
 
 namespace {

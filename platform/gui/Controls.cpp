@@ -269,11 +269,11 @@ void TControl::Dispatch(TMessage& Message) {
 bool TControl::MouseInClient() const { return Hovered() == this; }
 
 void TControl::MouseEnter() {
-  if (OnMouseEnter) OnMouseEnter(this);
+  FireEvent(OnMouseEnter, this);
 }
 
 void TControl::MouseLeave() {
-  if (OnMouseLeave) OnMouseLeave(this);
+  FireEvent(OnMouseLeave, this);
 }
 
 void TControl::DefaultHandler(TMessage& Message) {
@@ -300,11 +300,15 @@ void TControl::HandleMouse(TMessage& Message) {
 void TControl::HandleButtonDown(TMouseButton Button, TMessage& Message) {
   const bool dbl = Message.Msg == WM_LBUTTONDBLCLK || Message.Msg == WM_RBUTTONDBLCLK ||
                    Message.Msg == WM_MBUTTONDBLCLK;
+  // Each handler on the way may free this control (the focus change too).
+  const TFreeWatch watch(*this);
   DefaultHandler(Message);
+  if (watch.Freed()) return;
   if (Button == mbLeft) {
     if (FControlStyle & csCaptureMouse) SetMouseCapture(true);
     if (dbl && (FControlStyle & csDoubleClicks)) DblClick();
     else if (!dbl && (FControlStyle & csClickEvents)) FControlState |= csClicked;
+    if (watch.Freed()) return;
   }
   TShiftState shift = MouseShiftState(Message.WParam);
   if (dbl) shift = shift | TShiftState(ssDouble);
@@ -312,16 +316,20 @@ void TControl::HandleButtonDown(TMouseButton Button, TMessage& Message) {
 }
 
 void TControl::HandleButtonUp(TMouseButton Button, TMessage& Message) {
+  const TFreeWatch watch(*this);
   DefaultHandler(Message);
+  if (watch.Freed()) return;
   const int x = GetXLParam(Message.LParam), y = GetYLParam(Message.LParam);
   if (Button == mbLeft) {
     if (FControlStyle & csCaptureMouse) SetMouseCapture(false);
     if (FControlState & csClicked) {
       FControlState &= ~csClicked;
       if (ClientRect().Contains(Point(x, y))) Click();
+      if (watch.Freed()) return;
     }
   }
   MouseUp(Button, MouseShiftState(Message.WParam), x, y);
+  if (watch.Freed()) return;
   if (Button == mbRight && FPopupMenu && FPopupMenu->AutoPopup()) {
     FPopupMenu->SetPopupComponent(this);
     const TPoint p = ClientToScreen(Point(x, y));
@@ -330,23 +338,23 @@ void TControl::HandleButtonUp(TMouseButton Button, TMessage& Message) {
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+  FireEvent(OnMouseDown, this, Button, Shift, X, Y);
 }
 
 void TControl::MouseMove(TShiftState Shift, int X, int Y) {
-  if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
+  FireEvent(OnMouseMove, this, Shift, X, Y);
 }
 
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+  FireEvent(OnMouseUp, this, Button, Shift, X, Y);
 }
 
 void TControl::Click() {
-  if (OnClick) OnClick(this);
+  FireEvent(OnClick, this);
 }
 
 void TControl::DblClick() {
-  if (OnDblClick) OnDblClick(this);
+  FireEvent(OnDblClick, this);
 }
 
 void TControl::Resize() {

@@ -52,7 +52,7 @@ void TCustomForm::DoHide() {
   if (OnHide) OnHide(this);
 }
 void TCustomForm::DoClose(TCloseAction& Action) {
-  if (OnClose) OnClose(this, Action);
+  FireEvent(OnClose, this, Action);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
@@ -237,7 +237,7 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
 
 bool TCustomForm::CloseQuery() {
   bool canClose = true;
-  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  FireEvent(OnCloseQuery, this, canClose);
   return canClose;
 }
 
@@ -254,6 +254,15 @@ void TCustomForm::Close() {
   Hide();
 }
 
+bool TCustomForm::ModalCloseAgreed() {
+  // The close query and OnClose may keep the form open.
+  const TFreeWatch watch(*this);
+  if (!CloseQuery() || watch.Freed()) return false;
+  TCloseAction action = caHide;
+  DoClose(action);
+  return action != caNone;
+}
+
 TModalResult TCustomForm::ShowModal() {
   if (Visible() || FModal) throw EInvalidOperation(u"Cannot make a visible window modal");
   if (!Enabled()) throw EInvalidOperation(u"Cannot make a visible window modal");
@@ -262,27 +271,30 @@ TModalResult TCustomForm::ShowModal() {
   SetCaptureControl(nullptr);
   FModal = true;
   FModalResult = mrNone;
+  // A handler may free the form while its loop runs: then nothing here touches it.
+  const TFreeWatch watch(*this);
   struct Reset {
     TCustomForm* F;
+    const TFreeWatch& W;
     ~Reset() {
+      if (W.Freed()) return;
       F->FModal = false;
       if (F->Visible()) F->Hide();
     }
-  } reset{this};
+  } reset{this, watch};
   Show();
   do {
     Application->HandleMessage();
+    if (watch.Freed()) return mrCancel;
     if (Application->Terminated()) {
       FModalResult = mrCancel;
+    } else if (!Visible()) {
+      // Hidden by a handler: no one could answer the form any more.
+      if (FModalResult == mrNone) FModalResult = mrCancel;
     } else if (FModalResult != mrNone) {
-      // The close query and OnClose may keep the form open.
-      TCloseAction action = caHide;
-      if (!CloseQuery()) {
-        FModalResult = mrNone;
-      } else {
-        DoClose(action);
-        if (action == caNone) FModalResult = mrNone;
-      }
+      const bool closing = ModalCloseAgreed();
+      if (watch.Freed()) return mrCancel;
+      if (!closing) FModalResult = mrNone;
     }
   } while (FModalResult == mrNone);
   return FModalResult;

@@ -84,6 +84,7 @@ class TCustomForm : public TWinControl {
   void Activate();
   void Deactivate();
   void PlaceOnScreen();
+  bool ModalCloseAgreed();
   int FrameWidth() const;
   int CaptionHeight() const;
 

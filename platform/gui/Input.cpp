@@ -81,7 +81,9 @@ void InputChar(Char Ch, TShiftState Shift) {
 void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
   Held() = Shift.Without(ssLeft | ssRight).Without(TShiftState(ssMiddle));
   TrapEvent([&] {
+    const TFreeWatch watch(*Target);
     SetMouseControl(Target);
+    if (watch.Freed()) return;
     if (Application && Msg == WM_MOUSEMOVE) Application->HintMouseMessage(Target, Target->ClientToScreen(Pos));
     else if (Application) Application->CancelHint();
     TControl* to = Target;

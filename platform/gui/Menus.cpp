@@ -76,7 +76,7 @@ TMenuItem* TMenuItem::Find(const String& ACaption) const {
 }
 
 void TMenuItem::Click() {
-  if (FEnabled && OnClick) OnClick(this);
+  if (FEnabled) FireEvent(OnClick, this);
 }
 
 TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), FItems(std::make_unique<TMenuItem>(nullptr)) {}
@@ -85,6 +85,8 @@ TPopupMenu::~TPopupMenu() = default;
 
 void TPopupMenu::Popup(int X, int Y) {
   FPopupPoint = Point(X, Y);
-  if (OnPopup) OnPopup(this);
+  const TFreeWatch watch(*this);
+  FireEvent(OnPopup, this);
+  if (watch.Freed()) return;
   if (TMenuItem* chosen = MenuService().Popup(*this, FPopupPoint)) chosen->Click();
 }

@@ -70,7 +70,7 @@ void TCustomEdit::TextChangedByWidget() {
 }
 
 void TCustomEdit::Change() {
-  if (OnChange) OnChange(this);
+  FireEvent(OnChange, this);
 }
 
 LRESULT TMemo::DialogCode() const {
@@ -202,10 +202,10 @@ void TComboBox::Dispatch(TMessage& Message) {
 }
 
 void TComboBox::Change() {
-  if (OnChange) OnChange(this);
+  FireEvent(OnChange, this);
 }
 
 void TComboBox::Select() {
-  if (OnSelect) OnSelect(this);
+  if (OnSelect) FireEvent(OnSelect, this);
   else Change();
 }

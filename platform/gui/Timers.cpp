@@ -69,7 +69,7 @@ void TTimer::UpdateTimer() {
 }
 
 void TTimer::Timer() {
-  if (OnTimer) OnTimer(this);
+  FireEvent(OnTimer, this);
 }
 
 namespace {

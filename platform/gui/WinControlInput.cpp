@@ -4,6 +4,18 @@
 #include "platform/gui/Forms.h"
 #include "platform/gui/Input.h"
 
+namespace {
+// The form sees a key first when its KeyPreview is on. True when the form
+// took the key, or its handler freed Control.
+template <class Preview>
+bool FormTookKey(TWinControl& Control, Preview&& ToForm) {
+  TCustomForm* form = Control.GetParentForm();
+  if (!form || form == &Control || !form->KeyPreview()) return false;
+  const TFreeWatch watch(Control);
+  return ToForm(*form) || watch.Freed();
+}
+}  // namespace
+
 bool TWinControl::Focused() const { return HandleAllocated() && platform::FocusedWindow() == FHandle; }
 
 bool TWinControl::CanFocus() const {
@@ -25,7 +37,9 @@ void TWinControl::WndProc(TMessage& Message) {
   if (Message.Msg == WM_SETFOCUS) {
     // The form runs exit and enter first; it may refuse when they moved the focus.
     TCustomForm* form = GetParentForm();
+    const TFreeWatch watch(*this);
     if (form && !form->SetFocusedControl(this)) return;
+    if (watch.Freed()) return;
   }
   TControl::WndProc(Message);
 }
@@ -35,11 +49,11 @@ void TWinControl::FocusMessage(TMessage& Message) {
 }
 
 void TWinControl::DoEnter() {
-  if (OnEnter) OnEnter(this);
+  FireEvent(OnEnter, this);
 }
 
 void TWinControl::DoExit() {
-  if (OnExit) OnExit(this);
+  FireEvent(OnExit, this);
 }
 
 void TWinControl::CNKeyDown(TMessage& Message) {
@@ -69,18 +83,18 @@ void TWinControl::CNChar(TMessage& Message) {
 }
 
 void TWinControl::WMKey(TMessage& Message) {
+  const TFreeWatch watch(*this);
   bool handled = false;
   switch (Message.Msg) {
     case WM_KEYDOWN: case WM_SYSKEYDOWN: handled = DoKeyDown(Message); break;
     case WM_KEYUP: case WM_SYSKEYUP: handled = DoKeyUp(Message); break;
     default: handled = DoKeyPress(Message); break;
   }
-  if (!handled) DefaultHandler(Message);
+  if (!handled && !watch.Freed()) DefaultHandler(Message);
 }
 
 bool TWinControl::DoKeyDown(TMessage& Message) {
-  TCustomForm* form = GetParentForm();
-  if (form && form != this && form->KeyPreview() && form->DoKeyDown(Message)) return true;
+  if (FormTookKey(*this, [&](TCustomForm& f) { return f.DoKeyDown(Message); })) return true;
   WORD key = static_cast<WORD>(Message.WParam);
   KeyDown(key, platform::KeyDataToShiftState(Message.LParam));
   Message.WParam = key;
@@ -88,8 +102,7 @@ bool TWinControl::DoKeyDown(TMessage& Message) {
 }
 
 bool TWinControl::DoKeyUp(TMessage& Message) {
-  TCustomForm* form = GetParentForm();
-  if (form && form != this && form->KeyPreview() && form->DoKeyUp(Message)) return true;
+  if (FormTookKey(*this, [&](TCustomForm& f) { return f.DoKeyUp(Message); })) return true;
   WORD key = static_cast<WORD>(Message.WParam);
   KeyUp(key, platform::KeyDataToShiftState(Message.LParam));
   Message.WParam = key;
@@ -97,8 +110,7 @@ bool TWinControl::DoKeyUp(TMessage& Message) {
 }
 
 bool TWinControl::DoKeyPress(TMessage& Message) {
-  TCustomForm* form = GetParentForm();
-  if (form && form != this && form->KeyPreview() && form->DoKeyPress(Message)) return true;
+  if (FormTookKey(*this, [&](TCustomForm& f) { return f.DoKeyPress(Message); })) return true;
   Char key = static_cast<Char>(Message.WParam);
   KeyPress(key);
   Message.WParam = key;
@@ -106,15 +118,15 @@ bool TWinControl::DoKeyPress(TMessage& Message) {
 }
 
 void TWinControl::KeyDown(WORD& Key, TShiftState Shift) {
-  if (OnKeyDown) OnKeyDown(this, Key, Shift);
+  FireEvent(OnKeyDown, this, Key, Shift);
 }
 
 void TWinControl::KeyUp(WORD& Key, TShiftState Shift) {
-  if (OnKeyUp) OnKeyUp(this, Key, Shift);
+  FireEvent(OnKeyUp, this, Key, Shift);
 }
 
 void TWinControl::KeyPress(Char& Key) {
-  if (OnKeyPress) OnKeyPress(this, Key);
+  FireEvent(OnKeyPress, this, Key);
 }
 
 void TWinControl::WMMouseWheel(TMessage& Message) {

@@ -44,10 +44,11 @@ String TCustomEdit::Text() const {
 
 void TCustomEdit::SetText(const String& v) {
   if (v == Text()) return;
+  const TFreeWatch watch(*this);  // OnChange may free the edit
   if (QLineEdit* e = LineOf(*this)) e->setText(ToQString(v));
   else if (QPlainTextEdit* m = MemoOf(*this)) m->setPlainText(ToQString(v).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   else TWinControl::SetText(v);
-  FModified = false;
+  if (!watch.Freed()) FModified = false;
 }
 
 void TCustomEdit::SetMaxLength(int v) {

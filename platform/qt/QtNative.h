@@ -24,6 +24,9 @@ std::unique_ptr<TControlView> ViewOf(TControl& Control, std::unique_ptr<W> Widge
 // Connects a widget signal to a handler that runs in the application's trap.
 template <class Sender, class Signal, class Handler>
 void ConnectTrapped(Sender* S, Signal Sig, Handler H) {
-  QObject::connect(S, Sig, S, [H](auto&&...) { TrapEvent(H); });
+  QObject::connect(S, Sig, S, [H](auto&&...) {
+    const NativeCall call;
+    TrapEvent(H);
+  });
 }
 }  // namespace platform::qt

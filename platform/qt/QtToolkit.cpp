@@ -12,6 +12,7 @@
 #include "platform/gui/Platform.h"
 #include "platform/gui/Timers.h"
 #include "platform/gui/Toolkit.h"
+#include "platform/qt/QtView.h"
 #include "platform/sys/Thread.h"
 
 namespace platform {
@@ -83,6 +84,7 @@ void StopGuiPlatform() {
   SetWakeMainThread(nullptr);
   AppObject().reset();  // frees the forms it owns
   ::Application = nullptr;
+  qt::DeleteRetiredWidgets();
   AppHolder().reset();
 }
 
@@ -92,6 +94,7 @@ bool ProcessToolkitEvents(bool Wait) {
   QAbstractEventDispatcher* d = QAbstractEventDispatcher::instance();
   if (!d) return false;
   QApplication::sendPostedEvents();
+  qt::DeleteRetiredWidgets();
   return d->processEvents(Wait ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
 }
 

@@ -18,6 +18,20 @@ int& ForwardDepth() {
   return depth;
 }
 
+int& NativeDepth() {
+  static int depth = 0;
+  return depth;
+}
+
+// A widget whose control went during one of its own calls: it goes silent
+// and out of sight now, and is deleted once the call is over.
+void Retire(std::unique_ptr<QWidget> Widget) {
+  Widget->blockSignals(true);
+  for (QObject* child : Widget->findChildren<QObject*>()) child->blockSignals(true);
+  Widget->hide();
+  Widget.release()->deleteLater();
+}
+
 UINT MouseMessage(QEvent::Type t, Qt::MouseButton b) {
   const int base = b == Qt::RightButton ? WM_RBUTTONDOWN : b == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
   switch (t) {
@@ -47,8 +61,17 @@ Char CharOf(const QKeyEvent& e) {
 }
 }  // namespace
 
+NativeCall::NativeCall() { ++NativeDepth(); }
+NativeCall::~NativeCall() { --NativeDepth(); }
+bool NativeCall::Busy() { return NativeDepth() > 0; }
+
+void DeleteRetiredWidgets() {
+  if (!NativeCall::Busy()) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void SendToNative(QWidget* Receiver, QEvent& Event) {
   if (!Receiver) return;
+  const NativeCall call;
   ++ForwardDepth();
   QCoreApplication::sendEvent(Receiver, &Event);
   --ForwardDepth();
@@ -72,6 +95,7 @@ QtView::QtView(TControl& Control, std::unique_ptr<QWidget> Widget)
 QtView::~QtView() {
   // Children of the widget that belong to other controls are gone already;
   // the widget goes with its view.
+  if (NativeCall::Busy()) Retire(std::move(FWidget));
   FWidget.reset();
 }
 
@@ -210,6 +234,7 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
   if (ForwardDepth() > 0) return false;
   auto* w = qobject_cast<QWidget*>(Watched);
   if (!w) return false;
+  const NativeCall call;
   switch (Event->type()) {
     case QEvent::KeyPress: {
       auto* k = static_cast<QKeyEvent*>(Event);

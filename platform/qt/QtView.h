@@ -53,6 +53,20 @@ class QtView : public QObject, public TControlView {
 
 // Forwards Event to Receiver without our filters turning it into messages again.
 void SendToNative(QWidget* Receiver, QEvent& Event);
+
+// Marks a call into a widget's own code (one of its events or signals) while
+// it runs: a handler inside may free the control, and the widget must live on
+// until the call is over.
+class NativeCall {
+ public:
+  NativeCall();
+  ~NativeCall();
+  NativeCall(const NativeCall&) = delete;
+  NativeCall& operator=(const NativeCall&) = delete;
+  static bool Busy();
+};
+// Deletes the widgets given up during native calls, once none runs.
+void DeleteRetiredWidgets();
 // The translation tables of the keyboard.
 int VirtualKeyOfQtKey(int QtKey);
 int QtKeyOfVirtualKey(int VirtualKey);

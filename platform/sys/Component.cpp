@@ -27,6 +27,11 @@ String TPersistent::ClassName() const {
   return Utf8ToString(i > 0 && i < n.size() ? n.substr(i) : n);
 }
 
+TFreeWatch::TFreeWatch(const TComponent& Watched) {
+  if (!Watched.FAlive) Watched.FAlive = std::make_shared<const bool>(true);
+  FAlive = Watched.FAlive;
+}
+
 TComponent::TComponent(TComponent* AOwner) {
   if (AOwner) AOwner->InsertComponent(this);
 }

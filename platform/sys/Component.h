@@ -5,6 +5,7 @@
 // their properties inside a loading bracket and then get Loaded().
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/sys/String.h"
@@ -32,6 +33,15 @@ class TPersistent {
 // list may free it).
 using TObject = TPersistent;
 using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+// Fires an event through a copy of its handler: the handler may free the
+// object that holds the event, and with it the handler's own captures.
+template <class Event, class... Args>
+void FireEvent(const Event& Handler, Args&&... A) {
+  if (!Handler) return;
+  const Event copy = Handler;
+  copy(std::forward<Args>(A)...);
+}
 
 enum TComponentStateFlag : unsigned {
   csLoading = 1u << 0,
@@ -78,6 +88,7 @@ class TComponent : public TPersistent {
   void Destroying_();
 
  private:
+  friend class TFreeWatch;
   void DetachFromAll();
 
   TComponent* FOwner = nullptr;
@@ -86,4 +97,16 @@ class TComponent : public TPersistent {
   unsigned FComponentState = 0;
   std::vector<TComponent*> FComponents;       // owned
   std::vector<TComponent*> FFreeNotifies;     // told when this one goes
+  mutable std::shared_ptr<const bool> FAlive;  // made when first watched
+};
+
+// Watches a component across a call that may free it (an event handler, a
+// modal loop), so that the caller does not touch it afterwards.
+class TFreeWatch {
+ public:
+  explicit TFreeWatch(const TComponent& Watched);
+  bool Freed() const { return FAlive.expired(); }
+
+ private:
+  std::weak_ptr<const bool> FAlive;
 };

@@ -2,7 +2,9 @@
 // the slow fade on the virtual clock.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "controls/button/LbButton.h"
 #include "platform/gui/Forms.h"
@@ -376,5 +378,51 @@ TEST(LbButton, FreeingAButtonInTheMiddleOfAFadeIsSafe) {
   delete fading;
   EXPECT_EQ(testsupport::Clock().ActiveTimers(), timers);
   f.Input.Advance(300);
+}
+}  // namespace
+
+namespace {
+TEST(LbButton, AButtonOrItsFormFreedByItsOwnClickIsNotTouchedAgain) {
+  struct Way {
+    const char* Name;
+    std::function<void(testsupport::InputDriver&, TLbButton&)> Press;
+  };
+  const Way ways[] = {
+      {"mouse", [](testsupport::InputDriver& in, TLbButton& b) { in.Click(b); }},
+      {"space", [](testsupport::InputDriver& in, TLbButton& b) { in.Key(b, VK_SPACE); }},
+      {"enter for the default button", [](testsupport::InputDriver& in, TLbButton&) { in.Key(VK_RETURN); }},
+      {"access key", [](testsupport::InputDriver& in, TLbButton&) { in.Key('W', ssAlt); }},
+  };
+  for (const Way& way : ways) {
+    for (const bool freeForm : {false, true}) {
+      SCOPED_TRACE(std::string(way.Name) + (freeForm ? ", the form freed" : ", the button freed"));
+      testsupport::InputDriver input;
+      auto* form = new TForm(nullptr);
+      auto* check = new TCheckBox(form);
+      check->SetParent(form);
+      auto* button = new TLbButton(form);
+      button->SetParent(form);
+      button->SetTop(40);
+      button->SetCaption(u"&Weiter");
+      button->SetDefault(true);
+      button->SetModalResult(mrOk);
+      form->Show();
+      check->SetFocus();
+      int clicks = 0;
+      // Long enough to live on the heap, so that a freed capture is seen.
+      const std::string note = "the handler still uses what it captured after the free";
+      button->OnClick = [&clicks, form, button, freeForm, note](TObject*) {
+        if (freeForm) delete form;
+        else delete button;
+        clicks += static_cast<int>(note.size() > 0);
+      };
+      way.Press(input, *button);
+      input.Pump();
+      EXPECT_EQ(clicks, 1);
+      if (freeForm) continue;
+      EXPECT_EQ(form->ControlCount(), 1);
+      delete form;
+    }
+  }
 }
 }  // namespace

@@ -1,0 +1,140 @@
+// Handlers that free, hide or close what fired them: the platform must not
+// touch the freed object afterwards (the sanitizers watch), and the program
+// goes on. Each handler also uses its own captures after the free, as real
+// handlers do.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/gui/Application.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/gui/Timers.h"
+#include "tests/support/GuiTest.h"
+
+namespace {
+// Long enough to live on the heap, so that a freed capture is seen.
+const std::string kNote = "the handler still uses what it captured after the free";
+
+TEST(HandlerLifetime, ATimerFreedByItsOwnTickStopsCleanly) {
+  testsupport::InputDriver input;
+  struct Case {
+    const char* Name;
+    bool FreeOwner;
+  };
+  for (const Case c : {Case{"the timer", false}, Case{"its owner form", true}}) {
+    SCOPED_TRACE(c.Name);
+    auto form = std::make_unique<TForm>(nullptr);
+    auto* timer = new TTimer(form.get());
+    timer->SetInterval(100);
+    std::string seen;
+    int ticks = 0;
+    timer->OnTimer = [&form, &seen, &ticks, timer, free = c.FreeOwner, note = kNote](TObject*) {
+      ++ticks;
+      if (free) form.reset();
+      else delete timer;
+      seen = note;
+    };
+    input.Advance(350);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(seen, kNote);
+    EXPECT_EQ(testsupport::Clock().ActiveTimers(), 0);
+  }
+}
+
+struct FreeingCase {
+  const char* Name;
+  // Gives Edit or Button a handler that runs Free, then sends the input that fires it.
+  std::function<void(TEdit& Edit, TButton& Button, std::function<void(TWinControl&)> Free,
+                     testsupport::InputDriver& Input)>
+      Fire;
+  bool FreesButton;
+};
+
+TEST(HandlerLifetime, AControlFreedInsideItsOwnHandlerIsNotTouchedAgain) {
+  using Free = std::function<void(TWinControl&)>;
+  const FreeingCase cases[] = {
+      {"click", [](TEdit&, TButton& b, Free f, auto& in) {
+         b.OnClick = [f, &b, note = kNote](TObject*) { f(b); (void)std::string(note); };
+         in.Click(b);
+       }, true},
+      {"mouse down", [](TEdit&, TButton& b, Free f, auto& in) {
+         b.OnMouseDown = [f, &b, note = kNote](TObject*, TMouseButton, TShiftState, int, int) {
+           f(b);
+           (void)std::string(note);
+         };
+         in.MouseDown(b, Point(5, 5));
+       }, true},
+      {"key down", [](TEdit& e, TButton&, Free f, auto& in) {
+         e.OnKeyDown = [f, &e, note = kNote](TObject*, WORD&, TShiftState) { f(e); (void)std::string(note); };
+         in.Key(e, 'A');
+       }, false},
+      {"text change by typing", [](TEdit& e, TButton&, Free f, auto& in) {
+         e.OnChange = [f, &e, note = kNote](TObject*) { f(e); (void)std::string(note); };
+         in.Key(e, 'A');
+       }, false},
+      {"text change from code", [](TEdit& e, TButton&, Free f, auto&) {
+         e.OnChange = [f, &e, note = kNote](TObject*) { f(e); (void)std::string(note); };
+         e.SetText(u"x");
+       }, false},
+      {"exit", [](TEdit& e, TButton& b, Free f, auto&) {
+         e.SetFocus();
+         e.OnExit = [f, &e, note = kNote](TObject*) { f(e); (void)std::string(note); };
+         b.SetFocus();
+       }, false},
+  };
+  for (const FreeingCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    testsupport::InputDriver input;
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    auto* button = new TButton(&form);
+    edit->SetParent(&form);
+    button->SetParent(&form);
+    button->SetTop(40);
+    form.Show();
+    bool freed = false;
+    c.Fire(*edit, *button, [&](TWinControl& w) { delete &w; freed = true; }, input);
+    input.Pump();
+    EXPECT_TRUE(freed);
+    EXPECT_EQ(form.ControlCount(), 1);
+    // What is left still takes input.
+    TWinControl& left = *static_cast<TWinControl*>(form.Controls(0));
+    EXPECT_EQ(&left, c.FreesButton ? static_cast<TWinControl*>(edit) : button);
+    left.SetFocus();
+    EXPECT_TRUE(left.Focused());
+  }
+}
+
+TEST(HandlerLifetime, AModalFormHiddenByAHandlerEndsItsLoopAsCancelled) {
+  testsupport::InputDriver input;
+  TForm form(nullptr);
+  auto* hide = new TButton(&form);
+  hide->SetParent(&form);
+  hide->OnClick = [&](TObject*) { form.Hide(); };
+  input.WhenModal([&] { input.Click(*hide); });
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_FALSE(form.Modal());
+  // It can be shown modally again.
+  input.WhenModal([&] { form.SetModalResult(mrOk); });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+}
+
+TEST(HandlerLifetime, AModalFormFreedByItsOwnButtonReturnsCancel) {
+  testsupport::InputDriver input;
+  TForm opener(nullptr);
+  opener.Show();
+  auto* form = new TForm(nullptr);
+  auto* close = new TButton(form);
+  close->SetParent(form);
+  close->OnClick = [form, note = kNote](TObject*) {
+    delete form;
+    (void)std::string(note);
+  };
+  input.WhenModal([&] { input.Click(*close); });
+  EXPECT_EQ(form->ShowModal(), mrCancel);
+  EXPECT_EQ(Screen->ActiveForm(), &opener);
+}
+}  // namespace
