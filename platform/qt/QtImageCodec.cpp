@@ -28,6 +28,17 @@ TPixelBuffer ToBuffer(const QImage& image) {
   return out;
 }
 
+// Refuses data whose frames together could not fit, before any is decoded,
+// when the reader can tell their number and the picture's size.
+void CheckFramesFit(QImageReader& reader) {
+  const QSize size = reader.size();
+  const int count = reader.imageCount();
+  if (!size.isEmpty() && count > 1 &&
+      !PictureFits(static_cast<std::uint64_t>(size.width()),
+                   static_cast<std::uint64_t>(size.height()) * static_cast<std::uint64_t>(count), 3))
+    InvalidGraphic();
+}
+
 }  // namespace
 
 TFrames DecodeWithReader(const TBytes& Data, TImageKind Kind) {
@@ -36,12 +47,18 @@ TFrames DecodeWithReader(const TBytes& Data, TImageKind Kind) {
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, FormatName(Kind));
   reader.setAutoTransform(false);
+  CheckFramesFit(reader);
   TFrames out;
+  std::uint64_t used = 0;
   while (true) {
     const int delay = reader.nextImageDelay();
     QImage frame = reader.read();
     if (frame.isNull()) break;
+    if (!PictureFits(static_cast<std::uint64_t>(frame.width()), static_cast<std::uint64_t>(frame.height()),
+                     frame.hasAlphaChannel() ? 4 : 3, used))
+      InvalidGraphic();
     out.Frames.push_back(ToBuffer(frame));
+    used += out.Frames.back().Bits.size();
     out.DelaysMs.push_back(delay);
     if (!reader.supportsAnimation() && Kind != TImageKind::Ico) break;
     if (!reader.canRead()) break;

@@ -30,12 +30,14 @@ struct TFrames {
 TFrames DecodeWithReader(const TBytes& Data, TImageKind Kind);
 TBytes EncodeWithWriter(const TPixelBuffer& Pixels, TImageKind Kind);
 
-// Whether the pixels of a picture this size stay within 256 MiB, the limit
-// the toolkit's readers keep too: a few bytes of header naming a huge
-// picture must not take the program's memory.
-inline bool PictureFits(std::uint64_t Width, std::uint64_t Height, int BytesPerPixel) {
+// Whether the pixels of a picture this size, beside Used bytes of frames
+// already read, stay within 256 MiB, the limit the toolkit's readers keep
+// for one image too: a few bytes of header naming a huge picture, or a short
+// file naming thousands of frames, must not take the program's memory.
+inline bool PictureFits(std::uint64_t Width, std::uint64_t Height, int BytesPerPixel, std::uint64_t Used = 0) {
   constexpr std::uint64_t kMaxBytes = std::uint64_t{256} << 20;
-  return Width > 0 && Height > 0 && Width * Height * static_cast<std::uint64_t>(BytesPerPixel) <= kMaxBytes;
+  return Width > 0 && Height > 0 && Used <= kMaxBytes &&
+         Width * Height * static_cast<std::uint64_t>(BytesPerPixel) <= kMaxBytes - Used;
 }
 
 // Raises the invalid-picture error.

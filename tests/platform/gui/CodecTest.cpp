@@ -183,4 +183,60 @@ TEST(Codecs, AHeaderNamingAHugePictureIsRefusedBeforeItsPixelsAreMade) {
   }
 }
 
+// Short files naming many frames of a large picture: a GIF of 1-pixel frames
+// on a 5000 x 5000 screen, each read as a whole screen, and an icon whose
+// 4096 entries all point at one 256 x 256 image.
+void PutLittleEndian(TBytes& b, unsigned v, int bytes) {
+  for (int i = 0; i < bytes; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+TBytes ManyFramesGif() {
+  const std::string head = "GIF89a";
+  TBytes b(head.begin(), head.end());
+  PutLittleEndian(b, 5000, 2);
+  PutLittleEndian(b, 5000, 2);
+  b.insert(b.end(), {0x80, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF});  // a two-colour table
+  for (int k = 0; k < 20; ++k) {
+    b.insert(b.end(), {0x21, 0xF9, 4, 0, 1, 0, 0, 0});  // frame delay
+    b.push_back(0x2C);
+    PutLittleEndian(b, 0, 4);
+    PutLittleEndian(b, 1, 2);
+    PutLittleEndian(b, 1, 2);
+    b.insert(b.end(), {0, 2, 2, 0x44, 0x01, 0});  // one pixel of colour 0
+  }
+  b.push_back(0x3B);
+  return b;
+}
+
+TBytes ManyEntriesIcon() {
+  constexpr unsigned Entries = 4096, Side = 256;
+  constexpr unsigned ImageBytes = 40 + Side * Side * 4 + Side * Side / 8;
+  TBytes b{0, 0, 1, 0};
+  PutLittleEndian(b, Entries, 2);
+  for (unsigned k = 0; k < Entries; ++k) {
+    b.insert(b.end(), {0, 0, 0, 0, 1, 0, 32, 0});
+    PutLittleEndian(b, ImageBytes, 4);
+    PutLittleEndian(b, 6 + 16 * Entries, 4);
+  }
+  PutLittleEndian(b, 40, 4);
+  PutLittleEndian(b, Side, 4);
+  PutLittleEndian(b, 2 * Side, 4);
+  PutLittleEndian(b, 1, 2);
+  PutLittleEndian(b, 32, 2);
+  b.resize(b.size() + ImageBytes - 16, 0);
+  return b;
+}
+
+TEST(QtCodecs, FramesTogetherBeyondThePictureLimitAreRefused) {
+  for (const TBytes& data : {ManyFramesGif(), ManyEntriesIcon()}) {
+    TPicture pic;
+    try {
+      pic.LoadFromBytes(data);
+      ADD_FAILURE() << "no error";
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_EQ(e.Message(), u"Could not load image. Invalid format");
+    }
+  }
+}
+
 }  // namespace
