@@ -64,6 +64,16 @@ String Utf8ToString(std::string_view utf8) {
   return out;
 }
 
+size_t FindInvalidUtf8(std::string_view utf8) {
+  size_t i = 0;
+  while (i < utf8.size()) {
+    const size_t start = i;
+    // A U+FFFD that is really in the text is read from its three bytes.
+    if (DecodeUtf8(utf8, i) == kReplacement && utf8.substr(start, i - start) != "\xEF\xBF\xBD") return start;
+  }
+  return std::string_view::npos;
+}
+
 std::string StringToUtf8(StringView s) {
   std::string out;
   out.reserve(s.size());

@@ -14,6 +14,9 @@ using AnsiString = std::string;
 // UTF-8 <-> UTF-16. Malformed input becomes U+FFFD; never throws.
 String Utf8ToString(std::string_view utf8);
 std::string StringToUtf8(StringView s);
+// The offset of the first byte that does not start a well-formed UTF-8
+// sequence; npos when every byte is part of one.
+size_t FindInvalidUtf8(std::string_view utf8);
 
 // Short form for literals and file names: u8 text from plain char literals.
 inline String S(std::string_view utf8) { return Utf8ToString(utf8); }

@@ -17,12 +17,24 @@ String U16(const char* s) { return Utf8ToString(s ? s : ""); }
 
 bool IsTextKind(pugi::xml_node_type t) { return t == pugi::node_pcdata || t == pugi::node_cdata; }
 
-String ParseErrorText(const String& source, const pugi::xml_parse_result& r, int line, int column) {
+String ParseErrorText(const String& source, const String& description, size_t offset, int line, int column) {
   String msg = source.empty() ? String() : source + u": ";
-  msg += U16(r.description());
-  msg += Utf8ToString(" at offset " + std::to_string(r.offset) + " (line " + std::to_string(line) +
+  msg += description;
+  msg += Utf8ToString(" at offset " + std::to_string(offset) + " (line " + std::to_string(line) +
                       ", column " + std::to_string(column) + ")");
   return msg;
+}
+
+// Empties the document and raises the parse error for the byte at Offset.
+[[noreturn]] void Refuse(pugi::xml_document& Doc, std::string_view Bytes, const String& SourceName, const String& Description,
+                         size_t Offset) {
+  Doc.reset();
+  const auto upto = Bytes.substr(0, std::min(Bytes.size(), Offset));
+  const int line = 1 + static_cast<int>(std::count(upto.begin(), upto.end(), '\n'));
+  const size_t lastNl = upto.rfind('\n');
+  const int column = 1 + static_cast<int>(lastNl == std::string_view::npos ? upto.size() : upto.size() - lastNl - 1);
+  throw EXmlParseError(ParseErrorText(SourceName, Description, Offset, line, column), static_cast<long>(Offset),
+                       line, column);
 }
 
 class StringWriter : public pugi::xml_writer {
@@ -164,13 +176,11 @@ void TXMLDocument::LoadFromBytes(std::string_view Bytes, const String& SourceNam
   constexpr unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments |
                                pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
   const pugi::xml_parse_result r = FImpl->doc.load_buffer(Bytes.data(), Bytes.size(), options);
-  if (r) return;
-  FImpl->doc.reset();
-  const auto upto = Bytes.substr(0, std::min(Bytes.size(), static_cast<size_t>(std::max<ptrdiff_t>(r.offset, 0))));
-  const int line = 1 + static_cast<int>(std::count(upto.begin(), upto.end(), '\n'));
-  const size_t lastNl = upto.rfind('\n');
-  const int column = 1 + static_cast<int>(lastNl == std::string_view::npos ? upto.size() : upto.size() - lastNl - 1);
-  throw EXmlParseError(ParseErrorText(SourceName, r, line, column), static_cast<long>(r.offset), line, column);
+  if (!r) Refuse(FImpl->doc, Bytes, SourceName, U16(r.description()), static_cast<size_t>(std::max<ptrdiff_t>(r.offset, 0)));
+  // The parser takes any bytes as UTF-8: text that is not would reach the
+  // program as U+FFFD and be saved so, losing what the file held.
+  const size_t bad = r.encoding == pugi::encoding_utf8 ? FindInvalidUtf8(Bytes) : std::string_view::npos;
+  if (bad != std::string_view::npos) Refuse(FImpl->doc, Bytes, SourceName, u"Invalid UTF-8 text", bad);
 }
 
 void TXMLDocument::Clear() { FImpl->doc.reset(); }

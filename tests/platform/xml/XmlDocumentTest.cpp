@@ -117,3 +117,33 @@ TEST(XmlDocument, ParseErrorNamesFileAndPosition) {
   EXPECT_TRUE(d.FirstChild().IsNull());  // a failed load leaves no half document
   EXPECT_THROW(d.LoadFromFile(U(dir / "none.xml")), EInOutError);
 }
+
+// Bytes that are not UTF-8 in a document read as UTF-8 would come back as
+// U+FFFD and be saved so; the load is refused instead, naming the place.
+TEST(XmlDocument, TextThatIsNotUtf8IsRefusedWhereItStands) {
+  const struct {
+    std::string Bytes;
+    int Column;  // 0: loads
+    String Text;
+  } cases[] = {
+      {"<r>M\xFCller</r>", 5, {}},                                          // a Windows-1252 byte
+      {"<r>\xE0\x80\x80</r>", 4, {}},                                       // an overlong form
+      {"<r a=\"\xED\xA0\x80\"/>", 7, {}},                                   // a lone surrogate
+      {"<r>x</r><!-- \xC3 -->", 14, {}},                                    // cut short, in a comment
+      {"<r>M\xC3\xBCller \xEF\xBF\xBD</r>", 0, u"M\u00FCller \uFFFD"},     // UTF-8, with a real U+FFFD
+      {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>M\xFCller</r>", 0, u"M\u00FCller"},
+      {std::string("\xFF\xFE<\0r\0>\0\xFC\0<\0/\0r\0>\0", 18), 0, u"\u00FC"},
+  };
+  for (const auto& c : cases) {
+    TXMLDocument d;
+    try {
+      d.LoadFromBytes(c.Bytes, u"p.xml");
+      EXPECT_EQ(c.Column, 0) << c.Bytes;
+      EXPECT_EQ(d.DocumentElement().Text() + d.DocumentElement().Attribute(u"a"), c.Text) << c.Bytes;
+    } catch (const EXmlParseError& e) {
+      EXPECT_EQ(e.Column(), c.Column) << c.Bytes;
+      EXPECT_EQ(e.Message().substr(0, 25), u"p.xml: Invalid UTF-8 text") << c.Bytes;
+      EXPECT_TRUE(d.FirstChild().IsNull());
+    }
+  }
+}
