@@ -2,6 +2,8 @@
 // clearing rows and columns with the cell records following their cells.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "grid/model/AdvStringGrid.h"
 #include "grid/paint/ShowModified.h"
 #include "platform/gui/Controls.h"
@@ -75,40 +77,35 @@ TEST(GridOpsWide, MoreThan513ColumnsStayInBounds) {
   EXPECT_EQ(g.TotalColCount(), 600);
 }
 
-// A hidden column that an insertion pushes past 511 can no longer be hidden:
-// it is shown again, its cells and width with it, and no column is lost.
+// A hidden column that an insertion or a move from the right pushes past 511
+// can no longer be hidden: it is shown again, its cells and width with it, and
+// no column is lost.
 TEST(GridOpsWide, AHiddenColumnPushedPast511IsShownAgain) {
-  TAdvStringGrid g(nullptr);
-  g.SetColCount(600);
-  g.SetCells(510, 1, u"pushed");
-  g.SetCells(599, 1, u"last");
-  g.SetColWidths(510, 17);
-  g.HideColumn(510);
-  g.InsertCols(100, 3);
-  EXPECT_EQ(g.NumHiddenColumns(), 0);
-  EXPECT_EQ(g.ColCount(), 603);
-  EXPECT_EQ(g.Cells(513, 1), u"pushed");
-  EXPECT_EQ(g.ColWidths(513), 17);
-  EXPECT_EQ(g.Cells(602, 1), u"last");
-}
-
-// The same for a column moved from beyond 511 to the left of a hidden 511.
-TEST(GridOpsWide, AHiddenColumnMovedPast511IsShownAgain) {
-  TAdvStringGrid g(nullptr);
-  g.SetColCount(600);
-  g.SetCells(511, 1, u"pushed");
-  g.SetCells(599, 1, u"last");
-  g.SetColWidths(511, 17);
-  g.SetColWidths(520, 23);
-  g.HideColumn(511);
-  g.MoveColumn(519, 100);  // storage 520
-  EXPECT_EQ(g.NumHiddenColumns(), 0);
-  EXPECT_EQ(g.ColCount(), 600);
-  EXPECT_EQ(g.Cells(100, 1), u"");
-  EXPECT_EQ(g.ColWidths(100), 23);
-  EXPECT_EQ(g.Cells(512, 1), u"pushed");
-  EXPECT_EQ(g.ColWidths(512), 17);
-  EXPECT_EQ(g.Cells(599, 1), u"last");
+  struct Case {
+    const char* Name;
+    int Hidden;
+    std::function<void(TAdvStringGrid&)> Push;
+    int Count, PushedTo;
+  };
+  const Case cases[] = {
+      {"insertion", 510, [](TAdvStringGrid& g) { g.InsertCols(100, 3); }, 603, 513},
+      {"move", 511, [](TAdvStringGrid& g) { g.MoveColumn(519, 100); }, 600, 512},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TAdvStringGrid g(nullptr);
+    g.SetColCount(600);
+    g.SetCells(c.Hidden, 1, u"pushed");
+    g.SetCells(599, 1, u"last");
+    g.SetColWidths(c.Hidden, 17);
+    g.HideColumn(c.Hidden);
+    c.Push(g);
+    EXPECT_EQ(g.NumHiddenColumns(), 0);
+    EXPECT_EQ(g.ColCount(), c.Count);
+    EXPECT_EQ(g.Cells(c.PushedTo, 1), u"pushed");
+    EXPECT_EQ(g.ColWidths(c.PushedTo), 17);
+    EXPECT_EQ(g.Cells(c.Count - 1, 1), u"last");
+  }
 }
 
 // With SaveHiddenCells and a hidden column to the left, removal used to clear
