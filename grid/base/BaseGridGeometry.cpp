@@ -2,11 +2,20 @@
 // merged area reaching out of the view still paints as one.
 #include "grid/base/BaseGrid.h"
 
+namespace {
+
+// A merged area may reach past the last column or row (the count lowered, a
+// row moved away from its area): those measure with the default size.
+int WidthOf(const TBaseGrid& G, int ACol) { return ACol < G.ColCount() ? G.ColWidths(ACol) : G.DefaultColWidth(); }
+int HeightOf(const TBaseGrid& G, int ARow) { return ARow < G.RowCount() ? G.RowHeights(ARow) : G.DefaultRowHeight(); }
+
+}  // namespace
+
 TRect TBaseGrid::CalcCellRect(int ACol, int ARow) const {
   int x = 0, y = 0;
-  for (int c = 0; c < ACol; ++c) x += ColWidths(c);
-  for (int r = 0; r < ARow; ++r) y += RowHeights(r);
-  TRect rect = Rect(x, y, x + ColWidths(ACol), y + RowHeights(ARow));
+  for (int c = 0; c < ACol; ++c) x += WidthOf(*this, c);
+  for (int r = 0; r < ARow; ++r) y += HeightOf(*this, r);
+  TRect rect = Rect(x, y, x + WidthOf(*this, ACol), y + HeightOf(*this, ARow));
   int dx = 0, dy = 0;
   if (ACol >= FixedCols())
     for (int c = 0; c < LeftCol(); ++c) dx -= ColWidths(c);

@@ -91,7 +91,8 @@ TPoint TBaseGrid::CellSpan(int ACol, int ARow) const {
   if (!props || props->CellSpanX() == -1 || props->CellSpanY() == -1) return Point(0, 0);
   const TPoint base = props->GetBaseCell(ACol, ARow);
   const TCellProperties* baseProps = Props(base.X, base.Y);
-  if (!baseProps) return Point(0, 0);
+  // A cell moved away from its area may point to one split since: no span.
+  if (!baseProps || baseProps->CellSpanX() < 0 || baseProps->CellSpanY() < 0) return Point(0, 0);
   return Point(baseProps->CellSpanX(), baseProps->CellSpanY());
 }
 

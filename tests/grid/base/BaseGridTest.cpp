@@ -220,6 +220,39 @@ TEST(BaseGridMerge, ACoveredCellMovedAwayStandsForItself) {
   EXPECT_NO_THROW(grid.SplitCells(1, 0));
 }
 
+// Areas left reaching past the grid, or cells left pointing to a record split
+// since, used to make the rectangle queries (and so every repaint) raise.
+TEST(BaseGridMerge, AreasLeftBehindByMovesAndCountsStillMeasure) {
+  struct Case {
+    const char* what;
+    std::function<void(TTestGrid&)> change;
+    TPoint cell, size;
+  };
+  const Case cases[] = {
+      {"column count lowered", [](TTestGrid& g) { g.MergeCells(2, 1, 3, 1), g.SetColCount(3); }, Point(2, 1),
+       Point(150, 20)},
+      {"base row moved last", [](TTestGrid& g) { g.MergeCells(1, 1, 1, 2), g.MoveRow(1, 5); }, Point(1, 5),
+       Point(50, 40)},
+      {"covered cell pointing to a record of its own",
+       [](TTestGrid& g) {
+         g.GetCellProperties(0, 3);
+         g.MergeCells(0, 0, 1, 2);
+         g.MoveRow(1, 3);  // points to the old row 3 now at row 2
+       },
+       Point(0, 3), Point(50, 20)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TTestGrid grid;
+    grid.SetViewSize(1000, 1000);
+    grid.SetDefaultColWidth(50);
+    grid.SetDefaultRowHeight(20);
+    c.change(grid);
+    EXPECT_NO_THROW(grid.CellRect(c.cell.X, c.cell.Y));
+    EXPECT_EQ(grid.CellSize(c.cell.X, c.cell.Y), c.size);
+  }
+}
+
 TEST(BaseGridMerge, SpanQueriesOverRowsAndColumns) {
   TTestGrid grid(6, 8);
   grid.MergeCells(0, 1, 2, 3);  // columns 0..1, rows 1..3
