@@ -11,7 +11,9 @@ void TAdvStringGrid::HideRows(int FromRow, int ToRow) {
   ToRow = std::min(ToRow, AllRowCount() - 1);
   std::vector<int> rows;  // the range's shown rows are consecutive from here
   const int first = FromRow - FGridItems.CountBelow(FromRow);
-  for (int i = FromRow; i <= ToRow; ++i) {
+  // Rows parked before RowCount was lowered keep real indexes past the last
+  // shown row: the range may reach beyond the grid there.
+  for (int i = FromRow; i <= ToRow && first + static_cast<int>(rows.size()) < RowCount(); ++i) {
     if (!IsHiddenRow(i)) rows.push_back(first + static_cast<int>(rows.size()));
   }
   ParkRows(std::move(rows), 0);

@@ -69,6 +69,19 @@ TEST_F(GridHiddenRows, ScatteredRowsComeBackInOnePass) {
   EXPECT_EQ(G.NumHiddenRows(), 0);
 }
 
+// Rows parked before the row count was lowered keep real indexes past the
+// last shown row; hiding a range reaching there used to raise halfway, with
+// the cells of the rows already taken out lost.
+TEST_F(GridHiddenRows, HidingARangePastTheLoweredRowCountKeepsEveryRow) {
+  G.HideRows(7, 8);
+  G.HideRow(2);
+  G.SetRowCount(4);  // shown: 0, 1, 3, 4
+  EXPECT_NO_THROW(G.HideRows(3, 6));
+  EXPECT_EQ(ShownRows(), (std::vector<int>{0, 1}));
+  G.UnHideRowsAll();
+  EXPECT_EQ(ShownRows(), (std::vector<int>{0, 1, 2, 3, 4, 7, 8}));
+}
+
 // Rows parked by HideRows used to be misplaced and then dropped with their
 // cells when a filter level was taken back.
 TEST_F(GridHiddenRows, RowsHiddenByHideRowsSurviveFilterLevels) {
