@@ -18,6 +18,7 @@ void TAdvStringGrid::SetRowCount(int Value) {
 
 void TAdvStringGrid::SetColCount(int Value) {
   TGridModel::SetColCount(Value);
+  ShowHiddenColumnsPastEnd();
   if (FFixedColAlways && ColCount() > FFixedColsMin) TGridModel::SetFixedCols(FFixedColsMin);
   FMaxColCount = std::max(FMaxColCount, Value);
 }

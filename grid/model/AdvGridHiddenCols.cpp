@@ -45,3 +45,13 @@ void TAdvStringGrid::AddDisplayedColumn(int ACol) {
   const bool known = ACol < static_cast<int>(FAllColWidths.size());
   SetColWidths(d, known ? FAllColWidths[static_cast<size_t>(ACol)] : DefaultColWidth());
 }
+
+// A lowered column count leaves the hidden columns past the new last storage
+// column outside the grid: they are hidden no more (their cells stay, as any
+// column's past the count do), so that showing all columns again still works.
+void TAdvStringGrid::ShowHiddenColumnsPastEnd() {
+  for (int c = TVisibleColumns::MaxHideable - 1; c >= 0 && !FVisibleCols.AllVisible(); --c) {
+    if (c < AllColCount()) return;
+    if (IsHiddenColumn(c)) FVisibleCols.SetVisibleCol(c, true);
+  }
+}

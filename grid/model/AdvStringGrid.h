@@ -619,6 +619,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // ==== the column move step (grid/model/AdvGridMoveSteps.cpp)
   void MoveStorageColumn(int RF, int RT);
   void AddDisplayedColumn(int ACol);
+  void ShowHiddenColumnsPastEnd();
   void FollowColumnMove(int RF, int RT);
   bool IsFloatingFooterRow(int ARow) const;
 

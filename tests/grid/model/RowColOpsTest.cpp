@@ -108,6 +108,22 @@ TEST(GridOpsWide, AHiddenColumnPushedPast511IsShownAgain) {
   }
 }
 
+// A hidden column left past the end by a lowered column count used to stay
+// counted as hidden, and showing all columns then raised halfway.
+TEST(GridOpsWide, LoweringTheColumnCountPastAHiddenColumnShowsItAgain) {
+  TAdvStringGrid g(nullptr);
+  g.SetColCount(10);
+  g.SetCells(8, 1, u"eight");
+  g.HideColumn(8);
+  g.SetColCount(5);
+  EXPECT_EQ(g.NumHiddenColumns(), 0);
+  EXPECT_EQ(g.AllColCount(), 5);
+  EXPECT_NO_THROW(g.UnHideColumnsAll());
+  g.SetColCount(10);
+  EXPECT_FALSE(g.IsHiddenColumn(8));
+  EXPECT_EQ(g.Cells(8, 1), u"eight");
+}
+
 // With SaveHiddenCells and a hidden column to the left, removal used to clear
 // an unrelated column; a hidden column inside the range left the count too high.
 TEST_F(GridOps, RemovingColumnsAroundHiddenOnes) {
