@@ -25,6 +25,9 @@ TApplication::~TApplication() {
   FHintControl = nullptr;
   // Before the owned forms go: their controls tell this object they are going.
   delete FHintWindow;
+  // The forms go while this object still stands: they and their controls call it.
+  Destroying_();
+  DestroyComponents();
 }
 
 String TApplication::Title() const {

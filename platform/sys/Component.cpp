@@ -39,12 +39,13 @@ TComponent::TComponent(TComponent* AOwner) {
 TComponent::~TComponent() {
   Destroying_();
   DetachFromAll();
-  // Free owned components, newest first, each removing itself from the list.
-  while (!FComponents.empty()) {
-    TComponent* c = FComponents.back();
-    delete c;
-  }
+  DestroyComponents();
   if (FOwner) FOwner->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents() {
+  // Each removes itself from the list.
+  while (!FComponents.empty()) delete FComponents.back();
 }
 
 void TComponent::Destroying_() {

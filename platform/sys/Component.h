@@ -86,6 +86,9 @@ class TComponent : public TPersistent {
   virtual void Loaded() {}
   // Marks this and every owned component as being destroyed.
   void Destroying_();
+  // Frees the owned components, newest first. A destructor whose owned
+  // components call back into it frees them itself, while it is still whole.
+  void DestroyComponents();
 
  private:
   friend class TFreeWatch;

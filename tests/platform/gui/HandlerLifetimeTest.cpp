@@ -137,4 +137,33 @@ TEST(HandlerLifetime, AModalFormFreedByItsOwnButtonReturnsCancel) {
   EXPECT_EQ(form->ShowModal(), mrCancel);
   EXPECT_EQ(Screen->ActiveForm(), &opener);
 }
+
+TEST(HandlerLifetime, AnApplicationFreedWithFormsAndTimersAliveLetsThemGoWhileItIsWhole) {
+  testsupport::InputDriver input;
+  const int timersBefore = testsupport::Clock().ActiveTimers();
+  TApplication* const running = Application;
+  auto* app = new TApplication(nullptr);
+  Application = app;
+  TForm* main = nullptr;
+  app->CreateForm(main);
+  auto* edit = new TEdit(main);
+  edit->SetParent(main);
+  edit->SetShowHint(true);
+  edit->SetHint(u"hint");
+  auto* timer = new TTimer(main);
+  timer->SetInterval(10);
+  int ticks = 0;
+  timer->OnTimer = [&](TObject*) { ++ticks; };
+  main->Show();
+  edit->SetFocus();
+  input.MouseMove(*edit);
+  input.Advance(100);  // the timer ticks, the hint waits
+  EXPECT_GT(ticks, 0);
+  delete app;
+  Application = running;
+  const int ticksAtExit = ticks;
+  input.Advance(1000);
+  EXPECT_EQ(ticks, ticksAtExit);
+  EXPECT_EQ(testsupport::Clock().ActiveTimers(), timersBefore);
+}
 }  // namespace
