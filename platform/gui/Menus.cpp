@@ -88,5 +88,7 @@ void TPopupMenu::Popup(int X, int Y) {
   const TFreeWatch watch(*this);
   FireEvent(OnPopup, this);
   if (watch.Freed()) return;
-  if (TMenuItem* chosen = MenuService().Popup(*this, FPopupPoint)) chosen->Click();
+  TMenuItem* chosen = MenuService().Popup(*this, FPopupPoint);
+  // The menu's own loop runs timers: one of them may have freed the menu and its items.
+  if (chosen && !watch.Freed()) chosen->Click();
 }

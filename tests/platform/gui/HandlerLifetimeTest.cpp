@@ -10,6 +10,7 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/gui/Timers.h"
 #include "tests/support/GuiTest.h"
@@ -165,5 +166,37 @@ TEST(HandlerLifetime, AnApplicationFreedWithFormsAndTimersAliveLetsThemGoWhileIt
   input.Advance(1000);
   EXPECT_EQ(ticks, ticksAtExit);
   EXPECT_EQ(testsupport::Clock().ActiveTimers(), timersBefore);
+}
+
+// A menu whose owner goes while the menu is open (a timer runs meanwhile):
+// the item chosen went with it and is not clicked.
+class MenusFreedWhileOpen : public TMenuService {
+ public:
+  explicit MenusFreedWhileOpen(std::unique_ptr<TForm>& Owner) : FOwner(Owner), FPrevious(&MenuService()) {
+    SetMenuService(this);
+  }
+  ~MenusFreedWhileOpen() override { SetMenuService(FPrevious); }
+  TMenuItem* Popup(TPopupMenu& Menu, TPoint) override {
+    TMenuItem* chosen = Menu.Items()->Items(0);
+    FOwner.reset();
+    return chosen;
+  }
+
+ private:
+  std::unique_ptr<TForm>& FOwner;
+  TMenuService* FPrevious;
+};
+
+TEST(HandlerLifetime, AMenuFreedWhileOpenClicksNothing) {
+  auto owner = std::make_unique<TForm>(nullptr);
+  auto* menu = new TPopupMenu(owner.get());
+  auto* item = new TMenuItem(menu);
+  menu->Items()->Add(item);
+  int clicks = 0;
+  item->OnClick = [&](TObject*) { ++clicks; };
+  MenusFreedWhileOpen menus(owner);
+  menu->Popup(10, 10);
+  EXPECT_EQ(owner, nullptr);
+  EXPECT_EQ(clicks, 0);
 }
 }  // namespace
