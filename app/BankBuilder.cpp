@@ -81,11 +81,12 @@ void Put_Octets(TByteImage& Image, std::size_t Offset, const TOctets& Octets) {
   for (std::size_t i = 0; i < Octets.size(); ++i) Image.SetU8(Offset + i, Octets[i]);
 }
 
-// Creates the folder; the reason of a failure is the first attempt's.
+// Creates the folder one level deep: a configuration folder that has gone
+// since it was opened is not made again, so its loss is reported rather
+// than default banks written into an empty look-alike.
 void Ensure_Folder(const String& Dir) {
   if (DirectoryExists(Dir) || CreateDir(Dir)) return;
-  const int err = errno;
-  if (!ForceDirectories(Dir)) throw EInOutError(FileErrorText(u"Cannot create folder", Dir, err));
+  throw EInOutError(FileErrorText(u"Cannot create folder", Dir, errno));
 }
 
 }  // namespace

@@ -302,6 +302,8 @@ TEST_F(UpdateDevice, BanksThatCannotBeBuiltOrWrittenStopTheStep) {
       {"damaged ParGen.xml", [this] { WriteFile(P.Project("Plant") / "ParGen.xml", "<ParGen><unclosed>"); },
        "ParGen.xml"},
       {"bin is a file", [this] { WriteFile(P.Project("Plant") / "bin", "in the way"); }, "bin"},
+      // Removed outside the program while open: not made again with default banks in it.
+      {"configuration folder gone", [this] { fs::remove_all(P.Project("Plant")); }, "bin"},
   };
   for (const auto& C : Cases) {
     SCOPED_TRACE(C.Name);
@@ -316,6 +318,7 @@ TEST_F(UpdateDevice, BanksThatCannotBeBuiltOrWrittenStopTheStep) {
     EXPECT_NE(P.Boxes.Boxes().back().Text.find(S(C.Named)), String::npos)
         << StringToUtf8(P.Boxes.Boxes().back().Text);
     EXPECT_FALSE(Boot().Visible());
+    EXPECT_FALSE(fs::exists(P.Project("Plant") / "bin" / "bank1.bin"));
   }
 }
 
