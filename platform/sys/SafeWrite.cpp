@@ -109,7 +109,12 @@ void SafeWriteFile(const String& FileName, std::string_view Bytes) {
   const std::string target = ResolveTarget(StringToUtf8(FileName));
   auto fail = [&](int err) { throw EInOutError(FileErrorText(u"Cannot write file", FileName, err)); };
   struct stat st {};
-  if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) fail(EISDIR);
+  if (::stat(target.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) fail(EISDIR);
+    // Renaming over a device or a pipe would put a plain file in its place.
+    if (!S_ISREG(st.st_mode))
+      throw EInOutError(FileErrorText(u"Cannot write file", FileName, StringView(u"Not a regular file")));
+  }
   TempFile tmp(target);
   if (!tmp.Open()) fail(errno);
   tmp.CopyMode(target);

@@ -10,10 +10,14 @@ String SysErrorMessage(int Err) {
 }
 
 String FileErrorText(StringView Action, StringView FileName, int Err) {
+  return FileErrorText(Action, FileName, StringView(SysErrorMessage(Err)));
+}
+
+String FileErrorText(StringView Action, StringView FileName, StringView Reason) {
   String r(Action);
   r += u" \"";
   r += FileName;
   r += u"\". ";
-  r += SysErrorMessage(Err);
+  r += Reason;
   return r;
 }

@@ -7,3 +7,5 @@
 String SysErrorMessage(int Err);
 // Action + " \"" + file + "\". " + reason, e.g. Cannot open file "x". No such file or directory
 String FileErrorText(StringView Action, StringView FileName, int Err);
+// The same with a reason of the caller's, for failures that have no errno.
+String FileErrorText(StringView Action, StringView FileName, StringView Reason);

@@ -65,6 +65,17 @@ TEST_F(SafeWriteFixture, RealFailuresRaiseWithoutTouchingAnything) {
   } catch (const EInOutError& e) {
     EXPECT_NE(e.Message().find(u"Is a directory"), String::npos);
   }
+  // A pipe (or a device such as /dev/full) stays what it is: no plain file is renamed over it.
+  ::mkfifo((dir / "pipe").c_str(), 0666);
+  try {
+    SafeWriteFile(Join(Utf8ToString(dir.Path().string()), u"pipe"), "x");
+    FAIL();
+  } catch (const EInOutError& e) {
+    EXPECT_NE(e.Message().find(u"Not a regular file"), String::npos);
+  }
+  struct stat st {};
+  ::stat((dir / "pipe").c_str(), &st);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
   EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), kOld);
 }
 
