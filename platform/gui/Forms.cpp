@@ -5,6 +5,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Focus.h"
 #include "platform/gui/Input.h"
+#include "platform/gui/Toolkit.h"
 #include "platform/gui/Views.h"
 
 namespace {
@@ -15,6 +16,20 @@ TScreen* Screen = &TheScreen;
 TWinControl* TScreen::ActiveControl() const { return FActiveForm ? FActiveForm->ActiveControl() : nullptr; }
 
 void TScreen::SetCursor(TCursor v) { FCursor = v; }
+
+namespace {
+constexpr TPoint Fallback_Screen{1920, 1080};
+
+TPoint ScreenSize(TPoint Pinned) {
+  if (Pinned.X > 0 && Pinned.Y > 0) return Pinned;
+  TPoint Size;
+  if (platform::PrimaryScreenSize(Size.X, Size.Y) && Size.X > 0 && Size.Y > 0) return Size;
+  return Fallback_Screen;
+}
+}  // namespace
+
+int TScreen::Width() const { return ScreenSize(FPinned).X; }
+int TScreen::Height() const { return ScreenSize(FPinned).Y; }
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
   TControl::SetVisible(false);

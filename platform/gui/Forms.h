@@ -109,8 +109,12 @@ class TForm : public TCustomForm {
 // The screen: its size, the forms and the active one, the global cursor.
 class TScreen {
  public:
-  int Width() const { return 1920; }
-  int Height() const { return 1080; }
+  // The primary display's size, so that a centred window fits on a small
+  // one; 1920 x 1080 when there is no display or while a test pins a size.
+  int Width() const;
+  int Height() const;
+  // Tests pin the size so that placement does not follow the machine's display.
+  void PinSize(int AWidth, int AHeight) { FPinned = {AWidth, AHeight}; }
   TCustomForm* ActiveForm() const { return FActiveForm; }
   TWinControl* ActiveControl() const;
   int FormCount() const { return static_cast<int>(FForms.size()); }
@@ -123,6 +127,7 @@ class TScreen {
   std::vector<TCustomForm*> FForms;
   TCustomForm* FActiveForm = nullptr;
   TCursor FCursor = crDefault;
+  TPoint FPinned{0, 0};
 };
 
 extern TScreen* Screen;

@@ -4,4 +4,6 @@ namespace platform {
 // Runs pending toolkit events; with Wait, blocks until at least one came.
 // Answers whether any ran.
 bool ProcessToolkitEvents(bool Wait);
+// The primary display's size in pixels; false when there is no display.
+bool PrimaryScreenSize(int& Width, int& Height);
 }  // namespace platform

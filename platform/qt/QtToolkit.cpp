@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <map>
@@ -96,6 +97,14 @@ bool ProcessToolkitEvents(bool Wait) {
   QApplication::sendPostedEvents();
   qt::DeleteRetiredWidgets();
   return d->processEvents(Wait ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+}
+
+bool PrimaryScreenSize(int& Width, int& Height) {
+  const QScreen* Screen = AppHolder() ? QGuiApplication::primaryScreen() : nullptr;
+  if (!Screen) return false;
+  Width = Screen->geometry().width();
+  Height = Screen->geometry().height();
+  return true;
 }
 
 int RunEmptyMainWindow(const String& caption, int width, int height) {

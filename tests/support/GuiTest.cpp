@@ -224,6 +224,7 @@ void InstallGuiTestServices() {
   SetMenuService(&unexpectedMenus);
   SetTimerService(&Clock());
   Application->SetIdleWait(RunModalAction);
+  Screen->PinSize(1920, 1080);
 }
 
 }  // namespace testsupport

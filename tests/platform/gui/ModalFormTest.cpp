@@ -3,6 +3,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/gui/Toolkit.h"
 #include "tests/support/GuiTest.h"
 
 namespace {
@@ -119,6 +120,24 @@ TEST(ModalForm, PositionScreenCenterAndClientSize) {
   EXPECT_EQ(d.Form->ClientHeight(), 300);
   EXPECT_EQ(d.Form->Left(), (Screen->Width() - d.Form->Width()) / 2);
   EXPECT_EQ(d.Form->Top(), (Screen->Height() - d.Form->Height()) / 2);
+}
+
+// A tall window centred on a laptop's display keeps its bottom buttons on it.
+TEST(ModalForm, CentringFollowsTheDisplaysSize) {
+  int Width = 0, Height = 0;
+  Screen->PinSize(0, 0);
+  if (platform::PrimaryScreenSize(Width, Height)) {
+    EXPECT_EQ(Screen->Width(), Width);
+    EXPECT_EQ(Screen->Height(), Height);
+  }
+  Screen->PinSize(1366, 768);
+  Dialog d;
+  d.Form->SetClientHeight(640);
+  d.Form->SetPosition(poScreenCenter);
+  d.Input.WhenModal([&] { d.Form->Close(); });
+  d.Form->ShowModal();
+  Screen->PinSize(1920, 1080);
+  EXPECT_LE(d.Form->Top() + d.Form->Height(), 768);
 }
 }  // namespace
 
