@@ -24,6 +24,16 @@ void OnJpegError(j_common_ptr info) {
   std::longjmp(err->Jump, 1);
 }
 
+// Each scan of a progressive picture walks all of it again, and the library
+// only warns about a scan that repeats another: a few bytes repeated
+// thousands of times would hold the program for hours. Real pictures have
+// a few dozen scans at most.
+constexpr int MaxScans = 500;
+
+void OnJpegProgress(j_common_ptr info) {
+  if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > MaxScans) OnJpegError(info);
+}
+
 void OnJpegMessage(j_common_ptr) {}
 
 void SwapRedBlue(std::uint8_t* row, int width) {
@@ -33,14 +43,17 @@ void SwapRedBlue(std::uint8_t* row, int width) {
 bool DecodeInto(const TBytes& data, TPixelBuffer& out) {
   jpeg_decompress_struct info{};
   TJpegError err{};
+  jpeg_progress_mgr progress{};
   info.err = jpeg_std_error(&err.Mgr);
   err.Mgr.error_exit = OnJpegError;
   err.Mgr.output_message = OnJpegMessage;
+  progress.progress_monitor = OnJpegProgress;
   if (setjmp(err.Jump)) {
     jpeg_destroy_decompress(&info);
     return false;
   }
   jpeg_create_decompress(&info);
+  info.progress = &progress;  // after the create, which clears the structure
   jpeg_mem_src(&info, const_cast<unsigned char*>(data.data()), static_cast<unsigned long>(data.size()));
   jpeg_read_header(&info, TRUE);
   if (!PictureFits(info.image_width, info.image_height, 3)) {

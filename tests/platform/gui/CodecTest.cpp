@@ -239,4 +239,19 @@ TEST(QtCodecs, FramesTogetherBeyondThePictureLimitAreRefused) {
   }
 }
 
+// A progressive picture whose last scan is repeated: each repeat walks the
+// whole picture again, so thousands of them in a short file would hold the
+// program for hours.
+TEST(JpegCodec, APictureWithThousandsOfScansIsRefused) {
+  TMemoryStream file;
+  file.LoadFromFile(Data("progressive16.jpg"));
+  const std::string bytes(file.Bytes());
+  EXPECT_EQ(DecodeJpeg(TBytes(bytes.begin(), bytes.end())).Width, 16);
+  const size_t last = bytes.rfind("\xFF\xDA"), end = bytes.size() - 2;  // the last scan, up to the end marker
+  std::string repeated = bytes.substr(0, end);
+  for (int k = 0; k < 2000; ++k) repeated += bytes.substr(last, end - last);
+  repeated += bytes.substr(end);
+  EXPECT_THROW(DecodeJpeg(TBytes(repeated.begin(), repeated.end())), EInvalidGraphic);
+}
+
 }  // namespace
