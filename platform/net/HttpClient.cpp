@@ -31,9 +31,9 @@ size_t Collect(char* Data, size_t Size, size_t Count, void* User) {
   return N;
 }
 
-bool ValidUtf8(const std::string& Bytes) { return StringToUtf8(Utf8ToString(Bytes)) == Bytes; }
-
-String BodyText(const std::string& Bytes) { return ValidUtf8(Bytes) ? Utf8ToString(Bytes) : AnsiToString(Bytes); }
+String BodyText(const std::string& Bytes) {
+  return FindInvalidUtf8(Bytes) == std::string_view::npos ? Utf8ToString(Bytes) : AnsiToString(Bytes);
+}
 
 void Configure(CURL* C, const std::string& Url, curl_slist* Headers, std::string& Body, char* Error,
                unsigned ConnectMs, unsigned TotalMs) {
