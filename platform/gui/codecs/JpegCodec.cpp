@@ -27,8 +27,8 @@ void OnJpegError(j_common_ptr info) {
 // Each scan of a progressive picture walks all of it again, and the library
 // only warns about a scan that repeats another: a few bytes repeated
 // thousands of times would hold the program for hours. Real pictures have
-// a few dozen scans at most.
-constexpr int MaxScans = 500;
+// about ten scans, rarely a few dozen.
+constexpr int MaxScans = 100;
 
 void OnJpegProgress(j_common_ptr info) {
   if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > MaxScans) OnJpegError(info);
