@@ -11,7 +11,7 @@ TMemIniFile::TMemIniFile(const String& FileName) : FFileName(FileName) { Load();
 
 void TMemIniFile::Load() {
   if (!FileExists(FFileName)) return;
-  FSections.push_back({String(), {}});  // lines before the first section
+  FSections.push_back({String(), {}, true});
   for (const String& raw : SplitLines(ReadTextFile(FFileName))) {
     const String line = Trim(raw);
     if (line.size() >= 2 && line.front() == u'[' && line.back() == u']') {
@@ -30,7 +30,7 @@ void TMemIniFile::Load() {
 
 const TMemIniFile::TSection* TMemIniFile::FindSection(const String& Section) const {
   for (const TSection& s : FSections) {
-    if (!s.Name.empty() && SameText(s.Name, Section)) return &s;
+    if (!s.Head && SameText(s.Name, Section)) return &s;
   }
   return nullptr;
 }
@@ -99,7 +99,7 @@ void TMemIniFile::WriteBool(const String& Section, const String& Ident, bool Val
 void TMemIniFile::EraseSection(const String& Section) {
   const auto before = FSections.size();
   std::erase_if(FSections, [&](const TSection& s) {
-    return !s.Name.empty() && SameText(s.Name, Section);
+    return !s.Head && SameText(s.Name, Section);
   });
   if (FSections.size() != before) Changed();
 }
@@ -116,7 +116,7 @@ void TMemIniFile::DeleteKey(const String& Section, const String& Ident) {
 String TMemIniFile::Text() const {
   String text;
   for (const TSection& s : FSections) {
-    if (!s.Name.empty()) text += u"[" + s.Name + u"]\r\n";
+    if (!s.Head) text += u"[" + s.Name + u"]\r\n";
     for (const TLine& l : s.Lines) {
       text += l.Name.empty() ? l.Value : l.Name + u"=" + l.Value;
       text += u"\r\n";

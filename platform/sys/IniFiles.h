@@ -47,6 +47,7 @@ class TMemIniFile {
   struct TSection {
     String Name;
     std::vector<TLine> Lines;
+    bool Head = false;  // the lines before the first section, apart from a section named ""
   };
 
   void Load();
@@ -56,7 +57,7 @@ class TMemIniFile {
   String Text() const;
 
   String FFileName;
-  std::vector<TSection> FSections;  // the first may be the nameless head of the file
+  std::vector<TSection> FSections;  // the first may be the head of the file
 };
 
 class TIniFile : public TMemIniFile {

@@ -48,4 +48,22 @@ TEST(IniFiles, MemFileWritesOnUpdateOnlyWhileIniFileWritesAtOnce) {
   EXPECT_EQ(again.ReadInteger(u"S", u"N", 0), -3);
 }
 
+// A section named "" is a section of its own ("[]" in the file), not the
+// lines before the first section: what is written there reads back, instead
+// of landing in the section above it and piling up with every save.
+TEST(IniFiles, TheSectionWithoutANameIsASectionOfItsOwn) {
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "e.ini", "; head\r\n[Grid]\r\nA=1\r\n");
+  for (int round = 0; round < 2; ++round) {
+    TMemIniFile ini(PathOf(dir, "e.ini"));
+    ini.WriteInteger(u"", u"CP0", round);
+    ini.WriteInteger(u"", u"CP1", 5);
+    ini.UpdateFile();
+  }
+  TMemIniFile ini(PathOf(dir, "e.ini"));
+  EXPECT_EQ(ini.ReadInteger(u"", u"CP0", -1), 1);
+  EXPECT_EQ(ini.ReadInteger(u"Grid", u"CP0", -1), -1);
+  EXPECT_EQ(testsupport::ReadFile(dir / "e.ini"), "; head\r\n[Grid]\r\nA=1\r\n[]\r\nCP0=1\r\nCP1=5\r\n");
+}
+
 }  // namespace
