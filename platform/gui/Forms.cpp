@@ -138,7 +138,9 @@ void TCustomForm::Dispatch(TMessage& Message) {
       else Deactivate();
       return;
     case CM_DIALOGKEY: return CMDialogKey(Message);
-    case WM_CLOSE: return Close();
+    case WM_CLOSE:
+      if (FBlockedByModal) return;
+      return Close();
     default: return TWinControl::Dispatch(Message);
   }
 }
@@ -286,17 +288,27 @@ TModalResult TCustomForm::ShowModal() {
   SetCaptureControl(nullptr);
   FModal = true;
   FModalResult = mrNone;
+  // The windows already shown wait behind this one until its loop ends.
+  std::vector<TCustomForm*> blocked;
+  for (TCustomForm* f : Screen->FForms)
+    if (f != this && f->Visible() && !f->FBlockedByModal) {
+      f->FBlockedByModal = true;
+      blocked.push_back(f);
+    }
   // A handler may free the form while its loop runs: then nothing here touches it.
   const TFreeWatch watch(*this);
   struct Reset {
     TCustomForm* F;
     const TFreeWatch& W;
+    const std::vector<TCustomForm*>& Blocked;
     ~Reset() {
+      for (TCustomForm* f : Blocked)
+        if (std::ranges::find(Screen->FForms, f) != Screen->FForms.end()) f->FBlockedByModal = false;
       if (W.Freed()) return;
       F->FModal = false;
       if (F->Visible()) F->Hide();
     }
-  } reset{this, watch};
+  } reset{this, watch, blocked};
   Show();
   do {
     Application->HandleMessage();

@@ -36,6 +36,9 @@ class TCustomForm : public TWinControl {
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult v) { FModalResult = v; }
   bool Modal() const { return FModal; }
+  // True while a modal form shown after it runs its loop: like a disabled
+  // window it takes no input, so nothing behind the modal form can start.
+  bool BlockedByModal() const { return FBlockedByModal; }
   // Shows the form and runs the loop until ModalResult is set (and the
   // close query agrees); answers the modal result.
   virtual TModalResult ShowModal();
@@ -88,6 +91,7 @@ class TCustomForm : public TWinControl {
   int FrameWidth() const;
   int CaptionHeight() const;
 
+  bool FBlockedByModal = false;
   TFormBorderStyle FBorderStyle = bsSizeable;
   TPosition FPosition = poDesigned;
   TWindowState FWindowState = wsNormal;

@@ -20,9 +20,16 @@ LPARAM KeyData(TShiftState Shift, bool Up) {
   return d;
 }
 
+// Input to a window behind a modal one goes nowhere, as to a disabled window.
+bool BehindModal(const TControl* Control) {
+  const TCustomForm* Form = Control ? Control->GetParentForm() : nullptr;
+  return Form && Form->BlockedByModal();
+}
+
 TWinControl* KeyTarget() {
-  if (TWinControl* f = FocusedControl()) return f;
-  return Screen ? Screen->ActiveForm() : nullptr;
+  TWinControl* Target = FocusedControl();
+  if (!Target && Screen) Target = Screen->ActiveForm();
+  return BehindModal(Target) ? nullptr : Target;
 }
 
 // Sends to the window while it still exists (a handler may free it).
@@ -81,6 +88,7 @@ void InputChar(Char Ch, TShiftState Shift) {
 void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
   Held() = Shift.Without(ssLeft | ssRight).Without(TShiftState(ssMiddle));
   TrapEvent([&] {
+    if (TControl* cap = GetCaptureControl(); BehindModal(cap && cap != Target ? cap : Target)) return;
     const TFreeWatch watch(*Target);
     SetMouseControl(Target);
     if (watch.Freed()) return;
@@ -110,7 +118,7 @@ void InputWheel(TControl* Target, int Delta, TPoint ScreenPos, TShiftState Shift
     if (Application) Application->CancelHint();
     TControl* to = FocusedControl();
     if (!to) to = Target;
-    if (!to) return;
+    if (!to || BehindModal(to)) return;
     const WPARAM w = (static_cast<WPARAM>(static_cast<WORD>(Delta)) << 16) | MouseKeys(Shift);
     to->Perform(WM_MOUSEWHEEL, w, MakeLParam(ScreenPos.X, ScreenPos.Y));
   });

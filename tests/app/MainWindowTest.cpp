@@ -97,6 +97,27 @@ TEST(MainWindow, WithAConfigurationOpenEachTableStepShowsItsWindow) {
   EXPECT_TRUE(P.Boxes.Boxes().empty());
 }
 
+// Opening another configuration under Set Communication would let its OK
+// write this configuration's values into the other one's file.
+TEST(MainWindow, WhileAStepWindowIsOpenTheMainWindowStartsNothing) {
+  ProgramFixture P(false);
+  Remember(P, "Plant", true);
+  P.Start();
+  Application->SetMainForm(P.Main);
+  P.Input.WhenModal([&] {
+    // A window opening here would wait for input the test never scripts.
+    for (const char16_t* Step : {u"Btn_Open", u"Btn_New", u"Btn_CreateBin", u"Btn_Close"}) P.Click(Step);
+    P.Main->Windows.FParGen->Close();
+  });
+  P.Click(u"Btn_Prm_Gen");
+  const bool Ended = Application->Terminated();
+  Application->ResetTerminated();
+  Application->SetMainForm(nullptr);
+  EXPECT_FALSE(Ended);
+  EXPECT_TRUE(P.Main->Visible());
+  EXPECT_TRUE(P.Boxes.Boxes().empty());
+}
+
 TEST(MainWindow, RestartRemembersTheConfigurationCreatedBefore) {
   ProgramFixture P;
   P.Input.WhenModal([&] {

@@ -154,4 +154,27 @@ TEST(ModalForm, AFormOpenedFromAButtonClickGetsTheMouse) {
   EXPECT_EQ(d.OkClicks, 1);
   EXPECT_EQ(GetCaptureControl(), nullptr);
 }
+
+// As a disabled window: the form behind a modal one takes no click, key or
+// close request until the modal loop ends, so it cannot start a second step.
+TEST(ModalForm, TheWindowBehindAModalFormTakesNoInputUntilItCloses) {
+  Dialog d;
+  TForm behind(nullptr);
+  auto* step = new TButton(&behind);
+  step->SetParent(&behind);
+  int Steps = 0;
+  step->OnClick = [&](TObject*) { ++Steps; };
+  behind.Show();
+  d.Input.WhenModal([&] {
+    d.Input.Click(*step);
+    d.Input.Key(*step, VK_SPACE);
+    behind.Perform(WM_CLOSE, 0, 0);
+    d.Input.Click(*d.Ok);
+  });
+  EXPECT_EQ(d.Form->ShowModal(), mrOk);
+  EXPECT_EQ(Steps, 0);
+  EXPECT_TRUE(behind.Visible());
+  d.Input.Click(*step);
+  EXPECT_EQ(Steps, 1);
+}
 }  // namespace
