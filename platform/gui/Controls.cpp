@@ -390,8 +390,6 @@ TControl* TControl::TopLevel() const {
 
 TCustomForm* TControl::GetParentForm() const { return dynamic_cast<TCustomForm*>(TopLevel()); }
 
-TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}
-
 namespace {
 // Sets the canvas slot for the duration of a paint, also when Paint throws.
 struct CanvasScope {
@@ -401,24 +399,14 @@ struct CanvasScope {
 };
 }  // namespace
 
-void TGraphicControl::Dispatch(TMessage& Message) {
-  if (Message.Msg != WM_PAINT) return TControl::Dispatch(Message);
+void PaintFromMessage(const TMessage& Message, TCanvas*& Slot, const TFont& Font, const std::function<void()>& Paint) {
   auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam);
   if (!canvas) return;
-  CanvasScope scope(FCanvas, canvas);
-  canvas->SetFont(*Font());
+  CanvasScope scope(Slot, canvas);
+  canvas->SetFont(Font);
   Paint();
 }
 
-TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {
+TCustomControl::TCustomControl(TComponent* AOwner) : TSelfPaintingControl(AOwner) {
   SetControlStyle(ControlStyle() | csAcceptsControls);
-}
-
-void TCustomControl::Dispatch(TMessage& Message) {
-  if (Message.Msg != WM_PAINT) return TWinControl::Dispatch(Message);
-  auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam);
-  if (!canvas) return;
-  CanvasScope scope(FCanvas, canvas);
-  canvas->SetFont(*Font());
-  Paint();
 }

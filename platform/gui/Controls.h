@@ -264,34 +264,40 @@ class TWinControl : public TControl {
   bool FFocusOnClick = false;
 };
 
-// A control without a window of its own that paints on its parent's surface.
-class TGraphicControl : public TControl {
+// Runs Paint for a WM_PAINT message (the canvas in WParam): the canvas is
+// in Slot, with the control's font, while Paint runs.
+void PaintFromMessage(const TMessage& Message, TCanvas*& Slot, const TFont& Font, const std::function<void()>& Paint);
+
+// A control that paints itself: WM_PAINT carries the canvas in WParam and
+// ends in Paint().
+template <class Base>
+class TSelfPaintingControl : public Base {
  public:
-  explicit TGraphicControl(TComponent* AOwner);
+  using Base::Base;
   // The canvas while painting (null otherwise).
   TCanvas* Canvas() const { return FCanvas; }
 
  protected:
   virtual void Paint() {}
-  void Dispatch(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override {
+    if (Message.Msg != WM_PAINT) return Base::Dispatch(Message);
+    PaintFromMessage(Message, FCanvas, *this->Font(), [this] { Paint(); });
+  }
 
  private:
   TCanvas* FCanvas = nullptr;
 };
 
-// A windowed control that paints itself: WM_PAINT carries the canvas in
-// WParam and ends in Paint().
-class TCustomControl : public TWinControl {
+// A control without a window of its own that paints on its parent's surface.
+class TGraphicControl : public TSelfPaintingControl<TControl> {
+ public:
+  using TSelfPaintingControl::TSelfPaintingControl;
+};
+
+// A windowed control that paints itself.
+class TCustomControl : public TSelfPaintingControl<TWinControl> {
  public:
   explicit TCustomControl(TComponent* AOwner);
-  TCanvas* Canvas() const { return FCanvas; }
-
- protected:
-  virtual void Paint() {}
-  void Dispatch(TMessage& Message) override;
-
- private:
-  TCanvas* FCanvas = nullptr;
 };
 
 // Mouse capture: while set, every mouse message goes to this control.
