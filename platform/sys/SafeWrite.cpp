@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
@@ -38,16 +39,26 @@ std::string ResolveTarget(const std::string& path) {
   return path;
 }
 
+// The temporary's name: the target's, cut where needed (on a character
+// boundary) so that a target name of the longest length allowed still fits.
+std::string TempName(const std::string& base, unsigned count) {
+  constexpr std::size_t Name_Max = 255;
+  std::string suffix(1, '.');
+  suffix.append(std::to_string(getpid())).append(1, '.').append(std::to_string(count)).append(".tmp");
+  std::size_t keep = std::min(base.size(), Name_Max - 1 - suffix.size());
+  while (keep > 0 && keep < base.size() && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80) --keep;
+  // Built by appending: gcc 12 warns falsely on "." + string at -O3.
+  std::string name(1, '.');
+  return name.append(base, 0, keep).append(suffix);
+}
+
 class TempFile {
  public:
   explicit TempFile(const std::string& target) {
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path t(target);
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-      // Built by appending: gcc 12 warns falsely on "." + string at -O3.
-      std::string name(1, '.');
-      name.append(t.filename().string()).append(1, '.').append(std::to_string(getpid()));
-      name.append(1, '.').append(std::to_string(counter++)).append(".tmp");
+      const std::string name = TempName(t.filename().string(), counter++);
       path_ = (t.parent_path() / name).string();
       if (Injected("create")) return;
       fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -79,6 +79,15 @@ TEST_F(SafeWriteFixture, RealFailuresRaiseWithoutTouchingAnything) {
   EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), kOld);
 }
 
+// The temporary beside it must not push a name of the longest length allowed over the limit.
+TEST_F(SafeWriteFixture, ATargetNameOfTheLongestLengthAllowedIsWritten) {
+  String Longest;
+  for (int i = 0; i < 127; ++i) Longest += u"\u00e9";  // 254 bytes in UTF-8
+  SafeWriteFile(Join(Utf8ToString(dir.Path().string()), Longest), "whole");
+  EXPECT_EQ(testsupport::ReadFile(dir / StringToUtf8(Longest)), "whole");
+  EXPECT_EQ(Names().size(), 2u);
+}
+
 TEST_F(SafeWriteFixture, StreamWriterThatRaisesWritesNothing) {
   EXPECT_THROW(SafeWriteStream(Target(),
                                [](TStream& out) {
