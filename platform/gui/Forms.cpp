@@ -148,11 +148,18 @@ void TCustomForm::Dispatch(TMessage& Message) {
 void TCustomForm::Activate() {
   if (Screen->FActiveForm == this) return;
   TCustomForm* prev = Screen->FActiveForm;
-  if (prev) prev->Deactivate();
+  if (prev) {
+    // Its OnDeactivate may free it: then there is no form to go back to.
+    const TFreeWatch prevWatch(*prev);
+    prev->Deactivate();
+    if (prevWatch.Freed()) prev = nullptr;
+  }
   FPreviousActive = prev;
   Screen->FActiveForm = this;
   FActive = true;
-  if (OnActivate) OnActivate(this);
+  const TFreeWatch watch(*this);
+  FireEvent(OnActivate, this);
+  if (watch.Freed()) return;
   if (!FActiveControl) {
     if (TWinControl* first = FindNextControl(nullptr, true, true, false)) FActiveControl = first;
   }
@@ -168,7 +175,9 @@ void TCustomForm::Deactivate() {
     TWinControl* focused = FocusedControl();
     if (focused && (focused == this || ContainsControl(focused))) platform::SetWindowFocus(nullptr);
   }
-  if (OnDeactivate) OnDeactivate(this);
+  const TFreeWatch watch(*this);
+  FireEvent(OnDeactivate, this);
+  if (watch.Freed()) return;
   TCustomForm* back = FPreviousActive;
   FPreviousActive = nullptr;
   if (back && back->Visible() && !Screen->FActiveForm) back->Activate();

@@ -174,7 +174,12 @@ void TWinControl::Dispatch(TMessage& Message) {
 }
 
 void TWinControl::DefaultHandler(TMessage& Message) {
-  if (Message.Msg == WM_LBUTTONDOWN && FFocusOnClick && !Focused() && CanFocus()) SetFocus();
+  if (Message.Msg == WM_LBUTTONDOWN && FFocusOnClick && !Focused() && CanFocus()) {
+    // The exit and enter handlers of the focus change may free this control.
+    const TFreeWatch watch(*this);
+    SetFocus();
+    if (watch.Freed()) return;
+  }
   TControl::DefaultHandler(Message);
 }
 

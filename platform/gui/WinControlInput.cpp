@@ -132,15 +132,16 @@ void TWinControl::KeyPress(Char& Key) {
 void TWinControl::WMMouseWheel(TMessage& Message) {
   const int delta = static_cast<std::int16_t>(HiWord(Message.WParam));
   const TPoint pos = Point(GetXLParam(Message.LParam), GetYLParam(Message.LParam));
+  const TFreeWatch watch(*this);
   if (DoMouseWheel(MouseShiftState(LoWord(Message.WParam)), delta, pos)) {
     Message.Result = 1;
     return;
   }
-  DefaultHandler(Message);
+  if (!watch.Freed()) DefaultHandler(Message);
 }
 
 bool TWinControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
   bool handled = false;
-  if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+  FireEvent(OnMouseWheel, this, Shift, WheelDelta, MousePos, handled);
   return handled;
 }

@@ -80,6 +80,19 @@ TEST(HandlerLifetime, AControlFreedInsideItsOwnHandlerIsNotTouchedAgain) {
          e.OnChange = [f, &e, note = kNote](TObject*) { f(e); (void)std::string(note); };
          e.SetText(u"x");
        }, false},
+      {"enter by a click", [](TEdit& e, TButton& b, Free f, auto& in) {
+         b.SetFocus();
+         e.OnEnter = [f, &e, note = kNote](TObject*) { f(e); (void)std::string(note); };
+         in.MouseDown(e, Point(3, 3));
+       }, false},
+      {"wheel", [](TEdit& e, TButton&, Free f, auto& in) {
+         e.SetFocus();
+         e.OnMouseWheel = [f, &e, note = kNote](TObject*, TShiftState, int, TPoint, bool&) {
+           f(e);
+           (void)std::string(note);
+         };
+         in.Wheel(e, 120);
+       }, false},
       {"exit", [](TEdit& e, TButton& b, Free f, auto&) {
          e.SetFocus();
          e.OnExit = [f, &e, note = kNote](TObject*) { f(e); (void)std::string(note); };
@@ -198,5 +211,40 @@ TEST(HandlerLifetime, AMenuFreedWhileOpenClicksNothing) {
   menu->Popup(10, 10);
   EXPECT_EQ(owner, nullptr);
   EXPECT_EQ(clicks, 0);
+}
+
+TEST(HandlerLifetime, AFormFreedByItsOwnDeactivateOrByAControlsExitIsNotTouchedAgain) {
+  struct Case {
+    const char* Name;
+    bool ByExit;
+  };
+  for (const Case c : {Case{"deactivate", false}, Case{"exit", true}}) {
+    SCOPED_TRACE(c.Name);
+    testsupport::InputDriver input;
+    TForm other(nullptr);
+    auto* form = new TForm(nullptr);
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    auto* next = new TEdit(form);
+    next->SetParent(form);
+    next->SetTop(40);
+    form->Show();
+    edit->SetFocus();
+    bool freed = false;
+    const auto free = [form, &freed, note = kNote](TObject*) {
+      delete form;
+      freed = !std::string(note).empty();
+    };
+    if (c.ByExit) {
+      edit->OnExit = free;
+      input.MouseDown(*next, Point(3, 3));
+    } else {
+      form->OnDeactivate = free;
+      other.Show();
+    }
+    EXPECT_TRUE(freed);
+    other.Show();
+    EXPECT_EQ(Screen->ActiveForm(), &other);
+  }
 }
 }  // namespace
