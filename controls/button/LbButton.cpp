@@ -106,9 +106,8 @@ void TLbButton::SetSlowDecease(bool Value) {
   }
 }
 
-// Clicks
-
-// Every handler below may free the button: it is watched across them.
+// Clicks, mouse and keys: every handler on the way may free the button, so
+// it is watched across them.
 
 void TLbButton::Click() {
   const TFreeWatch watch(*this);

@@ -50,7 +50,10 @@ void TApplication::ActivateHint(TPoint CursorPos) {
   bool canShow = control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
   // The handler may have cancelled the hint or freed the control.
   if (FHintControl != control) return;
-  if (canShow && OnShowHint) OnShowHint(info.HintStr, canShow, info);
+  if (canShow && OnShowHint) {
+    OnShowHint(info.HintStr, canShow, info);
+    if (FHintControl != control) return;
+  }
   if (canShow && !info.HintStr.empty()) return ShowHintWindow(info);
   if (canShow && info.ReshowTimeout > 0) {
     HideHint();

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "platform/gui/Application.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/gui/HintWindow.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
@@ -246,5 +248,21 @@ TEST(HandlerLifetime, AFormFreedByItsOwnDeactivateOrByAControlsExitIsNotTouchedA
     other.Show();
     EXPECT_EQ(Screen->ActiveForm(), &other);
   }
+}
+
+TEST(HandlerLifetime, AControlFreedWhileItsHintIsAskedForShowsNoHint) {
+  testsupport::InputDriver input;
+  TForm form(nullptr);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  panel->SetHint(u"Alpha");
+  panel->SetShowHint(true);
+  form.Show();
+  Application->OnShowHint = [panel](String&, bool&, THintInfo&) { delete panel; };
+  input.MouseMove(*panel, Point(10, 5));
+  input.Advance(Application->HintPause());
+  Application->OnShowHint = nullptr;
+  EXPECT_EQ(form.ControlCount(), 0);
+  EXPECT_FALSE(Application->HintWindow() && Application->HintWindow()->Visible());
 }
 }  // namespace
