@@ -1,4 +1,6 @@
 // Edits and memos over the native line and text editors.
+#include <algorithm>
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -13,6 +15,19 @@ using namespace platform::qt;
 namespace {
 QPlainTextEdit* MemoOf(const TControl& c) { return Native<QPlainTextEdit>(c); }
 QLineEdit* LineOf(const TControl& c) { return Native<QLineEdit>(c); }
+
+// The limit is for what the user enters: the native limit never falls below
+// the text held, so text set by the program is kept whole and a text already
+// too long cannot grow. A mask sets its own length. A native limit change
+// resets the caret, so it is put back.
+void FitNativeLimit(QLineEdit& e, int MaxLength) {
+  if (!e.inputMask().isEmpty()) return;
+  const int limit = std::max(MaxLength > 0 ? MaxLength : 32767, static_cast<int>(e.text().size()));
+  if (limit == e.maxLength()) return;
+  const int caret = e.cursorPosition();
+  e.setMaxLength(limit);
+  e.setCursorPosition(caret);
+}
 }  // namespace
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
@@ -23,7 +38,10 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
 
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   auto w = std::make_unique<QLineEdit>();
-  ConnectTrapped(w.get(), &QLineEdit::textChanged, [this] { TextChangedByWidget(); });
+  ConnectTrapped(w.get(), &QLineEdit::textChanged, [this, e = w.get()] {
+    FitNativeLimit(*e, MaxLength());
+    TextChangedByWidget();
+  });
   SetView(ViewOf(*this, std::move(w)));
   SetBounds(0, 0, 121, 21);
 }
@@ -45,15 +63,18 @@ String TCustomEdit::Text() const {
 void TCustomEdit::SetText(const String& v) {
   if (v == Text()) return;
   const TFreeWatch watch(*this);  // OnChange may free the edit
-  if (QLineEdit* e = LineOf(*this)) e->setText(ToQString(v));
-  else if (QPlainTextEdit* m = MemoOf(*this)) m->setPlainText(ToQString(v).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  if (QLineEdit* e = LineOf(*this)) {
+    const QString t = ToQString(v);
+    e->setMaxLength(std::max(e->maxLength(), static_cast<int>(t.size())));
+    e->setText(t);
+  } else if (QPlainTextEdit* m = MemoOf(*this)) m->setPlainText(ToQString(v).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   else TWinControl::SetText(v);
   if (!watch.Freed()) FModified = false;
 }
 
 void TCustomEdit::SetMaxLength(int v) {
   FMaxLength = v;
-  if (QLineEdit* e = LineOf(*this)) e->setMaxLength(v > 0 ? v : 32767);
+  if (QLineEdit* e = LineOf(*this)) FitNativeLimit(*e, v);
 }
 
 void TCustomEdit::SetReadOnly(bool v) {
@@ -169,6 +190,9 @@ QString NativeMask(const TEditMaskFormat& f) {
 }
 }  // namespace
 
-void TMaskEdit::ApplyMask() { LineOf(*this)->setInputMask(NativeMask(FFormat)); }
+void TMaskEdit::ApplyMask() {
+  LineOf(*this)->setInputMask(NativeMask(FFormat));
+  FitNativeLimit(*LineOf(*this), MaxLength());  // dropping a mask drops the native limit
+}
 
 String TMaskEdit::EditText() const { return FromQString(LineOf(*this)->displayText()); }

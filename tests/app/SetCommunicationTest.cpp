@@ -164,6 +164,19 @@ TEST_F(SetCommunication, KeptSwitchOffAndOutOfRangeTimeOutSaveAsTheyWere) {
   EXPECT_NE(Saved.find("<SNMP_Agent_Name_of_Station>gw2<"), std::string::npos);
 }
 
+TEST_F(SetCommunication, ALongerNameFromTheFileIsShownAndSavedWhole) {
+  std::string Input = ReadFile(golden::Data("pargen") / "kept-dali" / "input.xml");
+  const std::string Name = "station-of-hall-3-nw";  // longer than the user may type
+  Input.replace(Input.find("devicename1"), 11, Name);
+  WriteFile(File(), Input);
+  Show([&] {
+    EXPECT_EQ(W().E_SNMP_Agent_Name_Of_Station->Text(), Utf8ToString(Name));
+    P.Input.Click(*W().Btn_OK);
+  });
+  EXPECT_TRUE(P.Boxes.Boxes().empty());
+  EXPECT_NE(ReadFile(File()).find("<SNMP_Agent_Name_of_Station>" + Name + "<"), std::string::npos);
+}
+
 TEST_F(SetCommunication, TheTimeOutIsCheckedWhereTheUserCanReachIt) {
   WriteFile(File(), ReadFile(golden::Data("pargen") / "kept-dali" / "input.xml"));
   bool Passed = true;

@@ -121,4 +121,25 @@ TEST(Keyboard, TypedTextReachesTheFocusedEditThroughItsEvents) {
   EXPECT_EQ(changes, 6);
   EXPECT_EQ(f.First->Text(), u"");
 }
+
+// The length limit holds the user back, not the program: text set in code is
+// kept whole, whichever of the two comes first, and cannot be added to.
+TEST(Keyboard, MaxLengthLimitsTypingButNotTextSetInCode) {
+  for (const bool LimitFirst : {true, false}) {
+    KeyForm f;
+    if (LimitFirst) f.First->SetMaxLength(5);
+    f.First->SetText(u"0123456789");
+    if (!LimitFirst) f.First->SetMaxLength(5);
+    EXPECT_EQ(f.First->Text(), u"0123456789") << LimitFirst;
+    f.Input.Key(VK_END);
+    f.Input.Type(u"x");
+    f.Input.Key(VK_BACK);
+    f.Input.Key(VK_HOME);
+    f.Input.Type(u"y");
+    EXPECT_EQ(f.First->Text(), u"012345678") << LimitFirst;
+    f.First->Clear();
+    f.Input.Type(u"abcdefg");
+    EXPECT_EQ(f.First->Text(), u"abcde") << LimitFirst;
+  }
+}
 }  // namespace
