@@ -30,62 +30,55 @@ std::vector<int> EveryNth(int rows, int step) {
   return list;
 }
 
-// Every other row parked as one filter level, then every row shown again.
+// Every other row parked as one filter level, then shown again by `ShowBack`.
+template <class ShowBack>
+void HideEveryOtherRow(benchmark::State& state, ShowBack showBack) {
+  const int rows = static_cast<int>(state.range(0));
+  TAdvStringGrid g(nullptr);
+  Fill(g, rows);
+  const std::vector<int> odd = EveryNth(rows, 2);
+  for (auto _ : state) {
+    g.HideRowList(odd);
+    showBack(g);
+  }
+  state.counters["rows"] = rows;
+}
+
 void BM_HideEveryOtherRowAndShowAll(benchmark::State& state) {
-  const int rows = static_cast<int>(state.range(0));
-  TAdvStringGrid g(nullptr);
-  Fill(g, rows);
-  const std::vector<int> odd = EveryNth(rows, 2);
-  for (auto _ : state) {
-    g.HideRowList(odd);
-    g.UnHideRowsAll();
-  }
-  state.counters["rows"] = rows;
+  HideEveryOtherRow(state, [](TAdvStringGrid& g) { g.UnHideRowsAll(); });
 }
 
-// The same rows parked as a filter level and taken back as that level.
+// The same rows taken back as the filter level they were parked as.
 void BM_HideEveryOtherRowTopLevelBack(benchmark::State& state) {
-  const int rows = static_cast<int>(state.range(0));
-  TAdvStringGrid g(nullptr);
-  Fill(g, rows);
-  const std::vector<int> odd = EveryNth(rows, 2);
-  for (auto _ : state) {
-    g.HideRowList(odd);
-    g.UnHideRowList();
-  }
-  state.counters["rows"] = rows;
+  HideEveryOtherRow(state, [](TAdvStringGrid& g) { g.UnHideRowList(); });
 }
 
-// A grid of `rows` shown rows with 100,000 more parked between them.
-void ParkHundredThousand(TAdvStringGrid& g, int rows) {
+// `Cycle` inserts and removes kOps rows in the middle of a grid of `rows`
+// shown rows with 100,000 more parked between them.
+template <class Cycle>
+void InsertRemoveWithParked(benchmark::State& state, Cycle cycle) {
+  const int rows = static_cast<int>(state.range(0));
+  TAdvStringGrid g(nullptr);
   Fill(g, rows + kParked);
   g.HideRowList(EveryNth(rows + kParked, (rows + kParked) / kParked));
+  const int mid = g.RowCount() / 2;
+  for (auto _ : state) cycle(g, mid);
+  state.counters["rows"] = g.RowCount();
+  state.counters["parked"] = g.NumHiddenRows();
 }
 
 void BM_InsertRemove1000InOneCall(benchmark::State& state) {
-  const int rows = static_cast<int>(state.range(0));
-  TAdvStringGrid g(nullptr);
-  ParkHundredThousand(g, rows);
-  const int mid = g.RowCount() / 2;
-  for (auto _ : state) {
+  InsertRemoveWithParked(state, [](TAdvStringGrid& g, int mid) {
     g.InsertRows(mid, kOps);
     g.RemoveRows(mid, kOps);
-  }
-  state.counters["rows"] = g.RowCount();
-  state.counters["parked"] = g.NumHiddenRows();
+  });
 }
 
 void BM_InsertRemove1000OneByOne(benchmark::State& state) {
-  const int rows = static_cast<int>(state.range(0));
-  TAdvStringGrid g(nullptr);
-  ParkHundredThousand(g, rows);
-  const int mid = g.RowCount() / 2;
-  for (auto _ : state) {
+  InsertRemoveWithParked(state, [](TAdvStringGrid& g, int mid) {
     for (int i = 0; i < kOps; ++i) g.InsertRows(mid, 1);
     for (int i = 0; i < kOps; ++i) g.RemoveRows(mid, 1);
-  }
-  state.counters["rows"] = g.RowCount();
-  state.counters["parked"] = g.NumHiddenRows();
+  });
 }
 
 }  // namespace
