@@ -7,6 +7,7 @@
 #include "platform/gui/Input.h"
 #include "platform/gui/Toolkit.h"
 #include "platform/gui/Views.h"
+#include "platform/gui/WorkArea.h"
 
 namespace {
 TScreen TheScreen;
@@ -102,15 +103,19 @@ TPoint TCustomForm::ClientOrigin() const {
 }
 
 void TCustomForm::PlaceOnScreen() {
+  const TRect area = WorkAreaRect();
+  TRect r = BoundsRect();
   if (FPosition == poScreenCenter || FPosition == poDesktopCenter) {
-    SetBounds((Screen->Width() - Width()) / 2, (Screen->Height() - Height()) / 2, Width(), Height());
+    OffsetRect(r, area.Left + (area.Width() - Width()) / 2 - r.Left, area.Top + (area.Height() - Height()) / 2 - r.Top);
   } else if (FPosition == poMainFormCenter || FPosition == poOwnerFormCenter) {
     const TCustomForm* c = Application ? Application->MainForm() : nullptr;
     if (FPosition == poOwnerFormCenter) c = dynamic_cast<const TCustomForm*>(Owner());
     if (c && c != this)
-      SetBounds(c->Left() + (c->Width() - Width()) / 2, c->Top() + (c->Height() - Height()) / 2, Width(),
-                Height());
+      OffsetRect(r, c->Left() + (c->Width() - Width()) / 2 - r.Left, c->Top() + (c->Height() - Height()) / 2 - r.Top);
   }
+  // Wherever it was meant to go, the window opens where the user can reach it.
+  r = KeptInWorkArea(r);
+  SetBounds(r.Left, r.Top, Width(), Height());
 }
 
 void TCustomForm::Show() {

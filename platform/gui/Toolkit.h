@@ -1,9 +1,13 @@
 #pragma once
 // What the message loop needs of the toolkit backend.
+#include "platform/sys/Types.h"
+
 namespace platform {
 // Runs pending toolkit events; with Wait, blocks until at least one came.
 // Answers whether any ran.
 bool ProcessToolkitEvents(bool Wait);
 // The primary display's size in pixels; false when there is no display.
 bool PrimaryScreenSize(int& Width, int& Height);
+// The primary display less its panels, in screen coordinates; false when there is no display.
+bool PrimaryWorkArea(TRect& Area);
 }  // namespace platform

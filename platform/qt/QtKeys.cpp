@@ -48,6 +48,14 @@ int QtKeyOfVirtualKey(int VirtualKey) {
   }
 }
 
+int QtKeyOfAnyVirtualKey(int VirtualKey) {
+  if ((VirtualKey >= 'A' && VirtualKey <= 'Z') || (VirtualKey >= '0' && VirtualKey <= '9')) return VirtualKey;
+  if (const int k = QtKeyOfVirtualKey(VirtualKey)) return k;
+  for (const auto& [q, vk] : kKeys)
+    if (vk == VirtualKey) return q;
+  return 0;
+}
+
 Qt::KeyboardModifiers QtModifiers(unsigned ShiftBits) {
   Qt::KeyboardModifiers m;
   if (ShiftBits & ssShift) m |= Qt::ShiftModifier;

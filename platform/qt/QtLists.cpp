@@ -117,7 +117,9 @@ TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
   auto w = std::make_unique<QListWidget>();
   QListWidget* list = w.get();
   FItems = std::make_unique<ListItems>(*list);
+  // The native list's click on an entry is the click; a second from the mouse-up would repeat it.
   ConnectTrapped(list, &QListWidget::itemClicked, [this] { Click(); });
+  SetControlStyle(ControlStyle() & ~static_cast<unsigned>(csClickEvents));
   SetView(ViewOf(*this, std::move(w)));
   SetTabStop(true);
   SetFocusOnClick(true);

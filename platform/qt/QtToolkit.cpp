@@ -107,6 +107,14 @@ bool PrimaryScreenSize(int& Width, int& Height) {
   return true;
 }
 
+bool PrimaryWorkArea(TRect& Area) {
+  const QScreen* Screen = AppHolder() ? QGuiApplication::primaryScreen() : nullptr;
+  if (!Screen) return false;
+  const QRect r = Screen->availableGeometry();
+  Area = Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+  return true;
+}
+
 int RunEmptyMainWindow(const String& caption, int width, int height) {
   QWidget window;
   window.setWindowTitle(QString::fromStdU16String(caption));

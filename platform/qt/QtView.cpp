@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QWheelEvent>
 
 #include "platform/gui/Application.h"
@@ -161,6 +162,9 @@ void QtView::BringToFront() { FWidget->raise(); }
 void QtView::SetNativeFocus() {
   QWidget* w = FWidget->focusProxy() ? FWidget->focusProxy() : FWidget.get();
   w->setFocus(Qt::OtherFocusReason);
+  // In a form too tall for the screen the focused control scrolls into view.
+  for (QWidget* p = FWidget->parentWidget(); p; p = p->parentWidget())
+    if (auto* area = qobject_cast<QScrollArea*>(p)) area->ensureWidgetVisible(FWidget.get());
 }
 
 QWidget* QtView::KeyReceiver() const {
@@ -230,10 +234,16 @@ void QtView::ForwardMouse(TMessage& Message) {
   SendToNative(target, e);
 }
 
+bool QtView::Inside(const QWidget* W) const { return W == FWidget.get() || FWidget->isAncestorOf(W); }
+
 bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
-  if (ForwardDepth() > 0) return false;
+  // Without a widget the view is going: what the retired widget still sends is none of ours.
+  if (ForwardDepth() > 0 || !FWidget) return false;
   auto* w = qobject_cast<QWidget*>(Watched);
   if (!w) return false;
+  // A pop-up of the native control (a drop-down list) is a window of its
+  // own: it handles its input itself, in its own coordinates.
+  if (Event->type() != QEvent::Close && !Inside(w)) return false;
   const NativeCall call;
   switch (Event->type()) {
     case QEvent::KeyPress: {
@@ -251,7 +261,7 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
     case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: case QEvent::MouseMove: {
       auto* m = static_cast<QMouseEvent*>(Event);
-      const QPoint p = FWidget->mapFrom(w, m->position().toPoint());
+      const QPoint p = w->mapTo(FWidget.get(), m->position().toPoint());
       const Qt::MouseButtons held = m->buttons() | m->button();
       InputMouse(&FControl, MouseMessage(Event->type(), m->button()), Point(p.x(), p.y()),
                  TShiftState::FromBits(ShiftBitsOfQt(m->modifiers(), held)));
@@ -268,7 +278,8 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
       if (w == FWidget.get()) InputMouseLeave(&FControl);
       return false;
     case QEvent::Close:
-      if (w == FWidget.get() && w->isWindow()) {
+      // The window is our surface or the scrolled frame around it.
+      if (w->isWindow() && (w == FWidget.get() || w->isAncestorOf(FWidget.get()))) {
         Event->ignore();
         TrapEvent([this] { FControl.Perform(WM_CLOSE, 0, 0); });
         return true;

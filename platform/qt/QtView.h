@@ -43,6 +43,8 @@ class QtView : public QObject, public TControlView {
   bool eventFilter(QObject* Watched, QEvent* Event) override;
   // The widget that gets forwarded input: the focus proxy or the child under the pointer.
   QWidget* KeyReceiver() const;
+  // W is our surface or a part of it in the same window (not a pop-up of the native control).
+  bool Inside(const QWidget* W) const;
 
  private:
   void ForwardKey(TMessage& Message);
@@ -70,6 +72,8 @@ void DeleteRetiredWidgets();
 // The translation tables of the keyboard.
 int VirtualKeyOfQtKey(int QtKey);
 int QtKeyOfVirtualKey(int VirtualKey);
+// Every key, those that type characters too, as the window system names it.
+int QtKeyOfAnyVirtualKey(int VirtualKey);
 Qt::KeyboardModifiers QtModifiers(unsigned ShiftBits);
 unsigned ShiftBitsOfQt(Qt::KeyboardModifiers Mods, Qt::MouseButtons Buttons);
 QString ToQString(const String& s);

@@ -1,9 +1,12 @@
 // The generic views: top-level windows and self-painting surfaces.
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "platform/gui/Forms.h"
 #include "platform/gui/Views.h"
+#include "platform/gui/WorkArea.h"
 #include "platform/qt/QtPaint.h"
 #include "platform/qt/QtView.h"
 
@@ -23,20 +26,69 @@ class PaintWidget : public QWidget {
   TControl& FControl;
 };
 
-// A top-level window: our bounds include the frame; the toolkit places the client area.
+// A top-level window: our bounds include the frame; the toolkit places the
+// client area. The window is kept inside the work area; when the client
+// area is taller than the room left there, it is shown whole inside a
+// scrolled frame, so its size stays what the layout set.
 class FormView : public QtView {
  public:
   explicit FormView(TCustomForm& Form) : QtView(Form, std::make_unique<PaintWidget>(Form)), FForm(Form) {
     Widget()->setAutoFillBackground(true);
   }
+  ~FormView() override { Unframe(false); }
   void SetBounds(const TRect&) override {
+    const TRect outer = KeptInWorkArea(FForm.BoundsRect());
     const TPoint o = FForm.ClientOrigin();
-    Widget()->setGeometry(o.X, o.Y, FForm.ClientWidth(), FForm.ClientHeight());
+    const int left = outer.Left + o.X - FForm.Left(), top = outer.Top + o.Y - FForm.Top();
+    const int width = FForm.ClientWidth(), height = FForm.ClientHeight();
+    // The frame below the client area stays on the screen too.
+    const int room = WorkAreaRect().Bottom - top - (outer.Bottom - (top + height));
+    if (height <= room || room <= 0) {
+      Unframe(true);
+      Widget()->setGeometry(left, top, width, height);
+      return;
+    }
+    Frame();
+    Widget()->resize(width, height);
+    FFrame->setGeometry(left, top, width + FFrame->verticalScrollBar()->sizeHint().width(), room);
   }
-  void SetCaption(const String& Caption) override { Widget()->setWindowTitle(ToQString(Caption)); }
+  void SetVisible(bool Visible) override { Window()->setVisible(Visible); }
+  void SetCaption(const String& Caption) override {
+    Widget()->setWindowTitle(ToQString(Caption));
+    if (FFrame) FFrame->setWindowTitle(ToQString(Caption));
+  }
+  void BringToFront() override { Window()->raise(); }
 
  private:
+  QWidget* Window() const { return FFrame ? FFrame.get() : Widget(); }
+  void Frame() {
+    if (FFrame) return;
+    const bool visible = !Widget()->isHidden();
+    FFrame = std::make_unique<QScrollArea>();
+    FFrame->setWindowTitle(Widget()->windowTitle());
+    FFrame->setFrameShape(QFrame::NoFrame);
+    FFrame->setFocusPolicy(Qt::NoFocus);
+    FFrame->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FFrame->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The frame's close button closes the form.
+    FFrame->installEventFilter(this);
+    FFrame->setWidget(Widget());
+    Widget()->show();
+    FFrame->setVisible(visible);
+  }
+  void Unframe(bool Show) {
+    if (!FFrame) return;
+    const bool visible = FFrame->isVisible();
+    FFrame->takeWidget();
+    if (Show) Widget()->setVisible(visible);
+    FFrame->hide();
+    // During a call into the frame's own code (its close button) it must live on.
+    if (NativeCall::Busy()) FFrame.release()->deleteLater();
+    FFrame.reset();
+  }
+
   TCustomForm& FForm;
+  std::unique_ptr<QScrollArea> FFrame;
 };
 }  // namespace
 }  // namespace platform::qt

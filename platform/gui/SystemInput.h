@@ -1,0 +1,32 @@
+#pragma once
+// Input as the window system hands it to the program: at a screen point, to
+// the native window under it (an open pop-up takes it, as it grabs the
+// pointer), and keys to the window that has the keyboard. The toolkit's own
+// delivery, our event filters and the native controls all take part, so a
+// test reaches what a user reaches. The entries return when the input has
+// been handled (a modal window it opens has closed again).
+#include <functional>
+
+#include "platform/gui/ControlTypes.h"
+
+class TControl;
+
+namespace platform {
+enum class TSystemMouse { Move, Press, Release, DoubleClick };
+
+void SystemMouse(TSystemMouse Kind, TPoint ScreenPos, TMouseButton Button, TShiftState Shift);
+void SystemWheel(TPoint ScreenPos, int Delta, TShiftState Shift);
+// A key going down (with the character it types, 0 for none) or up.
+void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift);
+// Control's client point on the screen as the native windows place it now
+// (a scrolled form included).
+TPoint SystemClientToScreen(const TControl& Control, TPoint Client);
+// The screen rectangle of the pop-up window open now (a drop-down list);
+// false when none is open.
+bool SystemPopupRect(TRect& Rect);
+// The screen rectangle of the window that has the keyboard (a native
+// message box or file dialog included); false when there is none.
+bool SystemActiveWindowRect(TRect& Rect);
+// Runs Action from whichever event loop runs next, a native modal one too.
+void PostToToolkit(std::function<void()> Action);
+}  // namespace platform

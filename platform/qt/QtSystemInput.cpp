@@ -1,0 +1,141 @@
+// Input made as the window system makes it: through the toolkit's entry for
+// window-system events, so that its pop-up handling, grabs, double-click
+// detection, key routing and our event filters all run as for a user.
+#include <QApplication>
+#include <QWheelEvent>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/gui/Application.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/SystemInput.h"
+#include "platform/qt/QtView.h"
+
+// The toolkit's window-system entries (exported by its GUI library for test input).
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
+                                      Qt::KeyboardModifiers mods, int timestamp);
+Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* w, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
+                                    const QString& text, bool autorep, ushort count);
+QT_END_NAMESPACE
+
+namespace platform {
+namespace {
+using namespace qt;
+
+// Event times are made up: two presses count as a double click only when asked for.
+constexpr int kApart = 1000;
+int& Timestamp() {
+  static int t = 0;
+  return t;
+}
+Qt::MouseButtons& Held() {
+  static Qt::MouseButtons held;
+  return held;
+}
+
+TRect RectOf(const QRect& r) { return Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1); }
+
+QWidget* FormWindow(const TCustomForm* Form) {
+  auto* view = Form ? dynamic_cast<QtView*>(Form->View()) : nullptr;
+  return view ? view->Widget()->window() : nullptr;
+}
+
+// The window that takes the pointer at G: an open pop-up grabs it; among
+// overlapping windows the active one is on top.
+QWidget* WindowAt(QPoint G) {
+  if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+  QWidget* found = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->isVisible() || w->windowType() == Qt::ToolTip || !w->geometry().contains(G)) continue;
+    if (w == QApplication::activeModalWidget() || w == QApplication::activeWindow()) return w;
+    if (!found) found = w;
+  }
+  return found;
+}
+
+// The window that has the keyboard.
+QWindow* KeyWindow() {
+  QWidget* w = QApplication::activePopupWidget();
+  if (!w && QGuiApplication::focusWindow()) return QGuiApplication::focusWindow();
+  if (!w) w = QApplication::activeModalWidget();
+  if (!w) w = FormWindow(Screen->ActiveForm());
+  return w ? w->windowHandle() : nullptr;
+}
+
+Qt::MouseButton QtButton(TMouseButton b) {
+  return b == mbRight ? Qt::RightButton : b == mbMiddle ? Qt::MiddleButton : Qt::LeftButton;
+}
+
+void Send(QWindow* W, QPoint G, Qt::MouseButton Button, QEvent::Type Type, Qt::KeyboardModifiers Mods) {
+  if (Type == QEvent::MouseButtonPress) Held() |= Button;
+  if (Type == QEvent::MouseButtonRelease) Held() &= ~Qt::MouseButtons(Button);
+  const QPointF local = W->mapFromGlobal(QPointF(G));
+  qt_handleMouseEvent(W, local, QPointF(G), Held(), Button, Type, Mods, ++Timestamp());
+}
+}  // namespace
+
+void SystemMouse(TSystemMouse Kind, TPoint ScreenPos, TMouseButton Button, TShiftState Shift) {
+  const QPoint g(ScreenPos.X, ScreenPos.Y);
+  QWidget* top = WindowAt(g);
+  QWindow* w = top ? top->windowHandle() : nullptr;
+  if (!w) return;
+  const QPointer<QWindow> guard(w);
+  const Qt::KeyboardModifiers mods = QtModifiers(Shift.Bits());
+  const Qt::MouseButton b = QtButton(Button);
+  switch (Kind) {
+    case TSystemMouse::Move: Send(w, g, Qt::NoButton, QEvent::MouseMove, mods); break;
+    case TSystemMouse::Press: Timestamp() += kApart; Send(w, g, b, QEvent::MouseButtonPress, mods); break;
+    case TSystemMouse::Release: Send(w, g, b, QEvent::MouseButtonRelease, mods); break;
+    case TSystemMouse::DoubleClick:
+      Timestamp() += kApart;
+      for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                             QEvent::MouseButtonRelease})
+        if (guard) Send(guard, g, b, t, mods);
+      break;
+  }
+}
+
+void SystemWheel(TPoint ScreenPos, int Delta, TShiftState Shift) {
+  const QPoint g(ScreenPos.X, ScreenPos.Y);
+  QWidget* top = WindowAt(g);
+  if (!top || !top->windowHandle()) return;
+  QWindow* w = top->windowHandle();
+  QWheelEvent e(w->mapFromGlobal(QPointF(g)), QPointF(g), QPoint(), QPoint(0, Delta), Held(),
+                QtModifiers(Shift.Bits()), Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(w, &e);
+}
+
+void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift) {
+  QWindow* w = KeyWindow();
+  const int key = QtKeyOfAnyVirtualKey(Key);
+  if (!w || key == 0) return;
+  const QString text = Ch ? QString(QChar(Ch)) : QString();
+  qt_handleKeyEvent(w, Down ? QEvent::KeyPress : QEvent::KeyRelease, key, QtModifiers(Shift.Bits()), text, false, 1);
+}
+
+TPoint SystemClientToScreen(const TControl& Control, TPoint Client) {
+  auto* view = dynamic_cast<QtView*>(Control.View());
+  if (!view) return Control.ClientToScreen(Client);
+  const QPoint g = view->Widget()->mapToGlobal(QPoint(Client.X, Client.Y));
+  return Point(g.x(), g.y());
+}
+
+bool SystemPopupRect(TRect& R) {
+  QWidget* popup = QApplication::activePopupWidget();
+  if (popup) R = RectOf(popup->geometry());
+  return popup != nullptr;
+}
+
+bool SystemActiveWindowRect(TRect& R) {
+  QWindow* w = KeyWindow();
+  if (w) R = RectOf(w->geometry());
+  return w != nullptr;
+}
+
+void PostToToolkit(std::function<void()> Action) {
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(), [a = std::move(Action)] { TrapEvent(a); }, Qt::QueuedConnection);
+}
+}  // namespace platform

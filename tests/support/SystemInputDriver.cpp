@@ -1,0 +1,87 @@
+#include "tests/support/SystemInputDriver.h"
+
+#include "platform/gui/Application.h"
+#include "platform/gui/SystemInput.h"
+#include "tests/support/KeyChars.h"
+
+namespace testsupport {
+namespace {
+using platform::TSystemMouse;
+
+TPoint Centre(const TControl& c) { return Point(c.Width() / 2, c.Height() / 2); }
+
+void MouseAt(TSystemMouse Kind, const TControl& Target, TPoint At, TMouseButton Button) {
+  platform::SystemMouse(Kind, platform::SystemClientToScreen(Target, At), Button, {});
+}
+}  // namespace
+
+void SystemInputDriver::Click(TControl& Target, TMouseButton Button) { Click(Target, Centre(Target), Button); }
+
+void SystemInputDriver::Click(TControl& Target, TPoint At, TMouseButton Button) {
+  ClickAt(platform::SystemClientToScreen(Target, At), Button);
+}
+
+void SystemInputDriver::DoubleClick(TControl& Target, TPoint At) {
+  MouseAt(TSystemMouse::DoubleClick, Target, At, mbLeft);
+  Pump();
+}
+
+void SystemInputDriver::MouseDown(TControl& Target, TPoint At, TMouseButton Button) {
+  MouseAt(TSystemMouse::Press, Target, At, Button);
+  Pump();
+}
+
+void SystemInputDriver::MouseUp(TControl& Target, TPoint At, TMouseButton Button) {
+  MouseAt(TSystemMouse::Release, Target, At, Button);
+  Pump();
+}
+
+void SystemInputDriver::MouseMove(TControl& Target, TPoint At) {
+  MouseAt(TSystemMouse::Move, Target, At, mbLeft);
+  Pump();
+}
+
+void SystemInputDriver::Wheel(TControl& Over, int Delta) {
+  platform::SystemWheel(platform::SystemClientToScreen(Over, Centre(Over)), Delta, {});
+  Pump();
+}
+
+void SystemInputDriver::ClickAt(TPoint ScreenPos, TMouseButton Button) {
+  // The pointer arrives before it presses, as a user's does.
+  platform::SystemMouse(TSystemMouse::Move, ScreenPos, Button, {});
+  platform::SystemMouse(TSystemMouse::Press, ScreenPos, Button, {});
+  platform::SystemMouse(TSystemMouse::Release, ScreenPos, Button, {});
+  Pump();
+}
+
+void SystemInputDriver::Key(WORD Vk, TShiftState Shift) {
+  KeyDown(Vk, Shift);
+  KeyUp(Vk, Shift);
+}
+
+void SystemInputDriver::KeyDown(WORD Vk, TShiftState Shift) {
+  platform::SystemKey(true, Vk, CharOfKey(Vk, Shift), Shift);
+  Pump();
+}
+
+void SystemInputDriver::KeyUp(WORD Vk, TShiftState Shift) {
+  platform::SystemKey(false, Vk, 0, Shift);
+  Pump();
+}
+
+void SystemInputDriver::Type(const String& Text) {
+  for (char16_t ch : Text) {
+    TShiftState shift;
+    const WORD vk = KeyOfChar(ch, shift);
+    platform::SystemKey(true, vk, ch, shift);
+    platform::SystemKey(false, vk, 0, shift);
+  }
+  Pump();
+}
+
+bool SystemInputDriver::PopupRect(TRect& Rect) const { return platform::SystemPopupRect(Rect); }
+bool SystemInputDriver::ActiveWindowRect(TRect& Rect) const { return platform::SystemActiveWindowRect(Rect); }
+void SystemInputDriver::WhenNativeModal(std::function<void()> Action) { platform::PostToToolkit(std::move(Action)); }
+void SystemInputDriver::Pump() { Application->ProcessMessages(); }
+
+}  // namespace testsupport

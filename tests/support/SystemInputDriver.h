@@ -1,0 +1,40 @@
+#pragma once
+// The second input driver: input made as the window system makes it, at a
+// screen point to the native window there (or to the window that has the
+// keyboard), so that the toolkit's own delivery, our event filters and the
+// native controls and their pop-ups all take part. Slower than InputDriver,
+// which calls our input entry directly; use it where the path matters.
+#include <functional>
+
+#include "platform/gui/Controls.h"
+
+namespace testsupport {
+
+class SystemInputDriver {
+ public:
+  // Press and release at a client point of Target (the centre when omitted).
+  void Click(TControl& Target, TMouseButton Button = mbLeft);
+  void Click(TControl& Target, TPoint At, TMouseButton Button = mbLeft);
+  void DoubleClick(TControl& Target, TPoint At);
+  void MouseDown(TControl& Target, TPoint At, TMouseButton Button = mbLeft);
+  void MouseUp(TControl& Target, TPoint At, TMouseButton Button = mbLeft);
+  void MouseMove(TControl& Target, TPoint At);
+  void Wheel(TControl& Over, int Delta);
+  // Press and release at a screen point (a pop-up that is not a control of ours).
+  void ClickAt(TPoint ScreenPos, TMouseButton Button = mbLeft);
+  // Key-down (with the character it types) and key-up to the window that has the keyboard.
+  void Key(WORD Vk, TShiftState Shift = {});
+  void KeyDown(WORD Vk, TShiftState Shift = {});
+  void KeyUp(WORD Vk, TShiftState Shift = {});
+  void Type(const String& Text);
+  // The open pop-up window (a drop-down list), false when none is open.
+  bool PopupRect(TRect& Rect) const;
+  // The window that has the keyboard, false when none has.
+  bool ActiveWindowRect(TRect& Rect) const;
+  // Runs Action inside the next toolkit loop: a native message box or file dialog waiting for input.
+  void WhenNativeModal(std::function<void()> Action);
+  // Drains posted messages and toolkit events.
+  void Pump();
+};
+
+}  // namespace testsupport
