@@ -119,7 +119,10 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   FHeight = AHeight;
   UpdateViewBounds();
   if (FParent && FAlign != alNone) FParent->AlignControls();
-  if (resized && !Loading()) Resize();
+  if (!resized) return;
+  // A window's aligned children take its new size before its OnResize reads their places.
+  if (auto* w = dynamic_cast<TWinControl*>(this)) w->Realign();
+  if (!Loading()) Resize();
 }
 
 void TControl::UpdateViewBounds() {

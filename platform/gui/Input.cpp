@@ -1,5 +1,7 @@
 #include "platform/gui/Input.h"
 
+#include <map>
+
 #include "platform/gui/Application.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Forms.h"
@@ -32,6 +34,19 @@ TWinControl* KeyTarget() {
   return BehindModal(Target) ? nullptr : Target;
 }
 
+// The window each held key went down in. Its release goes there only: the
+// press may have closed a modal window, and the window behind it must not
+// act on a key it never saw go down (a button that clicks on release).
+std::map<WORD, HWND>& KeyWindows() {
+  static std::map<WORD, HWND> windows;
+  return windows;
+}
+
+HWND KeyWindowOf(TWinControl& Target) {
+  TCustomForm* Form = Target.GetParentForm();
+  return Form ? Form->Handle() : Target.Handle();
+}
+
 // Sends to the window while it still exists (a handler may free it).
 bool PerformOn(HWND h, UINT Msg, WPARAM W, LPARAM L, LRESULT* Result = nullptr) {
   TWinControl* c = FindControl(h);
@@ -57,6 +72,7 @@ void InputKeyDown(WORD Key, Char Ch, TShiftState Shift) {
     if (Application) Application->CancelHint();
     TWinControl* target = KeyTarget();
     if (!target) return;
+    KeyWindows()[Key] = KeyWindowOf(*target);
     const HWND h = target->Handle();
     const LPARAM data = KeyData(Shift, false);
     const bool alt = Shift.Contains(ssAlt);
@@ -71,9 +87,12 @@ void InputKeyDown(WORD Key, Char Ch, TShiftState Shift) {
 
 void InputKeyUp(WORD Key, TShiftState Shift) {
   Held() = Shift;
+  const auto down = KeyWindows().find(Key);
+  const HWND downIn = down == KeyWindows().end() ? HWND{} : down->second;
+  if (down != KeyWindows().end()) KeyWindows().erase(down);
   TrapEvent([&] {
     TWinControl* target = KeyTarget();
-    if (!target) return;
+    if (!target || !downIn || KeyWindowOf(*target) != downIn) return;
     PerformOn(target->Handle(), Shift.Contains(ssAlt) ? WM_SYSKEYUP : WM_KEYUP, Key, KeyData(Shift, true));
   });
 }

@@ -18,15 +18,24 @@ void SystemMouse(TSystemMouse Kind, TPoint ScreenPos, TMouseButton Button, TShif
 void SystemWheel(TPoint ScreenPos, int Delta, TShiftState Shift);
 // A key going down (with the character it types, 0 for none) or up.
 void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift);
+// The window system's close request for the window that shows Control (its
+// title bar's close button).
+void SystemCloseWindow(const TControl& Control);
 // Control's client point on the screen as the native windows place it now
 // (a scrolled form included).
 TPoint SystemClientToScreen(const TControl& Control, TPoint Client);
 // The screen rectangle of the pop-up window open now (a drop-down list);
 // false when none is open.
 bool SystemPopupRect(TRect& Rect);
-// The screen rectangle of the window that has the keyboard (a native
-// message box or file dialog included); false when there is none.
-bool SystemActiveWindowRect(TRect& Rect);
-// Runs Action from whichever event loop runs next, a native modal one too.
-void PostToToolkit(std::function<void()> Action);
+// The screen rectangle of the native window that shows Control (for a form
+// shown in a scrolled frame: the frame).
+TRect SystemWindowRect(const TControl& Control);
+// The screen rectangle of the native modal window open now (a message box
+// or file dialog of the toolkit); false when none is open.
+bool SystemModalRect(TRect& Rect);
+// Runs Action once the next native modal window (a message box or file
+// dialog of the toolkit) has shown, from inside its loop. Actions wait in
+// order; Forget drops those still waiting.
+void WhenNativeModalShown(std::function<void()> Action);
+void ForgetNativeModalActions();
 }  // namespace platform

@@ -126,10 +126,9 @@ void TWinControl::Broadcast(TMessage& Message) {
   }
 }
 
+// The children are aligned inside TControl::SetBounds, before OnResize runs.
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  const bool resized = AWidth != Width() || AHeight != Height();
   TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
-  if (resized) AlignControls();
 }
 
 void TWinControl::AlignControls() {

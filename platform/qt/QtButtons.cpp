@@ -11,10 +11,18 @@
 using namespace platform::qt;
 
 namespace {
+// A check box or radio button takes a click anywhere in its bounds, not only
+// on its mark and text.
+template <class W>
+class WholeAreaButton : public W {
+ protected:
+  bool hitButton(const QPoint& Pos) const override { return this->rect().contains(Pos); }
+};
+
 // Captions use '&' for the access key, as the toolkit does; "&&" is a plain '&'.
 template <class W>
 std::unique_ptr<W> ClickWidget(TButtonControl& Control) {
-  auto w = std::make_unique<W>();
+  auto w = std::make_unique<WholeAreaButton<W>>();
   ConnectTrapped(w.get(), &QAbstractButton::clicked, [&Control] { Control.ClickedByUser(); });
   return w;
 }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "platform/gui/Dialogs.h"
+#include "platform/gui/FileFilters.h"
 #include "platform/qt/QtView.h"
 
 namespace platform::qt {
@@ -34,12 +35,9 @@ TModalResult ResultOf(TMsgDlgBtn b) {
   }
 }
 
-// "Text (*.txt)|*.txt|All|*.*" -> "Text (*.txt);;All (*.*)": the toolkit wants the patterns in the name.
 QStringList QtFilters(const String& Filter) {
-  const QStringList parts = ToQString(Filter).split(u'|');
   QStringList out;
-  for (int i = 0; i + 1 < parts.size(); i += 2)
-    out << parts[i] + " (" + QString(parts[i + 1]).replace(u';', u' ') + ")";
+  for (const String& name : FileFilterNames(Filter)) out << ToQString(name);
   return out;
 }
 

@@ -2,6 +2,7 @@
 // window-system events, so that its pop-up handling, grabs, double-click
 // detection, key routing and our event filters all run as for a user.
 #include <QApplication>
+#include <deque>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -43,23 +44,28 @@ QWidget* FormWindow(const TCustomForm* Form) {
 }
 
 // The window that takes the pointer at G: an open pop-up grabs it; among
-// overlapping windows the active one is on top.
+// overlapping windows a modal one, then our active form, then the toolkit's
+// active window are on top.
 QWidget* WindowAt(QPoint G) {
+  // The pointer cannot leave the screen.
+  if (G.x() < 0 || G.y() < 0 || G.x() >= Screen->Width() || G.y() >= Screen->Height()) return nullptr;
   if (QWidget* popup = QApplication::activePopupWidget()) return popup;
-  QWidget* found = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (!w->isVisible() || w->windowType() == Qt::ToolTip || !w->geometry().contains(G)) continue;
-    if (w == QApplication::activeModalWidget() || w == QApplication::activeWindow()) return w;
-    if (!found) found = w;
-  }
-  return found;
+  const auto takes = [&](const QWidget* w) {
+    return w && w->isVisible() && w->windowType() != Qt::ToolTip && w->geometry().contains(G);
+  };
+  for (QWidget* w : {QApplication::activeModalWidget(), FormWindow(Screen->ActiveForm()), QApplication::activeWindow()})
+    if (takes(w)) return w;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (takes(w)) return w;
+  return nullptr;
 }
 
-// The window that has the keyboard.
+// The window that has the keyboard: an open pop-up or native modal window
+// holds it; else the focused window, else the window of our active form.
 QWindow* KeyWindow() {
   QWidget* w = QApplication::activePopupWidget();
-  if (!w && QGuiApplication::focusWindow()) return QGuiApplication::focusWindow();
   if (!w) w = QApplication::activeModalWidget();
+  if (!w && QGuiApplication::focusWindow()) return QGuiApplication::focusWindow();
   if (!w) w = FormWindow(Screen->ActiveForm());
   return w ? w->windowHandle() : nullptr;
 }
@@ -74,6 +80,33 @@ void Send(QWindow* W, QPoint G, Qt::MouseButton Button, QEvent::Type Type, Qt::K
   const QPointF local = W->mapFromGlobal(QPointF(G));
   qt_handleMouseEvent(W, local, QPointF(G), Held(), Button, Type, Mods, ++Timestamp());
 }
+// Hands the waiting actions, one by one, to the native modal windows as they show.
+class ModalWatch : public QObject {
+ public:
+  static ModalWatch& Instance() {
+    // Owned by the application object; made again for a new one.
+    static QPointer<ModalWatch> watch;
+    if (!watch) watch = new ModalWatch(QCoreApplication::instance());
+    return *watch;
+  }
+  void Add(std::function<void()> Action) { FActions.push_back(std::move(Action)); }
+  void Clear() { FActions.clear(); }
+
+ protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override {
+    auto* w = qobject_cast<QWidget*>(Watched);
+    if (Event->type() != QEvent::Show || FActions.empty() || !w || !w->isWindow() || !w->isModal()) return false;
+    // Queued: it runs in the window's own loop, once showing is over.
+    QMetaObject::invokeMethod(
+        this, [a = std::move(FActions.front())] { TrapEvent(a); }, Qt::QueuedConnection);
+    FActions.pop_front();
+    return false;
+  }
+
+ private:
+  explicit ModalWatch(QObject* App) : QObject(App) { App->installEventFilter(this); }
+  std::deque<std::function<void()>> FActions;
+};
 }  // namespace
 
 void SystemMouse(TSystemMouse Kind, TPoint ScreenPos, TMouseButton Button, TShiftState Shift) {
@@ -115,11 +148,21 @@ void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift) {
   qt_handleKeyEvent(w, Down ? QEvent::KeyPress : QEvent::KeyRelease, key, QtModifiers(Shift.Bits()), text, false, 1);
 }
 
+void SystemCloseWindow(const TControl& Control) {
+  auto* view = dynamic_cast<QtView*>(Control.View());
+  if (QWindow* w = view ? view->Widget()->window()->windowHandle() : nullptr) w->close();
+}
+
 TPoint SystemClientToScreen(const TControl& Control, TPoint Client) {
   auto* view = dynamic_cast<QtView*>(Control.View());
   if (!view) return Control.ClientToScreen(Client);
   const QPoint g = view->Widget()->mapToGlobal(QPoint(Client.X, Client.Y));
   return Point(g.x(), g.y());
+}
+
+TRect SystemWindowRect(const TControl& Control) {
+  auto* view = dynamic_cast<QtView*>(Control.View());
+  return view ? RectOf(view->Widget()->window()->geometry()) : Control.BoundsRect();
 }
 
 bool SystemPopupRect(TRect& R) {
@@ -128,14 +171,15 @@ bool SystemPopupRect(TRect& R) {
   return popup != nullptr;
 }
 
-bool SystemActiveWindowRect(TRect& R) {
-  QWindow* w = KeyWindow();
-  if (w) R = RectOf(w->geometry());
-  return w != nullptr;
+bool SystemModalRect(TRect& R) {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal) R = RectOf(modal->geometry());
+  return modal != nullptr;
 }
 
-void PostToToolkit(std::function<void()> Action) {
-  QMetaObject::invokeMethod(
-      QCoreApplication::instance(), [a = std::move(Action)] { TrapEvent(a); }, Qt::QueuedConnection);
+void WhenNativeModalShown(std::function<void()> Action) {
+  ModalWatch::Instance().Add(std::move(Action));
 }
+
+void ForgetNativeModalActions() { ModalWatch::Instance().Clear(); }
 }  // namespace platform

@@ -236,6 +236,13 @@ void QtView::ForwardMouse(TMessage& Message) {
 
 bool QtView::Inside(const QWidget* W) const { return W == FWidget.get() || FWidget->isAncestorOf(W); }
 
+void QtView::YieldCaptureToPopup() {
+  const QWidget* popup = QApplication::activePopupWidget();
+  if (!popup || GetCaptureControl() != &FControl) return;
+  for (const QObject* o = popup->parent(); o; o = o->parent())
+    if (o == FWidget.get()) return SetCaptureControl(nullptr);
+}
+
 bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
   // Without a widget the view is going: what the retired widget still sends is none of ours.
   if (ForwardDepth() > 0 || !FWidget) return false;
@@ -263,8 +270,10 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
       auto* m = static_cast<QMouseEvent*>(Event);
       const QPoint p = w->mapTo(FWidget.get(), m->position().toPoint());
       const Qt::MouseButtons held = m->buttons() | m->button();
+      const QPointer<QtView> alive(this);
       InputMouse(&FControl, MouseMessage(Event->type(), m->button()), Point(p.x(), p.y()),
                  TShiftState::FromBits(ShiftBitsOfQt(m->modifiers(), held)));
+      if (alive && Event->type() == QEvent::MouseButtonPress) YieldCaptureToPopup();
       return true;
     }
     case QEvent::Wheel: {

@@ -45,6 +45,10 @@ class QtView : public QObject, public TControlView {
   QWidget* KeyReceiver() const;
   // W is our surface or a part of it in the same window (not a pop-up of the native control).
   bool Inside(const QWidget* W) const;
+  // A press that opened a pop-up of the native control (a drop-down list)
+  // hands it the pointer: the release and every click until it closes are
+  // the pop-up's, so our capture, which would never see the release, goes.
+  void YieldCaptureToPopup();
 
  private:
   void ForwardKey(TMessage& Message);

@@ -15,6 +15,8 @@ void MouseAt(TSystemMouse Kind, const TControl& Target, TPoint At, TMouseButton 
 }
 }  // namespace
 
+SystemInputDriver::~SystemInputDriver() { platform::ForgetNativeModalActions(); }
+
 void SystemInputDriver::Click(TControl& Target, TMouseButton Button) { Click(Target, Centre(Target), Button); }
 
 void SystemInputDriver::Click(TControl& Target, TPoint At, TMouseButton Button) {
@@ -54,6 +56,11 @@ void SystemInputDriver::ClickAt(TPoint ScreenPos, TMouseButton Button) {
   Pump();
 }
 
+void SystemInputDriver::CloseWindow(const TControl& Control) {
+  platform::SystemCloseWindow(Control);
+  Pump();
+}
+
 void SystemInputDriver::Key(WORD Vk, TShiftState Shift) {
   KeyDown(Vk, Shift);
   KeyUp(Vk, Shift);
@@ -80,8 +87,11 @@ void SystemInputDriver::Type(const String& Text) {
 }
 
 bool SystemInputDriver::PopupRect(TRect& Rect) const { return platform::SystemPopupRect(Rect); }
-bool SystemInputDriver::ActiveWindowRect(TRect& Rect) const { return platform::SystemActiveWindowRect(Rect); }
-void SystemInputDriver::WhenNativeModal(std::function<void()> Action) { platform::PostToToolkit(std::move(Action)); }
+TRect SystemInputDriver::WindowRect(const TControl& Control) const { return platform::SystemWindowRect(Control); }
+bool SystemInputDriver::ModalRect(TRect& Rect) const { return platform::SystemModalRect(Rect); }
+void SystemInputDriver::WhenNativeModal(std::function<void()> Action) {
+  platform::WhenNativeModalShown(std::move(Action));
+}
 void SystemInputDriver::Pump() { Application->ProcessMessages(); }
 
 }  // namespace testsupport

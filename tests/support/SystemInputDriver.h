@@ -12,6 +12,11 @@ namespace testsupport {
 
 class SystemInputDriver {
  public:
+  SystemInputDriver() = default;
+  SystemInputDriver(const SystemInputDriver&) = delete;
+  SystemInputDriver& operator=(const SystemInputDriver&) = delete;
+  // Actions for native windows that never showed go with the driver.
+  ~SystemInputDriver();
   // Press and release at a client point of Target (the centre when omitted).
   void Click(TControl& Target, TMouseButton Button = mbLeft);
   void Click(TControl& Target, TPoint At, TMouseButton Button = mbLeft);
@@ -22,6 +27,8 @@ class SystemInputDriver {
   void Wheel(TControl& Over, int Delta);
   // Press and release at a screen point (a pop-up that is not a control of ours).
   void ClickAt(TPoint ScreenPos, TMouseButton Button = mbLeft);
+  // The close button of the window that shows Control.
+  void CloseWindow(const TControl& Control);
   // Key-down (with the character it types) and key-up to the window that has the keyboard.
   void Key(WORD Vk, TShiftState Shift = {});
   void KeyDown(WORD Vk, TShiftState Shift = {});
@@ -29,9 +36,11 @@ class SystemInputDriver {
   void Type(const String& Text);
   // The open pop-up window (a drop-down list), false when none is open.
   bool PopupRect(TRect& Rect) const;
-  // The window that has the keyboard, false when none has.
-  bool ActiveWindowRect(TRect& Rect) const;
-  // Runs Action inside the next toolkit loop: a native message box or file dialog waiting for input.
+  // The native window that shows Control, on the screen.
+  TRect WindowRect(const TControl& Control) const;
+  // The native modal window open now (a message box or file dialog), false when none is.
+  bool ModalRect(TRect& Rect) const;
+  // Runs Action inside the next native message box or file dialog once it shows.
   void WhenNativeModal(std::function<void()> Action);
   // Drains posted messages and toolkit events.
   void Pump();

@@ -20,12 +20,13 @@ struct NativeControls {
   TComboBox* Choice = new TComboBox(Form.get());
   TComboBox* Typed = new TComboBox(Form.get());
   TPageControl* Pages = new TPageControl(Form.get());
+  TCheckBox* Check = new TCheckBox(Form.get());
   SystemInputDriver Input;
   int Selected = 0;
 
   NativeControls() {
     Form->SetBounds(40, 40, 520, 420);
-    for (TWinControl* c : std::initializer_list<TWinControl*>{List, Choice, Typed, Pages}) c->SetParent(Form.get());
+    for (TWinControl* c : std::initializer_list<TWinControl*>{List, Choice, Typed, Pages, Check}) c->SetParent(Form.get());
     List->SetBounds(10, 10, 150, 120);
     List->Items().Assign({u"alpha", u"beta", u"gamma"});
     Choice->SetBounds(180, 10, 150, 24);
@@ -35,6 +36,8 @@ struct NativeControls {
     Choice->OnSelect = [this](TObject*) { ++Selected; };
     Typed->SetBounds(180, 50, 150, 24);
     Typed->Items().Assign({u"one", u"two"});
+    Check->SetBounds(180, 90, 150, 17);
+    Check->SetCaption(u"3");
     Pages->SetBounds(10, 150, 400, 200);
     for (const char16_t* caption : {u"General", u"Connection Options"}) {
       auto* s = new TTabSheet(Form.get());
@@ -68,6 +71,10 @@ TEST(SystemInput, ADropDownListOpensItsPopupAndTakesTheItemClickedThere) {
   EXPECT_FALSE(f.Input.PopupRect(popup));
   EXPECT_EQ(f.Choice->ItemIndex(), 2);
   EXPECT_EQ(f.Selected, 1);
+  // The next click elsewhere is the other control's, not a new drop-down.
+  f.Input.Click(*f.Check);
+  EXPECT_FALSE(f.Input.PopupRect(popup));
+  EXPECT_TRUE(f.Check->Checked());
 }
 
 TEST(SystemInput, AClickOutsideAnOpenDropDownClosesItWithoutAChoice) {
@@ -87,6 +94,12 @@ TEST(SystemInput, TheTextOfAnEditComboTakesClicksAndTyping) {
   EXPECT_TRUE(f.Typed->Focused());
   f.Input.Type(u"abc");
   EXPECT_EQ(f.Typed->Text(), u"abc");
+}
+
+TEST(SystemInput, ACheckBoxTogglesOnAClickAnywhereInItsBounds) {
+  NativeControls f;
+  f.Input.Click(*f.Check, Point(140, 8));
+  EXPECT_TRUE(f.Check->Checked());
 }
 
 TEST(SystemInput, AClickOnATabShowsItsPage) {
