@@ -1,9 +1,16 @@
 #include "app/UAbout.h"
 
+#include <algorithm>
+
 #include "app/Maker.h"
 #include "app/MakerSite.h"
 #include "app/Pictures.h"
 #include "app/ProgramState.h"
+
+namespace {
+constexpr int Address_Left = 316;
+constexpr int Address_Margin = 4;
+}  // namespace
 
 TFAbout::TFAbout(TComponent* AOwner, TProgramState& AState) : TForm(AOwner), State(AState) {
   BeginLoading();
@@ -23,7 +30,7 @@ TFAbout::TFAbout(TComponent* AOwner, TProgramState& AState) : TForm(AOwner), Sta
   Label10 = Fixed_Label(u"Label10", 240, 77, u"");
   Label8 = Fixed_Label(u"Label8", 128, 93, u"Document Code :");
   Label12 = Fixed_Label(u"Label12", 240, 93, u"");
-  Label4 = Fixed_Label(u"Label4", 316, 131, Maker_Web_Address);
+  Label4 = Fixed_Label(u"Label4", Address_Left, 131, Maker_Web_Address);
   for (TControl* Link : std::initializer_list<TControl*>{Image2, I_Brellis, Label4}) {
     Link->SetCursor(crHandPoint);
     Link->OnClick = [](TObject*) { Open_Product_Page(); };
@@ -56,4 +63,7 @@ void TFAbout::FormShow() {
   Label12->SetCaption(u"DX4410");
   SetClientWidth(425);
   SetClientHeight(148);
+  // The address ends inside the window even where the font draws it wider
+  // than the one the places were chosen for.
+  Label4->SetLeft(std::min(Address_Left, ClientWidth() - Address_Margin - Label4->Width()));
 }

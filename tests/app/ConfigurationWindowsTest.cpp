@@ -110,6 +110,18 @@ class OpenConfiguration : public ::testing::Test {
   ProgramFixture P;
 };
 
+TEST_F(OpenConfiguration, TheListFillsTheSpaceAboveTheButtonsAsTheWindowGrows) {
+  std::vector<std::pair<int, int>> List_And_Buttons;  // the list's bottom, the button panel's top
+  Open_With([&] {
+    for (int Grow : {0, 120}) {
+      Open().SetHeight(Open().Height() + Grow);
+      List_And_Buttons.emplace_back(Open().ListBox1->Top() + Open().ListBox1->Height(), Open().P_Button->Top());
+    }
+  });
+  for (const auto& [List_Bottom, Buttons_Top] : List_And_Buttons) EXPECT_EQ(List_Bottom, Buttons_Top - 6);
+  EXPECT_EQ(List_And_Buttons[1].second - List_And_Buttons[0].second, 120);
+}
+
 TEST_F(OpenConfiguration, ListsTheFoldersByNameAndPreselectsTheFirstWhenNoneIsOpen) {
   String Preselected;
   std::vector<String> Items;

@@ -201,6 +201,7 @@ TEST(AboutBox, ShowsTheFixedIdentityAndOpensTheProductPage) {
   P.Input.WhenModal([&] {
     for (TLabel* L : {About->Label1, About->Label2, About->Label9, About->Label10, About->Label12})
       Seen.push_back(L->Caption());
+    EXPECT_LE(About->Label4->Left() + About->Label4->Width(), About->ClientWidth()) << "the whole address shows";
     P.Input.Click(*About->Label4);
     P.Input.Click(*About->LbButton1);
   });
