@@ -2,10 +2,11 @@
 // window-system events, so that its pop-up handling, grabs, double-click
 // detection, key routing and our event filters all run as for a user.
 #include <QApplication>
-#include <deque>
+#include <QPointer>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
+#include <deque>
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Forms.h"
@@ -38,9 +39,15 @@ Qt::MouseButtons& Held() {
 
 TRect RectOf(const QRect& r) { return Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1); }
 
-QWidget* FormWindow(const TCustomForm* Form) {
-  auto* view = Form ? dynamic_cast<QtView*>(Form->View()) : nullptr;
-  return view ? view->Widget()->window() : nullptr;
+QWidget* WidgetOf(const TControl* Control) {
+  auto* view = Control ? dynamic_cast<QtView*>(Control->View()) : nullptr;
+  return view ? view->Widget() : nullptr;
+}
+
+// The native window that shows Control (a scrolled form's frame included).
+QWidget* WindowOf(const TControl* Control) {
+  QWidget* w = WidgetOf(Control);
+  return w ? w->window() : nullptr;
 }
 
 // The window that takes the pointer at G: an open pop-up grabs it; among
@@ -53,7 +60,7 @@ QWidget* WindowAt(QPoint G) {
   const auto takes = [&](const QWidget* w) {
     return w && w->isVisible() && w->windowType() != Qt::ToolTip && w->geometry().contains(G);
   };
-  for (QWidget* w : {QApplication::activeModalWidget(), FormWindow(Screen->ActiveForm()), QApplication::activeWindow()})
+  for (QWidget* w : {QApplication::activeModalWidget(), WindowOf(Screen->ActiveForm()), QApplication::activeWindow()})
     if (takes(w)) return w;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (takes(w)) return w;
@@ -66,7 +73,7 @@ QWindow* KeyWindow() {
   QWidget* w = QApplication::activePopupWidget();
   if (!w) w = QApplication::activeModalWidget();
   if (!w && QGuiApplication::focusWindow()) return QGuiApplication::focusWindow();
-  if (!w) w = FormWindow(Screen->ActiveForm());
+  if (!w) w = WindowOf(Screen->ActiveForm());
   return w ? w->windowHandle() : nullptr;
 }
 
@@ -80,6 +87,7 @@ void Send(QWindow* W, QPoint G, Qt::MouseButton Button, QEvent::Type Type, Qt::K
   const QPointF local = W->mapFromGlobal(QPointF(G));
   qt_handleMouseEvent(W, local, QPointF(G), Held(), Button, Type, Mods, ++Timestamp());
 }
+
 // Hands the waiting actions, one by one, to the native modal windows as they show.
 class ModalWatch : public QObject {
  public:
@@ -149,20 +157,20 @@ void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift) {
 }
 
 void SystemCloseWindow(const TControl& Control) {
-  auto* view = dynamic_cast<QtView*>(Control.View());
-  if (QWindow* w = view ? view->Widget()->window()->windowHandle() : nullptr) w->close();
+  QWidget* w = WindowOf(&Control);
+  if (w && w->windowHandle()) w->windowHandle()->close();
 }
 
 TPoint SystemClientToScreen(const TControl& Control, TPoint Client) {
-  auto* view = dynamic_cast<QtView*>(Control.View());
-  if (!view) return Control.ClientToScreen(Client);
-  const QPoint g = view->Widget()->mapToGlobal(QPoint(Client.X, Client.Y));
+  QWidget* w = WidgetOf(&Control);
+  if (!w) return Control.ClientToScreen(Client);
+  const QPoint g = w->mapToGlobal(QPoint(Client.X, Client.Y));
   return Point(g.x(), g.y());
 }
 
 TRect SystemWindowRect(const TControl& Control) {
-  auto* view = dynamic_cast<QtView*>(Control.View());
-  return view ? RectOf(view->Widget()->window()->geometry()) : Control.BoundsRect();
+  QWidget* w = WindowOf(&Control);
+  return w ? RectOf(w->geometry()) : Control.BoundsRect();
 }
 
 bool SystemPopupRect(TRect& R) {
