@@ -41,7 +41,9 @@ class ClosedMachine : public THttpService, public TIcmpEchoService, public TProc
   }
   THttpResult Get(const String&, const std::vector<String>&) override { return {false, 0, u"", u"no network"}; }
   TEchoResult Echo(const String&, const AnsiString&, unsigned) override { return {esFailed, 0, u"no network"}; }
-  TProgramRun Run(const String&, bool, unsigned, unsigned) override { return {false, u"no program may start", 0, false}; }
+  TProgramRun Run(const String&, bool, unsigned, unsigned) override {
+    return {false, u"no program may start", 0, false};
+  }
 };
 
 // Every box answered OK or Yes (the walk's windows close when asked); file dialogs cancelled, but for
@@ -116,7 +118,9 @@ TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithIts
 
   TFParGen& Set = *W.FParGen;
   Open(u"Btn_Prm_Gen", Set, [&] { Walk_And_Close(Set, u"Btn_Cancel"); });
-  // Version 3 at each security level.
+  // Version 3 at each security level, which the walk then leaves as chosen.
+  const std::set<String> Version_Choices{u"CB_SNMP_Agent_Ver1", u"CB_SNMP_Agent_Ver2", u"CB_SNMP_Agent_Ver3",
+                                         u"CB_SNMP_Agent_Secure_Lev"};
   for (int Level = 0; Level < 3; ++Level) {
     Open(u"Btn_Prm_Gen", Set, [&] {
       // The walk before folded the group away.
@@ -124,7 +128,7 @@ TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithIts
       if (!Set.CB_SNMP_Agent_Ver3->Checked()) Sys.Click(*Set.CB_SNMP_Agent_Ver3);
       Walker.Choose(*Set.CB_SNMP_Agent_Secure_Lev, Level);
       EXPECT_EQ(Set.CB_SNMP_Agent_Secure_Lev->ItemIndex(), Level);
-      Walk_And_Close(Set, u"Btn_Cancel", {u"CB_SNMP_Agent_Ver1", u"CB_SNMP_Agent_Ver2", u"CB_SNMP_Agent_Ver3", u"CB_SNMP_Agent_Secure_Lev"});
+      Walk_And_Close(Set, u"Btn_Cancel", Version_Choices);
     });
   }
 

@@ -26,7 +26,8 @@ struct NativeControls {
 
   NativeControls() {
     Form->SetBounds(40, 40, 520, 420);
-    for (TWinControl* c : std::initializer_list<TWinControl*>{List, Choice, Typed, Pages, Check}) c->SetParent(Form.get());
+    for (TWinControl* c : std::initializer_list<TWinControl*>{List, Choice, Typed, Pages, Check})
+      c->SetParent(Form.get());
     List->SetBounds(10, 10, 150, 120);
     List->Items().Assign({u"alpha", u"beta", u"gamma"});
     Choice->SetBounds(180, 10, 150, 24);
