@@ -30,9 +30,12 @@ cmake --build build-fuzz -j "$jobs" --target gx4410-configurator "fuzz_$target"
 corpus=build-fuzz/corpus/$target
 crashes=build-fuzz/crashes/$target
 mkdir -p "$corpus" "$crashes"
-IFS=';' read -r -a seeds < "build-fuzz/fuzz/$target.seeds"
+IFS=";" read -r -a seeds < "build-fuzz/fuzz/$target.seeds" || true  # one line, no line end
 existing=()
 for s in "${seeds[@]}"; do [[ -e "$s" ]] && existing+=("$s"); done
+# The targets that read files write them to a scratch folder; in memory
+# the safe writer's flushes cost little.
+[[ -d /dev/shm && -w /dev/shm ]] && export TMPDIR=${TMPDIR:-/dev/shm}
 export QT_QPA_PLATFORM=offscreen
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

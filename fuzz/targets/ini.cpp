@@ -1,5 +1,6 @@
 // An INI file read, changed, written and read again.
 #include "fuzz/FuzzSupport.h"
+#include "platform/sys/CodePage.h"
 #include "platform/sys/IniFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
@@ -17,6 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   }
   TMemIniFile back(file);
   fuzz::Check(back.ReadString(u"Fuzz", u"Written", u"") == u"value é", "a written value does not read back");
-  fuzz::Check(back.ReadString(u"Grid", u"Kept", u"") == kept, "a value was lost on rewriting");
+  // The file is Windows-1252: what that code page cannot hold reads back as "?".
+  const String read = back.ReadString(u"Grid", u"Kept", u"");
+  fuzz::Check(read == kept || read == AnsiToString(StringToAnsi(kept)), "a value was lost on rewriting");
   return 0;
 }
