@@ -115,8 +115,7 @@ void TBankBuilder::Save_Banks(const String& Project_Path) const {
     throw Exception(u"The configuration banks have not been built");
   const String bin = Join(Project_Path, u"bin");
   Ensure_Folder(bin);
-  SafeWriteFile(Join(bin, u"bank1.bin"), FBank1_Buffer);
-  SafeWriteFile(Join(bin, u"bank2.bin"), FBank2_Buffer);
+  SafeWriteFilePair(Join(bin, u"bank1.bin"), FBank1_Buffer, Join(bin, u"bank2.bin"), FBank2_Buffer);
 }
 
 void TBankBuilder::Build_Banks(const TProgramState& State) {

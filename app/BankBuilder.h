@@ -21,7 +21,8 @@ class TBankBuilder {
   void Build_Banks(const String& File_ParGen, const String& File_DALI_Access, const String& File_SNMP_Trap);
   // Writes bin/bank1.bin and bin/bank2.bin under the project folder, creating
   // bin when missing. Raises EInOutError naming the file and the reason when
-  // either cannot be written, so the updater is never handed stale banks.
+  // either cannot be written, so the updater is never handed stale banks;
+  // then both files are as they were (never a new bank1 beside an old bank2).
   void Save_Banks(const String& Project_Path) const;
   // The same for the open configuration.
   void Build_Banks(const TProgramState& State);

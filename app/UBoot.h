@@ -49,6 +49,8 @@ class TFBoot : public TFConfWindow {
   void Create_Options_Panel();
   void Create_Button_Panel();
   void FormShow();
+  // The edits' handler; the window's own KeyPress(Key) stays beside it.
+  using TFConfWindow::KeyPress;
   void KeyPress(TObject* Sender, Char& Key);
   void Btn_UpdateClick();
   void PingReply(const TEchoResult& Reply);

@@ -101,6 +101,8 @@ class TFParGen : public TFConfWindow {
   void Btn_CancelClick();
   void On_Change(TObject* Sender);
   void On_Click(TObject* Sender);
+  // The edits' handler; the window's own KeyPress(Key) stays beside it.
+  using TFConfWindow::KeyPress;
   void KeyPress(TObject* Sender, Char& Key);
   void Load_Values(const TParGenValues& Values);
 

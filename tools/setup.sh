@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and tests need, when any is missing.
+# Usage: tools/setup.sh [clang]   (clang: the compiler and libFuzzer runtime
+# that tools/fuzz.sh builds with)
 set -euo pipefail
 PACKAGES=(cmake ninja-build g++ ccache pkg-config
   qt6-base-dev libgl-dev libpugixml-dev libcurl4-openssl-dev libpng-dev libjpeg62-turbo-dev
   zlib1g-dev libsqlite3-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core)
+if [[ "${1:-}" == clang ]]; then
+  PACKAGES=(clang libclang-rt-dev)
+fi
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,7 @@
 #include "grid/base/FilterMatch.h"
 
+#include <vector>
+
 #include "grid/base/GridDates.h"
 #include "grid/base/LocaleFormat.h"
 #include "platform/sys/SysUtils.h"
@@ -36,11 +38,44 @@ bool Combine(bool Result, Char Pending, bool Value) {
   }
 }
 
-bool MatchGroup(StringView Condition, StringView Text, bool CaseSensitive, int Depth) {
+// A condition read once: blanks outside quotes removed, and for each "("
+// the index of its ")", so that a group nested deep inside is neither
+// copied nor scanned again at every level around it.
+struct ParsedCondition {
+  String text;
+  std::vector<size_t> closeOf;  // per index; npos when no ")" closes it
+  bool caseSensitive = false;
+
+  explicit ParsedCondition(StringView Raw, bool CaseSensitive)
+      : text(RemoveBlanksOutsideQuotes(Trim(Raw))), closeOf(text.size(), StringView::npos),
+        caseSensitive(CaseSensitive) {
+    std::vector<size_t> open;
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == u'(') open.push_back(i);
+      if (text[i] == u')' && !open.empty()) {
+        closeOf[open.back()] = i;
+        open.pop_back();
+      }
+    }
+  }
+  size_t IndexOf(StringView Part) const { return static_cast<size_t>(Part.data() - text.data()); }
+};
+
+StringView TrimView(StringView Text) {
+  while (!Text.empty() && Text.front() <= u' ') Text.remove_prefix(1);
+  while (!Text.empty() && Text.back() <= u' ') Text.remove_suffix(1);
+  return Text;
+}
+
+// Text is upper-cased already unless the condition is case-sensitive.
+bool MatchTerm(const ParsedCondition& Cond, StringView Term, StringView Text) {
+  return MatchCondition(Cond.caseSensitive ? String(Term) : AnsiUpperCase(Term), Text);
+}
+
+bool MatchGroup(const ParsedCondition& Cond, StringView Group, StringView Text, int Depth) {
   if (Depth > MaxGroupDepth) return false;
-  String cond = RemoveBlanksOutsideQuotes(Trim(Condition));
-  if (!cond.empty() && cond[0] == u'=') cond.erase(0, 1);
-  StringView rest = cond;
+  StringView rest = TrimView(Group);
+  if (!rest.empty() && rest[0] == u'=') rest.remove_prefix(1);
   bool result = true;
   Char pending = 0;
   int pos = 0;
@@ -48,18 +83,18 @@ bool MatchGroup(StringView Condition, StringView Text, bool CaseSensitive, int D
     bool value = false;
     if (rest[0] == u'(') {
       // An unclosed group runs to the end of the condition.
-      const int close = FindMatchingParen(rest);
-      const size_t end = close > 0 ? static_cast<size_t>(close) - 1 : rest.size();
-      value = MatchGroup(rest.substr(1, end - 1), Text, CaseSensitive, Depth + 1);
+      const size_t close = Cond.closeOf[Cond.IndexOf(rest)];
+      const size_t end = close == StringView::npos ? rest.size() : close - Cond.IndexOf(rest);
+      value = MatchGroup(Cond, rest.substr(1, end - 1), Text, Depth + 1);
       rest.remove_prefix(std::min(end + 1, rest.size()));
     } else {
-      value = MatchFilterTerm(rest.substr(0, static_cast<size_t>(pos) - 1), Text, CaseSensitive);
+      value = MatchTerm(Cond, rest.substr(0, static_cast<size_t>(pos) - 1), Text);
       rest.remove_prefix(static_cast<size_t>(pos));
     }
     result = Combine(result, pending, value);
     pending = op;
   }
-  return Combine(result, pending, MatchFilterTerm(rest, Text, CaseSensitive));
+  return Combine(result, pending, MatchTerm(Cond, rest, Text));
 }
 
 // The comparison operand after the first C outside quotes.
@@ -156,7 +191,9 @@ bool PatternMatch(StringView Term, StringView Text) {
 }  // namespace
 
 bool MatchFilter(StringView Condition, StringView Text, bool CaseSensitive) {
-  return MatchGroup(Condition, Text, CaseSensitive, 0);
+  const ParsedCondition cond(Condition, CaseSensitive);
+  const String text = CaseSensitive ? String(Text) : AnsiUpperCase(Text);
+  return MatchGroup(cond, cond.text, text, 0);
 }
 
 bool MatchFilterTerm(StringView Term, StringView Text, bool CaseSensitive) {

@@ -169,7 +169,7 @@ void TAdvColumnGrid::Notification(TComponent* AComponent, TOperation Operation) 
   }
 }
 
-String TAdvColumnGrid::GetVersionString() const {
+String TAdvColumnGrid::GetVersionString() {
   const unsigned v = static_cast<unsigned>(GetVersionNr());
   return IntToStr((v >> 24) & 0xFF) + u"." + IntToStr((v >> 16) & 0xFF) + u"." +
          IntToStr((v >> 8) & 0xFF) + u"." + IntToStr(v & 0xFF) + u" Aug, 2012";

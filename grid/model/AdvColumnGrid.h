@@ -43,12 +43,12 @@ class TAdvColumnGrid : public TAdvStringGrid {
   // Empty headers take the text of row 0; then ColumnHeaders lists every header.
   void SyncColumnHeaders();
   // Item headers taken from ColumnHeaders (without the header setter).
-  void ColumnHeadersChanged();
+  void ColumnHeadersChanged() override;
   // ColumnHeaders := every item's header, in item order.
   void RebuildColumnHeaders();
 
-  int GetVersionNr() const { return 0x03010301; }
-  String GetVersionString() const;
+  int GetVersionNr() override { return 0x03010301; }
+  String GetVersionString() override;
 
   // The column layout as one stream record of a TAdvColumnGridIO.
   void SaveColumnsToStream(TStream& st);

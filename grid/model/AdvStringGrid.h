@@ -337,7 +337,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void IncRowCount() { SetRowCount(RowCount() + 1); }
   virtual void ExportNotification(TGridExportState AState, int ARow) {}
   virtual void DoFilterDone();
-  virtual String GetEditMask(int ACol, int ARow);
+  String GetEditMask(int ACol, int ARow) override;
   virtual void DoEllipsClick(const String& Text, String& Result);
   TRect UsedCells() { return GetUsedCells(); }
 

@@ -83,6 +83,8 @@ class TTrackBar : public TWinControl {
   TNotifyEvent OnChange;
 
  protected:
+  // The control's own Changed(CMMessage) stays callable beside this one.
+  using TWinControl::Changed;
   virtual void Changed();
   void Dispatch(TMessage& Message) override;
 

@@ -31,10 +31,6 @@ size_t Collect(char* Data, size_t Size, size_t Count, void* User) {
   return N;
 }
 
-String BodyText(const std::string& Bytes) {
-  return FindInvalidUtf8(Bytes) == std::string_view::npos ? Utf8ToString(Bytes) : AnsiToString(Bytes);
-}
-
 void Configure(CURL* C, const std::string& Url, curl_slist* Headers, std::string& Body, char* Error,
                unsigned ConnectMs, unsigned TotalMs) {
   curl_easy_setopt(C, CURLOPT_URL, Url.c_str());
@@ -85,7 +81,7 @@ THttpResult THttpClient::Get(const String& Url, const std::vector<String>& Heade
   THttpResult R;
   R.Ok = true;
   R.Status = static_cast<int>(Status);
-  R.Body = BodyText(Body);
+  R.Body = HttpBodyText(Body);
   return R;
 }
 
@@ -101,4 +97,8 @@ void SetHttpService(THttpService* Service) { Installed() = Service; }
 THttpService& HttpService() {
   static THttpClient Real;
   return Installed() ? *Installed() : Real;
+}
+
+String HttpBodyText(std::string_view Bytes) {
+  return FindInvalidUtf8(Bytes) == std::string_view::npos ? Utf8ToString(Bytes) : AnsiToString(Bytes);
 }

@@ -14,6 +14,9 @@ struct THttpResult {
   String Reason;   // why it failed; empty when Ok
 };
 
+// A reply body as text: UTF-8 when it is valid UTF-8, else Windows-1252.
+String HttpBodyText(std::string_view Bytes);
+
 class THttpService {
  public:
   virtual ~THttpService() = default;

@@ -125,4 +125,7 @@ String TMemIniFile::Text() const {
   return text;
 }
 
-void TMemIniFile::UpdateFile() { WriteTextFile(FFileName, Text(), teAnsi); }
+void TMemIniFile::UpdateFile() {
+  const String text = Text();
+  WriteTextFile(FFileName, text, ReadBackEncoding(text, teAnsi));
+}

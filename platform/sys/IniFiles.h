@@ -2,7 +2,8 @@
 // INI files in the classic format: "[Section]" lines, "Name=Value" entries,
 // names of sections and entries compared without ASCII case, values trimmed,
 // comment and other lines kept as they are. The text is Windows-1252 (a
-// byte-order mark is honoured on reading). TMemIniFile keeps changes until
+// byte-order mark is honoured on reading; a text whose first bytes would
+// pass for one is written as UTF-8 with its mark). TMemIniFile keeps changes until
 // UpdateFile; TIniFile writes the file after every change, as the platform's
 // profile functions do. Writing goes through the safe writer.
 #include <vector>

@@ -52,22 +52,30 @@ std::string TempName(const std::string& base, unsigned count) {
   return name.append(base, 0, keep).append(suffix);
 }
 
+constexpr int Name_Attempts = 100;
+
+// A fresh temporary name beside the target on every call.
+std::string NextTempPath(const std::string& target) {
+  static std::atomic<unsigned> counter{0};
+  const std::filesystem::path t(target);
+  return (t.parent_path() / TempName(t.filename().string(), counter++)).string();
+}
+
 class TempFile {
  public:
   explicit TempFile(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    const std::filesystem::path t(target);
-    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-      const std::string name = TempName(t.filename().string(), counter++);
-      path_ = (t.parent_path() / name).string();
+    for (int attempt = 0; attempt < Name_Attempts && fd_ < 0; ++attempt) {
+      path_ = NextTempPath(target);
       if (Injected("create")) return;
       fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd_ < 0 && errno != EEXIST) return;
     }
+    created_ = fd_ >= 0;
   }
   ~TempFile() {
     if (fd_ >= 0) ::close(fd_);
-    if (!kept_) ::unlink(path_.c_str());
+    // A name that was taken belongs to someone else: only our own file goes.
+    if (created_ && !kept_) ::unlink(path_.c_str());
   }
   bool Open() const { return fd_ >= 0; }
   bool WriteAll(std::string_view bytes) {
@@ -103,6 +111,7 @@ class TempFile {
  private:
   std::string path_;
   int fd_ = -1;
+  bool created_ = false;
   bool kept_ = false;
 };
 
@@ -114,23 +123,94 @@ void SyncFolder(const std::string& target) {
   ::close(fd);
 }
 
-}  // namespace
+// The old target under a temporary name (a second link to it, no copy)
+// while its replacement may still have to be undone.
+class Backup {
+ public:
+  explicit Backup(const std::string& target) : target_(target) {
+    for (int attempt = 0; attempt < Name_Attempts && state_ == Failed; ++attempt) {
+      path_ = NextTempPath(target);
+      if (Injected("backup")) return;
+      if (::link(target.c_str(), path_.c_str()) == 0) state_ = Linked;
+      else if (errno == ENOENT) state_ = NoOldFile;
+      else if (errno != EEXIST) return;
+    }
+  }
+  ~Backup() {
+    if (state_ == Linked) ::unlink(path_.c_str());
+  }
+  bool Ok() const { return state_ != Failed; }
+  // Where the old file is, once putting it back has failed.
+  String KeptAs() const { return state_ == Kept ? Utf8ToString(path_) : String(); }
+  // Puts the old file back, or removes the new one when there was none.
+  // On failure the backup stays where it is, so nothing more is lost.
+  bool Restore() {
+    if (state_ == NoOldFile) return ::unlink(target_.c_str()) == 0;
+    const bool done = !Injected("restore") && ::rename(path_.c_str(), target_.c_str()) == 0;
+    state_ = done ? Restored : Kept;
+    return done;
+  }
 
-void SafeWriteFile(const String& FileName, std::string_view Bytes) {
+ private:
+  enum State { Failed, Linked, NoOldFile, Restored, Kept };
+  std::string target_;
+  std::string path_;
+  State state_ = Failed;
+};
+
+[[noreturn]] void FailWrite(const String& FileName, int Err) {
+  throw EInOutError(FileErrorText(u"Cannot write file", FileName, Err));
+}
+
+// The path to replace; raises for a target that must not be replaced.
+std::string WritableTarget(const String& FileName) {
   const std::string target = ResolveTarget(StringToUtf8(FileName));
-  auto fail = [&](int err) { throw EInOutError(FileErrorText(u"Cannot write file", FileName, err)); };
   struct stat st {};
   if (::stat(target.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) fail(EISDIR);
+    if (S_ISDIR(st.st_mode)) FailWrite(FileName, EISDIR);
     // Renaming over a device or a pipe would put a plain file in its place.
     if (!S_ISREG(st.st_mode))
       throw EInOutError(FileErrorText(u"Cannot write file", FileName, StringView(u"Not a regular file")));
   }
+  return target;
+}
+
+// The temporary holds all of Bytes on disk, closed, ready to be renamed.
+void FillTemp(TempFile& Tmp, const std::string& Target, std::string_view Bytes, const String& FileName) {
+  if (!Tmp.Open()) FailWrite(FileName, errno);
+  Tmp.CopyMode(Target);
+  if (!Tmp.WriteAll(Bytes) || !Tmp.SyncAndClose()) FailWrite(FileName, errno);
+}
+
+}  // namespace
+
+void SafeWriteFile(const String& FileName, std::string_view Bytes) {
+  const std::string target = WritableTarget(FileName);
   TempFile tmp(target);
-  if (!tmp.Open()) fail(errno);
-  tmp.CopyMode(target);
-  if (!tmp.WriteAll(Bytes) || !tmp.SyncAndClose() || !tmp.RenameOver(target)) fail(errno);
+  FillTemp(tmp, target, Bytes, FileName);
+  if (!tmp.RenameOver(target)) FailWrite(FileName, errno);
   SyncFolder(target);
+}
+
+void SafeWriteFilePair(const String& FirstName, std::string_view FirstBytes, const String& SecondName,
+                       std::string_view SecondBytes) {
+  const std::string first = WritableTarget(FirstName), second = WritableTarget(SecondName);
+  TempFile tmp1(first);
+  FillTemp(tmp1, first, FirstBytes, FirstName);
+  TempFile tmp2(second);
+  FillTemp(tmp2, second, SecondBytes, SecondName);
+  Backup old(first);
+  if (!old.Ok()) FailWrite(FirstName, errno);
+  if (!tmp1.RenameOver(first)) FailWrite(FirstName, errno);
+  if (!tmp2.RenameOver(second)) {
+    const int err = errno;
+    if (old.Restore()) FailWrite(SecondName, err);
+    String text = FileErrorText(u"Cannot write file", SecondName, err) + u". \"" + FirstName + u"\" could not be put back";
+    if (!old.KeptAs().empty()) text += u"; its old content is in \"" + old.KeptAs() + u"\"";
+    throw EInOutError(text);
+  }
+  SyncFolder(first);
+  SyncFolder(second);
 }
 
 void SafeWriteStream(const String& FileName, const std::function<void(TStream& Out)>& Writer) {

@@ -11,10 +11,18 @@
 class TStream;
 
 void SafeWriteFile(const String& FileName, std::string_view Bytes);
+// Two files that belong together: both are written in full to temporaries
+// before either is replaced, and the old first file is kept aside until
+// the second has replaced its own; when that fails the old first file is
+// put back, so the pair stays old+old or new+new. A crash between the two
+// renames leaves new first + old second, with the kept first file and the
+// second's temporary as hidden files beside them.
+void SafeWriteFilePair(const String& FirstName, std::string_view FirstBytes, const String& SecondName,
+                       std::string_view SecondBytes);
 // Writer fills a memory stream first; nothing touches the disk if it raises.
 void SafeWriteStream(const String& FileName, const std::function<void(TStream& Out)>& Writer);
 
 // Test seam: when set, the writer asks it before each step ("create",
-// "write", "sync", "rename"); a non-zero answer fails that step with that
+// "write", "sync", "rename", and for a pair "backup", "restore"); a non-zero answer fails that step with that
 // errno value. Pass nullptr to remove it.
 void SetSafeWriteFaultForTests(std::function<int(std::string_view Step)> Fault);

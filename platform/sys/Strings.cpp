@@ -167,7 +167,8 @@ void TStrings::SetDelimited(const String& V, Char Delim, Char Quote, bool Strict
       Add(ReadQuoted(V, i, Quote));
     } else {
       const size_t start = i;
-      while (i < V.size() && V[i] != Delim && (Strict || V[i] > u' ')) ++i;
+      // A NUL is an ordinary character here, so every pass moves on.
+      while (i < V.size() && V[i] != Delim && (Strict || !IsBlank(V[i]))) ++i;
       Add(V.substr(start, i - start));
     }
     skipBlanks();

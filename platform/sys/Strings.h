@@ -72,7 +72,9 @@ class TStrings : public TPersistent {
   int UpdateCount() const { return FUpdateCount; }
 
   // Text files and streams: reading detects a byte-order mark (UTF-8,
-  // UTF-16), else Windows-1252; writing goes through the safe writer.
+  // UTF-16), else Windows-1252; writing goes through the safe writer, in
+  // the encoding asked for unless the reader would take it for another
+  // (ReadBackEncoding).
   void LoadFromFile(const String& FileName);
   void SaveToFile(const String& FileName, TTextEncoding Encoding = teAnsi) const;
   void LoadFromStream(TStream& Stream);

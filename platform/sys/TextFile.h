@@ -1,6 +1,7 @@
 #pragma once
 // Text files in the encodings the system uses. Reading: a byte-order mark
 // selects UTF-8 or UTF-16 (LE/BE), otherwise the bytes are Windows-1252.
+// A UTF-16 text's odd last byte reads as U+FFFD.
 // Writing goes through the safe writer.
 #include <string>
 #include <string_view>
@@ -11,8 +12,13 @@
 enum TTextEncoding { teAnsi, teUtf8, teUtf8Bom, teUtf16LE };
 
 String DecodeText(std::string_view Bytes);
-// teAnsi replaces characters outside Windows-1252 with '?'.
+// teAnsi replaces characters outside Windows-1252 with '?'. The bytes are
+// exactly the encoding asked for, as files of a fixed format need them.
 std::string EncodeText(StringView Text, TTextEncoding Encoding);
+// The encoding to write Text in so that DecodeText gives it back: a text
+// whose bytes would begin like a byte-order mark (an 8-bit "ÿþ", "þÿ" or
+// "ï»¿", or a UTF-8 U+FEFF) goes as UTF-8 with its mark instead.
+TTextEncoding ReadBackEncoding(StringView Text, TTextEncoding Encoding);
 
 String ReadTextFile(const String& FileName);
 void WriteTextFile(const String& FileName, StringView Text, TTextEncoding Encoding);

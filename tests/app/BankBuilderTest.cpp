@@ -310,6 +310,77 @@ TEST_F(BankBuilderTest, UnwritableBanksRaiseAndTheOldOnesStay) {
   EXPECT_EQ(ReadFile(Project() / "bin" / "bank2.bin"), "old bank 2");
 }
 
+// The banks are a pair: a failure anywhere in writing bank2.bin leaves both
+// old files (or both missing), never a new bank1.bin beside an old bank2.bin.
+TEST_F(BankBuilderTest, FailedSecondBankLeavesTheOldPair) {
+  struct Case {
+    const char* what;
+    const char* step;  // fails its second occurrence, the one for bank2.bin
+    bool bank2Folder;
+    bool oldBank1;
+  };
+  const Case cases[] = {
+      {"bank2.bin is a folder", "", true, true},
+      {"disk full on bank2", "write", false, true},
+      {"bank2 rename fails", "rename", false, true},
+      {"bank2 rename fails, no old bank1", "rename", false, false},
+  };
+  Build();
+  const auto bin = Project() / "bin";
+  for (const Case& c : cases) {
+    std::filesystem::remove_all(bin);
+    std::filesystem::create_directories(bin);
+    if (c.oldBank1) WriteFile(bin / "bank1.bin", "old bank 1");
+    if (c.bank2Folder) std::filesystem::create_directories(bin / "bank2.bin" / "inside");
+    else WriteFile(bin / "bank2.bin", "old bank 2");
+    int seen = 0;
+    SetSafeWriteFaultForTests([&](std::string_view step) { return step == c.step && ++seen == 2 ? ENOSPC : 0; });
+    try {
+      builder.Save_Banks(state);
+      ADD_FAILURE() << c.what << ": no error";
+    } catch (const EInOutError& e) {
+      EXPECT_NE(e.Message().find(u"bank2.bin"), String::npos) << e.what();
+    }
+    SetSafeWriteFaultForTests(nullptr);
+    EXPECT_EQ(std::filesystem::exists(bin / "bank1.bin"), c.oldBank1) << c.what;
+    if (c.oldBank1) {
+      EXPECT_EQ(ReadFile(bin / "bank1.bin"), "old bank 1") << c.what;
+    }
+    if (!c.bank2Folder) {
+      EXPECT_EQ(ReadFile(bin / "bank2.bin"), "old bank 2") << c.what;
+    }
+    const auto files = std::distance(std::filesystem::directory_iterator(bin), {});
+    EXPECT_EQ(files, c.oldBank1 ? 2 : 1) << c.what << ": a temporary was left";
+  }
+}
+
+TEST_F(BankBuilderTest, OldBank1ThatCannotBePutBackIsKeptAndNamed) {
+  Build();
+  const auto bin = Project() / "bin";
+  WriteFile(bin / "bank1.bin", "old bank 1");
+  WriteFile(bin / "bank2.bin", "old bank 2");
+  int renames = 0;
+  SetSafeWriteFaultForTests([&](std::string_view step) {
+    return (step == "rename" && ++renames == 2) || step == "restore" ? EIO : 0;
+  });
+  String message;
+  try {
+    builder.Save_Banks(state);
+  } catch (const EInOutError& e) {
+    message = e.Message();
+  }
+  SetSafeWriteFaultForTests(nullptr);
+  std::string kept;
+  for (const auto& entry : std::filesystem::directory_iterator(bin)) {
+    const std::string name = entry.path().filename().string();
+    if (name != "bank1.bin" && name != "bank2.bin") kept = name;
+  }
+  ASSERT_FALSE(kept.empty()) << "the old bank1.bin is gone";
+  EXPECT_EQ(ReadFile(bin / kept), "old bank 1");
+  EXPECT_NE(message.find(Utf8ToString(kept)), String::npos) << StringToUtf8(message);
+  EXPECT_EQ(ReadFile(bin / "bank2.bin"), "old bank 2");
+}
+
 TEST_F(BankBuilderTest, BinFolderThatCannotBeCreatedRaisesNamingIt) {
   WriteFile(Project() / "bin", "a file where the folder should be");
   Build();

@@ -100,6 +100,14 @@ TEST(FilterMatch, GroupsEvaluateLeftToRight) {
   }
   String deep(5000, u'(');
   EXPECT_FALSE(MatchFilter(deep + u"a", u"a", true));  // ends, without exhausting the stack
+  // 200,000 levels, closed, unclosed, and side by side; once twenty seconds
+  // (each level copied and rescanned the rest), now one pass (bench_FilterMatch).
+  const String many(200000, u'(');
+  EXPECT_FALSE(MatchFilter(many + u"a" + String(200000, u')'), u"a", true));
+  EXPECT_FALSE(MatchFilter(many + u" a ", u"A", false));
+  String wide;
+  for (int i = 0; i < 20000; ++i) wide += u"(b)|";
+  EXPECT_TRUE(MatchFilter(wide + u"((a))", u"A", false));
 }
 
 TEST(FilterMatch, BlanksQuotesAndEscapedOperators) {

@@ -9,7 +9,7 @@ TEST(GridModelCounts, DefaultsAndLimits) {
   EXPECT_EQ(5, g.RowCount());
   EXPECT_EQ(1, g.FixedCols());
   EXPECT_EQ(1, g.FixedRows());
-  EXPECT_EQ(TGridCoord(1, 1), (TGridCoord{g.Col(), g.Row()}));
+  EXPECT_EQ((TGridCoord{1, 1}), (TGridCoord{g.Col(), g.Row()}));
 
   g.SetRowCount(0);  // at least one row; the fixed rows step back below the count
   EXPECT_EQ(1, g.RowCount());

@@ -31,7 +31,7 @@ TEST_F(GridModelMouse, ClicksOnFixedCellsOrOutsideSelectNothing) {
   g.GridMouseDown(10, 60, false);
   EXPECT_EQ(gsNormal, g.GridState());
   g.GridMouseDown(500, 60, false);
-  EXPECT_EQ(TGridCoord(1, 1), (TGridCoord{g.Col(), g.Row()}));
+  EXPECT_EQ((TGridCoord{1, 1}), (TGridCoord{g.Col(), g.Row()}));
 }
 
 TEST_F(GridModelMouse, DraggingPastTheEdgeScrollsStepByStep) {

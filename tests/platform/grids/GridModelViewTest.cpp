@@ -38,21 +38,21 @@ TEST_F(GridModelView, GridLinesWidenEveryCellExtent) {
   EXPECT_EQ(Rect(66, 26, 130, 50), g.CellRect(1, 1));
   int c = 0, r = 0;
   g.MouseToCell(65, 25, c, r);  // on the lines after cell (0, 0)
-  EXPECT_EQ(TGridCoord(0, 0), (TGridCoord{c, r}));
+  EXPECT_EQ((TGridCoord{0, 0}), (TGridCoord{c, r}));
   g.SetOptions(TGridOptions{goRangeSelect});  // no lines drawn: none counted
   EXPECT_EQ(Rect(64, 24, 128, 48), g.CellRect(1, 1));
 }
 
 TEST_F(GridModelView, MouseToCellAndVisibleCounts) {
-  EXPECT_EQ(TGridCoord(0, 0), g.MouseCoord(5, 5));
-  EXPECT_EQ(TGridCoord(1, 1), g.MouseCoord(70, 30));
-  EXPECT_EQ(TGridCoord(4, 5), g.MouseCoord(260, 125));
-  EXPECT_EQ(TGridCoord(-1, -1), g.MouseCoord(300, 10));
-  EXPECT_EQ(TGridCoord(-1, -1), g.MouseCoord(-1, 10));
+  EXPECT_EQ((TGridCoord{0, 0}), g.MouseCoord(5, 5));
+  EXPECT_EQ((TGridCoord{1, 1}), g.MouseCoord(70, 30));
+  EXPECT_EQ((TGridCoord{4, 5}), g.MouseCoord(260, 125));
+  EXPECT_EQ((TGridCoord{-1, -1}), g.MouseCoord(300, 10));
+  EXPECT_EQ((TGridCoord{-1, -1}), g.MouseCoord(-1, 10));
   EXPECT_EQ(3, g.VisibleColCount());
   EXPECT_EQ(4, g.VisibleRowCount());
   g.SetTopRow(16);
-  EXPECT_EQ(TGridCoord(2, 17), g.MouseCoord(130, 50));
+  EXPECT_EQ((TGridCoord{2, 17}), g.MouseCoord(130, 50));
 }
 
 TEST_F(GridModelView, TopLeftIsClamped) {
@@ -91,8 +91,8 @@ TEST_F(GridModelView, FocusScrollsTheCellIntoView) {
 TEST_F(GridModelView, SelectionIsNormalisedInEitherCornerOrder) {
   g.SetSelection(TGridRect{4, 3, 2, 1});
   EXPECT_EQ((TGridRect{2, 1, 4, 3}), g.Selection());
-  EXPECT_EQ(TGridCoord(4, 3), g.Anchor());
-  EXPECT_EQ(TGridCoord(2, 1), Current());
+  EXPECT_EQ((TGridCoord{4, 3}), g.Anchor());
+  EXPECT_EQ((TGridCoord{2, 1}), Current());
   g.SetSelection(TGridRect{2, 1, 4, 3});
   EXPECT_EQ((TGridRect{2, 1, 4, 3}), g.Selection());
   g.SetSelection(TGridRect{-5, 1, 40, 3});  // corners kept inside the grid
@@ -123,7 +123,7 @@ TEST_F(GridModelView, SelectCellVetoKeepsTheCurrentCell) {
   PlainGeometry(v, 10, 20, 266, 130);
   v.FocusCell(3, 2, true);
   v.FocusCell(3, 3, true);
-  EXPECT_EQ(TGridCoord(3, 2), (TGridCoord{v.Col(), v.Row()}));
+  EXPECT_EQ((TGridCoord{3, 2}), (TGridCoord{v.Col(), v.Row()}));
   v.MoveByKey(0x28, false, false);  // Down into the refused cell
   EXPECT_EQ(2, v.Row());
   v.SetRow(3);
@@ -182,7 +182,7 @@ TEST_F(GridModelView, KeysTheGridDoesNotUse) {
   g.FocusCell(2, 2, true);
   EXPECT_FALSE(g.MoveByKey(kTab, false, false));  // without goTabs Tab is the form's
   EXPECT_FALSE(g.MoveByKey('A', false, false));
-  EXPECT_EQ(TGridCoord(2, 2), Current());
+  EXPECT_EQ((TGridCoord{2, 2}), Current());
 }
 
 TEST_F(GridModelView, RowSelectScrollsSidewaysAndHomeEndGoToRows) {

@@ -48,11 +48,11 @@ class StringGridWindow : public ::testing::Test {
 
 TEST_F(StringGridWindow, AClickSelectsTheCellAndClicksOnce) {
   Input.Click(*Grid, Centre(3, 2));
-  EXPECT_EQ(TGridCoord(3, 2), Current());
+  EXPECT_EQ((TGridCoord{3, 2}), Current());
   EXPECT_EQ((TGridRect{3, 2, 3, 2}), Grid->Selection());
   EXPECT_EQ(1, Clicks);
   Input.Click(*Grid, Centre(0, 2));  // a fixed cell selects nothing
-  EXPECT_EQ(TGridCoord(3, 2), Current());
+  EXPECT_EQ((TGridCoord{3, 2}), Current());
   EXPECT_EQ(1, Clicks);
 }
 
@@ -126,7 +126,7 @@ TEST_F(StringGridWindow, ATypedCharacterOpensTheEditorWithIt) {
   EXPECT_EQ(u"new", Grid->Cells(1, 1));  // the cell follows every change
   Input.Key(VK_DOWN);  // leaving the cell closes the editor
   EXPECT_FALSE(EditorShown());
-  EXPECT_EQ(TGridCoord(1, 2), Current());
+  EXPECT_EQ((TGridCoord{1, 2}), Current());
   EXPECT_EQ(u"new", Grid->Cells(1, 1));
 }
 
@@ -184,7 +184,7 @@ TEST_F(StringGridWindow, AClickOnTheCurrentCellOpensTheEditor) {
   EXPECT_TRUE(EditorShown());
   Input.Click(*Grid, Centre(3, 3));  // another cell closes it
   EXPECT_FALSE(EditorShown());
-  EXPECT_EQ(TGridCoord(3, 3), Current());
+  EXPECT_EQ((TGridCoord{3, 3}), Current());
 }
 
 TEST_F(StringGridWindow, AnAlwaysShownEditorFollowsTheCurrentCell) {
@@ -249,12 +249,12 @@ TEST_F(StringGridWindow, TabWalksTheCellsOnlyWithGoTabs) {
   AddOption(goTabs);
   Input.Key(VK_TAB);
   EXPECT_TRUE(Grid->Focused());
-  EXPECT_EQ(TGridCoord(2, 1), Current());
+  EXPECT_EQ((TGridCoord{2, 1}), Current());
   AddOption(goEditing);
   Input.Key(VK_F2);
   Input.Key(VK_TAB);
   EXPECT_FALSE(EditorShown());
-  EXPECT_EQ(TGridCoord(3, 1), Current());
+  EXPECT_EQ((TGridCoord{3, 1}), Current());
 }
 
 TEST_F(StringGridWindow, TheWheelMovesTheCurrentRowAndScrolls) {
@@ -275,7 +275,7 @@ TEST_F(StringGridWindow, ScrollBarsShowWhenNeededAndScrollOnAPress) {
   EXPECT_EQ(Grid->ClientWidth() - 17, Grid->ViewWidth());
   Input.Click(*Grid, Point(Grid->ViewWidth() + 8, Grid->ViewHeight() - 30));  // the track below the thumb
   EXPECT_EQ(1 + Grid->VisibleRowCount(), Grid->TopRow());
-  EXPECT_EQ(TGridCoord(1, 1), Current());  // scrolling leaves the current cell
+  EXPECT_EQ((TGridCoord{1, 1}), Current());  // scrolling leaves the current cell
   Grid->Perform(WM_VSCROLL, 6);  // SB_TOP
   EXPECT_EQ(1, Grid->TopRow());
   Grid->SetColCount(4);  // the columns fit now: no horizontal bar
@@ -377,7 +377,7 @@ TEST(DrawGridEvents, CellsAreDrawnSelectedAndEditedThroughTheEvents) {
   EXPECT_EQ((grid->LastVisibleCol() + 1) * (grid->LastVisibleRow() + 1), drawn);
   TRect refused = grid->CellRect(2, 2);
   input.Click(*grid, Point(refused.Left + 5, refused.Top + 5));
-  EXPECT_EQ(TGridCoord(1, 1), (TGridCoord{grid->Col(), grid->Row()}));
+  EXPECT_EQ((TGridCoord{1, 1}), (TGridCoord{grid->Col(), grid->Row()}));
   input.Key(VK_F2);
   ASSERT_NE(nullptr, grid->InplaceEditor());
   EXPECT_EQ(u"abc", grid->InplaceEditor()->Text());

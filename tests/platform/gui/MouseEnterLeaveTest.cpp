@@ -20,8 +20,8 @@ struct HoverForm {
   HoverForm() {
     for (auto [p, name] : {std::pair{A, std::string("a")}, std::pair{B, std::string("b")}}) {
       p->SetParent(Form.get());
-      p->OnMouseEnter = [this, name](TObject*) { Log.push_back(name + " enter"); };
-      p->OnMouseLeave = [this, name](TObject*) { Log.push_back(name + " leave"); };
+      p->OnMouseEnter = [this, name = name](TObject*) { Log.push_back(name + " enter"); };
+      p->OnMouseLeave = [this, name = name](TObject*) { Log.push_back(name + " leave"); };
     }
     B->SetLeft(200);
   }

@@ -2,6 +2,7 @@
 
 #include "platform/sys/IniFiles.h"
 #include "platform/sys/Strings.h"
+#include "platform/sys/TextFile.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -64,6 +65,22 @@ TEST(IniFiles, TheSectionWithoutANameIsASectionOfItsOwn) {
   EXPECT_EQ(ini.ReadInteger(u"", u"CP0", -1), 1);
   EXPECT_EQ(ini.ReadInteger(u"Grid", u"CP0", -1), -1);
   EXPECT_EQ(testsupport::ReadFile(dir / "e.ini"), "; head\r\n[Grid]\r\nA=1\r\n[]\r\nCP0=1\r\nCP1=5\r\n");
+}
+
+// A head line read from a UTF-8 file can begin with "ÿþ": written back as
+// plain 8-bit text it would read as UTF-16 and every value would be gone.
+TEST(IniFiles, RewrittenFileWhoseTextBeginsLikeAMarkKeepsItsValues) {
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir / "b.ini", "\xEF\xBB\xBF\xC3\xBF\xC3\xBE note\r\n[S]\r\nA=caf\xC3\xA9\r\n");
+  {
+    TMemIniFile ini(PathOf(dir, "b.ini"));
+    ini.WriteString(u"S", u"B", u"2");
+    ini.UpdateFile();
+  }
+  TMemIniFile ini(PathOf(dir, "b.ini"));
+  EXPECT_EQ(ini.ReadString(u"S", u"A", u""), u"café");
+  EXPECT_EQ(ini.ReadString(u"S", u"B", u""), u"2");
+  EXPECT_EQ(ReadTextFile(PathOf(dir, "b.ini")), u"ÿþ note\r\n[S]\r\nA=café\r\nB=2\r\n");
 }
 
 }  // namespace

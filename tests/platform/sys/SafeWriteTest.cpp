@@ -99,3 +99,32 @@ TEST_F(SafeWriteFixture, StreamWriterThatRaisesWritesNothing) {
   SafeWriteStream(Target(), [](TStream& out) { out.WriteBytes("whole"); });
   EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), "whole");
 }
+
+// When every temporary name is taken the writer gives up, and the files that
+// hold those names (someone else's) all stay.
+TEST_F(SafeWriteFixture, TakenTemporaryNamesAreNotDeleted) {
+  // The name of the temporary in use shows the counter the next names follow.
+  std::string inUse;
+  SetSafeWriteFaultForTests([&](std::string_view step) {
+    for (const String& name : Names())
+      if (name != u"Corvan.xml") inUse = StringToUtf8(name);
+    return step == "write" ? EIO : 0;
+  });
+  EXPECT_THROW(SafeWriteFile(Target(), "x"), EInOutError);
+  SetSafeWriteFaultForTests(nullptr);
+  const std::string suffix = ".tmp";
+  ASSERT_TRUE(inUse.ends_with(suffix)) << inUse;
+  const std::string stem = inUse.substr(0, inUse.size() - suffix.size());
+  const std::string prefix = stem.substr(0, stem.rfind('.') + 1);
+  const unsigned next = static_cast<unsigned>(std::stoul(stem.substr(prefix.size()))) + 1;
+  for (unsigned k = next; k < next + 100; ++k) testsupport::WriteFile(dir / (prefix + std::to_string(k) + suffix), "theirs");
+  try {
+    SafeWriteFile(Target(), "x");
+    FAIL();
+  } catch (const EInOutError& e) {
+    EXPECT_NE(e.Message().find(Utf8ToString(strerror(EEXIST))), String::npos) << e.what();
+  }
+  for (unsigned k = next; k < next + 100; ++k)
+    EXPECT_EQ(testsupport::ReadFile(dir / (prefix + std::to_string(k) + suffix)), "theirs") << k;
+  EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), kOld);
+}

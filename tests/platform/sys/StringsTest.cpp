@@ -150,8 +150,9 @@ TEST(StringList, CommaTextQuotesWhatNeedsIt) {
 }
 
 TEST(StringList, CommaTextReading) {
+  using namespace std::literals;
   struct Case {
-    const char16_t* text;
+    StringView text;
     std::vector<String> items;
   };
   const Case cases[] = {
@@ -164,10 +165,13 @@ TEST(StringList, CommaTextReading) {
       {u"\"he said \"\"no\"\"\"", {u"he said \"no\""}},
       {u"\"open", {u"open"}},
       {u"\"ab\"cd", {u"ab", u"cd"}},
+      // A NUL is an ordinary character of an item (it once never advanced).
+      {u"\x01\0"sv, {u"\0"s}},
+      {u"a\0b,\0"sv, {u"a\0b"s, u"\0"s}},
   };
   for (const Case& c : cases) {
     TStringList l;
-    l.SetCommaText(c.text);
+    l.SetCommaText(String(c.text));
     EXPECT_EQ(Items(l), c.items) << StringToUtf8(c.text);
   }
 }
@@ -182,6 +186,8 @@ TEST(StringList, DelimitedTextWithStrictDelimiter) {
   EXPECT_EQ(l.DelimitedText(), u" a b ;c;'d;e'");
   l.SetStrictDelimiter(false);
   EXPECT_EQ(l.DelimitedText(), u"' a b ';c;'d;e'");
+  l.SetDelimitedText(std::u16string(u"\x01\0;\0", 4));
+  EXPECT_EQ(Items(l), (std::vector<String>{String(1, u'\0'), String(1, u'\0')}));
 }
 
 TEST(StringList, TextJoinsWithCrLfAndReadsEveryLineEnd) {

@@ -13,6 +13,7 @@ TEST(TextFile, ByteOrderMarkSelectsEncodingElseWindows1252) {
       {"\xEF\xBB\xBF" "caf\xC3\xA9", u"café"},
       {std::string("\xFF\xFE" "c\0\xE9\0\xAC\x20", 8), u"cé€"},
       {std::string("\xFE\xFF\0c\0\xE9", 6), u"cé"},
+      {std::string("\xFF\xFE" "c\0x", 5), u"c\uFFFD"},  // an odd last byte is shown, not dropped
       {"caf\xE9 \x80", u"café €"},  // no mark: Windows-1252
       {"", u""},
   };
@@ -46,4 +47,30 @@ TEST(TextFile, StringListFileEndsEveryLineWithCrLf) {
   EXPECT_EQ(l.Strings(2), u"café");
   l.SaveToFile(file);
   EXPECT_EQ(testsupport::ReadFile(dir / "lines.txt"), "one\r\ntwo\r\ncaf\xE9\r\n");
+}
+
+// 8-bit text that begins like a byte-order mark must not read back as
+// UTF-16 or UTF-8; files of a fixed encoding still get the exact bytes.
+TEST(TextFile, StringListWhoseBytesWouldPassForAMarkReadsBackWhole) {
+  testsupport::TempDir dir;
+  const String file = Utf8ToString((dir / "m.txt").string());
+  struct Case {
+    const char16_t* first;
+    TTextEncoding encoding;
+  };
+  for (const Case& c : {Case{u"ÿþ", teAnsi}, Case{u"þÿ", teAnsi}, Case{u"ï»¿", teAnsi}, Case{u"\uFEFF", teUtf8}}) {
+    TStringList l;
+    l.Add(String(c.first) + u"abc");
+    l.Add(u"second");
+    l.SaveToFile(file, c.encoding);
+    TStringList back;
+    back.LoadFromFile(file);
+    EXPECT_EQ(back.Text(), l.Text()) << StringToUtf8(c.first);
+  }
+  WriteTextFile(file, u"ÿþ", teAnsi);
+  EXPECT_EQ(testsupport::ReadFile(dir / "m.txt"), "\xFF\xFE");
+  TStringList plain;
+  plain.Add(u"café");
+  plain.SaveToFile(file);
+  EXPECT_EQ(testsupport::ReadFile(dir / "m.txt"), "caf\xE9\r\n");
 }
