@@ -7,7 +7,7 @@
 #include "grid/model/AdvStringGrid.h"
 #include "platform/grids/InplaceEdit.h"
 #include "platform/gui/Canvas.h"
-#include "grid/paint/ControlLook.h"
+#include "grid/base/ControlLook.h"
 
 String TAdvStringGrid::GetFormattedCell(int ACol, int ARow) { return Cells(ACol, ARow); }
 

@@ -1,13 +1,13 @@
 // The grid as a control: its window, bounds, size changes and loading.
 #include "grid/base/Navigation.h"
 #include "grid/base/SearchFooter.h"
-#include "grid/interact/BalloonSettings.h"
-#include "grid/interact/SearchPanel.h"
+#include "grid/base/BalloonSettings.h"
+#include "grid/model/SearchPanel.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/FloatingFooter.h"
 #include "grid/model/FooterPanel.h"
-#include "grid/paint/BackGround.h"
-#include "grid/paint/ControlLook.h"
+#include "grid/base/BackGround.h"
+#include "grid/base/ControlLook.h"
 #include "platform/gui/SystemVersion.h"
 #include "platform/gui/Timers.h"
 

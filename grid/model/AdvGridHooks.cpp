@@ -2,7 +2,7 @@
 // matching event answer for the cell.
 #include "grid/base/MouseActions.h"
 #include "grid/model/AdvStringGrid.h"
-#include "grid/paint/ControlLook.h"
+#include "grid/base/ControlLook.h"
 #include "platform/sys/SysUtils.h"
 
 void TAdvStringGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit) {

@@ -6,7 +6,7 @@
 
 #include "grid/base/MouseActions.h"
 #include "grid/model/AdvStringGrid.h"
-#include "grid/paint/ShowModified.h"
+#include "grid/base/ShowModified.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/RowFlags.h"
 #include "grid/model/SortSettings.h"
-#include "grid/paint/ShowModified.h"
+#include "grid/base/ShowModified.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {

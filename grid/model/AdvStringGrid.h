@@ -19,7 +19,7 @@
 #include "grid/model/AdvGridUnit.h"
 #include "grid/model/GridItems.h"
 #include "grid/model/VisibleColumns.h"
-#include "grid/paint/LookOwner.h"
+#include "grid/base/LookOwner.h"
 
 class TBackGround;
 class TBalloonSettings;

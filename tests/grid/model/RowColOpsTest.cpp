@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "grid/model/AdvStringGrid.h"
-#include "grid/paint/ShowModified.h"
+#include "grid/base/ShowModified.h"
 #include "platform/gui/Controls.h"
 #include "platform/sys/SysUtils.h"
 
