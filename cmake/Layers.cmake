@@ -17,6 +17,11 @@ function(gx_layer name)
     list(APPEND srcs $<TARGET_OBJECTS:${o}>)
   endforeach()
   gx_include_root(root ${name} ${L_SEES})
+  # Headers are checked against the same folders by cmake/CheckIncludes.cmake.
+  foreach(d ${L_DIRS})
+    string(REPLACE ";" "," sees "${L_SEES}")
+    set_property(GLOBAL APPEND PROPERTY GX_INCLUDE_RULES "${d}=${sees}")
+  endforeach()
   if(L_OBJECT)
     add_library(${name} OBJECT ${srcs})
   else()
@@ -42,6 +47,15 @@ function(gx_include_root out name)
     endif()
   endforeach()
   set(${out} ${root} PARENT_SCOPE)
+endfunction()
+
+# Writes the folders each source folder may include from, one "dir=a,b" a
+# line, for the include check that ctest runs.
+function(gx_write_include_rules file)
+  get_property(rules GLOBAL PROPERTY GX_INCLUDE_RULES)
+  list(JOIN rules "\n" text)
+  file(WRITE ${file}.tmp "${text}\n")
+  file(COPY_FILE ${file}.tmp ${file} ONLY_IF_DIFFERENT)
 endfunction()
 
 # gx_test(name DIRS d... LIBS l...): one GoogleTest program per layer, run by ctest.
