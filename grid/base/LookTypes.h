@@ -4,37 +4,13 @@
 #include "grid/base/EnumNames.h"
 
 // How in-cell check boxes, radio buttons and buttons are drawn.
-enum TControlStyle { csClassic, csFlat, csWinXP, csBorland, csZEV, csGlyph, csTheme };
-template <>
-struct TEnumInfo<TControlStyle> {
-  static constexpr StringView Names[] = {
-      u"csClassic", u"csFlat", u"csWinXP", u"csBorland", u"csZEV", u"csGlyph", u"csTheme",
-  };
-};
+GX_ENUM(TControlStyle, csClassic, csFlat, csWinXP, csBorland, csZEV, csGlyph, csTheme);
 
 // How the background picture or gradient is laid behind the cells.
-enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
-template <>
-struct TEnumInfo<TBackGroundDisplay> {
-  static constexpr StringView Names[] = {
-      u"bdTile", u"bdFixed", u"bdGradientHorz", u"bdGradientVert",
-  };
-};
+GX_ENUM(TBackGroundDisplay, bdTile, bdFixed, bdGradientHorz, bdGradientVert);
 
 // Which cells show the background.
-enum TBackGroundCells { bcNormal, bcFixed, bcAll };
-template <>
-struct TEnumInfo<TBackGroundCells> {
-  static constexpr StringView Names[] = {
-      u"bcNormal", u"bcFixed", u"bcAll",
-  };
-};
+GX_ENUM(TBackGroundCells, bcNormal, bcFixed, bcAll);
 
 // Look of progress-bar cells.
-enum TProgressStyle { psXP, psClassic };
-template <>
-struct TEnumInfo<TProgressStyle> {
-  static constexpr StringView Names[] = {
-      u"psXP", u"psClassic",
-  };
-};
+GX_ENUM(TProgressStyle, psXP, psClassic);

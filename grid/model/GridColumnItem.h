@@ -17,17 +17,9 @@ class TComponent;
 class TGridColumnCollection;
 class TPopupMenu;
 
-enum TColumnPopupType {
-  cpFixedCellsRClick, cpFixedCellsLClick, cpNormalCellsRClick, cpNormalCellsLClick,
-  cpAllCellsRClick, cpAllCellsLClick
-};
-template <>
-struct TEnumInfo<TColumnPopupType> {
-  static constexpr StringView Names[] = {
-      u"cpFixedCellsRClick", u"cpFixedCellsLClick", u"cpNormalCellsRClick",
-      u"cpNormalCellsLClick", u"cpAllCellsRClick", u"cpAllCellsLClick",
-  };
-};
+GX_ENUM(TColumnPopupType,
+        cpFixedCellsRClick, cpFixedCellsLClick, cpNormalCellsRClick, cpNormalCellsLClick,
+        cpAllCellsRClick, cpAllCellsLClick);
 
 class TGridColumnItem : public TCollectionItem {
  public:
