@@ -1,7 +1,10 @@
-# gx_layer(name DIRS d... [EXCLUDE f...] [PUBLIC_LIBS l...] [PRIVATE_LIBS l...])
+# gx_layer(name DIRS d... SEES r... [EXCLUDE f...] [OBJECT] [OBJECTS o...]
+#          [PUBLIC_LIBS l...] [PRIVATE_LIBS l...])
 # Sources are globbed so that adding a file never needs a CMake edit.
+# SEES lists the folders the layer may include from; its only include root is
+# a folder of links to exactly those, so a wrong include fails to compile.
 function(gx_layer name)
-  cmake_parse_arguments(L "" "" "DIRS;EXCLUDE;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+  cmake_parse_arguments(L "OBJECT" "" "DIRS;SEES;EXCLUDE;OBJECTS;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
   set(srcs)
   foreach(d ${L_DIRS})
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${d}/*.cpp)
@@ -10,15 +13,49 @@ function(gx_layer name)
   foreach(x ${L_EXCLUDE})
     list(REMOVE_ITEM srcs ${CMAKE_SOURCE_DIR}/${x})
   endforeach()
-  if(srcs)
-    add_library(${name} STATIC ${srcs})
-    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${L_PUBLIC_LIBS} PRIVATE ${L_PRIVATE_LIBS})
+  foreach(o ${L_OBJECTS})
+    list(APPEND srcs $<TARGET_OBJECTS:${o}>)
+  endforeach()
+  gx_include_root(root ${name} ${L_SEES})
+  # Headers are checked against the same folders by cmake/CheckIncludes.cmake.
+  foreach(d ${L_DIRS})
+    string(REPLACE ";" "," sees "${L_SEES}")
+    set_property(GLOBAL APPEND PROPERTY GX_INCLUDE_RULES "${d}=${sees}")
+  endforeach()
+  if(L_OBJECT)
+    add_library(${name} OBJECT ${srcs})
   else()
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
-    target_link_libraries(${name} INTERFACE ${L_PUBLIC_LIBS} ${L_PRIVATE_LIBS})
+    add_library(${name} STATIC ${srcs})
   endif()
+  target_include_directories(${name} PUBLIC ${root})
+  target_link_libraries(${name} PUBLIC ${L_PUBLIC_LIBS} PRIVATE ${L_PRIVATE_LIBS})
+endfunction()
+
+# Makes build/include-roots/<name>/ with a link for each folder in ARGN
+# (e.g. grid/base links to the source's grid/base) and returns its path.
+function(gx_include_root out name)
+  set(root ${CMAKE_BINARY_DIR}/include-roots/${name})
+  foreach(folder ${ARGN})
+    if(NOT IS_DIRECTORY ${CMAKE_SOURCE_DIR}/${folder})
+      message(FATAL_ERROR "${name} sees ${folder}, which is no folder of the source")
+    endif()
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    # Only ever a link is made here; an existing one is left as it is.
+    if(NOT IS_SYMLINK ${root}/${folder})
+      file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+    endif()
+  endforeach()
+  set(${out} ${root} PARENT_SCOPE)
+endfunction()
+
+# Writes the folders each source folder may include from, one "dir=a,b" a
+# line, for the include check that ctest runs.
+function(gx_write_include_rules file)
+  get_property(rules GLOBAL PROPERTY GX_INCLUDE_RULES)
+  list(JOIN rules "\n" text)
+  file(WRITE ${file}.tmp "${text}\n")
+  file(COPY_FILE ${file}.tmp ${file} ONLY_IF_DIFFERENT)
 endfunction()
 
 # gx_test(name DIRS d... LIBS l...): one GoogleTest program per layer, run by ctest.

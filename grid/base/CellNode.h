@@ -5,11 +5,7 @@
 #include "platform/gui/Bitmap.h"
 #include "platform/sys/Component.h"
 
-enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
-template <>
-struct TEnumInfo<TNodeType> {
-  static constexpr StringView Names[] = {u"cnFlat", u"cn3D", u"cnGlyph", u"cnLeaf", u"cnXP"};
-};
+GX_ENUM(TNodeType, cnFlat, cn3D, cnGlyph, cnLeaf, cnXP);
 
 class TCellNode : public TPersistent {
  public:

@@ -3,17 +3,9 @@
 #include "grid/base/EnumNames.h"
 #include "platform/sys/Component.h"
 
-enum TColumnSizeLocation { clRegistry, clIniFile };
-template <>
-struct TEnumInfo<TColumnSizeLocation> {
-  static constexpr StringView Names[] = {u"clRegistry", u"clIniFile"};
-};
+GX_ENUM(TColumnSizeLocation, clRegistry, clIniFile);
 
-enum TAutoSizeRows { arAll, arNormal, arFixed };
-template <>
-struct TEnumInfo<TAutoSizeRows> {
-  static constexpr StringView Names[] = {u"arAll", u"arNormal", u"arFixed"};
-};
+GX_ENUM(TAutoSizeRows, arAll, arNormal, arFixed);
 
 class TColumnSize : public TPersistent {
  public:

@@ -7,30 +7,15 @@
 #include "platform/gui/PrinterTypes.h"
 #include "platform/sys/Strings.h"
 
-enum TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight,
-                      ppBottomCenter };
-template <>
-struct TEnumInfo<TPrintPosition> {
-  static constexpr StringView Names[] = {u"ppNone", u"ppTopLeft", u"ppTopRight", u"ppTopCenter",
-                                         u"ppBottomLeft", u"ppBottomRight", u"ppBottomCenter"};
-};
+GX_ENUM(TPrintPosition,
+        ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight,
+        ppBottomCenter);
 
-enum TPrintBorders { pbNoborder, pbSingle, pbDouble, pbVertical, pbHorizontal, pbAround,
-                     pbAroundVertical, pbAroundHorizontal, pbCustom };
-template <>
-struct TEnumInfo<TPrintBorders> {
-  static constexpr StringView Names[] = {u"pbNoborder", u"pbSingle", u"pbDouble",
-                                         u"pbVertical", u"pbHorizontal", u"pbAround",
-                                         u"pbAroundVertical", u"pbAroundHorizontal",
-                                         u"pbCustom"};
-};
+GX_ENUM(TPrintBorders,
+        pbNoborder, pbSingle, pbDouble, pbVertical, pbHorizontal, pbAround,
+        pbAroundVertical, pbAroundHorizontal, pbCustom);
 
-enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
-template <>
-struct TEnumInfo<TFitToPage> {
-  static constexpr StringView Names[] = {u"fpNever", u"fpGrow", u"fpShrink", u"fpAlways",
-                                         u"fpCustom"};
-};
+GX_ENUM(TFitToPage, fpNever, fpGrow, fpShrink, fpAlways, fpCustom);
 
 class TPrintSettings : public TPersistent {
  public:

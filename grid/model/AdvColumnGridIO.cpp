@@ -1,6 +1,7 @@
 #include "grid/model/AdvColumnGridIO.h"
 
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "platform/sys/CodePage.h"
@@ -133,33 +134,31 @@ TPropValue ListValue(const TStrings& l) {
   return v;
 }
 
-template <class E, size_t N>
-TPropValue IdentValue(E e, const StringView (&Names)[N]) {
+template <class E>
+TPropValue IdentValue(E e, std::span<const StringView> Names) {
   return {vaIdent, 0, String(Names[static_cast<size_t>(e)]), {}};
 }
 
-template <class E, size_t N>
-E IdentOf(const TPropValue& v, const StringView (&Names)[N], E Default) {
-  for (size_t i = 0; i < N; ++i) {
+template <class E>
+E IdentOf(const TPropValue& v, std::span<const StringView> Names, E Default) {
+  for (size_t i = 0; i < Names.size(); ++i) {
     if (Names[i] == v.Text) return static_cast<E>(i);
   }
   return Default;
 }
 
-template <size_t N>
-TPropValue SetValue(unsigned Bits, const StringView (&Names)[N]) {
+TPropValue SetValue(unsigned Bits, std::span<const StringView> Names) {
   TPropValue v{vaSet, 0, {}, {}};
-  for (size_t i = 0; i < N; ++i) {
+  for (size_t i = 0; i < Names.size(); ++i) {
     if (Bits & (1u << i)) v.Names.emplace_back(Names[i]);
   }
   return v;
 }
 
-template <size_t N>
-unsigned BitsOf(const TPropValue& v, const StringView (&Names)[N]) {
+unsigned BitsOf(const TPropValue& v, std::span<const StringView> Names) {
   unsigned bits = 0;
   for (const String& n : v.Names) {
-    for (size_t i = 0; i < N; ++i) {
+    for (size_t i = 0; i < Names.size(); ++i) {
       if (Names[i] == n) bits |= 1u << i;
     }
   }
@@ -183,7 +182,7 @@ struct TPropDef {
                     [](TGridColumnItem& i, const TPropValue& v) { i.Set##N(v.Text); }}
 #define GX_COLOR(N) {u"" #N, [](const TGridColumnItem& i) { return IntValue(int(i.N())); }, \
                      [](TGridColumnItem& i, const TPropValue& v) { i.Set##N(TColor(v.Int)); }}
-#define GX_ENUM(N, T, Names, Def)                                                      \
+#define GX_ENUM_PROP(N, T, Names, Def)                                                 \
   {u"" #N, [](const TGridColumnItem& i) { return IdentValue(i.N(), Names); },          \
    [](TGridColumnItem& i, const TPropValue& v) { i.Set##N(IdentOf<T>(v, Names, Def)); }}
 #define GX_BORDERS(N)                                                                  \
@@ -221,22 +220,22 @@ const std::vector<TPropDef>& ItemProps() {
   static const std::vector<TPropDef> props = {
       {u"Width", [](const TGridColumnItem& i) { return IntValue(i.Width()); },
        [](TGridColumnItem& i, const TPropValue& v) { i.SetWidth(v.Int); }},
-      GX_ENUM(Alignment, TAlignment, AlignmentNames, taLeftJustify),
+      GX_ENUM_PROP(Alignment, TAlignment, AlignmentNames, taLeftJustify),
       GX_TEXT(Header),
-      GX_ENUM(SortStyle, TSortStyle, TEnumInfo<TSortStyle>::Names, ssAutomatic),
+      GX_ENUM_PROP(SortStyle, TSortStyle, TEnumInfo<TSortStyle>::Names, ssAutomatic),
       GX_TEXT(SortPrefix), GX_TEXT(SortSuffix), GX_TEXT(EditMask), GX_INT(EditLength),
       GX_FONT(Font), GX_COLOR(Color),
-      GX_ENUM(Editor, TEditorType, TEnumInfo<TEditorType>::Names, edNormal),
+      GX_ENUM_PROP(Editor, TEditorType, TEnumInfo<TEditorType>::Names, edNormal),
       GX_BOOL(Fixed), GX_BOOL(ReadOnly), GX_LIST(ComboItems), GX_INT(DropDownCount),
       GX_INT(SpinMin), GX_INT(SpinMax), GX_INT(SpinStep), GX_BOOL(Password),
       GX_FONT(PrintFont), GX_COLOR(PrintColor), GX_BORDERS(Borders), GX_PEN(BorderPen),
       GX_BORDERS(PrintBorders), GX_PEN(PrintBorderPen), GX_INT(Tag), GX_TEXT(Name),
       GX_TEXT(CheckFalse), GX_TEXT(CheckTrue), GX_BOOL(ShowBands), GX_LIST(Filter),
       GX_INT(MaxSize), GX_INT(MinSize), GX_INT(AutoMinSize), GX_INT(AutoMaxSize),
-      GX_ENUM(ColumnPopupType, TColumnPopupType, TEnumInfo<TColumnPopupType>::Names,
+      GX_ENUM_PROP(ColumnPopupType, TColumnPopupType, TEnumInfo<TColumnPopupType>::Names,
               cpFixedCellsRClick),
       GX_BOOL(FilterCaseSensitive), GX_TEXT(FloatFormat),
-      GX_ENUM(HeaderAlignment, TAlignment, AlignmentNames, taLeftJustify),
+      GX_ENUM_PROP(HeaderAlignment, TAlignment, AlignmentNames, taLeftJustify),
       GX_FONT(HeaderFont), GX_BOOL(PrintBorderCustom), GX_BOOL(PrintFontCustom),
   };
   return props;
@@ -246,7 +245,7 @@ const std::vector<TPropDef>& ItemProps() {
 #undef GX_BOOL
 #undef GX_TEXT
 #undef GX_COLOR
-#undef GX_ENUM
+#undef GX_ENUM_PROP
 #undef GX_BORDERS
 #undef GX_LIST
 #undef GX_FONT

@@ -52,43 +52,12 @@ String TGridColumnItem::DisplayName() const {
 
 // Everything Assign and AssignVisuals share.
 void TGridColumnItem::CopyCommon(const TGridColumnItem& Source) {
-  FAlignment = Source.FAlignment;
-  FHeaderAlignment = Source.FHeaderAlignment;
-  FBorderPen->Assign(*Source.FBorderPen);
-  FBorders = Source.FBorders;
-  FCheckFalse = Source.FCheckFalse;
-  FCheckTrue = Source.FCheckTrue;
-  FEditLength = Source.FEditLength;
-  FEditLink = Source.FEditLink;
-  FEditMask = Source.FEditMask;
-  FEditor = Source.FEditor;
-  FFixed = Source.FFixed;
-  FPassword = Source.FPassword;
-  FPrintBorderPen->Assign(*Source.FPrintBorderPen);
-  FPrintBorders = Source.FPrintBorders;
-  FPrintColor = Source.FPrintColor;
-  FPrintFont->Assign(*Source.FPrintFont);
-  FReadOnly = Source.FReadOnly;
-  FSortPrefix = Source.FSortPrefix;
-  FSortStyle = Source.FSortStyle;
-  FSortSuffix = Source.FSortSuffix;
-  FSpinMax = Source.FSpinMax;
-  FSpinMin = Source.FSpinMin;
-  FSpinStep = Source.FSpinStep;
-  FColumnPopup = Source.FColumnPopup;
+  FValues = Source.FValues;
   FWidth = Source.Width();
-  FShowBands = Source.FShowBands;
-  FMinSize = Source.FMinSize;
-  FMaxSize = Source.FMaxSize;
-  FAutoMinSize = Source.FAutoMinSize;
-  FAutoMaxSize = Source.FAutoMaxSize;
+  FBorderPen->Assign(*Source.FBorderPen);
+  FPrintBorderPen->Assign(*Source.FPrintBorderPen);
+  FPrintFont->Assign(*Source.FPrintFont);
   FFilter->Assign(*Source.FFilter);
-  FFilterCaseSensitive = Source.FFilterCaseSensitive;
-  FFloatFormat = Source.FFloatFormat;
-  // A moved column is a copy of the old item: it must keep these too.
-  FColumnPopupType = Source.FColumnPopupType;
-  FPrintBorderCustom = Source.FPrintBorderCustom;
-  FPrintFontCustom = Source.FPrintFontCustom;
 }
 
 void TGridColumnItem::Assign(const TPersistent& Source) {
@@ -133,7 +102,7 @@ void TGridColumnItem::SetWidth(int Value) {
 }
 
 void TGridColumnItem::SetAlignment(TAlignment Value) {
-  FAlignment = Value;
+  FValues.Alignment = Value;
   Repaint();
 }
 
@@ -154,38 +123,38 @@ void TGridColumnItem::SetColor(TColor Value) {
 }
 
 void TGridColumnItem::SetEditor(TEditorType Value) {
-  const bool checkBoxes = (FEditor == edDataCheckBox) != (Value == edDataCheckBox);
-  FEditor = Value;
+  const bool checkBoxes = (FValues.Editor == edDataCheckBox) != (Value == edDataCheckBox);
+  FValues.Editor = Value;
   if (checkBoxes) Repaint();
 }
 
 void TGridColumnItem::SetFixed(bool Value) {
-  FFixed = Value;
+  FValues.Fixed = Value;
   LooksChanged();
 }
 
 void TGridColumnItem::SetPassword(bool Value) {
-  FPassword = Value;
+  FValues.Password = Value;
   LooksChanged();
 }
 
 void TGridColumnItem::SetBorders(TCellBorders Value) {
-  FBorders = Value;
+  FValues.Borders = Value;
   LooksChanged();
 }
 
 void TGridColumnItem::SetShowBands(bool Value) {
-  FShowBands = Value;
+  FValues.ShowBands = Value;
   LooksChanged();
 }
 
 void TGridColumnItem::SetFloatFormat(const String& Value) {
-  FFloatFormat = Value;
+  FValues.FloatFormat = Value;
   Repaint();
 }
 
 void TGridColumnItem::SetHeaderAlignment(TAlignment Value) {
-  FHeaderAlignment = Value;
+  FValues.HeaderAlignment = Value;
   Repaint();
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "grid/base/GridTypes.h"
+#include "grid/base/OptionProperty.h"
 #include "platform/gui/ControlTypes.h"
 #include "platform/gui/Graphics.h"
 #include "platform/gui/StdCtrls.h"
@@ -17,16 +18,46 @@ class TComponent;
 class TGridColumnCollection;
 class TPopupMenu;
 
-enum TColumnPopupType {
-  cpFixedCellsRClick, cpFixedCellsLClick, cpNormalCellsRClick, cpNormalCellsLClick,
-  cpAllCellsRClick, cpAllCellsLClick
-};
-template <>
-struct TEnumInfo<TColumnPopupType> {
-  static constexpr StringView Names[] = {
-      u"cpFixedCellsRClick", u"cpFixedCellsLClick", u"cpNormalCellsRClick",
-      u"cpNormalCellsLClick", u"cpAllCellsRClick", u"cpAllCellsLClick",
-  };
+GX_ENUM(TColumnPopupType,
+        cpFixedCellsRClick, cpFixedCellsLClick, cpNormalCellsRClick, cpNormalCellsLClick,
+        cpAllCellsRClick, cpAllCellsLClick);
+
+// The plain settings of a column, copied whole by Assign and AssignVisuals
+// (a field added here cannot be left out of the copy). The original
+// position, the collection link and the owned fonts, pens and lists stay
+// outside: they are not copied, or need deep copies.
+struct TColumnItemValues {
+  TAlignment Alignment = taLeftJustify;
+  TAlignment HeaderAlignment = taLeftJustify;
+  TCellBorders Borders;
+  String CheckFalse = u"N";
+  String CheckTrue = u"Y";
+  int EditLength = 0;
+  TComponent* EditLink = nullptr;     // not owned
+  String EditMask;
+  TEditorType Editor = edNormal;
+  bool Fixed = false;
+  bool Password = false;
+  TCellBorders PrintBorders{cbTop, cbLeft, cbRight, cbBottom};
+  TColor PrintColor = clWhite;
+  bool ReadOnly = false;
+  String SortPrefix;
+  TSortStyle SortStyle = ssAutomatic;
+  String SortSuffix;
+  int SpinMax = 0;
+  int SpinMin = 0;
+  int SpinStep = 1;
+  TPopupMenu* ColumnPopup = nullptr;  // not owned
+  bool ShowBands = false;
+  int MinSize = 0;
+  int MaxSize = 0;
+  int AutoMinSize = 0;
+  int AutoMaxSize = 0;
+  bool FilterCaseSensitive = false;
+  String FloatFormat;
+  TColumnPopupType ColumnPopupType = cpFixedCellsRClick;
+  bool PrintBorderCustom = true;
+  bool PrintFontCustom = true;
 };
 
 class TGridColumnItem : public TCollectionItem {
@@ -51,56 +82,44 @@ class TGridColumnItem : public TCollectionItem {
   void SetWidth(int Value);
   int StoredWidth() const { return FWidth; }
   void SetStoredWidth(int Value) { FWidth = Value; }
-  TAlignment Alignment() const { return FAlignment; }
+  TAlignment Alignment() const { return FValues.Alignment; }
   void SetAlignment(TAlignment Value);
   const String& Header() const { return FHeader; }
   void SetHeader(const String& Value);
   void SetHeaderDirect(const String& Value) { FHeader = Value; }
-  TSortStyle SortStyle() const { return FSortStyle; }
-  void SetSortStyle(TSortStyle Value) { FSortStyle = Value; }
-  const String& SortPrefix() const { return FSortPrefix; }
-  void SetSortPrefix(const String& Value) { FSortPrefix = Value; }
-  const String& SortSuffix() const { return FSortSuffix; }
-  void SetSortSuffix(const String& Value) { FSortSuffix = Value; }
-  const String& EditMask() const { return FEditMask; }
-  void SetEditMask(const String& Value) { FEditMask = Value; }
-  int EditLength() const { return FEditLength; }
-  void SetEditLength(int Value) { FEditLength = Value; }
+  GX_OPTION(TSortStyle, SortStyle)
+  GX_OPTION(const String&, SortPrefix)
+  GX_OPTION(const String&, SortSuffix)
+  GX_OPTION(const String&, EditMask)
+  GX_OPTION(int, EditLength)
   // Not owned; the grid forgets it when the component goes.
-  TComponent* EditLink() const { return FEditLink; }
-  void SetEditLink(TComponent* Value) { FEditLink = Value; }
+  GX_OPTION(TComponent*, EditLink)
   TFont* Font() const { return FFont.get(); }
   void SetFont(const TFont& Value) { FFont->Assign(Value); }
   TColor Color() const { return FColor; }
   void SetColor(TColor Value);
-  TEditorType Editor() const { return FEditor; }
+  TEditorType Editor() const { return FValues.Editor; }
   void SetEditor(TEditorType Value);
-  bool Fixed() const { return FFixed; }
+  bool Fixed() const { return FValues.Fixed; }
   void SetFixed(bool Value);
-  bool ReadOnly() const { return FReadOnly; }
-  void SetReadOnly(bool Value) { FReadOnly = Value; }
+  GX_OPTION(bool, ReadOnly)
   TStringList* ComboItems() const { return FComboItems.get(); }
   void SetComboItems(const TStrings& Value) { FComboItems->Assign(Value); }
   int DropDownCount() const { return FDropDownCount; }
   void SetDropDownCount(int Value) { FDropDownCount = Value; }
-  int SpinMin() const { return FSpinMin; }
-  void SetSpinMin(int Value) { FSpinMin = Value; }
-  int SpinMax() const { return FSpinMax; }
-  void SetSpinMax(int Value) { FSpinMax = Value; }
-  int SpinStep() const { return FSpinStep; }
-  void SetSpinStep(int Value) { FSpinStep = Value; }
-  bool Password() const { return FPassword; }
+  GX_OPTION(int, SpinMin)
+  GX_OPTION(int, SpinMax)
+  GX_OPTION(int, SpinStep)
+  bool Password() const { return FValues.Password; }
   void SetPassword(bool Value);
   TFont* PrintFont() const { return FPrintFont.get(); }
   void SetPrintFont(const TFont& Value) { FPrintFont->Assign(Value); }
-  TColor PrintColor() const { return FPrintColor; }
-  void SetPrintColor(TColor Value) { FPrintColor = Value; }
-  TCellBorders Borders() const { return FBorders; }
+  GX_OPTION(TColor, PrintColor)
+  TCellBorders Borders() const { return FValues.Borders; }
   void SetBorders(TCellBorders Value);
   TPen* BorderPen() const { return FBorderPen.get(); }
   void SetBorderPen(const TPen& Value) { FBorderPen->Assign(Value); }
-  TCellBorders PrintBorders() const { return FPrintBorders; }
-  void SetPrintBorders(TCellBorders Value) { FPrintBorders = Value; }
+  GX_OPTION(TCellBorders, PrintBorders)
   TPen* PrintBorderPen() const { return FPrintBorderPen.get(); }
   void SetPrintBorderPen(const TPen& Value) { FPrintBorderPen->Assign(Value); }
   int Tag() const { return FTag; }
@@ -109,39 +128,28 @@ class TGridColumnItem : public TCollectionItem {
   void SetDefIdx(int Value) { FDefIdx = Value; }
   const String& Name() const { return FName; }
   void SetName(const String& Value) { FName = Value; }
-  const String& CheckFalse() const { return FCheckFalse; }
-  void SetCheckFalse(const String& Value) { FCheckFalse = Value; }
-  const String& CheckTrue() const { return FCheckTrue; }
-  void SetCheckTrue(const String& Value) { FCheckTrue = Value; }
-  bool ShowBands() const { return FShowBands; }
+  GX_OPTION(const String&, CheckFalse)
+  GX_OPTION(const String&, CheckTrue)
+  bool ShowBands() const { return FValues.ShowBands; }
   void SetShowBands(bool Value);
   TStringList* Filter() const { return FFilter.get(); }
   void SetFilter(const TStrings& Value) { FFilter->Assign(Value); }
-  int MaxSize() const { return FMaxSize; }
-  void SetMaxSize(int Value) { FMaxSize = Value; }
-  int MinSize() const { return FMinSize; }
-  void SetMinSize(int Value) { FMinSize = Value; }
-  int AutoMinSize() const { return FAutoMinSize; }
-  void SetAutoMinSize(int Value) { FAutoMinSize = Value; }
-  int AutoMaxSize() const { return FAutoMaxSize; }
-  void SetAutoMaxSize(int Value) { FAutoMaxSize = Value; }
-  TColumnPopupType ColumnPopupType() const { return FColumnPopupType; }
-  void SetColumnPopupType(TColumnPopupType Value) { FColumnPopupType = Value; }
+  GX_OPTION(int, MaxSize)
+  GX_OPTION(int, MinSize)
+  GX_OPTION(int, AutoMinSize)
+  GX_OPTION(int, AutoMaxSize)
+  GX_OPTION(TColumnPopupType, ColumnPopupType)
   // Not owned; the grid forgets it when the menu goes.
-  TPopupMenu* ColumnPopup() const { return FColumnPopup; }
-  void SetColumnPopup(TPopupMenu* Value) { FColumnPopup = Value; }
-  bool FilterCaseSensitive() const { return FFilterCaseSensitive; }
-  void SetFilterCaseSensitive(bool Value) { FFilterCaseSensitive = Value; }
-  const String& FloatFormat() const { return FFloatFormat; }
+  GX_OPTION(TPopupMenu*, ColumnPopup)
+  GX_OPTION(bool, FilterCaseSensitive)
+  const String& FloatFormat() const { return FValues.FloatFormat; }
   void SetFloatFormat(const String& Value);
-  TAlignment HeaderAlignment() const { return FHeaderAlignment; }
+  TAlignment HeaderAlignment() const { return FValues.HeaderAlignment; }
   void SetHeaderAlignment(TAlignment Value);
   TFont* HeaderFont() const { return FHeaderFont.get(); }
   void SetHeaderFont(const TFont& Value) { FHeaderFont->Assign(Value); }
-  bool PrintBorderCustom() const { return FPrintBorderCustom; }
-  void SetPrintBorderCustom(bool Value) { FPrintBorderCustom = Value; }
-  bool PrintFontCustom() const { return FPrintFontCustom; }
-  void SetPrintFontCustom(bool Value) { FPrintFontCustom = Value; }
+  GX_OPTION(bool, PrintBorderCustom)
+  GX_OPTION(bool, PrintFontCustom)
 
   // The cells of this column by display row.
   String Rows(int ARow) const;
@@ -154,50 +162,20 @@ class TGridColumnItem : public TCollectionItem {
   void CopyCommon(const TGridColumnItem& Source);
   TGridColumnCollection* Owner() const;
 
+  TColumnItemValues FValues;
   int FWidth = 50;
-  TAlignment FAlignment = taLeftJustify;
   String FHeader;
-  TSortStyle FSortStyle = ssAutomatic;
-  String FSortPrefix;
-  String FSortSuffix;
-  String FEditMask;
-  int FEditLength = 0;
-  TComponent* FEditLink = nullptr;
   std::unique_ptr<TFont> FFont;
   TColor FColor = 0;
-  TEditorType FEditor = edNormal;
-  bool FFixed = false;
-  bool FReadOnly = false;
   std::unique_ptr<TStringList> FComboItems;
   int FDropDownCount = 8;
-  int FSpinMin = 0;
-  int FSpinMax = 0;
-  int FSpinStep = 1;
-  bool FPassword = false;
   std::unique_ptr<TFont> FPrintFont;
-  TColor FPrintColor = clWhite;
-  TCellBorders FBorders;
   std::unique_ptr<TPen> FBorderPen;
-  TCellBorders FPrintBorders{cbTop, cbLeft, cbRight, cbBottom};
   std::unique_ptr<TPen> FPrintBorderPen;
   int FTag = 0;
   int FDefIdx = 0;
   String FName;
-  String FCheckFalse = u"N";
-  String FCheckTrue = u"Y";
-  bool FShowBands = false;
   std::unique_ptr<TStringList> FFilter;
-  int FMaxSize = 0;
-  int FMinSize = 0;
-  int FAutoMinSize = 0;
-  int FAutoMaxSize = 0;
-  TColumnPopupType FColumnPopupType = cpFixedCellsRClick;
-  TPopupMenu* FColumnPopup = nullptr;
-  bool FFilterCaseSensitive = false;
-  String FFloatFormat;
-  TAlignment FHeaderAlignment = taLeftJustify;
   std::unique_ptr<TFont> FHeaderFont;
-  bool FPrintBorderCustom = true;
-  bool FPrintFontCustom = true;
   TGridColumnCollection* FOwner = nullptr;
 };

@@ -3,20 +3,9 @@
 #include <algorithm>
 
 #include "platform/grids/GridModel.h"
+#include "platform/gui/Messages.h"
 
 namespace {
-
-enum : int {
-  kTab = 0x09,
-  kPrior = 0x21,
-  kNext = 0x22,
-  kEnd = 0x23,
-  kHome = 0x24,
-  kLeft = 0x25,
-  kUp = 0x26,
-  kRight = 0x27,
-  kDown = 0x28
-};
 
 // The next cell in reading order (or the previous one), wrapping within the
 // scrollable area.
@@ -40,23 +29,23 @@ bool TGridModel::MoveByKey(int Key, bool Shift, bool Ctrl) {
   bool rowSelect = FOptions.Contains(goRowSelect);
   int page = VisibleRowCount();
   switch (Key) {
-    case kUp: --cur.Y; break;
-    case kDown: ++cur.Y; break;
-    case kLeft: rowSelect ? --tl.X : --cur.X; break;
-    case kRight: rowSelect ? ++tl.X : ++cur.X; break;
-    case kPrior: cur.Y -= page, tl.Y -= page; break;
-    case kNext: cur.Y += page, tl.Y += page; break;
-    case kHome:
+    case VK_UP: --cur.Y; break;
+    case VK_DOWN: ++cur.Y; break;
+    case VK_LEFT: rowSelect ? --tl.X : --cur.X; break;
+    case VK_RIGHT: rowSelect ? ++tl.X : ++cur.X; break;
+    case VK_PRIOR: cur.Y -= page, tl.Y -= page; break;
+    case VK_NEXT: cur.Y += page, tl.Y += page; break;
+    case VK_HOME:
       if (Ctrl) cur = TGridCoord{FixedCols(), FixedRows()};
       else if (rowSelect) cur.Y = FixedRows();
       else cur.X = FixedCols();
       break;
-    case kEnd:
+    case VK_END:
       if (Ctrl) cur = TGridCoord{ColCount() - 1, RowCount() - 1};
       else if (rowSelect) cur.Y = RowCount() - 1;
       else cur.X = ColCount() - 1;
       break;
-    case kTab:
+    case VK_TAB:
       if (!FOptions.Contains(goTabs) || Ctrl) return false;
       cur = TabStep(cur, Shift, FixedCols(), FixedRows(), ColCount(), RowCount());
       break;
@@ -65,7 +54,7 @@ bool TGridModel::MoveByKey(int Key, bool Shift, bool Ctrl) {
   cur.X = std::clamp(cur.X, FixedCols(), ColCount() - 1);
   cur.Y = std::clamp(cur.Y, FixedRows(), RowCount() - 1);
   MoveTopLeft(std::clamp(tl.X, FixedCols(), MaxLeftCol()), std::clamp(tl.Y, FixedRows(), MaxTopRow()));
-  bool extend = Shift && Key != kTab && FOptions.Contains(goRangeSelect);
+  bool extend = Shift && Key != VK_TAB && FOptions.Contains(goRangeSelect);
   if (!(cur == FCurrent)) FocusCell(cur.X, cur.Y, !extend);
   return true;
 }

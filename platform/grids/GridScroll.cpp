@@ -2,19 +2,10 @@
 #include <algorithm>
 
 #include "platform/grids/GridModel.h"
+#include "platform/gui/Messages.h"
 
 namespace {
 
-enum : int {
-  kLineUp = 0,
-  kLineDown = 1,
-  kPageUp = 2,
-  kPageDown = 3,
-  kThumbPosition = 4,
-  kThumbTrack = 5,
-  kTop = 6,
-  kBottom = 7
-};
 constexpr int kThumbMax = 127;
 
 // a * b / c rounded half away from zero; 0 for c = 0.
@@ -40,16 +31,16 @@ void TGridModel::ScrollMessage(bool Vertical, int Code, int Pos) {
   int max = Vertical ? MaxTopRow() : MaxLeftCol();
   int page = Vertical ? VisibleRowCount() : VisibleColCount();
   switch (Code) {
-    case kLineUp: --first; break;
-    case kLineDown: ++first; break;
-    case kPageUp: first -= page; break;
-    case kPageDown: first += page; break;
-    case kThumbTrack:
+    case SB_LINEUP: --first; break;
+    case SB_LINEDOWN: ++first; break;
+    case SB_PAGEUP: first -= page; break;
+    case SB_PAGEDOWN: first += page; break;
+    case SB_THUMBTRACK:
       if (!FOptions.Contains(goThumbTracking)) return;
       [[fallthrough]];
-    case kThumbPosition: first = MulDiv(std::clamp(Pos, 0, kThumbMax), max - fixed, kThumbMax) + fixed; break;
-    case kTop: first = fixed; break;
-    case kBottom: first = max; break;
+    case SB_THUMBPOSITION: first = MulDiv(std::clamp(Pos, 0, kThumbMax), max - fixed, kThumbMax) + fixed; break;
+    case SB_TOP: first = fixed; break;
+    case SB_BOTTOM: first = max; break;
     default: return;
   }
   if (Vertical)

@@ -7,11 +7,11 @@
 
 #include "platform/grids/CustomGrid.h"
 #include "platform/gui/Canvas.h"
+#include "platform/gui/Messages.h"
 
 namespace {
 constexpr int kBar = 17;  // thickness, and the length of each arrow button
 constexpr int kThumbMax = 127;
-enum : int { kLineUp = 0, kLineDown = 1, kPageUp = 2, kPageDown = 3, kThumbPosition = 4, kThumbTrack = 5, kEndScroll = 8 };
 
 // A bar's geometry along its own axis: the track between the arrows.
 struct TBarTrack {
@@ -78,17 +78,17 @@ bool TCustomGrid::ScrollBarMouseDown(int X, int Y) {
   TBarTrack track = Track(extent);
   int thumb = track.ThumbAt(ScrollThumb(vertical));
   int code;
-  if (pixel < kBar) code = kLineUp;
-  else if (pixel >= extent - kBar) code = kLineDown;
-  else if (pixel < thumb) code = kPageUp;
-  else if (pixel >= thumb + kBar) code = kPageDown;
+  if (pixel < kBar) code = SB_LINEUP;
+  else if (pixel >= extent - kBar) code = SB_LINEDOWN;
+  else if (pixel < thumb) code = SB_PAGEUP;
+  else if (pixel >= thumb + kBar) code = SB_PAGEDOWN;
   else {
     FThumbDrag = vertical ? 2 : 1;
     FThumbGrab = pixel - thumb;
     return true;
   }
   Perform(vertical ? WM_VSCROLL : WM_HSCROLL, static_cast<WPARAM>(code));
-  Perform(vertical ? WM_VSCROLL : WM_HSCROLL, static_cast<WPARAM>(kEndScroll));
+  Perform(vertical ? WM_VSCROLL : WM_HSCROLL, static_cast<WPARAM>(SB_ENDSCROLL));
   return true;
 }
 
@@ -99,10 +99,10 @@ bool TCustomGrid::ThumbDragMouse(int X, int Y, bool Release) {
   TBarTrack track = Track(vertical ? ViewHeight() : ViewWidth());
   int pos = track.ThumbFor((vertical ? Y : X) - FThumbGrab);
   UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
-  Perform(msg, static_cast<WPARAM>(MakeLParam(Release ? kThumbPosition : kThumbTrack, pos)));
+  Perform(msg, static_cast<WPARAM>(MakeLParam(Release ? SB_THUMBPOSITION : SB_THUMBTRACK, pos)));
   if (Release) {
     FThumbDrag = 0;
-    Perform(msg, static_cast<WPARAM>(kEndScroll));
+    Perform(msg, static_cast<WPARAM>(SB_ENDSCROLL));
   }
   Invalidate();
   return true;

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "app/ProgramState.h"
-#include "app/ProgramWindows.h"
-#include "app/UCorvanoFirmWare.h"
+#include "shell/ProgramWindows.h"
+#include "shell/UCorvanoFirmWare.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/TempDir.h"
 

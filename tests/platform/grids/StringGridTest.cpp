@@ -208,10 +208,10 @@ TEST_F(StringGridWindow, TheEditorFollowsScrollingAndCellWrites) {
   AddOption(goEditing);
   Input.Key(VK_F2);
   ASSERT_TRUE(EditorShown());
-  Grid->Perform(WM_VSCROLL, 3);  // SB_PAGEDOWN: the cell leaves the view
+  Grid->Perform(WM_VSCROLL, SB_PAGEDOWN);  // the cell leaves the view
   EXPECT_FALSE(EditorShown());
   EXPECT_TRUE(Grid->EditorMode());
-  Grid->Perform(WM_VSCROLL, 6);  // SB_TOP
+  Grid->Perform(WM_VSCROLL, SB_TOP);
   EXPECT_TRUE(EditorShown());
   EXPECT_EQ(Grid->CellRect(1, 1), Grid->InplaceEditor()->BoundsRect());
   Grid->SetCells(1, 1, u"from code");  // a write into the edited cell reloads the editor
@@ -276,7 +276,7 @@ TEST_F(StringGridWindow, ScrollBarsShowWhenNeededAndScrollOnAPress) {
   Input.Click(*Grid, Point(Grid->ViewWidth() + 8, Grid->ViewHeight() - 30));  // the track below the thumb
   EXPECT_EQ(1 + Grid->VisibleRowCount(), Grid->TopRow());
   EXPECT_EQ((TGridCoord{1, 1}), Current());  // scrolling leaves the current cell
-  Grid->Perform(WM_VSCROLL, 6);  // SB_TOP
+  Grid->Perform(WM_VSCROLL, SB_TOP);
   EXPECT_EQ(1, Grid->TopRow());
   Grid->SetColCount(4);  // the columns fit now: no horizontal bar
   EXPECT_FALSE(Grid->ScrollBarShown(false));

@@ -1,8 +1,8 @@
 // Program entry: the windows, each once, then the message loop until the
 // main window closes. The configurator takes no command-line arguments.
 #include "app/ProgramState.h"
-#include "app/ProgramWindows.h"
-#include "app/UCorvanoFirmWare.h"
+#include "shell/ProgramWindows.h"
+#include "shell/UCorvanoFirmWare.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Platform.h"
 #include "platform/sys/Files.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/Pictures.h"
-#include "app/ProgramWindows.h"
+#include "shell/ProgramWindows.h"
 #include "app/WindowLook.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/ExtCtrls.h"

@@ -5,7 +5,7 @@
 #include "app/MibWriter.h"
 #include "app/ProgramState.h"
 #include "app/UBoot.h"
-#include "app/UCorvanoFirmWare.h"
+#include "shell/UCorvanoFirmWare.h"
 #include "app/UProfinetFileName.h"
 #include "platform/sys/Files.h"
 

@@ -9,32 +9,28 @@ class TFOpenConf;
 class TFAbout;
 class TFSoftOptions;
 class TFParGen;
-class TFDALI_Access;
 class TFBoot;
 class TFProfinetFileName;
-class TFModbus_TCP_Master_Set_Access;
-class TFDMXDefVal;
-class TFBACnetAccess;
-class TFImportEDEFile;
-class TFSetAccess;
-class TFSNMP_Trap_Access;
+class TFConfWindow;
 
-// The windows the main window opens and translates (not owned here).
+// The windows the main window opens and translates (not owned here). The
+// table windows are held through their base: only Create_Program_Windows
+// knows their types.
 struct TProgramWindows {
   TFNew_Project* FNew_Project = nullptr;
   TFOpenConf* FOpenConf = nullptr;
   TFAbout* FAbout = nullptr;
   TFSoftOptions* FSoftOptions = nullptr;
   TFParGen* FParGen = nullptr;
-  TFDALI_Access* FDALI_Access = nullptr;
+  TFConfWindow* FDALI_Access = nullptr;
   TFBoot* FBoot = nullptr;
   TFProfinetFileName* FProfinetFileName = nullptr;
-  TFModbus_TCP_Master_Set_Access* FModbus_TCP_Master_Set_Access = nullptr;
-  TFDMXDefVal* FDMXDefVal = nullptr;
-  TFBACnetAccess* FBACnetAccess = nullptr;
-  TFImportEDEFile* FImportEDEFile = nullptr;
-  TFSetAccess* FSetAccess = nullptr;
-  TFSNMP_Trap_Access* FSNMP_Trap_Access = nullptr;
+  TFConfWindow* FModbus_TCP_Master_Set_Access = nullptr;
+  TFConfWindow* FDMXDefVal = nullptr;
+  TFConfWindow* FBACnetAccess = nullptr;
+  TFConfWindow* FImportEDEFile = nullptr;
+  TFConfWindow* FSetAccess = nullptr;
+  TFConfWindow* FSNMP_Trap_Access = nullptr;
 };
 
 // Creates the main window (which reads the settings and fills Texts), then

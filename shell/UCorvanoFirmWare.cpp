@@ -1,4 +1,4 @@
-#include "app/UCorvanoFirmWare.h"
+#include "shell/UCorvanoFirmWare.h"
 
 #include "app/Language.h"
 #include "app/MakerSite.h"
@@ -11,12 +11,6 @@
 #include "app/UParGen.h"
 #include "app/UProfinetFileName.h"
 #include "app/USoftOptions.h"
-#include "editors/UDALI_Access.h"
-#include "editors/UDMXDefVal.h"
-#include "editors/UModbus_TCP_Master_Set_Access.h"
-#include "editors/USNMP_Trap_Access.h"
-#include "editors/USetAccess.h"
-#include "editors/UBACnetAccess.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Shell.h"
 #include "platform/sys/Files.h"

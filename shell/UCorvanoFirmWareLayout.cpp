@@ -1,6 +1,6 @@
 // The main window's components and their places.
 #include "app/Maker.h"
-#include "app/UCorvanoFirmWare.h"
+#include "shell/UCorvanoFirmWare.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {
