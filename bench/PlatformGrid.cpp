@@ -5,10 +5,13 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/GuiBenchMain.h"
 #include "platform/grids/GridModel.h"
+#include "platform/grids/StringGrid.h"
 
 namespace {
 
@@ -101,15 +104,48 @@ void GridInsertDeleteMiddle(benchmark::State& st) {
   PerOperation(st);
 }
 
+// The floor: a vector of row pointers, each insert and delete one block move.
 void VectorInsertDeleteMiddle(benchmark::State& st) {
-  Table t;
   int rows = static_cast<int>(st.range(0));
-  FillTable(t, rows);
+  std::vector<std::unique_ptr<std::vector<String>>> t(static_cast<size_t>(rows));
+  for (int r = 0; r < rows; ++r) {
+    t[static_cast<size_t>(r)] = std::make_unique<std::vector<String>>();
+    for (int c = 0; c < kCols; ++c) t[static_cast<size_t>(r)]->push_back(TextFor(r, c));
+  }
   for (auto _ : st) {
-    for (int i = 0; i < kOps; ++i) t.insert(t.begin() + rows / 2, std::vector<String>());
+    for (int i = 0; i < kOps; ++i) t.insert(t.begin() + rows / 2, nullptr);
     for (int i = 0; i < kOps; ++i) t.erase(t.begin() + rows / 2);
   }
   PerOperation(st);
+}
+
+// Every other row hidden by a negative height and shown again, on the grid
+// window (its view follows every height change).
+void GridHideShowEveryOther(benchmark::State& st) {
+  int rows = static_cast<int>(st.range(0));
+  TStringGrid g(nullptr);
+  FillGrid(g, rows);
+  for (auto _ : st) {
+    for (int r = 1; r < rows; r += 2) g.SetRowHeights(r, -1);
+    for (int r = 1; r < rows; r += 2) g.SetRowHeights(r, g.DefaultRowHeight());
+  }
+  st.counters["rows"] = rows;
+}
+
+// The floor: a filter over the vector, scanning the rows and building the
+// index list of the rows shown, then the full list again.
+void VectorFilterEveryOther(benchmark::State& st) {
+  Table t;
+  FillTable(t, static_cast<int>(st.range(0)));
+  for (auto _ : st) {
+    std::vector<int> shown;
+    for (size_t r = 0; r < t.size(); ++r)
+      if (r == 0 || r % 2 == 0 || t[r].empty()) shown.push_back(static_cast<int>(r));
+    benchmark::DoNotOptimize(shown.data());
+    std::vector<int> all;
+    for (size_t r = 0; r < t.size(); ++r) all.push_back(static_cast<int>(r));
+    benchmark::DoNotOptimize(all.data());
+  }
 }
 
 void GridMoveTopToBottom(benchmark::State& st) {
@@ -156,8 +192,10 @@ BENCHMARK(GridRead)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(VectorRead)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GridInsertDeleteMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(VectorInsertDeleteMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(GridHideShowEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(VectorFilterEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GridMoveTopToBottom)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(VectorMoveTopToBottom)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MemoryPerCell)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }

@@ -21,6 +21,7 @@ TBaseGrid::~TBaseGrid() {
 // ---- texts
 
 String TBaseGrid::GetCellEx(int ACol, int ARow) {
+  if (PlainTexts()) return GetGridCell(ACol, ARow);
   const TPoint base = BaseCell(ACol, ARow);
   String value = GetGridCell(base.X, base.Y);
   if (base.Y < FNormalRowCount) {
@@ -33,6 +34,12 @@ String TBaseGrid::GetCellEx(int ACol, int ARow) {
     }
   }
   return value;
+}
+
+StringView TBaseGrid::CellView(int ACol, int ARow) {
+  if (PlainTexts()) return GetGridCell(ACol, ARow);
+  FCellViewText = GetCellEx(ACol, ARow);
+  return FCellViewText;
 }
 
 void TBaseGrid::SetCellEx(int ACol, int ARow, const String& Value) {
@@ -146,8 +153,13 @@ TCellProperties* TBaseGrid::GetCellProperties(int ACol, int ARow) {
 }
 
 void TBaseGrid::SetCellProperties(int ACol, int ARow, std::unique_ptr<TCellProperties> Value) {
+  if (Value) CountTakenMerge(*Value);
   delete GridObjects(ACol, ARow);
   SetGridObject(ACol, ARow, Value.release());
+}
+
+void TBaseGrid::CountTakenMerge(const TCellProperties& Props) {
+  if (Props.CellSpanX() > 0 || Props.CellSpanY() > 0 || !Props.IsBaseCell()) ++FMergeCount;
 }
 
 // ---- freeing

@@ -43,6 +43,18 @@ void TGridAxis::DeleteSizes(int Index, int Count) {
   FSizes.merge(moved);
 }
 
+void TGridAxis::DeleteSizeList(const std::vector<int>& Indexes) {
+  if (FSizes.empty() || Indexes.empty()) return;
+  std::map<int, int> kept;
+  auto gone = Indexes.begin();
+  for (auto [index, size] : FSizes) {
+    while (gone != Indexes.end() && *gone < index) ++gone;
+    if (gone != Indexes.end() && *gone == index) continue;
+    kept.emplace_hint(kept.end(), index - static_cast<int>(gone - Indexes.begin()), size);
+  }
+  FSizes = std::move(kept);
+}
+
 int TGridAxis::Extent(int Index, int Line) const {
   int size = Size(Index);
   return size < 0 ? 0 : size + Line;

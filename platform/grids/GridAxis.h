@@ -3,6 +3,7 @@
 // default size with sparse per-index overrides, and the pixel geometry of the
 // visible part. Written once and used for both axes.
 #include <map>
+#include <vector>
 
 class TGridAxis {
  public:
@@ -27,6 +28,9 @@ class TGridAxis {
   // Sizes follow their indexes when indexes are opened or removed.
   void InsertSizes(int Index, int Count);
   void DeleteSizes(int Index, int Count);
+  // The sizes of the indexes listed (ascending) go, the others close up, in
+  // one walk over the sizes kept.
+  void DeleteSizeList(const std::vector<int>& Indexes);
 
   // Geometry. First is the first scrollable index shown (LeftCol/TopRow), View
   // the client extent in pixels, Line the width of the line after each cell.
