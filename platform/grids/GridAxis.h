@@ -1,7 +1,11 @@
 #pragma once
 // One axis of the grid (the columns or the rows): count, fixed count, a
-// default size with sparse per-index overrides, and the pixel geometry of the
+// default size with per-index overrides, and the pixel geometry of the
 // visible part. Written once and used for both axes.
+//
+// Overrides are kept sparse while few indexes have one; once many have (rows
+// hidden by a filter are each an override), every index gets a slot, so a
+// size is read or written in constant time however many differ.
 #include <map>
 #include <vector>
 
@@ -23,9 +27,9 @@ class TGridAxis {
   void SetDefaultSize(int Value);  // forgets every per-index size
   int Size(int Index) const;
   void SetSize(int Index, int Value);
-  bool HasSizes() const { return !FSizes.empty(); }
 
-  // Sizes follow their indexes when indexes are opened or removed.
+  // Sizes follow their indexes when indexes are opened (after the count
+  // grew) or removed.
   void InsertSizes(int Index, int Count);
   void DeleteSizes(int Index, int Count);
   // The sizes of the indexes listed (ascending) go, the others close up, in
@@ -48,5 +52,7 @@ class TGridAxis {
   int FCount = 0;
   int FFixed = 0;
   int FDefaultSize = 0;
+  void MakeDense();
   std::map<int, int> FSizes;  // index -> size, only where it differs from the default
+  std::vector<int> FDense;    // every index's size once many differ; FSizes is empty then
 };
