@@ -1,8 +1,8 @@
 // The interaction settings objects (drag and drop, drag scrolling, balloon
 // tooltips) and the balloon tooltip's life.
-#include "grid/interact/BalloonSettings.h"
-#include "grid/interact/DragDropSettings.h"
-#include "grid/interact/DragScrollOptions.h"
+#include "grid/base/BalloonSettings.h"
+#include "grid/base/DragDropSettings.h"
+#include "grid/base/DragScrollOptions.h"
 #include "grid/model/AdvStringGrid.h"
 
 void TAdvStringGrid::CreateInteractSettings() {

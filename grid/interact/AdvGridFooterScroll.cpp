@@ -2,7 +2,7 @@
 #include <climits>
 
 #include "grid/base/SearchFooter.h"
-#include "grid/interact/SearchPanel.h"
+#include "grid/model/SearchPanel.h"
 #include "grid/model/AdvStringGrid.h"
 
 namespace {

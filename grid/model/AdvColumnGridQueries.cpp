@@ -4,7 +4,7 @@
 #include "grid/base/NumberText.h"
 #include "grid/base/PrintSettings.h"
 #include "grid/model/AdvColumnGrid.h"
-#include "grid/paint/ControlLook.h"
+#include "grid/base/ControlLook.h"
 #include "platform/gui/Menus.h"
 #include "platform/sys/FloatText.h"
 #include "platform/sys/Format.h"

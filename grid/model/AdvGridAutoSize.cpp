@@ -7,7 +7,7 @@
 #include "grid/model/AdvStringGrid.h"
 #include "platform/grids/InplaceEdit.h"
 #include "platform/gui/Canvas.h"
-#include "grid/paint/ControlLook.h"
+#include "grid/base/ControlLook.h"
 
 String TAdvStringGrid::GetFormattedCell(int ACol, int ARow) { return Cells(ACol, ARow); }
 
@@ -39,7 +39,7 @@ void TAdvStringGrid::DoAutoSizeCol(int ACol, bool GrowOnly) {
   int width = widest + GetHorzPadding() + 2 * GridLineWidth() + 2;
   if (GrowOnly && ColWidths(ACol) >= width) return;
   UpdateAutoColumnSize(storageCol, width);
-  SetColWidths(ACol, ApplySizeLimits(width, FMinColWidth, FMaxColWidth));
+  SetColWidths(ACol, ApplySizeLimits(width, FValues.MinColWidth, FValues.MaxColWidth));
 }
 
 namespace {
@@ -58,7 +58,7 @@ void SizePadded(int Before, bool GrowOnly, int Padding, int Min, int Max,
 
 void TAdvStringGrid::AutoSizeCol(int ACol, int Padding) {
   SizePadded(
-      ColWidths(ACol), FSizeGrowOnly, Padding, FMinColWidth, FMaxColWidth,
+      ColWidths(ACol), FValues.SizeGrowOnly, Padding, FValues.MinColWidth, FValues.MaxColWidth,
       [&] { DoAutoSizeCol(ACol, false); }, [&] { return ColWidths(ACol); },
       [&](int w) { SetColWidths(ACol, w); });
 }
@@ -67,7 +67,7 @@ void TAdvStringGrid::AutoSizeRow(int ARow, int Padding) { SizeRowPadded(ARow, Pa
 
 void TAdvStringGrid::SizeRowPadded(int ARow, int Padding, int GraphicTextHeight) {
   SizePadded(
-      RowHeights(ARow), FSizeGrowOnly, Padding, FMinRowHeight, FMaxRowHeight,
+      RowHeights(ARow), FValues.SizeGrowOnly, Padding, FValues.MinRowHeight, FValues.MaxRowHeight,
       [&] { DoAutoSizeRow(ARow, false, GraphicTextHeight); }, [&] { return RowHeights(ARow); },
       [&](int h) { SetRowHeights(ARow, h); });
 }
@@ -92,10 +92,10 @@ void TAdvStringGrid::DoAutoSizeRow(int ARow, bool GrowOnly, int GraphicTextHeigh
     const int g = CalcCellGraphicSize(storageCol, ARow, GraphicTextHeight).Y;
     tallest = std::max(tallest, t + g);
   }
-  const int height = GetVertPadding() + tallest + 2 * GridLineWidth() + (FXYOffsetTopLeftOnly ? 2 : 0);
+  const int height = GetVertPadding() + tallest + 2 * GridLineWidth() + (FValues.XYOffsetTopLeftOnly ? 2 : 0);
   const bool typing = AllRowsShown() && EditorMode() && FSizeWhileTyping->Height();
   if (!GrowOnly || RowHeights(ARow) < height) {
-    SetRowHeights(ARow, ApplySizeLimits(height, FMinRowHeight, FMaxRowHeight));
+    SetRowHeights(ARow, ApplySizeLimits(height, FValues.MinRowHeight, FValues.MaxRowHeight));
   }
   if (typing && !AllRowsShown()) {
     ShowEditor();
@@ -124,11 +124,11 @@ void TAdvStringGrid::SetRowHeightForLines(int ARow, int Lines, int Extra) {
   TBrush brush;
   DoGetCellColor(FixedCols(), ARow, canvas.Font(), &brush, TGridDrawState());
   const int h = canvas.TextHeight(u"gh");
-  SetRowHeights(ARow, ApplySizeLimits(Extra + Lines * (h + h / 8), FMinRowHeight, FMaxRowHeight));
+  SetRowHeights(ARow, ApplySizeLimits(Extra + Lines * (h + h / 8), FValues.MinRowHeight, FValues.MaxRowHeight));
 }
 
 int TAdvStringGrid::MaxLinesInRow(int ARow) {
-  if (!FMultilinecells) return 1;
+  if (!FValues.Multilinecells) return 1;
   int lines = 1;
   for (int c = 0; c < ColCount(); ++c) lines = std::max(lines, LineCount(Cells(RealColIndex(c), ARow), true));
   return lines;
@@ -140,21 +140,21 @@ void TAdvStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY
   BeginUpdate();
   try {
     for (int c = firstCol; c < ColCount(); ++c) {
-      int w0 = FSizeGrowOnly ? ColWidths(c) : 0;
+      int w0 = FValues.SizeGrowOnly ? ColWidths(c) : 0;
       for (int r = firstRow; r < RowCount(); ++r) {
         const TPoint t = GetCellTextSize(RealColIndex(c), r);
         const TPoint g = GetCellGraphicSize(RealColIndex(c), r);
-        const int needW = t.X + g.X + PaddingX + FXYOffset.X;
-        const int needH = t.Y + g.Y + PaddingY + FXYOffset.Y;
+        const int needW = t.X + g.X + PaddingX + FValues.XYOffset.X;
+        const int needH = t.Y + g.Y + PaddingY + FValues.XYOffset.Y;
         if (!IsXMergedCell(c, r) && w0 < needW) {
-          const int d = ApplySizeLimits(needW, FMinColWidth, FMaxColWidth);
+          const int d = ApplySizeLimits(needW, FValues.MinColWidth, FValues.MaxColWidth);
           if (w0 < d) {
             SetColWidths(c, d);
             w0 = d;
           }
         }
         if (!IsYMergedCell(c, r) && RowHeights(r) < needH) {
-          const int d = ApplySizeLimits(needH, FMinRowHeight, FMaxRowHeight);
+          const int d = ApplySizeLimits(needH, FValues.MinRowHeight, FValues.MaxRowHeight);
           if (RowHeights(r) < d) SetRowHeights(r, d);
         }
       }

@@ -1,7 +1,7 @@
 // Cells by real row and storage column, reaching into the hidden-row store,
 // and the per-cell look properties.
 #include "grid/base/GridStrings.h"
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 
 // ---- hidden-row entries: a missing entry reads as empty text and no object
 
@@ -91,17 +91,17 @@ TObject* TAdvStringGrid::GetGridObjectEx(int ACol, int ARow) {
 
 int TAdvStringGrid::AllColWidths(int ACol) const {
   if (!FVisibleCols.GetVisibleCol(ACol)) {
-    return ACol < static_cast<int>(FAllColWidths.size()) ? FAllColWidths[ACol] : DefaultColWidth();
+    return ACol < static_cast<int>(FState->AllColWidths.size()) ? FState->AllColWidths[ACol] : DefaultColWidth();
   }
   return ColWidths(DisplColIndex(ACol));
 }
 
 void TAdvStringGrid::SetAllColWidths(int ACol, int Value) {
   if (ACol < 0) return;
-  if (ACol >= static_cast<int>(FAllColWidths.size())) {
-    FAllColWidths.resize(ACol + 1, DefaultColWidth());
+  if (ACol >= static_cast<int>(FState->AllColWidths.size())) {
+    FState->AllColWidths.resize(ACol + 1, DefaultColWidth());
   }
-  FAllColWidths[ACol] = Value;
+  FState->AllColWidths[ACol] = Value;
   if (FVisibleCols.GetVisibleCol(ACol)) SetColWidths(DisplColIndex(ACol), Value);
 }
 

@@ -1,6 +1,6 @@
 // The per-cell look properties over the cell records, the row-wide colour
 // writers and the rich-text form of a cell.
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 
 TCellProperties* TAdvStringGrid::PropsOrNil(int ACol, int ARow) const {
   return HasCellProps(ACol, ARow) ? GridObjects(ACol, ARow) : nullptr;
@@ -62,12 +62,12 @@ void TAdvStringGrid::SetWordWraps(int ACol, int ARow, bool Value) {
 TFont* TAdvStringGrid::Fonts(int ACol, int ARow) {
   const TCellProperties* p = PropsOrNil(ACol, ARow);
   if (!p) return Font();
-  FCellFont.Assign(*Font());
-  if (!p->FontName().empty()) FCellFont.SetName(p->FontName());
-  if (p->FontSize() != 0) FCellFont.SetSize(p->FontSize());
-  FCellFont.SetStyle(p->FontStyle());
-  if (p->FontColor() != clNone) FCellFont.SetColor(p->FontColor());
-  return &FCellFont;
+  FState->CellFont.Assign(*Font());
+  if (!p->FontName().empty()) FState->CellFont.SetName(p->FontName());
+  if (p->FontSize() != 0) FState->CellFont.SetSize(p->FontSize());
+  FState->CellFont.SetStyle(p->FontStyle());
+  if (p->FontColor() != clNone) FState->CellFont.SetColor(p->FontColor());
+  return &FState->CellFont;
 }
 
 void TAdvStringGrid::SetFonts(int ACol, int ARow, const TFont& AFont) {

@@ -2,7 +2,7 @@
 // over rows, columns and the normal (non-fixed) cells.
 #include <algorithm>
 
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {
@@ -11,21 +11,22 @@ bool CoversGrid(int ACol1, int ARow1, int ACol2, int ARow2, int Cols, int Rows) 
   return ACol1 == 0 && ARow1 == 0 && ACol2 >= Cols - 1 && ARow2 >= Rows - 1;
 }
 
-}  // namespace
-
-// The columns are storage columns, or displayed ones with SaveHiddenCells.
-void TAdvStringGrid::ForEachRectCell(int ACol1, int ARow1, int ACol2, int ARow2,
-                                     const std::function<void(int, int, int)>& Action) {
-  const int lastRow = std::min(ARow2, RowCount() - 1);
+// Action(storage column, given column, row) over the rectangle's rows in the
+// grid. The columns are storage columns, or displayed ones with SaveHiddenCells.
+void ForEachRectCell(const TAdvStringGrid& Grid, int ACol1, int ARow1, int ACol2, int ARow2,
+                     const std::function<void(int, int, int)>& Action) {
+  const int lastRow = std::min(ARow2, Grid.RowCount() - 1);
   for (int r = std::max(ARow1, 0); r <= lastRow; ++r) {
-    for (int i = std::max(ACol1, 0); i <= ACol2; ++i) Action(FSaveHiddenCells ? RealColIndex(i) : i, i, r);
+    for (int i = std::max(ACol1, 0); i <= ACol2; ++i) Action(Grid.SaveHiddenCells() ? Grid.RealColIndex(i) : i, i, r);
   }
 }
 
+}  // namespace
+
 void TAdvStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-  ForEachRectCell(ACol1, ARow1, ACol2, ARow2, [this](int a, int i, int r) {
-    if (!FClearTextOnly && GridObjects(a, r)) {
-      if (FNilObjects)
+  ForEachRectCell(*this, ACol1, ARow1, ACol2, ARow2, [this](int a, int i, int r) {
+    if (!FValues.ClearTextOnly && GridObjects(a, r)) {
+      if (FState->NilObjects)
         ResetCell(a, r);
       else
         FreeCellProps(a, r);
@@ -35,11 +36,11 @@ void TAdvStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
     if (a != i) RepaintCell(i, r);
   });
   if (CoversGrid(ACol1, ARow1, ACol2, ARow2, ColCount(), RowCount())) FHasCellProps = false;
-  if (!FBlockCellChange) CellsChanged(TRect{ACol1, ARow1, ACol2, ARow2});
+  if (!FState->BlockCellChange) CellsChanged(TRect{ACol1, ARow1, ACol2, ARow2});
 }
 
 void TAdvStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-  ForEachRectCell(ACol1, ARow1, ACol2, ARow2, [this](int a, int, int r) {
+  ForEachRectCell(*this, ACol1, ARow1, ACol2, ARow2, [this](int a, int, int r) {
     const String& text = GridCells(a, r);
     String trimmed = Trim(text);
     if (trimmed.size() != text.size()) SetGridCell(a, r, trimmed);

@@ -3,7 +3,7 @@
 // storage column count, and only columns 0..511 can be hidden.
 #include <algorithm>
 
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 
 void TAdvStringGrid::InsertCols(int ColIndex, int CCount) {
   if (ColIndex < 0 || CCount <= 0 || ColIndex > AllColCount()) return;
@@ -20,8 +20,8 @@ void TAdvStringGrid::InsertCols(int ColIndex, int CCount) {
   for (int i = ColIndex; i < std::min(ColIndex + CCount, TVisibleColumns::MaxHideable + 1); ++i) {
     FVisibleCols.SetVisibleCol(i, true);
   }
-  if (ColIndex < static_cast<int>(FAllColWidths.size())) {
-    FAllColWidths.insert(FAllColWidths.begin() + ColIndex, static_cast<size_t>(CCount), DefaultColWidth());
+  if (ColIndex < static_cast<int>(FState->AllColWidths.size())) {
+    FState->AllColWidths.insert(FState->AllColWidths.begin() + ColIndex, static_cast<size_t>(CCount), DefaultColWidth());
   }
   SetColCount(ColCount() + CCount);
   for (int i = ColCount() - 1; i >= d + CCount; --i) SetColWidths(i, ColWidths(i - CCount));
@@ -44,9 +44,9 @@ void TAdvStringGrid::RemoveCols(int ColIndex, int CCount) {
   for (int i = ColIndex; i <= TVisibleColumns::MaxHideable; ++i) {
     FVisibleCols.SetVisibleCol(i, FVisibleCols.GetVisibleCol(i + CCount));
   }
-  if (ColIndex < static_cast<int>(FAllColWidths.size())) {
-    const auto end = std::min(FAllColWidths.size(), static_cast<size_t>(ColIndex + CCount));
-    FAllColWidths.erase(FAllColWidths.begin() + ColIndex, FAllColWidths.begin() + static_cast<std::ptrdiff_t>(end));
+  if (ColIndex < static_cast<int>(FState->AllColWidths.size())) {
+    const auto end = std::min(FState->AllColWidths.size(), static_cast<size_t>(ColIndex + CCount));
+    FState->AllColWidths.erase(FState->AllColWidths.begin() + ColIndex, FState->AllColWidths.begin() + static_cast<std::ptrdiff_t>(end));
   }
   for (int d : shown) {
     for (int i = d; i < ColCount() - 1; ++i) SetColWidths(i, ColWidths(i + 1));

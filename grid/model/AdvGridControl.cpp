@@ -1,13 +1,13 @@
 // The grid as a control: its window, bounds, size changes and loading.
 #include "grid/base/Navigation.h"
 #include "grid/base/SearchFooter.h"
-#include "grid/interact/BalloonSettings.h"
-#include "grid/interact/SearchPanel.h"
-#include "grid/model/AdvStringGrid.h"
+#include "grid/base/BalloonSettings.h"
+#include "grid/model/SearchPanel.h"
+#include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/FloatingFooter.h"
 #include "grid/model/FooterPanel.h"
-#include "grid/paint/BackGround.h"
-#include "grid/paint/ControlLook.h"
+#include "grid/base/BackGround.h"
+#include "grid/base/ControlLook.h"
 #include "platform/gui/SystemVersion.h"
 #include "platform/gui/Timers.h"
 
@@ -22,8 +22,8 @@ constexpr int SearchPanelHeight = 32;
 }  // namespace
 
 void TAdvStringGrid::Invalidate() {
-  if (FEditChange) {
-    FEditChange = false;
+  if (FState->EditChange) {
+    FState->EditChange = false;
     return;
   }
   TBaseGrid::Invalidate();
@@ -37,7 +37,7 @@ void TAdvStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   const int rowHeight = DefaultRowHeight();
   if (FIntegralHeight && FUpdateCount == 0 && rowHeight > 0) {
     const int bar = VisibleColCount() + FixedCols() < ColCount() ? ScrollBarSize : 0;
-    const int border = FBorderStyle == bsSingle ? 2 : 0;
+    const int border = FValues.BorderStyle == bsSingle ? 2 : 0;
     height = AHeight + border - ((AHeight - bar - border) % rowHeight);
   }
   TBaseGrid::SetBounds(ALeft, ATop, AWidth, height);
@@ -81,14 +81,14 @@ void TAdvStringGrid::UpdateSearchPanel() {
 
 void TAdvStringGrid::Loaded() {
   TBaseGrid::Loaded();
-  FRestoreCursor = Cursor();
+  FState->RestoreCursor = Cursor();
   ShowColumnHeaders();
   ShowRowHeaders();
   if (FAutoSize) AutoSizeColumns(false, LoadedAutoSizePadding);
   FFixedRowsMin = FixedRows();
   FFixedColsMin = FixedCols();
-  FMinRowHeight = DefaultRowHeight();
-  FMinColWidth = LoadedMinColWidth;
+  FValues.MinRowHeight = DefaultRowHeight();
+  FValues.MinColWidth = LoadedMinColWidth;
   FMaxRowCount = RowCount();
   FGridLoaded = true;
   if (Options().Contains(goAlwaysShowEditor)) {
@@ -99,7 +99,7 @@ void TAdvStringGrid::Loaded() {
   if (!(FIsWinXP && IsThemeActive()) && FControlLook->ControlStyle() == csTheme) {
     FControlLook->SetControlStyle(csClassic);
   }
-  FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+  FSearchFooter->SetAutoThemeAdapt(FValues.AutoThemeAdapt);
   UpdateSearchPanel();
   SetColumnOrder();
 }

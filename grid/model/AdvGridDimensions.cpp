@@ -2,7 +2,7 @@
 // the string grid adds to the platform grid's own.
 #include "grid/base/SearchFooter.h"
 #include "grid/base/SyncGrid.h"
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/FloatingFooter.h"
 #include "grid/model/FooterPanel.h"
 
@@ -11,7 +11,7 @@ bool TAdvStringGrid::IsIgnoredColumn(int ACol) const { return FIgnoreColumns->Ha
 void TAdvStringGrid::SetRowCount(int Value) {
   TBaseGrid::SetRowCount(Value);
   // The platform lowers the fixed rows with the rows; keep the minimum.
-  if (FFixedRowAlways && RowCount() > FFixedRowsMin) TGridModel::SetFixedRows(FFixedRowsMin);
+  if (FValues.FixedRowAlways && RowCount() > FFixedRowsMin) TGridModel::SetFixedRows(FFixedRowsMin);
   FMaxRowCount = std::max(FMaxRowCount, Value);
   FNormalRowCount = Value;
 }
@@ -19,36 +19,36 @@ void TAdvStringGrid::SetRowCount(int Value) {
 void TAdvStringGrid::SetColCount(int Value) {
   TGridModel::SetColCount(Value);
   ShowHiddenColumnsPastEnd();
-  if (FFixedColAlways && ColCount() > FFixedColsMin) TGridModel::SetFixedCols(FFixedColsMin);
+  if (FValues.FixedColAlways && ColCount() > FFixedColsMin) TGridModel::SetFixedCols(FFixedColsMin);
   FMaxColCount = std::max(FMaxColCount, Value);
 }
 
 int TAdvStringGrid::FixedRows() const {
   const int n = TGridModel::FixedRows();
-  return n == 0 && FFixedRowAlways ? 1 : n;
+  return n == 0 && FValues.FixedRowAlways ? 1 : n;
 }
 
 int TAdvStringGrid::FixedCols() const {
   const int n = TGridModel::FixedCols();
-  return n == 0 && FFixedColAlways ? 1 : n;
+  return n == 0 && FValues.FixedColAlways ? 1 : n;
 }
 
 void TAdvStringGrid::SetFixedRows(int Value) {
-  TGridModel::SetFixedRows(FFixedRowAlways && Value >= RowCount() ? RowCount() - 1 : Value);
+  TGridModel::SetFixedRows(FValues.FixedRowAlways && Value >= RowCount() ? RowCount() - 1 : Value);
   if (!Loading()) FFixedRowsMin = Value;
 }
 
 void TAdvStringGrid::SetFixedCols(int Value) {
-  TGridModel::SetFixedCols(FFixedColAlways && Value >= ColCount() ? ColCount() - 1 : Value);
+  TGridModel::SetFixedCols(FValues.FixedColAlways && Value >= ColCount() ? ColCount() - 1 : Value);
   if (!Loading()) FFixedColsMin = Value;
 }
 
 void TAdvStringGrid::SetRow(int Value) {
   if (Col() < 0 || Col() >= ColCount()) FocusCell(FixedCols(), Value, true);
   TGridModel::SetRow(Value);
-  if (Row() != FOldRowSel && OnRowUpdate) {
-    OnRowUpdate(this, FOldRowSel, Row());
-    FOldRowSel = Row();
+  if (Row() != FState->OldRowSel && OnRowUpdate) {
+    OnRowUpdate(this, FState->OldRowSel, Row());
+    FState->OldRowSel = Row();
   }
 }
 

@@ -24,7 +24,7 @@ int TAdvStringGrid::ColWidthSum(int First, int Last) const {
 void TAdvStringGrid::AutoFitColumns(bool DoFixedCells) {
   const bool barShown = ScrollBars() != ssNone && VisibleRowCount() + FixedRows() < RowCount();
   const int scroll = barShown ? ScrollBarThickness() : 0;
-  const int border = FBorderStyle == bsSingle ? SingleBorderWidth : 0;
+  const int border = FValues.BorderStyle == bsSingle ? SingleBorderWidth : 0;
   const int first = DoFixedCells ? 0 : FixedCols();
   const int last = DoFixedCells ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
   const int width = DoFixedCells ? Width()
@@ -79,9 +79,9 @@ void TAdvStringGrid::SizeToCells() {
 
 // A step never makes a size 0 or negative: such columns and rows keep theirs.
 void TAdvStringGrid::Zoom(int x) {
-  const int z = FZoomFactor + x;
+  const int z = FValues.ZoomFactor + x;
   if (z > MaxZoom || z < -MaxZoom) return;
-  FZoomFactor = z;
+  FValues.ZoomFactor = z;
   for (int c = 0; c < ColCount(); ++c) {
     if (ColWidths(c) > 0 && ColWidths(c) + x > 0) SetColWidths(c, ColWidths(c) + x);
   }

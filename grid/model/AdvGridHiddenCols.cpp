@@ -2,7 +2,7 @@
 // index and only leaves the displayed columns, its width remembered.
 #include <algorithm>
 
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 
 bool TAdvStringGrid::IsHiddenColumn(int ColIndex) const {
   if (ColIndex < 0 || ColIndex >= TVisibleColumns::MaxHideable) return false;
@@ -18,8 +18,8 @@ void TAdvStringGrid::HideColumns(int FromCol, int ToCol) {
     const int width = ColWidths(d);
     for (int i = d; i < ColCount() - 1; ++i) SetColWidths(i, ColWidths(i + 1));
     FVisibleCols.SetVisibleCol(c, false);
-    if (static_cast<int>(FAllColWidths.size()) <= c) FAllColWidths.resize(static_cast<size_t>(c) + 1, DefaultColWidth());
-    FAllColWidths[static_cast<size_t>(c)] = width;
+    if (static_cast<int>(FState->AllColWidths.size()) <= c) FState->AllColWidths.resize(static_cast<size_t>(c) + 1, DefaultColWidth());
+    FState->AllColWidths[static_cast<size_t>(c)] = width;
     if (Col() == ColCount() - 1 && Col() > FixedCols()) MoveCurrent(Col() - 1, Row(), true, false);
     SetColCount(ColCount() - 1);
   }
@@ -42,8 +42,8 @@ void TAdvStringGrid::AddDisplayedColumn(int ACol) {
   SetColCount(ColCount() + 1);
   const int d = DisplColIndex(ACol);
   for (int i = ColCount() - 1; i > d; --i) SetColWidths(i, ColWidths(i - 1));
-  const bool known = ACol < static_cast<int>(FAllColWidths.size());
-  SetColWidths(d, known ? FAllColWidths[static_cast<size_t>(ACol)] : DefaultColWidth());
+  const bool known = ACol < static_cast<int>(FState->AllColWidths.size());
+  SetColWidths(d, known ? FState->AllColWidths[static_cast<size_t>(ACol)] : DefaultColWidth());
 }
 
 // A lowered column count leaves the hidden columns past the new last storage

@@ -3,7 +3,7 @@
 // so a filter taken back never disturbs rows parked by other means.
 #include <algorithm>
 
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 
 void TAdvStringGrid::HideRows(int FromRow, int ToRow) {
   if (EditorMode()) HideEditor();
@@ -16,7 +16,7 @@ void TAdvStringGrid::HideRows(int FromRow, int ToRow) {
   for (int i = FromRow; i <= ToRow && first + static_cast<int>(rows.size()) < RowCount(); ++i) {
     if (!IsHiddenRow(i)) rows.push_back(first + static_cast<int>(rows.size()));
   }
-  ParkRows(std::move(rows), 0);
+  FRows->ParkRows(std::move(rows), 0);
 }
 
 void TAdvStringGrid::HideRowList(const std::vector<int>& RowList) {
@@ -24,18 +24,18 @@ void TAdvStringGrid::HideRowList(const std::vector<int>& RowList) {
   for (int r : RowList) {
     if (r >= 0 && r < RowCount() && (rows.empty() || r > rows.back())) rows.push_back(r);
   }
-  ParkRows(std::move(rows), ++FFilterLevel);
+  FRows->ParkRows(std::move(rows), ++FFilterLevel);
 }
 
 void TAdvStringGrid::UnHideRows(int FromRow, int ToRow) {
   if (!IsHiddenRow(FromRow)) return;
   const int before = FGridItems.CountBelow(FromRow);
-  RestoreRows(FGridItems.Extract([&](const TGridItem& I) { return I.Idx() >= FromRow && I.Idx() <= ToRow; }),
+  FRows->RestoreRows(FGridItems.Extract([&](const TGridItem& I) { return I.Idx() >= FromRow && I.Idx() <= ToRow; }),
               [before](int Idx) { return Idx - before; });
 }
 
 void TAdvStringGrid::UnHideRowsAll() {
-  RestoreRows(FGridItems.Extract([](const TGridItem&) { return true; }), [](int Idx) { return Idx; });
+  FRows->RestoreRows(FGridItems.Extract([](const TGridItem&) { return true; }), [](int Idx) { return Idx; });
 }
 
 void TAdvStringGrid::UnHideRowList() {
@@ -44,7 +44,7 @@ void TAdvStringGrid::UnHideRowList() {
   // Rows still parked by other levels or HideRows stay out of the count;
   // positions are asked in ascending order, so one walk along the store.
   int below = 0;
-  RestoreRows(FGridItems.Extract([level](const TGridItem& I) { return I.Level() == level; }),
+  FRows->RestoreRows(FGridItems.Extract([level](const TGridItem& I) { return I.Level() == level; }),
               [this, &below](int Idx) {
                 while (below < FGridItems.Count() && FGridItems.Item(below)->Idx() < Idx) ++below;
                 return Idx - below;

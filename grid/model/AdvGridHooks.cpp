@@ -1,8 +1,8 @@
 // The per-cell queries: each applies the grid-wide settings, then lets the
 // matching event answer for the cell.
 #include "grid/base/MouseActions.h"
-#include "grid/model/AdvStringGrid.h"
-#include "grid/paint/ControlLook.h"
+#include "grid/model/AdvStringGridPrivate.h"
+#include "grid/base/ControlLook.h"
 #include "platform/sys/SysUtils.h"
 
 void TAdvStringGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit) {
@@ -33,7 +33,7 @@ void TAdvStringGrid::DoComboDropDown(int ARow, int ACol) {
 
 void TAdvStringGrid::DoGetCellCursor(int ACol, int ARow, int X, int Y) {
   if (!OnGetCellCursor) return;
-  TCursor cursor = FCursor;
+  TCursor cursor = FState->Cursor;
   OnGetCellCursor(this, ACol, ARow, X, Y, cursor);
   FCurrentCursor = cursor;
 }
@@ -47,13 +47,13 @@ void TAdvStringGrid::DoGridHint(int ACol, int ARow, String& WideHint, String& Hi
 
 void TAdvStringGrid::DoGetCellColor(int ACol, int ARow, TFont* AFont, TBrush* ABrush,
                                     TGridDrawState AState) {
-  if (FActiveCellShow) {
+  if (FValues.ActiveCellShow) {
     const int dc = DisplColIndex(ACol);
     const bool rowHeader = dc + 1 == FixedCols() && FixedCols() > 0 && ARow == Row();
     const bool colHeader = ARow + 1 == FixedRows() && FixedRows() > 0 && dc == Col();
     if (rowHeader || colHeader) {
       AFont->Assign(*FActiveCellFont);
-      ABrush->SetColor(FActiveCellColor);
+      ABrush->SetColor(FValues.ActiveCellColor);
     }
   }
   if (const TCellProperties* p = PropsOrNil(ACol, ARow)) {
@@ -111,8 +111,8 @@ bool TAdvStringGrid::HasNoEditor(int ACol, int ARow) {
 
 void TAdvStringGrid::DoIsFixedCell(int ACol, int ARow, bool& IsFixed) {
   if (IsFixed) return;
-  IsFixed = (FFixedRowAlways && ARow <= FFixedRowsMin && RowCount() == FFixedRowsMin) ||
-            (FFixedColAlways && ACol < FFixedColsMin && ColCount() == FFixedColsMin) ||
+  IsFixed = (FValues.FixedRowAlways && ARow <= FFixedRowsMin && RowCount() == FFixedRowsMin) ||
+            (FValues.FixedColAlways && ACol < FFixedColsMin && ColCount() == FFixedColsMin) ||
             ACol < FixedCols() || ARow < FixedRows();
   if (!IsFixed && OnIsFixedCell) OnIsFixedCell(this, ARow, ACol, IsFixed);
 }
@@ -148,7 +148,7 @@ bool TAdvStringGrid::DoHasComboBox(int ACol, int ARow) {
     return has;
   }
   if (!FControlLook->DropDownAlwaysVisible()) return false;
-  TEditorType editor = FDefaultEditor;
+  TEditorType editor = FValues.DefaultEditor;
   PrepareCellEditor(ACol, ARow, editor);
   return editor == edComboEdit || editor == edComboList;
 }
@@ -161,19 +161,19 @@ bool TAdvStringGrid::DoHasSpinEdit(int ACol, int ARow) {
     return has;
   }
   if (!FControlLook->SpinButtonsAlwaysVisible()) return false;
-  TEditorType editor = FDefaultEditor;
+  TEditorType editor = FValues.DefaultEditor;
   DoGetEditorType(ACol, ARow, editor);
   return editor == edSpinEdit || editor == edFloatSpinEdit || editor == edTimeSpinEdit ||
          editor == edDateSpinEdit;
 }
 
 void TAdvStringGrid::DoGetCheckTrue(int ACol, int ARow, String& Value) {
-  Value = FCheckTrue;
+  Value = FValues.CheckTrue;
   if (OnGetCheckTrue) OnGetCheckTrue(this, ACol, ARow, Value);
 }
 
 void TAdvStringGrid::DoGetCheckFalse(int ACol, int ARow, String& Value) {
-  Value = FCheckFalse;
+  Value = FValues.CheckFalse;
   if (OnGetCheckFalse) OnGetCheckFalse(this, ACol, ARow, Value);
 }
 
@@ -189,19 +189,19 @@ String FilterEntry(const String& Text) {
 
 bool TAdvStringGrid::FillColumnFilterList(int ACol) {
   FFilterList->Clear();
-  if (FFilterDropDownAuto && ACol >= FixedCols()) {
+  if (FValues.FilterDropDownAuto && ACol >= FixedCols()) {
     FFilterList->SetSorted(true);
     for (int r = FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r) {
       FFilterList->Add(FilterEntry(Trim(Cells(ACol, r))));
     }
-    if (!FFilterIncremental) {
+    if (!FValues.FilterIncremental) {
       for (int i = 0; i < FGridItems.Count(); ++i) {
         const auto& entries = FGridItems.Item(i)->Items();
         FFilterList->Add(FilterEntry(ACol < entries.Count() ? entries.Strings(ACol) : String()));
       }
     }
     FFilterList->SetSorted(false);
-    if (!FFilterDropDownClear.empty()) FFilterList->Insert(0, FFilterDropDownClear);
+    if (!FValues.FilterDropDownClear.empty()) FFilterList->Insert(0, FValues.FilterDropDownClear);
   }
   if (OnGetColumnFilter) OnGetColumnFilter(this, ACol, FFilterList.get());
   return FFilterList->Count() > 0;
@@ -226,7 +226,7 @@ void TAdvStringGrid::DoFilterDone() {
 }
 
 String TAdvStringGrid::GetEditMask(int ACol, int ARow) {
-  String value = FEditMask;
+  String value = FValues.EditMask;
   if (OnGetEditMask) OnGetEditMask(this, ACol, ARow, value);
   return value;
 }

@@ -3,21 +3,7 @@
 // keep their places relative to the shown rows.
 #include <algorithm>
 
-#include "grid/base/MouseActions.h"
-#include "grid/model/AdvStringGrid.h"
-#include "grid/model/IndexMoves.h"
-#include "grid/model/RowFlags.h"
-
-namespace {
-
-template <class List>
-void RotateFlags(List& L, int Lo, int Hi, int Mid) {
-  if (FlagCount(L) <= Lo) return;
-  RotateRange(Lo, Hi, Mid, [&](int i) { return FlagAt(L, i); },
-              [&](int i, int v) { SetFlagAt(L, i, v); });
-}
-
-}  // namespace
+#include "grid/model/AdvStringGridPrivate.h"
 
 void TAdvStringGrid::MoveColumn(int FromIndex, int ToIndex) {
   if (FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount()) return;
@@ -27,8 +13,8 @@ void TAdvStringGrid::MoveColumn(int FromIndex, int ToIndex) {
 
 void TAdvStringGrid::MoveRow(int FromIndex, int ToIndex) {
   if (FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount() || ToIndex >= RowCount()) return;
-  if (FromIndex == ToIndex || IsFloatingFooterRow(ToIndex)) return;
-  MoveRowBlock(FromIndex, 1, ToIndex, false);
+  if (FromIndex == ToIndex || FRows->IsFloatingFooterRow(ToIndex)) return;
+  FRows->MoveRowBlock(FromIndex, 1, ToIndex, false);
 }
 
 void TAdvStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
@@ -37,57 +23,24 @@ void TAdvStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
   // ToIndex counts the rows before the block was taken out.
   const int to = std::clamp(FromIndex + Count < ToIndex ? ToIndex - Count : ToIndex, 0, RowCount() - Count);
   if (to == FromIndex) return;
-  MoveRowBlock(FromIndex, Count, to, true);
+  FRows->MoveRowBlock(FromIndex, Count, to, true);
 }
 
-// Count displayed rows at From end up at To; the platform grid moves the
-// cells itself (with the current cell and its row-moved hook) for one row.
-void TAdvStringGrid::MoveRowBlock(int From, int Count, int To, bool MoveCells) {
-  struct TPlace {
-    TControlItem* Item;
-    int Displ;           // shown row: its displayed index after the move
-    TGridItem* Parked;   // parked row: its item
-  };
-  std::vector<TPlace> places;
-  for (int i = 0; i < FControlList.Count(); ++i) {
-    TControlItem* item = FControlList.Control(i);
-    TGridItem* parked = FGridItems.FindRealRow(item->Y());
-    places.push_back({item, parked ? -1 : MovedIndex(RealToDisplRow(item->Y()), From, Count, To), parked});
-  }
-  const int lo = std::min(From, To), hi = std::max(From, To) + Count - 1;
-  const int mid = To > From ? Count : From - lo;
-  if (MoveCells) {
-    RotateRange(lo, hi, mid, [&](int r) { return Store().TakeRow(r); },
-                [&](int r, TCellStore::TRowPtr Row) { Store().PutRow(r, std::move(Row)); });
-  } else {
-    TGridModel::MoveRow(From, To);
-  }
-  // A single row's height moved in RowMoved already.
-  if (MoveCells) {
-    RotateRange(lo, hi, mid, [&](int r) { return RowHeights(r); }, [&](int r, int h) { SetRowHeights(r, h); });
-  }
-  RotateFlags(FModifiedRows, lo, hi, mid);
-  RotateFlags(FEnabledRows, lo, hi, mid);
-  RotateFlags(FRowSelect, lo, hi, mid);
-  FGridItems.RowsRemoved(From, Count);
-  FGridItems.RowsInserted(DisplToRealRow(To), Count);
-  for (const TPlace& p : places) p.Item->SetY(p.Parked ? p.Parked->Idx() : DisplToRealRow(p.Displ));
-  CellsChanged(TRect{0, lo, ColCount() - 1, hi});
-  CellControlsUpdate(false);
-}
+void TAdvStringGrid::ColumnMoved(int FromIndex, int ToIndex) { FColumnMove->ColumnMoved(FromIndex, ToIndex); }
+void TAdvStringGrid::RowMoved(int FromIndex, int ToIndex) { FRows->RowMoved(FromIndex, ToIndex); }
 
 void TAdvStringGrid::HideSelection() {
-  FOldSelection = Selection();
+  FState->OldSelection = Selection();
   FSelHidden = true;
 }
 
 void TAdvStringGrid::UnHideSelection() {
   FSelHidden = false;
-  if (FOldSelection.Top < RowCount() && FOldSelection.Left < ColCount()) {
-    SetSelection(FOldSelection);
+  if (FState->OldSelection.Top < RowCount() && FState->OldSelection.Left < ColCount()) {
+    SetSelection(FState->OldSelection);
     return;
   }
-  const int top = FFixedRowAlways && TGridModel::FixedRows() == RowCount() ? 0 : FixedRows();
-  const int left = FFixedColAlways && TGridModel::FixedCols() == ColCount() ? 0 : FixedCols();
+  const int top = FValues.FixedRowAlways && TGridModel::FixedRows() == RowCount() ? 0 : FixedRows();
+  const int left = FValues.FixedColAlways && TGridModel::FixedCols() == ColCount() ? 0 : FixedCols();
   SetSelection(TGridRect{left, top, left, top});
 }

@@ -2,7 +2,7 @@
 // modified and enabled rows.
 #include "grid/base/MouseActions.h"
 #include "grid/model/AdvGridError.h"
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {
@@ -47,13 +47,13 @@ void TAdvStringGrid::SetRowSelect(int ARow, bool Value) {
 
 bool TAdvStringGrid::ColSelect(int ACol) {
   if (ACol < 0 || ACol >= ColCount()) throw EAdvGridError(u"Invalid column accessed");
-  return FlagAt(FColSelect, ACol);
+  return FlagAt(FState->ColSelect, ACol);
 }
 
 void TAdvStringGrid::SetColSelect(int ACol, bool Value) {
   if (ACol < 0 || ACol >= ColCount()) throw EAdvGridError(u"Invalid column accessed");
-  if (FlagAt(FColSelect, ACol) != Value) RepaintCol(ACol);
-  FColSelect[static_cast<size_t>(ACol)] = Value;
+  if (FlagAt(FState->ColSelect, ACol) != Value) RepaintCol(ACol);
+  FState->ColSelect[static_cast<size_t>(ACol)] = Value;
 }
 
 int TAdvStringGrid::RowSelectCount() const {
@@ -65,7 +65,7 @@ int TAdvStringGrid::RowSelectCount() const {
 
 int TAdvStringGrid::ColSelectCount() const {
   if (!FMouseActions->DisjunctColSelect()) return Selection().Right - Selection().Left + 1;
-  return static_cast<int>(std::count(FColSelect.begin(), FColSelect.end(), true));
+  return static_cast<int>(std::count(FState->ColSelect.begin(), FState->ColSelect.end(), true));
 }
 
 void TAdvStringGrid::SelectRows(int RowIndex, int RCount) {
@@ -77,7 +77,7 @@ void TAdvStringGrid::SelectRows(int RowIndex, int RCount) {
       SetRowSelect(SelectionRow(r), true);
     }
   }
-  if (!FRowIndicator.Empty()) RepaintCol(0);
+  if (!FState->RowIndicator.Empty()) RepaintCol(0);
   FSelChange = false;
 }
 
@@ -119,9 +119,9 @@ void TAdvStringGrid::ClearRowSelect() {
 }
 
 void TAdvStringGrid::ClearColSelect() {
-  for (size_t c = 0; c < FColSelect.size(); ++c) {
-    if (!FColSelect[c]) continue;
-    FColSelect[c] = false;
+  for (size_t c = 0; c < FState->ColSelect.size(); ++c) {
+    if (!FState->ColSelect[c]) continue;
+    FState->ColSelect[c] = false;
     RepaintCol(static_cast<int>(c));
   }
 }
@@ -183,7 +183,7 @@ void TAdvStringGrid::SetRowEnabled(int ARow, bool Value) {
       }
     }
   }
-  FUseEnabledRows = true;
+  FValues.UseEnabledRows = true;
   GrowTo(FEnabledRows, ARow);
   FEnabledRows.SetItems(ARow, Value ? 0 : 1);
   RepaintRow(ARow);

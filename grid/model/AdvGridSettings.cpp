@@ -1,9 +1,9 @@
 // The settings objects of sorting, filtering, grouping and the floating
 // footer, and the merged-columns list: made with the grid, copied into by
 // the setters.
-#include "grid/interact/BalloonSettings.h"
-#include "grid/interact/DragDropSettings.h"
-#include "grid/interact/DragScrollOptions.h"
+#include "grid/base/BalloonSettings.h"
+#include "grid/base/DragDropSettings.h"
+#include "grid/base/DragScrollOptions.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/Filter.h"
 #include "grid/model/FilterDropDown.h"

@@ -4,10 +4,10 @@
 
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/RowFlags.h"
 #include "grid/model/SortSettings.h"
-#include "grid/paint/ShowModified.h"
+#include "grid/base/ShowModified.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {
@@ -22,14 +22,14 @@ void NumberRange(int Fixed, int First, int Last, int Offset, bool Descending,
 }  // namespace
 
 void TAdvStringGrid::AutoNumberCol(int ACol) {
-  NumberRange(FixedRows(), FixedRows() + FAutoNumberStart, RowCount() - FFixedFooters - 1,
-              FAutoNumberOffset, FAutoNumberDirection == sdDescending,
+  NumberRange(FixedRows(), FixedRows() + FValues.AutoNumberStart, RowCount() - FFixedFooters - 1,
+              FValues.AutoNumberOffset, FValues.AutoNumberDirection == sdDescending,
               [&](int row, int v) { SetCells(ACol, row, IntToStr(v)); });
 }
 
 void TAdvStringGrid::AutoNumberRow(int ARow) {
-  NumberRange(FixedCols(), FixedCols() + FAutoNumberStart, ColCount() - FFixedRightCols - 1,
-              FAutoNumberOffset, FAutoNumberDirection == sdDescending,
+  NumberRange(FixedCols(), FixedCols() + FValues.AutoNumberStart, ColCount() - FFixedRightCols - 1,
+              FValues.AutoNumberOffset, FValues.AutoNumberDirection == sdDescending,
               [&](int col, int v) { SetCells(col, ARow, IntToStr(v)); });
 }
 
@@ -61,32 +61,20 @@ void TAdvStringGrid::SwapColumns(int ACol1, int ACol2) {
   const int width = AllColWidths(ACol1);
   SetAllColWidths(ACol1, AllColWidths(ACol2));
   SetAllColWidths(ACol2, width);
-  for (int i = 0; i < FControlList.Count(); ++i) {
-    TControlItem* item = FControlList.Control(i);
+  for (int i = 0; i < FState->ControlList.Count(); ++i) {
+    TControlItem* item = FState->ControlList.Control(i);
     if (item->X() == ACol1 || item->X() == ACol2) item->SetX(item->X() == ACol1 ? ACol2 : ACol1);
   }
   CellControlsUpdate(false);
   Invalidate();
 }
 
-void TAdvStringGrid::ExchangeRows(int ARow1, int ARow2) {
-  TCellStore& store = Store();
-  TCellStore::TRowPtr row = store.TakeRow(ARow1);
-  store.PutRow(ARow1, store.TakeRow(ARow2));
-  store.PutRow(ARow2, std::move(row));
-  const int height = RowHeights(ARow1);
-  if (height != RowHeights(ARow2)) {
-    SetRowHeights(ARow1, RowHeights(ARow2));
-    SetRowHeights(ARow2, height);
-  }
-}
-
 void TAdvStringGrid::SwapRows(int ARow1, int ARow2) {
   if (ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount() || ARow1 == ARow2) return;
-  ExchangeRows(ARow1, ARow2);
+  FRows->ExchangeRows(ARow1, ARow2);
   const int real1 = RealRowIndex(ARow1), real2 = RealRowIndex(ARow2);
-  for (int i = 0; i < FControlList.Count(); ++i) {
-    TControlItem* item = FControlList.Control(i);
+  for (int i = 0; i < FState->ControlList.Count(); ++i) {
+    TControlItem* item = FState->ControlList.Control(i);
     if (item->Y() == real1 || item->Y() == real2) item->SetY(item->Y() == real1 ? real2 : real1);
   }
   CellControlsUpdate(false);
@@ -109,7 +97,7 @@ void TAdvStringGrid::SortSwapRows(int ARow1, int ARow2) {
     if (col >= 0) SwapCells({col, ARow1}, {col, ARow2});
     return;
   }
-  ExchangeRows(ARow1, ARow2);
+  FRows->ExchangeRows(ARow1, ARow2);
   // The selection flags go by displayed row, by real row only when the
   // selection persists through hiding.
   if (FMouseActions->DisjunctRowSelect() && FNavigation->MoveRowOnSort()) {

@@ -1,4 +1,4 @@
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 
 #include "grid/base/Bands.h"
 #include "grid/base/CellNode.h"
@@ -12,10 +12,10 @@
 #include "grid/base/SizeWhileTyping.h"
 #include "grid/base/SortIndexList.h"
 #include "grid/base/SyncGrid.h"
-#include "grid/interact/BalloonSettings.h"
-#include "grid/interact/DragDropSettings.h"
-#include "grid/interact/DragScrollOptions.h"
-#include "grid/interact/SearchPanel.h"
+#include "grid/base/BalloonSettings.h"
+#include "grid/base/DragDropSettings.h"
+#include "grid/base/DragScrollOptions.h"
+#include "grid/model/SearchPanel.h"
 #include "grid/model/Filter.h"
 #include "grid/model/FilterDropDown.h"
 #include "grid/model/FloatingFooter.h"
@@ -23,13 +23,17 @@
 #include "grid/model/FormResizeListener.h"
 #include "grid/model/Grouping.h"
 #include "grid/model/SortSettings.h"
-#include "grid/paint/BackGround.h"
-#include "grid/paint/ControlLook.h"
-#include "grid/paint/GridProgressAppearance.h"
-#include "grid/paint/ShowModified.h"
+#include "grid/base/BackGround.h"
+#include "grid/base/ControlLook.h"
+#include "grid/base/GridProgressAppearance.h"
+#include "grid/base/ShowModified.h"
 #include "platform/gui/Timers.h"
 
-TAdvStringGrid::TAdvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
+TAdvStringGrid::TAdvStringGrid(TComponent* AOwner)
+    : TBaseGrid(AOwner),
+      FState(std::make_unique<TAdvGridState>()),
+      FRows(std::make_unique<TGridRowEngine>(*this)),
+      FColumnMove(std::make_unique<TColumnMoveStep>(*this)) {
   InitAdvGridUnit();
   RecordPlatformFacts();
   // The grid holds its panels, editors and cell controls as children.
@@ -44,15 +48,18 @@ TAdvStringGrid::TAdvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
 TAdvStringGrid::~TAdvStringGrid() {
   Destroying_();
   // Stop listening first: the form may resize while the grid goes.
-  FFormResize.reset();
+  FState->FormResize.reset();
   if (HandleAllocated()) KillTimer(Handle(), GridTimerID);
 }
+
+TControlList& TAdvStringGrid::ControlList() { return FState->ControlList; }
+TBitmap* TAdvStringGrid::RowIndicator() { return &FState->RowIndicator; }
 
 void TAdvStringGrid::RecordPlatformFacts() {
   const TOSVersion os = GetOSVersion();
   FIsWinXP = IsWinXPOrLater(os);
-  FIsVista = IsVistaOrLater(os);
-  FIsWin7 = IsWin7OrLater(os);
+  FState->IsVista = IsVistaOrLater(os);
+  FState->IsWin7 = IsWin7OrLater(os);
   FIsThemed = ComCtlThemed();
 }
 
@@ -134,20 +141,20 @@ void TAdvStringGrid::SetFixedGradientColor(TFixedGradientPart Part, TColor Value
 void TAdvStringGrid::ListenToOwnerForm() {
   auto* form = dynamic_cast<TCustomForm*>(Owner());
   if (!form) return;
-  FFormWidth = form->Width();
-  FFormHeight = form->Height();
-  FFormResize = std::make_unique<TFormResizeListener>(
+  FState->FormWidth = form->Width();
+  FState->FormHeight = form->Height();
+  FState->FormResize = std::make_unique<TFormResizeListener>(
       *form, [this](TCustomForm& Form) { FormResized(Form); });
 }
 
 // With SizeWithForm the grid grows and shrinks by the form's change in
 // size, as long as it keeps a size.
 void TAdvStringGrid::FormResized(TCustomForm& Form) {
-  const int dw = Form.Width() - FFormWidth;
-  const int dh = Form.Height() - FFormHeight;
-  FFormWidth = Form.Width();
-  FFormHeight = Form.Height();
-  if (!FSizeWithForm || Destroying()) return;
+  const int dw = Form.Width() - FState->FormWidth;
+  const int dh = Form.Height() - FState->FormHeight;
+  FState->FormWidth = Form.Width();
+  FState->FormHeight = Form.Height();
+  if (!FValues.SizeWithForm || Destroying()) return;
   if (Width() + dw > 0 && Height() + dh > 0) {
     SetBounds(Left(), Top(), Width() + dw, Height() + dh);
   }

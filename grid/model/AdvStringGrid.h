@@ -4,30 +4,38 @@
 // displayed and real rows), the cell access by real row and storage column,
 // and the overridable per-cell queries that fire the grid's events.
 // Method families are defined beside the folders they belong to; this is
-// the one declaration.
+// the one declaration. A family with state of its own (the row engine, the
+// column move step, and each one still to come) is a class in its own files,
+// held here by a forward declaration and one std::unique_ptr; what only the
+// grid's own files need is in AdvStringGridPrivate.h.
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "grid/base/BaseGrid.h"
-#include "grid/base/ControlList.h"
 #include "grid/base/IntList.h"
-#include "platform/gui/Bitmap.h"
-#include "platform/gui/Forms.h"
-#include "platform/gui/Graphic.h"
+#include "grid/base/LookOwner.h"
+#include "grid/base/OptionProperty.h"
 #include "grid/model/AdvGridEvents.h"
 #include "grid/model/AdvGridUnit.h"
+#include "grid/model/AdvGridValues.h"
 #include "grid/model/GridItems.h"
 #include "grid/model/VisibleColumns.h"
-#include "grid/paint/LookOwner.h"
+#include "platform/gui/Graphic.h"
+
+// The grid's own files see these through AdvStringGridPrivate.h.
+struct TAdvGridState;
+class TColumnMoveStep;
+class TGridRowEngine;
 
 class TBackGround;
 class TBalloonSettings;
 class TCanvas;
-struct TPixelBuffer;
 class TBands;
+class TBitmap;
 class TCellNode;
 class TColumnSize;
+class TControlList;
 class TControlLook;
 class TDragDropSettings;
 class TDragScrollOptions;
@@ -66,17 +74,14 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool IntegralHeight() const { return FIntegralHeight; }
   void SetIntegralHeight(bool Value);
   // The frame of the control: a single border takes 2 pixels of its height.
-  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
-  void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
+  GX_OPTION(TFormBorderStyle, BorderStyle)
   // Follows the owner form's changes in size.
-  bool SizeWithForm() const { return FSizeWithForm; }
-  void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+  GX_OPTION(bool, SizeWithForm)
   TFooterPanel* FooterPanel() const { return FFooterPanel; }
   TSearchPanel* SearchPanel() const { return FSearchPanel; }
   // Copies the search footer's settings into the search panel.
   void UpdateSearchPanel();
-  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
-  void SetAutoThemeAdapt(bool Value) { FAutoThemeAdapt = Value; }
+  GX_OPTION(bool, AutoThemeAdapt)
   // Ticks of the grid timer since its window was made.
   int TimerTicks() const { return FTimerTicks; }
   // Lines per wheel notch, as the window creation read them.
@@ -167,10 +172,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetFixedRows(int Value);
   int FixedCols() const;
   void SetFixedCols(int Value);
-  bool FixedRowAlways() const { return FFixedRowAlways; }
-  void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
-  bool FixedColAlways() const { return FFixedColAlways; }
-  void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+  GX_OPTION(bool, FixedRowAlways)
+  GX_OPTION(bool, FixedColAlways)
   void SetRow(int Value);
   void SetCol(int Value);
   void SetTopRow(int Value);
@@ -191,10 +194,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   int MaxRowCount() const { return FMaxRowCount; }
   int MaxColCount() const { return FMaxColCount; }
   // 0: no bound. Loading records the default row height and 10 as minima.
-  int MinRowHeight() const { return FMinRowHeight; }
-  void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
-  int MaxRowHeight() const { return FMaxRowHeight; }
-  void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
+  GX_OPTION(int, MinRowHeight)
+  GX_OPTION(int, MaxRowHeight)
 
   // ---- cells by real row and storage column (grid/model/AdvGridCellAccess.cpp)
   String AllCells(int ACol, int ARow);
@@ -272,26 +273,16 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void CellControlsUpdate(bool RebuildList);
 
   // ---- grid-wide settings the hooks read
-  bool ActiveCellShow() const { return FActiveCellShow; }
-  void SetActiveCellShow(bool Value) { FActiveCellShow = Value; }
-  TColor ActiveCellColor() const { return FActiveCellColor; }
-  void SetActiveCellColor(TColor Value) { FActiveCellColor = Value; }
-  TEditorType DefaultEditor() const { return FDefaultEditor; }
-  void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
-  const String& CheckTrue() const { return FCheckTrue; }
-  void SetCheckTrue(const String& Value) { FCheckTrue = Value; }
-  const String& CheckFalse() const { return FCheckFalse; }
-  void SetCheckFalse(const String& Value) { FCheckFalse = Value; }
-  const String& FloatFormat() const { return FFloatFormat; }
-  void SetFloatFormat(const String& Value) { FFloatFormat = Value; }
-  const String& EditMask() const { return FEditMask; }
-  void SetEditMask(const String& Value) { FEditMask = Value; }
-  bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
-  void SetFilterDropDownAuto(bool Value) { FFilterDropDownAuto = Value; }
-  const String& FilterDropDownClear() const { return FFilterDropDownClear; }
-  void SetFilterDropDownClear(const String& Value) { FFilterDropDownClear = Value; }
-  bool FilterIncremental() const { return FFilterIncremental; }
-  void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
+  GX_OPTION(bool, ActiveCellShow)
+  GX_OPTION(TColor, ActiveCellColor)
+  GX_OPTION(TEditorType, DefaultEditor)
+  GX_OPTION(const String&, CheckTrue)
+  GX_OPTION(const String&, CheckFalse)
+  GX_OPTION(const String&, FloatFormat)
+  GX_OPTION(const String&, EditMask)
+  GX_OPTION(bool, FilterDropDownAuto)
+  GX_OPTION(const String&, FilterDropDownClear)
+  GX_OPTION(bool, FilterIncremental)
   TVAlignment VAlignment() const { return FVAlignment; }
   TColor SelectionColor() const { return FSelectionColor; }
   TColor BorderColor() const { return FBorderColor; }
@@ -375,8 +366,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // widths and heights go along with EnhRowColMove.
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
-  bool EnhRowColMove() const { return FEnhRowColMove; }
-  void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
+  GX_OPTION(bool, EnhRowColMove)
   // Set by a move with EnhRowColMove: the mouse release after it does not sort.
   bool ColMoveFlg() const { return FColMoveFlg; }
   void SetColMoveFlg(bool Value) { FColMoveFlg = Value; }
@@ -408,12 +398,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ClearNormalCells();
   void Clear();
   void ClearAll();
-  bool SaveHiddenCells() const { return FSaveHiddenCells; }
-  void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
-  bool ClearTextOnly() const { return FClearTextOnly; }
-  void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
-  bool UseEnabledRows() const { return FUseEnabledRows; }
-  void SetUseEnabledRows(bool Value) { FUseEnabledRows = Value; }
+  GX_OPTION(bool, SaveHiddenCells)
+  GX_OPTION(bool, ClearTextOnly)
+  GX_OPTION(bool, UseEnabledRows)
   // Per displayed row: 1 modified / disabled / selected; reads past the end answer 0.
   TIntList& ModifiedRowsList() { return FModifiedRows; }
   TIntList& EnabledRowsList() { return FEnabledRows; }
@@ -422,7 +409,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Entry k: the displayed row the row now at k had before sorting.
   TIntList& SortRowXRef() { return *FSortRowXRef; }
   // Controls placed in cells: X storage column, Y real row.
-  TControlList& ControlList() { return FControlList; }
+  TControlList& ControlList();
 
   // ---- the remaining overridable operations; those of families still to
   // come keep a neutral default (grid/model/AdvGridHookDefaults.cpp)
@@ -564,11 +551,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void Loaded() override;
   void Resize() override;
   void Dispatch(TMessage& Message) override;
-  // Set by the editing cycle: the next Invalidate only clears it.
-  bool FEditChange = false;
   // The cursor the mouse shows now (set by DoGetCellCursor).
   TCursor CurrentCursor() const { return FCurrentCursor; }
-  TCursor FCursor = crDefault;
 
  private:
   void CreateSettings();
@@ -593,47 +577,19 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool HasDefaultLooks(int ACol, int ARow, const TCellProperties& P);
   TGridItem* HiddenItem(int ARealRow) const { return FGridItems.FindRealRow(ARealRow); }
 
-  // ==== hidden rows and row moves: the row engine (grid/model/AdvGridRowEngine.cpp)
-  // Parks the displayed rows (ascending) as items of Level; rows go out by
-  // pointer and the gaps close in one pass.
-  void ParkRows(std::vector<int> DisplRows, int Level);
-  // Puts parked rows back at their displayed positions (ascending) in one pass.
-  void RestoreRows(std::vector<TGridItemPtr> Items, const std::function<int(int Idx)>& PosOf);
-  void CloseRowGaps(const std::vector<int>& DisplRows);
-  void MoveRowCells(int From, int To);
-  // Two displayed rows change places as row objects, heights along.
-  void ExchangeRows(int ARow1, int ARow2);
-  void MoveRowBlock(int From, int Count, int To, bool MoveCells);
-  void ShowControlsOfShownRows();
-  void ShiftControlRows(int FromRealRow, int Delta);
-  void RowCountChanged();
-  void DropControlsOfRows(int RowIndex, int RCount);
-  // Action(storage column, given column, row) over the rectangle's rows in the grid.
-  void ForEachRectCell(int ACol1, int ARow1, int ACol2, int ARow2,
-                       const std::function<void(int, int, int)>& Action);
-  // Frees what is left in the rows, renumbers the store, closes the gap.
-  void RemoveRowSpan(int RowIndex, int RCount, bool AllLists, bool ParkWhenOutside,
-                     bool Renumber = true);
-  void PlaceCurrentRowAfterRemoval(int OldRow, int OldTop, bool ParkWhenOutside);
-  TRect RowsRect(int RowIndex, int RCount) const { return TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount}; }
-  // ==== the column move step (grid/model/AdvGridMoveSteps.cpp)
-  void MoveStorageColumn(int RF, int RT);
+  // Storage column ACol, shown already, gets its displayed place and its width.
   void AddDisplayedColumn(int ACol);
   void ShowHiddenColumnsPastEnd();
-  void FollowColumnMove(int RF, int RT);
-  bool IsFloatingFooterRow(int ARow) const;
 
-  TControlList FControlList;
+  friend class TGridRowEngine;
+  friend class TColumnMoveStep;
+  TAdvGridValues FValues;
+  std::unique_ptr<TAdvGridState> FState;
+  std::unique_ptr<TGridRowEngine> FRows;
+  std::unique_ptr<TColumnMoveStep> FColumnMove;
   int FFilterLevel = 0;
-  bool FSaveHiddenCells = false;
-  bool FClearTextOnly = false;
-  bool FNilObjects = false;
-  bool FBlockCellChange = false;
-  bool FEntered = false;
   bool FSelHidden = false;
-  bool FEnhRowColMove = true;
   bool FColMoveFlg = false;
-  TGridRect FOldSelection{};
 
   std::unique_ptr<TControlLook> FControlLook;
   std::unique_ptr<TBackGround> FBackGround;
@@ -668,58 +624,32 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   std::unique_ptr<TSortIndexList> FSortIndexes;
   std::unique_ptr<TIntList> FIgnoreColumns;
   std::unique_ptr<TIntList> FSortRowXRef;
-  std::unique_ptr<TFormResizeListener> FFormResize;
 
   TVisibleColumns FVisibleCols;
   TGridItems FGridItems{nullptr};
-  std::vector<int> FAllColWidths;  // remembered widths of storage columns
 
-  bool FFixedRowAlways = false;
-  bool FFixedColAlways = false;
   int FFixedRowsMin = 0;
   int FFixedColsMin = 0;
   int FMaxRowCount = 0;
   int FMaxColCount = 0;
   int FFixedRowHeight = 0;
-  int FOldRowSel = -1;
   int FFixedFooters = 0;
   int FFixedRightCols = 0;
   int FUpdateCount = 0;
   int FTimerTicks = 0;
   int FWheelScrollLines = 0;
-  int FMinRowHeight = 0;
-  int FMaxRowHeight = 0;
   bool FIntegralHeight = false;
-  bool FAutoThemeAdapt = false;
   bool FGridLoaded = false;
   bool FAutoSize = false;
-  TFormBorderStyle FBorderStyle = bsSingle;
-  TCursor FRestoreCursor = crDefault;
   TFooterPanel* FFooterPanel = nullptr;  // owned as components
   TSearchPanel* FSearchPanel = nullptr;
-  int FFormWidth = 0;
-  int FFormHeight = 0;
-  bool FSizeWithForm = false;
-  bool FActiveCellShow = false;
   bool FEditDisable = false;
   bool FNoEditChange = false;
-  TFont FCellFont;  // scratch font of Fonts
   bool FIsWinXP = false;
-  bool FIsVista = false;
-  bool FIsWin7 = false;
   bool FIsThemed = false;
   TCursor FCurrentCursor = crDefault;
   TAlignment FDefaultAlignment = taLeftJustify;
   TVAlignment FVAlignment = vtaTop;
-  TEditorType FDefaultEditor = edNormal;
-  String FCheckTrue = u"Y";
-  String FCheckFalse = u"N";
-  String FFloatFormat = u"%.2f";
-  String FEditMask;
-  bool FFilterDropDownAuto = false;
-  String FFilterDropDownClear = u"(All)";
-  bool FFilterIncremental = false;
-  TColor FActiveCellColor = clGray;
   TColor FSelectionColor = 0xEACAB6;
   TColor FBorderColor = clGray;
   std::array<TColor, FixedGradientPartCount> FFixedGradients{};
@@ -730,7 +660,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // ---- hooks the column grid answers from its items
   // The cell text as shown: a number in FloatFormat when OnGetFloatFormat says so.
   virtual String GetFormattedCell(int ACol, int ARow);
-  virtual void GetColumnFloatFormat(int ACol, String& Value) { Value = FFloatFormat; }
+  virtual void GetColumnFloatFormat(int ACol, String& Value) { Value = FValues.FloatFormat; }
   // Fire OnUpdateColumnSize; the column grid applies its size bounds first.
   virtual void UpdateColumnSize(int ACol, int& AWidth);
   virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
@@ -790,7 +720,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool SelChangePending() const { return FSelChange; }
   void SetSelChangePending(bool Value) { FSelChange = Value; }
   // Painted in column 0 of selected rows; repainted with a row selection.
-  TBitmap* RowIndicator() { return &FRowIndicator; }
+  TBitmap* RowIndicator();
 
   // ---- modified and enabled rows
   bool RowModified(int ARow) const;
@@ -829,20 +759,14 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void AutoSizeCol(int ACol, int Padding);
   void AutoSizeColumns(bool DoFixedCols, int Padding);
   virtual void DoAutoSizeCol(int ACol, bool GrowOnly);
-  int GetHorzPadding() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
-  int GetVertPadding() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
-  bool SizeGrowOnly() const { return FSizeGrowOnly; }
-  void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
-  int MinColWidth() const { return FMinColWidth; }
-  void SetMinColWidth(int Value) { FMinColWidth = Value; }
-  int MaxColWidth() const { return FMaxColWidth; }
-  void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
-  TPoint XYOffset() const { return FXYOffset; }
-  void SetXYOffset(TPoint Value) { FXYOffset = Value; }
-  bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
-  void SetXYOffsetTopLeftOnly(bool Value) { FXYOffsetTopLeftOnly = Value; }
-  int ZoomFactor() const { return FZoomFactor; }
-  void SetZoomFactor(int Value) { FZoomFactor = Value; }
+  int GetHorzPadding() const { return FValues.XYOffsetTopLeftOnly ? FValues.XYOffset.X : 2 * FValues.XYOffset.X; }
+  int GetVertPadding() const { return FValues.XYOffsetTopLeftOnly ? FValues.XYOffset.Y : 2 * FValues.XYOffset.Y; }
+  GX_OPTION(bool, SizeGrowOnly)
+  GX_OPTION(int, MinColWidth)
+  GX_OPTION(int, MaxColWidth)
+  GX_OPTION(TPoint, XYOffset)
+  GX_OPTION(bool, XYOffsetTopLeftOnly)
+  GX_OPTION(int, ZoomFactor)
   // Rows: displayed. Grow-only applies to the padded height.
   void AutoSizeRow(int ARow, int Padding);
   void AutoSizeRows(bool DoFixedRows, int Padding);
@@ -851,8 +775,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Columns may shrink (without SizeGrowOnly), rows only grow.
   void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
   int MaxLinesInRow(int ARow);
-  bool Multilinecells() const { return FMultilinecells; }
-  void SetMultilinecells(bool Value) { FMultilinecells = Value; }
+  GX_OPTION(bool, Multilinecells)
 
   // ---- fitting, zoom, numbering and swaps (grid/model/AdvGridFit.cpp, AdvGridSwap.cpp)
   // Scales the columns to fill the control's width.
@@ -864,12 +787,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void Zoom(int x);
   void AutoNumberCol(int ACol);
   void AutoNumberRow(int ARow);
-  int AutoNumberStart() const { return FAutoNumberStart; }
-  void SetAutoNumberStart(int Value) { FAutoNumberStart = Value; }
-  int AutoNumberOffset() const { return FAutoNumberOffset; }
-  void SetAutoNumberOffset(int Value) { FAutoNumberOffset = Value; }
-  TSortDirection AutoNumberDirection() const { return FAutoNumberDirection; }
-  void SetAutoNumberDirection(TSortDirection Value) { FAutoNumberDirection = Value; }
+  GX_OPTION(int, AutoNumberStart)
+  GX_OPTION(int, AutoNumberOffset)
+  GX_OPTION(TSortDirection, AutoNumberDirection)
   // Storage columns with their texts, cell objects, widths and cell controls;
   // parked rows too, so they come back in step.
   void SwapColumns(int ACol1, int ACol2);
@@ -887,17 +807,14 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetSortRow(int Value) { FSortRow = Value; }
 
   // ---- the range that files and the clipboard cover
-  bool SaveFixedCells() const { return FSaveFixedCells; }
-  void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
-  bool SaveFixedRows() const { return FSaveFixedRows; }
-  void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
-  bool SaveFixedCols() const { return FSaveFixedCols; }
-  void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
-  int SaveStartCol() const { return FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols(); }
-  int SaveEndCol() const { return ColCount() - 1 - (FSaveFixedCells || FSaveFixedCols ? 0 : FFixedRightCols); }
+  GX_OPTION(bool, SaveFixedCells)
+  GX_OPTION(bool, SaveFixedRows)
+  GX_OPTION(bool, SaveFixedCols)
+  int SaveStartCol() const { return FValues.SaveFixedCells || FValues.SaveFixedCols ? 0 : FixedCols(); }
+  int SaveEndCol() const { return ColCount() - 1 - (FValues.SaveFixedCells || FValues.SaveFixedCols ? 0 : FFixedRightCols); }
   int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
-  int SaveStartRow() const { return FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows(); }
-  int SaveEndRow() const { return RowCount() - 1 - (FSaveFixedCells || FSaveFixedRows ? 0 : FFixedFooters); }
+  int SaveStartRow() const { return FValues.SaveFixedCells || FValues.SaveFixedRows ? 0 : FixedRows(); }
+  int SaveEndRow() const { return RowCount() - 1 - (FValues.SaveFixedCells || FValues.SaveFixedRows ? 0 : FFixedFooters); }
   int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
 
   // ---- the last row kept clear of the search footer (grid/interact/AdvGridFooterScroll.cpp)
@@ -933,33 +850,15 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
   TCellEditorSetup FEditorSetup;
   TComponent* FEditLink = nullptr;
-  std::unique_ptr<TPixelBuffer> FMeasureBuffer;  // under the measuring canvas
-  std::unique_ptr<TCanvas> FMeasureCanvas;
   std::vector<bool> FRowSelect;
-  std::vector<bool> FColSelect;
   TIntList FSelectedRows{-1, -1};
   TIntList FModifiedRows{-1, -1};
   TIntList FEnabledRows{-1, -1};
   TIntList FColumnOrder{-1, -1};
-  bool FUseEnabledRows = false;
   bool FSelChange = false;
-  TBitmap FRowIndicator;
   int FGroupColumn = -1;
-  bool FSizeGrowOnly = false;
-  int FMinColWidth = 0;
-  int FMaxColWidth = 0;
-  TPoint FXYOffset{2, 2};
-  bool FXYOffsetTopLeftOnly = false;
-  int FZoomFactor = 0;
-  bool FMultilinecells = false;
-  int FAutoNumberStart = 0;
-  int FAutoNumberOffset = 0;
-  TSortDirection FAutoNumberDirection = sdAscending;
   int FSwaps = 0;
   int FSortRow = -1;
-  bool FSaveFixedCells = true;
-  bool FSaveFixedRows = false;
-  bool FSaveFixedCols = false;
 };
 
 // The rotated-text alignment behind CalcRotatedTextRect; printing passes its

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 #include "platform/gui/BitmapCanvas.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/PixelBuffer.h"
@@ -11,16 +11,16 @@
 
 TCanvas* TAdvStringGrid::MeasureCanvas() {
   if (Canvas()) return Canvas();
-  if (!FMeasureCanvas) {
-    FMeasureBuffer = std::make_unique<TPixelBuffer>();
-    FMeasureBuffer->Resize(1, 1, 4);
-    FMeasureCanvas = MakeBufferCanvas(*FMeasureBuffer);
+  if (!FState->MeasureCanvas) {
+    FState->MeasureBuffer = std::make_unique<TPixelBuffer>();
+    FState->MeasureBuffer->Resize(1, 1, 4);
+    FState->MeasureCanvas = MakeBufferCanvas(*FState->MeasureBuffer);
   }
-  return FMeasureCanvas.get();
+  return FState->MeasureCanvas.get();
 }
 
 void TAdvStringGrid::SetMeasureCanvas(std::unique_ptr<TCanvas> Value) {
-  FMeasureCanvas = std::move(Value);
+  FState->MeasureCanvas = std::move(Value);
 }
 
 // Mini-HTML and rich text are measured as their plain text until their
@@ -32,7 +32,7 @@ TPoint TAdvStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   canvas.Font()->Assign(fixed ? *FFixedFont : *Font());
   TBrush brush;
   DoGetCellColor(ACol, ARow, canvas.Font(), &brush, TGridDrawState());
-  canvas.Font()->SetSize(canvas.Font()->Size() + FZoomFactor);
+  canvas.Font()->SetSize(canvas.Font()->Size() + FValues.ZoomFactor);
   const String text = GetFormattedCell(ACol, ARow);
   if (text.empty()) return TPoint{0, 0};
   unsigned format = DT_CALCRECT | DT_NOPREFIX | DT_LEFT | DT_TOP;

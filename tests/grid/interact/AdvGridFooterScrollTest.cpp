@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/base/SearchFooter.h"
-#include "grid/interact/SearchPanel.h"
+#include "grid/model/SearchPanel.h"
 #include "grid/model/AdvStringGrid.h"
 
 namespace {

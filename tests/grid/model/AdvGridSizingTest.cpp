@@ -9,7 +9,7 @@
 #include "grid/base/Navigation.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/SortSettings.h"
-#include "grid/paint/ShowModified.h"
+#include "grid/base/ShowModified.h"
 #include "platform/gui/RecordingCanvas.h"
 
 namespace {

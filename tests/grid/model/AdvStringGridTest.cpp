@@ -7,8 +7,8 @@
 #include "grid/base/Navigation.h"
 #include "grid/base/SearchFooter.h"
 #include "grid/model/AdvStringGrid.h"
-#include "grid/paint/BackGround.h"
-#include "grid/paint/ControlLook.h"
+#include "grid/base/BackGround.h"
+#include "grid/base/ControlLook.h"
 #include "platform/gui/Forms.h"
 #include "tests/grid/model/RepaintCountingGrid.h"
 

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "grid/base/CellProperties.h"
-#include "grid/interact/BalloonSettings.h"
-#include "grid/interact/DragDropSettings.h"
-#include "grid/interact/DragScrollOptions.h"
+#include "grid/base/BalloonSettings.h"
+#include "grid/base/DragDropSettings.h"
+#include "grid/base/DragScrollOptions.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/Filter.h"
 #include "grid/model/FilterDropDown.h"

@@ -3,6 +3,7 @@
 // once, and the lists keyed by column follow the moved column.
 #include <gtest/gtest.h>
 
+#include "grid/base/ControlList.h"
 #include "grid/base/SortIndexList.h"
 #include "grid/model/AdvColumnGrid.h"
 #include "grid/model/AdvStringGrid.h"

@@ -4,8 +4,9 @@
 
 #include <functional>
 
+#include "grid/base/ControlList.h"
+#include "grid/base/ShowModified.h"
 #include "grid/model/AdvStringGrid.h"
-#include "grid/paint/ShowModified.h"
 #include "platform/gui/Controls.h"
 #include "platform/sys/SysUtils.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "grid/interact/BalloonSettings.h"
-#include "grid/interact/DragDropSettings.h"
-#include "grid/interact/DragScrollOptions.h"
+#include "grid/base/BalloonSettings.h"
+#include "grid/base/DragDropSettings.h"
+#include "grid/base/DragScrollOptions.h"
 #include "tests/grid/base/SettingsTable.h"
 
 namespace {

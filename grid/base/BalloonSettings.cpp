@@ -1,4 +1,4 @@
-#include "grid/interact/BalloonSettings.h"
+#include "grid/base/BalloonSettings.h"
 
 void TBalloonSettings::SetEnable(bool Value) {
   FEnable = Value;

@@ -3,8 +3,8 @@
 // owning grid.
 #include <memory>
 
-#include "grid/paint/LookOwner.h"
-#include "grid/paint/LookTypes.h"
+#include "grid/base/LookOwner.h"
+#include "grid/base/LookTypes.h"
 #include "platform/sys/Component.h"
 
 class TBitmap;

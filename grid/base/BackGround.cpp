@@ -1,4 +1,4 @@
-#include "grid/paint/BackGround.h"
+#include "grid/base/BackGround.h"
 
 #include "platform/gui/Bitmap.h"
 

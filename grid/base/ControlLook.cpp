@@ -1,4 +1,4 @@
-#include "grid/paint/ControlLook.h"
+#include "grid/base/ControlLook.h"
 
 #include "platform/gui/Bitmap.h"
 

@@ -1,4 +1,4 @@
-#include "grid/interact/DragScrollOptions.h"
+#include "grid/base/DragScrollOptions.h"
 
 void TDragScrollDelays::Assign(const TPersistent& Source) {
   if (const auto* src = dynamic_cast<const TDragScrollDelays*>(&Source)) FValues = src->FValues;

@@ -1,4 +1,4 @@
-#include "grid/paint/ShowModified.h"
+#include "grid/base/ShowModified.h"
 
 void TShowModified::SetColor(TColor Value) {
   FColor = Value;

@@ -1,4 +1,4 @@
-#include "grid/interact/SearchPanel.h"
+#include "grid/model/SearchPanel.h"
 
 #include "grid/model/AdvStringGrid.h"
 

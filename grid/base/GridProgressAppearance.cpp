@@ -1,4 +1,4 @@
-#include "grid/paint/GridProgressAppearance.h"
+#include "grid/base/GridProgressAppearance.h"
 
 void TGridProgressAppearance::Assign(const TPersistent& Source) {
   const auto* src = dynamic_cast<const TGridProgressAppearance*>(&Source);

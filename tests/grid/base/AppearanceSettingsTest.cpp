@@ -2,10 +2,10 @@
 
 #include <map>
 
-#include "grid/paint/BackGround.h"
-#include "grid/paint/ControlLook.h"
-#include "grid/paint/GridProgressAppearance.h"
-#include "grid/paint/ShowModified.h"
+#include "grid/base/BackGround.h"
+#include "grid/base/ControlLook.h"
+#include "grid/base/GridProgressAppearance.h"
+#include "grid/base/ShowModified.h"
 #include "platform/gui/Bitmap.h"
 #include "tests/grid/base/SettingsTable.h"
 

@@ -1,4 +1,4 @@
-#include "grid/interact/DragDropSettings.h"
+#include "grid/base/DragDropSettings.h"
 
 namespace {
 bool RichTextDragDrop = false;

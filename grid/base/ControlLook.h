@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
-#include "grid/paint/LookOwner.h"
-#include "grid/paint/LookTypes.h"
+#include "grid/base/LookOwner.h"
+#include "grid/base/LookTypes.h"
 #include "platform/sys/Component.h"
 
 class TBitmap;

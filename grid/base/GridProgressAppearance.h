@@ -3,7 +3,7 @@
 // level colours of a multi-level bar and their thresholds. A setter reports
 // only a real change.
 #include "grid/base/OptionProperty.h"
-#include "grid/paint/LookTypes.h"
+#include "grid/base/LookTypes.h"
 #include "platform/sys/Component.h"
 #include "platform/sys/Types.h"
 

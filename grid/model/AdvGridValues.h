@@ -1,0 +1,52 @@
+#pragma once
+// The string grid's plain settings: a value each, read and written with no
+// side effect. They live in one struct so that copying a grid's settings is
+// one statement, and a new one is a field here plus a GX_OPTION line in the
+// grid.
+#include "grid/base/GridTypes.h"
+#include "platform/gui/Forms.h"
+#include "platform/sys/Types.h"
+
+struct TAdvGridValues {
+  // the control
+  TFormBorderStyle BorderStyle = bsSingle;
+  bool SizeWithForm = false;
+  bool AutoThemeAdapt = false;
+  // dimensions
+  bool FixedRowAlways = false;
+  bool FixedColAlways = false;
+  int MinRowHeight = 0;  // 0: no bound
+  int MaxRowHeight = 0;
+  // what the hooks read
+  bool ActiveCellShow = false;
+  TColor ActiveCellColor = clGray;
+  TEditorType DefaultEditor = edNormal;
+  String CheckTrue = u"Y";
+  String CheckFalse = u"N";
+  String FloatFormat = u"%.2f";
+  String EditMask;
+  bool FilterDropDownAuto = false;
+  String FilterDropDownClear = u"(All)";
+  bool FilterIncremental = false;
+  // moves, clearing and row flags
+  bool EnhRowColMove = true;
+  bool SaveHiddenCells = false;
+  bool ClearTextOnly = false;
+  bool UseEnabledRows = false;
+  // auto-size and zoom
+  bool SizeGrowOnly = false;
+  int MinColWidth = 0;
+  int MaxColWidth = 0;
+  TPoint XYOffset{2, 2};
+  bool XYOffsetTopLeftOnly = false;
+  int ZoomFactor = 0;
+  bool Multilinecells = false;
+  // numbering
+  int AutoNumberStart = 0;
+  int AutoNumberOffset = 0;
+  TSortDirection AutoNumberDirection = sdAscending;
+  // the range files and the clipboard cover
+  bool SaveFixedCells = true;
+  bool SaveFixedRows = false;
+  bool SaveFixedCols = false;
+};

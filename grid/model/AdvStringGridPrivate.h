@@ -1,0 +1,42 @@
+#pragma once
+// What only the grid's own files need: its private state and its row engine
+// and column move step. Code outside the grid includes AdvStringGrid.h alone.
+#include <memory>
+#include <vector>
+
+#include "grid/base/ControlList.h"
+#include "grid/model/AdvStringGrid.h"
+#include "grid/model/ColumnMoveStep.h"
+#include "grid/model/GridRowEngine.h"
+#include "platform/gui/Bitmap.h"
+#include "platform/gui/Canvas.h"
+#include "platform/gui/Graphics.h"
+#include "platform/gui/PixelBuffer.h"
+
+#include "grid/model/FormResizeListener.h"
+
+struct TAdvGridState {
+  // Controls placed in cells: X storage column, Y real row.
+  TControlList ControlList;
+  std::vector<int> AllColWidths;  // remembered widths of storage columns
+  std::vector<bool> ColSelect;
+  TGridRect OldSelection{};
+  int OldRowSel = -1;
+  bool NilObjects = false;
+  bool BlockCellChange = false;
+  bool Entered = false;
+  // Set by the editing cycle: the next Invalidate only clears it.
+  bool EditChange = false;
+  TCursor Cursor = crDefault;
+  TCursor RestoreCursor = crDefault;
+  bool IsVista = false;
+  bool IsWin7 = false;
+  int FormWidth = 0;
+  int FormHeight = 0;
+  std::unique_ptr<TFormResizeListener> FormResize;
+  TFont CellFont;  // scratch font of Fonts
+  // Painted in column 0 of selected rows.
+  TBitmap RowIndicator;
+  std::unique_ptr<TPixelBuffer> MeasureBuffer;  // under the measuring canvas
+  std::unique_ptr<TCanvas> MeasureCanvas;
+};

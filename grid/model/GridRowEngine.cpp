@@ -1,0 +1,245 @@
+// Rows parked in the hidden-row store and put back by pointer, moved,
+// exchanged and removed, each in one pass over the grid however many rows go
+// or come. Each record keeps exactly one owner: a removed row's records are
+// freed unless the caller took the row over first.
+#include "grid/model/GridRowEngine.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "grid/base/MouseActions.h"
+#include "grid/base/ShowModified.h"
+#include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/FloatingFooter.h"
+#include "grid/model/IndexMoves.h"
+#include "grid/model/RowFlags.h"
+
+namespace {
+
+constexpr int AllColumns = std::numeric_limits<int>::max();
+
+// A grid keeps one displayed row: the last rows listed stay.
+void KeepOneRow(std::vector<int>& DisplRows, int RowCount) {
+  if (static_cast<int>(DisplRows.size()) >= RowCount) DisplRows.resize(static_cast<size_t>(RowCount - 1));
+}
+
+template <class List>
+void RotateFlags(List& L, int Lo, int Hi, int Mid) {
+  if (FlagCount(L) <= Lo) return;
+  RotateRange(Lo, Hi, Mid, [&](int i) { return FlagAt(L, i); },
+              [&](int i, int v) { SetFlagAt(L, i, v); });
+}
+
+void DeleteFlags(TIntList& L, int At, int Count) {
+  for (int i = 0; i < Count && At < L.Count(); ++i) L.Delete(At);
+}
+
+void DeleteFlags(std::vector<bool>& L, int At, int Count) {
+  const int size = static_cast<int>(L.size());
+  if (At < size) L.erase(L.begin() + At, L.begin() + std::min(size, At + Count));
+}
+
+}  // namespace
+
+TRect RowsRect(const TAdvStringGrid& Grid, int RowIndex, int RCount) {
+  return TRect{0, RowIndex, Grid.ColCount() - 1, RowIndex + RCount};
+}
+
+void TGridRowEngine::ParkRows(std::vector<int> DisplRows, int Level) {
+  KeepOneRow(DisplRows, G.RowCount());
+  std::vector<TGridItemPtr> items;
+  items.reserve(DisplRows.size());
+  TGridItems& parked = G.FGridItems;
+  int before = 0;  // parked rows before r: one walk along the store
+  for (int r : DisplRows) {
+    while (before < parked.Count() && parked.Item(before)->Idx() - before <= r) ++before;
+    auto item = std::make_unique<TGridItem>();
+    item->SetIdx(r + before);
+    item->SetHeight(G.RowHeights(r));
+    item->SetLevel(Level);
+    item->Items().PutRow(G.Store().TakeRow(r));
+    items.push_back(std::move(item));
+  }
+  CloseRowGaps(DisplRows);
+  parked.MergeIn(std::move(items));
+  ShowControlsOfShownRows();
+  G.CellControlsUpdate(false);
+}
+
+void TGridRowEngine::MoveRowCells(int From, int To) {
+  G.Store().PutRow(To, G.Store().TakeRow(From));
+  G.SetRowHeights(To, G.RowHeights(From));
+}
+
+void TGridRowEngine::CloseRowGaps(const std::vector<int>& DisplRows) {
+  if (DisplRows.empty()) return;
+  size_t next = 0;
+  int write = DisplRows.front();
+  for (int r = write; r < G.RowCount(); ++r) {
+    if (next < DisplRows.size() && DisplRows[next] == r) {
+      ++next;
+      continue;
+    }
+    MoveRowCells(r, write++);
+  }
+  // The rows beyond the new end are empty slots now: nothing is freed.
+  G.SetRowCount(write);
+}
+
+void TGridRowEngine::RestoreRows(std::vector<TGridItemPtr> Items,
+                                 const std::function<int(int Idx)>& PosOf) {
+  if (Items.empty()) return;
+  std::vector<int> pos;
+  pos.reserve(Items.size());
+  for (const auto& item : Items) pos.push_back(PosOf(item->Idx()));
+  const int oldCount = G.RowCount();
+  G.SetRowCount(oldCount + static_cast<int>(Items.size()));
+  int read = oldCount - 1;
+  for (int k = static_cast<int>(Items.size()) - 1, t = G.RowCount() - 1; k >= 0; --t) {
+    if (pos[static_cast<size_t>(k)] < t) {
+      MoveRowCells(read--, t);
+      continue;
+    }
+    TGridItem& item = *Items[static_cast<size_t>(k--)];
+    G.Store().PutRow(t, item.Items().TakeRow());
+    G.SetRowHeights(t, item.Height());
+  }
+  ShowControlsOfShownRows();
+  G.CellControlsUpdate(false);
+}
+
+void TGridRowEngine::ExchangeRows(int ARow1, int ARow2) {
+  TCellStore& store = G.Store();
+  TCellStore::TRowPtr row = store.TakeRow(ARow1);
+  store.PutRow(ARow1, store.TakeRow(ARow2));
+  store.PutRow(ARow2, std::move(row));
+  const int height = G.RowHeights(ARow1);
+  if (height != G.RowHeights(ARow2)) {
+    G.SetRowHeights(ARow1, G.RowHeights(ARow2));
+    G.SetRowHeights(ARow2, height);
+  }
+}
+
+void TGridRowEngine::MoveRowBlock(int From, int Count, int To, bool MoveCells) {
+  struct TPlace {
+    TControlItem* Item;
+    int Displ;           // shown row: its displayed index after the move
+    TGridItem* Parked;   // parked row: its item
+  };
+  TControlList& controls = G.FState->ControlList;
+  std::vector<TPlace> places;
+  for (int i = 0; i < controls.Count(); ++i) {
+    TControlItem* item = controls.Control(i);
+    TGridItem* parked = G.FGridItems.FindRealRow(item->Y());
+    places.push_back({item, parked ? -1 : MovedIndex(G.RealToDisplRow(item->Y()), From, Count, To), parked});
+  }
+  const int lo = std::min(From, To), hi = std::max(From, To) + Count - 1;
+  const int mid = To > From ? Count : From - lo;
+  if (MoveCells) {
+    RotateRange(lo, hi, mid, [&](int r) { return G.Store().TakeRow(r); },
+                [&](int r, TCellStore::TRowPtr Row) { G.Store().PutRow(r, std::move(Row)); });
+    // A single row's height moved in RowMoved already.
+    RotateRange(lo, hi, mid, [&](int r) { return G.RowHeights(r); },
+                [&](int r, int h) { G.SetRowHeights(r, h); });
+  } else {
+    G.TGridModel::MoveRow(From, To);
+  }
+  RotateFlags(G.FModifiedRows, lo, hi, mid);
+  RotateFlags(G.FEnabledRows, lo, hi, mid);
+  RotateFlags(G.FRowSelect, lo, hi, mid);
+  G.FGridItems.RowsRemoved(From, Count);
+  G.FGridItems.RowsInserted(G.DisplToRealRow(To), Count);
+  for (const TPlace& p : places) p.Item->SetY(p.Parked ? p.Parked->Idx() : G.DisplToRealRow(p.Displ));
+  G.CellsChanged(TRect{0, lo, G.ColCount() - 1, hi});
+  G.CellControlsUpdate(false);
+}
+
+bool TGridRowEngine::IsFloatingFooterRow(int ARow) const {
+  const TFloatingFooter& footer = *G.FFloatingFooter;
+  return footer.Visible() && footer.FooterStyle() == fsFixedLastRow && ARow == G.RowCount() - 1;
+}
+
+// OnRowMoved fires once the height has moved too, not from the platform's step.
+void TGridRowEngine::RowMoved(int FromIndex, int ToIndex) {
+  if (IsFloatingFooterRow(ToIndex)) return;
+  TMovedEvent event = std::exchange(G.OnRowMoved, nullptr);
+  try {
+    G.TBaseGrid::RowMoved(FromIndex, ToIndex);
+  } catch (...) {
+    G.OnRowMoved = std::move(event);
+    throw;
+  }
+  G.OnRowMoved = std::move(event);
+  if (G.EnhRowColMove()) {
+    MoveEntry(FromIndex, ToIndex, [&](int r) { return G.RowHeights(r); },
+              [&](int r, int h) { G.SetRowHeights(r, h); });
+    G.SetColMoveFlg(true);
+  }
+  if (G.OnRowMoved) G.OnRowMoved(&G, FromIndex, ToIndex);
+}
+
+void TGridRowEngine::ShowControlsOfShownRows() {
+  TControlList& controls = G.FState->ControlList;
+  for (int i = 0; i < controls.Count(); ++i) {
+    TControlItem* item = controls.Control(i);
+    if (item->Control()) item->Control()->SetVisible(!G.IsHiddenRow(item->Y()));
+  }
+}
+
+void TGridRowEngine::ShiftControlRows(int FromRealRow, int Delta) {
+  TControlList& controls = G.FState->ControlList;
+  for (int i = 0; i < controls.Count(); ++i) {
+    TControlItem* item = controls.Control(i);
+    if (item->Y() >= FromRealRow) item->SetY(item->Y() + Delta);
+  }
+}
+
+void TGridRowEngine::DropControlsOfRows(int RowIndex, int RCount) {
+  TControlList& controls = G.FState->ControlList;
+  const int realFrom = G.DisplToRealRow(RowIndex);
+  const int realEnd = G.DisplToRealRow(RowIndex + RCount);
+  for (int i = controls.Count() - 1; i >= 0; --i) {
+    TControlItem* item = controls.Control(i);
+    if (item->Y() < realFrom || item->Y() >= realEnd || G.IsHiddenRow(item->Y())) continue;
+    if (item->Control()) item->Control()->SetVisible(false);
+    controls.RemoveControl(i);
+  }
+  ShiftControlRows(realEnd, -RCount);
+}
+
+void TGridRowEngine::RowCountChanged() { G.SetRowCount(G.RowCount()); }
+
+void TGridRowEngine::RemoveRowSpan(int RowIndex, int RCount, bool AllLists, bool ParkWhenOutside,
+                                   bool Renumber) {
+  G.FreeCellPropsRange(0, RowIndex, AllColumns, RowIndex + RCount - 1);
+  const bool entered = std::exchange(G.FState->Entered, false);
+  G.BeginUpdate();
+  const int oldRow = G.Row(), oldTop = G.TopRow();
+  if (Renumber) G.FGridItems.RowsRemoved(RowIndex, RCount);
+  if (AllLists && G.FShowModified->Enabled()) DeleteFlags(G.FModifiedRows, RowIndex, RCount);
+  if (AllLists && G.UseEnabledRows()) DeleteFlags(G.FEnabledRows, RowIndex, RCount);
+  if (G.FMouseActions->DisjunctRowSelect()) DeleteFlags(G.FRowSelect, RowIndex, RCount);
+  G.TGridModel::DeleteRowSpan(RowIndex, RCount);
+  RowCountChanged();
+  G.FMaxRowCount -= RCount;
+  PlaceCurrentRowAfterRemoval(oldRow, oldTop, ParkWhenOutside);
+  G.EndUpdate();
+  G.FState->Entered = entered;
+  G.CellsChanged(RowsRect(G, RowIndex, RCount));
+  if (G.FState->ControlList.Count() > 0) G.CellControlsUpdate(false);
+}
+
+void TGridRowEngine::PlaceCurrentRowAfterRemoval(int OldRow, int OldTop, bool ParkWhenOutside) {
+  const int lastData = G.RowCount() - G.FixedFooters() - 1;
+  if (OldRow <= lastData) {
+    if (!G.FMouseActions->DisjunctRowSelect()) G.MoveCurrent(G.Col(), OldRow, true, false);
+    G.SetTopRow(OldTop);
+  } else if (lastData >= G.FixedRows()) {
+    G.MoveCurrent(G.Col(), lastData, true, false);
+    if (ParkWhenOutside && G.Row() > lastData) G.HideSelection();
+  } else {
+    G.HideSelection();
+  }
+  G.FSelHidden = false;
+}
