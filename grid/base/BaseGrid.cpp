@@ -36,8 +36,7 @@ String TBaseGrid::GetCellEx(int ACol, int ARow) {
   return value;
 }
 
-StringView TBaseGrid::CellView(int ACol, int ARow) {
-  if (PlainTexts()) return GetGridCell(ACol, ARow);
+StringView TBaseGrid::ComputedCellView(int ACol, int ARow) {
   FCellViewText = GetCellEx(ACol, ARow);
   return FCellViewText;
 }

@@ -39,7 +39,9 @@ class TBaseGrid : public TStringGrid {
   // The text Cells gives, without a copy for bulk reads: the view stays valid
   // until the next change of the grid or the next CellView call. Without
   // display hooks and merged cells it is the stored text itself.
-  StringView CellView(int ACol, int ARow);
+  StringView CellView(int ACol, int ARow) {
+    return PlainTexts() ? StringView(TGridModel::Cells(ACol, ARow)) : ComputedCellView(ACol, ARow);
+  }
   // The raw text of that very cell: no merge, no hooks.
   const String& GetGridCell(int ACol, int ARow) const { return TGridModel::Cells(ACol, ARow); }
   void SetGridCell(int ACol, int ARow, const String& Value);
@@ -141,6 +143,8 @@ class TBaseGrid : public TStringGrid {
   // Whether reading a cell may change its text: a subclass that overrides
   // the DoGetDispl hooks answers true here too.
   virtual bool HasDisplTextHooks() const { return OnGetDisplText || OnGetDisplWideText; }
+  // Whether every cell reads as its own stored text.
+  bool PlainTexts() const { return FMergeCount == 0 && !HasDisplTextHooks(); }
   virtual void GetDefaultProps(int ACol, int ARow, TFont& AFont, TBrush& ABrush,
                                TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
                                TAlignment& HA, TVAlignment& VA, bool& WW,
@@ -201,8 +205,7 @@ class TBaseGrid : public TStringGrid {
  private:
   TCellProperties* Props(int ACol, int ARow) const;  // nil without record
   void CountTakenMerge(const TCellProperties& Props);
-  // Whether every cell reads as its own stored text.
-  bool PlainTexts() const { return FMergeCount == 0 && !HasDisplTextHooks(); }
+  StringView ComputedCellView(int ACol, int ARow);
   String FCellViewText;  // what the last CellView computed
   bool SpanIdentical(bool OfRows, int Line1, int Line2) const;
   std::unique_ptr<TCellProperties> NewCellProperties(int ACol, int ARow);

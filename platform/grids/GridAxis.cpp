@@ -27,9 +27,7 @@ void TGridAxis::MakeDense() {
   FSizes.clear();
 }
 
-int TGridAxis::Size(int Index) const {
-  if (!FDense.empty()) return static_cast<size_t>(Index) < FDense.size() ? FDense[static_cast<size_t>(Index)] : FDefaultSize;
-  if (FSizes.empty()) return FDefaultSize;
+int TGridAxis::SparseSize(int Index) const {
   auto it = FSizes.find(Index);
   return it == FSizes.end() ? FDefaultSize : it->second;
 }
@@ -100,11 +98,6 @@ void TGridAxis::DeleteSizeList(const std::vector<int>& Indexes) {
     kept.emplace_hint(kept.end(), index - static_cast<int>(gone - Indexes.begin()), size);
   }
   FSizes = std::move(kept);
-}
-
-int TGridAxis::Extent(int Index, int Line) const {
-  int size = Size(Index);
-  return size < 0 ? 0 : size + Line;
 }
 
 int TGridAxis::FixedExtent(int Line) const {

@@ -6,6 +6,7 @@
 // Overrides are kept sparse while few indexes have one; once many have (rows
 // hidden by a filter are each an override), every index gets a slot, so a
 // size is read or written in constant time however many differ.
+#include <cstddef>
 #include <map>
 #include <vector>
 
@@ -25,7 +26,10 @@ class TGridAxis {
 
   int DefaultSize() const { return FDefaultSize; }
   void SetDefaultSize(int Value);  // forgets every per-index size
-  int Size(int Index) const;
+  int Size(int Index) const {  // inline: the geometry walks read it per index
+    if (!FDense.empty()) return static_cast<size_t>(Index) < FDense.size() ? FDense[static_cast<size_t>(Index)] : FDefaultSize;
+    return FSizes.empty() ? FDefaultSize : SparseSize(Index);
+  }
   void SetSize(int Index, int Value);
 
   // Sizes follow their indexes when indexes are opened (after the count
@@ -38,7 +42,10 @@ class TGridAxis {
 
   // Geometry. First is the first scrollable index shown (LeftCol/TopRow), View
   // the client extent in pixels, Line the width of the line after each cell.
-  int Extent(int Index, int Line) const;  // cell plus its line; 0 for a hidden index
+  int Extent(int Index, int Line) const {  // cell plus its line; 0 for a hidden index
+    int size = Size(Index);
+    return size < 0 ? 0 : size + Line;
+  }
   int FixedExtent(int Line) const;
   TSpan Span(int Index, int First, int View, int Line) const;
   int Hit(int Pixel, int First, int View, int Line) const;  // -1 outside every cell
@@ -53,6 +60,7 @@ class TGridAxis {
   int FFixed = 0;
   int FDefaultSize = 0;
   void MakeDense();
+  int SparseSize(int Index) const;
   std::map<int, int> FSizes;  // index -> size, only where it differs from the default
   std::vector<int> FDense;    // every index's size once many differ; FSizes is empty then
 };
