@@ -9,32 +9,19 @@
 #include <vector>
 
 #include "bench/GuiBenchMain.h"
+#include "bench/VectorFloor.h"
 #include "grid/model/AdvStringGrid.h"
+#include "tests/grid/model/RepaintCountingGrid.h"
 
 namespace {
 
-constexpr int kCols = 8;
-using Table = std::vector<std::vector<String>>;
+using bench::kCols;
+using TCountingGrid = TRepaintCountingGrid;
 
-const String& TextFor(int r, int c) {
-  static const std::vector<String> texts = [] {
-    std::vector<String> t;
-    for (int i = 0; i < 1024; ++i) t.push_back(S("cell text " + std::to_string(i)));
-    return t;
-  }();
-  return texts[static_cast<size_t>((r * kCols + c) & 1023)];
+const bench::TCellTexts& Texts() {
+  static const bench::TCellTexts texts("cell text ");
+  return texts;
 }
-
-// A grid that counts the repaints it asks for.
-class TCountingGrid : public TAdvStringGrid {
- public:
-  using TAdvStringGrid::TAdvStringGrid;
-  void Invalidate() override {
-    ++Repaints;
-    TAdvStringGrid::Invalidate();
-  }
-  int Repaints = 0;
-};
 
 // Fills inside the update bracket; answers the repaints asked for before its end.
 int FillGrid(TCountingGrid& g, int rows) {
@@ -43,19 +30,10 @@ int FillGrid(TCountingGrid& g, int rows) {
   g.SetColCount(kCols);
   g.SetRowCount(rows);
   for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < kCols; ++c) g.SetCells(c, r, TextFor(r, c));
+    for (int c = 0; c < kCols; ++c) g.SetCells(c, r, Texts().At(r, c));
   const int inside = g.Repaints - before;
   g.EndUpdate();
   return inside;
-}
-
-void FillTable(Table& t, int rows) {
-  t.assign(static_cast<size_t>(rows), {});
-  for (int r = 0; r < rows; ++r) {
-    auto& row = t[static_cast<size_t>(r)];
-    row.resize(kCols);
-    for (int c = 0; c < kCols; ++c) row[static_cast<size_t>(c)] = TextFor(r, c);
-  }
 }
 
 void GridFillInUpdate(benchmark::State& st) {
@@ -67,13 +45,7 @@ void GridFillInUpdate(benchmark::State& st) {
   st.counters["repaints_before_end"] = inside;
 }
 
-void VectorFill(benchmark::State& st) {
-  for (auto _ : st) {
-    Table t;
-    FillTable(t, static_cast<int>(st.range(0)));
-    benchmark::DoNotOptimize(t.data());
-  }
-}
+void VectorFill(benchmark::State& st) { bench::VectorFill(st, Texts()); }
 
 // Every cell read, through `Read`, summing the text lengths.
 template <class Read>
@@ -96,16 +68,7 @@ void GridReadCells(benchmark::State& st) {
   GridRead(st, [](TAdvStringGrid& g, int c, int r) { return g.Cells(c, r).size(); });
 }
 
-void VectorRead(benchmark::State& st) {
-  Table t;
-  FillTable(t, static_cast<int>(st.range(0)));
-  for (auto _ : st) {
-    size_t sum = 0;
-    for (const auto& row : t)
-      for (const auto& cell : row) sum += cell.size();
-    benchmark::DoNotOptimize(sum);
-  }
-}
+void VectorRead(benchmark::State& st) { bench::VectorRead(st, Texts()); }
 
 // Every other row hidden by `hide`, then all shown again.
 template <class Hide>

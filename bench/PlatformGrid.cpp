@@ -10,23 +10,22 @@
 #include <vector>
 
 #include "bench/GuiBenchMain.h"
+#include "bench/VectorFloor.h"
 #include "platform/grids/GridModel.h"
 #include "platform/grids/StringGrid.h"
 
 namespace {
 
-constexpr int kCols = 8;
+using bench::kCols;
+using bench::Table;
 constexpr int kOps = 1000;
-using Table = std::vector<std::vector<String>>;
 
-const String& TextFor(int r, int c) {
-  static const std::vector<String> texts = [] {
-    std::vector<String> t;
-    for (int i = 0; i < 1024; ++i) t.push_back(S("v" + std::to_string(i)));
-    return t;
-  }();
-  return texts[static_cast<size_t>((r * kCols + c) & 1023)];
+const bench::TCellTexts& Texts() {
+  static const bench::TCellTexts texts("v");
+  return texts;
 }
+
+const String& TextFor(int r, int c) { return Texts().At(r, c); }
 
 void FillGrid(TGridModel& g, int rows) {
   g.SetColCount(kCols);
@@ -35,14 +34,7 @@ void FillGrid(TGridModel& g, int rows) {
     for (int c = 0; c < kCols; ++c) g.SetCells(c, r, TextFor(r, c));
 }
 
-void FillTable(Table& t, int rows) {
-  t.assign(static_cast<size_t>(rows), {});
-  for (int r = 0; r < rows; ++r) {
-    auto& row = t[static_cast<size_t>(r)];
-    row.resize(kCols);
-    for (int c = 0; c < kCols; ++c) row[static_cast<size_t>(c)] = TextFor(r, c);
-  }
-}
+void FillTable(Table& t, int rows) { bench::FillTable(t, rows, Texts()); }
 
 size_t HeapInUse() {
   struct mallinfo2 m = mallinfo2();
@@ -57,13 +49,7 @@ void GridFill(benchmark::State& st) {
   }
 }
 
-void VectorFill(benchmark::State& st) {
-  for (auto _ : st) {
-    Table t;
-    FillTable(t, static_cast<int>(st.range(0)));
-    benchmark::DoNotOptimize(t.data());
-  }
-}
+void VectorFill(benchmark::State& st) { bench::VectorFill(st, Texts()); }
 
 void GridRead(benchmark::State& st) {
   TGridModel g;
@@ -76,16 +62,7 @@ void GridRead(benchmark::State& st) {
   }
 }
 
-void VectorRead(benchmark::State& st) {
-  Table t;
-  FillTable(t, static_cast<int>(st.range(0)));
-  for (auto _ : st) {
-    size_t sum = 0;
-    for (const auto& row : t)
-      for (const auto& cell : row) sum += cell.size();
-    benchmark::DoNotOptimize(sum);
-  }
-}
+void VectorRead(benchmark::State& st) { bench::VectorRead(st, Texts()); }
 
 // Time per single insert or delete (2 x kOps per iteration).
 void PerOperation(benchmark::State& st) {
@@ -119,11 +96,11 @@ void VectorInsertDeleteMiddle(benchmark::State& st) {
   PerOperation(st);
 }
 
-// Every other row hidden by a negative height and shown again, on the grid
-// window (its view follows every height change).
-void GridHideShowEveryOther(benchmark::State& st) {
+// Every other row hidden by a negative height and shown again.
+template <class Grid>
+void HideShowEveryOther(benchmark::State& st) {
   int rows = static_cast<int>(st.range(0));
-  TStringGrid g(nullptr);
+  Grid g(nullptr);
   FillGrid(g, rows);
   for (auto _ : st) {
     for (int r = 1; r < rows; r += 2) g.SetRowHeights(r, -1);
@@ -131,6 +108,15 @@ void GridHideShowEveryOther(benchmark::State& st) {
   }
   st.counters["rows"] = rows;
 }
+
+// On the grid window: its view follows every height change.
+void GridHideShowEveryOther(benchmark::State& st) { HideShowEveryOther<TStringGrid>(st); }
+
+// The model alone, without a window.
+struct TModelOnly : TGridModel {
+  explicit TModelOnly(void*) {}
+};
+void ModelHideShowEveryOther(benchmark::State& st) { HideShowEveryOther<TModelOnly>(st); }
 
 // The floor: a filter over the vector, scanning the rows and building the
 // index list of the rows shown, then the full list again.
@@ -193,6 +179,7 @@ BENCHMARK(VectorRead)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GridInsertDeleteMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(VectorInsertDeleteMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GridHideShowEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ModelHideShowEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(VectorFilterEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GridMoveTopToBottom)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(VectorMoveTopToBottom)->Arg(1000000)->Unit(benchmark::kMicrosecond);

@@ -93,7 +93,8 @@ TCellProperties* TBaseGrid::Props(int ACol, int ARow) const {
 }
 
 bool TBaseGrid::HasCellProps(int ACol, int ARow) const {
-  return ACol >= 0 && ACol < TotalColCount() && ARow >= 0 && ARow < RowCount() &&
+  // A grid that never made a record answers before the column count is asked.
+  return FHasCellProps && ACol >= 0 && ACol < TotalColCount() && ARow >= 0 && ARow < RowCount() &&
          Store().Object(ACol, ARow) != nullptr;
 }
 
@@ -103,6 +104,7 @@ TCellProperties* TBaseGrid::GridObjects(int ACol, int ARow) const {
 }
 
 void TBaseGrid::SetGridObject(int ACol, int ARow, TCellProperties* Value) {
+  if (Value) FHasCellProps = true;  // a record made for another grid may come in
   TGridModel::SetObjects(ACol, ARow, Value);
 }
 
