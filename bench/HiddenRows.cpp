@@ -4,12 +4,11 @@
 // growth between the two shows whether the work stays linear.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "bench/GuiBenchMain.h"
 #include "grid/model/AdvStringGrid.h"
-#include "platform/gui/Platform.h"
 
 namespace {
 
@@ -88,13 +87,4 @@ BENCHMARK(BM_HideEveryOtherRowTopLevelBack)->Arg(100000)->Arg(1000000)->Unit(ben
 BENCHMARK(BM_InsertRemove1000InOneCall)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InsertRemove1000OneByOne)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-// The grid is a control: the GUI platform runs headless around the cases.
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  benchmark::Initialize(&argc, argv);
-  platform::StartGuiPlatform(argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  platform::StopGuiPlatform();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }

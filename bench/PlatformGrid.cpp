@@ -5,25 +5,27 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/GuiBenchMain.h"
+#include "bench/VectorFloor.h"
 #include "platform/grids/GridModel.h"
+#include "platform/grids/StringGrid.h"
 
 namespace {
 
-constexpr int kCols = 8;
+using bench::kCols;
+using bench::Table;
 constexpr int kOps = 1000;
-using Table = std::vector<std::vector<String>>;
 
-const String& TextFor(int r, int c) {
-  static const std::vector<String> texts = [] {
-    std::vector<String> t;
-    for (int i = 0; i < 1024; ++i) t.push_back(S("v" + std::to_string(i)));
-    return t;
-  }();
-  return texts[static_cast<size_t>((r * kCols + c) & 1023)];
+const bench::TCellTexts& Texts() {
+  static const bench::TCellTexts texts("v");
+  return texts;
 }
+
+const String& TextFor(int r, int c) { return Texts().At(r, c); }
 
 void FillGrid(TGridModel& g, int rows) {
   g.SetColCount(kCols);
@@ -32,14 +34,7 @@ void FillGrid(TGridModel& g, int rows) {
     for (int c = 0; c < kCols; ++c) g.SetCells(c, r, TextFor(r, c));
 }
 
-void FillTable(Table& t, int rows) {
-  t.assign(static_cast<size_t>(rows), {});
-  for (int r = 0; r < rows; ++r) {
-    auto& row = t[static_cast<size_t>(r)];
-    row.resize(kCols);
-    for (int c = 0; c < kCols; ++c) row[static_cast<size_t>(c)] = TextFor(r, c);
-  }
-}
+void FillTable(Table& t, int rows) { bench::FillTable(t, rows, Texts()); }
 
 size_t HeapInUse() {
   struct mallinfo2 m = mallinfo2();
@@ -54,13 +49,7 @@ void GridFill(benchmark::State& st) {
   }
 }
 
-void VectorFill(benchmark::State& st) {
-  for (auto _ : st) {
-    Table t;
-    FillTable(t, static_cast<int>(st.range(0)));
-    benchmark::DoNotOptimize(t.data());
-  }
-}
+void VectorFill(benchmark::State& st) { bench::VectorFill(st, Texts()); }
 
 void GridRead(benchmark::State& st) {
   TGridModel g;
@@ -73,16 +62,7 @@ void GridRead(benchmark::State& st) {
   }
 }
 
-void VectorRead(benchmark::State& st) {
-  Table t;
-  FillTable(t, static_cast<int>(st.range(0)));
-  for (auto _ : st) {
-    size_t sum = 0;
-    for (const auto& row : t)
-      for (const auto& cell : row) sum += cell.size();
-    benchmark::DoNotOptimize(sum);
-  }
-}
+void VectorRead(benchmark::State& st) { bench::VectorRead(st, Texts()); }
 
 // Time per single insert or delete (2 x kOps per iteration).
 void PerOperation(benchmark::State& st) {
@@ -101,15 +81,57 @@ void GridInsertDeleteMiddle(benchmark::State& st) {
   PerOperation(st);
 }
 
+// The floor: a vector of row pointers, each insert and delete one block move.
 void VectorInsertDeleteMiddle(benchmark::State& st) {
-  Table t;
   int rows = static_cast<int>(st.range(0));
-  FillTable(t, rows);
+  std::vector<std::unique_ptr<std::vector<String>>> t(static_cast<size_t>(rows));
+  for (int r = 0; r < rows; ++r) {
+    t[static_cast<size_t>(r)] = std::make_unique<std::vector<String>>();
+    for (int c = 0; c < kCols; ++c) t[static_cast<size_t>(r)]->push_back(TextFor(r, c));
+  }
   for (auto _ : st) {
-    for (int i = 0; i < kOps; ++i) t.insert(t.begin() + rows / 2, std::vector<String>());
+    for (int i = 0; i < kOps; ++i) t.insert(t.begin() + rows / 2, nullptr);
     for (int i = 0; i < kOps; ++i) t.erase(t.begin() + rows / 2);
   }
   PerOperation(st);
+}
+
+// Every other row hidden by a negative height and shown again.
+template <class Grid>
+void HideShowEveryOther(benchmark::State& st) {
+  int rows = static_cast<int>(st.range(0));
+  Grid g(nullptr);
+  FillGrid(g, rows);
+  for (auto _ : st) {
+    for (int r = 1; r < rows; r += 2) g.SetRowHeights(r, -1);
+    for (int r = 1; r < rows; r += 2) g.SetRowHeights(r, g.DefaultRowHeight());
+  }
+  st.counters["rows"] = rows;
+}
+
+// On the grid window: its view follows every height change.
+void GridHideShowEveryOther(benchmark::State& st) { HideShowEveryOther<TStringGrid>(st); }
+
+// The model alone, without a window.
+struct TModelOnly : TGridModel {
+  explicit TModelOnly(void*) {}
+};
+void ModelHideShowEveryOther(benchmark::State& st) { HideShowEveryOther<TModelOnly>(st); }
+
+// The floor: a filter over the vector, scanning the rows and building the
+// index list of the rows shown, then the full list again.
+void VectorFilterEveryOther(benchmark::State& st) {
+  Table t;
+  FillTable(t, static_cast<int>(st.range(0)));
+  for (auto _ : st) {
+    std::vector<int> shown;
+    for (size_t r = 0; r < t.size(); ++r)
+      if (r == 0 || r % 2 == 0 || t[r].empty()) shown.push_back(static_cast<int>(r));
+    benchmark::DoNotOptimize(shown.data());
+    std::vector<int> all;
+    for (size_t r = 0; r < t.size(); ++r) all.push_back(static_cast<int>(r));
+    benchmark::DoNotOptimize(all.data());
+  }
 }
 
 void GridMoveTopToBottom(benchmark::State& st) {
@@ -156,8 +178,11 @@ BENCHMARK(GridRead)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(VectorRead)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GridInsertDeleteMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(VectorInsertDeleteMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(GridHideShowEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ModelHideShowEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(VectorFilterEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GridMoveTopToBottom)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(VectorMoveTopToBottom)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MemoryPerCell)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }

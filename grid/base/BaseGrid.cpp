@@ -21,6 +21,7 @@ TBaseGrid::~TBaseGrid() {
 // ---- texts
 
 String TBaseGrid::GetCellEx(int ACol, int ARow) {
+  if (PlainTexts()) return GetGridCell(ACol, ARow);
   const TPoint base = BaseCell(ACol, ARow);
   String value = GetGridCell(base.X, base.Y);
   if (base.Y < FNormalRowCount) {
@@ -33,6 +34,11 @@ String TBaseGrid::GetCellEx(int ACol, int ARow) {
     }
   }
   return value;
+}
+
+StringView TBaseGrid::ComputedCellView(int ACol, int ARow) {
+  FCellViewText = GetCellEx(ACol, ARow);
+  return FCellViewText;
 }
 
 void TBaseGrid::SetCellEx(int ACol, int ARow, const String& Value) {
@@ -87,7 +93,8 @@ TCellProperties* TBaseGrid::Props(int ACol, int ARow) const {
 }
 
 bool TBaseGrid::HasCellProps(int ACol, int ARow) const {
-  return ACol >= 0 && ACol < TotalColCount() && ARow >= 0 && ARow < RowCount() &&
+  // A grid that never made a record answers before the column count is asked.
+  return FHasCellProps && ACol >= 0 && ACol < TotalColCount() && ARow >= 0 && ARow < RowCount() &&
          Store().Object(ACol, ARow) != nullptr;
 }
 
@@ -97,6 +104,7 @@ TCellProperties* TBaseGrid::GridObjects(int ACol, int ARow) const {
 }
 
 void TBaseGrid::SetGridObject(int ACol, int ARow, TCellProperties* Value) {
+  if (Value) FHasCellProps = true;  // a record made for another grid may come in
   TGridModel::SetObjects(ACol, ARow, Value);
 }
 
@@ -146,8 +154,13 @@ TCellProperties* TBaseGrid::GetCellProperties(int ACol, int ARow) {
 }
 
 void TBaseGrid::SetCellProperties(int ACol, int ARow, std::unique_ptr<TCellProperties> Value) {
+  if (Value) CountTakenMerge(*Value);
   delete GridObjects(ACol, ARow);
   SetGridObject(ACol, ARow, Value.release());
+}
+
+void TBaseGrid::CountTakenMerge(const TCellProperties& Props) {
+  if (Props.CellSpanX() > 0 || Props.CellSpanY() > 0 || !Props.IsBaseCell()) ++FMergeCount;
 }
 
 // ---- freeing

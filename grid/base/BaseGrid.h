@@ -36,6 +36,12 @@ class TBaseGrid : public TStringGrid {
   void SetCellEx(int ACol, int ARow, const String& Value);
   String Cells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
   void SetCells(int ACol, int ARow, const String& Value) { SetCellEx(ACol, ARow, Value); }
+  // The text Cells gives, without a copy for bulk reads: the view stays valid
+  // until the next change of the grid or the next CellView call. Without
+  // display hooks and merged cells it is the stored text itself.
+  StringView CellView(int ACol, int ARow) {
+    return PlainTexts() ? StringView(TGridModel::Cells(ACol, ARow)) : ComputedCellView(ACol, ARow);
+  }
   // The raw text of that very cell: no merge, no hooks.
   const String& GetGridCell(int ACol, int ARow) const { return TGridModel::Cells(ACol, ARow); }
   void SetGridCell(int ACol, int ARow, const String& Value);
@@ -134,6 +140,11 @@ class TBaseGrid : public TStringGrid {
   virtual void LastRowChanged() {}
   virtual void DoGetDisplText(int ACol, int ARow, String& Value);
   virtual void DoGetDisplWideText(int ACol, int ARow, String& Value);
+  // Whether reading a cell may change its text: a subclass that overrides
+  // the DoGetDispl hooks answers true here too.
+  virtual bool HasDisplTextHooks() const { return OnGetDisplText || OnGetDisplWideText; }
+  // Whether every cell reads as its own stored text.
+  bool PlainTexts() const { return FMergeCount == 0 && !HasDisplTextHooks(); }
   virtual void GetDefaultProps(int ACol, int ARow, TFont& AFont, TBrush& ABrush,
                                TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
                                TAlignment& HA, TVAlignment& VA, bool& WW,
@@ -186,11 +197,16 @@ class TBaseGrid : public TStringGrid {
   TColor FHoverRowColorTo = clNone;
   bool FShowSel = true;
   bool FHasCellProps = false;
-  // Areas of more than one cell merged and not yet split or merged over.
+  // Areas of more than one cell merged and not yet split or merged over;
+  // a merged record taken in from elsewhere counts too, so 0 means no cell
+  // is merged (the count may stay above the truth, never below).
   int FMergeCount = 0;
 
  private:
   TCellProperties* Props(int ACol, int ARow) const;  // nil without record
+  void CountTakenMerge(const TCellProperties& Props);
+  StringView ComputedCellView(int ACol, int ARow);
+  String FCellViewText;  // what the last CellView computed
   bool SpanIdentical(bool OfRows, int Line1, int Line2) const;
   std::unique_ptr<TCellProperties> NewCellProperties(int ACol, int ARow);
   void ForEachStoredProps(int FromRow, int ToRow, int FromCol, int ToCol,

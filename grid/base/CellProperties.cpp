@@ -68,4 +68,5 @@ void TCellProperties::Assign(const TPersistent& Source) {
   FWordWrap = src->FWordWrap;
   FNodeLevel = src->FNodeLevel;
   FControl = src->FControl;
+  FOwnerGrid->CountTakenMerge(*this);
 }

@@ -551,6 +551,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void Loaded() override;
   void Resize() override;
   void Dispatch(TMessage& Message) override;
+  // Inside the update bracket cell and structure changes ask for no repaint.
+  bool RepaintLocked() const override { return FUpdateCount > 0; }
   // The cursor the mouse shows now (set by DoGetCellCursor).
   TCursor CurrentCursor() const { return FCurrentCursor; }
 

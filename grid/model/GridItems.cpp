@@ -107,15 +107,19 @@ TGridItem* TGridItems::AddItem() {
   return FItems.back().get();
 }
 
+// Merged from the back in place: only the items after the first new one
+// move, so rows parked one by one down the grid cost no walk of the store.
 void TGridItems::MergeIn(std::vector<TGridItemPtr> Items) {
   if (Items.empty()) return;
-  std::vector<TGridItemPtr> merged;
-  merged.reserve(FItems.size() + Items.size());
-  std::merge(std::make_move_iterator(FItems.begin()), std::make_move_iterator(FItems.end()),
-             std::make_move_iterator(Items.begin()), std::make_move_iterator(Items.end()),
-             std::back_inserter(merged),
-             [](const TGridItemPtr& A, const TGridItemPtr& B) { return A->Idx() < B->Idx(); });
-  FItems = std::move(merged);
+  auto less = [](const TGridItemPtr& A, const TGridItemPtr& B) { return A->Idx() < B->Idx(); };
+  size_t old = FItems.size(), add = Items.size();
+  FItems.resize(old + add);
+  for (size_t write = old + add; add > 0;) {
+    if (old > 0 && less(Items[add - 1], FItems[old - 1]))
+      FItems[--write] = std::move(FItems[--old]);
+    else
+      FItems[--write] = std::move(Items[--add]);
+  }
 }
 
 std::vector<TGridItemPtr> TGridItems::Extract(const std::function<bool(const TGridItem&)>& Pred) {
@@ -140,6 +144,10 @@ TGridItem* TGridItems::FindRealRow(int ARow) const {
 // every item with at most ARow shown rows before it.
 int TGridItems::DisplToRealRow(int ARow) const {
   if (FItems.empty() || ARow < 0) return ARow;
+  return ARow + CountUpToDispl(ARow);
+}
+
+int TGridItems::CountUpToDispl(int ARow) const {
   int lo = 0, hi = Count();
   while (lo < hi) {
     const int mid = (lo + hi) / 2;
@@ -148,7 +156,7 @@ int TGridItems::DisplToRealRow(int ARow) const {
     else
       hi = mid;
   }
-  return ARow + lo;
+  return lo;
 }
 
 void TGridItems::RowsInserted(int ARealRow, int Count) {

@@ -92,6 +92,8 @@ class TGridItems {
   bool IsHiddenRow(int ARow) const { return FindRealRow(ARow) != nullptr; }
   // Displayed row -> real row; the identity while nothing is hidden.
   int DisplToRealRow(int ARow) const;
+  // Number of items with at most ARow shown rows before them.
+  int CountUpToDispl(int ARow) const;
   // Real row -> displayed row: ARow less the hidden rows before it.
   int RealToDisplRow(int ARow) const { return ARow - CountBelow(ARow); }
 

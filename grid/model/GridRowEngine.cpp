@@ -51,7 +51,8 @@ void TGridRowEngine::ParkRows(std::vector<int> DisplRows, int Level) {
   std::vector<TGridItemPtr> items;
   items.reserve(DisplRows.size());
   TGridItems& parked = G.FGridItems;
-  int before = 0;  // parked rows before r: one walk along the store
+  // Parked rows before r: found once, then one walk along the store.
+  int before = DisplRows.empty() ? 0 : parked.CountUpToDispl(DisplRows.front());
   for (int r : DisplRows) {
     while (before < parked.Count() && parked.Item(before)->Idx() - before <= r) ++before;
     auto item = std::make_unique<TGridItem>();
@@ -74,17 +75,9 @@ void TGridRowEngine::MoveRowCells(int From, int To) {
 
 void TGridRowEngine::CloseRowGaps(const std::vector<int>& DisplRows) {
   if (DisplRows.empty()) return;
-  size_t next = 0;
-  int write = DisplRows.front();
-  for (int r = write; r < G.RowCount(); ++r) {
-    if (next < DisplRows.size() && DisplRows[next] == r) {
-      ++next;
-      continue;
-    }
-    MoveRowCells(r, write++);
-  }
+  G.CloseRowSlots(DisplRows);
   // The rows beyond the new end are empty slots now: nothing is freed.
-  G.SetRowCount(write);
+  G.SetRowCount(G.RowCount() - static_cast<int>(DisplRows.size()));
 }
 
 void TGridRowEngine::RestoreRows(std::vector<TGridItemPtr> Items,

@@ -43,9 +43,59 @@ void MoveWithin(std::vector<T>& V, int From, int To) {
 }  // namespace
 
 TCellStore::TCellStore() = default;
-TCellStore::~TCellStore() = default;
 
-void TCellStore::SetRowCount(int Value) { FRows.resize(static_cast<size_t>(std::max(Value, 0))); }
+template <class F>
+void TCellStore::ForEachRow(F Action) {
+  for (size_t i = 0; i < FGapAt; ++i) Action(FRows[i]);
+  for (size_t i = FGapAt + FGapSize; i < FRows.size(); ++i) Action(FRows[i]);
+}
+
+TCellStore::~TCellStore() {
+  ForEachRow([this](TRow*& Row) { DropRow(Row); });
+}
+
+void TCellStore::DropRow(TRow*& Row) {
+  delete Row;
+  Row = nullptr;
+}
+
+// The gap to logical position To: the rows between move across it in one block.
+void TCellStore::MoveGap(size_t To) {
+  auto b = FRows.begin();
+  auto gap = static_cast<std::ptrdiff_t>(FGapSize), at = static_cast<std::ptrdiff_t>(FGapAt),
+       to = static_cast<std::ptrdiff_t>(To);
+  if (To < FGapAt)
+    std::move_backward(b + to, b + at, b + at + gap);
+  else if (To > FGapAt)
+    std::move(b + at + gap, b + to + gap, b + at);
+  FGapAt = To;
+}
+
+// A gap larger than the rows it serves goes, so memory follows the row count.
+void TCellStore::ShrinkGap() {
+  if (FGapSize <= 1024 || FGapSize <= static_cast<size_t>(RowCount())) return;
+  MoveGap(static_cast<size_t>(RowCount()));
+  FRows.resize(FGapAt);
+  FGapSize = 0;
+}
+
+void TCellStore::SetRowCount(int Value) {
+  const auto want = static_cast<size_t>(std::max(Value, 0));
+  const auto count = static_cast<size_t>(RowCount());
+  if (want >= count) {
+    FRows.resize(want + FGapSize, nullptr);
+    return;
+  }
+  for (size_t r = want; r < count; ++r) DropRow(At(static_cast<int>(r)));
+  if (want <= FGapAt) {  // the cut reaches into the rows before the gap: the gap goes too
+    FRows.resize(want);
+    FGapAt = want;
+    FGapSize = 0;
+  } else {
+    FRows.resize(want + FGapSize);
+  }
+  ShrinkGap();
+}
 
 const String& TCellStore::EmptyText() {
   static const String empty;
@@ -53,74 +103,117 @@ const String& TCellStore::EmptyText() {
 }
 
 TObject* TCellStore::Object(int ACol, int ARow) const {
-  const TRow* row = FRows[static_cast<size_t>(ARow)].get();
+  const TRow* row = FRows[Slot(ARow)];
   if (!row || ACol >= static_cast<int>(row->Objects.size())) return nullptr;
   return row->Objects[static_cast<size_t>(ACol)];
 }
 
 TCellStore::TRow* TCellStore::Writable(int ARow, int ACol, bool ForObject) {
-  auto& row = FRows[static_cast<size_t>(ARow)];
-  if (!row) row = std::make_unique<TRow>();
+  TRow*& row = At(ARow);
+  if (!row) row = std::make_unique<TRow>().release();  // owned by the store from here
   if (ForObject)
     Reach(row->Objects, ACol, FColHint);
   else
     Reach(row->Texts, ACol, FColHint);
-  return row.get();
+  return row;
 }
 
 void TCellStore::SetText(int ACol, int ARow, const String& Value) {
-  const TRow* row = FRows[static_cast<size_t>(ARow)].get();
+  const TRow* row = FRows[Slot(ARow)];
   bool stored = row && ACol < static_cast<int>(row->Texts.size());
   if (!stored && Value.empty()) return;  // a never-written cell is already empty
   Writable(ARow, ACol, false)->Texts[static_cast<size_t>(ACol)] = Value;
 }
 
 void TCellStore::SetObject(int ACol, int ARow, TObject* Value) {
-  const TRow* row = FRows[static_cast<size_t>(ARow)].get();
+  const TRow* row = FRows[Slot(ARow)];
   bool stored = row && ACol < static_cast<int>(row->Objects.size());
   if (!stored && !Value) return;
   Writable(ARow, ACol, true)->Objects[static_cast<size_t>(ACol)] = Value;
 }
 
 int TCellStore::StoredCols(int ARow) const {
-  const TRow* row = FRows[static_cast<size_t>(ARow)].get();
+  const TRow* row = FRows[Slot(ARow)];
   return row ? static_cast<int>(std::max(row->Texts.size(), row->Objects.size())) : 0;
 }
 
+TCellStore::TRowPtr TCellStore::TakeRow(int ARow) {
+  TRow*& slot = At(ARow);
+  TRowPtr row(slot);
+  slot = nullptr;
+  return row;
+}
+
+void TCellStore::PutRow(int ARow, TRowPtr Row) {
+  TRow*& slot = At(ARow);
+  DropRow(slot);
+  slot = Row.release();
+}
+
 void TCellStore::InsertRows(int Index, int Count) {
-  size_t old = FRows.size();
-  FRows.resize(old + static_cast<size_t>(Count));
-  std::move_backward(FRows.begin() + Index, FRows.begin() + static_cast<std::ptrdiff_t>(old), FRows.end());
+  if (Count <= 0) return;
+  const auto count = static_cast<size_t>(Count);
+  MoveGap(static_cast<size_t>(Index));
+  if (FGapSize < count) {
+    // Room for this insert and a share of the rows more, so a run of single
+    // inserts grows the buffer rarely.
+    const size_t grow = count - FGapSize + static_cast<size_t>(RowCount()) / 16 + 16;
+    FRows.insert(FRows.begin() + static_cast<std::ptrdiff_t>(FGapAt + FGapSize), grow, nullptr);
+    FGapSize += grow;
+  }
+  std::fill_n(FRows.begin() + static_cast<std::ptrdiff_t>(FGapAt), count, nullptr);
+  FGapAt += count;
+  FGapSize -= count;
 }
 
 void TCellStore::DeleteRows(int Index, int Count) {
-  FRows.erase(FRows.begin() + Index, FRows.begin() + Index + Count);
+  if (Count <= 0) return;
+  for (int r = Index; r < Index + Count; ++r) DropRow(At(r));
+  MoveGap(static_cast<size_t>(Index));
+  FGapSize += static_cast<size_t>(Count);  // the emptied slots right after the gap join it
+  ShrinkGap();
 }
 
-void TCellStore::MoveRow(int FromIndex, int ToIndex) { MoveWithin(FRows, FromIndex, ToIndex); }
+void TCellStore::DeleteRowList(const std::vector<int>& Rows) {
+  int gone = 0;
+  for (int r : Rows) DeleteRows(r - gone++, 1);
+  FRows.resize(FRows.size() + Rows.size(), nullptr);
+}
 
-void TCellStore::ClearRow(int ARow) { FRows[static_cast<size_t>(ARow)].reset(); }
+void TCellStore::MoveRow(int FromIndex, int ToIndex) {
+  const auto lo = static_cast<size_t>(std::min(FromIndex, ToIndex));
+  const auto hi = static_cast<size_t>(std::max(FromIndex, ToIndex));
+  if (FGapAt > lo && FGapAt <= hi) MoveGap(hi + 1);  // the rows between in one piece
+  auto from = FRows.begin() + static_cast<std::ptrdiff_t>(Slot(FromIndex));
+  auto to = FRows.begin() + static_cast<std::ptrdiff_t>(Slot(ToIndex));
+  if (FromIndex < ToIndex)
+    std::rotate(from, from + 1, to + 1);
+  else
+    std::rotate(to, from, from + 1);
+}
+
+void TCellStore::ClearRow(int ARow) { DropRow(At(ARow)); }
 
 void TCellStore::InsertCols(int Index, int Count) {
-  for (auto& row : FRows) {
-    if (!row) continue;
+  ForEachRow([&](TRow* row) {
+    if (!row) return;
     InsertAt(row->Texts, Index, Count);
     InsertAt(row->Objects, Index, Count);
-  }
+  });
 }
 
 void TCellStore::DeleteCols(int Index, int Count) {
-  for (auto& row : FRows) {
-    if (!row) continue;
+  ForEachRow([&](TRow* row) {
+    if (!row) return;
     EraseAt(row->Texts, Index, Count);
     EraseAt(row->Objects, Index, Count);
-  }
+  });
 }
 
 void TCellStore::MoveCol(int FromIndex, int ToIndex) {
-  for (auto& row : FRows) {
-    if (!row) continue;
+  ForEachRow([&](TRow* row) {
+    if (!row) return;
     MoveWithin(row->Texts, FromIndex, ToIndex);
     MoveWithin(row->Objects, FromIndex, ToIndex);
-  }
+  });
 }

@@ -4,6 +4,11 @@
 // and moving rows moves pointers only; a row is created on its first write and
 // holds compact vectors that end at its last written column. Columns are not
 // bounded by the grid's ColCount: cells beyond it stay where they are.
+//
+// The row pointers lie in a gap buffer: the free slots sit where the last
+// insert or delete happened, so a run of single-row edits near each other
+// (rows hidden one by one down the grid, rows typed in the middle) moves
+// only the pointers between two edits, in one block, never the whole tail.
 #include <memory>
 #include <vector>
 
@@ -24,7 +29,7 @@ class TCellStore {
   TCellStore(const TCellStore&) = delete;
   TCellStore& operator=(const TCellStore&) = delete;
 
-  int RowCount() const { return static_cast<int>(FRows.size()); }
+  int RowCount() const { return static_cast<int>(FRows.size() - FGapSize); }
   void SetRowCount(int Value);  // rows beyond Value are dropped, new rows are empty
   // The usual row width (the grid's ColCount): a row grows towards it in few steps.
   void SetColHint(int Value) { FColHint = Value; }
@@ -32,7 +37,7 @@ class TCellStore {
   // Callers check the indexes: 0 <= ARow < RowCount, 0 <= ACol.
 
   const String& Text(int ACol, int ARow) const {  // inline: the most used read of the grid
-    const TRow* row = FRows[static_cast<size_t>(ARow)].get();
+    const TRow* row = FRows[Slot(ARow)];
     if (!row || static_cast<size_t>(ACol) >= row->Texts.size()) return EmptyText();
     return row->Texts[static_cast<size_t>(ACol)];
   }
@@ -44,21 +49,39 @@ class TCellStore {
 
   void InsertRows(int Index, int Count);
   void DeleteRows(int Index, int Count);
+  // Deletes the rows listed (ascending, distinct) in one walk; as many empty
+  // rows join at the end, so the count stays.
+  void DeleteRowList(const std::vector<int>& Rows);
   void MoveRow(int FromIndex, int ToIndex);
   void InsertCols(int Index, int Count);
   void DeleteCols(int Index, int Count);
   void MoveCol(int FromIndex, int ToIndex);
   void ClearRow(int ARow);
 
- // A whole row out of the store and back by pointer: the slot left behind
+  // A whole row out of the store and back by pointer: the slot left behind
   // reads as an empty row; putting a row replaces (drops) what the slot held.
-  TRowPtr TakeRow(int ARow) { return std::move(FRows[static_cast<size_t>(ARow)]); }
-  void PutRow(int ARow, TRowPtr Row) { FRows[static_cast<size_t>(ARow)] = std::move(Row); }
+  TRowPtr TakeRow(int ARow);
+  void PutRow(int ARow, TRowPtr Row);
 
  private:
   static const String& EmptyText();
+  size_t Slot(int ARow) const {
+    auto r = static_cast<size_t>(ARow);
+    return r < FGapAt ? r : r + FGapSize;
+  }
+  TRow*& At(int ARow) { return FRows[Slot(ARow)]; }
   TRow* Writable(int ARow, int ACol, bool ForObject);
+  void MoveGap(size_t To);
+  void EraseOne(int ARow);
+  void DropRow(TRow*& Row);
+  void ShrinkGap();
+  template <class F>
+  void ForEachRow(F Action);
 
-  std::vector<std::unique_ptr<TRow>> FRows;  // null: a row never written
-  int FColHint = 0;                          // usual row width, to size new rows in one step
+  // Owned rows (null: a row never written); the FGapSize slots from FGapAt
+  // are free and hold nothing owned.
+  std::vector<TRow*> FRows;
+  size_t FGapAt = 0;
+  size_t FGapSize = 0;
+  int FColHint = 0;  // usual row width, to size new rows in one step
 };

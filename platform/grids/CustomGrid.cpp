@@ -42,10 +42,14 @@ void TCustomGrid::Click() { TCustomControl::Click(); }
 // ---- the model's hooks
 
 // The platform's views repaint whole windows, so every cell hook repaints the grid.
-void TCustomGrid::InvalidateCell(int, int) { Invalidate(); }
-void TCustomGrid::InvalidateCol(int) { Invalidate(); }
-void TCustomGrid::InvalidateRow(int) { Invalidate(); }
-void TCustomGrid::InvalidateGrid() { Invalidate(); }
+void TCustomGrid::InvalidateCell(int, int) { RequestRepaint(); }
+void TCustomGrid::InvalidateCol(int) { RequestRepaint(); }
+void TCustomGrid::InvalidateRow(int) { RequestRepaint(); }
+void TCustomGrid::InvalidateGrid() { RequestRepaint(); }
+
+void TCustomGrid::RequestRepaint() {
+  if (!RepaintLocked()) Invalidate();
+}
 
 void TCustomGrid::TopLeftChanged() {
   if (FEditorMode && FInplaceEdit && FInplaceCol >= 0) FInplaceEdit->UpdateLoc(CellRect(Col(), Row()));

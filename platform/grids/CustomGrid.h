@@ -82,6 +82,9 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   void Paint() override;
   void Resize() override;
   void Dispatch(TMessage& Message) override;
+  // While this answers true the model's changes ask for no repaint; the
+  // holder of the lock repaints once when it lets go.
+  virtual bool RepaintLocked() const { return false; }
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -100,6 +103,7 @@ class TCustomGrid : public TCustomControl, public TGridModel {
  private:
   friend class TInplaceEdit;
   void UpdateEditor();
+  void RequestRepaint();
   void UpdateViewSize();
   void DialogCode(TMessage& Message);
   void FocusChanged(TMessage& Message);

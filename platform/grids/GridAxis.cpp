@@ -2,29 +2,56 @@
 
 #include <algorithm>
 
+namespace {
+// Sparse overrides become a slot per index past this many, and this share.
+constexpr size_t kSparseMax = 64;
+constexpr int kSparseShare = 8;
+}  // namespace
+
 void TGridAxis::SetCount(int Value) {
   FCount = Value;
+  if (!FDense.empty()) FDense.resize(static_cast<size_t>(std::max(Value, 0)), FDefaultSize);
   FSizes.erase(FSizes.lower_bound(Value), FSizes.end());
 }
 
 void TGridAxis::SetDefaultSize(int Value) {
   FDefaultSize = Value;
   FSizes.clear();
+  FDense.clear();
 }
 
-int TGridAxis::Size(int Index) const {
+void TGridAxis::MakeDense() {
+  FDense.assign(static_cast<size_t>(std::max(FCount, 0)), FDefaultSize);
+  for (auto [index, size] : FSizes)
+    if (index < FCount) FDense[static_cast<size_t>(index)] = size;
+  FSizes.clear();
+}
+
+int TGridAxis::SparseSize(int Index) const {
   auto it = FSizes.find(Index);
   return it == FSizes.end() ? FDefaultSize : it->second;
 }
 
 void TGridAxis::SetSize(int Index, int Value) {
-  if (Value == FDefaultSize)
+  if (!FDense.empty()) {
+    if (static_cast<size_t>(Index) < FDense.size()) FDense[static_cast<size_t>(Index)] = Value;
+    return;
+  }
+  if (Value == FDefaultSize) {
     FSizes.erase(Index);
-  else
-    FSizes[Index] = Value;
+    return;
+  }
+  FSizes[Index] = Value;
+  if (FSizes.size() > kSparseMax && static_cast<int>(FSizes.size()) > FCount / kSparseShare) MakeDense();
 }
 
 void TGridAxis::InsertSizes(int Index, int Count) {
+  if (!FDense.empty()) {
+    if (static_cast<size_t>(Index) <= FDense.size())
+      FDense.insert(FDense.begin() + Index, static_cast<size_t>(Count), FDefaultSize);
+    FDense.resize(static_cast<size_t>(FCount), FDefaultSize);  // the slots the count's growth added
+    return;
+  }
   std::map<int, int> moved;
   for (auto it = FSizes.lower_bound(Index); it != FSizes.end();) {
     moved.emplace(it->first + Count, it->second);
@@ -34,6 +61,11 @@ void TGridAxis::InsertSizes(int Index, int Count) {
 }
 
 void TGridAxis::DeleteSizes(int Index, int Count) {
+  if (!FDense.empty()) {
+    const auto size = static_cast<int>(FDense.size());
+    if (Index < size) FDense.erase(FDense.begin() + Index, FDense.begin() + std::min(size, Index + Count));
+    return;
+  }
   FSizes.erase(FSizes.lower_bound(Index), FSizes.lower_bound(Index + Count));
   std::map<int, int> moved;
   for (auto it = FSizes.lower_bound(Index + Count); it != FSizes.end();) {
@@ -43,9 +75,29 @@ void TGridAxis::DeleteSizes(int Index, int Count) {
   FSizes.merge(moved);
 }
 
-int TGridAxis::Extent(int Index, int Line) const {
-  int size = Size(Index);
-  return size < 0 ? 0 : size + Line;
+void TGridAxis::DeleteSizeList(const std::vector<int>& Indexes) {
+  if (Indexes.empty()) return;
+  if (!FDense.empty()) {
+    size_t write = static_cast<size_t>(Indexes.front());
+    auto gone = Indexes.begin();
+    for (size_t read = write; read < FDense.size(); ++read) {
+      if (gone != Indexes.end() && static_cast<size_t>(*gone) == read) {
+        ++gone;
+        continue;
+      }
+      FDense[write++] = FDense[read];
+    }
+    std::fill(FDense.begin() + static_cast<std::ptrdiff_t>(write), FDense.end(), FDefaultSize);
+    return;
+  }
+  std::map<int, int> kept;
+  auto gone = Indexes.begin();
+  for (auto [index, size] : FSizes) {
+    while (gone != Indexes.end() && *gone < index) ++gone;
+    if (gone != Indexes.end() && *gone == index) continue;
+    kept.emplace_hint(kept.end(), index - static_cast<int>(gone - Indexes.begin()), size);
+  }
+  FSizes = std::move(kept);
 }
 
 int TGridAxis::FixedExtent(int Line) const {

@@ -167,6 +167,11 @@ class TGridModel {
   void MoveTopLeft(int ALeft, int ATop);
   int EffectiveColLine() const;
   int EffectiveRowLine() const;
+  // The rows listed (ascending) go with their texts and sizes and the rows
+  // below close up, in one walk; as many empty rows of the default size join
+  // at the end, so the count stays for the caller to lower. Nothing is told,
+  // and objects left in those rows are not freed: take them out first.
+  void CloseRowSlots(const std::vector<int>& Rows);
   TCellStore& Store() { return FStore; }
   const TCellStore& Store() const { return FStore; }
 

@@ -65,6 +65,11 @@ void TGridModel::DeleteRowSpan(int ARow, int Count) {
   InvalidateGrid();
 }
 
+void TGridModel::CloseRowSlots(const std::vector<int>& Rows) {
+  FStore.DeleteRowList(Rows);
+  FRows.DeleteSizeList(Rows);
+}
+
 void TGridModel::InsertColumn(int ACol) {
   if (ACol < 0 || ACol > ColCount()) RaiseGridIndexError();
   int oldCols = ColCount();
