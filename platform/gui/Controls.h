@@ -211,6 +211,9 @@ class TWinControl : public TControl {
   // buttons do; panels and self-painting controls decide for themselves).
   bool FocusOnClick() const { return FFocusOnClick; }
   void SetFocusOnClick(bool v) { FFocusOnClick = v; }
+  // The id the control names itself by in its notifications to the parent.
+  WORD ControlID() const { return FControlID; }
+  void SetControlID(WORD v) { FControlID = v; }
 
   void Broadcast(TMessage& Message);
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -251,8 +254,14 @@ class TWinControl : public TControl {
   void CMDialogKey(TMessage& Message);
   // The focus goes to the first control in tab order inside this one.
   void SelectFirst();
+  // Sends the parent WM_COMMAND with the control id and Code; the parent
+  // reflects it back as CN_COMMAND, where the control fires its own event.
+  // Without a parent the control gets CN_COMMAND straight away.
+  void NotifyParent(WORD Code);
 
  private:
+  // A control's notification goes back to it as CN_COMMAND.
+  void WMCommand(TMessage& Message);
   void WMKey(TMessage& Message);
   void WMMouseWheel(TMessage& Message);
   void FocusMessage(TMessage& Message);
@@ -262,6 +271,7 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> FTabList;   // windowed children in tab order
   bool FTabStop = false;
   bool FFocusOnClick = false;
+  WORD FControlID = 0;
 };
 
 // Runs Paint for a WM_PAINT message (the canvas in WParam): the canvas is

@@ -26,6 +26,9 @@ using TWndMethod = std::function<void(TMessage&)>;
 
 constexpr WORD LoWord(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
 constexpr WORD HiWord(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
+constexpr WPARAM MakeWParam(int lo, int hi) {
+  return static_cast<WPARAM>(static_cast<std::uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
+}
 constexpr LPARAM MakeLParam(int lo, int hi) {
   return static_cast<LPARAM>(static_cast<std::uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
 }
@@ -66,6 +69,22 @@ constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN, CN_KEYUP = CN_BASE + WM_KEYUP,
                CN_CHAR = CN_BASE + WM_CHAR, CN_SYSCHAR = CN_BASE + WM_SYSCHAR, CN_COMMAND = CN_BASE + WM_COMMAND,
                CN_NOTIFY = CN_BASE + WM_NOTIFY;
+
+// Notification codes a control sends its parent in WM_COMMAND (high word of
+// WParam; the low word is the control id, LParam the control's handle).
+constexpr WORD CBN_SELCHANGE = 1, CBN_DBLCLK = 2, CBN_SETFOCUS = 3, CBN_KILLFOCUS = 4,
+               CBN_EDITCHANGE = 5, CBN_EDITUPDATE = 6, CBN_DROPDOWN = 7, CBN_CLOSEUP = 8,
+               CBN_SELENDOK = 9, CBN_SELENDCANCEL = 10;
+constexpr WORD EN_SETFOCUS = 0x0100, EN_KILLFOCUS = 0x0200, EN_CHANGE = 0x0300, EN_UPDATE = 0x0400,
+               EN_MAXTEXT = 0x0501;
+
+// Edit control messages.
+constexpr UINT EM_GETSEL = 0x00B0, EM_SETSEL = 0x00B1, EM_GETRECT = 0x00B2, EM_SETRECT = 0x00B3,
+               EM_SETRECTNP = 0x00B4, EM_GETLINECOUNT = 0x00BA, EM_CANUNDO = 0x00C6, EM_UNDO = 0x00C7,
+               EM_LINEFROMCHAR = 0x00C9, EM_SETREADONLY = 0x00CF, EM_SETMARGINS = 0x00D3,
+               EM_GETMARGINS = 0x00D4, EM_POSFROMCHAR = 0x00D6, EM_CHARFROMPOS = 0x00D7;
+// EM_SETMARGINS: which margins WParam sets.
+constexpr WPARAM EC_LEFTMARGIN = 0x0001, EC_RIGHTMARGIN = 0x0002, EC_USEFONTINFO = 0xFFFF;
 
 // Virtual-key codes.
 constexpr WORD VK_LBUTTON = 0x01, VK_RBUTTON = 0x02, VK_CANCEL = 0x03, VK_MBUTTON = 0x04,

@@ -67,13 +67,23 @@ class TCustomEdit : public TWinControl {
   TNotifyEvent OnChange;
 
  protected:
-  // The native widget told us its text changed (by the user or by SetText).
+  // The native widget's text changed (by the user or by SetText): EN_CHANGE
+  // came back from the parent.
   virtual void Change();
+  // Tells the parent: EN_UPDATE, then EN_CHANGE.
   void TextChangedByWidget();
   void Dispatch(TMessage& Message) override;
   virtual LRESULT DialogCode() const { return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL; }
 
  private:
+  // The edit control messages (EM_xxx, WM_UNDO); false for any other message.
+  bool EditMessage(TMessage& Message);
+  void SetFormatRect(const TRect* R);
+  TRect FormatRect() const;
+  // The native edit takes the formatting rectangle and the margins.
+  void ApplyFormat();
+  TRect FFormatRect;  // empty: the client area
+  int FLeftMargin = 0, FRightMargin = 0;
   int FMaxLength = 0;
   bool FReadOnly = false;
   bool FAutoSelect = true;
@@ -224,6 +234,8 @@ class TComboBox : public TWinControl {
   void Dispatch(TMessage& Message) override;
 
  private:
+  // The native list's notifications, reflected back by the parent.
+  void ComboNotification(WORD Code);
   std::unique_ptr<TListControlItems> FItems;
   TComboBoxStyle FStyle = csDropDown;
   int FDropDownCount = 8;

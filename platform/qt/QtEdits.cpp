@@ -8,6 +8,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/qt/QtEditText.h"
 #include "platform/qt/QtNative.h"
 
 using namespace platform::qt;
@@ -47,7 +48,7 @@ TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
 }
 
 TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner) {
-  auto w = std::make_unique<QPlainTextEdit>();
+  auto w = std::make_unique<MemoWidget>();
   ConnectTrapped(w.get(), &QPlainTextEdit::textChanged, [this] { TextChangedByWidget(); });
   SetView(ViewOf(*this, std::move(w)));
   SetBounds(0, 0, 185, 89);
@@ -89,38 +90,22 @@ void TCustomEdit::SetPasswordChar(Char v) {
 }
 
 int TCustomEdit::SelStart() const {
-  if (QLineEdit* e = LineOf(*this)) return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
-  if (QPlainTextEdit* m = MemoOf(*this)) return m->textCursor().selectionStart();
-  return 0;
+  int start = 0, end = 0;
+  EditText(*this).GetSel(start, end);
+  return start;
 }
 
 int TCustomEdit::SelLength() const {
-  if (QLineEdit* e = LineOf(*this)) return e->hasSelectedText() ? static_cast<int>(e->selectedText().size()) : 0;
-  if (QPlainTextEdit* m = MemoOf(*this)) {
-    const QTextCursor c = m->textCursor();
-    return c.selectionEnd() - c.selectionStart();
-  }
-  return 0;
+  int start = 0, end = 0;
+  EditText(*this).GetSel(start, end);
+  return end - start;
 }
 
-void TCustomEdit::SetSelStart(int v) {
-  if (QLineEdit* e = LineOf(*this)) e->setCursorPosition(v);
-  if (QPlainTextEdit* m = MemoOf(*this)) {
-    QTextCursor c = m->textCursor();
-    c.setPosition(v);
-    m->setTextCursor(c);
-  }
-}
+void TCustomEdit::SetSelStart(int v) { EditText(*this).SetSel(v, v); }
 
 void TCustomEdit::SetSelLength(int v) {
   const int start = SelStart();
-  if (QLineEdit* e = LineOf(*this)) e->setSelection(start, v);
-  if (QPlainTextEdit* m = MemoOf(*this)) {
-    QTextCursor c = m->textCursor();
-    c.setPosition(start);
-    c.setPosition(start + v, QTextCursor::KeepAnchor);
-    m->setTextCursor(c);
-  }
+  EditText(*this).SetSel(start, start + v);
 }
 
 String TCustomEdit::SelText() const {

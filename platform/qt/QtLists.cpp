@@ -62,9 +62,9 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
   w->setInsertPolicy(QComboBox::NoInsert);
   QComboBox* box = w.get();
   FItems = std::make_unique<ComboItems>(*box);
-  ConnectTrapped(box, &QComboBox::activated, [this] { Select(); });
+  ConnectTrapped(box, &QComboBox::activated, [this] { NotifyParent(CBN_SELCHANGE); });
   ConnectTrapped(box, &QComboBox::editTextChanged, [this] {
-    if (FStyle != csDropDownList) Change();
+    if (FStyle != csDropDownList) NotifyParent(CBN_EDITCHANGE);
   });
   SetView(ViewOf(*this, std::move(w)));
   SetTabStop(true);
@@ -109,8 +109,7 @@ bool TComboBox::DroppedDown() const { return FDropped; }
 void TComboBox::SetDroppedDown(bool v) {
   if (FDropped == v) return;
   FDropped = v;
-  if (v && OnDropDown) OnDropDown(this);
-  if (!v && OnCloseUp) OnCloseUp(this);
+  NotifyParent(v ? CBN_DROPDOWN : CBN_CLOSEUP);
 }
 
 TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
