@@ -15,6 +15,13 @@ class TCanvas;
 class TCustomForm;
 class TPopupMenu;
 
+// What a native window is made with: style bits and the owner window.
+struct TCreateParams {
+  unsigned Style = 0;
+  unsigned ExStyle = 0;
+  HWND WndParent = 0;
+};
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* AOwner);
@@ -133,6 +140,8 @@ class TControl : public TComponent {
   friend class TWinControl;
   void Loaded() override;
   void SetView(std::unique_ptr<TControlView> View);
+  // A new view in place of the current one: it takes what the old one showed.
+  void ReplaceView(std::unique_ptr<TControlView> View);
   void Notification(TComponent* AComponent, TOperation Operation) override;
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
@@ -215,6 +224,10 @@ class TWinControl : public TControl {
   WORD ControlID() const { return FControlID; }
   void SetControlID(WORD v) { FControlID = v; }
 
+  // Makes the native window again with what CreateParams answers now; the
+  // text, selection, font and focus survive.
+  void RecreateWnd();
+
   void Broadcast(TMessage& Message);
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void Realign() { AlignControls(); }
@@ -245,6 +258,9 @@ class TWinControl : public TControl {
   virtual void DoExit();
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
   virtual void CreateWnd() {}
+  virtual void CreateParams(TCreateParams& Params) { (void)Params; }
+  // The backend's new native window for Params (controls that have one).
+  virtual void RecreateView(const TCreateParams& Params) { (void)Params; }
 
   void WMGetDlgCode(TMessage& Message) { Message.Result = 0; }
   void CNKeyDown(TMessage& Message);

@@ -79,6 +79,20 @@ void TCustomEdit::Change() {
   FireEvent(OnChange, this);
 }
 
+void TCustomEdit::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.Style |= ES_AUTOHSCROLL;
+  if (FPasswordChar) Params.Style |= ES_PASSWORD;
+  if (FReadOnly) Params.Style |= ES_READONLY;
+}
+
+void TMemo::CreateParams(TCreateParams& Params) {
+  TCustomEdit::CreateParams(Params);
+  Params.Style = (Params.Style & ~ES_AUTOHSCROLL) | ES_MULTILINE | ES_AUTOVSCROLL;
+  if (FWantReturns) Params.Style |= ES_WANTRETURN;
+  if (!FWordWrap) Params.Style |= ES_AUTOHSCROLL;
+}
+
 LRESULT TMemo::DialogCode() const {
   LRESULT code = TCustomEdit::DialogCode();
   if (FWantReturns) code |= DLGC_WANTALLKEYS;

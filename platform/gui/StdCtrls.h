@@ -74,6 +74,13 @@ class TCustomEdit : public TWinControl {
   void TextChangedByWidget();
   void Dispatch(TMessage& Message) override;
   virtual LRESULT DialogCode() const { return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL; }
+  void CreateParams(TCreateParams& Params) override;
+  // A multi-line style makes a multi-line native edit, else a line edit.
+  void RecreateView(const TCreateParams& Params) override;
+  // The new native edit is made, before the text goes back into it.
+  virtual void NativeMade() {}
+  // The native edit for Style, in place of the current one.
+  void MakeNative(unsigned Style);
 
  private:
   // The edit control messages (EM_xxx, WM_UNDO); false for any other message.
@@ -111,6 +118,7 @@ class TMemo : public TCustomEdit {
 
  protected:
   LRESULT DialogCode() const override;
+  void CreateParams(TCreateParams& Params) override;
 
  private:
   bool FWantReturns = true;

@@ -189,6 +189,14 @@ void TWinControl::WMCommand(TMessage& Message) {
   Message.Result = from->Perform(CN_COMMAND, Message.WParam, Message.LParam);
 }
 
+void TWinControl::RecreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  const bool focused = Focused();
+  RecreateView(params);
+  if (focused && View()) View()->SetNativeFocus();
+}
+
 void TWinControl::NotifyParent(WORD Code) {
   const WPARAM w = MakeWParam(FControlID, Code);
   const auto l = static_cast<LPARAM>(Handle());

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/gui/Forms.h"
+#include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
 #include "tests/support/GuiTest.h"
 
@@ -124,5 +125,68 @@ TEST(EditMessages, ReadOnlyAndUndo) {
   EXPECT_TRUE(f.Edit->ReadOnly());
   input.Type(u"?");
   EXPECT_EQ(f.Edit->Text(), u"hello world");
+}
+}  // namespace
+
+namespace {
+// An edit whose owner adds style bits, as the grid's editors do.
+template <class Base>
+class StyledEdit : public Base {
+ public:
+  using Base::Base;
+  unsigned Extra = 0;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override {
+    Base::CreateParams(Params);
+    Params.Style |= Extra;
+  }
+};
+
+TEST(EditRecreation, AnEditMadeMultiLineKeepsItsTextSelectionFontAndFocus) {
+  EditForm f;
+  auto* e = new StyledEdit<TEdit>(f.Form.get());
+  e->SetParent(f.Form.get());
+  e->SetBounds(10, 260, 200, 24);
+  e->SetText(u"first line");
+  e->Font()->SetSize(14);
+  int changes = 0;
+  e->OnChange = [&](TObject*) { ++changes; };
+  e->SetFocus();
+  e->Perform(EM_SETSEL, 2, 5);
+  e->Extra = ES_MULTILINE | ES_WANTRETURN;
+  e->RecreateWnd();
+  EXPECT_EQ(e->Text(), u"first line");
+  EXPECT_EQ(e->Perform(EM_GETSEL), MakeLParam(2, 5));
+  EXPECT_TRUE(e->Focused());
+  EXPECT_EQ(e->Font()->Size(), 14);
+  EXPECT_EQ(changes, 0) << "re-creation is no change of the text";
+  e->SetText(u"first\r\nsecond");
+  EXPECT_EQ(e->Perform(EM_GETLINECOUNT), 2);
+  EXPECT_EQ(e->Perform(EM_LINEFROMCHAR, 8), 1);
+  EXPECT_EQ(e->Text(), u"first\r\nsecond");
+  testsupport::InputDriver input;
+  e->Perform(EM_SETSEL, 5, 5);
+  input.Key(VK_RETURN);
+  EXPECT_EQ(e->Perform(EM_GETLINECOUNT), 3) << "Return breaks the line in the multi-line edit";
+  e->Extra = ES_PASSWORD | ES_RIGHT;
+  e->RecreateWnd();
+  EXPECT_EQ(e->Perform(EM_GETLINECOUNT), 1);
+  EXPECT_TRUE(e->Focused());
+}
+
+TEST(EditRecreation, AMaskEditWorksOnBothKinds) {
+  EditForm f;
+  auto* e = new StyledEdit<TMaskEdit>(f.Form.get());
+  e->SetParent(f.Form.get());
+  e->SetEditMask(u"00:00;1;_");
+  e->SetText(u"12:34");
+  e->Extra = ES_MULTILINE;
+  e->RecreateWnd();
+  EXPECT_EQ(e->Text(), u"12:34");
+  e->Extra = 0;
+  e->RecreateWnd();
+  EXPECT_EQ(e->Text(), u"12:34");
+  EXPECT_EQ(e->EditText(), u"12:34");
 }
 }  // namespace
