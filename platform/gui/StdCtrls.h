@@ -227,7 +227,12 @@ class TComboBox : public TWinControl {
   String Text() const override;
   void SetText(const String& v) override;
   int DropDownCount() const { return FDropDownCount; }
-  void SetDropDownCount(int v) { FDropDownCount = v; }
+  // The open list shows at most this many items before it scrolls.
+  void SetDropDownCount(int v);
+  // The open list is at least this wide (0: the combo's width).
+  int DroppedWidth() const { return FDroppedWidth; }
+  void SetDroppedWidth(int v);
+  // Whether the native list is open now; setting opens or closes it.
   bool DroppedDown() const;
   void SetDroppedDown(bool v);
 
@@ -247,7 +252,7 @@ class TComboBox : public TWinControl {
   std::unique_ptr<TListControlItems> FItems;
   TComboBoxStyle FStyle = csDropDown;
   int FDropDownCount = 8;
-  bool FDropped = false;
+  int FDroppedWidth = 0;
 };
 
 class TListBox : public TWinControl {

@@ -57,19 +57,22 @@ TEST(Notification, AComboSelectionReachesTheParentBeforeTheComboEvent) {
   ASSERT_TRUE(input.PopupRect(popup));
   input.ClickAt(Point((popup.Left + popup.Right) / 2, popup.Bottom - 6));
   EXPECT_EQ(combo->ItemIndex(), 2);
-  EXPECT_EQ(f.Log, (std::vector<std::string>{"WM_COMMAND 7 1 from", "OnSelect"}));
+  // The list opens and closes (CBN_DROPDOWN, CBN_CLOSEUP), then the choice.
+  EXPECT_EQ(f.Log, (std::vector<std::string>{"WM_COMMAND 7 7 from", "WM_COMMAND 7 8 from", "WM_COMMAND 7 1 from", "OnSelect"}));
 }
 
 TEST(Notification, EditsAndCombosNotifyInTheirOrder) {
   NotifyingForm f;
   auto* edit = f.Add<TEdit>(3, 10);
   auto* combo = f.Add<TComboBox>(4, 40);
+  combo->Items().Assign({u"one", u"two"});
   f.LogEvent(edit->OnChange, "OnChange");
   f.LogEvent(combo->OnChange, "OnChange");
   f.LogEvent(combo->OnDropDown, "OnDropDown");
   f.LogEvent(combo->OnCloseUp, "OnCloseUp");
   f.Form->Show();
   testsupport::InputDriver input;
+  input.Pump();
   input.Key(*edit, u'A');
   EXPECT_EQ(f.Log, (std::vector<std::string>{"WM_COMMAND 3 1024 from", "WM_COMMAND 3 768 from", "OnChange"}));
   EXPECT_TRUE(edit->Modified());
