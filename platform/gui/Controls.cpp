@@ -81,6 +81,14 @@ void TControl::SetView(std::unique_ptr<TControlView> View) {
   UpdateViewBounds();
 }
 
+void TControl::ReplaceView(std::unique_ptr<TControlView> View) {
+  SetView(std::move(View));
+  if (!FView || !FParent) return;
+  FView->SetColor(FColor);
+  FView->SetCursor(FCursor);
+  FView->SetVisible(FVisible);
+}
+
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;

@@ -15,6 +15,13 @@ class TCanvas;
 class TCustomForm;
 class TPopupMenu;
 
+// What a native window is made with: style bits and the owner window.
+struct TCreateParams {
+  unsigned Style = 0;
+  unsigned ExStyle = 0;
+  HWND WndParent = 0;
+};
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* AOwner);
@@ -133,6 +140,8 @@ class TControl : public TComponent {
   friend class TWinControl;
   void Loaded() override;
   void SetView(std::unique_ptr<TControlView> View);
+  // A new view in place of the current one: it takes what the old one showed.
+  void ReplaceView(std::unique_ptr<TControlView> View);
   void Notification(TComponent* AComponent, TOperation Operation) override;
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
@@ -211,6 +220,13 @@ class TWinControl : public TControl {
   // buttons do; panels and self-painting controls decide for themselves).
   bool FocusOnClick() const { return FFocusOnClick; }
   void SetFocusOnClick(bool v) { FFocusOnClick = v; }
+  // The id the control names itself by in its notifications to the parent.
+  WORD ControlID() const { return FControlID; }
+  void SetControlID(WORD v) { FControlID = v; }
+
+  // Makes the native window again with what CreateParams answers now; the
+  // text, selection, font and focus survive.
+  void RecreateWnd();
 
   void Broadcast(TMessage& Message);
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -242,6 +258,9 @@ class TWinControl : public TControl {
   virtual void DoExit();
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
   virtual void CreateWnd() {}
+  virtual void CreateParams(TCreateParams& Params) { (void)Params; }
+  // The backend's new native window for Params (controls that have one).
+  virtual void RecreateView(const TCreateParams& Params) { (void)Params; }
 
   void WMGetDlgCode(TMessage& Message) { Message.Result = 0; }
   void CNKeyDown(TMessage& Message);
@@ -251,8 +270,14 @@ class TWinControl : public TControl {
   void CMDialogKey(TMessage& Message);
   // The focus goes to the first control in tab order inside this one.
   void SelectFirst();
+  // Sends the parent WM_COMMAND with the control id and Code; the parent
+  // reflects it back as CN_COMMAND, where the control fires its own event.
+  // Without a parent the control gets CN_COMMAND straight away.
+  void NotifyParent(WORD Code);
 
  private:
+  // A control's notification goes back to it as CN_COMMAND.
+  void WMCommand(TMessage& Message);
   void WMKey(TMessage& Message);
   void WMMouseWheel(TMessage& Message);
   void FocusMessage(TMessage& Message);
@@ -262,6 +287,7 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> FTabList;   // windowed children in tab order
   bool FTabStop = false;
   bool FFocusOnClick = false;
+  WORD FControlID = 0;
 };
 
 // Runs Paint for a WM_PAINT message (the canvas in WParam): the canvas is

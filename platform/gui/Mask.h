@@ -37,6 +37,9 @@ class TMaskEdit : public TEdit {
   String Text() const override;
   void SetText(const String& v) override;
 
+ protected:
+  void NativeMade() override { ApplyMask(); }
+
  private:
   void ApplyMask();  // the native edit takes the mask
   String FEditMask;

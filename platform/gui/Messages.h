@@ -26,6 +26,9 @@ using TWndMethod = std::function<void(TMessage&)>;
 
 constexpr WORD LoWord(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
 constexpr WORD HiWord(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
+constexpr WPARAM MakeWParam(int lo, int hi) {
+  return static_cast<WPARAM>(static_cast<std::uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
+}
 constexpr LPARAM MakeLParam(int lo, int hi) {
   return static_cast<LPARAM>(static_cast<std::uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
 }
@@ -37,9 +40,9 @@ constexpr int GetYLParam(LPARAM l) { return static_cast<std::int16_t>((l >> 16) 
 constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOVE = 0x0003,
                WM_SIZE = 0x0005, WM_ACTIVATE = 0x0006, WM_SETFOCUS = 0x0007, WM_KILLFOCUS = 0x0008,
                WM_ENABLE = 0x000A, WM_SETTEXT = 0x000C, WM_GETTEXT = 0x000D, WM_PAINT = 0x000F,
-               WM_CLOSE = 0x0010, WM_ERASEBKGND = 0x0014, WM_SHOWWINDOW = 0x0018,
+               WM_SETREDRAW = 0x000B, WM_CLOSE = 0x0010, WM_ERASEBKGND = 0x0014, WM_SHOWWINDOW = 0x0018,
                WM_SETCURSOR = 0x0020, WM_MOUSEACTIVATE = 0x0021, WM_NOTIFY = 0x004E,
-               WM_NCHITTEST = 0x0084, WM_GETDLGCODE = 0x0087, WM_KEYDOWN = 0x0100,
+               WM_NCHITTEST = 0x0084, WM_NCPAINT = 0x0085, WM_GETDLGCODE = 0x0087, WM_KEYDOWN = 0x0100,
                WM_KEYUP = 0x0101, WM_CHAR = 0x0102, WM_SYSKEYDOWN = 0x0104, WM_SYSKEYUP = 0x0105,
                WM_SYSCHAR = 0x0106, WM_COMMAND = 0x0111, WM_TIMER = 0x0113, WM_HSCROLL = 0x0114,
                WM_VSCROLL = 0x0115, WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201,
@@ -60,12 +63,35 @@ constexpr UINT CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1, CM_DIALOG
                CM_MOUSEENTER = CM_BASE + 19, CM_MOUSELEAVE = CM_BASE + 20,
                CM_BUTTONPRESSED = CM_BASE + 24, CM_SHOWINGCHANGED = CM_BASE + 25,
                CM_ENTER = CM_BASE + 26, CM_EXIT = CM_BASE + 27, CM_HINTSHOW = CM_BASE + 48,
-               CM_WANTSPECIALKEY = CM_BASE + 62, CM_GETMINREQRECT = CM_BASE + 63;
+               CM_WANTSPECIALKEY = CM_BASE + 62, CM_GETMINREQRECT = CM_BASE + 63,
+               CM_MOUSEWHEEL = CM_BASE + 67, CM_STYLECHANGED = CM_BASE + 81;
 // Notifications reflected back to the control (CN_KEYDOWN = CN_BASE + WM_KEYDOWN).
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN, CN_KEYUP = CN_BASE + WM_KEYUP,
                CN_CHAR = CN_BASE + WM_CHAR, CN_SYSCHAR = CN_BASE + WM_SYSCHAR, CN_COMMAND = CN_BASE + WM_COMMAND,
                CN_NOTIFY = CN_BASE + WM_NOTIFY;
+
+// Notification codes a control sends its parent in WM_COMMAND (high word of
+// WParam; the low word is the control id, LParam the control's handle).
+constexpr WORD CBN_SELCHANGE = 1, CBN_DBLCLK = 2, CBN_SETFOCUS = 3, CBN_KILLFOCUS = 4,
+               CBN_EDITCHANGE = 5, CBN_EDITUPDATE = 6, CBN_DROPDOWN = 7, CBN_CLOSEUP = 8,
+               CBN_SELENDOK = 9, CBN_SELENDCANCEL = 10;
+constexpr WORD EN_SETFOCUS = 0x0100, EN_KILLFOCUS = 0x0200, EN_CHANGE = 0x0300, EN_UPDATE = 0x0400,
+               EN_MAXTEXT = 0x0501;
+
+// Edit control messages.
+constexpr UINT EM_GETSEL = 0x00B0, EM_SETSEL = 0x00B1, EM_GETRECT = 0x00B2, EM_SETRECT = 0x00B3,
+               EM_SETRECTNP = 0x00B4, EM_GETLINECOUNT = 0x00BA, EM_CANUNDO = 0x00C6, EM_UNDO = 0x00C7,
+               EM_LINEFROMCHAR = 0x00C9, EM_SETREADONLY = 0x00CF, EM_SETMARGINS = 0x00D3,
+               EM_GETMARGINS = 0x00D4, EM_POSFROMCHAR = 0x00D6, EM_CHARFROMPOS = 0x00D7;
+// EM_SETMARGINS: which margins WParam sets.
+constexpr WPARAM EC_LEFTMARGIN = 0x0001, EC_RIGHTMARGIN = 0x0002, EC_USEFONTINFO = 0xFFFF;
+
+// Window style bits a control is made with (TCreateParams).
+constexpr unsigned ES_LEFT = 0x0000, ES_CENTER = 0x0001, ES_RIGHT = 0x0002, ES_MULTILINE = 0x0004,
+                   ES_PASSWORD = 0x0020, ES_AUTOVSCROLL = 0x0040, ES_AUTOHSCROLL = 0x0080,
+                   ES_READONLY = 0x0800, ES_WANTRETURN = 0x1000;
+constexpr unsigned WS_EX_TOPMOST = 0x0008;
 
 // Virtual-key codes.
 constexpr WORD VK_LBUTTON = 0x01, VK_RBUTTON = 0x02, VK_CANCEL = 0x03, VK_MBUTTON = 0x04,

@@ -56,21 +56,41 @@ void TListControlItems::Changed() {
 }
 
 void TCustomEdit::Dispatch(TMessage& Message) {
+  if (EditMessage(Message)) return;
   if (Message.Msg == WM_GETDLGCODE) {
     Message.Result = DialogCode();
     return;
+  }
+  if (Message.Msg == CN_COMMAND && HiWord(Message.WParam) == EN_CHANGE) {
+    FModified = true;
+    return Change();
   }
   if (Message.Msg == WM_SETFOCUS && FAutoSelect) SelectAll();
   TWinControl::Dispatch(Message);
 }
 
 void TCustomEdit::TextChangedByWidget() {
-  FModified = true;
-  Change();
+  const TFreeWatch watch(*this);  // the parent may free the edit
+  NotifyParent(EN_UPDATE);
+  if (!watch.Freed()) NotifyParent(EN_CHANGE);
 }
 
 void TCustomEdit::Change() {
   FireEvent(OnChange, this);
+}
+
+void TCustomEdit::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.Style |= ES_AUTOHSCROLL;
+  if (FPasswordChar) Params.Style |= ES_PASSWORD;
+  if (FReadOnly) Params.Style |= ES_READONLY;
+}
+
+void TMemo::CreateParams(TCreateParams& Params) {
+  TCustomEdit::CreateParams(Params);
+  Params.Style = (Params.Style & ~ES_AUTOHSCROLL) | ES_MULTILINE | ES_AUTOVSCROLL;
+  if (FWantReturns) Params.Style |= ES_WANTRETURN;
+  if (!FWordWrap) Params.Style |= ES_AUTOHSCROLL;
 }
 
 LRESULT TMemo::DialogCode() const {
@@ -198,7 +218,18 @@ void TComboBox::Dispatch(TMessage& Message) {
     Message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | (DroppedDown() ? DLGC_WANTALLKEYS : 0);
     return;
   }
+  if (Message.Msg == CN_COMMAND) return ComboNotification(HiWord(Message.WParam));
   TWinControl::Dispatch(Message);
+}
+
+void TComboBox::ComboNotification(WORD Code) {
+  switch (Code) {
+    case CBN_SELCHANGE: return Select();
+    case CBN_EDITCHANGE: return Change();
+    case CBN_DROPDOWN: return FireEvent(OnDropDown, this);
+    case CBN_CLOSEUP: return FireEvent(OnCloseUp, this);
+    default: break;
+  }
 }
 
 void TComboBox::Change() {

@@ -67,13 +67,30 @@ class TCustomEdit : public TWinControl {
   TNotifyEvent OnChange;
 
  protected:
-  // The native widget told us its text changed (by the user or by SetText).
+  // The native widget's text changed (by the user or by SetText): EN_CHANGE
+  // came back from the parent.
   virtual void Change();
+  // Tells the parent: EN_UPDATE, then EN_CHANGE.
   void TextChangedByWidget();
   void Dispatch(TMessage& Message) override;
   virtual LRESULT DialogCode() const { return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL; }
+  void CreateParams(TCreateParams& Params) override;
+  // A multi-line style makes a multi-line native edit, else a line edit.
+  void RecreateView(const TCreateParams& Params) override;
+  // The new native edit is made, before the text goes back into it.
+  virtual void NativeMade() {}
+  // The native edit for Style, in place of the current one.
+  void MakeNative(unsigned Style);
 
  private:
+  // The edit control messages (EM_xxx, WM_UNDO); false for any other message.
+  bool EditMessage(TMessage& Message);
+  void SetFormatRect(const TRect* R);
+  TRect FormatRect() const;
+  // The native edit takes the formatting rectangle and the margins.
+  void ApplyFormat();
+  TRect FFormatRect;  // empty: the client area
+  int FLeftMargin = 0, FRightMargin = 0;
   int FMaxLength = 0;
   bool FReadOnly = false;
   bool FAutoSelect = true;
@@ -101,6 +118,7 @@ class TMemo : public TCustomEdit {
 
  protected:
   LRESULT DialogCode() const override;
+  void CreateParams(TCreateParams& Params) override;
 
  private:
   bool FWantReturns = true;
@@ -209,7 +227,12 @@ class TComboBox : public TWinControl {
   String Text() const override;
   void SetText(const String& v) override;
   int DropDownCount() const { return FDropDownCount; }
-  void SetDropDownCount(int v) { FDropDownCount = v; }
+  // The open list shows at most this many items before it scrolls.
+  void SetDropDownCount(int v);
+  // The open list is at least this wide (0: the combo's width).
+  int DroppedWidth() const { return FDroppedWidth; }
+  void SetDroppedWidth(int v);
+  // Whether the native list is open now; setting opens or closes it.
   bool DroppedDown() const;
   void SetDroppedDown(bool v);
 
@@ -224,10 +247,12 @@ class TComboBox : public TWinControl {
   void Dispatch(TMessage& Message) override;
 
  private:
+  // The native list's notifications, reflected back by the parent.
+  void ComboNotification(WORD Code);
   std::unique_ptr<TListControlItems> FItems;
   TComboBoxStyle FStyle = csDropDown;
   int FDropDownCount = 8;
-  bool FDropped = false;
+  int FDroppedWidth = 0;
 };
 
 class TListBox : public TWinControl {

@@ -160,6 +160,7 @@ void TWinControl::Dispatch(TMessage& Message) {
       return WMKey(Message);
     case WM_MOUSEWHEEL: return WMMouseWheel(Message);
     case WM_SETFOCUS: case WM_KILLFOCUS: return FocusMessage(Message);
+    case WM_COMMAND: return WMCommand(Message);
     case CM_ENTER: return DoEnter();
     case CM_EXIT: return DoExit();
     case CM_COLORCHANGED:
@@ -180,6 +181,27 @@ void TWinControl::DefaultHandler(TMessage& Message) {
     if (watch.Freed()) return;
   }
   TControl::DefaultHandler(Message);
+}
+
+void TWinControl::WMCommand(TMessage& Message) {
+  TWinControl* from = FindControl(static_cast<HWND>(Message.LParam));
+  if (!from || from == this) return TControl::Dispatch(Message);
+  Message.Result = from->Perform(CN_COMMAND, Message.WParam, Message.LParam);
+}
+
+void TWinControl::RecreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  const bool focused = Focused();
+  RecreateView(params);
+  if (focused && View()) View()->SetNativeFocus();
+}
+
+void TWinControl::NotifyParent(WORD Code) {
+  const WPARAM w = MakeWParam(FControlID, Code);
+  const auto l = static_cast<LPARAM>(Handle());
+  if (Parent()) SendMessage(Parent()->Handle(), WM_COMMAND, w, l);
+  else Perform(CN_COMMAND, w, l);
 }
 
 void TWinControl::CMDialogKey(TMessage& Message) { Broadcast(Message); }

@@ -3,11 +3,15 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/qt/QtEditText.h"
 #include "platform/qt/QtNative.h"
 
 using namespace platform::qt;
@@ -37,21 +41,59 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+  MakeNative(0);
+  SetBounds(0, 0, 121, 21);
+}
+
+TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner) {
+  MakeNative(ES_MULTILINE);
+  SetBounds(0, 0, 185, 89);
+  SetAutoSelect(false);
+}
+
+void TCustomEdit::MakeNative(unsigned Style) {
+  const Qt::Alignment align = (Style & ES_RIGHT) ? Qt::AlignRight : (Style & ES_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
+  if (Style & ES_MULTILINE) {
+    auto w = std::make_unique<MemoWidget>();
+    ConnectTrapped(w.get(), &QPlainTextEdit::textChanged, [this] { TextChangedByWidget(); });
+    w->setLineWrapMode((Style & ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    QTextOption option = w->document()->defaultTextOption();
+    option.setAlignment(align);
+    w->document()->setDefaultTextOption(option);
+    w->setReadOnly(Style & ES_READONLY);
+    return ReplaceView(ViewOf(*this, std::move(w)));
+  }
   auto w = std::make_unique<QLineEdit>();
   ConnectTrapped(w.get(), &QLineEdit::textChanged, [this, e = w.get()] {
     FitNativeLimit(*e, MaxLength());
     TextChangedByWidget();
   });
-  SetView(ViewOf(*this, std::move(w)));
-  SetBounds(0, 0, 121, 21);
+  w->setAlignment(align | Qt::AlignVCenter);
+  w->setEchoMode((Style & ES_PASSWORD) ? QLineEdit::Password : QLineEdit::Normal);
+  w->setReadOnly(Style & ES_READONLY);
+  ReplaceView(ViewOf(*this, std::move(w)));
 }
 
-TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner) {
-  auto w = std::make_unique<QPlainTextEdit>();
-  ConnectTrapped(w.get(), &QPlainTextEdit::textChanged, [this] { TextChangedByWidget(); });
-  SetView(ViewOf(*this, std::move(w)));
-  SetBounds(0, 0, 185, 89);
-  SetAutoSelect(false);
+// Made again without notifications: the text is the same text.
+void TCustomEdit::RecreateView(const TCreateParams& Params) {
+  const String text = Text();
+  int start = 0, end = 0;
+  EditText(*this).GetSel(start, end);
+  const bool caretAtStart = EditText(*this).Caret() == start && start != end;
+  MakeNative(Params.Style);
+  FReadOnly = Params.Style & ES_READONLY;
+  NativeMade();
+  if (QLineEdit* e = LineOf(*this)) {
+    const QSignalBlocker block(e);
+    e->setText(ToQString(text));
+    FitNativeLimit(*e, FMaxLength);
+  } else if (QPlainTextEdit* m = MemoOf(*this)) {
+    const QSignalBlocker block(m);
+    m->setPlainText(ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  }
+  ApplyFormat();
+  if (caretAtStart) EditText(*this).SetSel(end, start);
+  else EditText(*this).SetSel(start, end);
 }
 
 String TCustomEdit::Text() const {
@@ -89,38 +131,22 @@ void TCustomEdit::SetPasswordChar(Char v) {
 }
 
 int TCustomEdit::SelStart() const {
-  if (QLineEdit* e = LineOf(*this)) return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
-  if (QPlainTextEdit* m = MemoOf(*this)) return m->textCursor().selectionStart();
-  return 0;
+  int start = 0, end = 0;
+  EditText(*this).GetSel(start, end);
+  return start;
 }
 
 int TCustomEdit::SelLength() const {
-  if (QLineEdit* e = LineOf(*this)) return e->hasSelectedText() ? static_cast<int>(e->selectedText().size()) : 0;
-  if (QPlainTextEdit* m = MemoOf(*this)) {
-    const QTextCursor c = m->textCursor();
-    return c.selectionEnd() - c.selectionStart();
-  }
-  return 0;
+  int start = 0, end = 0;
+  EditText(*this).GetSel(start, end);
+  return end - start;
 }
 
-void TCustomEdit::SetSelStart(int v) {
-  if (QLineEdit* e = LineOf(*this)) e->setCursorPosition(v);
-  if (QPlainTextEdit* m = MemoOf(*this)) {
-    QTextCursor c = m->textCursor();
-    c.setPosition(v);
-    m->setTextCursor(c);
-  }
-}
+void TCustomEdit::SetSelStart(int v) { EditText(*this).SetSel(v, v); }
 
 void TCustomEdit::SetSelLength(int v) {
   const int start = SelStart();
-  if (QLineEdit* e = LineOf(*this)) e->setSelection(start, v);
-  if (QPlainTextEdit* m = MemoOf(*this)) {
-    QTextCursor c = m->textCursor();
-    c.setPosition(start);
-    c.setPosition(start + v, QTextCursor::KeepAnchor);
-    m->setTextCursor(c);
-  }
+  EditText(*this).SetSel(start, start + v);
 }
 
 String TCustomEdit::SelText() const {
@@ -190,9 +216,15 @@ QString NativeMask(const TEditMaskFormat& f) {
 }
 }  // namespace
 
+// A multi-line native edit has no mask of its own: its text is taken as typed.
 void TMaskEdit::ApplyMask() {
-  LineOf(*this)->setInputMask(NativeMask(FFormat));
-  FitNativeLimit(*LineOf(*this), MaxLength());  // dropping a mask drops the native limit
+  QLineEdit* e = LineOf(*this);
+  if (!e) return;
+  e->setInputMask(NativeMask(FFormat));
+  FitNativeLimit(*e, MaxLength());  // dropping a mask drops the native limit
 }
 
-String TMaskEdit::EditText() const { return FromQString(LineOf(*this)->displayText()); }
+String TMaskEdit::EditText() const {
+  const QLineEdit* e = LineOf(*this);
+  return e ? FromQString(e->displayText()) : TCustomEdit::Text();
+}

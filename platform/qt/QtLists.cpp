@@ -1,5 +1,9 @@
 // Combo boxes and list boxes; their items live in the native widget.
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QPointer>
+#include <algorithm>
+#include <functional>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -54,25 +58,69 @@ class ListItems : public TListControlItems {
  private:
   QListWidget& FList;
 };
+
+// The native combo tells its control when its list opens (before it shows)
+// and when it has closed.
+class ComboWidget : public QComboBox {
+ public:
+  std::function<void(WORD)> Notify;
+  bool Dropped() const { return view()->window()->isVisible(); }
+  void showPopup() override {
+    if (Dropped() || count() == 0) return;  // the native combo opens no empty list
+    const QPointer<ComboWidget> alive(this);  // the handler may free the combo
+    Tell(CBN_DROPDOWN);
+    if (alive) QComboBox::showPopup();
+  }
+  void hidePopup() override {
+    const bool was = Dropped();
+    QComboBox::hidePopup();
+    if (was) Tell(CBN_CLOSEUP);
+  }
+
+ private:
+  void Tell(WORD Code) {
+    if (!Notify) return;
+    const NativeCall call;
+    TrapEvent([N = Notify, Code] { N(Code); });
+  }
+};
+
+ComboWidget* ComboOf(const TControl& c) { return dynamic_cast<ComboWidget*>(NativeWidget(c)); }
 }  // namespace
 
 TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
-  auto w = std::make_unique<QComboBox>();
+  auto w = std::make_unique<ComboWidget>();
+  w->Notify = [this](WORD Code) { NotifyParent(Code); };
+  // The list drops below the combo with DropDownCount rows, whatever the style's habit.
+  w->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   w->setEditable(true);
   w->setInsertPolicy(QComboBox::NoInsert);
   QComboBox* box = w.get();
   FItems = std::make_unique<ComboItems>(*box);
-  ConnectTrapped(box, &QComboBox::activated, [this] { Select(); });
+  ConnectTrapped(box, &QComboBox::activated, [this] { NotifyParent(CBN_SELCHANGE); });
   ConnectTrapped(box, &QComboBox::editTextChanged, [this] {
-    if (FStyle != csDropDownList) Change();
+    if (FStyle != csDropDownList) NotifyParent(CBN_EDITCHANGE);
   });
   SetView(ViewOf(*this, std::move(w)));
+  SetDropDownCount(FDropDownCount);
   SetTabStop(true);
   SetFocusOnClick(true);
   SetBounds(0, 0, 145, 21);
 }
 
-TComboBox::~TComboBox() = default;
+TComboBox::~TComboBox() {
+  if (ComboWidget* box = ComboOf(*this)) box->Notify = nullptr;
+}
+
+void TComboBox::SetDropDownCount(int v) {
+  FDropDownCount = v;
+  Native<QComboBox>(*this)->setMaxVisibleItems(std::max(v, 1));
+}
+
+void TComboBox::SetDroppedWidth(int v) {
+  FDroppedWidth = v;
+  Native<QComboBox>(*this)->view()->setMinimumWidth(std::max(v, 0));
+}
 
 void TComboBox::SetStyle(TComboBoxStyle v) {
   FStyle = v;
@@ -104,13 +152,11 @@ void TComboBox::SetText(const String& v) {
   }
 }
 
-bool TComboBox::DroppedDown() const { return FDropped; }
+bool TComboBox::DroppedDown() const { return ComboOf(*this)->Dropped(); }
 
 void TComboBox::SetDroppedDown(bool v) {
-  if (FDropped == v) return;
-  FDropped = v;
-  if (v && OnDropDown) OnDropDown(this);
-  if (!v && OnCloseUp) OnCloseUp(this);
+  if (v) ComboOf(*this)->showPopup();
+  else ComboOf(*this)->hidePopup();
 }
 
 TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {

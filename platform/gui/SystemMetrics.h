@@ -1,0 +1,17 @@
+#pragma once
+// Sizes the window system answers (scroll bars, borders, screens), the
+// wheel's lines per notch, and the beep.
+#include "platform/sys/Types.h"
+
+constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CXBORDER = 5,
+              SM_CYBORDER = 6, SM_CYVSCROLL = 20, SM_CXHSCROLL = 21, SM_CXEDGE = 45, SM_CYEDGE = 46;
+// 0 for an index it does not know.
+int GetSystemMetrics(int Index);
+// Lines one notch of the wheel scrolls.
+int WheelScrollLines();
+// The whole screen and its work area nearest P (the screen that holds P,
+// else the closest one).
+TRect MonitorRectNear(TPoint P);
+TRect WorkAreaNear(TPoint P);
+constexpr unsigned MB_OK = 0x0000;
+bool MessageBeep(unsigned Type = MB_OK);
