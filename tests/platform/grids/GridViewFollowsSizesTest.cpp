@@ -80,6 +80,7 @@ TEST_F(GridViewFollowsSizes, EachReaderRightAfterManyChangesAnswersAsIfTheViewFo
   const std::pair<const char*, TSizeSteps> changes[] = {
       {"rows hidden until all fit", Steps(true, 1, 18, -1)},
       {"columns hidden until all fit", Steps(false, 1, 5, -1)},
+      {"columns narrowed until all fit", Steps(false, 1, 5, 10)},
       {"the fixed row and the last rows grown", grown},
   };
   const std::pair<const char*, std::function<int(const TStringGrid&)>> readers[] = {
@@ -93,8 +94,8 @@ TEST_F(GridViewFollowsSizes, EachReaderRightAfterManyChangesAnswersAsIfTheViewFo
       {"LastVisibleCol", [](const TStringGrid& g) { return g.LastVisibleCol(); }},
       {"MaxTopRow", [](const TStringGrid& g) { return g.MaxTopRow(); }},
       {"vertical thumb", [](const TStringGrid& g) { return g.ScrollThumb(true); }},
-      {"CellRect", [](const TStringGrid& g) { return g.CellRect(5, 19).Top * 1000 + g.CellRect(5, 19).Left; }},
-      {"MouseCoord", [](const TStringGrid& g) { return g.MouseCoord(280, 180).Y * 100 + g.MouseCoord(280, 180).X; }},
+      {"CellRect", [](const TStringGrid& g) { TRect r = g.CellRect(5, 19); return r.Top * 1000 + r.Left; }},
+      {"MouseCoord", [](const TStringGrid& g) { TGridCoord c = g.MouseCoord(100, 195); return c.Y * 100 + c.X; }},
   };
   for (const auto& [change, steps] : changes) {
     TStringGrid& reference = NewGrid();
