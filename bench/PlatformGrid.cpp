@@ -13,6 +13,7 @@
 #include "bench/VectorFloor.h"
 #include "platform/grids/GridModel.h"
 #include "platform/grids/StringGrid.h"
+#include "platform/gui/Forms.h"
 
 namespace {
 
@@ -97,10 +98,8 @@ void VectorInsertDeleteMiddle(benchmark::State& st) {
 }
 
 // Every other row hidden by a negative height and shown again.
-template <class Grid>
-void HideShowEveryOther(benchmark::State& st) {
+void HideShowEveryOther(benchmark::State& st, TGridModel& g) {
   int rows = static_cast<int>(st.range(0));
-  Grid g(nullptr);
   FillGrid(g, rows);
   for (auto _ : st) {
     for (int r = 1; r < rows; r += 2) g.SetRowHeights(r, -1);
@@ -109,14 +108,27 @@ void HideShowEveryOther(benchmark::State& st) {
   st.counters["rows"] = rows;
 }
 
-// On the grid window: its view follows every height change.
-void GridHideShowEveryOther(benchmark::State& st) { HideShowEveryOther<TStringGrid>(st); }
+// On the grid window: its view follows the height changes.
+void GridHideShowEveryOther(benchmark::State& st) {
+  TStringGrid g(nullptr);
+  HideShowEveryOther(st, g);
+}
+
+// The same on a shown window, where every repaint request reaches the toolkit.
+void ShownGridHideShowEveryOther(benchmark::State& st) {
+  TForm form(nullptr);
+  auto* g = new TStringGrid(&form);  // the form frees it
+  g->SetParent(&form);
+  g->SetBounds(0, 0, 400, 300);
+  form.Show();
+  HideShowEveryOther(st, *g);
+}
 
 // The model alone, without a window.
-struct TModelOnly : TGridModel {
-  explicit TModelOnly(void*) {}
-};
-void ModelHideShowEveryOther(benchmark::State& st) { HideShowEveryOther<TModelOnly>(st); }
+void ModelHideShowEveryOther(benchmark::State& st) {
+  TGridModel g;
+  HideShowEveryOther(st, g);
+}
 
 // The floor: a filter over the vector, scanning the rows and building the
 // index list of the rows shown, then the full list again.
@@ -179,6 +191,7 @@ BENCHMARK(VectorRead)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GridInsertDeleteMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(VectorInsertDeleteMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GridHideShowEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ShownGridHideShowEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ModelHideShowEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(VectorFilterEveryOther)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(GridMoveTopToBottom)->Arg(1000000)->Unit(benchmark::kMicrosecond);

@@ -33,7 +33,7 @@ void TCustomGrid::SetFixedColor(TColor Value) {
 void TCustomGrid::SetScrollBars(TScrollStyle Value) {
   if (FScrollBars == Value) return;
   FScrollBars = Value;
-  UpdateViewSize();
+  UpdateViewport();
   Invalidate();
 }
 
@@ -48,7 +48,9 @@ void TCustomGrid::InvalidateRow(int) { RequestRepaint(); }
 void TCustomGrid::InvalidateGrid() { RequestRepaint(); }
 
 void TCustomGrid::RequestRepaint() {
-  if (!RepaintLocked()) Invalidate();
+  if ((FStaleRepaintAsked && ViewportStale()) || RepaintLocked()) return;
+  FStaleRepaintAsked = ViewportStale();
+  Invalidate();
 }
 
 void TCustomGrid::TopLeftChanged() {
@@ -64,19 +66,20 @@ void TCustomGrid::OptionsChanged() {
 }
 
 void TCustomGrid::SizeChanged(int, int) {
-  UpdateViewSize();
+  UpdateViewport();
   if (FInplaceCol >= ColCount() || FInplaceRow >= RowCount()) FInplaceCol = FInplaceRow = -1;
   InvalidateEditor();
 }
 
-void TCustomGrid::ColWidthsChanged() {
-  UpdateViewSize();
-  UpdateEdit();
-}
+void TCustomGrid::ColWidthsChanged() { CellSizesChanged(); }
+void TCustomGrid::RowHeightsChanged() { CellSizesChanged(); }
 
-void TCustomGrid::RowHeightsChanged() {
-  UpdateViewSize();
-  UpdateEdit();
+// Sizes often change by the thousand (rows hidden by a filter): the view is
+// worked out once, when next read; a shown editor follows its cell at once.
+void TCustomGrid::CellSizesChanged() {
+  if (!ViewportStale()) FStaleRepaintAsked = false;
+  MarkViewportStale();
+  if (FEditorMode) UpdateEdit();
 }
 
 void TCustomGrid::SelectionMoved(const TGridRect&) {
@@ -105,7 +108,7 @@ void TCustomGrid::RowMoved(int FromIndex, int ToIndex) {
 // ---- painting
 
 void TCustomGrid::Resize() {
-  UpdateViewSize();
+  UpdateViewport();
   UpdateEdit();
   TCustomControl::Resize();
 }

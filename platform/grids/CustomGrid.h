@@ -104,7 +104,9 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   friend class TInplaceEdit;
   void UpdateEditor();
   void RequestRepaint();
-  void UpdateViewSize();
+  // The view is the client area less the scroll bars that are needed.
+  void UpdateViewport() override;
+  void CellSizesChanged();
   void DialogCode(TMessage& Message);
   void FocusChanged(TMessage& Message);
   void SelectingTimer();
@@ -129,4 +131,7 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   int FThumbDrag = 0;  // the thumb dragged: 0 none, 1 horizontal, 2 vertical
   int FThumbGrab = 0;  // where on the thumb it was grabbed
   int FWheelAccumulator = 0;
+  // A repaint was asked for since the view went stale: no paint came since
+  // (a paint reads the view), so more requests would only repeat it.
+  bool FStaleRepaintAsked = false;
 };

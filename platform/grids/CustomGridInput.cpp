@@ -13,6 +13,7 @@ constexpr unsigned kSelectInterval = 60;
 void TCustomGrid::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_GETDLGCODE: return DialogCode(Message);
+    case WM_PAINT: FStaleRepaintAsked = false; break;
     case WM_HSCROLL: case WM_VSCROLL:
       ScrollMessage(Message.Msg == WM_VSCROLL, LoWord(Message.WParam), HiWord(Message.WParam));
       return;

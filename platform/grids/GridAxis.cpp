@@ -32,11 +32,7 @@ int TGridAxis::SparseSize(int Index) const {
   return it == FSizes.end() ? FDefaultSize : it->second;
 }
 
-void TGridAxis::SetSize(int Index, int Value) {
-  if (!FDense.empty()) {
-    if (static_cast<size_t>(Index) < FDense.size()) FDense[static_cast<size_t>(Index)] = Value;
-    return;
-  }
+void TGridAxis::SetSparseSize(int Index, int Value) {
   if (Value == FDefaultSize) {
     FSizes.erase(Index);
     return;

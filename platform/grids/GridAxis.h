@@ -30,7 +30,10 @@ class TGridAxis {
     if (!FDense.empty()) return static_cast<size_t>(Index) < FDense.size() ? FDense[static_cast<size_t>(Index)] : FDefaultSize;
     return FSizes.empty() ? FDefaultSize : SparseSize(Index);
   }
-  void SetSize(int Index, int Value);
+  void SetSize(int Index, int Value) {  // inline too: a filter sets a size per row
+    if (FDense.empty()) return SetSparseSize(Index, Value);
+    if (static_cast<size_t>(Index) < FDense.size()) FDense[static_cast<size_t>(Index)] = Value;
+  }
 
   // Sizes follow their indexes when indexes are opened (after the count
   // grew) or removed.
@@ -61,6 +64,7 @@ class TGridAxis {
   int FDefaultSize = 0;
   void MakeDense();
   int SparseSize(int Index) const;
+  void SetSparseSize(int Index, int Value);
   std::map<int, int> FSizes;  // index -> size, only where it differs from the default
   std::vector<int> FDense;    // every index's size once many differ; FSizes is empty then
 };

@@ -13,30 +13,31 @@ int TGridModel::EffectiveRowLine() const {
 }
 
 void TGridModel::SetViewSize(int AWidth, int AHeight) {
-  FViewWidth = std::max(AWidth, 0);
-  FViewHeight = std::max(AHeight, 0);
+  FViewportStale = false;  // a size set here is the view's size now
+  FViewport.Width = std::max(AWidth, 0);
+  FViewport.Height = std::max(AHeight, 0);
   SetLeftCol(LeftCol());
   SetTopRow(TopRow());
 }
 
-int TGridModel::VisibleColCount() const { return FCols.VisibleCount(LeftCol(), FViewWidth, EffectiveColLine()); }
-int TGridModel::VisibleRowCount() const { return FRows.VisibleCount(TopRow(), FViewHeight, EffectiveRowLine()); }
-int TGridModel::LastVisibleCol() const { return FCols.LastVisible(LeftCol(), FViewWidth, EffectiveColLine()); }
-int TGridModel::LastVisibleRow() const { return FRows.LastVisible(TopRow(), FViewHeight, EffectiveRowLine()); }
+int TGridModel::VisibleColCount() const { return FCols.VisibleCount(LeftCol(), ViewWidth(), EffectiveColLine()); }
+int TGridModel::VisibleRowCount() const { return FRows.VisibleCount(TopRow(), ViewHeight(), EffectiveRowLine()); }
+int TGridModel::LastVisibleCol() const { return FCols.LastVisible(LeftCol(), ViewWidth(), EffectiveColLine()); }
+int TGridModel::LastVisibleRow() const { return FRows.LastVisible(TopRow(), ViewHeight(), EffectiveRowLine()); }
 
 bool TGridModel::AllColsFit(int Width) const { return FCols.MaxFirst(Width, EffectiveColLine()) <= FixedCols(); }
 bool TGridModel::AllRowsFit(int Height) const { return FRows.MaxFirst(Height, EffectiveRowLine()) <= FixedRows(); }
 
 TRect TGridModel::CellRect(int ACol, int ARow) const {
-  auto x = FCols.Span(ACol, LeftCol(), FViewWidth, EffectiveColLine());
-  auto y = FRows.Span(ARow, TopRow(), FViewHeight, EffectiveRowLine());
+  auto x = FCols.Span(ACol, LeftCol(), ViewWidth(), EffectiveColLine());
+  auto y = FRows.Span(ARow, TopRow(), ViewHeight(), EffectiveRowLine());
   if (x.Empty() || y.Empty()) return TRect{};
   return TRect{x.Start, y.Start, x.End, y.End};
 }
 
 TGridCoord TGridModel::MouseCoord(int X, int Y) const {
-  int c = FCols.Hit(X, LeftCol(), FViewWidth, EffectiveColLine());
-  int r = FRows.Hit(Y, TopRow(), FViewHeight, EffectiveRowLine());
+  int c = FCols.Hit(X, LeftCol(), ViewWidth(), EffectiveColLine());
+  int r = FRows.Hit(Y, TopRow(), ViewHeight(), EffectiveRowLine());
   if (c < 0 || r < 0) return TGridCoord{-1, -1};
   return TGridCoord{c, r};
 }
@@ -54,6 +55,6 @@ void TGridModel::ScrollInView(int ACol, int ARow) {
     int last = first + a.VisibleCount(first, view, line) - 1;
     return index > last ? a.FirstShowing(index, view, line) : first;
   };
-  MoveTopLeft(axisFirst(FCols, ACol, LeftCol(), FViewWidth, EffectiveColLine()),
-              axisFirst(FRows, ARow, TopRow(), FViewHeight, EffectiveRowLine()));
+  MoveTopLeft(axisFirst(FCols, ACol, LeftCol(), ViewWidth(), EffectiveColLine()),
+              axisFirst(FRows, ARow, TopRow(), ViewHeight(), EffectiveRowLine()));
 }

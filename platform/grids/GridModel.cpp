@@ -11,7 +11,7 @@ TGridModel::TGridModel() {
   FStore.SetColHint(5);
   FCols.SetFixed(1);
   FRows.SetFixed(1);
-  FCurrent = FAnchor = FTopLeft = TGridCoord{1, 1};
+  FCurrent = FAnchor = FViewport.TopLeft = TGridCoord{1, 1};
   FOptions = {goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
 }
 
@@ -76,7 +76,7 @@ void TGridModel::KeepInside() {
   };
   FCurrent = inside(FCurrent, FCols, FRows);
   FAnchor = inside(FAnchor, FCols, FRows);
-  MoveTopLeft(std::clamp(FTopLeft.X, FixedCols(), MaxLeftCol()), std::clamp(FTopLeft.Y, FixedRows(), MaxTopRow()));
+  MoveTopLeft(std::clamp(LeftCol(), FixedCols(), MaxLeftCol()), std::clamp(TopRow(), FixedRows(), MaxTopRow()));
 }
 
 // ---- sizes
@@ -201,15 +201,22 @@ void TGridModel::SetSelection(const TGridRect& Value) {
 
 // ---- top-left cell
 
-int TGridModel::MaxLeftCol() const { return FCols.MaxFirst(FViewWidth, EffectiveColLine()); }
-int TGridModel::MaxTopRow() const { return FRows.MaxFirst(FViewHeight, EffectiveRowLine()); }
+// The grid is never const itself: a view read through a const query may
+// still be brought up to date.
+void TGridModel::RefreshViewport() const {
+  FViewportStale = false;
+  const_cast<TGridModel*>(this)->UpdateViewport();
+}
+
+int TGridModel::MaxLeftCol() const { return FCols.MaxFirst(ViewWidth(), EffectiveColLine()); }
+int TGridModel::MaxTopRow() const { return FRows.MaxFirst(ViewHeight(), EffectiveRowLine()); }
 
 void TGridModel::SetLeftCol(int Value) { MoveTopLeft(std::clamp(Value, FixedCols(), MaxLeftCol()), TopRow()); }
 void TGridModel::SetTopRow(int Value) { MoveTopLeft(LeftCol(), std::clamp(Value, FixedRows(), MaxTopRow())); }
 
 void TGridModel::MoveTopLeft(int ALeft, int ATop) {
-  if (ALeft == FTopLeft.X && ATop == FTopLeft.Y) return;
-  FTopLeft = TGridCoord{ALeft, ATop};
+  if (ALeft == LeftCol() && ATop == TopRow()) return;
+  FViewport.TopLeft = TGridCoord{ALeft, ATop};
   TopLeftChanged();
   InvalidateGrid();
 }

@@ -70,16 +70,16 @@ class TGridModel {
   TGridCoord Anchor() const { return FAnchor; }
 
   // The first scrollable column and row shown, clamped so the view stays filled.
-  int LeftCol() const { return FTopLeft.X; }
+  int LeftCol() const { return Viewport().TopLeft.X; }
   void SetLeftCol(int Value);
-  int TopRow() const { return FTopLeft.Y; }
+  int TopRow() const { return Viewport().TopLeft.Y; }
   void SetTopRow(int Value);
   int MaxLeftCol() const;
   int MaxTopRow() const;
 
   // Geometry over a client area of the given size.
-  int ViewWidth() const { return FViewWidth; }
-  int ViewHeight() const { return FViewHeight; }
+  int ViewWidth() const { return Viewport().Width; }
+  int ViewHeight() const { return Viewport().Height; }
   void SetViewSize(int AWidth, int AHeight);
   int VisibleColCount() const;
   int VisibleRowCount() const;
@@ -174,8 +174,25 @@ class TGridModel {
   void CloseRowSlots(const std::vector<int>& Rows);
   TCellStore& Store() { return FStore; }
   const TCellStore& Store() const { return FStore; }
+  // A window derives its view (the size and the top-left cell, clamped) from
+  // the cell sizes. A size change may just mark it stale: UpdateViewport then
+  // runs once, before the view is next read (every reader goes through
+  // Viewport), so a run of changes costs one recomputation.
+  void MarkViewportStale() { FViewportStale = true; }
+  bool ViewportStale() const { return FViewportStale; }
+  virtual void UpdateViewport() {}
 
  private:
+  struct TViewport {
+    TGridCoord TopLeft;
+    int Width = 0;
+    int Height = 0;
+  };
+  const TViewport& Viewport() const {
+    if (FViewportStale) RefreshViewport();
+    return FViewport;
+  }
+  void RefreshViewport() const;
   void CheckCell(int ACol, int ARow) const;
   void CheckRow(int ARow) const;
   void ChangeSize(int NewColCount, int NewRowCount);
@@ -186,11 +203,10 @@ class TGridModel {
   TGridAxis FRows;
   TGridCoord FCurrent;
   TGridCoord FAnchor;
-  TGridCoord FTopLeft;
   TGridOptions FOptions;
   int FGridLineWidth = 1;
-  int FViewWidth = 0;
-  int FViewHeight = 0;
+  TViewport FViewport;
+  mutable bool FViewportStale = false;
   TGridState FGridState = gsNormal;
   int FSizingIndex = -1;
   int FSizingPos = 0;

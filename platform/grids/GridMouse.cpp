@@ -31,11 +31,11 @@ void TGridModel::CalcSizingState(int X, int Y, TGridState& State, int& Index, in
   Index = -1;
   int border = 0;
   if (FOptions.Contains(goColSizing) && Y >= 0 && Y < FRows.FixedExtent(EffectiveRowLine())) {
-    Index = BorderNear(FCols, X, LeftCol(), FViewWidth, EffectiveColLine(), border);
+    Index = BorderNear(FCols, X, LeftCol(), ViewWidth(), EffectiveColLine(), border);
     if (Index >= 0) State = gsColSizing;
   }
   if (State == gsNormal && FOptions.Contains(goRowSizing) && X >= 0 && X < FCols.FixedExtent(EffectiveColLine())) {
-    Index = BorderNear(FRows, Y, TopRow(), FViewHeight, EffectiveRowLine(), border);
+    Index = BorderNear(FRows, Y, TopRow(), ViewHeight(), EffectiveRowLine(), border);
     if (Index >= 0) State = gsRowSizing;
   }
   if (State == gsNormal) return;
@@ -68,8 +68,8 @@ void TGridModel::GridMouseDown(int X, int Y, bool Shift) {
 void TGridModel::GridMouseMove(int X, int Y) {
   switch (FGridState) {
     case gsSelecting: {
-      int x = std::clamp(X, FCols.FixedExtent(EffectiveColLine()), std::max(FViewWidth - 1, 0));
-      int y = std::clamp(Y, FRows.FixedExtent(EffectiveRowLine()), std::max(FViewHeight - 1, 0));
+      int x = std::clamp(X, FCols.FixedExtent(EffectiveColLine()), std::max(ViewWidth() - 1, 0));
+      int y = std::clamp(Y, FRows.FixedExtent(EffectiveRowLine()), std::max(ViewHeight() - 1, 0));
       TGridCoord cell = MouseCoord(x, y);
       if (cell.X >= FixedCols() && cell.Y >= FixedRows() && !(cell == FCurrent)) MoveCurrent(cell.X, cell.Y, false, true);
       break;
@@ -77,12 +77,12 @@ void TGridModel::GridMouseMove(int X, int Y) {
     case gsColSizing: FSizingPos = X - FSizingOfs; break;
     case gsRowSizing: FSizingPos = Y - FSizingOfs; break;
     case gsColMoving: {
-      int c = FCols.Hit(X, LeftCol(), FViewWidth, EffectiveColLine());
+      int c = FCols.Hit(X, LeftCol(), ViewWidth(), EffectiveColLine());
       if (c >= FixedCols()) FMovePos = c;
       break;
     }
     case gsRowMoving: {
-      int r = FRows.Hit(Y, TopRow(), FViewHeight, EffectiveRowLine());
+      int r = FRows.Hit(Y, TopRow(), ViewHeight(), EffectiveRowLine());
       if (r >= FixedRows()) FMovePos = r;
       break;
     }
@@ -96,12 +96,12 @@ void TGridModel::GridMouseUp(int X, int Y) {
   FGridState = gsNormal;
   switch (state) {
     case gsColSizing: {
-      int start = FCols.Span(FSizingIndex, LeftCol(), FViewWidth, EffectiveColLine()).Start;
+      int start = FCols.Span(FSizingIndex, LeftCol(), ViewWidth(), EffectiveColLine()).Start;
       SetColWidths(FSizingIndex, std::max(FSizingPos - start, 1));
       break;
     }
     case gsRowSizing: {
-      int start = FRows.Span(FSizingIndex, TopRow(), FViewHeight, EffectiveRowLine()).Start;
+      int start = FRows.Span(FSizingIndex, TopRow(), ViewHeight(), EffectiveRowLine()).Start;
       SetRowHeights(FSizingIndex, std::max(FSizingPos - start, 1));
       break;
     }
@@ -118,8 +118,8 @@ bool TGridModel::SelectingScrollStep(int X, int Y) {
     if (pixel < low) return std::max(current - 1, fixed);
     return current;
   };
-  int c = step(X, FCols.FixedExtent(EffectiveColLine()), FViewWidth, Col(), FixedCols(), ColCount());
-  int r = step(Y, FRows.FixedExtent(EffectiveRowLine()), FViewHeight, Row(), FixedRows(), RowCount());
+  int c = step(X, FCols.FixedExtent(EffectiveColLine()), ViewWidth(), Col(), FixedCols(), ColCount());
+  int r = step(Y, FRows.FixedExtent(EffectiveRowLine()), ViewHeight(), Row(), FixedRows(), RowCount());
   if (c == Col() && r == Row()) return false;
   MoveCurrent(c, r, false, true);
   return true;

@@ -25,7 +25,7 @@ TGridCoord TabStep(TGridCoord c, bool Backward, int FixedCols, int FixedRows, in
 }  // namespace
 
 bool TGridModel::MoveByKey(int Key, bool Shift, bool Ctrl) {
-  TGridCoord cur = FCurrent, tl = FTopLeft;
+  TGridCoord cur = FCurrent, tl{LeftCol(), TopRow()};
   bool rowSelect = FOptions.Contains(goRowSelect);
   int page = VisibleRowCount();
   switch (Key) {

@@ -43,10 +43,10 @@ void TGridModel::PaintCells(TCanvas& Canvas, TColor Background, bool Focused, bo
   auto rows = PaintedIndexes(FixedRows(), TopRow(), LastVisibleRow());
   int right = 0, bottom = 0;
   for (int r : rows) {
-    auto y = FRows.Span(r, TopRow(), FViewHeight, rowLine);
+    auto y = FRows.Span(r, TopRow(), ViewHeight(), rowLine);
     if (y.Empty()) continue;
     for (int c : cols) {
-      auto x = FCols.Span(c, LeftCol(), FViewWidth, colLine);
+      auto x = FCols.Span(c, LeftCol(), ViewWidth(), colLine);
       if (x.Empty()) continue;
       TRect cell{x.Start, y.Start, x.Start + FCols.Size(c), y.Start + FRows.Size(r)};
       TGridDrawState state = CellDrawState(c, r, Focused);
@@ -62,8 +62,8 @@ void TGridModel::PaintCells(TCanvas& Canvas, TColor Background, bool Focused, bo
     }
   }
   Canvas.Brush()->SetColor(Background);
-  if (right < FViewWidth) Canvas.FillRect(TRect{right, 0, FViewWidth, FViewHeight});
-  if (bottom < FViewHeight) Canvas.FillRect(TRect{0, bottom, right, FViewHeight});
+  if (right < ViewWidth()) Canvas.FillRect(TRect{right, 0, ViewWidth(), ViewHeight()});
+  if (bottom < ViewHeight()) Canvas.FillRect(TRect{0, bottom, right, ViewHeight()});
   if (!Focused || !FocusFrame) return;
   TRect focus = CellRect(Col(), Row());
   if (FOptions.Contains(goRowSelect)) {

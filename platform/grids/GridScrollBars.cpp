@@ -33,9 +33,8 @@ bool TCustomGrid::ScrollBarShown(bool Vertical) const {
   return Vertical ? ClientWidth() - ViewWidth() >= kBar : ClientHeight() - ViewHeight() >= kBar;
 }
 
-// The view is the client area less the bars that are needed; a vertical bar
-// may make a horizontal one needed, and the other way round.
-void TCustomGrid::UpdateViewSize() {
+// A vertical bar may make a horizontal one needed, and the other way round.
+void TCustomGrid::UpdateViewport() {
   int w = ClientWidth(), h = ClientHeight();
   bool wantH = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
   bool wantV = FScrollBars == ssVertical || FScrollBars == ssBoth;
