@@ -138,15 +138,35 @@ bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   return true;
 }
 
+namespace {
+struct Registered {
+  std::map<String, UINT> Ids;
+  std::vector<String> Names;  // by id - 0xC000
+  std::mutex Lock;
+};
+Registered& RegisteredMessages() {
+  static Registered r;
+  return r;
+}
+}  // namespace
+
 UINT RegisterWindowMessage(const String& Name) {
-  static std::map<String, UINT> ids;
-  static std::mutex lock;
-  std::lock_guard<std::mutex> g(lock);
-  auto it = ids.find(Name);
-  if (it != ids.end()) return it->second;
-  const UINT id = 0xC000 + static_cast<UINT>(ids.size());
-  ids.emplace(Name, id);
+  Registered& r = RegisteredMessages();
+  std::lock_guard<std::mutex> g(r.Lock);
+  auto it = r.Ids.find(Name);
+  if (it != r.Ids.end()) return it->second;
+  const UINT id = 0xC000 + static_cast<UINT>(r.Names.size());
+  r.Ids.emplace(Name, id);
+  r.Names.push_back(Name);
   return id;
+}
+
+bool RegisteredMessageName(UINT Id, String& Name) {
+  Registered& r = RegisteredMessages();
+  std::lock_guard<std::mutex> g(r.Lock);
+  if (Id < 0xC000 || Id - 0xC000 >= r.Names.size()) return false;
+  Name = r.Names[Id - 0xC000];
+  return true;
 }
 
 namespace platform {

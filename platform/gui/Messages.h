@@ -156,6 +156,8 @@ LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 // The same name gives the same id for the life of the program; ids from 0xC000.
 UINT RegisterWindowMessage(const String& Name);
+// The name Id was registered under; false for an id nobody registered.
+bool RegisteredMessageName(UINT Id, String& Name);
 
 namespace platform {
 // Delivers every message queued so far (and those queued meanwhile), each in

@@ -7,6 +7,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Input.h"
+#include "tests/support/ClipboardFake.h"
 #include "tests/support/KeyChars.h"
 
 namespace testsupport {
@@ -184,6 +185,7 @@ void InstallGuiTestServices() {
   SetDialogService(&unexpected);
   static UnexpectedMenus unexpectedMenus;
   SetMenuService(&unexpectedMenus);
+  static ClipboardFake clipboard;
   SetTimerService(&Clock());
   Application->SetIdleWait(RunModalAction);
   Screen->PinSize(1920, 1080);
