@@ -15,11 +15,28 @@ TShiftState& Held() {
   return s;
 }
 
-LPARAM KeyData(TShiftState Shift, bool Up) {
+TShiftState& HeldButtons() {
+  static TShiftState s;
+  return s;
+}
+
+LPARAM KeyData(TShiftState Shift, bool Up, bool Keypad = false) {
   LPARAM d = 1;
+  if (Keypad) d |= KF_NUMPAD;
   if (Shift.Contains(ssAlt)) d |= KF_ALTDOWN;
   if (Up) d |= KF_UP;
   return d;
+}
+
+// The toolkit counts a button being released as held still.
+TShiftState ButtonsAfter(UINT Msg, TShiftState Shift) {
+  const TShiftState buttons = TShiftState::FromBits(Shift.Bits() & (ssLeft | ssRight | TShiftState(ssMiddle)).Bits());
+  switch (Msg) {
+    case WM_LBUTTONUP: return buttons.Without(TShiftState(ssLeft));
+    case WM_RBUTTONUP: return buttons.Without(TShiftState(ssRight));
+    case WM_MBUTTONUP: return buttons.Without(TShiftState(ssMiddle));
+    default: return buttons;
+  }
 }
 
 // Input to a window behind a modal one goes nowhere, as to a disabled window.
@@ -66,7 +83,7 @@ TShiftState KeyDataToShiftState(LPARAM KeyData) {
   return s;
 }
 
-void InputKeyDown(WORD Key, Char Ch, TShiftState Shift) {
+void InputKeyDown(WORD Key, Char Ch, TShiftState Shift, bool Keypad) {
   Held() = Shift;
   TrapEvent([&] {
     if (Application) Application->CancelHint();
@@ -74,7 +91,7 @@ void InputKeyDown(WORD Key, Char Ch, TShiftState Shift) {
     if (!target) return;
     KeyWindows()[Key] = KeyWindowOf(*target);
     const HWND h = target->Handle();
-    const LPARAM data = KeyData(Shift, false);
+    const LPARAM data = KeyData(Shift, false, Keypad);
     const bool alt = Shift.Contains(ssAlt);
     LRESULT consumed = 0;
     if (!PerformOn(h, CN_KEYDOWN, Key, data, &consumed) || consumed) return;
@@ -85,7 +102,7 @@ void InputKeyDown(WORD Key, Char Ch, TShiftState Shift) {
   });
 }
 
-void InputKeyUp(WORD Key, TShiftState Shift) {
+void InputKeyUp(WORD Key, TShiftState Shift, bool Keypad) {
   Held() = Shift;
   const auto down = KeyWindows().find(Key);
   const HWND downIn = down == KeyWindows().end() ? HWND{} : down->second;
@@ -93,7 +110,7 @@ void InputKeyUp(WORD Key, TShiftState Shift) {
   TrapEvent([&] {
     TWinControl* target = KeyTarget();
     if (!target || !downIn || KeyWindowOf(*target) != downIn) return;
-    PerformOn(target->Handle(), Shift.Contains(ssAlt) ? WM_SYSKEYUP : WM_KEYUP, Key, KeyData(Shift, true));
+    PerformOn(target->Handle(), Shift.Contains(ssAlt) ? WM_SYSKEYUP : WM_KEYUP, Key, KeyData(Shift, true, Keypad));
   });
 }
 
@@ -106,6 +123,7 @@ void InputChar(Char Ch, TShiftState Shift) {
 
 void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
   Held() = Shift.Without(ssLeft | ssRight).Without(TShiftState(ssMiddle));
+  HeldButtons() = ButtonsAfter(Msg, Shift);
   TrapEvent([&] {
     if (TControl* cap = GetCaptureControl(); BehindModal(cap && cap != Target ? cap : Target)) return;
     const TFreeWatch watch(*Target);
@@ -152,6 +170,18 @@ short GetKeyState(int VirtKey) {
     case VK_CONTROL: down = s.Contains(ssCtrl); break;
     case VK_MENU: down = s.Contains(ssAlt); break;
     default: break;
+  }
+  return down ? static_cast<short>(0x8000) : 0;
+}
+
+short GetAsyncKeyState(int VirtKey) {
+  const TShiftState b = HeldButtons();
+  bool down = false;
+  switch (VirtKey) {
+    case VK_LBUTTON: down = b.Contains(ssLeft); break;
+    case VK_RBUTTON: down = b.Contains(ssRight); break;
+    case VK_MBUTTON: down = b.Contains(ssMiddle); break;
+    default: return GetKeyState(VirtKey);
   }
   return down ? static_cast<short>(0x8000) : 0;
 }

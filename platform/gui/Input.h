@@ -13,8 +13,9 @@ namespace platform {
 // WM_SYSKEYDOWN and WM_SYSCHAR. Before the character the form may take it
 // as an access key (CM_DIALOGCHAR): always with Alt, else when the
 // focused control does not want characters.
-void InputKeyDown(WORD Key, Char Ch, TShiftState Shift);
-void InputKeyUp(WORD Key, TShiftState Shift);
+// Keypad: the key is on the numeric keypad (KF_NUMPAD in the key data).
+void InputKeyDown(WORD Key, Char Ch, TShiftState Shift, bool Keypad = false);
+void InputKeyUp(WORD Key, TShiftState Shift, bool Keypad = false);
 // A character without its key (input methods, pasted text).
 void InputChar(Char Ch, TShiftState Shift);
 // A mouse message (WM_MOUSEMOVE .. WM_MBUTTONDBLCLK) at a client point of
@@ -34,5 +35,10 @@ TShiftState KeyboardShiftState();
 TShiftState KeyDataToShiftState(LPARAM KeyData);
 }  // namespace platform
 
+// The key data bit of keys on the numeric keypad (their scan codes carry it).
+constexpr LPARAM KF_NUMPAD = 0x00400000;
+
 // Negative (high bit set) while the key is down: shift, control and alt.
 short GetKeyState(int VirtKey);
+// The same for the mouse buttons too, as the last input event left them.
+short GetAsyncKeyState(int VirtKey);

@@ -16,8 +16,9 @@ enum class TSystemMouse { Move, Press, Release, DoubleClick };
 
 void SystemMouse(TSystemMouse Kind, TPoint ScreenPos, TMouseButton Button, TShiftState Shift);
 void SystemWheel(TPoint ScreenPos, int Delta, TShiftState Shift);
-// A key going down (with the character it types, 0 for none) or up.
-void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift);
+// A key going down (with the character it types, 0 for none) or up; Keypad:
+// the key of the numeric keypad.
+void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift, bool Keypad = false);
 // The window system's close request for the window that shows Control (its
 // title bar's close button).
 void SystemCloseWindow(const TControl& Control);

@@ -148,12 +148,13 @@ void SystemWheel(TPoint ScreenPos, int Delta, TShiftState Shift) {
   QCoreApplication::sendEvent(w, &e);
 }
 
-void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift) {
+void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift, bool Keypad) {
   QWindow* w = KeyWindow();
   const int key = QtKeyOfAnyVirtualKey(Key);
   if (!w || key == 0) return;
   const QString text = Ch ? QString(QChar(Ch)) : QString();
-  qt_handleKeyEvent(w, Down ? QEvent::KeyPress : QEvent::KeyRelease, key, QtModifiers(Shift.Bits()), text, false, 1);
+  const Qt::KeyboardModifiers mods = QtModifiers(Shift.Bits()) | (Keypad ? Qt::KeypadModifier : Qt::NoModifier);
+  qt_handleKeyEvent(w, Down ? QEvent::KeyPress : QEvent::KeyRelease, key, mods, text, false, 1);
 }
 
 void SystemCloseWindow(const TControl& Control) {

@@ -243,6 +243,18 @@ void QtView::YieldCaptureToPopup() {
     if (o == FWidget.get()) return SetCaptureControl(nullptr);
 }
 
+// The toolkit reports the modifiers as before the event; a modifier key's
+// own press and release count as after it, as the program asks the key state.
+static TShiftState ShiftAfter(const QKeyEvent& Key) {
+  Qt::KeyboardModifiers mods = Key.modifiers();
+  const Qt::KeyboardModifier own = Key.key() == Qt::Key_Shift     ? Qt::ShiftModifier
+                                   : Key.key() == Qt::Key_Control ? Qt::ControlModifier
+                                   : Key.key() == Qt::Key_Alt     ? Qt::AltModifier
+                                                                  : Qt::NoModifier;
+  mods.setFlag(own, Key.type() == QEvent::KeyPress);
+  return TShiftState::FromBits(ShiftBitsOfQt(mods, Qt::NoButton));
+}
+
 bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
   // Without a widget the view is going: what the retired widget still sends is none of ours.
   if (ForwardDepth() > 0 || !FWidget) return false;
@@ -255,14 +267,14 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
   switch (Event->type()) {
     case QEvent::KeyPress: {
       auto* k = static_cast<QKeyEvent*>(Event);
-      const unsigned shift = ShiftBitsOfQt(k->modifiers(), Qt::NoButton);
-      InputKeyDown(static_cast<WORD>(VirtualKeyOfQtKey(k->key())), CharOf(*k), TShiftState::FromBits(shift));
+      InputKeyDown(static_cast<WORD>(VirtualKeyOfQtKey(k->key())), CharOf(*k), ShiftAfter(*k),
+                   k->modifiers().testFlag(Qt::KeypadModifier));
       return true;
     }
     case QEvent::KeyRelease: {
       auto* k = static_cast<QKeyEvent*>(Event);
-      InputKeyUp(static_cast<WORD>(VirtualKeyOfQtKey(k->key())),
-                 TShiftState::FromBits(ShiftBitsOfQt(k->modifiers(), Qt::NoButton)));
+      InputKeyUp(static_cast<WORD>(VirtualKeyOfQtKey(k->key())), ShiftAfter(*k),
+                 k->modifiers().testFlag(Qt::KeypadModifier));
       return true;
     }
     case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease:

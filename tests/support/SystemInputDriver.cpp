@@ -71,6 +71,13 @@ void SystemInputDriver::KeyDown(WORD Vk, TShiftState Shift) {
   Pump();
 }
 
+void SystemInputDriver::KeypadKey(WORD Vk) {
+  platform::SystemKey(true, Vk, CharOfKey(Vk, {}), {}, true);
+  Pump();
+  platform::SystemKey(false, Vk, 0, {}, true);
+  Pump();
+}
+
 void SystemInputDriver::KeyUp(WORD Vk, TShiftState Shift) {
   platform::SystemKey(false, Vk, 0, Shift);
   Pump();

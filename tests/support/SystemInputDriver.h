@@ -33,6 +33,8 @@ class SystemInputDriver {
   void Key(WORD Vk, TShiftState Shift = {});
   void KeyDown(WORD Vk, TShiftState Shift = {});
   void KeyUp(WORD Vk, TShiftState Shift = {});
+  // The key of the numeric keypad that types what Vk types.
+  void KeypadKey(WORD Vk);
   void Type(const String& Text);
   // The open pop-up window (a drop-down list), false when none is open.
   bool PopupRect(TRect& Rect) const;

@@ -6,6 +6,7 @@
 
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Input.h"
 #include "platform/gui/StdCtrls.h"
 #include "tests/support/SystemInputDriver.h"
 
@@ -107,5 +108,58 @@ TEST(SystemInput, AClickOnATabShowsItsPage) {
   NativeControls f;
   f.Input.Click(*f.Pages, Middle(f.Pages->TabRect(1)));
   EXPECT_EQ(f.Pages->ActivePageIndex(), 1);
+}
+}  // namespace
+
+namespace {
+// What the edit's window procedure saw of each key message.
+struct KeyData {
+  UINT Msg;
+  WPARAM Key;
+  bool Keypad;
+};
+
+TEST(SystemInput, KeyDataTellsTheKeypadsKeysFromTheMainKeyboards) {
+  NativeControls f;
+  TEdit* edit = new TEdit(f.Form.get());
+  edit->SetParent(f.Form.get());
+  edit->SetBounds(180, 120, 150, 24);
+  std::vector<KeyData> seen;
+  edit->WindowProc = [&seen, old = edit->WindowProc](TMessage& m) {
+    if (m.Msg == WM_KEYDOWN || m.Msg == WM_KEYUP)
+      seen.push_back({m.Msg, m.WParam, (m.LParam & KF_NUMPAD) != 0});
+    old(m);
+  };
+  f.Input.Pump();
+  edit->SetFocus();
+  f.Input.KeypadKey(VK_OEM_PERIOD);
+  f.Input.Key(VK_OEM_PERIOD);
+  ASSERT_EQ(seen.size(), 4u);
+  for (size_t i = 0; i < seen.size(); ++i) {
+    EXPECT_EQ(seen[i].Msg, UINT(i % 2 ? WM_KEYUP : WM_KEYDOWN)) << i;
+    EXPECT_EQ(seen[i].Key, WPARAM(VK_OEM_PERIOD)) << i;
+    EXPECT_EQ(seen[i].Keypad, i < 2) << i;
+  }
+}
+
+TEST(SystemInput, AsyncKeyStateFollowsTheMouseButtonsAndShiftKeys) {
+  NativeControls f;
+  std::vector<bool> leftDown;
+  f.List->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+    leftDown.push_back(GetAsyncKeyState(VK_LBUTTON) < 0);
+  };
+  f.Input.MouseDown(*f.List, Point(20, 6));
+  EXPECT_LT(GetAsyncKeyState(VK_LBUTTON), 0);
+  EXPECT_GE(GetAsyncKeyState(VK_RBUTTON), 0);
+  f.Input.MouseUp(*f.List, Point(20, 6));
+  EXPECT_GE(GetAsyncKeyState(VK_LBUTTON), 0);
+  EXPECT_EQ(leftDown, std::vector<bool>{true});
+
+  f.List->SetFocus();
+  f.Input.KeyDown(VK_SHIFT, TShiftState(ssShift));
+  EXPECT_LT(GetAsyncKeyState(VK_SHIFT), 0);
+  EXPECT_GE(GetAsyncKeyState(VK_CONTROL), 0);
+  f.Input.KeyUp(VK_SHIFT);
+  EXPECT_GE(GetAsyncKeyState(VK_SHIFT), 0);
 }
 }  // namespace
