@@ -3,7 +3,9 @@
 // its CellType decides what every other field means. Two object slots hold
 // the graphic's objects (or, for drawn kinds, colours); a slot frees only an
 // object it was handed to own, never one a caller lent it.
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <variant>
 
@@ -28,6 +30,21 @@ GX_ENUM(TCellHAlign, haLeft, haRight, haCenter, haBeforeText, haAfterText, haFul
 GX_ENUM(TCellVAlign, vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull);
 GX_ENUM(TStretchMode, noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio);
 GX_ENUM(TBalloonIcon, biNone, biInfo, biWarning, biError);
+GX_ENUM(TCellShape, csRectangle, csCircle, csTriangleLeft, csTriangleRight, csTriangleUp,
+        csTriangleDown, csDiamond, csLineVert, csLineHorz, csRoundRect, csEllips, csSquare,
+        csRoundSquare, csStar, csArrowUp, csArrowDown, csArrowLeft, csArrowRight, csHalfStar);
+
+// A set of cell types (there are more than 32 of them).
+class TCellTypes {
+ public:
+  constexpr TCellTypes(std::initializer_list<TCellType> Types) {
+    for (TCellType t : Types) FBits |= std::uint64_t{1} << t;
+  }
+  constexpr bool Contains(TCellType Type) const { return (FBits >> Type) & 1; }
+
+ private:
+  std::uint64_t FBits = 0;
+};
 
 struct TScrollProp {
   int PageSize = 0;

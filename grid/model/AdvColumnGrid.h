@@ -88,6 +88,10 @@ class TAdvColumnGrid : public TAdvStringGrid {
   bool FillColumnFilterList(int ACol) override;
   String GetEditMask(int ACol, int ARow) override;
   int GetEditLimit() override;
+  // An empty body cell of an edDataCheckBox column reads as a data check box
+  // and shows the grid's shared virtual check box.
+  TCellType GetCellType(int ACol, int ARow) override;
+  TCellGraphic* GetCellGraphic(int ACol, int ARow) override;
 
   // ---- platform notifications
   void ColWidthsChanged() override;
@@ -110,12 +114,14 @@ class TAdvColumnGrid : public TAdvStringGrid {
   bool IsDataCell(int ACol, int ARow) const;
   // A data cell left of the right fixed columns and above the footer rows.
   bool IsBodyCell(int ACol, int ARow) const;
+  bool IsDataCheckBoxCell(int ACol, int ARow) const;
   // Runs Action with the collection's own updates of the grid switched off.
   void WithoutRecursiveUpdate(const std::function<void()>& Action);
   void ShowColumnPopup(TMouseButton Button, int X, int Y);
 
   std::unique_ptr<TGridColumnCollection> FColumnCollection;
   std::unique_ptr<TGridColumnItem> FSaveCol;
+  std::unique_ptr<TCellGraphic> FVirtCheckBox = std::make_unique<TCellGraphic>();
   bool FColMoving = false;
   bool FAutoFilterDisplay = false;
 };

@@ -28,6 +28,8 @@ struct TAdvGridValues {
   bool FilterDropDownAuto = false;
   String FilterDropDownClear = u"(All)";
   bool FilterIncremental = false;
+  // numbers (and progress bars) right-justified
+  bool AutoNumAlign = false;
   // moves, clearing and row flags
   bool EnhRowColMove = true;
   bool SaveHiddenCells = false;

@@ -33,7 +33,8 @@ TAdvStringGrid::TAdvStringGrid(TComponent* AOwner)
     : TBaseGrid(AOwner),
       FState(std::make_unique<TAdvGridState>()),
       FRows(std::make_unique<TGridRowEngine>(*this)),
-      FColumnMove(std::make_unique<TColumnMoveStep>(*this)) {
+      FColumnMove(std::make_unique<TColumnMoveStep>(*this)),
+      FGraphics(std::make_unique<TCellGraphics>(*this)) {
   InitAdvGridUnit();
   RecordPlatformFacts();
   // The grid holds its panels, editors and cell controls as children.

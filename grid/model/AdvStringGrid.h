@@ -8,11 +8,13 @@
 // column move step, and each one still to come) is a class in its own files,
 // held here by a forward declaration and one std::unique_ptr; what only the
 // grid's own files need is in AdvStringGridPrivate.h.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "grid/base/BaseGrid.h"
+#include "grid/base/CellGraphic.h"
 #include "grid/base/IntList.h"
 #include "grid/base/LookOwner.h"
 #include "grid/base/OptionProperty.h"
@@ -27,6 +29,12 @@
 struct TAdvGridState;
 class TColumnMoveStep;
 class TGridRowEngine;
+
+class TCellGraphics;
+class TFilePicture;
+class TIcon;
+class TImageList;
+class TPicture;
 
 class TBackGround;
 class TBalloonSettings;
@@ -424,8 +432,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual String GetCurrentCellText();
   virtual void SetCurrentCellText(const String& Value);
   virtual void RestoreCachedCell() {}
-  virtual bool DoToggleCheckBox(int ACol, int ARow, bool FromUser) { return false; }
-  virtual bool DoToggleRadioButton(int ACol, int ARow, bool FromUser) { return false; }
+  // The toggles of the check-box family (grid/model/AdvGridCheckBoxes.cpp).
+  virtual bool DoToggleCheckBox(int ACol, int ARow, bool FromUser);
+  virtual bool DoToggleRadioButton(int ACol, int ARow, bool FromUser);
   virtual TPoint GetCellGraphicSize(int ACol, int ARow) { return TPoint{0, 0}; }
   virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int GraphicTextHeight) {
     return TPoint{0, 0};
@@ -490,6 +499,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual bool ValidateCellWide(const String& NewValue) { return true; }
   virtual void DoCellChanging(int ACol, int ARow, bool& Allow) {}
   virtual void FilterListSelect(TObject* Sender, int ItemIndex) {}
+  // Neutral until the picker editors exist.
   virtual void ColorPickerSelect() {}
   virtual void ImagePickerSelect() {}
   // 6.2.1.3, a byte each from the highest.
@@ -861,6 +871,237 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   int FGroupColumn = -1;
   int FSwaps = 0;
   int FSortRow = -1;
+
+  // ==== cell graphics (grid/model/AdvGridGraphics*.cpp, family TCellGraphics)
+  // Columns are storage columns and rows grid rows unless said otherwise;
+  // button text, push and rectangle take displayed columns.
+ public:
+  // Frees the graphic the cell holds in its own slot and stores a new one.
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  // Frees the cell's own graphic; a shared one is never freed.
+  bool RemoveCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType CellType);
+  // The type of the merged area's base cell.
+  bool HasGraphicType(int ACol, int ARow, const TCellTypes& Types);
+  // With HotmailRowSelect, column 0 answers the grid's shared row check box.
+  virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+  virtual TCellType GetCellType(int ACol, int ARow);
+  TCellGraphic* CellGraphics(int ACol, int ARow) { return GetCellGraphic(ACol, ARow); }
+  TCellType CellTypes(int ACol, int ARow) { return GetCellType(ACol, ARow); }
+  TIntList* GetCellImages(int ACol, int ARow);
+  TIntList* CellImages(int ACol, int ARow) { return GetCellImages(ACol, ARow); }
+  // Not owned; image-list, data-image and multi-image cells need it.
+  TImageList* GridImages() const;
+  void SetGridImages(TImageList* Value);
+  virtual TImageList* GetCellImageList() { return GridImages(); }
+  // The object's identity for bitmaps and icons, the index for image-list
+  // images; -1 for every other cell.
+  std::intptr_t GetGraphicSortKey(int ACol, int ARow);
+
+  void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal,
+                 TCellVAlign val);
+  TBitmap* CreateBitmap(int ACol, int ARow, bool transparent, TCellHAlign hal, TCellVAlign val);
+  bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+  TBitmap* GetBitmap(int ACol, int ARow);
+  bool RemoveBitmap(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+  void AddPicture(int ACol, int ARow, TPicture* APicture, bool transparent,
+                  TStretchMode stretchmode, int padding, TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int ACol, int ARow, bool transparent, TStretchMode stretchmode,
+                          int padding, TCellHAlign hal, TCellVAlign val);
+  bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+  TPicture* GetPicture(int ACol, int ARow);
+  bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+  void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent,
+                      TStretchMode stretchmode, int padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode stretchmode,
+                                  int padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* GetFilePicture(int ACol, int ARow);
+  bool RemoveFilePicture(int ACol, int ARow) {
+    return RemoveCellGraphicOfType(ACol, ARow, ctFilePicture);
+  }
+  void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+  bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+  void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool GetImageIdx(int ACol, int ARow, int& idx);
+  void SetImageIdx(int ACol, int ARow, int Idx);
+  bool RemoveImageIdx(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+  // The index is the cell text; an empty text takes Aidx.
+  void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool HasDataImage(int ACol, int ARow) { return HasGraphicType(ACol, ARow, {ctDataImage}); }
+  // Empties the cell text, with or without a data image.
+  void RemoveDataImage(int ACol, int ARow);
+  // Any change of the cell's index list repaints the cell.
+  void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+  bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+
+  // A progress cell is right-justified with it.
+  GX_OPTION(bool, AutoNumAlign)
+  void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+  void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                     TColor BKTextColor);
+  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor,
+                            TColor BKColor, TColor BKTextColor, const String& Fmt, int Min,
+                            int Max);
+  bool HasProgress(int ACol, int ARow) { return HasGraphicType(ACol, ARow, {ctProgress}); }
+  bool RemoveProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+  void AddAdvProgress(int ACol, int ARow, int Min, int Max);
+  bool RemoveAdvProgress(int ACol, int ARow) {
+    return RemoveCellGraphicOfType(ACol, ARow, ctXPProgress);
+  }
+  void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+  void SetProgressPie(int ACol, int ARow, int Value);
+  bool RemoveProgressPie(int ACol, int ARow) {
+    return RemoveCellGraphicOfType(ACol, ARow, ctProgressPie);
+  }
+  void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor,
+                         bool ShowValue);
+  bool RemoveRangeIndicator(int ACol, int ARow) {
+    return RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator);
+  }
+
+  void AddComment(int ACol, int ARow, const String& Comment);
+  void AddColorComment(int ACol, int ARow, const String& Comment, TColor Color);
+  bool IsComment(int ACol, int ARow, String& comment);
+  String CellComment(int ACol, int ARow);
+  // Adds to a cell without graphic, rewrites a comment, ignores other graphics.
+  void SetCellComment(int ACol, int ARow, const String& Value);
+  bool RemoveComment(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+  void RemoveAllComments();
+
+  void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor,
+                TCellHAlign hal, TCellVAlign val);
+  void SetShapeColor(int ACol, int ARow, TColor FillColor);
+  // clNone for a cell without shape.
+  TColor GetShapeColor(int ACol, int ARow);
+  bool RemoveShape(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+  void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+  bool HasRating(int ACol, int ARow) { return HasGraphicType(ACol, ARow, {ctRating}); }
+  bool RemoveRating(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+
+  // With AutoRange the page size follows the row height and the range the
+  // height of the cell's text, now and after every text change.
+  void AddScrollBar(int ACol, int ARow, bool AutoRange);
+  bool HasScrollBar(int ACol, int ARow) { return HasGraphicType(ACol, ARow, {ctScrollbar}); }
+  bool HasAutoRangeScrollBar(int ACol, int ARow);
+  void SetScrollPosition(int ACol, int ARow, int Pos);
+  // -1 without a scroll bar.
+  int GetScrollPosition(int ACol, int ARow);
+  void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+  // (-1, -1) without a scroll bar.
+  TScrollProp GetScrollProp(int ACol, int ARow);
+  bool RemoveScrollBar(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+
+  // Kept in any graphic; a cell without one gets a ctEmpty graphic.
+  void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+  void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  void RemoveAllMarkers();
+
+  void AddButton(int ACol, int ARow, int bw, int bh, const String& Caption, TCellHAlign hal,
+                 TCellVAlign val);
+  void AddBitButton(int ACol, int ARow, int bw, int bh, const String& Caption, TBitmap* Glyph,
+                    TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const String& Caption,
+                           TCellHAlign hal, TCellVAlign val);
+  void SetButtonText(int ACol, int ARow, const String& Caption);
+  String GetButtonText(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool push);
+  bool HasButton(int ACol, int ARow) { return HasGraphicType(ACol, ARow, {ctButton, ctBitButton}); }
+  bool RemoveButton(int ACol, int ARow);
+  bool RemoveBitButton(int ACol, int ARow) {
+    return RemoveCellGraphicOfType(ACol, ARow, ctBitButton);
+  }
+  void RemoveAllButtons();
+  // Where the button was last painted, in client pixels.
+  TRect GetCellButtonRect(int ACol, int ARow);
+  TRect GetExpandButtonRect(int ACol, int ARow);
+
+  // Shown later by the balloon tooltip; a check box or radio button keeps
+  // its control and takes the balloon along.
+  void AddBalloon(int ACol, int ARow, const String& Title, const String& Text, TBalloonIcon Icon);
+  bool HasBalloon(int ACol, int ARow) { return HasGraphicType(ACol, ARow, {ctBalloon}); }
+  bool IsBalloon(int ACol, int ARow, String& Title, String& Text, TBalloonIcon& Icon);
+  void RemoveBalloon(int ACol, int ARow);
+
+  void AddRotated(int ACol, int ARow, short AAngle, const String& s);
+  void SetRotated(int ACol, int ARow, short AAngle);
+  bool IsRotated(int ACol, int ARow, int& aAngle);
+  bool RemoveRotated(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
+  // The object draws the cell and stays the caller's.
+  void AddInterfacedCell(int ACol, int ARow, TPersistent* AObject);
+  TPersistent* GetInterfacedCell(int ACol, int ARow);
+  bool RemoveInterfacedCell(int ACol, int ARow) {
+    return RemoveCellGraphicOfType(ACol, ARow, ctInterface);
+  }
+
+  // ---- outline queries on displayed rows; nodes are ctNode graphics in column 0
+  bool IsNode(int ARow);
+  bool IsSummary(int ARow);
+  // True: contracted.
+  bool GetNodeState(int ARow);
+  int GetNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  int GetParentRow(int ARow);
+
+  // ==== check boxes, radio buttons and radio groups (grid/model/AdvGridCheckBoxes*.cpp,
+  // ==== family TCheckBoxToggle)
+  // Raise "Invalid cell" outside the grid's rows and storage columns.
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+  void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+  void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+  void RemoveCheckBox(int ACol, int ARow);
+  void RemoveCheckBoxColumn(int ACol);
+  void AddRadioButton(int ACol, int ARow, bool State = false);
+  void AddRadioButtonColumn(int ACol);
+  void RemoveRadioButton(int ACol, int ARow);
+  void RemoveRadioButtonColumn(int ACol);
+  // A radio group over the caller's option list.
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* sl);
+  // The same over a new list the cell owns.
+  TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasDataCheckBox(int ACol, int ARow);
+  bool HasRadioButton(int ACol, int ARow);
+  bool IsRadio(int ACol, int ARow);
+  bool HasClickableGraphic(int ACol, int ARow);
+  static bool CellTypeHasDataValue(TAdvStringGrid& Grid, int ACol, int ARow);
+  bool IsRadioButtonChecked(int ACol, int ARow);
+  int GetRadioButtonColumnIndex(int ACol);
+  void SetRadioButtonColumnIndex(int ACol, int Index);
+  bool SetRadioButtonState(int ACol, int ARow, bool State);
+  bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+  bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+  TStrings* GetRadioStrings(int ACol, int ARow);
+  void SelectNextRadioOption(int ACol, int ARow, bool FromUser);
+  bool IsChecked(int ACol, int ARow);
+  static TCheckBoxState BoolToCheckBoxState(bool bChecked) {
+    return bChecked ? cbChecked : cbUnchecked;
+  }
+  // Client coordinates; with PreciseCheckBoxCheck only inside the box.
+  bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+
+  // Real rows. A tri-state box answers false here; read it with the state form.
+  bool GetCheckBoxState(int ACol, int ARow, bool& state);
+  bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& state);
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+  // Grid row; fires DoCheckBoxChange when the state changes.
+  bool ChangeCheckBoxState(int ACol, int ARow, bool Value);
+  void CheckAll(int ACol);
+  void UnCheckAll(int ACol);
+  bool ToggleCheckBox(int ACol, int ARow) { return DoToggleCheckBox(ACol, ARow, false); }
+
+ protected:
+  void CellTextChanged(int ACol, int ARow) override;
+
+ private:
+  friend class TCellGraphics;
+  friend class TCheckBoxToggle;
+  std::unique_ptr<TCellGraphics> FGraphics;
 };
 
 // The rotated-text alignment behind CalcRotatedTextRect; printing passes its

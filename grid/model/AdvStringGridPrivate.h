@@ -6,6 +6,7 @@
 
 #include "grid/base/ControlList.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/CellGraphics.h"
 #include "grid/model/ColumnMoveStep.h"
 #include "grid/model/GridRowEngine.h"
 #include "platform/gui/Bitmap.h"
