@@ -57,9 +57,11 @@ void TAdvStringGrid::DoGetCellColor(int ACol, int ARow, TFont* AFont, TBrush* AB
     }
   }
   if (const TCellProperties* p = PropsOrNil(ACol, ARow)) {
-    // Until cell graphics exist every cell is a plain cell, whose own
-    // brush colour applies.
-    if (p->BrushColor() != clNone) ABrush->SetColor(p->BrushColor());
+    // A control or picture draws its own background; plain cells take theirs.
+    static const TCellTypes plain{ctIcon, ctNone, ctImageList, ctEmpty, ctImages, ctComment};
+    if (p->BrushColor() != clNone && plain.Contains(GetCellType(ACol, ARow))) {
+      ABrush->SetColor(p->BrushColor());
+    }
     if (p->FontColor() != clNone) AFont->SetColor(p->FontColor());
     if (p->FontStyle() != TFontStyles()) AFont->SetStyle(p->FontStyle());
     if (p->FontSize() != 0) AFont->SetSize(p->FontSize());

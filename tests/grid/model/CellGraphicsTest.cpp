@@ -311,6 +311,34 @@ TEST_F(GraphicsGrid, PushAndCaptionGoToAnyGraphicButANode) {
   EXPECT_EQ(G.GetButtonText(1, 1), u"");
 }
 
+TEST_F(GraphicsGrid, ControlsKeepTheirBackgroundPlainKindsTakeTheCellColour) {
+  struct Case {
+    const char* what;
+    std::function<void()> add;
+    bool takesBrush;
+  };
+  const Case cases[] = {
+      {"check box", [&] { G.AddCheckBox(C, R, false, false); }, false},
+      {"button", [&] { G.AddButton(C, R, 10, 10, u"", haLeft, vaTop); }, false},
+      {"comment", [&] { G.AddComment(C, R, u"c"); }, true},
+      {"marker only", [&] { G.AddMarker(C, R, 1, 1); }, true},
+      {"no graphic", [] {}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    G.RemoveCellGraphic(C, R);
+    c.add();
+    G.SetColors(C, R, clLime);
+    G.SetFontColors(C, R, clRed);
+    TFont font;
+    TBrush brush;
+    brush.SetColor(clWhite);
+    G.DoGetCellColor(C, R, &font, &brush, {});
+    EXPECT_EQ(brush.Color(), c.takesBrush ? clLime : clWhite);
+    EXPECT_EQ(font.Color(), clRed);
+  }
+}
+
 TEST(CellGraphicsScrollBar, AutoRangeFollowsTheTextAndTheRowHeight) {
   TAdvStringGrid g{nullptr};
   auto canvas = std::make_unique<TRecordingCanvas>();
