@@ -142,7 +142,7 @@ void TAdvStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal,
 
 void TAdvStringGrid::AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor) {
   AddProgressFormatted(ACol, ARow, FGColor, 0, BKColor, 0, String(), 0, 100);
-  FGraphics->Own(ACol, ARow)->SetCellBoolean(false);
+  if (TCellGraphic* g = FGraphics->OwnOfType(ACol, ARow, ctProgress)) g->SetCellBoolean(false);
 }
 
 void TAdvStringGrid::AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor,

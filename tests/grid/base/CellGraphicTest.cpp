@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "grid/base/CellGraphic.h"
+#include "grid/base/FilePicture.h"
 #include "grid/base/IntList.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/ImageGraphic.h"
 #include "platform/gui/Picture.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -100,6 +102,21 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{30, 25, 20, 0, ShrinkWithAspectRatio, {20, 17}},
                       // 5 x 3 in 10: rx 2, ry 3.33 -> 10 x 6
                       PictureCase{5, 3, 10, 0, StretchWithAspectRatio, {10, 6}}));
+
+TEST(CellGraphic, FilePictureSizeComesFromItsFile) {
+  testsupport::TempDir dir;
+  const String file = Utf8ToString((dir / "pic.bmp").string());
+  TBitmap(200, 100).SaveToFile(file);
+  TFilePicture pic;
+  pic.SetFilename(file);
+  TCellGraphic g;
+  g.SetFilePicture(&pic, false, ShrinkWithAspectRatio, 4, haLeft, vaTop);
+  EXPECT_EQ(g.CellType(), ctFilePicture);
+  EXPECT_EQ(g.CellIndex(), 4);
+  const TPoint size = g.GetPictureSize(104, 104, false);
+  EXPECT_EQ(size.X, 100);
+  EXPECT_EQ(size.Y, 50);
+}
 
 TEST(CellGraphic, PictureSizeOfAnEmptyPictureAndOfOtherKinds) {
   TPicture empty;
