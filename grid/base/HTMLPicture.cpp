@@ -111,6 +111,12 @@ void THTMLPicture::LoadFromResourceName(const String& Name) {
   if (!bytes.empty()) Load(TBytes(bytes.begin(), bytes.end()));
 }
 
+void THTMLPicture::LoadFromResourceID(int ID) {
+  const std::string_view bytes = platform::FindResource(u"#" + IntToStr(ID));
+  if (bytes.empty()) throw Exception(u"Resource " + IntToStr(ID) + u" not found");
+  Load(TBytes(bytes.begin(), bytes.end()));
+}
+
 void THTMLPicture::LoadFromURL(const String& URL) {
   if (StartsNoCase(URL, u"RES://")) {
     FID = URL;

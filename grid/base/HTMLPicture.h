@@ -31,6 +31,8 @@ class THTMLPicture : public TGraphic {
   void SaveToStream(TStream& Stream) const;
   // The program's named resource; nothing when there is none of that name.
   void LoadFromResourceName(const String& Name);
+  // The resource numbered ID ("#ID"); raises when there is none.
+  void LoadFromResourceID(int ID);
   // "RES://name", "FILE://path" (any case) load at once; other URLs are recorded.
   void LoadFromURL(const String& URL);
   // Raises "Empty image stream created" for no bytes and "Could not load

@@ -197,6 +197,11 @@ TEST_F(PictureFiles, LoadFromURL) {
   res.LoadFromURL(u"res://htmlPictureTest");
   EXPECT_EQ(res.ID(), u"res://htmlPictureTest");
   EXPECT_EQ(res.GetWidth(), 7);
+  platform::RegisterResource(u"#7301", resource);
+  THTMLPicture numbered;
+  numbered.LoadFromResourceID(7301);
+  EXPECT_EQ(numbered.GetWidth(), 7);
+  EXPECT_EQ(Message([&] { numbered.LoadFromResourceID(7302); }), u"Resource 7302 not found");
   THTMLPicture missing;
   missing.LoadFromURL(u"RES://NOSUCHRESOURCE");
   EXPECT_TRUE(missing.IsEmpty());
