@@ -48,22 +48,18 @@ const TEntity* EntityAt(const std::array<TEntity, N>& Table, StringView Text, si
 
 Char ToUpperAscii(Char C) { return C >= u'a' && C <= u'z' ? static_cast<Char>(C - 32) : C; }
 
-// "<BR>" and "<HR>" in any case become CR LF.
-String BreakTagsToLineBreaks(StringView Text) {
-  String out;
-  out.reserve(Text.size());
-  for (size_t i = 0; i < Text.size(); ++i) {
-    const bool breakTag = Text[i] == u'<' && Text.size() - i >= 4 && Text[i + 3] == u'>' &&
-                          ToUpperAscii(Text[i + 2]) == u'R' &&
-                          (ToUpperAscii(Text[i + 1]) == u'B' || ToUpperAscii(Text[i + 1]) == u'H');
-    if (breakTag) {
-      out += u"\r\n";
-      i += 3;
-    } else {
-      out += Text[i];
-    }
-  }
-  return out;
+// "<BR>" or "<HR>" in any case at At.
+bool BreakTagAt(StringView Text, size_t At) {
+  return Text.size() - At >= 4 && Text[At] == u'<' && Text[At + 3] == u'>' && ToUpperAscii(Text[At + 2]) == u'R' &&
+         (ToUpperAscii(Text[At + 1]) == u'B' || ToUpperAscii(Text[At + 1]) == u'H');
+}
+
+// The ">" that ends a tag from the "<" at Open: break tags have become line
+// breaks by then, so their ">" does not count.
+size_t TagEnd(StringView Text, size_t Open) {
+  for (size_t at = Text.find(u'>', Open + 1); at != StringView::npos; at = Text.find(u'>', at + 1))
+    if (at < 3 || !BreakTagAt(Text, at - 3)) return at;
+  return StringView::npos;
 }
 
 String EscapeAngles(StringView Text) {
@@ -80,12 +76,15 @@ TColor gHighlightText = clHighlightText;
 
 // The matches of Search in Visible, each search going on right after the
 // previous match; 1-based positions.
-std::vector<int> MatchesIn(const String& Visible, const String& Search, bool CaseSensitive) {
-  const String hay = CaseSensitive ? Visible : AnsiUpperCase(Visible);
+std::vector<int> MatchesIn(const String& Visible, const String& Search, bool CaseSensitive, bool FirstOnly = false) {
+  const String hay = CaseSensitive ? String() : AnsiUpperCase(Visible);
   const String needle = CaseSensitive ? Search : AnsiUpperCase(Search);
+  const String& in = CaseSensitive ? Visible : hay;
   std::vector<int> found;
-  for (size_t at = hay.find(needle); at != String::npos; at = hay.find(needle, at + needle.size()))
+  for (size_t at = in.find(needle); at != String::npos; at = in.find(needle, at + needle.size())) {
     found.push_back(static_cast<int>(at) + 1);
+    if (FirstOnly) break;
+  }
   return found;
 }
 
@@ -103,17 +102,23 @@ int VisibleCount(StringView Text) {
 }  // namespace
 
 String HTMLToPlainText(StringView Text) {
-  const String text = BreakTagsToLineBreaks(Text);
   String out;
-  out.reserve(text.size());
-  size_t from = 0;
-  for (size_t open = text.find(u'<'); open != String::npos; open = text.find(u'<', from)) {
-    const size_t close = text.find(u'>', open);
-    if (close == String::npos) break;
-    out.append(text, from, open - from);
-    from = close + 1;
+  out.reserve(Text.size());
+  bool open = true;  // tags still removed: no "<" without ">" met yet
+  for (size_t i = 0; i < Text.size();) {
+    if (Text[i] != u'<') {
+      out += Text[i++];
+    } else if (BreakTagAt(Text, i)) {
+      out += u"\r\n";
+      i += 4;
+    } else if (const size_t end = open ? TagEnd(Text, i) : StringView::npos; end != StringView::npos) {
+      i = end + 1;
+    } else {
+      open = false;
+      out += Text[i++];
+    }
   }
-  return out.append(text, from);
+  return out;
 }
 
 String HTMLToPlainTextNoBreaks(StringView Text) {
@@ -211,17 +216,19 @@ TColor HTMLHighlightBackground() { return gHighlightBackground; }
 TColor HTMLHighlightTextColor() { return gHighlightText; }
 
 void HighlightInHTML(StringView Text, StringView Search, StringView TagName, bool CaseSensitive, String& Result) {
-  Result = String(Text);
-  if (Search.empty()) return;
+  if (Search.empty()) {
+    Result = String(Text);
+    return;
+  }
   String visible = HTMLToPlainTextNoBreaks(Text);
   String search(Search);
-  int unused = 0;
-  if (FindTextFrom(Search, Text, 0, CaseSensitive, unused) > 0 &&
-      visible.find_first_of(u"<>") != String::npos) {
+  const bool escape =
+      visible.find_first_of(u"<>") != String::npos && !MatchesIn(String(Text), search, CaseSensitive, true).empty();
+  if (escape) {
     visible = EscapeAngles(visible);
     search = EscapeAngles(search);
-    Result = visible;
   }
+  const StringView raw = escape ? StringView(visible) : Text;
   // Marks after the K-th visible character: opening before the tags that
   // follow the character ahead of a match, closing right after its last one.
   struct TMark {
@@ -229,27 +236,26 @@ void HighlightInHTML(StringView Text, StringView Search, StringView TagName, boo
     bool Open;
   };
   std::vector<TMark> marks;
-  const int visibleCount = VisibleCount(Result);
+  const int visibleCount = VisibleCount(raw);
   const int length = static_cast<int>(search.size());
   for (int p : MatchesIn(visible, search, CaseSensitive)) {
     if (p + length - 1 > visibleCount) break;
     marks.push_back({p - 1, true});
     marks.push_back({p + length - 1, false});
   }
-  if (marks.empty()) return;
-  const String raw = std::move(Result);
   const String open = u"<" + String(TagName) + u">";
   const String close = u"</" + String(TagName) + u">";
-  Result.reserve(raw.size() + marks.size() * close.size());
+  String out;
+  out.reserve(raw.size() + marks.size() * close.size());
   size_t next = 0;
   int count = 0;
   bool inTag = false;
   const auto emitMarks = [&] {
-    for (; next < marks.size() && marks[next].K == count; ++next) Result += marks[next].Open ? open : close;
+    for (; next < marks.size() && marks[next].K == count; ++next) out += marks[next].Open ? open : close;
   };
   emitMarks();
   for (Char c : raw) {
-    Result += c;
+    out += c;
     if (c == u'<') inTag = true;
     if (!inTag) {
       ++count;
@@ -257,6 +263,7 @@ void HighlightInHTML(StringView Text, StringView Search, StringView TagName, boo
     }
     if (c == u'>') inTag = false;
   }
+  Result = std::move(out);
 }
 
 String RemoveHighlightTags(StringView Text, StringView TagName) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "grid/base/HTMLControls.h"
 #include "grid/base/HTMLText.h"
 
@@ -25,6 +27,26 @@ TEST(HTMLText, PlainText) {
   for (const auto& c : cases) {
     EXPECT_EQ(HTMLToPlainText(c.text), c.plain) << U8(c.text);
     EXPECT_EQ(HTMLToPlainTextNoBreaks(c.text), c.noBreaks) << U8(c.text);
+  }
+}
+
+TEST(HTMLText, PlainTextEqualsBreaksThenTagRemoval) {
+  // The definition: break tags become CR LF, then tags go one by one.
+  const auto reference = [](String text) {
+    for (const char16_t* tag : {u"<BR>", u"<HR>"}) text = StringReplace(text, tag, u"\r\n", rfReplaceAll | rfIgnoreCase);
+    for (size_t open = text.find(u'<'); open != String::npos; open = text.find(u'<', open)) {
+      const size_t close = text.find(u'>', open);
+      if (close == String::npos) break;
+      text.erase(open, close - open + 1);
+    }
+    return text;
+  };
+  const String pieces[] = {u"<", u">", u"<BR>", u"<hr>", u"b", u"<b", u"R>", u"<H", u"x"};
+  std::mt19937 random(3122);
+  for (int round = 0; round < 3000; ++round) {
+    String text;
+    for (int k = static_cast<int>(random() % 10); k > 0; --k) text += pieces[random() % std::size(pieces)];
+    ASSERT_EQ(HTMLToPlainText(text), reference(text)) << U8(text);
   }
 }
 
