@@ -46,12 +46,10 @@ const TEntity* EntityAt(const std::array<TEntity, N>& Table, StringView Text, si
   return nullptr;
 }
 
-Char ToUpperAscii(Char C) { return C >= u'a' && C <= u'z' ? static_cast<Char>(C - 32) : C; }
-
 // "<BR>" or "<HR>" in any case at At.
 bool BreakTagAt(StringView Text, size_t At) {
-  return Text.size() - At >= 4 && Text[At] == u'<' && Text[At + 3] == u'>' && ToUpperAscii(Text[At + 2]) == u'R' &&
-         (ToUpperAscii(Text[At + 1]) == u'B' || ToUpperAscii(Text[At + 1]) == u'H');
+  return Text.size() - At >= 4 && Text[At] == u'<' && Text[At + 3] == u'>' && UpCase(Text[At + 2]) == u'R' &&
+         (UpCase(Text[At + 1]) == u'B' || UpCase(Text[At + 1]) == u'H');
 }
 
 // The ">" that ends a tag from the "<" at Open: break tags have become line
