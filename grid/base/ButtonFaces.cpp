@@ -1,5 +1,6 @@
 #include "grid/base/ButtonFaces.h"
 
+#include "grid/base/VisualStyleBinding.h"
 #include "platform/gui/FrameControls.h"
 
 namespace {
@@ -37,11 +38,24 @@ unsigned FrameFlags(int Look, int State, unsigned Kind) {
 
 bool Classic(int Look) { return Look == blThemed || Look == blClassic || Look == blFlat; }
 
+// The visual-style state of a combo or spin part: only disabled differs.
+int EnabledOrDisabled(int State) { return State == bstDisabled ? 4 : 1; }
+
+int PushButtonThemeState(int State) {
+  switch (State) {
+    case bstHot: return 2;
+    case bstPressed: return 3;
+    case bstDisabled: return 4;
+    default: return 1;
+  }
+}
+
 }  // namespace
 
 void DrawComboButton(TCanvas& Canvas, HWND Window, const TRect& Rect, int Look, int State,
                      const TColorTones& Tones) {
   TRect r{Rect.Right - 19, Rect.Top + 1, Rect.Right - 2, Rect.Bottom - 1};
+  if (Look == blThemed && DrawThemedPart(Canvas, Window, u"combobox", 1, EnabledOrDisabled(State), r)) return;
   if (Classic(Look)) {
     DrawFrameControl(Canvas, r, DFC_SCROLL, FrameFlags(Look, State, DFCS_SCROLLCOMBOBOX));
     return;
@@ -60,6 +74,7 @@ void DrawComboButton(TCanvas& Canvas, HWND Window, const TRect& Rect, int Look, 
 
 void DrawPushButtonFace(TCanvas& Canvas, HWND Window, const TRect& Rect, int Look, int State,
                         const TColorTones& Tones) {
+  if (Look == blThemed && DrawThemedPart(Canvas, Window, u"button", 1, PushButtonThemeState(State), Rect)) return;
   if (Classic(Look)) {
     unsigned kind = DFCS_BUTTONPUSH;
     if (State == bstHot) kind |= DFCS_HOT;
@@ -78,6 +93,10 @@ void DrawSpinButtons(TCanvas& Canvas, HWND Window, const TRect& Rect, int Look, 
   const TRect r{Rect.Right - 16, Rect.Top - 1, Rect.Right - 1, Rect.Bottom - 1};
   const int mid = r.Top + r.Height() / 2;
   const TRect up{r.Left, r.Top, r.Right, mid}, down{r.Left, mid + 1, r.Right, r.Bottom};
+  if (Look == blThemed && DrawThemedPart(Canvas, Window, u"spin", 1, EnabledOrDisabled(State), up)) {
+    DrawThemedPart(Canvas, Window, u"spin", 2, EnabledOrDisabled(State), down);
+    return;
+  }
   if (Classic(Look)) {
     DrawFrameControl(Canvas, up, DFC_SCROLL, FrameFlags(Look, State, DFCS_SCROLLUP));
     DrawFrameControl(Canvas, down, DFC_SCROLL, FrameFlags(Look, State, DFCS_SCROLLDOWN));
