@@ -28,7 +28,9 @@ TRegMonitorThread::TRegMonitorThread() : TThread(true) {}
 
 TRegMonitorThread::~TRegMonitorThread() {
   // The thread uses this object's members: it must be gone before they are.
+  // Resumed, a thread never started finishes at once, being terminated.
   Stop();
+  Resume();
   WaitFor();
 }
 

@@ -195,6 +195,12 @@ TEST(RegMonitorThread, AKeyThatCannotBeOpenedEndsTheWatch) {
   EXPECT_EQ(watcher.FatalMessage(), u"Unable to open registry key Software\\Nowhere");
 }
 
+TEST(RegMonitorThread, FreedWithoutEverStartingItEndsAtOnce) {
+  auto watcher = std::make_unique<TRegMonitorThread>();
+  watcher->SetKey(Key14);
+  watcher.reset();
+}
+
 TEST(HandleList, KeepsOrderAndDeletesTheFirstEqualEntry) {
   THandleList list;
   list.Add(5);
