@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "grid/base/CellGraphicBase.h"
+#include "grid/base/CellShapes.h"
 #include "grid/base/EnumNames.h"
 #include "platform/gui/Graphics.h"
 #include "platform/gui/StdCtrls.h"
@@ -30,9 +31,6 @@ GX_ENUM(TCellHAlign, haLeft, haRight, haCenter, haBeforeText, haAfterText, haFul
 GX_ENUM(TCellVAlign, vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull);
 GX_ENUM(TStretchMode, noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio);
 GX_ENUM(TBalloonIcon, biNone, biInfo, biWarning, biError);
-GX_ENUM(TCellShape, csRectangle, csCircle, csTriangleLeft, csTriangleRight, csTriangleUp,
-        csTriangleDown, csDiamond, csLineVert, csLineHorz, csRoundRect, csEllips, csSquare,
-        csRoundSquare, csStar, csArrowUp, csArrowDown, csArrowLeft, csArrowRight, csHalfStar);
 
 // A set of cell types (there are more than 32 of them).
 class TCellTypes {
