@@ -272,7 +272,7 @@ TEST_F(StringGridWindow, TheWheelMovesTheCurrentRowAndScrolls) {
 TEST_F(StringGridWindow, ScrollBarsShowWhenNeededAndScrollOnAPress) {
   EXPECT_TRUE(Grid->ScrollBarShown(true));
   EXPECT_TRUE(Grid->ScrollBarShown(false));
-  EXPECT_EQ(Grid->ClientWidth() - 17, Grid->ViewWidth());
+  EXPECT_EQ(Grid->Width() - 17, Grid->ViewWidth());
   Input.Click(*Grid, Point(Grid->ViewWidth() + 8, Grid->ViewHeight() - 30));  // the track below the thumb
   EXPECT_EQ(1 + Grid->VisibleRowCount(), Grid->TopRow());
   EXPECT_EQ((TGridCoord{1, 1}), Current());  // scrolling leaves the current cell
@@ -280,10 +280,10 @@ TEST_F(StringGridWindow, ScrollBarsShowWhenNeededAndScrollOnAPress) {
   EXPECT_EQ(1, Grid->TopRow());
   Grid->SetColCount(4);  // the columns fit now: no horizontal bar
   EXPECT_FALSE(Grid->ScrollBarShown(false));
-  EXPECT_EQ(Grid->ClientHeight(), Grid->ViewHeight());
+  EXPECT_EQ(Grid->Height(), Grid->ViewHeight());
   Grid->SetScrollBars(ssNone);
   EXPECT_FALSE(Grid->ScrollBarShown(true));
-  EXPECT_EQ(Grid->ClientWidth(), Grid->ViewWidth());
+  EXPECT_EQ(Grid->Width(), Grid->ViewWidth());
 }
 
 TEST_F(StringGridWindow, DefaultDrawingWritesTheTextsAndMarksTheSelection) {
