@@ -113,6 +113,7 @@ void TAdvStringGrid::CreateSettings() {
 }
 
 void TAdvStringGrid::SetDefaults() {
+  SetBorderStyle(bsSingle);
   TGridModel::SetColCount(5);
   TGridModel::SetFixedRows(1);
   TGridModel::SetFixedCols(1);
