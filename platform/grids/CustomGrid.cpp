@@ -42,30 +42,28 @@ void TCustomGrid::Click() { TCustomControl::Click(); }
 // ---- the model's hooks
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow) {
-  if (!RepaintLocked()) InvalidateClientRect(CellArea(ACol, ARow));
+  if (!RepaintCovered()) InvalidateRect(CellArea(ACol, ARow));
 }
 
 void TCustomGrid::InvalidateCol(int ACol) {
-  if (!RepaintLocked()) InvalidateClientRect(ColumnArea(ACol));
+  if (!RepaintCovered()) InvalidateRect(ColumnArea(ACol));
 }
 
 void TCustomGrid::InvalidateRow(int ARow) {
-  if (!RepaintLocked()) InvalidateClientRect(RowArea(ARow));
+  if (!RepaintCovered()) InvalidateRect(RowArea(ARow));
 }
 
 void TCustomGrid::InvalidateGrid() { RequestRepaint(); }
 
 void TCustomGrid::RequestRepaint() {
-  if ((FStaleRepaintAsked && ViewportStale()) || RepaintLocked()) return;
+  if (RepaintCovered()) return;
   FStaleRepaintAsked = ViewportStale();
   Invalidate();
 }
 
-// A repaint of the whole grid already asked for covers every part.
-void TCustomGrid::InvalidateClientRect(const TRect& R) {
-  if (R.IsEmpty() || (FStaleRepaintAsked && ViewportStale())) return;
-  InvalidateRect(R);
-}
+// Asked before a part's rectangle is worked out: working it out would
+// bring a stale view up to date, which a repaint of the whole grid does later anyway.
+bool TCustomGrid::RepaintCovered() const { return RepaintLocked() || (FStaleRepaintAsked && ViewportStale()); }
 
 void TCustomGrid::TopLeftChanged() {
   SyncScrollBars();

@@ -171,7 +171,8 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   void SyncScrollBars();
   // A window rectangle of the non-client area needs painting.
   void InvalidateNonClient();
-  void InvalidateClientRect(const TRect& R);
+  // A repaint of the whole grid already asked for, or none allowed.
+  bool RepaintCovered() const;
   void EditorChanged();
   bool EditorTextChanged() const;
 

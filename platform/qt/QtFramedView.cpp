@@ -54,7 +54,9 @@ class FramedView : public QtView, public TFramedView {
   void InvalidateNonClient() override {
     Widget()->update(QRegion(Widget()->rect()).subtracted(QRegion(FClient->geometry())));
   }
-  void InvalidateRect(const TRect& R) override { FClient->update(QRect(R.Left, R.Top, R.Width(), R.Height())); }
+  void InvalidateRect(const TRect& R) override {
+    if (!R.IsEmpty()) FClient->update(QRect(R.Left, R.Top, R.Width(), R.Height()));
+  }
   // Paints what is invalid now, and only that.
   void Update() override {
     if (Widget()->isVisible()) QCoreApplication::sendPostedEvents(Widget()->window(), QEvent::UpdateRequest);

@@ -11,8 +11,10 @@
 #include "platform/gui/ImageGraphic.h"
 #include "platform/gui/RecordingCanvas.h"
 #include "platform/gui/Snapshot.h"
+#include "platform/gui/SystemInput.h"
 #include "platform/sys/SysUtils.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/SystemInputDriver.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -239,6 +241,30 @@ TEST_F(GridFrame, UpdateAfterInvalidateCellPaintsJustThatCell) {
   Grid->InvalidateCell(2, 3);
   Grid->Update();
   EXPECT_EQ(std::vector<TGridCoord>{(TGridCoord{2, 3})}, cells);
+}
+
+// Through the window system: a press on a cell inside the frame selects that
+// cell, one on the bar's arrow scrolls, and the open editor lies on its cell.
+TEST_F(GridFrame, ThePointerFindsCellsAndBarsInsideTheFrame) {
+  Shape(bsSingle, 10, 30);
+  Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+  Grid->SetFocus();
+  testsupport::SystemInputDriver input;
+  const TRect cell = Grid->CellRect(3, 2);
+  input.Click(*Grid, Point(cell.Right - 1, cell.Bottom - 1));  // two pixels off would be the next cell
+  EXPECT_EQ(3, Grid->Col());
+  EXPECT_EQ(2, Grid->Row());
+  input.Click(*Grid, Point(Grid->ClientWidth() + 8, Grid->ClientHeight() - 8));  // the down arrow
+  EXPECT_EQ(2, Grid->TopRow());
+  input.Click(*Grid, Point(Grid->ClientWidth() + 8, 8));  // the up arrow
+  EXPECT_EQ(1, Grid->TopRow());
+  input.Key(VK_F2);
+  ASSERT_TRUE(Grid->EditorMode());
+  // Where the toolkit shows the editor, and where it shows the cell.
+  EXPECT_EQ(platform::SystemClientToScreen(*Grid, Point(cell.Left, cell.Top)),
+            platform::SystemClientToScreen(*Grid->InplaceEditor(), Point(0, 0)));
+  EXPECT_EQ(Grid->ClientToScreen(Point(cell.Left, cell.Top)),
+            platform::SystemClientToScreen(*Grid, Point(cell.Left, cell.Top)));
 }
 
 // What a person sees: the sunken edge, both bars with their arrows and
