@@ -59,7 +59,7 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   // and not all cells fit, re-decided whenever that need changes.
   bool GetScrollInfo(int Bar, TScrollInfo& Info) const;
   int SetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw = true);
-  int GetScrollPos(int Bar) const { return ScrollBar(Bar).Info().nPos; }
+  int GetScrollPos(int Bar) const;
   void ShowScrollBar(int Bar, bool Show);
   // ESB_* flags; a disabled arrow takes no press.
   void EnableScrollBar(int Bar, UINT Arrows);

@@ -14,7 +14,7 @@ int TGridScrollBar::SetInfo(const TScrollInfo& Info) {
   if (Info.fMask & SIF_PAGE) FInfo.nPage = Info.nPage;
   FInfo.nPage = std::min<UINT>(FInfo.nPage, static_cast<UINT>(FInfo.nMax - FInfo.nMin + 1));
   FInfo.nPos = Clamped(Info.fMask & SIF_POS ? Info.nPos : FInfo.nPos);
-  FInfo.nTrackPos = Clamped(Info.fMask & SIF_TRACKPOS ? Info.nTrackPos : FInfo.nTrackPos);
+  FInfo.nTrackPos = Clamped(FInfo.nTrackPos);
   return FInfo.nPos;
 }
 

@@ -9,8 +9,8 @@ class TGridScrollBar {
   static constexpr int Thickness = 17;  // and the length of each arrow button
 
   const TScrollInfo& Info() const { return FInfo; }
-  // Takes the fields Info's mask names; the page and the position are kept
-  // inside the range. Answers the position.
+  // Takes the range, page and position as Info's mask names them; the page
+  // and the positions are kept inside the range. Answers the position.
   int SetInfo(const TScrollInfo& Info);
   // The highest position the thumb reaches.
   int MaxPos() const;

@@ -74,6 +74,13 @@ bool TCustomGrid::GetScrollInfo(int Bar, TScrollInfo& Info) const {
   return (Info.fMask & SIF_ALL) != 0;
 }
 
+int TCustomGrid::GetScrollPos(int Bar) const {
+  TScrollInfo info;
+  info.fMask = SIF_POS;
+  GetScrollInfo(Bar, info);
+  return info.nPos;
+}
+
 // A new range without a position keeps the top-left cell where it is.
 int TCustomGrid::SetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw) {
   TGridScrollBar& bar = ScrollBar(Bar);

@@ -6,8 +6,9 @@
 #include "platform/gui/Messages.h"
 
 constexpr int SB_HORZ = 0, SB_VERT = 1;
-constexpr UINT SIF_RANGE = 0x0001, SIF_PAGE = 0x0002, SIF_POS = 0x0004, SIF_DISABLENOSCROLL = 0x0008,
-               SIF_TRACKPOS = 0x0010, SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+// SIF_TRACKPOS is read only: the track position is the dragged thumb's.
+constexpr UINT SIF_RANGE = 0x0001, SIF_PAGE = 0x0002, SIF_POS = 0x0004, SIF_TRACKPOS = 0x0010,
+               SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
 // The arrows of EnableScrollBar: left or up, right or down.
 constexpr UINT ESB_ENABLE_BOTH = 0x0000, ESB_DISABLE_LTUP = 0x0001, ESB_DISABLE_RTDN = 0x0002,
                ESB_DISABLE_BOTH = 0x0003;
