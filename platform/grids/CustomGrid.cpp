@@ -95,8 +95,12 @@ void TCustomGrid::CellSizesChanged() {
   if (FEditorMode) UpdateEdit();
 }
 
-void TCustomGrid::SelectionMoved(const TGridRect&) {
-  Invalidate();
+// The old and the new selection repaint (the focus frame lies on their corner cells).
+void TCustomGrid::SelectionMoved(const TGridRect& OldSel) {
+  if (!RepaintCovered()) {
+    InvalidateRect(GridRectArea(OldSel));
+    InvalidateRect(GridRectArea(Selection()));
+  }
   if (FInplaceCol < 0 || (FInplaceCol == Col() && FInplaceRow == Row())) return;
   // The editor stays with its cell: it closes, or with goAlwaysShowEditor moves along.
   if (Options().Contains(goAlwaysShowEditor))

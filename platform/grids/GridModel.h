@@ -91,6 +91,8 @@ class TGridModel {
   TRect CellArea(int ACol, int ARow) const { return IntersectRect(ColumnArea(ACol), RowArea(ARow)); }
   TRect ColumnArea(int ACol) const;
   TRect RowArea(int ARow) const;
+  // The part of the view the shown cells of R cover.
+  TRect GridRectArea(const TGridRect& R) const;
   TGridCoord MouseCoord(int X, int Y) const;  // -1 outside the cells
   void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
   // Whether every scrollable column (row) fits a view that wide (high).
