@@ -1,5 +1,6 @@
 // Pixel geometry of the grid model: cell rectangles, hit tests, visible counts.
 #include <algorithm>
+#include <utility>
 
 #include "platform/grids/GridModel.h"
 
@@ -33,6 +34,41 @@ TRect TGridModel::CellRect(int ACol, int ARow) const {
   auto y = FRows.Span(ARow, TopRow(), ViewHeight(), EffectiveRowLine());
   if (x.Empty() || y.Empty()) return TRect{};
   return TRect{x.Start, y.Start, x.End, y.End};
+}
+
+TRect TGridModel::ColumnArea(int ACol) const {
+  auto x = FCols.Span(ACol, LeftCol(), ViewWidth(), EffectiveColLine());
+  if (x.Empty()) return TRect{};
+  return TRect{x.Start, 0, std::min(x.End + EffectiveColLine(), ViewWidth()), ViewHeight()};
+}
+
+TRect TGridModel::RowArea(int ARow) const {
+  auto y = FRows.Span(ARow, TopRow(), ViewHeight(), EffectiveRowLine());
+  if (y.Empty()) return TRect{};
+  return TRect{0, y.Start, ViewWidth(), std::min(y.End + EffectiveRowLine(), ViewHeight())};
+}
+
+namespace {
+// The areas of the first and last shown index of From..To on one axis: the
+// fixed indexes, then First..Last; hidden ones are stepped over.
+template <class AreaOf>
+std::pair<TRect, TRect> EndAreas(int From, int To, int Fixed, int First, int Last, const AreaOf& Area) {
+  int lo = From < Fixed ? From : std::max(From, First);
+  int hi = To >= First ? std::min(To, Last) : std::min(To, Fixed - 1);
+  while (lo <= hi && Area(lo).IsEmpty()) ++lo;
+  while (hi >= lo && Area(hi).IsEmpty()) --hi;
+  if (lo > hi) return {};
+  return {Area(lo), Area(hi)};
+}
+}  // namespace
+
+TRect TGridModel::GridRectArea(const TGridRect& R) const {
+  auto [left, right] = EndAreas(R.Left, R.Right, FixedCols(), LeftCol(), LastVisibleCol(),
+                                [this](int c) { return ColumnArea(c); });
+  auto [top, bottom] = EndAreas(R.Top, R.Bottom, FixedRows(), TopRow(), LastVisibleRow(),
+                                [this](int r) { return RowArea(r); });
+  if (left.IsEmpty() || top.IsEmpty()) return TRect{};
+  return TRect{left.Left, top.Top, right.Right, bottom.Bottom};
 }
 
 TGridCoord TGridModel::MouseCoord(int X, int Y) const {

@@ -94,6 +94,8 @@ TEST_F(GridViewFollowsSizes, EachReaderRightAfterManyChangesAnswersAsIfTheViewFo
       {"LastVisibleCol", [](const TStringGrid& g) { return g.LastVisibleCol(); }},
       {"MaxTopRow", [](const TStringGrid& g) { return g.MaxTopRow(); }},
       {"vertical thumb", [](const TStringGrid& g) { return g.ScrollThumb(true); }},
+      {"vertical bar's position", [](const TStringGrid& g) { return g.GetScrollPos(SB_VERT); }},
+      {"ClientWidth", [](const TStringGrid& g) { return g.ClientWidth(); }},
       {"CellRect", [](const TStringGrid& g) { TRect r = g.CellRect(5, 19); return r.Top * 1000 + r.Left; }},
       {"MouseCoord", [](const TStringGrid& g) { TGridCoord c = g.MouseCoord(100, 195); return c.Y * 100 + c.X; }},
   };
