@@ -159,6 +159,7 @@ class TControl : public TComponent {
   void UpdateViewBounds();
 
  private:
+  void EraseBackground(TMessage& Message);
   void HandleMouse(TMessage& Message);
   void HandleButtonDown(TMouseButton Button, TMessage& Message);
   void HandleButtonUp(TMouseButton Button, TMessage& Message);
@@ -289,6 +290,12 @@ class TWinControl : public TControl {
   bool FFocusOnClick = false;
   WORD FControlID = 0;
 };
+
+// Paints, on the control's canvas, what its parent shows beneath it: the
+// parent erases and paints into the canvas, moved by the control's position
+// and clipped to the control and to the parent's client area. Clip, origins
+// and tools of the canvas are as before afterwards.
+void PaintParentBackground(const TControl& Control, TCanvas& Canvas);
 
 // Runs Paint for a WM_PAINT message (the canvas in WParam): the canvas is
 // in Slot, with the control's font, while Paint runs.
