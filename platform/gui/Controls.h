@@ -249,6 +249,8 @@ class TWinControl : public TControl {
   void InsertControl(TControl* AControl);
   void RemoveControl(TControl* AControl);
   virtual void AlignControls();
+  // The part of the client area that aligned children fill.
+  virtual void AdjustClientRect(TRect& Rect) const {}
   virtual void KeyDown(WORD& Key, TShiftState Shift);
   virtual void KeyUp(WORD& Key, TShiftState Shift);
   virtual void KeyPress(Char& Key);
