@@ -10,17 +10,35 @@ TCanvas::~TCanvas() = default;
 
 void TCanvas::MoveTo(int X, int Y) { FPenPos = TPoint{X, Y}; }
 
+TPoint TCanvas::Dev(TPoint P) const {
+  return TPoint{P.X - FWindowOrg.X + FViewportOrg.X, P.Y - FWindowOrg.Y + FViewportOrg.Y};
+}
+
+TRect TCanvas::Dev(const TRect& R) const {
+  TRect d = R;
+  OffsetRect(d, FViewportOrg.X - FWindowOrg.X, FViewportOrg.Y - FWindowOrg.Y);
+  return d;
+}
+
 void TCanvas::LineTo(int X, int Y) {
-  DoLine(FPenPos, TPoint{X, Y});
+  DoLine(Dev(FPenPos), Dev(TPoint{X, Y}));
   FPenPos = TPoint{X, Y};
 }
 
+namespace {
+std::vector<TPoint> Moved(std::span<const TPoint> Points, TPoint By) {
+  std::vector<TPoint> out(Points.begin(), Points.end());
+  for (TPoint& p : out) p = TPoint{p.X + By.X, p.Y + By.Y};
+  return out;
+}
+}  // namespace
+
 void TCanvas::Polyline(std::span<const TPoint> Points) {
-  if (Points.size() >= 2) DoPolyline(Points);
+  if (Points.size() >= 2) DoPolyline(Moved(Points, Dev(TPoint{})));
 }
 
 void TCanvas::Polygon(std::span<const TPoint> Points) {
-  if (Points.size() >= 2) DoPolygon(Points);
+  if (Points.size() >= 2) DoPolygon(Moved(Points, Dev(TPoint{})));
 }
 
 namespace {
@@ -30,39 +48,50 @@ TRect Normal(int x1, int y1, int x2, int y2) {
 }
 }  // namespace
 
-void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) { DoRectangle(Normal(X1, Y1, X2, Y2)); }
+void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) { DoRectangle(Dev(Normal(X1, Y1, X2, Y2))); }
 
 void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
-  DoRoundRect(Normal(X1, Y1, X2, Y2), X3, Y3);
+  DoRoundRect(Dev(Normal(X1, Y1, X2, Y2)), X3, Y3);
 }
 
-void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) { DoEllipse(Normal(X1, Y1, X2, Y2)); }
+void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) { DoEllipse(Dev(Normal(X1, Y1, X2, Y2))); }
 
 void TCanvas::FillRect(const TRect& Rect) {
-  if (!Rect.IsEmpty()) DoFillRect(Rect);
+  if (!Rect.IsEmpty()) DoFillRect(Dev(Rect));
 }
 
 void TCanvas::FrameRect(const TRect& Rect) {
-  if (!Rect.IsEmpty()) DoFrameRect(Rect);
+  if (!Rect.IsEmpty()) DoFrameRect(Dev(Rect));
 }
 
 void TCanvas::DrawFocusRect(const TRect& Rect) {
-  if (!Rect.IsEmpty()) DoFocusRect(Rect);
+  if (!Rect.IsEmpty()) DoFocusRect(Dev(Rect));
 }
 
 TColor TCanvas::Pixels(int X, int Y) {
   const TSize e = Extent();
-  if (X < 0 || Y < 0 || X >= e.cx || Y >= e.cy) return CLR_INVALID;
-  return DoGetPixel(X, Y);
+  const TPoint p = Dev(TPoint{X, Y});
+  if (p.X < 0 || p.Y < 0 || p.X >= e.cx || p.Y >= e.cy) return CLR_INVALID;
+  return DoGetPixel(p.X, p.Y);
 }
 
 void TCanvas::SetPixels(int X, int Y, TColor Color) {
-  if (FHasClip && !FClip.Contains(TPoint{X, Y})) return;
-  DoSetPixel(X, Y, ColorToRGB(Color));
+  const TPoint p = Dev(TPoint{X, Y});
+  if (FHasClip && !FClip.Contains(p)) return;
+  DoSetPixel(p.X, p.Y, ColorToRGB(Color));
+}
+
+void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
+  DoFloodFill(Dev(TPoint{X, Y}), ColorToRGB(Color), FillStyle);
+}
+
+void TCanvas::CopyRect(const TRect& Dest, TCanvas& Canvas, const TRect& Source) {
+  if (!Dest.IsEmpty() && !Source.IsEmpty()) DoCopyRect(Dev(Dest), Canvas, Canvas.Dev(Source));
 }
 
 void TCanvas::TextOut(int X, int Y, const String& Text) {
-  DoTextOut(X, Y, Text, -1, false);
+  const TPoint p = Dev(TPoint{X, Y});
+  DoTextOut(p.X, p.Y, Text, -1, false);
   FPenPos = TPoint{X + DoTextWidth(Text), Y};
 }
 
@@ -70,7 +99,8 @@ void TCanvas::TextRect(const TRect& Rect, int X, int Y, const String& Text) {
   const int saved = SaveDC();
   IntersectClipRect(Rect);
   if (FBrush.Style() != bsClear) FillRect(Rect);
-  DoTextOut(X, Y, Text, -1, false);
+  const TPoint p = Dev(TPoint{X, Y});
+  DoTextOut(p.X, p.Y, Text, -1, false);
   RestoreDC(saved);
 }
 
@@ -81,7 +111,7 @@ int TCanvas::TextHeight(const String& Text) { return DoLineHeight(); }
 TSize TCanvas::TextExtent(const String& Text) { return TSize{TextWidth(Text), TextHeight(Text)}; }
 
 int TCanvas::DrawText(const String& Text, TRect& Rect, unsigned Format) {
-  DoDrawTextBegin(Text, Rect, Format);
+  DoDrawTextBegin(Text, Dev(Rect), Format);
   TTextMeasure m;
   m.Width = [this](const String& s) { return DoTextWidth(s); };
   m.LineHeight = DoLineHeight();
@@ -94,8 +124,10 @@ int TCanvas::DrawText(const String& Text, TRect& Rect, unsigned Format) {
   }
   const int saved = SaveDC();
   if (!(Format & DT_NOCLIP)) IntersectClipRect(Rect);
-  for (const TTextLine& line : layout.Lines)
-    DoTextOut(line.X, line.Y, line.Text, line.UnderlineAt, (Format & DT_RTLREADING) != 0);
+  for (const TTextLine& line : layout.Lines) {
+    const TPoint p = Dev(TPoint{line.X, line.Y});
+    DoTextOut(p.X, p.Y, line.Text, line.UnderlineAt, (Format & DT_RTLREADING) != 0);
+  }
   RestoreDC(saved);
   return layout.Result;
 }
@@ -110,31 +142,42 @@ void TCanvas::StretchDraw(const TRect& Rect, const TGraphic& Graphic) {
 }
 
 void TCanvas::DrawPixels(const TRect& Dest, const TPixelView& Image) {
-  if (Image.Bits && Image.Width > 0 && Image.Height > 0 && !Dest.IsEmpty()) DoDrawPixels(Dest, Image);
+  if (Image.Bits && Image.Width > 0 && Image.Height > 0 && !Dest.IsEmpty()) DoDrawPixels(Dev(Dest), Image);
 }
 
 TRect TCanvas::ClipRect() {
-  if (FHasClip) return FClip;
   const TSize e = Extent();
-  return TRect{0, 0, e.cx, e.cy};
+  TRect box = FHasClip ? FClip.Bounds() : TRect{0, 0, e.cx, e.cy};
+  if (!box.IsEmpty()) OffsetRect(box, FWindowOrg.X - FViewportOrg.X, FWindowOrg.Y - FViewportOrg.Y);
+  return box;
 }
 
 void TCanvas::SetClipRect(const TRect& Rect) {
   FHasClip = true;
-  FClip = Rect.IsEmpty() ? TRect{} : Rect;
+  FClip = TClipRects(Dev(Rect));
 }
 
 void TCanvas::IntersectClipRect(const TRect& Rect) {
-  SetClipRect(FHasClip ? IntersectRect(FClip, Rect) : Rect);
+  if (!FHasClip) return SetClipRect(Rect);
+  FClip.Intersect(Dev(Rect));
+}
+
+void TCanvas::ExcludeClipRect(const TRect& Rect) {
+  if (!FHasClip) {
+    const TSize e = Extent();
+    FHasClip = true;
+    FClip = TClipRects(TRect{0, 0, e.cx, e.cy});
+  }
+  FClip.Exclude(Dev(Rect));
 }
 
 void TCanvas::ResetClip() {
   FHasClip = false;
-  FClip = TRect{};
+  FClip = TClipRects();
 }
 
 int TCanvas::SaveDC() {
-  FSaved.push_back(TSavedState{FHasClip, FClip, FPenPos});
+  FSaved.push_back(TSavedState{FHasClip, FClip, FPenPos, FWindowOrg, FViewportOrg});
   return static_cast<int>(FSaved.size());
 }
 
@@ -147,4 +190,6 @@ void TCanvas::RestoreDC(int Index) {
   FHasClip = s.HasClip;
   FClip = s.Clip;
   FPenPos = s.PenPos;
+  FWindowOrg = s.WindowOrg;
+  FViewportOrg = s.ViewportOrg;
 }

@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+#include "platform/gui/ClipRects.h"
 #include "platform/gui/Graphics.h"
 #include "platform/sys/String.h"
 #include "platform/sys/Types.h"
@@ -44,7 +45,16 @@ struct TPixelView {
   TColor TransparentColor = clNone;  // pixels of this RGB colour are not drawn
 };
 
+// FloodFill: fill the area of the given colour, or up to a border of it.
+enum TFillStyle { fsSurface, fsBorder };
+
+// How CopyRect puts the source on the destination (the Windows raster codes).
+using TCopyMode = std::uint32_t;
+constexpr TCopyMode cmSrcCopy = 0x00CC0020, cmSrcAnd = 0x008800C6, cmSrcInvert = 0x00660046,
+                    cmSrcPaint = 0x00EE0086;
+
 class TGraphic;
+struct TPixelBuffer;
 
 class TCanvas {
  public:
@@ -82,6 +92,15 @@ class TCanvas {
 
   TColor Pixels(int X, int Y);
   void SetPixels(int X, int Y, TColor Color);
+  // Fills with the brush, from (X, Y), the pixels joined to it that have
+  // Color (fsSurface) or, with fsBorder, that do not have it. Needs a surface
+  // whose pixels can be read; nothing happens where they cannot.
+  void FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle);
+  // Source of Canvas (which may be this one) onto Dest, stretched to fit,
+  // combined with what is there by CopyMode.
+  void CopyRect(const TRect& Dest, TCanvas& Canvas, const TRect& Source);
+  TCopyMode CopyMode() const { return FCopyMode; }
+  void SetCopyMode(TCopyMode Value) { FCopyMode = Value; }
 
   // Text. TextOut fills the text's box with the brush unless the brush is
   // clear, and moves PenPos to the text's end.
@@ -102,12 +121,22 @@ class TCanvas {
   // The primitive graphics call to put their pixels on a canvas.
   void DrawPixels(const TRect& Dest, const TPixelView& Image);
 
-  // Clipping by rectangles. ClipRect is the whole surface when none is set.
+  // Clipping by rectangles. ClipRect is the box around the clip, the whole
+  // surface when none is set.
   TRect ClipRect();
   void SetClipRect(const TRect& Rect);
   void IntersectClipRect(const TRect& Rect);
+  void ExcludeClipRect(const TRect& Rect);
   void ResetClip();
-  // Saves the clip and the pen position; RestoreDC(-1) restores the last
+
+  // Coordinates given to the canvas are logical: a point P lands on the
+  // surface at P - WindowOrg + ViewportOrg. Both are (0, 0) at first.
+  TPoint WindowOrg() const { return FWindowOrg; }
+  void SetWindowOrg(TPoint Value) { FWindowOrg = Value; }
+  TPoint ViewportOrg() const { return FViewportOrg; }
+  void SetViewportOrg(TPoint Value) { FViewportOrg = Value; }
+
+  // Saves the clip, the origins and the pen position; RestoreDC(-1) restores the last
   // saved state, RestoreDC(n) the one SaveDC returned n for (and drops
   // those saved after it).
   int SaveDC();
@@ -121,8 +150,8 @@ class TCanvas {
   void SetSmooth(bool Value) { FSmooth = Value; }
 
  protected:
-  // The clip in force, or nullptr for none.
-  const TRect* CurrentClip() const { return FHasClip ? &FClip : nullptr; }
+  // The clip in force (surface coordinates), or nullptr for none.
+  const TClipRects* CurrentClip() const { return FHasClip ? &FClip : nullptr; }
 
   virtual void DoLine(TPoint From, TPoint To) = 0;
   virtual void DoPolyline(std::span<const TPoint> Points) = 0;
@@ -143,20 +172,35 @@ class TCanvas {
   virtual void DoDrawPixels(const TRect& Dest, const TPixelView& Image) = 0;
   // Told of the call before DrawText lays its lines out.
   virtual void DoDrawTextBegin(const String& Text, const TRect& Rect, unsigned Format) {}
+  // Rect's pixels (4 bytes each, outside the surface black); false where the
+  // surface cannot be read.
+  virtual bool DoReadPixels(const TRect& Rect, TPixelBuffer& Out) { return false; }
+  // By default on the pixels DoReadPixels gives.
+  virtual void DoFloodFill(TPoint Start, TColor Color, TFillStyle FillStyle);
+  virtual void DoCopyRect(const TRect& Dest, TCanvas& Source, const TRect& SourceRect);
 
  private:
   struct TSavedState {
     bool HasClip;
-    TRect Clip;
+    TClipRects Clip;
     TPoint PenPos;
+    TPoint WindowOrg;
+    TPoint ViewportOrg;
   };
+
+  // Logical to surface coordinates.
+  TPoint Dev(TPoint P) const;
+  TRect Dev(const TRect& R) const;
 
   TFont FFont;
   TBrush FBrush;
   TPen FPen;
   TPoint FPenPos;
   bool FHasClip = false;
-  TRect FClip;
+  TClipRects FClip;
+  TPoint FWindowOrg;
+  TPoint FViewportOrg;
+  TCopyMode FCopyMode = cmSrcCopy;
   bool FSmooth = false;
   std::vector<TSavedState> FSaved;
 };

@@ -136,6 +136,13 @@ void TTrackBar::Dispatch(TMessage& Message) {
   TWinControl::Dispatch(Message);
 }
 
+void TTrackBar::KeyDown(WORD& Key, TShiftState Shift) {
+  TWinControl::KeyDown(Key, Shift);
+  if (Key != VK_PRIOR && Key != VK_NEXT) return;
+  SetPosition(Position() + (Key == VK_NEXT ? FPageSize : -FPageSize));
+  Key = 0;
+}
+
 namespace {
 constexpr double MsPerDay = 86400000.0;
 }

@@ -80,6 +80,12 @@ class TTrackBar : public TWinControl {
   void SetPosition(int v);
   TTrackBarOrientation Orientation() const { return FOrientation; }
   void SetOrientation(TTrackBarOrientation v);
+  // A tick every Frequency positions.
+  int Frequency() const { return FFrequency; }
+  void SetFrequency(int v);
+  // The step of Page Up/Down and of a click beside the thumb.
+  int PageSize() const { return FPageSize; }
+  void SetPageSize(int v);
   TNotifyEvent OnChange;
 
  protected:
@@ -87,6 +93,8 @@ class TTrackBar : public TWinControl {
   using TWinControl::Changed;
   virtual void Changed();
   void Dispatch(TMessage& Message) override;
+  // Page Up moves towards Min by PageSize, Page Down towards Max.
+  void KeyDown(WORD& Key, TShiftState Shift) override;
 
  private:
   void SetRange(int AMin, int AMax);
@@ -94,6 +102,8 @@ class TTrackBar : public TWinControl {
   int FMin = 0;
   int FMax = 10;
   TTrackBarOrientation FOrientation = trHorizontal;
+  int FFrequency = 1;
+  int FPageSize = 2;
 };
 
 enum TDateTimeKind { dtkDate, dtkTime };

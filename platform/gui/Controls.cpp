@@ -288,7 +288,22 @@ void TControl::MouseLeave() {
 }
 
 void TControl::DefaultHandler(TMessage& Message) {
+  if (Message.Msg == WM_ERASEBKGND) return EraseBackground(Message);
   if (FView) FView->DefaultHandler(Message);
+}
+
+// WM_ERASEBKGND carries the canvas. An opaque control paints every pixel
+// itself, so only the others are filled with their colour.
+void TControl::EraseBackground(TMessage& Message) {
+  auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam);
+  if (!canvas || FColor == clNone || (ControlStyle() & csOpaque)) return;
+  TBrush brush;
+  brush.Assign(*canvas->Brush());
+  canvas->Brush()->SetColor(FColor);
+  canvas->Brush()->SetStyle(bsSolid);
+  canvas->FillRect(Rect(0, 0, Width(), Height()));
+  canvas->SetBrush(brush);
+  Message.Result = 1;
 }
 
 void TControl::HandleMouse(TMessage& Message) {
@@ -409,6 +424,28 @@ struct CanvasScope {
   ~CanvasScope() { Slot = nullptr; }
 };
 }  // namespace
+
+void PaintParentBackground(const TControl& Control, TCanvas& Canvas) {
+  TWinControl* parent = Control.Parent();
+  if (!parent) return;
+  TFont font;
+  TBrush brush;
+  TPen pen;
+  font.Assign(*Canvas.Font());
+  brush.Assign(*Canvas.Brush());
+  pen.Assign(*Canvas.Pen());
+  const int saved = Canvas.SaveDC();
+  Canvas.IntersectClipRect(Rect(0, 0, Control.Width(), Control.Height()));
+  const TPoint org = Canvas.WindowOrg();
+  Canvas.SetWindowOrg(Point(org.X + Control.Left(), org.Y + Control.Top()));
+  Canvas.IntersectClipRect(parent->ClientRect());
+  parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&Canvas), 0);
+  parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(&Canvas), 0);
+  Canvas.RestoreDC(saved);
+  Canvas.SetFont(font);
+  Canvas.SetBrush(brush);
+  Canvas.SetPen(pen);
+}
 
 void PaintFromMessage(const TMessage& Message, TCanvas*& Slot, const TFont& Font, const std::function<void()>& Paint) {
   auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam);

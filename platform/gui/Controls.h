@@ -159,6 +159,7 @@ class TControl : public TComponent {
   void UpdateViewBounds();
 
  private:
+  void EraseBackground(TMessage& Message);
   void HandleMouse(TMessage& Message);
   void HandleButtonDown(TMouseButton Button, TMessage& Message);
   void HandleButtonUp(TMouseButton Button, TMessage& Message);
@@ -248,6 +249,8 @@ class TWinControl : public TControl {
   void InsertControl(TControl* AControl);
   void RemoveControl(TControl* AControl);
   virtual void AlignControls();
+  // The part of the client area that aligned children fill.
+  virtual void AdjustClientRect(TRect& Rect) const {}
   virtual void KeyDown(WORD& Key, TShiftState Shift);
   virtual void KeyUp(WORD& Key, TShiftState Shift);
   virtual void KeyPress(Char& Key);
@@ -289,6 +292,12 @@ class TWinControl : public TControl {
   bool FFocusOnClick = false;
   WORD FControlID = 0;
 };
+
+// Paints, on the control's canvas, what its parent shows beneath it: the
+// parent erases and paints into the canvas, moved by the control's position
+// and clipped to the control and to the parent's client area. Clip, origins
+// and tools of the canvas are as before afterwards.
+void PaintParentBackground(const TControl& Control, TCanvas& Canvas);
 
 // Runs Paint for a WM_PAINT message (the canvas in WParam): the canvas is
 // in Slot, with the control's font, while Paint runs.

@@ -12,24 +12,44 @@ TPanel::TPanel(TComponent* AOwner) : TCustomControl(AOwner) {
   SetBounds(0, 0, 185, 41);
 }
 
-void TPanel::SetBevelOuter(TBevelCut v) {
-  FBevelOuter = v;
+void TPanel::FrameChanged() {
+  Realign();
   Invalidate();
 }
+
+void TPanel::SetBevelOuter(TBevelCut v) { FBevelOuter = v; FrameChanged(); }
+void TPanel::SetBevelInner(TBevelCut v) { FBevelInner = v; FrameChanged(); }
+void TPanel::SetBevelWidth(int v) { FBevelWidth = std::max(v, 1); FrameChanged(); }
+void TPanel::SetBorderWidth(int v) { FBorderWidth = std::max(v, 0); FrameChanged(); }
 
 void TPanel::SetAlignment(TAlignment v) {
   FAlignment = v;
   Invalidate();
 }
 
+void TPanel::AdjustClientRect(TRect& Rect) const {
+  const int inset = FBorderWidth + (FBevelOuter != bvNone ? FBevelWidth : 0) + (FBevelInner != bvNone ? FBevelWidth : 0);
+  InflateRect(Rect, -inset, -inset);
+}
+
+namespace {
+// A bevel of Width one-pixel rings from the edge of R inwards; R shrinks by it.
+void PaintBevel(TCanvas& C, TRect& R, TBevelCut Cut, int Width) {
+  if (Cut == bvNone) return;
+  for (int i = 0; i < Width; ++i) {
+    if (Cut == bvRaised) DrawBevel(C, R, clBtnHighlight, clBtnShadow);
+    if (Cut == bvLowered) DrawBevel(C, R, clBtnShadow, clBtnHighlight);
+    InflateRect(R, -1, -1);
+  }
+}
+}  // namespace
+
 void TPanel::Paint() {
   TCanvas& c = *Canvas();
   TRect r = ClientRect();
-  if (FBevelOuter == bvRaised || FBevelOuter == bvLowered) {
-    const bool raised = FBevelOuter == bvRaised;
-    DrawBevel(c, r, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight);
-    InflateRect(r, -1, -1);
-  }
+  PaintBevel(c, r, FBevelOuter, FBevelWidth);
+  InflateRect(r, -FBorderWidth, -FBorderWidth);
+  PaintBevel(c, r, FBevelInner, FBevelWidth);
   c.Brush()->SetStyle(bsClear);
   const unsigned h = FAlignment == taCenter ? DT_CENTER : FAlignment == taRightJustify ? DT_RIGHT : DT_LEFT;
   c.DrawText(Caption(), r, h | DT_VCENTER | DT_SINGLELINE);

@@ -14,16 +14,30 @@ enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, 
 class TPanel : public TCustomControl {
  public:
   explicit TPanel(TComponent* AOwner);
+  // From the edge inwards: the outer bevel, BorderWidth pixels of the
+  // panel's colour, the inner bevel; each bevel BevelWidth pixels wide.
+  // Aligned children keep inside all three.
   TBevelCut BevelOuter() const { return FBevelOuter; }
   void SetBevelOuter(TBevelCut v);
+  TBevelCut BevelInner() const { return FBevelInner; }
+  void SetBevelInner(TBevelCut v);
+  int BevelWidth() const { return FBevelWidth; }
+  void SetBevelWidth(int v);
+  int BorderWidth() const { return FBorderWidth; }
+  void SetBorderWidth(int v);
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment v);
 
  protected:
   void Paint() override;
+  void AdjustClientRect(TRect& Rect) const override;
 
  private:
+  void FrameChanged();
   TBevelCut FBevelOuter = bvRaised;
+  TBevelCut FBevelInner = bvNone;
+  int FBevelWidth = 1;
+  int FBorderWidth = 0;
   TAlignment FAlignment = taCenter;
 };
 

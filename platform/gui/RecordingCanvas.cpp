@@ -34,6 +34,8 @@ String TCanvasRecord::ToString() const {
   if (FontOrientation) s += u"/" + Num(FontOrientation);
   if (RightToLeft) s += u" rtl";
   if (Clipped) s += u" clip " + Rc(Clip);
+  if (ClipRects.size() > 1)
+    for (const TRect& c : ClipRects) s += u" " + Rc(c);
   if (Color != clNone) s += u" color " + Hex(Color);
   return s;
 }
@@ -65,9 +67,10 @@ TCanvasRecord& TRecordingCanvas::Add(const String& Op) {
   r.FontColor = Font()->Color();
   r.FontStyle = Font()->Style();
   r.FontOrientation = Font()->Orientation();
-  if (const TRect* clip = CurrentClip()) {
+  if (const TClipRects* clip = CurrentClip()) {
     r.Clipped = true;
-    r.Clip = *clip;
+    r.Clip = clip->Bounds();
+    r.ClipRects = clip->Rects();
   }
   FRecords.push_back(std::move(r));
   return FRecords.back();
@@ -136,6 +139,20 @@ void TRecordingCanvas::DoDrawPixels(const TRect& Dest, const TPixelView& Image) 
   r.Rect = Dest;
   r.Points = {TPoint{Image.Width, Image.Height}};
   r.Color = Image.TransparentColor;
+}
+
+void TRecordingCanvas::DoFloodFill(TPoint Start, TColor Color, TFillStyle FillStyle) {
+  TCanvasRecord& r = Add(u"FloodFill");
+  r.Points = {Start};
+  r.Color = Color;
+  r.Format = FillStyle;
+}
+
+void TRecordingCanvas::DoCopyRect(const TRect& Dest, TCanvas& Source, const TRect& SourceRect) {
+  TCanvasRecord& r = Add(u"CopyRect");
+  r.Rect = Dest;
+  r.Points = {TPoint{SourceRect.Left, SourceRect.Top}, TPoint{SourceRect.Right, SourceRect.Bottom}};
+  r.Format = CopyMode();
 }
 
 void TRecordingCanvas::DoDrawTextBegin(const String& Text, const TRect& Rect, unsigned Format) {

@@ -11,10 +11,10 @@
 
 struct TCanvasRecord {
   String Op;                   // "LineTo", "Rectangle", "TextOut", "DrawText", ...
-  std::vector<TPoint> Points;  // line ends, polygon points, text origin
+  std::vector<TPoint> Points;  // line ends, polygon points, text origin, copied rectangle
   TRect Rect;                  // shape, fill, text box or picture rectangle
   String Text;
-  unsigned Format = 0;         // DrawText's flags
+  unsigned Format = 0;         // DrawText's flags, FloodFill's style, CopyRect's mode
   int UnderlineAt = -1;        // TextOut of a line with an "&" prefix
   TColor PenColor = clBlack;
   int PenWidth = 1;
@@ -26,8 +26,9 @@ struct TCanvasRecord {
   TFontStyles FontStyle;
   int FontOrientation = 0;
   bool RightToLeft = false;
-  bool Clipped = false;        // a clip rectangle was in force
-  TRect Clip;
+  bool Clipped = false;        // a clip was in force
+  TRect Clip;                  // the box around it
+  std::vector<TRect> ClipRects;  // its rectangles
   TColor Color = clNone;       // SetPixels' colour
 
   // One readable line, e.g. "LineTo (0,0)-(10,0) pen $000000/1".
@@ -66,6 +67,8 @@ class TRecordingCanvas : public TCanvas {
   int DoLineHeight() override;
   void DoDrawPixels(const TRect& Dest, const TPixelView& Image) override;
   void DoDrawTextBegin(const String& Text, const TRect& Rect, unsigned Format) override;
+  void DoFloodFill(TPoint Start, TColor Color, TFillStyle FillStyle) override;
+  void DoCopyRect(const TRect& Dest, TCanvas& Source, const TRect& SourceRect) override;
 
  private:
   TCanvasRecord& Add(const String& Op);

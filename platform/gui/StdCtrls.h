@@ -1,6 +1,7 @@
 #pragma once
 // The standard controls as thin wrappers of native widgets: label, edit,
 // memo, button, check box, radio button, combo box, list box, group box.
+#include <functional>
 #include <vector>
 
 #include "platform/gui/Controls.h"
@@ -255,6 +256,15 @@ class TComboBox : public TWinControl {
   int FDroppedWidth = 0;
 };
 
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
+// How an item is when it is drawn (flags).
+using TOwnerDrawState = unsigned;
+constexpr TOwnerDrawState odSelected = 0x1, odDisabled = 0x4, odFocused = 0x10;
+using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
+using TMeasureItemEvent = std::function<void(TWinControl* Control, int Index, int& Height)>;
+
+class TCanvas;
+
 class TListBox : public TWinControl {
  public:
   explicit TListBox(TComponent* AOwner);
@@ -263,10 +273,36 @@ class TListBox : public TWinControl {
   int ItemIndex() const;
   void SetItemIndex(int v);
   int TopIndex() const;
+  TListBoxStyle Style() const { return FStyle; }
+  void SetStyle(TListBoxStyle v);
+  // The height of an entry in the owner-drawn styles (the first guess of
+  // OnMeasureItem with lbOwnerDrawVariable); standard entries follow the font.
+  int ItemHeight() const { return FItemHeight; }
+  void SetItemHeight(int v);
+  // The entry at a client point: -1 where there is none, or with Existing
+  // false the index after the last entry.
+  int ItemAtPos(TPoint Pos, bool Existing) const;
+  // An entry's rectangle in client coordinates (empty when it has none).
+  TRect ItemRect(int Index) const;
+  // The canvas while an entry is drawn (null otherwise).
+  TCanvas* Canvas() const { return FCanvas; }
   TNotifyEvent OnSelect;
+  // Owner-drawn styles: draws the entry on Canvas in place of its text.
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
+
+ protected:
+  // The entry's look: OnDrawItem, or without it the text on the brush
+  // colour the state gave the canvas.
+  virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
+  virtual void MeasureItem(int Index, int& Height);
 
  private:
+  friend struct TListBoxPainter;
   std::unique_ptr<TListControlItems> FItems;
+  TListBoxStyle FStyle = lbStandard;
+  int FItemHeight = 16;
+  TCanvas* FCanvas = nullptr;
 };
 
 class TGroupBox : public TWinControl {

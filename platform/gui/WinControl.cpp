@@ -133,6 +133,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 void TWinControl::AlignControls() {
   TRect r = ClientRect();
+  AdjustClientRect(r);
   auto place = [&](TAlign a) {
     for (TControl* c : FControls) {
       if (c->Align() != a || !c->Visible()) continue;

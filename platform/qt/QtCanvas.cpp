@@ -3,7 +3,10 @@
 #include <QFontMetrics>
 #include <QPolygon>
 #include <algorithm>
+#include <cstring>
 #include <vector>
+
+#include "platform/gui/PixelBuffer.h"
 
 namespace {
 
@@ -136,6 +139,10 @@ int TQtCanvas::PixelsPerInch() const {
 
 TSize TQtCanvas::Extent() const {
   QPaintDevice* d = Device();
+  if (auto* img = dynamic_cast<QImage*>(d)) {
+    const QSizeF size = img->deviceIndependentSize();
+    return TSize{qRound(size.width()), qRound(size.height())};
+  }
   return d ? TSize{d->width(), d->height()} : TSize{};
 }
 
@@ -143,10 +150,13 @@ void TQtCanvas::ApplyCommon(QPainter& P) {
   P.setRenderHint(QPainter::Antialiasing, Smooth());
   P.setBackgroundMode(Qt::TransparentMode);
   P.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  if (const TRect* clip = CurrentClip())
-    P.setClipRect(ToQRect(*clip));
-  else
+  if (const TClipRects* clip = CurrentClip()) {
+    QRegion region;
+    for (const TRect& r : clip->Rects()) region += ToQRect(r);
+    P.setClipRegion(region);
+  } else {
     P.setClipping(false);
+  }
 }
 
 void TQtCanvas::ApplyPen(QPainter& P, bool WithPen) {
@@ -305,15 +315,19 @@ void TQtCanvas::DoFocusRect(const TRect& Rect) {
   p->drawPoints(points);
 }
 
+// An image with a device pixel ratio (a window's back buffer) holds each
+// canvas pixel as a block; the block's top-left pixel stands for it.
 TColor TQtCanvas::DoGetPixel(int X, int Y) {
   auto* img = dynamic_cast<QImage*>(Device());
   if (!img) return CLR_INVALID;
-  const QRgb c = img->pixel(X, Y);
+  const qreal ratio = img->devicePixelRatio();
+  const QRgb c = img->pixel(qRound(X * ratio), qRound(Y * ratio));
   return RGB(qRed(c), qGreen(c), qBlue(c));
 }
 
 void TQtCanvas::DoSetPixel(int X, int Y, TColor Color) {
-  if (auto* img = dynamic_cast<QImage*>(Device())) {
+  auto* img = dynamic_cast<QImage*>(Device());
+  if (img && img->devicePixelRatio() == 1.0) {
     img->setPixel(X, Y, qRgb(GetRValue(Color), GetGValue(Color), GetBValue(Color)));
     return;
   }
@@ -384,6 +398,19 @@ void TQtCanvas::DoDrawPixels(const TRect& Dest, const TPixelView& Image) {
   const QImage* target = dynamic_cast<QImage*>(Device());
   const bool same = target && target->constBits() == Image.Bits;
   p->drawImage(ToQRect(Dest), SourceImage(Image, same));
+}
+
+bool TQtCanvas::DoReadPixels(const TRect& Rect, TPixelBuffer& Out) {
+  auto* img = dynamic_cast<QImage*>(Device());
+  if (!img) return false;
+  const qreal ratio = img->devicePixelRatio();
+  const QRect area(qRound(Rect.Left * ratio), qRound(Rect.Top * ratio), qRound(Rect.Width() * ratio),
+                   qRound(Rect.Height() * ratio));
+  QImage part = img->copy(area).convertToFormat(QImage::Format_ARGB32);
+  if (part.size() != QSize(Rect.Width(), Rect.Height())) part = part.scaled(Rect.Width(), Rect.Height());
+  Out.Resize(Rect.Width(), Rect.Height(), 4);
+  for (int y = 0; y < Out.Height; ++y) std::memcpy(Out.Row(y), part.constScanLine(y), static_cast<size_t>(Out.Width) * 4);
+  return true;
 }
 
 std::unique_ptr<TQtCanvas> MakeQtCanvas(QPainter& Painter) { return std::make_unique<TQtCanvas>(Painter); }

@@ -47,6 +47,7 @@ class TQtCanvas : public TCanvas {
   int DoTextWidth(const String& Text) override;
   int DoLineHeight() override;
   void DoDrawPixels(const TRect& Dest, const TPixelView& Image) override;
+  bool DoReadPixels(const TRect& Rect, TPixelBuffer& Out) override;
 
  private:
   QPainter* Begin();

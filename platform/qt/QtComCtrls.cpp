@@ -72,6 +72,8 @@ TTrackBar::TTrackBar(TComponent* AOwner) : TWinControl(AOwner) {
   auto w = std::make_unique<QSlider>(Qt::Horizontal);
   w->setRange(FMin, FMax);
   w->setTickPosition(QSlider::TicksBelow);
+  w->setTickInterval(FFrequency);
+  w->setPageStep(FPageSize);
   ConnectTrapped(w.get(), &QSlider::valueChanged, [this] { Changed(); });
   SetView(ViewOf(*this, std::move(w)));
   SetTabStop(true);
@@ -82,6 +84,16 @@ TTrackBar::TTrackBar(TComponent* AOwner) : TWinControl(AOwner) {
 int TTrackBar::Position() const { return Native<QSlider>(*this)->value(); }
 void TTrackBar::SetPosition(int v) { Native<QSlider>(*this)->setValue(std::clamp(v, FMin, FMax)); }
 void TTrackBar::ApplyRange() { Native<QSlider>(*this)->setRange(FMin, FMax); }
+
+void TTrackBar::SetFrequency(int v) {
+  FFrequency = std::max(v, 1);
+  Native<QSlider>(*this)->setTickInterval(FFrequency);
+}
+
+void TTrackBar::SetPageSize(int v) {
+  FPageSize = std::max(v, 0);
+  Native<QSlider>(*this)->setPageStep(FPageSize);
+}
 
 void TTrackBar::SetOrientation(TTrackBarOrientation v) {
   FOrientation = v;

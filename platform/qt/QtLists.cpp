@@ -6,6 +6,11 @@
 #include <functional>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyledItemDelegate>
+#include <vector>
+
+#include "platform/gui/CheckLst.h"
+#include "platform/qt/QtCanvas.h"
 
 #include "platform/gui/StdCtrls.h"
 #include "platform/qt/QtNative.h"
@@ -41,10 +46,38 @@ class ComboItems : public TListControlItems {
   QComboBox& FBox;
 };
 
-// The selected row stays selected while it exists.
+// The selected row stays selected while it exists. Each entry's check mark
+// (a check list box's) moves with it when entries come and go.
 class ListItems : public TListControlItems {
  public:
   explicit ListItems(QListWidget& List) : FList(List) {}
+
+  bool Checkable = false;
+  bool Checked(int Index) const { return Index >= 0 && Index < static_cast<int>(FChecks.size()) && FChecks[Index]; }
+  void SetChecked(int Index, bool Value) {
+    if (Index < 0 || Index >= FList.count()) return;
+    FChecks[Index] = Value;
+    const QSignalBlocker block(&FList);
+    FList.item(Index)->setCheckState(Value ? Qt::Checked : Qt::Unchecked);
+  }
+
+  void InsertObject(int Index, const String& S, TObject* AObject) override {
+    if (Index >= 0 && Index <= Count()) FChecks.insert(FChecks.begin() + Index, false);
+    TListControlItems::InsertObject(Index, S, AObject);
+  }
+  void Delete(int Index) override {
+    if (Index >= 0 && Index < Count()) FChecks.erase(FChecks.begin() + Index);
+    TListControlItems::Delete(Index);
+  }
+  void Clear() override {
+    FChecks.clear();
+    TListControlItems::Clear();
+  }
+  void Exchange(int Index1, int Index2) override {
+    const int n = Count();
+    if (Index1 >= 0 && Index1 < n && Index2 >= 0 && Index2 < n) FChecks.swap(FChecks[Index1], FChecks[Index2]);
+    TListControlItems::Exchange(Index1, Index2);
+  }
 
  protected:
   void ItemsChanged() override {
@@ -52,11 +85,20 @@ class ListItems : public TListControlItems {
     const QSignalBlocker block(&FList);
     FList.clear();
     FList.addItems(ToQStringList(*this));
+    FChecks.resize(static_cast<size_t>(Count()), false);
+    if (Checkable) {
+      for (int i = 0; i < FList.count(); ++i) {
+        QListWidgetItem* item = FList.item(i);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(FChecks[i] ? Qt::Checked : Qt::Unchecked);
+      }
+    }
     FList.setCurrentRow(row < FList.count() ? row : -1);
   }
 
  private:
   QListWidget& FList;
+  std::vector<bool> FChecks;
 };
 
 // The native combo tells its control when its list opens (before it shows)
@@ -159,9 +201,56 @@ void TComboBox::SetDroppedDown(bool v) {
   else ComboOf(*this)->hidePopup();
 }
 
+// The list box's drawing and measuring, for the native list's delegate.
+struct TListBoxPainter {
+  static void Paint(TListBox& Box, QPainter& Painter, int Index, const TRect& Rect, TOwnerDrawState State) {
+    std::unique_ptr<TQtCanvas> canvas = MakeQtCanvas(Painter);
+    canvas->SetFont(*Box.Font());
+    canvas->Brush()->SetColor(State & odSelected ? clHighlight : Box.Color());
+    if (State & odSelected) canvas->Font()->SetColor(clHighlightText);
+    Box.FCanvas = canvas.get();
+    TrapEvent([&] { Box.DrawItem(Index, Rect, State); });
+    Box.FCanvas = nullptr;
+    if (State & odFocused) canvas->DrawFocusRect(Rect);
+  }
+  static int Height(TListBox& Box, int Index) {
+    int h = Box.ItemHeight();
+    if (Box.Style() == lbOwnerDrawVariable) TrapEvent([&] { Box.MeasureItem(Index, h); });
+    return std::max(h, 0);
+  }
+};
+
+namespace {
+// Entries of the owner-drawn styles are drawn and measured by the list box.
+class ListDelegate : public QStyledItemDelegate {
+ public:
+  ListDelegate(TListBox& Box, QObject* Parent) : QStyledItemDelegate(Parent), FBox(Box) {}
+  void paint(QPainter* P, const QStyleOptionViewItem& Option, const QModelIndex& Index) const override {
+    if (FBox.Style() == lbStandard) return QStyledItemDelegate::paint(P, Option, Index);
+    TOwnerDrawState state = 0;
+    if (Option.state & QStyle::State_Selected) state |= odSelected;
+    if (Option.state & QStyle::State_HasFocus) state |= odFocused;
+    if (!(Option.state & QStyle::State_Enabled)) state |= odDisabled;
+    const QRect& r = Option.rect;
+    P->save();
+    TListBoxPainter::Paint(FBox, *P, Index.row(), Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1), state);
+    P->restore();
+  }
+  QSize sizeHint(const QStyleOptionViewItem& Option, const QModelIndex& Index) const override {
+    const QSize base = QStyledItemDelegate::sizeHint(Option, Index);
+    if (FBox.Style() == lbStandard) return base;
+    return QSize(base.width(), TListBoxPainter::Height(FBox, Index.row()));
+  }
+
+ private:
+  TListBox& FBox;
+};
+}  // namespace
+
 TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
   auto w = std::make_unique<QListWidget>();
   QListWidget* list = w.get();
+  list->setItemDelegate(new ListDelegate(*this, list));  // a child of the list
   FItems = std::make_unique<ListItems>(*list);
   // The native list's click on an entry is the click; a second from the mouse-up would repeat it.
   ConnectTrapped(list, &QListWidget::itemClicked, [this] { Click(); });
@@ -177,8 +266,70 @@ TListBox::~TListBox() = default;
 
 int TListBox::ItemIndex() const { return Native<QListWidget>(*this)->currentRow(); }
 void TListBox::SetItemIndex(int v) { Native<QListWidget>(*this)->setCurrentRow(v); }
+void TListBox::SetStyle(TListBoxStyle v) {
+  FStyle = v;
+  QListWidget* l = Native<QListWidget>(*this);
+  l->setUniformItemSizes(v == lbOwnerDrawFixed);
+  l->doItemsLayout();
+  l->viewport()->update();
+}
+
+void TListBox::SetItemHeight(int v) {
+  if (v <= 0) return;
+  FItemHeight = v;
+  SetStyle(FStyle);
+}
+
+int TListBox::ItemAtPos(TPoint Pos, bool Existing) const {
+  QListWidget* l = Native<QListWidget>(*this);
+  const QModelIndex i = l->indexAt(l->viewport()->mapFrom(l, QPoint(Pos.X, Pos.Y)));
+  if (i.isValid()) return i.row();
+  return Existing ? -1 : l->count();
+}
+
+TRect TListBox::ItemRect(int Index) const {
+  QListWidget* l = Native<QListWidget>(*this);
+  QListWidgetItem* item = l->item(Index);
+  if (!item) return TRect{};
+  const QRect r = l->visualItemRect(item).translated(l->viewport()->mapTo(l, QPoint(0, 0)));
+  return Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+}
+
+void TListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State) {
+  if (OnDrawItem) return OnDrawItem(this, Index, Rect, State);
+  FCanvas->FillRect(Rect);
+  if (Index >= 0 && Index < FItems->Count()) FCanvas->TextOut(Rect.Left + 2, Rect.Top, FItems->Strings(Index));
+}
+
+void TListBox::MeasureItem(int Index, int& Height) {
+  if (OnMeasureItem) OnMeasureItem(this, Index, Height);
+}
+
 int TListBox::TopIndex() const {
   QListWidget* l = Native<QListWidget>(*this);
   QListWidgetItem* top = l->itemAt(0, 0);
   return top ? l->row(top) : 0;
+}
+
+TCheckListBox::TCheckListBox(TComponent* AOwner) : TListBox(AOwner) {
+  auto& items = static_cast<ListItems&>(Items());
+  items.Checkable = true;
+  QListWidget* list = Native<QListWidget>(*this);
+  // Only the user's toggles come here: our own changes block the list's signals.
+  QObject::connect(list, &QListWidget::itemChanged, list, [this, list, &items](QListWidgetItem* item) {
+    const int row = list->row(item);
+    const bool checked = item->checkState() == Qt::Checked;
+    if (items.Checked(row) == checked) return;
+    items.SetChecked(row, checked);
+    const NativeCall call;
+    TrapEvent([this] { ClickCheck(); });
+  });
+}
+
+bool TCheckListBox::Checked(int Index) const { return static_cast<const ListItems&>(Items()).Checked(Index); }
+
+void TCheckListBox::SetChecked(int Index, bool Value) { static_cast<ListItems&>(Items()).SetChecked(Index, Value); }
+
+void TCheckListBox::ClickCheck() {
+  if (OnClickCheck) OnClickCheck(this);
 }

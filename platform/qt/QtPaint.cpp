@@ -7,12 +7,26 @@
 
 namespace platform::qt {
 void PaintControl(TControl& Control, QPainter& Painter) {
-  // An opaque control paints its own background, so whatever it leaves
-  // unpainted shows the parent (see-through corners).
-  if (Control.Color() != clNone && !(Control.ControlStyle() & csOpaque))
-    Painter.fillRect(0, 0, Control.Width(), Control.Height(), ToQColor(Control.Color()));
-  // WM_PAINT carries the canvas; nothing of a paint handler may cross the toolkit.
+  // The messages carry the canvas; nothing of a handler may cross the toolkit.
   std::unique_ptr<TQtCanvas> canvas = MakeQtCanvas(Painter);
-  TrapEvent([&] { Control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(canvas.get()), 0); });
+  const auto param = reinterpret_cast<WPARAM>(canvas.get());
+  TrapEvent([&] {
+    Control.Perform(WM_ERASEBKGND, param, 0);
+    Control.Perform(WM_PAINT, param, 0);
+  });
+}
+
+void PaintThroughBuffer(TControl& Control, QWidget& Widget, QImage& Buffer) {
+  const qreal ratio = Widget.devicePixelRatioF();
+  const QSize size = Widget.size() * ratio;
+  if (Buffer.size() != size) Buffer = QImage(size, QImage::Format_ARGB32_Premultiplied);
+  Buffer.setDevicePixelRatio(ratio);
+  Buffer.fill(Qt::transparent);
+  {
+    QPainter painter(&Buffer);
+    PaintControl(Control, painter);
+  }
+  QPainter painter(&Widget);
+  painter.drawImage(0, 0, Buffer);
 }
 }  // namespace platform::qt

@@ -17,13 +17,11 @@ class PaintWidget : public QWidget {
   explicit PaintWidget(TControl& Control) : FControl(Control) {}
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    PaintControl(FControl, painter);
-  }
+  void paintEvent(QPaintEvent*) override { PaintThroughBuffer(FControl, *this, FBuffer); }
 
  private:
   TControl& FControl;
+  QImage FBuffer;
 };
 
 // A top-level window: our bounds include the frame; the toolkit places the
