@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "grid/base/ControlList.h"
+#include "grid/base/ScrollControl.h"
+#include "grid/base/SelectedCellList.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/ColumnMoveStep.h"
 #include "grid/model/GridRowEngine.h"
