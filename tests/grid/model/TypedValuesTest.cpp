@@ -99,6 +99,14 @@ TEST(TypedValues, FloatsWriteInTheColumnsFormatAllFloatsInTheGrids) {
   EXPECT_DOUBLE_EQ(plain.Floats(1, 1), 2.5);
 }
 
+TEST(TypedValues, AColumnsFormattedCellReadsTheLocalesDecimalSeparator) {
+  ScopedLocale locale(CommaDecimalDMY);
+  TAdvColumnGrid g(nullptr);
+  g.Columns()->Items(1)->SetFloatFormat(u"%.3f");
+  g.SetCells(1, 1, u"1.234,5");
+  EXPECT_EQ(g.GetFormattedCell(1, 1), u"1234,500");
+}
+
 TEST(TypedValues, AFloatFormatThatDoesNotFitRaisesAndLeavesTheCell) {
   TAdvStringGrid g(nullptr);
   g.SetCells(1, 1, u"old");
