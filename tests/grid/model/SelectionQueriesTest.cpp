@@ -249,3 +249,30 @@ TEST(SelectionQueries, ClearModifiedRowsForgetsEveryMark) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ScrollInView, CentresARowOutOfViewAndMakesItCurrent) {
+  TAdvStringGrid g(nullptr);
+  g.SetRowCount(100);
+  g.SetColCount(30);
+  const int visRows = g.VisibleRowCount();
+  const int visCols = g.VisibleColCount();
+  ASSERT_GT(visRows, 2);
+  g.ScrollInView(2, 50);
+  EXPECT_EQ(g.Row(), 50);
+  EXPECT_EQ(g.TopRow(), 50 - visRows / 2);
+  EXPECT_EQ(g.LeftCol(), 1) << "the column was in view";
+  const int top = g.TopRow();
+  g.ScrollInView(1, top + 1);
+  EXPECT_EQ(g.TopRow(), top) << "a cell in view moves nothing";
+  g.ScrollInView(25, 50);
+  EXPECT_EQ(g.Col(), 25);
+  EXPECT_EQ(g.LeftCol(), std::min(25 - visCols / 2, g.MaxLeftCol()));
+  g.ScrollInView(1, 99);
+  EXPECT_EQ(g.TopRow(), g.MaxTopRow()) << "the last rows keep the view filled";
+  g.ScrollInView(1, 100);
+  EXPECT_EQ(g.Row(), 99) << "past the rows nothing happens";
+}
+
+}  // namespace
