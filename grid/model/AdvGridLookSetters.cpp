@@ -1,6 +1,7 @@
 // Setters of the look and scroll options: a repaint where the look changes,
 // the value passed on where another part holds it too.
 #include "grid/base/MouseActions.h"
+#include "grid/base/HTMLText.h"
 #include "grid/base/Navigation.h"
 #include "grid/base/ScrollControl.h"
 #include "grid/base/SearchFooter.h"
@@ -53,13 +54,20 @@ void TAdvStringGrid::SetActiveCellColorTo(TColor Value) {
   Invalidate();
 }
 
-// The mini-HTML highlight colours follow once the HTML renderer is here.
 void TAdvStringGrid::SetHighlightColor(TColor Value) {
-  StoreAndRepaint(*this, FLook.HighlightColor, Value);
+  StoreHighlightColors(Value, FLook.HighlightTextColor);
 }
 
 void TAdvStringGrid::SetHighlightTextColor(TColor Value) {
-  StoreAndRepaint(*this, FLook.HighlightTextColor, Value);
+  StoreHighlightColors(FLook.HighlightColor, Value);
+}
+
+void TAdvStringGrid::StoreHighlightColors(TColor Background, TColor TextColor) {
+  if (Background == FLook.HighlightColor && TextColor == FLook.HighlightTextColor) return;
+  FLook.HighlightColor = Background;
+  FLook.HighlightTextColor = TextColor;
+  SetHTMLHighlightColors(Background, TextColor);
+  Invalidate();
 }
 
 void TAdvStringGrid::SetAutoThemeAdapt(bool Value) {

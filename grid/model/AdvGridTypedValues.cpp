@@ -3,6 +3,7 @@
 #include "grid/base/BackGround.h"
 #include "grid/base/FocusHelper.h"
 #include "grid/base/GridProgressAppearance.h"
+#include "grid/base/HTMLControls.h"
 #include "grid/base/LocaleFormat.h"
 #include "grid/base/NumberText.h"
 #include "grid/base/ShowModified.h"
@@ -38,10 +39,7 @@ double TextToFloat(const String& Text) {
 
 }  // namespace
 
-// Mini-HTML tags go once the HTML text utilities are here.
-String TAdvStringGrid::TypedText(int ACol, int ARow) { return Cells(ACol, ARow); }
-
-int TAdvStringGrid::Ints(int ACol, int ARow) { return TextToInt(TypedText(ACol, ARow)); }
+int TAdvStringGrid::Ints(int ACol, int ARow) { return TextToInt(StrippedCells(ACol, ARow)); }
 
 void TAdvStringGrid::SetInts(int ACol, int ARow, int Value) {
   SetCells(ACol, ARow, IntToStr(Value));
@@ -54,7 +52,7 @@ void TAdvStringGrid::SetAllInts(int ACol, int ARow, int Value) {
   SetAllCells(ACol, ARow, IntToStr(Value));
 }
 
-double TAdvStringGrid::Floats(int ACol, int ARow) { return TextToFloat(TypedText(ACol, ARow)); }
+double TAdvStringGrid::Floats(int ACol, int ARow) { return TextToFloat(StrippedCells(ACol, ARow)); }
 
 double TAdvStringGrid::AllFloats(int ACol, int ARow) { return TextToFloat(AllCells(ACol, ARow)); }
 
@@ -89,6 +87,18 @@ TDateTime TAdvStringGrid::Times(int ACol, int ARow) { return StrToTime(Cells(ACo
 
 void TAdvStringGrid::SetTimes(int ACol, int ARow, TDateTime Value) {
   SetCells(ACol, ARow, TimeToStr(Value));
+}
+
+// ---- values of the controls in a cell's mini-HTML
+
+String TAdvStringGrid::ControlValues(int ACol, int ARow, const String& ID) {
+  String value;
+  return GetControlValue(Cells(ACol, ARow), ID, value) ? value : String();
+}
+
+void TAdvStringGrid::SetControlValues(int ACol, int ARow, const String& ID, const String& Value) {
+  String text = Cells(ACol, ARow);
+  if (SetControlValue(text, ID, Value)) SetCells(ACol, ARow, text);
 }
 
 // ---- version and print columns

@@ -901,6 +901,10 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetTimes(int ACol, int ARow, TDateTime Value);
   String WideCells(int ACol, int ARow) { return Cells(ACol, ARow); }
   void SetWideCells(int ACol, int ARow, const String& Value) { SetCells(ACol, ARow, Value); }
+  // The VALUE of the cell's control with that ID; "" without one. Writing
+  // changes the cell only when the control is there.
+  String ControlValues(int ACol, int ARow, const String& ID);
+  void SetControlValues(int ACol, int ARow, const String& ID, const String& Value);
   bool ShowNullDates() const { return FLook.ShowNullDates; }
   void SetShowNullDates(bool Value) { FLook.ShowNullDates = Value; }
   // "a.b.c.d" of GetVersionNr; writing does nothing.
@@ -975,6 +979,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetActiveCellColor(TColor Value);
   TColor ActiveCellColorTo() const { return FLook.ActiveCellColorTo; }
   void SetActiveCellColorTo(TColor Value);
+  // Also the colours of the mini-HTML highlight, for every grid.
   TColor HighlightColor() const { return FLook.HighlightColor; }
   void SetHighlightColor(TColor Value);
   TColor HighlightTextColor() const { return FLook.HighlightTextColor; }
@@ -1061,9 +1066,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetZEVGradientMirrorTo(TColor Value) { SetFixedGradientColor(fgMirrorTo, Value); }
 
  private:
-  String TypedText(int ACol, int ARow);
   void StoreFloat(int ACol, int ARow, const String& Fmt, double Value, bool ThroughAllCells);
   String SelectedCellText(int ACol, int ARow);
+  void StoreHighlightColors(TColor Background, TColor TextColor);
   void ApplyFlatScrollStyle();
   void ApplyFlatScrollColor();
   void ApplyFlatScrollWidth();

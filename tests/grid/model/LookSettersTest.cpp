@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "grid/base/BackGround.h"
+#include "grid/base/HTMLText.h"
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
 #include "grid/base/ScrollControl.h"
@@ -135,6 +136,17 @@ TEST(LookSetters, ValuesAreKeptAsGivenOrLimitedOrResolved) {
   g.SetVAlignment(vtaCenter);
   EXPECT_EQ(g.Repaints, 0) << "no repaint inside an update";
   g.EndUpdate();
+}
+
+TEST(LookSetters, HighlightColorsBecomeTheMiniHTMLHighlight) {
+  const TColor back = HTMLHighlightBackground(), text = HTMLHighlightTextColor();
+  TAdvStringGrid g(nullptr);
+  g.SetHighlightColor(clYellow);
+  EXPECT_EQ(HTMLHighlightBackground(), clYellow);
+  EXPECT_EQ(HTMLHighlightTextColor(), g.HighlightTextColor());
+  g.SetHighlightTextColor(clBlue);
+  EXPECT_EQ(HTMLHighlightTextColor(), clBlue);
+  SetHTMLHighlightColors(back, text);
 }
 
 TEST(LookSetters, TheCursorSetIsTheOneTemporaryCursorsComeBackTo) {

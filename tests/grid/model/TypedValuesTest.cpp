@@ -118,6 +118,37 @@ TEST(TypedValues, AFloatFormatThatDoesNotFitRaisesAndLeavesTheCell) {
   }
 }
 
+TEST(TypedValues, IntsAndFloatsReadTheTextWithoutTagsAllIntsTheRawText) {
+  ScopedLocale locale(PointDecimalMDY);
+  TAdvStringGrid g(nullptr);
+  g.SetCells(1, 1, u"<b>7</b>");
+  EXPECT_EQ(g.Ints(1, 1), 7);
+  EXPECT_EQ(GridErrorOf([&] { g.AllInts(1, 1); }), u"Cell does not contain integer value");
+  g.SetCells(1, 1, u"<font color=\"red\"> (2.5)</font>");
+  EXPECT_DOUBLE_EQ(g.Floats(1, 1), -2.5);
+}
+
+TEST(TypedValues, ControlValuesOfTheControlsInACell) {
+  TAdvStringGrid g(nullptr);
+  const String text =
+      u"Name <CONTROL ID=\"ed\" VALUE=\"abc\" WIDTH=\"40\" TYPE=\"EDIT\"> and "
+      u"<CONTROL ID=\"ck\" VALUE=\"TRUE\" WIDTH=\"15\" TYPE=\"CHECK\">";
+  g.SetCells(1, 1, text);
+  EXPECT_EQ(g.ControlValues(1, 1, u"ed"), u"abc");
+  EXPECT_EQ(g.ControlValues(1, 1, u"ck"), u"TRUE");
+  EXPECT_EQ(g.ControlValues(1, 1, u"none"), u"");
+  g.SetControlValues(1, 1, u"ck", u"FALSE");
+  EXPECT_EQ(g.ControlValues(1, 1, u"ck"), u"FALSE");
+  EXPECT_EQ(g.ControlValues(1, 1, u"ed"), u"abc");
+  EXPECT_EQ(g.Cells(1, 1).substr(0, 5), u"Name ");
+  const String rewritten = g.Cells(1, 1);
+  g.SetControlValues(1, 1, u"none", u"x");
+  EXPECT_EQ(g.Cells(1, 1), rewritten) << "no control with that ID: the cell stays";
+  g.SetCells(1, 2, u"plain");
+  g.SetControlValues(1, 2, u"ed", u"x");
+  EXPECT_EQ(g.Cells(1, 2), u"plain");
+}
+
 TEST(TypedValues, IntsWriteDecimalText) {
   TAdvStringGrid g(nullptr);
   g.SetInts(1, 1, -2147483647 - 1);
