@@ -37,7 +37,7 @@ void TAdvStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   const int rowHeight = DefaultRowHeight();
   if (FIntegralHeight && FUpdateCount == 0 && rowHeight > 0) {
     const int bar = VisibleColCount() + FixedCols() < ColCount() ? ScrollBarSize : 0;
-    const int border = FValues.BorderStyle == bsSingle ? 2 : 0;
+    const int border = BorderStyle() == bsSingle ? 2 : 0;
     height = AHeight + border - ((AHeight - bar - border) % rowHeight);
   }
   TBaseGrid::SetBounds(ALeft, ATop, AWidth, height);

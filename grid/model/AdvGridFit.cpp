@@ -24,7 +24,7 @@ int TAdvStringGrid::ColWidthSum(int First, int Last) const {
 void TAdvStringGrid::AutoFitColumns(bool DoFixedCells) {
   const bool barShown = ScrollBars() != ssNone && VisibleRowCount() + FixedRows() < RowCount();
   const int scroll = barShown ? ScrollBarThickness() : 0;
-  const int border = FValues.BorderStyle == bsSingle ? SingleBorderWidth : 0;
+  const int border = BorderStyle() == bsSingle ? SingleBorderWidth : 0;
   const int first = DoFixedCells ? 0 : FixedCols();
   const int last = DoFixedCells ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
   const int width = DoFixedCells ? Width()

@@ -9,7 +9,6 @@
 
 struct TAdvGridValues {
   // the control
-  TFormBorderStyle BorderStyle = bsSingle;
   bool SizeWithForm = false;
   bool AutoThemeAdapt = false;
   // dimensions

@@ -117,6 +117,9 @@ void TAdvStringGrid::CreateSettings() {
 }
 
 void TAdvStringGrid::SetDefaults() {
+  SetBorderStyle(bsSingle);
+  // The editor's text goes to the cell when the editor closes.
+  SetEditWritesThrough(false);
   TGridModel::SetColCount(5);
   TGridModel::SetFixedRows(1);
   TGridModel::SetFixedCols(1);

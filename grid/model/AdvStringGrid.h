@@ -80,8 +80,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   bool IntegralHeight() const { return FIntegralHeight; }
   void SetIntegralHeight(bool Value);
-  // The frame of the control: a single border takes 2 pixels of its height.
-  GX_OPTION(TFormBorderStyle, BorderStyle)
   // Follows the owner form's changes in size.
   GX_OPTION(bool, SizeWithForm)
   TFooterPanel* FooterPanel() const { return FFooterPanel; }

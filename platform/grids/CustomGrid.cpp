@@ -1,14 +1,14 @@
 // The grid window: construction, properties, the model's hooks and painting.
 #include "platform/grids/CustomGrid.h"
 
+#include "platform/grids/GridView.h"
 #include "platform/grids/InplaceEdit.h"
 #include "platform/gui/Canvas.h"
-#include "platform/gui/Views.h"
 
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
   // The grid clicks itself (after a selection, a key move); no click on every release.
   SetControlStyle(csCaptureMouse | csOpaque | csDoubleClicks);
-  SetView(platform::CreatePaintView(*this));
+  SetView(platform::CreateFramedView(*this, FFramedView));
   SetTabStop(true);
   SetBounds(0, 0, 320, 120);
 }
@@ -41,10 +41,18 @@ void TCustomGrid::Click() { TCustomControl::Click(); }
 
 // ---- the model's hooks
 
-// The platform's views repaint whole windows, so every cell hook repaints the grid.
-void TCustomGrid::InvalidateCell(int, int) { RequestRepaint(); }
-void TCustomGrid::InvalidateCol(int) { RequestRepaint(); }
-void TCustomGrid::InvalidateRow(int) { RequestRepaint(); }
+void TCustomGrid::InvalidateCell(int ACol, int ARow) {
+  if (!RepaintLocked()) InvalidateClientRect(CellArea(ACol, ARow));
+}
+
+void TCustomGrid::InvalidateCol(int ACol) {
+  if (!RepaintLocked()) InvalidateClientRect(ColumnArea(ACol));
+}
+
+void TCustomGrid::InvalidateRow(int ARow) {
+  if (!RepaintLocked()) InvalidateClientRect(RowArea(ARow));
+}
+
 void TCustomGrid::InvalidateGrid() { RequestRepaint(); }
 
 void TCustomGrid::RequestRepaint() {
@@ -53,7 +61,14 @@ void TCustomGrid::RequestRepaint() {
   Invalidate();
 }
 
+// A repaint of the whole grid already asked for covers every part.
+void TCustomGrid::InvalidateClientRect(const TRect& R) {
+  if (R.IsEmpty() || (FStaleRepaintAsked && ViewportStale())) return;
+  InvalidateRect(R);
+}
+
 void TCustomGrid::TopLeftChanged() {
+  SyncScrollBars();
   if (FEditorMode && FInplaceEdit && FInplaceCol >= 0) FInplaceEdit->UpdateLoc(CellRect(Col(), Row()));
 }
 
@@ -140,24 +155,25 @@ void TCustomGrid::PaintCell(TCanvas& Canvas, int ACol, int ARow, const TRect& AR
 }
 
 // While a border is dragged, a line shows where it will go; while a header
-// is dragged, a thick line marks where the column or row will land.
+// is dragged, a thick line marks where the column or row will land (unless
+// the grid draws its own mark).
 void TCustomGrid::PaintDragFeedback(TCanvas& Canvas) {
   Canvas.Brush()->SetColor(clBlack);
-  switch (GridState()) {
-    case gsColSizing: Canvas.FillRect(TRect{SizingPos(), 0, SizingPos() + 1, ViewHeight()}); break;
-    case gsRowSizing: Canvas.FillRect(TRect{0, SizingPos(), ViewWidth(), SizingPos() + 1}); break;
-    case gsColMoving: {
-      TRect r = CellRect(MovePos(), 0);
-      int x = MovePos() > MoveIndex() ? r.Right : r.Left;
-      if (!r.IsEmpty()) Canvas.FillRect(TRect{x - 1, 0, x + 2, ViewHeight()});
-      break;
-    }
-    case gsRowMoving: {
-      TRect r = CellRect(0, MovePos());
-      int y = MovePos() > MoveIndex() ? r.Bottom : r.Top;
-      if (!r.IsEmpty()) Canvas.FillRect(TRect{0, y - 1, ViewWidth(), y + 2});
-      break;
-    }
-    default: break;
+  const TGridState state = GridState();
+  if (state == gsColSizing) Canvas.FillRect(TRect{SizingPos(), 0, SizingPos() + 1, ViewHeight()});
+  if (state == gsRowSizing) Canvas.FillRect(TRect{0, SizingPos(), ViewWidth(), SizingPos() + 1});
+  if ((state == gsColMoving || state == gsRowMoving) && FMoveFeedback) PaintMoveLine(Canvas, state == gsColMoving);
+}
+
+void TCustomGrid::PaintMoveLine(TCanvas& Canvas, bool Column) {
+  const TRect r = Column ? CellRect(MovePos(), 0) : CellRect(0, MovePos());
+  if (r.IsEmpty()) return;
+  const bool after = MovePos() > MoveIndex();
+  if (Column) {
+    const int x = after ? r.Right : r.Left;
+    Canvas.FillRect(TRect{x - 1, 0, x + 2, ViewHeight()});
+  } else {
+    const int y = after ? r.Bottom : r.Top;
+    Canvas.FillRect(TRect{0, y - 1, ViewWidth(), y + 2});
   }
 }

@@ -4,10 +4,20 @@
 // turns mouse, keys, wheel and scroll messages into model calls, and runs the
 // in-place editor cycle (EditorMode, ShowEditor, HideEditor and the edit-text
 // hooks). Both bases declare Click; the one override here serves both.
+//
+// The window has a non-client area: the frame (BorderStyle) and the scroll
+// bars, painted through WM_NCPAINT in window coordinates. The client area
+// inside them is the cell area; mouse positions are client coordinates, so
+// a press on a bar or the frame lies outside the client rectangle.
+#include <array>
+
 #include "platform/grids/GridModel.h"
+#include "platform/grids/GridScrollBar.h"
 #include "platform/gui/Controls.h"
+#include "platform/gui/Forms.h"
 
 class TInplaceEdit;
+class TFramedView;
 
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
@@ -26,10 +36,35 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   void SetFixedColor(TColor Value);
   TScrollStyle ScrollBars() const { return FScrollBars; }
   void SetScrollBars(TScrollStyle Value);
-  // Whether the bar is shown: asked for by ScrollBars and needed (cells out of view).
+  // Whether the bar is shown (see ShowScrollBar).
   bool ScrollBarShown(bool Vertical) const;
   // The thickness of the grid's scroll bars.
   static int ScrollBarThickness();
+
+  // The frame: bsSingle draws a sunken edge BorderWidth pixels wide on each side.
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle Value);
+  int BorderWidth() const;
+  // The client area is the window less the frame and the shown bars; it is
+  // the cell area (ViewWidth, ViewHeight).
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  TPoint ClientOrigin() const override;
+  // The client area in window coordinates.
+  TRect ClientRectInWindow() const;
+
+  // Scroll bars (SB_HORZ, SB_VERT). The grid keeps each in step with the
+  // model: the position follows LeftCol/TopRow over the bar's range (0..127
+  // until another is set), and a bar is shown when ScrollBars asks for it
+  // and not all cells fit, re-decided whenever that need changes.
+  bool GetScrollInfo(int Bar, TScrollInfo& Info) const;
+  int SetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw = true);
+  int GetScrollPos(int Bar) const { return ScrollBar(Bar).Info().nPos; }
+  void ShowScrollBar(int Bar, bool Show);
+  // ESB_* flags; a disabled arrow takes no press.
+  void EnableScrollBar(int Bar, UINT Arrows);
+  // The thumb's length in pixels on the shown bar.
+  int ScrollThumbSize(int Bar) const;
 
   // The in-place editor.
   bool EditorMode() const { return FEditorMode; }
@@ -48,7 +83,8 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   TMouseWheelUpDownEvent OnMouseWheelDown;
   TMouseWheelUpDownEvent OnMouseWheelUp;
 
-  // Model hooks that the window must see.
+  // Model hooks that the window must see. The cell, column and row hooks
+  // invalidate just their rectangles (the visible part of the column or row).
   void InvalidateCell(int ACol, int ARow) override;
   void InvalidateCol(int ACol) override;
   void InvalidateRow(int ARow) override;
@@ -85,6 +121,17 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   // While this answers true the model's changes ask for no repaint; the
   // holder of the lock repaints once when it lets go.
   virtual bool RepaintLocked() const { return false; }
+  // A grid that draws its own feedback while a column or row is dragged
+  // switches the platform's line off.
+  bool MoveFeedback() const { return FMoveFeedback; }
+  void SetMoveFeedback(bool Value) { FMoveFeedback = Value; }
+  // On (the default), the editor writes its text through SetEditText at
+  // every change. Off, it writes once, when it hides, and only when its text
+  // differs from the text it was loaded with; Escape then writes nothing.
+  bool EditWritesThrough() const { return FEditWritesThrough; }
+  void SetEditWritesThrough(bool Value) { FEditWritesThrough = Value; }
+  // The frame and the scroll bars, in window coordinates.
+  virtual void PaintNonClient(TCanvas& Canvas);
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -111,15 +158,32 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   void FocusChanged(TMessage& Message);
   void SelectingTimer();
   void PaintDragFeedback(TCanvas& Canvas);
+  void PaintMoveLine(TCanvas& Canvas, bool Column);
   void PaintScrollBars(TCanvas& Canvas);
-  // A press on a bar (answers whether it was one), and the dragged thumb.
+  void PaintFrame(TCanvas& Canvas);
+  // A press outside the client area: on a bar, or the frame (answers
+  // whether it was outside), and the dragged thumb.
   bool ScrollBarMouseDown(int X, int Y);
   bool ThumbDragMouse(int X, int Y, bool Release);
+  const TGridScrollBar& ScrollBar(int Bar) const { return FBars[Bar == SB_VERT ? 1 : 0]; }
+  TGridScrollBar& ScrollBar(int Bar) { return FBars[Bar == SB_VERT ? 1 : 0]; }
+  // The positions follow the top-left cell; the view learns the client area.
+  void SyncScrollBars();
+  // A window rectangle of the non-client area needs painting.
+  void InvalidateNonClient();
+  void InvalidateClientRect(const TRect& R);
   void EditorChanged();
+  bool EditorTextChanged() const;
 
   bool FDefaultDrawing = true;
   TColor FFixedColor = clBtnFace;
   TScrollStyle FScrollBars = ssBoth;
+  TFormBorderStyle FBorderStyle = bsNone;
+  std::array<TGridScrollBar, 2> FBars;  // horizontal, vertical
+  TFramedView* FFramedView = nullptr;  // the view's frame side (owned with the view)
+  bool FMoveFeedback = true;
+  bool FEditWritesThrough = true;
+  bool FEditWritten = false;  // a change of the open editor went to SetEditText
   bool FEditorMode = false;
   bool FCanEditModify = true;
   bool FLoadingEditor = false;

@@ -3,6 +3,7 @@
 // puts its own rules before it and its follow-up after it.
 #include "platform/grids/CustomGrid.h"
 #include "platform/grids/InplaceEdit.h"
+#include "platform/gui/Canvas.h"
 #include "platform/gui/Timers.h"
 
 namespace {
@@ -14,9 +15,15 @@ void TCustomGrid::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_GETDLGCODE: return DialogCode(Message);
     case WM_PAINT: FStaleRepaintAsked = false; break;
-    case WM_HSCROLL: case WM_VSCROLL:
-      ScrollMessage(Message.Msg == WM_VSCROLL, LoWord(Message.WParam), HiWord(Message.WParam));
+    case WM_NCPAINT:
+      if (auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam)) PaintNonClient(*canvas);
       return;
+    case WM_HSCROLL: case WM_VSCROLL: {
+      const bool vertical = Message.Msg == WM_VSCROLL;
+      const TGridScrollBar& bar = ScrollBar(vertical ? SB_VERT : SB_HORZ);
+      ScrollMessage(vertical, LoWord(Message.WParam), HiWord(Message.WParam), bar.Info().nMin, bar.MaxPos());
+      return;
+    }
     case WM_TIMER:
       if (Message.WParam == kSelectTimer) return SelectingTimer();
       break;
@@ -109,7 +116,9 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
   if (!ThumbDragMouse(X, Y, false) && GridState() != gsNormal) {
     FLastMouse = Point(X, Y);
     GridMouseMove(X, Y);
-    if (GridState() != gsSelecting) Invalidate();  // the drag feedback follows
+    // The drag feedback follows (a grid drawing its own move mark repaints it itself).
+    const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
+    if (GridState() != gsSelecting && (FMoveFeedback || !moving)) Invalidate();
   }
   TCustomControl::MouseMove(Shift, X, Y);
 }

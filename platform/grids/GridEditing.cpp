@@ -1,6 +1,7 @@
 // The in-place editor cycle of the grid window. The editor holds one cell at
-// a time (FInplaceCol, FInplaceRow; -1 while it holds none); every change of
-// its text goes to SetEditText at once, and hiding it writes the text once more.
+// a time (FInplaceCol, FInplaceRow; -1 while it holds none) and writes only
+// through SetEditText: every change at once while EditWritesThrough, and
+// when it hides if its text is no longer the text it was loaded with.
 #include "platform/grids/CustomGrid.h"
 #include "platform/grids/InplaceEdit.h"
 #include "platform/gui/Forms.h"
@@ -77,6 +78,7 @@ void TCustomGrid::UpdateEditor() {
   }
   FLoadingEditor = false;
   FEditStartText = FInplaceEdit->Text();
+  FEditWritten = false;
   FInplaceEdit->SelectAll();
 }
 
@@ -89,7 +91,11 @@ void TCustomGrid::HideEdit() {
       G.FInplaceEdit->Hide();
     }
   } closing{*this};
-  UpdateText();
+  if (EditorTextChanged()) UpdateText();
+}
+
+bool TCustomGrid::EditorTextChanged() const {
+  return FInplaceCol >= 0 && FInplaceRow >= 0 && FInplaceEdit->Text() != FEditStartText;
 }
 
 void TCustomGrid::UpdateText() {
@@ -97,14 +103,17 @@ void TCustomGrid::UpdateText() {
 }
 
 void TCustomGrid::EditorChanged() {
-  if (!FLoadingEditor) UpdateText();
+  if (FLoadingEditor || !FEditWritesThrough || FInplaceCol < 0) return;
+  FEditWritten = true;
+  UpdateText();
 }
 
+// Only what the editor wrote is taken back.
 void TCustomGrid::CancelEdit() {
   if (FInplaceCol >= 0 && FInplaceRow >= 0) {
     int col = FInplaceCol, row = FInplaceRow;
     FInplaceCol = FInplaceRow = -1;  // nothing more to write back
-    SetEditText(col, row, FEditStartText);
+    if (FEditWritten) SetEditText(col, row, FEditStartText);
   }
   if (Options().Contains(goAlwaysShowEditor))
     InvalidateEditor();

@@ -35,6 +35,18 @@ TRect TGridModel::CellRect(int ACol, int ARow) const {
   return TRect{x.Start, y.Start, x.End, y.End};
 }
 
+TRect TGridModel::ColumnArea(int ACol) const {
+  auto x = FCols.Span(ACol, LeftCol(), ViewWidth(), EffectiveColLine());
+  if (x.Empty()) return TRect{};
+  return TRect{x.Start, 0, std::min(x.End + EffectiveColLine(), ViewWidth()), ViewHeight()};
+}
+
+TRect TGridModel::RowArea(int ARow) const {
+  auto y = FRows.Span(ARow, TopRow(), ViewHeight(), EffectiveRowLine());
+  if (y.Empty()) return TRect{};
+  return TRect{0, y.Start, ViewWidth(), std::min(y.End + EffectiveRowLine(), ViewHeight())};
+}
+
 TGridCoord TGridModel::MouseCoord(int X, int Y) const {
   int c = FCols.Hit(X, LeftCol(), ViewWidth(), EffectiveColLine());
   int r = FRows.Hit(Y, TopRow(), ViewHeight(), EffectiveRowLine());

@@ -86,6 +86,11 @@ class TGridModel {
   int LastVisibleCol() const;
   int LastVisibleRow() const;
   TRect CellRect(int ACol, int ARow) const;  // empty for a cell not shown
+  // The part of the view a cell, a column or a row covers, its lines
+  // included; empty when it is not shown.
+  TRect CellArea(int ACol, int ARow) const { return IntersectRect(ColumnArea(ACol), RowArea(ARow)); }
+  TRect ColumnArea(int ACol) const;
+  TRect RowArea(int ARow) const;
   TGridCoord MouseCoord(int X, int Y) const;  // -1 outside the cells
   void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
   // Whether every scrollable column (row) fits a view that wide (high).
@@ -136,9 +141,10 @@ class TGridModel {
   void PaintCells(TCanvas& Canvas, TColor Background, bool Focused, bool FocusFrame = true);
   TGridDrawState CellDrawState(int ACol, int ARow, bool Focused) const;
 
-  // Scroll bars: the thumb runs 0..127 over the scrollable range.
-  int ScrollThumb(bool Vertical) const;
-  void ScrollMessage(bool Vertical, int Code, int Pos);  // SB_* codes
+  // Scroll bars: the position runs Min..MaxPos (the bar's range, 0..127
+  // unless the bar was given another) over the scrollable range.
+  int ScrollThumb(bool Vertical, int Min = 0, int MaxPos = 127) const;
+  void ScrollMessage(bool Vertical, int Code, int Pos, int Min = 0, int MaxPos = 127);  // SB_* codes
 
   // Hooks for subclasses and the widget.
   virtual bool SelectCell(int ACol, int ARow);

@@ -41,6 +41,8 @@ void TGridModel::PaintCells(TCanvas& Canvas, TColor Background, bool Focused, bo
   int colLine = EffectiveColLine(), rowLine = EffectiveRowLine();
   auto cols = PaintedIndexes(FixedCols(), LeftCol(), LastVisibleCol());
   auto rows = PaintedIndexes(FixedRows(), TopRow(), LastVisibleRow());
+  // Only the cells the clip touches are painted: an invalidated cell repaints alone.
+  const TRect clip = Canvas.ClipRect();
   int right = 0, bottom = 0;
   for (int r : rows) {
     auto y = FRows.Span(r, TopRow(), ViewHeight(), rowLine);
@@ -49,6 +51,9 @@ void TGridModel::PaintCells(TCanvas& Canvas, TColor Background, bool Focused, bo
       auto x = FCols.Span(c, LeftCol(), ViewWidth(), colLine);
       if (x.Empty()) continue;
       TRect cell{x.Start, y.Start, x.Start + FCols.Size(c), y.Start + FRows.Size(r)};
+      right = std::max(right, cell.Right + colLine);
+      bottom = std::max(bottom, cell.Bottom + rowLine);
+      if (IntersectRect(TRect{cell.Left, cell.Top, cell.Right + colLine, cell.Bottom + rowLine}, clip).IsEmpty()) continue;
       TGridDrawState state = CellDrawState(c, r, Focused);
       PaintCell(Canvas, c, r, cell, state);
       bool fixed = state.Contains(gdFixed);
@@ -57,8 +62,6 @@ void TGridModel::PaintCells(TCanvas& Canvas, TColor Background, bool Focused, bo
         Canvas.FillRect(TRect{cell.Right, cell.Top, cell.Right + colLine, cell.Bottom + rowLine});
       if (rowLine > 0 && FOptions.Contains(fixed ? goFixedHorzLine : goHorzLine))
         Canvas.FillRect(TRect{cell.Left, cell.Bottom, cell.Right + colLine, cell.Bottom + rowLine});
-      right = std::max(right, cell.Right + colLine);
-      bottom = std::max(bottom, cell.Bottom + rowLine);
     }
   }
   Canvas.Brush()->SetColor(Background);

@@ -1,12 +1,10 @@
-// Scroll bars of the grid model: the thumb position 0..127 and the scroll codes.
+// Scroll bars of the grid model: the scroll position over a bar's range and the scroll codes.
 #include <algorithm>
 
 #include "platform/grids/GridModel.h"
 #include "platform/gui/Messages.h"
 
 namespace {
-
-constexpr int kThumbMax = 127;
 
 // a * b / c rounded half away from zero; 0 for c = 0.
 int MulDiv(int a, int b, int c) {
@@ -18,14 +16,14 @@ int MulDiv(int a, int b, int c) {
 
 }  // namespace
 
-int TGridModel::ScrollThumb(bool Vertical) const {
+int TGridModel::ScrollThumb(bool Vertical, int Min, int MaxPos) const {
   int fixed = Vertical ? FixedRows() : FixedCols();
   int first = Vertical ? TopRow() : LeftCol();
   int max = Vertical ? MaxTopRow() : MaxLeftCol();
-  return std::clamp(MulDiv(first - fixed, kThumbMax, max - fixed), 0, kThumbMax);
+  return std::clamp(Min + MulDiv(first - fixed, MaxPos - Min, max - fixed), Min, std::max(Min, MaxPos));
 }
 
-void TGridModel::ScrollMessage(bool Vertical, int Code, int Pos) {
+void TGridModel::ScrollMessage(bool Vertical, int Code, int Pos, int Min, int MaxPos) {
   int fixed = Vertical ? FixedRows() : FixedCols();
   int first = Vertical ? TopRow() : LeftCol();
   int max = Vertical ? MaxTopRow() : MaxLeftCol();
@@ -38,7 +36,9 @@ void TGridModel::ScrollMessage(bool Vertical, int Code, int Pos) {
     case SB_THUMBTRACK:
       if (!FOptions.Contains(goThumbTracking)) return;
       [[fallthrough]];
-    case SB_THUMBPOSITION: first = MulDiv(std::clamp(Pos, 0, kThumbMax), max - fixed, kThumbMax) + fixed; break;
+    case SB_THUMBPOSITION:
+      first = MulDiv(std::clamp(Pos, Min, std::max(Min, MaxPos)) - Min, max - fixed, MaxPos - Min) + fixed;
+      break;
     case SB_TOP: first = fixed; break;
     case SB_BOTTOM: first = max; break;
     default: return;

@@ -1,91 +1,155 @@
-// The grid's scroll bars, painted by the grid itself along its right and
-// bottom edges (the platform's windows have no bars of their own). A press
-// on a bar becomes WM_HSCROLL/WM_VSCROLL to the grid, so a subclass's
-// scroll handlers see it as they would see the system's bars. The thumb runs
-// 0..127, as the model's ScrollThumb.
+// The grid's scroll bars, painted by the grid itself in its non-client area
+// along the right and bottom edges of the client area. Each bar keeps its
+// scroll info; the grid keeps the positions in step with the top-left cell.
+// A press on a bar becomes WM_HSCROLL/WM_VSCROLL to the grid, so a
+// subclass's scroll handlers see it as they would see the system's bars.
 #include <algorithm>
+#include <array>
 
 #include "platform/grids/CustomGrid.h"
+#include "platform/grids/GridView.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Messages.h"
 
 namespace {
-constexpr int kBar = 17;  // thickness, and the length of each arrow button
-constexpr int kThumbMax = 127;
+constexpr int kBar = TGridScrollBar::Thickness;
 
-// A bar's geometry along its own axis: the track between the arrows.
-struct TBarTrack {
-  int Start;   // first pixel of the track
-  int Length;  // pixels of the track
-  int ThumbAt(int Thumb) const { return Start + (Length - kBar) * Thumb / kThumbMax; }
-  int ThumbFor(int Pixel) const {
-    if (Length <= kBar) return 0;
-    return std::clamp((Pixel - Start) * kThumbMax / (Length - kBar), 0, kThumbMax);
-  }
-};
-
-TBarTrack Track(int Extent) { return TBarTrack{kBar, std::max(Extent - 2 * kBar, 0)}; }
+// A small triangle in Box pointing along the bar: backwards (up, left) or forwards.
+void PaintArrow(TCanvas& Canvas, const TRect& Box, bool Vertical, bool Forward, bool Enabled) {
+  const int cx = (Box.Left + Box.Right) / 2, cy = (Box.Top + Box.Bottom) / 2, d = Forward ? 1 : -1;
+  const std::array<TPoint, 3> v =
+      Vertical ? std::array<TPoint, 3>{{{cx - 4, cy - 2 * d}, {cx + 4, cy - 2 * d}, {cx, cy + 2 * d}}}
+               : std::array<TPoint, 3>{{{cx - 2 * d, cy - 4}, {cx - 2 * d, cy + 4}, {cx + 2 * d, cy}}};
+  const TColor color = Enabled ? clBtnText : clGrayText;
+  Canvas.Pen()->SetColor(color);
+  Canvas.Brush()->SetColor(color);
+  Canvas.Polygon(v);
+}
 }  // namespace
 
 int TCustomGrid::ScrollBarThickness() { return kBar; }
 
 bool TCustomGrid::ScrollBarShown(bool Vertical) const {
-  return Vertical ? ClientWidth() - ViewWidth() >= kBar : ClientHeight() - ViewHeight() >= kBar;
+  (void)ViewWidth();  // the bars are decided with the view
+  return ScrollBar(Vertical ? SB_VERT : SB_HORZ).Shown();
 }
 
 // A vertical bar may make a horizontal one needed, and the other way round.
 void TCustomGrid::UpdateViewport() {
-  int w = ClientWidth(), h = ClientHeight();
-  bool wantH = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
-  bool wantV = FScrollBars == ssVertical || FScrollBars == ssBoth;
+  const int frame = BorderWidth();
+  const int w = std::max(Width() - 2 * frame, 0), h = std::max(Height() - 2 * frame, 0);
+  const bool wantH = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+  const bool wantV = FScrollBars == ssVertical || FScrollBars == ssBoth;
   bool v = wantV && !AllRowsFit(h);
-  bool hb = wantH && !AllColsFit(v ? w - kBar : w);
+  const bool hb = wantH && !AllColsFit(v ? w - kBar : w);
   if (!v && hb) v = wantV && !AllRowsFit(h - kBar);
-  SetViewSize(v ? w - kBar : w, hb ? h - kBar : h);
+  TGridScrollBar& horz = ScrollBar(SB_HORZ);
+  TGridScrollBar& vert = ScrollBar(SB_VERT);
+  if (horz.SetNeeded(hb)) horz.SetShown(hb);
+  if (vert.SetNeeded(v)) vert.SetShown(v);
+  SetViewSize(vert.Shown() ? w - kBar : w, horz.Shown() ? h - kBar : h);
+  if (FFramedView) FFramedView->SetClientArea(ClientRectInWindow());
+  SyncScrollBars();
+  InvalidateNonClient();
+}
+
+void TCustomGrid::SyncScrollBars() {
+  bool moved = false;
+  for (bool vertical : {false, true}) {
+    TGridScrollBar& bar = ScrollBar(vertical ? SB_VERT : SB_HORZ);
+    const int pos = ScrollThumb(vertical, bar.Info().nMin, bar.MaxPos());
+    moved = moved || pos != bar.Info().nPos;
+    bar.SetPos(pos);
+  }
+  if (moved) InvalidateNonClient();
+}
+
+bool TCustomGrid::GetScrollInfo(int Bar, TScrollInfo& Info) const {
+  (void)ViewWidth();
+  const TScrollInfo& kept = ScrollBar(Bar).Info();
+  if (Info.fMask & SIF_RANGE) Info.nMin = kept.nMin, Info.nMax = kept.nMax;
+  if (Info.fMask & SIF_PAGE) Info.nPage = kept.nPage;
+  if (Info.fMask & SIF_POS) Info.nPos = kept.nPos;
+  if (Info.fMask & SIF_TRACKPOS) Info.nTrackPos = kept.nTrackPos;
+  return (Info.fMask & SIF_ALL) != 0;
+}
+
+// A new range without a position keeps the top-left cell where it is.
+int TCustomGrid::SetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw) {
+  TGridScrollBar& bar = ScrollBar(Bar);
+  bar.SetInfo(Info);
+  if (!(Info.fMask & SIF_POS)) bar.SetPos(ScrollThumb(Bar == SB_VERT, bar.Info().nMin, bar.MaxPos()));
+  if (Redraw) InvalidateNonClient();
+  return bar.Info().nPos;
+}
+
+void TCustomGrid::ShowScrollBar(int Bar, bool Show) {
+  (void)ViewWidth();
+  if (ScrollBar(Bar).Shown() == Show) return;
+  ScrollBar(Bar).SetShown(Show);
+  UpdateViewport();
+  UpdateEdit();
+  RequestRepaint();
+}
+
+void TCustomGrid::EnableScrollBar(int Bar, UINT Arrows) {
+  ScrollBar(Bar).SetDisabledArrows(Arrows);
+  InvalidateNonClient();
+}
+
+int TCustomGrid::ScrollThumbSize(int Bar) const {
+  return ScrollBar(Bar).ThumbSize(Bar == SB_VERT ? ClientHeight() : ClientWidth());
 }
 
 void TCustomGrid::PaintScrollBars(TCanvas& Canvas) {
+  const TRect client = ClientRectInWindow();
   auto paintBar = [&](bool vertical) {
-    if (!ScrollBarShown(vertical)) return;
-    int extent = vertical ? ViewHeight() : ViewWidth();
-    TBarTrack track = Track(extent);
+    const TGridScrollBar& bar = ScrollBar(vertical ? SB_VERT : SB_HORZ);
+    if (!bar.Shown()) return;
+    const int length = vertical ? client.Height() : client.Width();
     auto box = [&](int from, int to) {  // a span along the bar, full thickness
-      return vertical ? TRect{ViewWidth(), from, ViewWidth() + kBar, to} : TRect{from, ViewHeight(), to, ViewHeight() + kBar};
+      return vertical ? TRect{client.Right, client.Top + from, client.Right + kBar, client.Top + to}
+                      : TRect{client.Left + from, client.Bottom, client.Left + to, client.Bottom + kBar};
     };
     Canvas.Brush()->SetColor(clScrollBar);
-    Canvas.FillRect(box(0, extent));
+    Canvas.FillRect(box(0, length));
+    const TRect back = box(0, kBar), forward = box(length - kBar, length);
     Canvas.Brush()->SetColor(clBtnFace);
     Canvas.Pen()->SetColor(clBtnShadow);
-    Canvas.Rectangle(box(0, kBar));
-    Canvas.Rectangle(box(extent - kBar, extent));
-    int thumb = track.ThumbAt(ScrollThumb(vertical));
-    if (track.Length >= kBar) Canvas.Rectangle(box(thumb, thumb + kBar));
+    Canvas.Rectangle(back);
+    Canvas.Rectangle(forward);
+    const UINT disabled = bar.DisabledArrows();
+    PaintArrow(Canvas, back, vertical, false, !(disabled & ESB_DISABLE_LTUP));
+    PaintArrow(Canvas, forward, vertical, true, !(disabled & ESB_DISABLE_RTDN));
+    const int thumb = bar.ThumbStart(length, FThumbDrag == (vertical ? 2 : 1));
+    if (bar.Active() && bar.ThumbSize(length) > 0) {
+      Canvas.Brush()->SetColor(clBtnFace);
+      Canvas.Rectangle(box(thumb, thumb + bar.ThumbSize(length)));
+    }
   };
   paintBar(true);
   paintBar(false);
-  if (ScrollBarShown(true) && ScrollBarShown(false)) {
+  if (ScrollBar(SB_VERT).Shown() && ScrollBar(SB_HORZ).Shown()) {
     Canvas.Brush()->SetColor(clBtnFace);
-    Canvas.FillRect(TRect{ViewWidth(), ViewHeight(), ClientWidth(), ClientHeight()});
+    Canvas.FillRect(TRect{client.Right, client.Bottom, client.Right + kBar, client.Bottom + kBar});
   }
 }
 
 bool TCustomGrid::ScrollBarMouseDown(int X, int Y) {
-  bool vertical = ScrollBarShown(true) && X >= ViewWidth() && Y < ViewHeight();
-  bool horizontal = ScrollBarShown(false) && Y >= ViewHeight() && X < ViewWidth();
-  if (!vertical && !horizontal) return X >= ViewWidth() || Y >= ViewHeight();  // the corner box
-  int pixel = vertical ? Y : X, extent = vertical ? ViewHeight() : ViewWidth();
-  TBarTrack track = Track(extent);
-  int thumb = track.ThumbAt(ScrollThumb(vertical));
-  int code;
-  if (pixel < kBar) code = SB_LINEUP;
-  else if (pixel >= extent - kBar) code = SB_LINEDOWN;
-  else if (pixel < thumb) code = SB_PAGEUP;
-  else if (pixel >= thumb + kBar) code = SB_PAGEDOWN;
-  else {
+  const int cw = ClientWidth(), ch = ClientHeight();
+  if (X >= 0 && Y >= 0 && X < cw && Y < ch) return false;
+  const bool vertical = ScrollBarShown(true) && X >= cw && X < cw + kBar && Y >= 0 && Y < ch;
+  const bool horizontal = ScrollBarShown(false) && Y >= ch && Y < ch + kBar && X >= 0 && X < cw;
+  if (!vertical && !horizontal) return true;  // the frame or the corner box
+  const TGridScrollBar& bar = ScrollBar(vertical ? SB_VERT : SB_HORZ);
+  const int pixel = vertical ? Y : X, length = vertical ? ch : cw;
+  if (bar.OnThumb(length, pixel)) {
     FThumbDrag = vertical ? 2 : 1;
-    FThumbGrab = pixel - thumb;
+    FThumbGrab = pixel - bar.ThumbStart(length);
     return true;
   }
+  const int code = bar.HitCode(length, pixel);
+  if (code < 0) return true;
   Perform(vertical ? WM_VSCROLL : WM_HSCROLL, static_cast<WPARAM>(code));
   Perform(vertical ? WM_VSCROLL : WM_HSCROLL, static_cast<WPARAM>(SB_ENDSCROLL));
   return true;
@@ -94,15 +158,16 @@ bool TCustomGrid::ScrollBarMouseDown(int X, int Y) {
 // The dragged thumb: tracking on every move, the position on release.
 bool TCustomGrid::ThumbDragMouse(int X, int Y, bool Release) {
   if (FThumbDrag == 0) return false;
-  bool vertical = FThumbDrag == 2;
-  TBarTrack track = Track(vertical ? ViewHeight() : ViewWidth());
-  int pos = track.ThumbFor((vertical ? Y : X) - FThumbGrab);
-  UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
+  const bool vertical = FThumbDrag == 2;
+  TGridScrollBar& bar = ScrollBar(vertical ? SB_VERT : SB_HORZ);
+  const int pos = bar.PosAt(vertical ? ClientHeight() : ClientWidth(), (vertical ? Y : X) - FThumbGrab);
+  bar.SetTrackPos(pos);
+  const UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
   Perform(msg, static_cast<WPARAM>(MakeLParam(Release ? SB_THUMBPOSITION : SB_THUMBTRACK, pos)));
   if (Release) {
     FThumbDrag = 0;
     Perform(msg, static_cast<WPARAM>(SB_ENDSCROLL));
   }
-  Invalidate();
+  InvalidateNonClient();
   return true;
 }

@@ -111,7 +111,7 @@ class TControl : public TComponent {
 
   virtual void Invalidate();
   // Repaints only R (client coordinates) when the view can.
-  void InvalidateRect(const TRect& R);
+  virtual void InvalidateRect(const TRect& R);
   virtual void Update();
   void Repaint();
   void Refresh() { Repaint(); }

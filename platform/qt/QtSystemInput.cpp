@@ -39,9 +39,10 @@ Qt::MouseButtons& Held() {
 
 TRect RectOf(const QRect& r) { return Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1); }
 
+// The surface client coordinates count from (inside a frame, when it has one).
 QWidget* WidgetOf(const TControl* Control) {
   auto* view = Control ? dynamic_cast<QtView*>(Control->View()) : nullptr;
-  return view ? view->Widget() : nullptr;
+  return view ? view->ClientWidget() : nullptr;
 }
 
 // The native window that shows Control (a scrolled form's frame included).

@@ -111,7 +111,7 @@ void QtView::Watch(QWidget* Child) {
 void QtView::SetParentView(TControlView* Parent) {
   auto* p = dynamic_cast<QtView*>(Parent);
   const bool visible = !FWidget->isHidden();
-  FWidget->setParent(p ? p->Widget() : nullptr);
+  FWidget->setParent(p ? p->ClientWidget() : nullptr);
   FWidget->setVisible(visible);
 }
 
@@ -280,7 +280,7 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
     case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: case QEvent::MouseMove: {
       auto* m = static_cast<QMouseEvent*>(Event);
-      const QPoint p = w->mapTo(FWidget.get(), m->position().toPoint());
+      const QPoint p = w->mapTo(FWidget.get(), m->position().toPoint()) - ClientWidget()->mapTo(FWidget.get(), QPoint());
       const Qt::MouseButtons held = m->buttons() | m->button();
       const QPointer<QtView> alive(this);
       InputMouse(&FControl, MouseMessage(Event->type(), m->button()), Point(p.x(), p.y()),

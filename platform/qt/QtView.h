@@ -20,6 +20,9 @@ class QtView : public QObject, public TControlView {
   ~QtView() override;
 
   QWidget* Widget() const { return FWidget.get(); }
+  // The surface children sit on and mouse positions count from (the widget
+  // itself, or the client area inside a frame).
+  virtual QWidget* ClientWidget() const { return FWidget.get(); }
   TControl& Control() const { return FControl; }
   // Widgets made inside the native control later (pop-ups, editors) must be watched too.
   void Watch(QWidget* Child);

@@ -9,5 +9,9 @@ class TRepaintCountingGrid : public TAdvStringGrid {
     ++Repaints;
     TAdvStringGrid::Invalidate();
   }
+  void InvalidateRect(const TRect& R) override {
+    ++Repaints;
+    TAdvStringGrid::InvalidateRect(R);
+  }
   int Repaints = 0;
 };

@@ -272,7 +272,7 @@ TEST_F(StringGridWindow, TheWheelMovesTheCurrentRowAndScrolls) {
 TEST_F(StringGridWindow, ScrollBarsShowWhenNeededAndScrollOnAPress) {
   EXPECT_TRUE(Grid->ScrollBarShown(true));
   EXPECT_TRUE(Grid->ScrollBarShown(false));
-  EXPECT_EQ(Grid->ClientWidth() - 17, Grid->ViewWidth());
+  EXPECT_EQ(Grid->Width() - 17, Grid->ViewWidth());
   Input.Click(*Grid, Point(Grid->ViewWidth() + 8, Grid->ViewHeight() - 30));  // the track below the thumb
   EXPECT_EQ(1 + Grid->VisibleRowCount(), Grid->TopRow());
   EXPECT_EQ((TGridCoord{1, 1}), Current());  // scrolling leaves the current cell
@@ -280,10 +280,10 @@ TEST_F(StringGridWindow, ScrollBarsShowWhenNeededAndScrollOnAPress) {
   EXPECT_EQ(1, Grid->TopRow());
   Grid->SetColCount(4);  // the columns fit now: no horizontal bar
   EXPECT_FALSE(Grid->ScrollBarShown(false));
-  EXPECT_EQ(Grid->ClientHeight(), Grid->ViewHeight());
+  EXPECT_EQ(Grid->Height(), Grid->ViewHeight());
   Grid->SetScrollBars(ssNone);
   EXPECT_FALSE(Grid->ScrollBarShown(true));
-  EXPECT_EQ(Grid->ClientWidth(), Grid->ViewWidth());
+  EXPECT_EQ(Grid->Width(), Grid->ViewWidth());
 }
 
 TEST_F(StringGridWindow, DefaultDrawingWritesTheTextsAndMarksTheSelection) {
@@ -384,6 +384,55 @@ TEST(DrawGridEvents, CellsAreDrawnSelectedAndEditedThroughTheEvents) {
   input.Type(u"d");
   input.Key(VK_RETURN);
   EXPECT_EQ(u"abcd", stored);
+}
+
+}  // namespace
+
+namespace {
+
+// A grid that draws its own mark while a column is dragged switches the
+// platform's line off.
+class TMoveMarkGrid : public TStringGrid {
+ public:
+  TMoveMarkGrid(TComponent* AOwner, bool OwnMark) : TStringGrid(AOwner) { SetMoveFeedback(!OwnMark); }
+  void Invalidate() override {
+    ++Repaints;
+    TStringGrid::Invalidate();
+  }
+  int Repaints = 0;
+};
+
+TEST(GridMoveFeedback, AGridWithItsOwnMoveMarkGetsNoLineAndNoRepaintFromThePlatform) {
+  for (bool own : {false, true}) {
+    SCOPED_TRACE(own ? "own mark" : "platform's line");
+    TForm form(nullptr);
+    auto* grid = new TMoveMarkGrid(&form, own);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetColCount(6);
+    grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
+    grid->SetCells(1, 2, u"moved");
+    form.Show();
+    testsupport::InputDriver input;
+    auto centre = [&](int c) {
+      const TRect r = grid->CellRect(c, 0);
+      return Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    };
+    input.MouseDown(*grid, centre(1));
+    input.MouseMove(*grid, centre(2));
+    ASSERT_EQ(gsColMoving, grid->GridState());
+    const int before = grid->Repaints;
+    input.MouseMove(*grid, centre(3));
+    EXPECT_EQ(!own, grid->Repaints > before);
+    TRecordingCanvas canvas;
+    grid->Perform(WM_PAINT, reinterpret_cast<WPARAM>(static_cast<TCanvas*>(&canvas)));
+    bool line = false;
+    for (const auto& r : canvas.RecordsOf(u"FillRect"))
+      line = line || (r.BrushColor == clBlack && r.Rect.Width() == 3 && r.Rect.Height() == grid->ViewHeight());
+    EXPECT_EQ(!own, line);
+    input.MouseUp(*grid, centre(3));
+    EXPECT_EQ(u"moved", grid->Cells(3, 2));
+  }
 }
 
 }  // namespace
