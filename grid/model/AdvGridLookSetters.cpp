@@ -172,9 +172,25 @@ void TAdvStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
   ApplyScrollBarAlways(true);
 }
 
-// Showing a bar that is not needed and setting its arrows wait for the
-// platform grid's scroll-bar info.
-void TAdvStringGrid::ApplyScrollBarAlways(bool) {}
+// A bar kept shown while everything fits has nothing to scroll: its arrows
+// go off, and come back on once the rows (columns) no longer fit.
+void TAdvStringGrid::ApplyScrollBarAlways(bool Force) {
+  const bool rowsFit = VisibleRowCount() + FixedRows() >= RowCount();
+  const bool colsFit = VisibleColCount() + FixedCols() >= ColCount();
+  const TScrollBarAlways always = FLook.ScrollBarAlways;
+  if (always != saNone) {
+    if (rowsFit) ShowScrollBar(SB_VERT, always == saVert || always == saBoth);
+    if (colsFit) ShowScrollBar(SB_HORZ, always == saHorz || always == saBoth);
+    EnableScrollBar(SB_VERT, rowsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+    EnableScrollBar(SB_HORZ, colsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+  } else if (Force) {
+    if (rowsFit) ShowScrollBar(SB_VERT, false);
+    if (colsFit) ShowScrollBar(SB_HORZ, false);
+    // Arrows switched off while the bars were kept shown would stay off.
+    EnableScrollBar(SB_VERT, ESB_ENABLE_BOTH);
+    EnableScrollBar(SB_HORZ, ESB_ENABLE_BOTH);
+  }
+}
 
 void TAdvStringGrid::SetScrollType(TScrollType Value) {
   if (StoreChanged(FLook.ScrollType, Value)) {

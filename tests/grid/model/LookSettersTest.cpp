@@ -14,6 +14,8 @@
 #include "grid/model/AdvStringGrid.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/RecordingCanvas.h"
+#include "platform/grids/GridScrollInfo.h"
 #include "tests/grid/model/RepaintCountingGrid.h"
 
 namespace {
@@ -241,6 +243,61 @@ TEST(LookSetters, MetroScrollTypeWithoutAWindowWaitsForIt) {
   g->SetParent(&form);
   g->Handle();
   EXPECT_NE(g->MetroVertScroll(), nullptr) << "made with the window";
+}
+
+}  // namespace
+
+namespace {
+
+// A shown form with a grid whose few rows and columns all fit.
+class ScrollBarAlwaysTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Form->SetBounds(0, 0, 600, 500);
+    Grid->SetParent(Form);
+    Grid->SetBounds(10, 10, 400, 300);
+    Grid->SetColCount(3);
+    Grid->SetRowCount(3);
+    Form->Show();
+  }
+  void TearDown() override { delete Form; }
+  // The colours of the arrows painted on the vertical bar.
+  std::vector<TColor> VerticalArrowColors() {
+    TRecordingCanvas canvas;
+    Grid->Perform(WM_PAINT, reinterpret_cast<WPARAM>(static_cast<TCanvas*>(&canvas)));
+    std::vector<TColor> colors;
+    for (const auto& r : canvas.RecordsOf(u"Polygon")) {
+      if (r.Points[0].X >= Grid->ClientWidth()) colors.push_back(r.BrushColor);
+    }
+    return colors;
+  }
+  TForm* Form = new TForm(nullptr);
+  TAdvStringGrid* Grid = new TAdvStringGrid(Form);
+};
+
+TEST_F(ScrollBarAlwaysTest, AVerticalBarShownWithAllRowsVisibleHasItsArrowsOffUntilRowsOverflow) {
+  ASSERT_FALSE(Grid->ScrollBarShown(true));
+  Grid->SetScrollBarAlways(saVert);
+  EXPECT_TRUE(Grid->ScrollBarShown(true));
+  EXPECT_FALSE(Grid->ScrollBarShown(false)) << "only the vertical bar";
+  EXPECT_EQ(VerticalArrowColors(), (std::vector<TColor>{clGrayText, clGrayText}));
+  Grid->SetRowCount(60);
+  EXPECT_TRUE(Grid->ScrollBarShown(true));
+  EXPECT_EQ(VerticalArrowColors(), (std::vector<TColor>{clBtnText, clBtnText}));
+  Grid->SetRowCount(3);
+  EXPECT_TRUE(Grid->ScrollBarShown(true)) << "kept while the rows fit again";
+  EXPECT_EQ(VerticalArrowColors(), (std::vector<TColor>{clGrayText, clGrayText}));
+}
+
+TEST_F(ScrollBarAlwaysTest, BackToNoneHidesTheBarAndLeavesNoArrowOff) {
+  Grid->SetScrollBarAlways(saBoth);
+  EXPECT_TRUE(Grid->ScrollBarShown(false));
+  Grid->SetScrollBarAlways(saNone);
+  EXPECT_FALSE(Grid->ScrollBarShown(true));
+  EXPECT_FALSE(Grid->ScrollBarShown(false));
+  Grid->SetRowCount(60);
+  ASSERT_TRUE(Grid->ScrollBarShown(true));
+  EXPECT_EQ(VerticalArrowColors(), (std::vector<TColor>{clBtnText, clBtnText}));
 }
 
 }  // namespace
