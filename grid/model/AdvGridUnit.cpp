@@ -1,5 +1,6 @@
 #include "grid/model/AdvGridUnit.h"
 
+#include "grid/base/StyleProbes.h"
 #include "platform/gui/ClipboardFormats.h"
 #include "platform/sys/ClassRegistry.h"
 
@@ -93,4 +94,4 @@ bool IsWinXPOrLater(const TOSVersion& V) { return V.Major > 5 || (V.Major == 5 &
 bool IsVistaOrLater(const TOSVersion& V) { return V.Major >= 6; }
 bool IsWin7OrLater(const TOSVersion& V) { return V.Major > 6 || (V.Major == 6 && V.Minor >= 1); }
 
-bool ComCtlThemed() { return (GetFileVersionMS(u"comctl32.dll") >> 16) > 5; }
+bool ComCtlThemed() { return IsComCtlV6(); }

@@ -1,5 +1,6 @@
 #include "platform/gui/SystemVersion.h"
 
+#include "platform/gui/OptionalLibraries.h"
 #include "platform/sys/SysUtils.h"
 
 TOSVersion GetOSVersion() { return TOSVersion{6, 1, true}; }
@@ -10,4 +11,7 @@ bool GetFileFixedVersion(const String& FileName, TFixedFileInfo& Info) {
   return true;
 }
 
-bool IsThemeActive() { return false; }
+bool IsThemeActive() {
+  TVisualStyleLibrary* styles = FindVisualStyleLibrary();
+  return styles && styles->IsThemeActive();
+}

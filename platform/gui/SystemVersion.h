@@ -24,5 +24,6 @@ struct TFixedFileInfo {
 // the grid probes ("comctl32.dll", any case) have one.
 bool GetFileFixedVersion(const String& FileName, TFixedFileInfo& Info);
 
-// Whether visual styles paint the controls: never on our platform.
+// Whether visual styles paint the controls: never on our platform, where the
+// visual-style library is not available (OptionalLibraries.h).
 bool IsThemeActive();

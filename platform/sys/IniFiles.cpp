@@ -7,12 +7,12 @@
 #include "platform/sys/SysUtils.h"
 #include "platform/sys/TextFile.h"
 
-TMemIniFile::TMemIniFile(const String& FileName) : FFileName(FileName) { Load(); }
+TMemIniFile::TMemIniFile(const String& FileName) : TCustomIniFile(FileName) { Load(); }
 
 void TMemIniFile::Load() {
-  if (!FileExists(FFileName)) return;
+  if (!FileExists(FileName())) return;
   FSections.push_back({String(), {}, true});
-  for (const String& raw : SplitLines(ReadTextFile(FFileName))) {
+  for (const String& raw : SplitLines(ReadTextFile(FileName()))) {
     const String line = Trim(raw);
     if (line.size() >= 2 && line.front() == u'[' && line.back() == u']') {
       FSections.push_back({Trim(StringView(line).substr(1, line.size() - 2)), {}});
@@ -59,10 +59,6 @@ int TMemIniFile::ReadInteger(const String& Section, const String& Ident, int Def
   return l ? StrToIntDef(l->Value, Default) : Default;
 }
 
-bool TMemIniFile::ReadBool(const String& Section, const String& Ident, bool Default) const {
-  return ReadInteger(Section, Ident, Default ? 1 : 0) != 0;
-}
-
 bool TMemIniFile::SectionExists(const String& Section) const {
   return FindSection(Section) != nullptr;
 }
@@ -90,10 +86,6 @@ void TMemIniFile::WriteString(const String& Section, const String& Ident, const 
 
 void TMemIniFile::WriteInteger(const String& Section, const String& Ident, int Value) {
   WriteString(Section, Ident, IntToStr(Value));
-}
-
-void TMemIniFile::WriteBool(const String& Section, const String& Ident, bool Value) {
-  WriteString(Section, Ident, Value ? u"1" : u"0");
 }
 
 void TMemIniFile::EraseSection(const String& Section) {
@@ -127,5 +119,5 @@ String TMemIniFile::Text() const {
 
 void TMemIniFile::UpdateFile() {
   const String text = Text();
-  WriteTextFile(FFileName, text, ReadBackEncoding(text, teAnsi));
+  WriteTextFile(FileName(), text, ReadBackEncoding(text, teAnsi));
 }

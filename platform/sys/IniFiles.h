@@ -10,32 +10,58 @@
 
 #include "platform/sys/String.h"
 
-class TMemIniFile {
+// A settings store of sections and named entries, whatever holds it.
+class TCustomIniFile {
  public:
-  // A missing file reads as empty.
-  explicit TMemIniFile(const String& FileName);
-  virtual ~TMemIniFile() = default;
-  TMemIniFile(const TMemIniFile&) = delete;
-  TMemIniFile& operator=(const TMemIniFile&) = delete;
+  explicit TCustomIniFile(const String& FileName) : FFileName(FileName) {}
+  virtual ~TCustomIniFile() = default;
+  TCustomIniFile(const TCustomIniFile&) = delete;
+  TCustomIniFile& operator=(const TCustomIniFile&) = delete;
 
   const String& FileName() const { return FFileName; }
 
-  String ReadString(const String& Section, const String& Ident, const String& Default) const;
+  virtual String ReadString(const String& Section, const String& Ident, const String& Default) const = 0;
   // The value as a decimal integer, or Default when it is not one.
-  int ReadInteger(const String& Section, const String& Ident, int Default) const;
+  virtual int ReadInteger(const String& Section, const String& Ident, int Default) const = 0;
   // Any integer other than 0 is true; a value that is no integer gives Default.
-  bool ReadBool(const String& Section, const String& Ident, bool Default) const;
-  bool SectionExists(const String& Section) const;
-  bool ValueExists(const String& Section, const String& Ident) const;
+  bool ReadBool(const String& Section, const String& Ident, bool Default) const {
+    return ReadInteger(Section, Ident, Default ? 1 : 0) != 0;
+  }
+  virtual bool SectionExists(const String& Section) const = 0;
+  virtual bool ValueExists(const String& Section, const String& Ident) const = 0;
 
-  void WriteString(const String& Section, const String& Ident, const String& Value);
-  void WriteInteger(const String& Section, const String& Ident, int Value);
-  void WriteBool(const String& Section, const String& Ident, bool Value);  // "1" / "0"
-  void EraseSection(const String& Section);
-  void DeleteKey(const String& Section, const String& Ident);
+  virtual void WriteString(const String& Section, const String& Ident, const String& Value) = 0;
+  virtual void WriteInteger(const String& Section, const String& Ident, int Value) = 0;
+  void WriteBool(const String& Section, const String& Ident, bool Value) {  // 1 / 0
+    WriteInteger(Section, Ident, Value ? 1 : 0);
+  }
+  virtual void EraseSection(const String& Section) = 0;
+  virtual void DeleteKey(const String& Section, const String& Ident) = 0;
+
+  // Makes the changes lasting where the store holds them back.
+  virtual void UpdateFile() = 0;
+
+ private:
+  String FFileName;
+};
+
+class TMemIniFile : public TCustomIniFile {
+ public:
+  // A missing file reads as empty.
+  explicit TMemIniFile(const String& FileName);
+
+  String ReadString(const String& Section, const String& Ident, const String& Default) const override;
+  int ReadInteger(const String& Section, const String& Ident, int Default) const override;
+  bool SectionExists(const String& Section) const override;
+  bool ValueExists(const String& Section, const String& Ident) const override;
+
+  void WriteString(const String& Section, const String& Ident, const String& Value) override;
+  void WriteInteger(const String& Section, const String& Ident, int Value) override;
+  void EraseSection(const String& Section) override;
+  void DeleteKey(const String& Section, const String& Ident) override;
 
   // Writes the whole file (CR LF line ends).
-  void UpdateFile();
+  void UpdateFile() override;
 
  protected:
   virtual void Changed() {}
@@ -57,7 +83,6 @@ class TMemIniFile {
   const TLine* FindLine(const String& Section, const String& Ident) const;
   String Text() const;
 
-  String FFileName;
   std::vector<TSection> FSections;  // the first may be the head of the file
 };
 

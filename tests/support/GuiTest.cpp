@@ -9,6 +9,7 @@
 #include "platform/gui/Input.h"
 #include "tests/support/ClipboardFake.h"
 #include "tests/support/KeyChars.h"
+#include "tests/support/TempRegistry.h"
 
 namespace testsupport {
 namespace {
@@ -186,6 +187,7 @@ void InstallGuiTestServices() {
   static UnexpectedMenus unexpectedMenus;
   SetMenuService(&unexpectedMenus);
   static ClipboardFake clipboard;
+  InstallTestRegistry();
   SetTimerService(&Clock());
   Application->SetIdleWait(RunModalAction);
   Screen->PinSize(1920, 1080);
