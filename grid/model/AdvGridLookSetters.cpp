@@ -5,7 +5,9 @@
 #include "grid/base/Navigation.h"
 #include "grid/base/ScrollControl.h"
 #include "grid/base/SearchFooter.h"
+#include "grid/base/ThemeNotifier.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/FooterPanel.h"
 #include "platform/grids/InplaceEdit.h"
 
 namespace {
@@ -80,8 +82,18 @@ void TAdvStringGrid::SetAutoThemeAdapt(bool Value) {
   if (!Loading() && HandleAllocated()) RegisterThemeWindow(Value);
 }
 
-// The shared theme notifier arrives with the visual styles.
-void TAdvStringGrid::RegisterThemeWindow(bool) {}
+void TAdvStringGrid::RegisterThemeWindow(bool Register) {
+  TThemeNotifier* notifier = GetThemeNotifier(this);
+  if (Register) {
+    notifier->RegisterWindow(Handle());
+  } else {
+    notifier->UnRegisterWindow(Handle());
+  }
+}
+
+void TAdvStringGrid::UpdateFooter() {
+  if (FFooterPanel) FFooterPanel->Invalidate();
+}
 
 void TAdvStringGrid::SetXYOffset(TPoint Value) {
   FValues.XYOffset = Value;

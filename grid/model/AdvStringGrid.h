@@ -986,8 +986,11 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetHovering(bool Value) { FLook.Hovering = Value; }
   bool AutoThemeAdapt() const { return FValues.AutoThemeAdapt; }
   void SetAutoThemeAdapt(bool Value);
+  // Registers the grid's window with the shared theme notifier while on.
   // Office theme following arrives with the theme-aware looks.
   virtual void FollowOfficeTheme() {}
+  // Repaints the floating footer's panel.
+  void UpdateFooter();
   TPoint XYOffset() const { return FValues.XYOffset; }
   void SetXYOffset(TPoint Value);
   // Without repainting.

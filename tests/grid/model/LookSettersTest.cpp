@@ -11,12 +11,15 @@
 #include "grid/base/ScrollControl.h"
 #include "grid/base/SearchFooter.h"
 #include "grid/base/ShowModified.h"
+#include "grid/base/OfficeTheme.h"
+#include "grid/base/ThemeNotifier.h"
 #include "grid/model/AdvStringGrid.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/RecordingCanvas.h"
 #include "platform/grids/GridScrollInfo.h"
 #include "tests/grid/model/RepaintCountingGrid.h"
+#include "tests/support/TempRegistry.h"
 
 namespace {
 
@@ -198,6 +201,23 @@ TEST(LookSetters, SelectionRepaintsHeadersWithActiveCellShow) {
   g.Repaints = 0;
   g.SelectCells(2, 3, 2, 3);
   EXPECT_GT(g.Repaints, 0);
+}
+
+TEST(LookSetters, AutoThemeAdaptRegistersTheWindowWithTheThemeNotifier) {
+  testsupport::TempRegistry store;
+  TRegistry reg;
+  ASSERT_TRUE(reg.OpenKey(String(Office14ThemeKey) + u"\\General", true));
+  TForm form(nullptr);
+  auto* g = new TAdvStringGrid(&form);
+  g->SetParent(&form);
+  g->Handle();
+  g->SetAutoThemeAdapt(true);
+  TThemeNotifier* notifier = GetThemeNotifier(nullptr);
+  ASSERT_NE(notifier->RegMonitorThread(), nullptr);
+  EXPECT_EQ(notifier->RegMonitorThread()->Windows(), std::vector<HWND>{g->Handle()});
+  g->SetAutoThemeAdapt(false);
+  EXPECT_TRUE(notifier->RegMonitorThread()->Windows().empty());
+  delete g;
 }
 
 struct WindowedGrid : ::testing::Test {
