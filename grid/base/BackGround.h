@@ -14,6 +14,8 @@ class TBackGround : public TPersistent {
   explicit TBackGround(TLookOwner* AGrid);
   ~TBackGround() override;
   String ClassName() const override { return u"TBackGround"; }
+  // Copies the settings and the picture; the grid repaints once.
+  void Assign(const TPersistent& Source) override;
 
   int Top() const { return FTop; }
   void SetTop(int Value) { Store(FTop, Value); }

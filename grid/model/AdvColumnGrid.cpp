@@ -169,8 +169,4 @@ void TAdvColumnGrid::Notification(TComponent* AComponent, TOperation Operation) 
   }
 }
 
-String TAdvColumnGrid::GetVersionString() {
-  const unsigned v = static_cast<unsigned>(GetVersionNr());
-  return IntToStr((v >> 24) & 0xFF) + u"." + IntToStr((v >> 16) & 0xFF) + u"." +
-         IntToStr((v >> 8) & 0xFF) + u"." + IntToStr(v & 0xFF) + u" Aug, 2012";
-}
+String TAdvColumnGrid::GetVersionString() { return VersionText(GetVersionNr()) + u" Aug, 2012"; }

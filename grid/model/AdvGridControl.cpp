@@ -51,6 +51,7 @@ void TAdvStringGrid::SetIntegralHeight(bool Value) {
 void TAdvStringGrid::Resize() {
   TBaseGrid::Resize();
   if (FBackGround->IsGradient() && FBackGround->ColorTo() != clNone) Invalidate();
+  ApplyScrollBarAlways(false);
   CellControlsUpdate(false);
 }
 
@@ -58,6 +59,7 @@ void TAdvStringGrid::CreateWnd() {
   if (Destroying()) return;
   TBaseGrid::CreateWnd();
   if (!Parent()) return;
+  if (FLook.ScrollType == ssMetro) CreateMetroScrollControls();
   if (FBalloon->Enable()) BalloonInit();
   ParentPanels();
   SetTimer(Handle(), GridTimerID, GridTimerInterval);
@@ -101,5 +103,6 @@ void TAdvStringGrid::Loaded() {
   }
   FSearchFooter->SetAutoThemeAdapt(FValues.AutoThemeAdapt);
   UpdateSearchPanel();
+  ApplyScrollBarAlways(false);
   SetColumnOrder();
 }

@@ -14,6 +14,7 @@ void TAdvStringGrid::SetRowCount(int Value) {
   if (FValues.FixedRowAlways && RowCount() > FFixedRowsMin) TGridModel::SetFixedRows(FFixedRowsMin);
   FMaxRowCount = std::max(FMaxRowCount, Value);
   FNormalRowCount = Value;
+  ApplyScrollBarAlways(false);
 }
 
 void TAdvStringGrid::SetColCount(int Value) {
@@ -21,6 +22,7 @@ void TAdvStringGrid::SetColCount(int Value) {
   ShowHiddenColumnsPastEnd();
   if (FValues.FixedColAlways && ColCount() > FFixedColsMin) TGridModel::SetFixedCols(FFixedColsMin);
   FMaxColCount = std::max(FMaxColCount, Value);
+  ApplyScrollBarAlways(false);
 }
 
 int TAdvStringGrid::FixedRows() const {

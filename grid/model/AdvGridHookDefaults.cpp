@@ -71,15 +71,7 @@ void TAdvStringGrid::DoEndBlockFocus() {
   if (OnEndBlockFocus) OnEndBlockFocus(this);
 }
 
-String TAdvStringGrid::GetVersionString() {
-  const auto v = static_cast<unsigned>(GetVersionNr());
-  String text;
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    if (!text.empty()) text += u".";
-    text += IntToStr(static_cast<int>((v >> shift) & 0xFF));
-  }
-  return text + u" Sep, 2012";
-}
+String TAdvStringGrid::GetVersionString() { return VersionText(GetVersionNr()) + u" Sep, 2012"; }
 
 // ---- the current cell, through its merged area's base cell
 

@@ -34,7 +34,8 @@ TAdvStringGrid::TAdvStringGrid(TComponent* AOwner)
       FState(std::make_unique<TAdvGridState>()),
       FRows(std::make_unique<TGridRowEngine>(*this)),
       FColumnMove(std::make_unique<TColumnMoveStep>(*this)),
-      FGraphics(std::make_unique<TCellGraphics>(*this)) {
+      FGraphics(std::make_unique<TCellGraphics>(*this)),
+      FSelectedCells(std::make_unique<TSelectedCellList>()) {
   InitAdvGridUnit();
   RecordPlatformFacts();
   // The grid holds its panels, editors and cell controls as children.
@@ -50,6 +51,7 @@ TAdvStringGrid::~TAdvStringGrid() {
   Destroying_();
   // Stop listening first: the form may resize while the grid goes.
   FState->FormResize.reset();
+  RemoveMetroScrollControls();
   if (HandleAllocated()) KillTimer(Handle(), GridTimerID);
 }
 
@@ -104,8 +106,10 @@ void TAdvStringGrid::CreateSettings() {
   FFixedFont = std::make_unique<TFont>();
   FFixedFont->SetName(u"Tahoma");
   FFixedFont->SetStyle({fsBold});
+  FFixedFont->OnChange = [this](TPersistent*) { Invalidate(); };
   FActiveCellFont = std::make_unique<TFont>();
   FActiveCellFont->SetStyle({fsBold});
+  FActiveCellFont->OnChange = [this](TPersistent*) { Invalidate(); };
   FSortIndexes = std::make_unique<TSortIndexList>();
   FIgnoreColumns = std::make_unique<TIntList>(-1, -1);
   FSortRowXRef = std::make_unique<TIntList>(-1, -1);
@@ -128,6 +132,7 @@ void TAdvStringGrid::SetDefaults() {
   FBorderColor = FIsWinXP ? TColor(0xB99D7F) : clGray;
   FFixedGradients[fgFrom] = clWhite;
   FFixedGradients[fgTo] = ColorToRGB(clBtnFace);
+  FLook.ScrollWidth = ScrollBarThickness();
 }
 
 void TAdvStringGrid::CreatePanels() {

@@ -19,15 +19,19 @@
 #include "grid/base/LookOwner.h"
 #include "grid/base/OptionProperty.h"
 #include "grid/model/AdvGridEvents.h"
+#include "grid/model/AdvGridLookValues.h"
 #include "grid/model/AdvGridUnit.h"
 #include "grid/model/AdvGridValues.h"
 #include "grid/model/GridItems.h"
 #include "grid/model/VisibleColumns.h"
 #include "platform/gui/Graphic.h"
+#include "platform/sys/DateTime.h"
 
 // The grid's own files see these through AdvStringGridPrivate.h.
 struct TAdvGridState;
 class TColumnMoveStep;
+class TScrollControl;
+class TSelectedCellList;
 class TGridRowEngine;
 
 class TCellGraphics;
@@ -39,6 +43,7 @@ class TPicture;
 class TBackGround;
 class TBalloonSettings;
 class TCanvas;
+class TImageList;
 class TBands;
 class TBitmap;
 class TCellNode;
@@ -89,7 +94,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TSearchPanel* SearchPanel() const { return FSearchPanel; }
   // Copies the search footer's settings into the search panel.
   void UpdateSearchPanel();
-  GX_OPTION(bool, AutoThemeAdapt)
   // Ticks of the grid timer since its window was made.
   int TimerTicks() const { return FTimerTicks; }
   // Lines per wheel notch, as the window creation read them.
@@ -292,8 +296,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void CellControlsUpdate(bool RebuildList);
 
   // ---- grid-wide settings the hooks read
-  GX_OPTION(bool, ActiveCellShow)
-  GX_OPTION(TColor, ActiveCellColor)
   GX_OPTION(TEditorType, DefaultEditor)
   GX_OPTION(const String&, CheckTrue)
   GX_OPTION(const String&, CheckFalse)
@@ -789,7 +791,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   GX_OPTION(bool, SizeGrowOnly)
   GX_OPTION(int, MinColWidth)
   GX_OPTION(int, MaxColWidth)
-  GX_OPTION(TPoint, XYOffset)
   GX_OPTION(bool, XYOffsetTopLeftOnly)
   GX_OPTION(int, ZoomFactor)
   // Rows: displayed. Grow-only applies to the padded height.
@@ -1115,6 +1116,211 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   friend class TCellGraphics;
   friend class TCheckBoxToggle;
   std::unique_ptr<TCellGraphics> FGraphics;
+  // ==== typed cell values, selection queries, look and scroll setters
+ public:
+  // ---- typed values (grid/model/AdvGridTypedValues.cpp): storage column, grid row.
+  // Reading raises EAdvGridError when the text is no number, Dates and Times
+  // pass the platform's conversion error; a failed read or write changes nothing.
+  int Ints(int ACol, int ARow);
+  void SetInts(int ACol, int ARow, int Value);
+  // Through AllCells: hidden rows reached, no tag stripping.
+  int AllInts(int ACol, int ARow);
+  void SetAllInts(int ACol, int ARow, int Value);
+  double Floats(int ACol, int ARow);
+  // In the column's float format.
+  void SetFloats(int ACol, int ARow, double Value);
+  double AllFloats(int ACol, int ARow);
+  // In FloatFormat, never the column's.
+  void SetAllFloats(int ACol, int ARow, double Value);
+  TDateTime Dates(int ACol, int ARow);
+  // A date of 0 or less empties the cell unless ShowNullDates.
+  void SetDates(int ACol, int ARow, TDateTime Value);
+  TDateTime Times(int ACol, int ARow);
+  void SetTimes(int ACol, int ARow, TDateTime Value);
+  String WideCells(int ACol, int ARow) { return Cells(ACol, ARow); }
+  void SetWideCells(int ACol, int ARow, const String& Value) { SetCells(ACol, ARow, Value); }
+  // The VALUE of the cell's control with that ID; "" without one. Writing
+  // changes the cell only when the control is there.
+  String ControlValues(int ACol, int ARow, const String& ID);
+  void SetControlValues(int ACol, int ARow, const String& ID, const String& Value);
+  bool ShowNullDates() const { return FLook.ShowNullDates; }
+  void SetShowNullDates(bool Value) { FLook.ShowNullDates = Value; }
+  // "a.b.c.d" of GetVersionNr; writing does nothing.
+  String Version() { return VersionText(GetVersionNr()); }
+  void SetVersion(const String&) {}
+  static String VersionText(int VersionNr);
+  // Of the last printed page, columns 0..511; printing keeps them.
+  static constexpr int PrintColumnCount = 512;
+  int PrintColWidth(int ACol) const;
+  int PrintColOffset(int ACol) const;
+  void SetPrintColumn(int ACol, int Width, int Offset);
+  // Copies; a nil list is ignored.
+  void SetLookupItems(const TStrings* Value);
+  // Copies and repaints.
+  void SetFixedFont(const TFont& Value);
+  void SetActiveCellFont(const TFont& Value);
+  void SetBackGround(const TBackGround& Value);
+  void SetShowModified(const TShowModified& Value);
+  void SetProgressAppearance(const TGridProgressAppearance& Value);
+  void SetFocusHelper(const TFocusHelper& Value);
+  // Copies and repaints cell (0, Row).
+  void SetRowIndicator(const TBitmap& Value);
+
+  // ---- selection queries (grid/model/AdvGridSelectionQueries.cpp): display indexes
+  // With ActiveCellShow the header row and column repaint, with
+  // ActiveRowShow the new bottom row.
+  void SetSelection(const TGridRect& Value);
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow) {
+    SetSelection({FromCol, FromRow, ToCol, ToRow});
+  }
+  // False for fixed cells in every mode.
+  bool IsSelected(int ACol, int ARow);
+  // Rows joined by CR LF, cells by TAB.
+  String SelectedText();
+  bool SelectedCells(int ACol, int ARow);
+  // Works in every mode; outside disjunct cell selection the next count rebuilds the list.
+  void SetSelectedCells(int ACol, int ARow, bool Value);
+  TGridCoord SelectedCell(int Index) const;
+  // Outside disjunct cell selection the list is first rebuilt from Selection.
+  int SelectedCellsCount();
+  int SelectedColCount();
+  int SelectedRowCount();
+  // -1 past the end.
+  int SelectedRow(int Index);
+  void ClearSelectedCells();
+  void ClearModifiedRows();
+  void InvalidateGridRect(const TGridRect& R);
+  TSelectedCellList& SelectedCellList() { return *FSelectedCells; }
+  bool ActiveRowShow() const { return FActiveRowShow; }
+  void SetActiveRowShow(bool Value) { FActiveRowShow = Value; }
+  bool ExcelClipboardFormat() const { return FLook.ExcelClipboardFormat; }
+  void SetExcelClipboardFormat(bool Value) { FLook.ExcelClipboardFormat = Value; }
+  // Sets the column and row visible, centring the one out of view.
+  void ScrollInView(int ColIndex, int RowIndex);
+
+  // ---- look and scroll setters (grid/model/AdvGridLookSetters.cpp)
+  TColor URLColor() const { return FLook.URLColor; }
+  void SetURLColor(TColor Value);
+  bool URLShow() const { return FLook.URLShow; }
+  void SetURLShow(bool Value);
+  bool URLShowInText() const { return FLook.URLShowInText; }
+  void SetURLShowInText(bool Value);
+  bool URLFull() const { return FLook.URLFull; }
+  void SetURLFull(bool Value);
+  bool ShowDesignHelper() const { return FLook.ShowDesignHelper; }
+  void SetShowDesignHelper(bool Value);
+  bool ActiveCellShow() const { return FValues.ActiveCellShow; }
+  void SetActiveCellShow(bool Value);
+  TColor ActiveCellColor() const { return FValues.ActiveCellColor; }
+  void SetActiveCellColor(TColor Value);
+  TColor ActiveCellColorTo() const { return FLook.ActiveCellColorTo; }
+  void SetActiveCellColorTo(TColor Value);
+  // Also the colours of the mini-HTML highlight, for every grid.
+  TColor HighlightColor() const { return FLook.HighlightColor; }
+  void SetHighlightColor(TColor Value);
+  TColor HighlightTextColor() const { return FLook.HighlightTextColor; }
+  void SetHighlightTextColor(TColor Value);
+  bool Hovering() const { return FLook.Hovering; }
+  void SetHovering(bool Value) { FLook.Hovering = Value; }
+  bool AutoThemeAdapt() const { return FValues.AutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool Value);
+  // Registers the grid's window with the shared theme notifier while on.
+  // Office theme following arrives with the theme-aware looks.
+  virtual void FollowOfficeTheme() {}
+  // Repaints the floating footer's panel.
+  void UpdateFooter();
+  TPoint XYOffset() const { return FValues.XYOffset; }
+  void SetXYOffset(TPoint Value);
+  // Without repainting.
+  void UpdateXYOffset(int X, int Y) { FValues.XYOffset = TPoint{X, Y}; }
+  TScrollBarAlways ScrollBarAlways() const { return FLook.ScrollBarAlways; }
+  void SetScrollBarAlways(TScrollBarAlways Value);
+  void ApplyScrollBarAlways(bool Force);
+  TScrollStyle ScrollBars() const { return FScrollBarsOwn; }
+  void SetScrollBars(TScrollStyle Value);
+  TScrollType ScrollType() const { return FLook.ScrollType; }
+  void SetScrollType(TScrollType Value);
+  TColor ScrollColor() const { return FLook.ScrollColor; }
+  void SetScrollColor(TColor Value);
+  int ScrollWidth() const { return FLook.ScrollWidth; }
+  void SetScrollWidth(int Value);
+  bool ScrollProportional() const { return FLook.ScrollProportional; }
+  void SetScrollProportional(bool Value);
+  // Hooks of the scrolling family.
+  virtual void UpdateVertScrollProportional() {}
+  virtual void UpdateHorzScrollProportional() {}
+  // No flat scroll bars on this platform: they never become active.
+  void FlatInit() {}
+  void FlatDone() {}
+  void UpdateFlatScrollBars() {}
+  void FlatSetScrollProp(int Index, int Value, bool Redraw) {}
+  bool FlatScrollActive() const { return false; }
+  void CreateMetroScrollControls();
+  void RemoveMetroScrollControls();
+  TScrollControl* MetroVertScroll() const { return FMetroVert; }
+  TScrollControl* MetroHorzScroll() const { return FMetroHorz; }
+  void SetSelectionColor(TColor Value);
+  TColor SelectionColorTo() const { return FLook.SelectionColorTo; }
+  void SetSelectionColorTo(TColor Value);
+  TColor SelectionMirrorColor() const { return FLook.SelectionMirrorColor; }
+  void SetSelectionMirrorColor(TColor Value);
+  TColor SelectionMirrorColorTo() const { return FLook.SelectionMirrorColorTo; }
+  void SetSelectionMirrorColorTo(TColor Value);
+  TColor SelectionTextColor() const { return FLook.SelectionTextColor; }
+  void SetSelectionTextColor(TColor Value);
+  bool SelectionColorMixer() const { return FLook.SelectionColorMixer; }
+  void SetSelectionColorMixer(bool Value);
+  bool SelectionRectangle() const { return FLook.SelectionRectangle; }
+  void SetSelectionRectangle(bool Value);
+  bool SelectionResizer() const { return FLook.SelectionResizer; }
+  void SetSelectionResizer(bool Value);
+  // Kept within 0..100.
+  int SelectionColorMixerFactor() const { return FLook.SelectionColorMixerFactor; }
+  void SetSelectionColorMixerFactor(int Value);
+  int MaxEditLength() const { return FLook.MaxEditLength; }
+  void SetMaxEditLength(int Value);
+  bool ShowSelection() const { return FLook.ShowSelection; }
+  void SetShowSelection(bool Value);
+  // True presets editing with range selection; false only stores.
+  bool SpreadSheet() const { return FLook.SpreadSheet; }
+  void SetSpreadSheet(bool Value);
+  void SetVAlignment(TVAlignment Value);
+  // The text drawing flag of VAlignment: DT_TOP, DT_VCENTER or DT_BOTTOM.
+  unsigned VAlignDrawFlag() const { return FVAlign; }
+  bool Flat() const { return FLook.Flat; }
+  void SetFlat(bool Value);
+  // Stored; the application's hint window stays the platform's for now.
+  bool UseHTMLHints() const { return FLook.UseHTMLHints; }
+  void SetUseHTMLHints(bool Value) { FLook.UseHTMLHints = Value; }
+  TCursor Cursor() const { return TBaseGrid::Cursor(); }
+  // Also remembered as the cursor to come back to after temporary ones.
+  void SetCursor(TCursor Value);
+  TColor ZEVGradientFrom() const { return ZEVGradient(fgFrom); }
+  void SetZEVGradientFrom(TColor Value) { SetFixedGradientColor(fgFrom, Value); }
+  TColor ZEVGradientTo() const { return ZEVGradient(fgTo); }
+  void SetZEVGradientTo(TColor Value) { SetFixedGradientColor(fgTo, Value); }
+  TColor ZEVGradientMirrorFrom() const { return ZEVGradient(fgMirrorFrom); }
+  void SetZEVGradientMirrorFrom(TColor Value) { SetFixedGradientColor(fgMirrorFrom, Value); }
+  TColor ZEVGradientMirrorTo() const { return ZEVGradient(fgMirrorTo); }
+  void SetZEVGradientMirrorTo(TColor Value) { SetFixedGradientColor(fgMirrorTo, Value); }
+
+ private:
+  void StoreFloat(int ACol, int ARow, const String& Fmt, double Value, bool ThroughAllCells);
+  String SelectedCellText(int ACol, int ARow);
+  void StoreHighlightColors(TColor Background, TColor TextColor);
+  void ApplyFlatScrollStyle();
+  void ApplyFlatScrollColor();
+  void ApplyFlatScrollWidth();
+  void RegisterThemeWindow(bool Register);
+
+  TAdvGridLookValues FLook;
+  std::unique_ptr<TSelectedCellList> FSelectedCells;
+  std::vector<int> FPrintColWidths;
+  std::vector<int> FPrintColOffsets;
+  TScrollStyle FScrollBarsOwn = ssBoth;
+  TScrollControl* FMetroVert = nullptr;  // owned as components
+  TScrollControl* FMetroHorz = nullptr;
+  unsigned FVAlign = 0;
 };
 
 // The rotated-text alignment behind CalcRotatedTextRect; printing passes its

@@ -6,6 +6,8 @@
 
 #include "grid/base/ControlList.h"
 #include "grid/base/PictureContainer.h"
+#include "grid/base/ScrollControl.h"
+#include "grid/base/SelectedCellList.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/CellGraphics.h"
 #include "grid/model/ColumnMoveStep.h"

@@ -166,3 +166,41 @@ String TGridColumnItem::Rows(int ARow) const {
 void TGridColumnItem::SetRows(int ARow, const String& Value) {
   if (TAdvColumnGrid* grid = Grid()) grid->SetCells(Index(), ARow, Value);
 }
+
+namespace {
+
+template <class T>
+T GridValue(TAdvColumnGrid* Grid, T (TAdvStringGrid::*Get)(int, int), int ACol, int ARow) {
+  return Grid ? (Grid->*Get)(ACol, ARow) : T{};
+}
+
+template <class T>
+void SetGridValue(TAdvColumnGrid* Grid, void (TAdvStringGrid::*Set)(int, int, T), int ACol,
+                  int ARow, T Value) {
+  if (Grid) (Grid->*Set)(ACol, ARow, Value);
+}
+
+}  // namespace
+
+int TGridColumnItem::Ints(int ARow) const { return GridValue(Grid(), &TAdvStringGrid::Ints, Index(), ARow); }
+void TGridColumnItem::SetInts(int ARow, int Value) {
+  SetGridValue(Grid(), &TAdvStringGrid::SetInts, Index(), ARow, Value);
+}
+double TGridColumnItem::Floats(int ARow) const {
+  return GridValue(Grid(), &TAdvStringGrid::Floats, Index(), ARow);
+}
+void TGridColumnItem::SetFloats(int ARow, double Value) {
+  SetGridValue(Grid(), &TAdvStringGrid::SetFloats, Index(), ARow, Value);
+}
+TDateTime TGridColumnItem::Dates(int ARow) const {
+  return GridValue(Grid(), &TAdvStringGrid::Dates, Index(), ARow);
+}
+void TGridColumnItem::SetDates(int ARow, TDateTime Value) {
+  SetGridValue(Grid(), &TAdvStringGrid::SetDates, Index(), ARow, Value);
+}
+TDateTime TGridColumnItem::Times(int ARow) const {
+  return GridValue(Grid(), &TAdvStringGrid::Times, Index(), ARow);
+}
+void TGridColumnItem::SetTimes(int ARow, TDateTime Value) {
+  SetGridValue(Grid(), &TAdvStringGrid::SetTimes, Index(), ARow, Value);
+}

@@ -10,6 +10,7 @@
 #include "platform/gui/ControlTypes.h"
 #include "platform/gui/Graphics.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/sys/DateTime.h"
 #include "platform/sys/Lists.h"
 #include "platform/sys/Strings.h"
 
@@ -154,6 +155,15 @@ class TGridColumnItem : public TCollectionItem {
   // The cells of this column by display row.
   String Rows(int ARow) const;
   void SetRows(int ARow, const String& Value);
+  // The grid's typed values of this column; 0 without a grid.
+  int Ints(int ARow) const;
+  void SetInts(int ARow, int Value);
+  double Floats(int ARow) const;
+  void SetFloats(int ARow, double Value);
+  TDateTime Dates(int ARow) const;
+  void SetDates(int ARow, TDateTime Value);
+  TDateTime Times(int ARow) const;
+  void SetTimes(int ARow, TDateTime Value);
 
  private:
   // Tells the collection (and so the grid) that this item's looks changed.
