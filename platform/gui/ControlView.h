@@ -7,6 +7,7 @@
 #include "platform/sys/Types.h"
 
 class TFont;
+struct TCreateParams;
 
 class TControlView {
  public:
@@ -26,6 +27,10 @@ class TControlView {
   virtual void Update() = 0;
   virtual void BringToFront() = 0;
   virtual void SetNativeFocus() = 0;
+  // Top-level windows: the kind of window (pop-up, topmost, shadow) and
+  // taking the window system's activation along with ours.
+  virtual void SetWindowParams(const TCreateParams& Params) { (void)Params; }
+  virtual void ActivateWindow() {}
   // The native control's own handling of an input message that no handler
   // of ours consumed (typing into an edit, toggling a check box, ...).
   virtual void DefaultHandler(TMessage& Message) = 0;

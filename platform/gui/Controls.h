@@ -15,10 +15,12 @@ class TCanvas;
 class TCustomForm;
 class TPopupMenu;
 
-// What a native window is made with: style bits and the owner window.
+// What a native window is made with: style bits, the window class's style
+// and the owner window (WindowStyles.h).
 struct TCreateParams {
   unsigned Style = 0;
   unsigned ExStyle = 0;
+  unsigned WindowClassStyle = 0;
   HWND WndParent = 0;
 };
 
