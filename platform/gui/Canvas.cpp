@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gui/Graphic.h"
+#include "platform/gui/Region.h"
 #include "platform/gui/TextLayout.h"
 
 TCanvas::TCanvas() = default;
@@ -58,6 +59,7 @@ TColor TCanvas::Pixels(int X, int Y) {
 
 void TCanvas::SetPixels(int X, int Y, TColor Color) {
   if (FHasClip && !FClip.Contains(TPoint{X, Y})) return;
+  if (FClipRegion && !FClipRegion->Contains(TPoint{X, Y})) return;
   DoSetPixel(X, Y, ColorToRGB(Color));
 }
 
@@ -120,21 +122,30 @@ TRect TCanvas::ClipRect() {
 }
 
 void TCanvas::SetClipRect(const TRect& Rect) {
+  FClipRegion.reset();
   FHasClip = true;
   FClip = Rect.IsEmpty() ? TRect{} : Rect;
 }
 
 void TCanvas::IntersectClipRect(const TRect& Rect) {
-  SetClipRect(FHasClip ? IntersectRect(FClip, Rect) : Rect);
+  const TRect r = FHasClip ? IntersectRect(FClip, Rect) : Rect;
+  FHasClip = true;
+  FClip = r.IsEmpty() ? TRect{} : r;
 }
 
 void TCanvas::ResetClip() {
   FHasClip = false;
   FClip = TRect{};
+  FClipRegion.reset();
+}
+
+void TCanvas::IntersectClipRegion(const TRegion& Region) {
+  FClipRegion = std::make_shared<const TRegion>(FClipRegion ? FClipRegion->Combined(Region, RGN_AND) : Region);
+  IntersectClipRect(FClipRegion->Bounds());
 }
 
 int TCanvas::SaveDC() {
-  FSaved.push_back(TSavedState{FHasClip, FClip, FPenPos});
+  FSaved.push_back(TSavedState{FHasClip, FClip, FClipRegion, FPenPos});
   return static_cast<int>(FSaved.size());
 }
 
@@ -146,5 +157,6 @@ void TCanvas::RestoreDC(int Index) {
   FSaved.resize(static_cast<size_t>(Index - 1));
   FHasClip = s.HasClip;
   FClip = s.Clip;
+  FClipRegion = s.ClipRegion;
   FPenPos = s.PenPos;
 }

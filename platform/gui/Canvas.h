@@ -14,6 +14,8 @@
 #include "platform/sys/String.h"
 #include "platform/sys/Types.h"
 
+class TRegion;
+
 struct TSize {
   int cx = 0;
   int cy = 0;
@@ -107,6 +109,8 @@ class TCanvas {
   void SetClipRect(const TRect& Rect);
   void IntersectClipRect(const TRect& Rect);
   void ResetClip();
+  // Narrows the clip to a region too (SetClipRect and ResetClip drop it).
+  void IntersectClipRegion(const TRegion& Region);
   // Saves the clip and the pen position; RestoreDC(-1) restores the last
   // saved state, RestoreDC(n) the one SaveDC returned n for (and drops
   // those saved after it).
@@ -123,6 +127,7 @@ class TCanvas {
  protected:
   // The clip in force, or nullptr for none.
   const TRect* CurrentClip() const { return FHasClip ? &FClip : nullptr; }
+  const TRegion* CurrentClipRegion() const { return FClipRegion.get(); }
 
   virtual void DoLine(TPoint From, TPoint To) = 0;
   virtual void DoPolyline(std::span<const TPoint> Points) = 0;
@@ -148,6 +153,7 @@ class TCanvas {
   struct TSavedState {
     bool HasClip;
     TRect Clip;
+    std::shared_ptr<const TRegion> ClipRegion;
     TPoint PenPos;
   };
 
@@ -157,6 +163,7 @@ class TCanvas {
   TPoint FPenPos;
   bool FHasClip = false;
   TRect FClip;
+  std::shared_ptr<const TRegion> FClipRegion;
   bool FSmooth = false;
   std::vector<TSavedState> FSaved;
 };

@@ -8,6 +8,7 @@
 
 class TFont;
 struct TCreateParams;
+class TRegion;
 
 class TControlView {
  public:
@@ -31,6 +32,9 @@ class TControlView {
   // taking the window system's activation along with ours.
   virtual void SetWindowParams(const TCreateParams& Params) { (void)Params; }
   virtual void ActivateWindow() {}
+  // The shape the view paints in and takes the pointer in, in its own
+  // coordinates (null: all of it).
+  virtual void SetRegion(const TRegion* Region) { (void)Region; }
   // The native control's own handling of an input message that no handler
   // of ours consumed (typing into an edit, toggling a check box, ...).
   virtual void DefaultHandler(TMessage& Message) = 0;

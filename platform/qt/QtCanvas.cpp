@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/gui/Region.h"
+
 namespace {
 
 QColor ToQColor(TColor c) {
@@ -147,6 +149,11 @@ void TQtCanvas::ApplyCommon(QPainter& P) {
     P.setClipRect(ToQRect(*clip));
   else
     P.setClipping(false);
+  if (const TRegion* region = CurrentClipRegion()) {
+    QRegion q;
+    for (const TRect& r : region->Rects()) q += ToQRect(r);
+    P.setClipRegion(q, Qt::IntersectClip);
+  }
 }
 
 void TQtCanvas::ApplyPen(QPainter& P, bool WithPen) {

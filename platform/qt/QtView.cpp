@@ -10,6 +10,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Input.h"
+#include "platform/gui/Region.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace platform::qt {
@@ -165,6 +166,14 @@ void QtView::SetNativeFocus() {
   // In a form too tall for the screen the focused control scrolls into view.
   for (QWidget* p = FWidget->parentWidget(); p; p = p->parentWidget())
     if (auto* area = qobject_cast<QScrollArea*>(p)) area->ensureWidgetVisible(FWidget.get());
+}
+
+void QtView::SetRegion(const TRegion* Region) {
+  if (!Region) return FWidget->clearMask();
+  QRegion mask;
+  for (const TRect& r : Region->Rects()) mask += QRect(r.Left, r.Top, r.Width(), r.Height());
+  // An empty mask would mean no shape at all: a window shaped to nothing shows nothing.
+  FWidget->setMask(mask.isEmpty() ? QRegion(-1, -1, 1, 1) : mask);
 }
 
 QWidget* QtView::KeyReceiver() const {

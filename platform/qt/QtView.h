@@ -37,6 +37,7 @@ class QtView : public QObject, public TControlView {
   void Update() override;
   void BringToFront() override;
   void SetNativeFocus() override;
+  void SetRegion(const TRegion* Region) override;
   void DefaultHandler(TMessage& Message) override;
 
  protected:
