@@ -9,6 +9,7 @@
 class TFont;
 struct TCreateParams;
 class TRegion;
+struct TLayeredPicture;
 
 class TControlView {
  public:
@@ -35,6 +36,8 @@ class TControlView {
   // The shape the view paints in and takes the pointer in, in its own
   // coordinates (null: all of it).
   virtual void SetRegion(const TRegion* Region) { (void)Region; }
+  // A layered window's picture and constant alpha.
+  virtual void SetLayered(const TLayeredPicture* Picture) { (void)Picture; }
   // The native control's own handling of an input message that no handler
   // of ours consumed (typing into an edit, toggling a check box, ...).
   virtual void DefaultHandler(TMessage& Message) = 0;

@@ -20,7 +20,11 @@ class PaintWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    PaintControl(FControl, painter);
+    const auto* view = dynamic_cast<const QtView*>(FControl.View());
+    if (!view) return PaintControl(FControl, painter);
+    painter.setOpacity(view->LayeredOpacity());
+    if (const QImage* layered = view->LayeredImage()) painter.drawImage(0, 0, *layered);
+    else PaintControl(FControl, painter);
   }
 
  private:
