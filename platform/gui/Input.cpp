@@ -4,6 +4,7 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Controls.h"
+#include "platform/gui/DragControl.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/SizeTracking.h"
 
@@ -154,6 +155,7 @@ void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
   TrapEvent([&] {
     if (TControl* cap = GetCaptureControl(); BehindModal(cap && cap != Target ? cap : Target)) return;
     if (platform::TrackSizing(Msg, Target->ClientToScreen(Pos))) return;
+    if (platform::TrackDrag(Msg, Target->ClientToScreen(Pos))) return;
     const TFreeWatch watch(*Target);
     if (ButtonDown(Msg) && !BeforePress(*Target, Msg, Pos)) return;
     SetMouseControl(Target);
