@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gui/Graphic.h"
+#include "platform/gui/Region.h"
 #include "platform/gui/TextLayout.h"
 
 TCanvas::TCanvas() = default;
@@ -78,6 +79,7 @@ TColor TCanvas::Pixels(int X, int Y) {
 void TCanvas::SetPixels(int X, int Y, TColor Color) {
   const TPoint p = Dev(TPoint{X, Y});
   if (FHasClip && !FClip.Contains(p)) return;
+  if (FClipRegion && !FClipRegion->Contains(p)) return;
   DoSetPixel(p.X, p.Y, ColorToRGB(Color));
 }
 
@@ -153,6 +155,7 @@ TRect TCanvas::ClipRect() {
 }
 
 void TCanvas::SetClipRect(const TRect& Rect) {
+  FClipRegion.reset();
   FHasClip = true;
   FClip = TClipRects(Dev(Rect));
 }
@@ -174,10 +177,25 @@ void TCanvas::ExcludeClipRect(const TRect& Rect) {
 void TCanvas::ResetClip() {
   FHasClip = false;
   FClip = TClipRects();
+  FClipRegion.reset();
+}
+
+void TCanvas::IntersectClipRegion(const TRegion& Region) {
+  TRegion r = Region;
+  const TPoint d = Dev(TPoint{0, 0});
+  r.Offset(d.X, d.Y);
+  FClipRegion = std::make_shared<const TRegion>(FClipRegion ? FClipRegion->Combined(r, RGN_AND) : r);
+  const TRect b = FClipRegion->Bounds();
+  if (!FHasClip) {
+    FHasClip = true;
+    FClip = TClipRects(b);
+  } else {
+    FClip.Intersect(b);
+  }
 }
 
 int TCanvas::SaveDC() {
-  FSaved.push_back(TSavedState{FHasClip, FClip, FPenPos, FWindowOrg, FViewportOrg});
+  FSaved.push_back(TSavedState{FHasClip, FClip, FClipRegion, FPenPos, FWindowOrg, FViewportOrg});
   return static_cast<int>(FSaved.size());
 }
 
@@ -189,6 +207,7 @@ void TCanvas::RestoreDC(int Index) {
   FSaved.resize(static_cast<size_t>(Index - 1));
   FHasClip = s.HasClip;
   FClip = s.Clip;
+  FClipRegion = s.ClipRegion;
   FPenPos = s.PenPos;
   FWindowOrg = s.WindowOrg;
   FViewportOrg = s.ViewportOrg;

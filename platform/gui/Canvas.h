@@ -15,6 +15,8 @@
 #include "platform/sys/String.h"
 #include "platform/sys/Types.h"
 
+class TRegion;
+
 struct TSize {
   int cx = 0;
   int cy = 0;
@@ -136,6 +138,9 @@ class TCanvas {
   TPoint ViewportOrg() const { return FViewportOrg; }
   void SetViewportOrg(TPoint Value) { FViewportOrg = Value; }
 
+  // Narrows the clip to a region (logical coordinates) too; SetClipRect and
+  // ResetClip drop it.
+  void IntersectClipRegion(const TRegion& Region);
   // Saves the clip, the origins and the pen position; RestoreDC(-1) restores the last
   // saved state, RestoreDC(n) the one SaveDC returned n for (and drops
   // those saved after it).
@@ -152,6 +157,7 @@ class TCanvas {
  protected:
   // The clip in force (surface coordinates), or nullptr for none.
   const TClipRects* CurrentClip() const { return FHasClip ? &FClip : nullptr; }
+  const TRegion* CurrentClipRegion() const { return FClipRegion.get(); }
 
   virtual void DoLine(TPoint From, TPoint To) = 0;
   virtual void DoPolyline(std::span<const TPoint> Points) = 0;
@@ -183,6 +189,7 @@ class TCanvas {
   struct TSavedState {
     bool HasClip;
     TClipRects Clip;
+    std::shared_ptr<const TRegion> ClipRegion;
     TPoint PenPos;
     TPoint WindowOrg;
     TPoint ViewportOrg;
@@ -198,6 +205,7 @@ class TCanvas {
   TPoint FPenPos;
   bool FHasClip = false;
   TClipRects FClip;
+  std::shared_ptr<const TRegion> FClipRegion;  // surface coordinates
   TPoint FWindowOrg;
   TPoint FViewportOrg;
   TCopyMode FCopyMode = cmSrcCopy;

@@ -7,6 +7,9 @@
 #include "platform/sys/Types.h"
 
 class TFont;
+struct TCreateParams;
+class TRegion;
+struct TLayeredPicture;
 
 class TControlView {
  public:
@@ -26,6 +29,15 @@ class TControlView {
   virtual void Update() = 0;
   virtual void BringToFront() = 0;
   virtual void SetNativeFocus() = 0;
+  // Top-level windows: the kind of window (pop-up, topmost, shadow) and
+  // taking the window system's activation along with ours.
+  virtual void SetWindowParams(const TCreateParams& Params) { (void)Params; }
+  virtual void ActivateWindow() {}
+  // The shape the view paints in and takes the pointer in, in its own
+  // coordinates (null: all of it).
+  virtual void SetRegion(const TRegion* Region) { (void)Region; }
+  // A layered window's picture and constant alpha.
+  virtual void SetLayered(const TLayeredPicture* Picture) { (void)Picture; }
   // The native control's own handling of an input message that no handler
   // of ours consumed (typing into an edit, toggling a check box, ...).
   virtual void DefaultHandler(TMessage& Message) = 0;

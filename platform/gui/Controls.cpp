@@ -2,6 +2,7 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Canvas.h"
+#include "platform/gui/DragControl.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Menus.h"
 
@@ -65,6 +66,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TControl::~TControl() {
+  platform::DragControlGone(this);
   if (Application) Application->ControlDestroyed(this);
   if (Capture() == this) Capture() = nullptr;
   if (Hovered() == this) Hovered() = nullptr;
@@ -330,6 +332,7 @@ void TControl::HandleButtonDown(TMouseButton Button, TMessage& Message) {
   const TFreeWatch watch(*this);
   DefaultHandler(Message);
   if (watch.Freed()) return;
+  if (Button == mbLeft && FDragMode == dmAutomatic && !dbl) return BeginDrag(false);
   if (Button == mbLeft) {
     if (FControlStyle & csCaptureMouse) SetMouseCapture(true);
     if (dbl && (FControlStyle & csDoubleClicks)) DblClick();

@@ -9,16 +9,19 @@
 
 #include "platform/gui/ControlTypes.h"
 #include "platform/gui/ControlView.h"
+#include "platform/gui/DragTypes.h"
 #include "platform/gui/Graphics.h"
 
 class TCanvas;
 class TCustomForm;
 class TPopupMenu;
 
-// What a native window is made with: style bits and the owner window.
+// What a native window is made with: style bits, the window class's style
+// and the owner window (WindowStyles.h).
 struct TCreateParams {
   unsigned Style = 0;
   unsigned ExStyle = 0;
+  unsigned WindowClassStyle = 0;
   HWND WndParent = 0;
 };
 
@@ -131,6 +134,25 @@ class TControl : public TComponent {
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
 
+  // The framework's drag: BeginDrag starts it now or once the pointer has
+  // moved Threshold pixels (-1: 5) with the button held; the control under
+  // the pointer is asked DragOver, takes DragDrop on release where it
+  // accepted, and the source gets OnEndDrag. dmAutomatic starts it on a press.
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  void EndDrag(bool Drop);
+  bool Dragging() const;
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode v) { FDragMode = v; }
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
+  TStartDragEvent OnStartDrag;
+  // Accept starts true when OnDragOver is assigned.
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  virtual void DragDrop(TObject* Source, int X, int Y);
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
+  virtual void DoStartDrag(TDragObject*& DragObject);
+
   virtual void Click();
   virtual void DblClick();
   // Whether the pointer is over this control (CM_MOUSEENTER came, CM_MOUSELEAVE not yet).
@@ -181,6 +203,7 @@ class TControl : public TComponent {
   bool FShowHint = false;
   bool FParentShowHint = true;
   TCursor FCursor = crDefault;
+  TDragMode FDragMode = dmManual;
   TPopupMenu* FPopupMenu = nullptr;
   unsigned FControlStyle = csCaptureMouse | csClickEvents | csDoubleClicks | csSetCaption;
   unsigned FControlState = 0;

@@ -5,6 +5,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Focus.h"
 #include "platform/gui/Input.h"
+#include "platform/gui/SizeTracking.h"
 #include "platform/gui/Toolkit.h"
 #include "platform/gui/Views.h"
 #include "platform/gui/WorkArea.h"
@@ -41,7 +42,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
-  if (FActive) Deactivate();
+  LoseActivation();
   auto& forms = Screen->FForms;
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
   for (TCustomForm* f : forms)
@@ -120,7 +121,7 @@ void TCustomForm::PlaceOnScreen() {
 
 void TCustomForm::Show() {
   if (Visible()) {
-    Activate();
+    if (!FNoActivate) Activate();
     return;
   }
   SetVisible(true);
@@ -129,6 +130,7 @@ void TCustomForm::Show() {
 void TCustomForm::VisibleChanging() {
   // Called before the change: Visible() is still the old state.
   if (!Visible()) {
+    ApplyWindowParams();
     PlaceOnScreen();
     DoShow();
   } else {
@@ -139,8 +141,24 @@ void TCustomForm::VisibleChanging() {
 void TCustomForm::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_VISIBLECHANGED:
-      if (Message.WParam) Activate();
-      else Deactivate();
+      if (!Message.WParam) LoseActivation();
+      else if (!FShowingNoActivate && !FNoActivate) Activate();
+      return;
+    case WM_ACTIVATE:
+      if (LoWord(Message.WParam) == WA_INACTIVE) BecomeInactive();
+      else BecomeActive();
+      return;
+    case WM_NCACTIVATE:
+      FCaptionActive = Message.WParam != 0;
+      Message.Result = 1;
+      return;
+    case WM_MOUSEACTIVATE:
+      Message.Result = FNoActivate ? MA_NOACTIVATE : MA_ACTIVATE;
+      return;
+    case WM_NCHITTEST: Message.Result = HTCLIENT; return;
+    case WM_NCLBUTTONDOWN:
+      if (Message.WParam >= HTLEFT && Message.WParam <= HTBOTTOMRIGHT)
+        platform::BeginSizeTracking(*this, Message.WParam, Point(GetXLParam(Message.LParam), GetYLParam(Message.LParam)));
       return;
     case CM_DIALOGKEY: return CMDialogKey(Message);
     case WM_CLOSE:
@@ -150,18 +168,32 @@ void TCustomForm::Dispatch(TMessage& Message) {
   }
 }
 
-void TCustomForm::Activate() {
-  if (Screen->FActiveForm == this) return;
-  TCustomForm* prev = Screen->FActiveForm;
-  if (prev) {
-    // Its OnDeactivate may free it: then there is no form to go back to.
+void TCustomForm::Activate(WPARAM How, bool Returning) {
+  const TFreeWatch watch(*this);
+  TCustomForm* const before = FPreviousActive;
+  // A deactivation handler may activate yet another form: that one steps down too.
+  for (int i = 0; i < 3 && Screen->FActiveForm && Screen->FActiveForm != this; ++i) {
+    TCustomForm* prev = Screen->FActiveForm;
+    FPreviousActive = prev;
     const TFreeWatch prevWatch(*prev);
-    prev->Deactivate();
-    if (prevWatch.Freed()) prev = nullptr;
+    prev->Perform(WM_NCACTIVATE, 0, static_cast<LPARAM>(Handle()));
+    if (!prevWatch.Freed()) prev->Perform(WM_ACTIVATE, WA_INACTIVE, static_cast<LPARAM>(Handle()));
+    if (prevWatch.Freed()) FPreviousActive = nullptr;
+    if (watch.Freed()) return;
   }
-  FPreviousActive = prev;
+  if (Screen->FActiveForm == this) return;
+  const HWND prevWnd = FPreviousActive ? FPreviousActive->Handle() : 0;
+  // Coming back from a window it opened, the form keeps the one to go back to itself.
+  if (Returning) FPreviousActive = std::ranges::find(Screen->FForms, before) != Screen->FForms.end() ? before : nullptr;
+  Perform(WM_NCACTIVATE, 1, static_cast<LPARAM>(prevWnd));
+  if (!watch.Freed()) Perform(WM_ACTIVATE, How, static_cast<LPARAM>(prevWnd));
+}
+
+void TCustomForm::BecomeActive() {
+  if (FActive) return;
   Screen->FActiveForm = this;
   FActive = true;
+  if (View()) View()->ActivateWindow();
   const TFreeWatch watch(*this);
   FireEvent(OnActivate, this);
   if (watch.Freed()) return;
@@ -172,7 +204,7 @@ void TCustomForm::Activate() {
   else platform::SetWindowFocus(this);
 }
 
-void TCustomForm::Deactivate() {
+void TCustomForm::BecomeInactive() {
   if (!FActive) return;
   FActive = false;
   if (Screen->FActiveForm == this) {
@@ -180,12 +212,48 @@ void TCustomForm::Deactivate() {
     TWinControl* focused = FocusedControl();
     if (focused && (focused == this || ContainsControl(focused))) platform::SetWindowFocus(nullptr);
   }
-  const TFreeWatch watch(*this);
   FireEvent(OnDeactivate, this);
-  if (watch.Freed()) return;
-  TCustomForm* back = FPreviousActive;
+}
+
+void TCustomForm::LoseActivation() {
+  if (!FActive) return;
+  // The owner takes the activation back, else the form that had it before.
+  TCustomForm* back = dynamic_cast<TCustomForm*>(FindControl(FOwnerWnd));
+  if (!back || !back->Visible()) back = FPreviousActive;
   FPreviousActive = nullptr;
-  if (back && back->Visible() && !Screen->FActiveForm) back->Activate();
+  if (back && back != this && back->Visible()) return back->Activate(WA_ACTIVE, true);
+  const TFreeWatch watch(*this);
+  Perform(WM_NCACTIVATE, 0, 0);
+  if (!watch.Freed()) Perform(WM_ACTIVATE, WA_INACTIVE, 0);
+}
+
+bool TCustomForm::MouseActivate(UINT ButtonMsg) {
+  if (FActive) return true;
+  const TFreeWatch watch(*this);
+  const LRESULT answer = Perform(WM_MOUSEACTIVATE, static_cast<WPARAM>(Handle()), MakeLParam(HTCLIENT, static_cast<int>(ButtonMsg)));
+  if (watch.Freed()) return false;
+  if (answer == MA_NOACTIVATE) return true;
+  if (answer == MA_NOACTIVATEANDEAT) return false;
+  Activate(WA_CLICKACTIVE);
+  return answer != MA_ACTIVATEANDEAT && !watch.Freed();
+}
+
+void TCustomForm::ShowNoActivate() {
+  if (Visible()) return;
+  FShowingNoActivate = true;
+  struct Reset {
+    bool& Flag;
+    ~Reset() { Flag = false; }
+  } reset{FShowingNoActivate};
+  SetVisible(true);
+}
+
+void TCustomForm::ApplyWindowParams() {
+  TCreateParams params;
+  CreateParams(params);
+  FOwnerWnd = params.WndParent;
+  FNoActivate = (params.ExStyle & WS_EX_NOACTIVATE) != 0;
+  if (View()) View()->SetWindowParams(params);
 }
 
 void TCustomForm::SetActiveControl(TWinControl* Control) {

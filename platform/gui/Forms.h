@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/gui/Controls.h"
+#include "platform/gui/WindowStyles.h"
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
@@ -48,6 +49,16 @@ class TCustomForm : public TWinControl {
   void Close();
   virtual bool CloseQuery();
   bool Active() const { return FActive; }
+  // Shows the form and leaves the activation where it is.
+  void ShowNoActivate();
+  // The window that owns this one, as CreateParams named it when the form
+  // was last shown; GetParent answers it.
+  HWND OwnerWindow() const { return FOwnerWnd; }
+  // The caption shows as active (the last WM_NCACTIVATE said so).
+  bool CaptionActive() const { return FCaptionActive; }
+  // A press in the form's window: WM_MOUSEACTIVATE decides whether it
+  // activates the form; false when the press is to go no further.
+  bool MouseActivate(UINT ButtonMsg);
 
   TWinControl* ActiveControl() const { return FActiveControl; }
   void SetActiveControl(TWinControl* Control);
@@ -84,8 +95,14 @@ class TCustomForm : public TWinControl {
 
  private:
   friend class TScreen;
-  void Activate();
-  void Deactivate();
+  // Moves the activation here: the active form gets WM_NCACTIVATE and
+  // WM_ACTIVATE (inactive, naming this one), then this one the same, active.
+  void Activate(WPARAM How = WA_ACTIVE, bool Returning = false);
+  void BecomeActive();
+  void BecomeInactive();
+  // Hiding or going: the activation goes back to the form active before, if shown.
+  void LoseActivation();
+  void ApplyWindowParams();
   void PlaceOnScreen();
   bool ModalCloseAgreed();
   int FrameWidth() const;
@@ -99,6 +116,10 @@ class TCustomForm : public TWinControl {
   TModalResult FModalResult = mrNone;
   bool FModal = false;
   bool FActive = false;
+  bool FCaptionActive = false;
+  bool FNoActivate = false;
+  bool FShowingNoActivate = false;
+  HWND FOwnerWnd = 0;
   bool FCreated = false;
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;

@@ -4,7 +4,9 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Controls.h"
+#include "platform/gui/DragControl.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/SizeTracking.h"
 
 namespace {
 constexpr LPARAM KF_ALTDOWN = 0x20000000;
@@ -49,6 +51,32 @@ TWinControl* KeyTarget() {
   TWinControl* Target = FocusedControl();
   if (!Target && Screen) Target = Screen->ActiveForm();
   return BehindModal(Target) ? nullptr : Target;
+}
+
+bool ButtonDown(UINT Msg) {
+  return Msg == WM_LBUTTONDOWN || Msg == WM_RBUTTONDOWN || Msg == WM_MBUTTONDOWN || Msg == WM_LBUTTONDBLCLK ||
+         Msg == WM_RBUTTONDBLCLK || Msg == WM_MBUTTONDBLCLK;
+}
+
+// What the window system does with a press before the window sees it: the
+// focused control elsewhere is told to cancel its mode (a drop-down list
+// closes), the window under the pointer is activated as it answers
+// WM_MOUSEACTIVATE, and a form's own surface is hit-tested (a sizing
+// corner starts the sizing). False when the press goes no further.
+bool BeforePress(TControl& Target, UINT Msg, TPoint Pos) {
+  const TFreeWatch watch(Target);
+  TWinControl* focused = FocusedControl();
+  if (focused && focused != &Target) focused->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(&Target));
+  if (watch.Freed()) return false;
+  TCustomForm* form = Target.GetParentForm();
+  if (form && !form->MouseActivate(Msg)) return false;
+  if (watch.Freed() || form != &Target) return !watch.Freed();
+  const TPoint screen = Target.ClientToScreen(Pos);
+  const LPARAM at = MakeLParam(screen.X, screen.Y);
+  const LRESULT hit = form->Perform(WM_NCHITTEST, 0, at);
+  if (hit == HTCLIENT || watch.Freed()) return !watch.Freed();
+  if (Msg == WM_LBUTTONDOWN) form->Perform(WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), at);
+  return false;
 }
 
 // The window each held key went down in. Its release goes there only: the
@@ -126,7 +154,10 @@ void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
   HeldButtons() = ButtonsAfter(Msg, Shift);
   TrapEvent([&] {
     if (TControl* cap = GetCaptureControl(); BehindModal(cap && cap != Target ? cap : Target)) return;
+    if (platform::TrackSizing(Msg, Target->ClientToScreen(Pos))) return;
+    if (platform::TrackDrag(Msg, Target->ClientToScreen(Pos))) return;
     const TFreeWatch watch(*Target);
+    if (ButtonDown(Msg) && !BeforePress(*Target, Msg, Pos)) return;
     SetMouseControl(Target);
     if (watch.Freed()) return;
     if (Application && Msg == WM_MOUSEMOVE) Application->HintMouseMessage(Target, Target->ClientToScreen(Pos));

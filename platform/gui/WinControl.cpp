@@ -5,6 +5,7 @@
 #include "platform/gui/Controls.h"
 #include "platform/gui/Focus.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Region.h"
 
 namespace {
 std::unordered_map<HWND, TWinControl*>& HandleMap() {
@@ -28,6 +29,7 @@ TWinControl::~TWinControl() {
   if (Focused()) platform::ForgetFocus(this);
   if (FHandle) {
     HandleMap().erase(FHandle);
+    ForgetWindowRgn(FHandle);
     DeallocateHWnd(FHandle);
   }
 }
@@ -51,7 +53,11 @@ bool TWinControl::ContainsControl(const TControl* Control) const {
 TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled) const {
   for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
     TControl* c = *it;
-    if (c->Visible() && (AllowDisabled || c->Enabled()) && c->BoundsRect().Contains(Pos)) return c;
+    if (!c->Visible() || !(AllowDisabled || c->Enabled()) || !c->BoundsRect().Contains(Pos)) continue;
+    // A windowed control with a shape takes only the points inside it.
+    auto* w = dynamic_cast<TWinControl*>(c);
+    if (!w || !w->HandleAllocated() || WindowRegionContains(w->Handle(), Point(Pos.X - c->Left(), Pos.Y - c->Top())))
+      return c;
   }
   return nullptr;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/gui/PixelBuffer.h"
+#include "platform/gui/Region.h"
 
 namespace {
 
@@ -156,6 +157,11 @@ void TQtCanvas::ApplyCommon(QPainter& P) {
     P.setClipRegion(region);
   } else {
     P.setClipping(false);
+  }
+  if (const TRegion* region = CurrentClipRegion()) {
+    QRegion q;
+    for (const TRect& r : region->Rects()) q += ToQRect(r);
+    P.setClipRegion(q, Qt::IntersectClip);
   }
 }
 

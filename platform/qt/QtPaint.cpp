@@ -16,7 +16,7 @@ void PaintControl(TControl& Control, QPainter& Painter) {
   });
 }
 
-void PaintThroughBuffer(TControl& Control, QWidget& Widget, QImage& Buffer) {
+void PaintThroughBuffer(TControl& Control, QWidget& Widget, QImage& Buffer, qreal Opacity) {
   const qreal ratio = Widget.devicePixelRatioF();
   const QSize size = Widget.size() * ratio;
   if (Buffer.size() != size) Buffer = QImage(size, QImage::Format_ARGB32_Premultiplied);
@@ -27,6 +27,7 @@ void PaintThroughBuffer(TControl& Control, QWidget& Widget, QImage& Buffer) {
     PaintControl(Control, painter);
   }
   QPainter painter(&Widget);
+  painter.setOpacity(Opacity);
   painter.drawImage(0, 0, Buffer);
 }
 }  // namespace platform::qt

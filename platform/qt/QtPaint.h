@@ -12,5 +12,5 @@ void PaintControl(TControl& Control, QPainter& Painter);
 // The same into Buffer (the widget's size, at first transparent), which
 // then goes onto Widget: the canvas of a window can read its pixels. What
 // the control leaves unpainted shows the parent (see-through corners).
-void PaintThroughBuffer(TControl& Control, QWidget& Widget, QImage& Buffer);
+void PaintThroughBuffer(TControl& Control, QWidget& Widget, QImage& Buffer, qreal Opacity = 1.0);
 }

@@ -58,10 +58,15 @@ QWidget* WindowAt(QPoint G) {
   // The pointer cannot leave the screen.
   if (G.x() < 0 || G.y() < 0 || G.x() >= Screen->Width() || G.y() >= Screen->Height()) return nullptr;
   if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+  // A window with a region (mask) takes the pointer only inside it.
   const auto takes = [&](const QWidget* w) {
-    return w && w->isVisible() && w->windowType() != Qt::ToolTip && w->geometry().contains(G);
+    return w && w->isVisible() && w->windowType() != Qt::ToolTip && w->geometry().contains(G) &&
+           (w->mask().isEmpty() || w->mask().contains(w->mapFromGlobal(G)));
   };
-  for (QWidget* w : {QApplication::activeModalWidget(), WindowOf(Screen->ActiveForm()), QApplication::activeWindow()})
+  if (QWidget* modal = QApplication::activeModalWidget(); takes(modal)) return modal;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) && takes(w)) return w;
+  for (QWidget* w : {WindowOf(Screen->ActiveForm()), QApplication::activeWindow()})
     if (takes(w)) return w;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (takes(w)) return w;
@@ -116,12 +121,23 @@ class ModalWatch : public QObject {
   explicit ModalWatch(QObject* App) : QObject(App) { App->installEventFilter(this); }
   std::deque<std::function<void()>> FActions;
 };
+
+// While a button is held the window that got the press keeps the pointer
+// (the window system's implicit grab), wherever it goes; an open pop-up's
+// own grab comes first.
+QPointer<QWindow>& Grabbing() {
+  static QPointer<QWindow> w;
+  return w;
+}
 }  // namespace
 
 void SystemMouse(TSystemMouse Kind, TPoint ScreenPos, TMouseButton Button, TShiftState Shift) {
   const QPoint g(ScreenPos.X, ScreenPos.Y);
   QWidget* top = WindowAt(g);
   QWindow* w = top ? top->windowHandle() : nullptr;
+  const bool grabbed = Held() != Qt::NoButton && Grabbing() && !QApplication::activePopupWidget();
+  if (grabbed && Kind != TSystemMouse::Press) w = Grabbing();
+  if (Kind == TSystemMouse::Press) Grabbing() = w;
   if (!w) return;
   const QPointer<QWindow> guard(w);
   const Qt::KeyboardModifiers mods = QtModifiers(Shift.Bits());

@@ -10,6 +10,8 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Input.h"
+#include "platform/gui/LayeredWindow.h"
+#include "platform/gui/Region.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace platform::qt {
@@ -165,6 +167,28 @@ void QtView::SetNativeFocus() {
   // In a form too tall for the screen the focused control scrolls into view.
   for (QWidget* p = FWidget->parentWidget(); p; p = p->parentWidget())
     if (auto* area = qobject_cast<QScrollArea*>(p)) area->ensureWidgetVisible(FWidget.get());
+}
+
+void QtView::SetRegion(const TRegion* Region) {
+  if (!Region) return FWidget->clearMask();
+  QRegion mask;
+  for (const TRect& r : Region->Rects()) mask += QRect(r.Left, r.Top, r.Width(), r.Height());
+  // An empty mask would mean no shape at all: a window shaped to nothing shows nothing.
+  FWidget->setMask(mask.isEmpty() ? QRegion(-1, -1, 1, 1) : mask);
+}
+
+void QtView::SetLayered(const TLayeredPicture* Picture) {
+  FLayeredImage = QImage();
+  FLayeredOpacity = Picture ? Picture->Alpha / 255.0 : 1.0;
+  if (Picture && !Picture->Pixels.Empty()) {
+    const TPixelBuffer& px = Picture->Pixels;
+    // B, G, R, A bytes are the toolkit's 32-bit ARGB words on this byte order.
+    FLayeredImage = QImage(px.Bits.data(), px.Width, px.Height, px.Stride, QImage::Format_ARGB32_Premultiplied).copy();
+  }
+  // What the window leaves uncovered is see-through, not the window colour.
+  FWidget->setAttribute(Qt::WA_TranslucentBackground, Picture != nullptr);
+  FWidget->setAutoFillBackground(Picture == nullptr && FWidget->isWindow());
+  FWidget->update();
 }
 
 QWidget* QtView::KeyReceiver() const {

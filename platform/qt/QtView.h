@@ -3,6 +3,7 @@
 // Input that reaches the widget is turned into our messages (platform/gui/
 // Input.h); what our handlers leave to the native control comes back through
 // DefaultHandler and is forwarded to the widget.
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -40,6 +41,11 @@ class QtView : public QObject, public TControlView {
   void Update() override;
   void BringToFront() override;
   void SetNativeFocus() override;
+  void SetRegion(const TRegion* Region) override;
+  void SetLayered(const TLayeredPicture* Picture) override;
+  // Layered: the picture shown in place of painting (null: paint) and the window's alpha.
+  const QImage* LayeredImage() const { return FLayeredImage.isNull() ? nullptr : &FLayeredImage; }
+  qreal LayeredOpacity() const { return FLayeredOpacity; }
   void DefaultHandler(TMessage& Message) override;
 
  protected:
@@ -58,6 +64,8 @@ class QtView : public QObject, public TControlView {
   void ForwardMouse(TMessage& Message);
   TControl& FControl;
   std::unique_ptr<QWidget> FWidget;
+  QImage FLayeredImage;
+  qreal FLayeredOpacity = 1.0;
 };
 
 // Forwards Event to Receiver without our filters turning it into messages again.

@@ -6,6 +6,7 @@
 
 #include "platform/gui/Forms.h"
 #include "platform/gui/Views.h"
+#include "platform/gui/WindowStyles.h"
 #include "platform/gui/WorkArea.h"
 #include "platform/qt/QtPaint.h"
 #include "platform/qt/QtView.h"
@@ -17,7 +18,17 @@ class PaintWidget : public QWidget {
   explicit PaintWidget(TControl& Control) : FControl(Control) {}
 
  protected:
-  void paintEvent(QPaintEvent*) override { PaintThroughBuffer(FControl, *this, FBuffer); }
+  void paintEvent(QPaintEvent*) override {
+    const auto* view = dynamic_cast<const QtView*>(FControl.View());
+    const qreal opacity = view ? view->LayeredOpacity() : 1.0;
+    if (const QImage* layered = view ? view->LayeredImage() : nullptr) {
+      QPainter painter(this);
+      painter.setOpacity(opacity);
+      painter.drawImage(0, 0, *layered);
+      return;
+    }
+    PaintThroughBuffer(FControl, *this, FBuffer, opacity);
+  }
 
  private:
   TControl& FControl;
@@ -56,6 +67,28 @@ class FormView : public QtView {
     if (FFrame) FFrame->setWindowTitle(ToQString(Caption));
   }
   void BringToFront() override { Window()->raise(); }
+  // A pop-up is a frameless tool window: the activation is ours, so it
+  // behaves alike on every window system, and no grab steals the pointer.
+  void SetWindowParams(const TCreateParams& Params) override {
+    // Only the bits managed here change: a plain window keeps the decoration
+    // hints the toolkit gave it, and with them its frame.
+    const Qt::WindowFlags managed = Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint |
+                                    Qt::WindowStaysOnTopHint;
+    Qt::WindowFlags flags = (Widget()->windowFlags() & ~managed) | Qt::Window;
+    if (Params.Style & WS_POPUP) flags = Qt::Tool | Qt::FramelessWindowHint;
+    // The shadow is the window system's to draw; Qt can only ask it to leave it off.
+    if ((Params.Style & WS_POPUP) && !(Params.WindowClassStyle & CS_DROPSHADOW)) flags |= Qt::NoDropShadowWindowHint;
+    if (Params.ExStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
+    const bool quiet = (Params.ExStyle & WS_EX_NOACTIVATE) || (Params.Style & WS_DISABLED);
+    Widget()->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+    if (flags == Widget()->windowFlags()) return;
+    const bool visible = Widget()->isVisible();
+    Widget()->setWindowFlags(flags);
+    if (visible) Widget()->show();
+  }
+  void ActivateWindow() override {
+    if (Window()->isVisible() && !Widget()->testAttribute(Qt::WA_ShowWithoutActivating)) Window()->activateWindow();
+  }
 
  private:
   QWidget* Window() const { return FFrame ? FFrame.get() : Widget(); }
