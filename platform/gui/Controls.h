@@ -270,6 +270,12 @@ class TWinControl : public TControl {
   void CMDialogKey(TMessage& Message);
   // The focus goes to the first control in tab order inside this one.
   void SelectFirst();
+  // A native control that draws over its look: each paint comes as WM_PAINT
+  // with the canvas in WParam, and the default handling of WM_PAINT draws
+  // the native look into it, under the canvas's clip (call it before or after
+  // drawing). WM_NCPAINT follows with the same canvas, unclipped, for a frame
+  // of its own; the native frame is part of the native look.
+  void SetPaintHooks(bool v);
   // Sends the parent WM_COMMAND with the control id and Code; the parent
   // reflects it back as CN_COMMAND, where the control fires its own event.
   // Without a parent the control gets CN_COMMAND straight away.

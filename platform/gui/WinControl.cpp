@@ -197,6 +197,10 @@ void TWinControl::RecreateWnd() {
   if (focused && View()) View()->SetNativeFocus();
 }
 
+void TWinControl::SetPaintHooks(bool v) {
+  if (View()) View()->SetPaintHooks(v);
+}
+
 void TWinControl::NotifyParent(WORD Code) {
   const WPARAM w = MakeWParam(FControlID, Code);
   const auto l = static_cast<LPARAM>(Handle());

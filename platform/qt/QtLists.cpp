@@ -2,6 +2,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 #include <functional>
 #include <QLineEdit>
@@ -61,9 +63,16 @@ class ListItems : public TListControlItems {
 
 // The native combo tells its control when its list opens (before it shows)
 // and when it has closed.
-class ComboWidget : public QComboBox {
+class ComboWidget : public QComboBox, public PaintsLook {
  public:
   std::function<void(WORD)> Notify;
+  void PaintLook(QPainter& Painter) override {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    Painter.setPen(palette().color(QPalette::Text));
+    style()->drawComplexControl(QStyle::CC_ComboBox, &option, &Painter, this);
+    style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &Painter, this);
+  }
   bool Dropped() const { return view()->window()->isVisible(); }
   void showPopup() override {
     if (Dropped() || count() == 0) return;  // the native combo opens no empty list
