@@ -280,10 +280,13 @@ class TWinControl : public TControl {
   // reflects it back as CN_COMMAND, where the control fires its own event.
   // Without a parent the control gets CN_COMMAND straight away.
   void NotifyParent(WORD Code);
+  // The same with WM_NOTIFY: Header (its sender filled in here) is reflected as CN_NOTIFY.
+  LRESULT NotifyParent(NMHDR& Header);
 
  private:
-  // A control's notification goes back to it as CN_COMMAND.
+  // A control's notification goes back to it as CN_COMMAND (CN_NOTIFY).
   void WMCommand(TMessage& Message);
+  void WMNotify(TMessage& Message);
   void WMKey(TMessage& Message);
   void WMMouseWheel(TMessage& Message);
   void FocusMessage(TMessage& Message);

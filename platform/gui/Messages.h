@@ -10,6 +10,7 @@
 using HWND = std::uintptr_t;  // 0 is "no window"
 using UINT = unsigned;
 using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
@@ -70,6 +71,13 @@ constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN, CN_KEYUP = CN_BASE + WM_KEYUP,
                CN_CHAR = CN_BASE + WM_CHAR, CN_SYSCHAR = CN_BASE + WM_SYSCHAR, CN_COMMAND = CN_BASE + WM_COMMAND,
                CN_NOTIFY = CN_BASE + WM_NOTIFY;
+
+// The head of every WM_NOTIFY record (LParam): who sends it and what it says.
+struct NMHDR {
+  HWND hwndFrom = 0;
+  std::uintptr_t idFrom = 0;
+  UINT code = 0;
+};
 
 // Notification codes a control sends its parent in WM_COMMAND (high word of
 // WParam; the low word is the control id, LParam the control's handle).

@@ -161,6 +161,7 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_MOUSEWHEEL: return WMMouseWheel(Message);
     case WM_SETFOCUS: case WM_KILLFOCUS: return FocusMessage(Message);
     case WM_COMMAND: return WMCommand(Message);
+    case WM_NOTIFY: return WMNotify(Message);
     case CM_ENTER: return DoEnter();
     case CM_EXIT: return DoExit();
     case CM_COLORCHANGED:
@@ -189,6 +190,13 @@ void TWinControl::WMCommand(TMessage& Message) {
   Message.Result = from->Perform(CN_COMMAND, Message.WParam, Message.LParam);
 }
 
+void TWinControl::WMNotify(TMessage& Message) {
+  const auto* header = reinterpret_cast<const NMHDR*>(Message.LParam);
+  TWinControl* from = header ? FindControl(header->hwndFrom) : nullptr;
+  if (!from || from == this) return TControl::Dispatch(Message);
+  Message.Result = from->Perform(CN_NOTIFY, Message.WParam, Message.LParam);
+}
+
 void TWinControl::RecreateWnd() {
   TCreateParams params;
   CreateParams(params);
@@ -206,6 +214,14 @@ void TWinControl::NotifyParent(WORD Code) {
   const auto l = static_cast<LPARAM>(Handle());
   if (Parent()) SendMessage(Parent()->Handle(), WM_COMMAND, w, l);
   else Perform(CN_COMMAND, w, l);
+}
+
+LRESULT TWinControl::NotifyParent(NMHDR& Header) {
+  Header.hwndFrom = Handle();
+  Header.idFrom = FControlID;
+  const auto l = reinterpret_cast<LPARAM>(&Header);
+  if (Parent()) return SendMessage(Parent()->Handle(), WM_NOTIFY, FControlID, l);
+  return Perform(CN_NOTIFY, FControlID, l);
 }
 
 void TWinControl::CMDialogKey(TMessage& Message) { Broadcast(Message); }

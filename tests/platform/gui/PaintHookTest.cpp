@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/ImageGraphic.h"
 #include "platform/gui/Snapshot.h"
@@ -16,20 +17,22 @@
 namespace {
 constexpr int kWidth = 150, kHeight = 24, kButton = 20;
 
-// A combo whose paint messages run the test's drawing.
-class HookedCombo : public TComboBox {
+// A control whose paint messages run the test's drawing.
+template <class Base>
+class Hooked : public Base {
  public:
-  explicit HookedCombo(TComponent* AOwner) : TComboBox(AOwner) { SetPaintHooks(true); }
+  explicit Hooked(TComponent* AOwner) : Base(AOwner) { this->SetPaintHooks(true); }
   std::function<void(TCanvas&, TMessage&)> OnPaintMessage, OnNcPaintMessage;
-  void Native(TMessage& m) { TComboBox::Dispatch(m); }
+  void Native(TMessage& m) { Base::Dispatch(m); }
 
  protected:
   void Dispatch(TMessage& m) override {
     auto& hook = m.Msg == WM_PAINT ? OnPaintMessage : OnNcPaintMessage;
-    if ((m.Msg != WM_PAINT && m.Msg != WM_NCPAINT) || !hook) return TComboBox::Dispatch(m);
+    if ((m.Msg != WM_PAINT && m.Msg != WM_NCPAINT) || !hook) return Base::Dispatch(m);
     hook(*reinterpret_cast<TCanvas*>(m.WParam), m);
   }
 };
+using HookedCombo = Hooked<TComboBox>;
 
 struct HookForm {
   std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
@@ -125,6 +128,33 @@ TEST(PaintHook, OutsideAPaintTheNativeLookGoesIntoAnyCanvas) {
   int native = 0;
   for (int x = 0; x < kWidth; ++x) native += bitmap.Canvas()->Pixels(x, kHeight / 2) != clFuchsia;
   EXPECT_GT(native, kWidth / 2);
+}
+
+TEST(PaintHook, TheDatePickersButtonCanBePaintedOver) {
+  HookForm f;
+  auto* plain = new TDateTimePicker(f.Form.get());
+  auto* hooked = new Hooked<TDateTimePicker>(f.Form.get());
+  for (TDateTimePicker* p : {plain, static_cast<TDateTimePicker*>(hooked)}) {
+    p->SetParent(f.Form.get());
+    p->SetDate(EncodeDate(2024, 5, 17));
+  }
+  f.Plain->Hide();
+  f.Hooked->Hide();
+  plain->SetBounds(10, 10, kWidth, kHeight);
+  hooked->SetBounds(10, 50, kWidth, kHeight);
+  hooked->OnPaintMessage = [&](TCanvas& c, TMessage& m) {
+    hooked->Native(m);
+    c.Brush()->SetColor(clRed);
+    c.FillRect(Rect(kWidth - kButton, 1, kWidth - 1, kHeight - 1));
+  };
+  const TPixelBuffer picture = f.Render("picker.png");
+  const Pair p{picture};
+  EXPECT_EQ(p.Hooked(kWidth - kButton / 2, kHeight / 2), clRed);
+  EXPECT_NE(p.Plain(kWidth - kButton / 2, kHeight / 2), clRed);
+  int differ = 0;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth - kButton; ++x) differ += p.Hooked(x, y) != p.Plain(x, y);
+  EXPECT_EQ(differ, 0) << "the native look with its fields";
 }
 
 // A flat combo as the grid's editors draw it: the native text field, then a
