@@ -32,4 +32,5 @@ class TControlView {
   // Paint events of the native control come to the control as WM_PAINT and
   // WM_NCPAINT; the default handling of WM_PAINT draws the native look.
   virtual void SetPaintHooks(bool On) { (void)On; }
+  virtual void SetCaretVisible(bool Visible) { (void)Visible; }
 };

@@ -291,7 +291,10 @@ class TWinControl : public TControl {
   void WMMouseWheel(TMessage& Message);
   void FocusMessage(TMessage& Message);
 
+  friend bool HideCaret(HWND Wnd);
+  friend bool ShowCaret(HWND Wnd);
   HWND FHandle = 0;
+  int FCaretHidden = 0;  // HideCaret calls not yet undone
   std::vector<TControl*> FControls;     // in z-order, last on top
   std::vector<TWinControl*> FTabList;   // windowed children in tab order
   bool FTabStop = false;
@@ -345,3 +348,8 @@ void SetMouseControl(TControl* Control);
 // The control whose window has the keyboard focus (null when none).
 TWinControl* FocusedControl();
 TWinControl* FindControl(HWND Handle);
+// The caret of a control's native edit hides until each HideCaret is undone
+// by a ShowCaret. False for an unknown window, and ShowCaret is false when
+// nothing hid the caret.
+bool HideCaret(HWND Wnd);
+bool ShowCaret(HWND Wnd);

@@ -18,6 +18,20 @@ TWinControl* FindControl(HWND Handle) {
   return it == HandleMap().end() ? nullptr : it->second;
 }
 
+bool HideCaret(HWND Wnd) {
+  TWinControl* c = FindControl(Wnd);
+  if (!c) return false;
+  if (c->FCaretHidden++ == 0 && c->View()) c->View()->SetCaretVisible(false);
+  return true;
+}
+
+bool ShowCaret(HWND Wnd) {
+  TWinControl* c = FindControl(Wnd);
+  if (!c || c->FCaretHidden == 0) return false;
+  if (--c->FCaretHidden == 0 && c->View()) c->View()->SetCaretVisible(true);
+  return true;
+}
+
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPointer>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QStyleOptionComboBox>
 #include <algorithm>
 #include <functional>
@@ -59,6 +60,18 @@ class ListItems : public TListControlItems {
 
  private:
   QListWidget& FList;
+};
+
+// Entries of the open list at a height of their own (0: the style's).
+class HeightDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  int Height = 0;
+  QSize sizeHint(const QStyleOptionViewItem& Option, const QModelIndex& Index) const override {
+    QSize s = QStyledItemDelegate::sizeHint(Option, Index);
+    if (Height > 0) s.setHeight(Height);
+    return s;
+  }
 };
 
 // The native combo tells its control when its list opens (before it shows)
@@ -159,6 +172,19 @@ void TComboBox::SetText(const String& v) {
   } else {
     box->setCurrentIndex(FItems->IndexOf(v));
   }
+}
+
+int TComboBox::ItemHeight() const {
+  const QComboBox* box = Native<QComboBox>(*this);
+  if (auto* d = dynamic_cast<HeightDelegate*>(box->itemDelegate()); d && d->Height > 0) return d->Height;
+  return box->count() > 0 ? box->view()->sizeHintForRow(0) : box->fontMetrics().height() + 2;
+}
+
+void TComboBox::SetItemHeight(int v) {
+  QComboBox* box = Native<QComboBox>(*this);
+  auto* d = dynamic_cast<HeightDelegate*>(box->itemDelegate());
+  if (!d) box->setItemDelegate(d = new HeightDelegate(box));  // owned by the combo
+  d->Height = std::max(v, 0);
 }
 
 bool TComboBox::DroppedDown() const { return ComboOf(*this)->Dropped(); }

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QWheelEvent>
@@ -60,6 +63,14 @@ Char CharOf(const QKeyEvent& e) {
   if (alt && e.key() >= Qt::Key_0 && e.key() <= Qt::Key_9) return static_cast<Char>(e.key());
   return 0;
 }
+// The application's style with a caret of no width.
+class NoCaretStyle : public QProxyStyle {
+ public:
+  explicit NoCaretStyle(QObject* Owner) { setParent(Owner); }
+  int pixelMetric(PixelMetric Metric, const QStyleOption* Option, const QWidget* Widget) const override {
+    return Metric == PM_TextCursorWidth ? 0 : QProxyStyle::pixelMetric(Metric, Option, Widget);
+  }
+};
 }  // namespace
 
 NativeCall::NativeCall() { ++NativeDepth(); }
@@ -152,6 +163,18 @@ void QtView::SetCursor(int Cursor) {
     case crSizeAll: FWidget->setCursor(Qt::SizeAllCursor); break;
     default: FWidget->unsetCursor(); break;
   }
+}
+
+void QtView::SetCaretVisible(bool Visible) {
+  // A line edit takes its caret width from its style, a text editor has its own.
+  auto* line = qobject_cast<QLineEdit*>(FWidget.get());
+  if (!line) line = FWidget->findChild<QLineEdit*>();
+  if (line && !Visible) line->setStyle(new NoCaretStyle(line));
+  if (auto* hidden = line ? dynamic_cast<NoCaretStyle*>(line->style()) : nullptr; hidden && Visible) {
+    line->setStyle(nullptr);
+    delete hidden;
+  }
+  if (auto* text = qobject_cast<QPlainTextEdit*>(FWidget.get())) text->setCursorWidth(Visible ? 1 : 0);
 }
 
 void QtView::Invalidate() { FWidget->update(); }

@@ -50,6 +50,7 @@ class QtView : public QObject, public TControlView {
   void DefaultHandler(TMessage& Message) override;
   // Only a widget that paints its look anywhere can be hooked.
   void SetPaintHooks(bool On) override { FPaintHooks = On && dynamic_cast<PaintsLook*>(FWidget.get()); }
+  void SetCaretVisible(bool Visible) override;
 
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
