@@ -33,4 +33,6 @@ class TControlView {
   // WM_NCPAINT; the default handling of WM_PAINT draws the native look.
   virtual void SetPaintHooks(bool On) { (void)On; }
   virtual void SetCaretVisible(bool Visible) { (void)Visible; }
+  // WM_SETREDRAW: while off, nothing of the control is repainted.
+  virtual void SetRedraw(bool On) { (void)On; }
 };

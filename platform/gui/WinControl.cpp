@@ -189,6 +189,10 @@ void TWinControl::Dispatch(TMessage& Message) {
 }
 
 void TWinControl::DefaultHandler(TMessage& Message) {
+  if (Message.Msg == WM_SETREDRAW) {
+    if (View()) View()->SetRedraw(Message.WParam != 0);
+    return;
+  }
   if (Message.Msg == WM_LBUTTONDOWN && FFocusOnClick && !Focused() && CanFocus()) {
     // The exit and enter handlers of the focus change may free this control.
     const TFreeWatch watch(*this);

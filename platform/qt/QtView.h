@@ -51,6 +51,8 @@ class QtView : public QObject, public TControlView {
   // Only a widget that paints its look anywhere can be hooked.
   void SetPaintHooks(bool On) override { FPaintHooks = On && dynamic_cast<PaintsLook*>(FWidget.get()); }
   void SetCaretVisible(bool Visible) override;
+  // Turned on again, the toolkit repaints at once.
+  void SetRedraw(bool On) override { FWidget->setUpdatesEnabled(On); }
 
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
