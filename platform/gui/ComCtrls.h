@@ -124,6 +124,7 @@ struct NMDATETIMECHANGE {
 class TDateTimePicker : public TWinControl {
  public:
   explicit TDateTimePicker(TComponent* AOwner);
+  ~TDateTimePicker() override;
   TDateTime DateTime() const;
   void SetDateTime(TDateTime v);
   // The whole days of DateTime; setting it keeps the time.

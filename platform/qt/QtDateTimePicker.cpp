@@ -211,6 +211,11 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner) {
   SetBounds(0, 0, 186, 21);
 }
 
+// A widget kept alive past its control (freed in one of its own calls) tells nobody.
+TDateTimePicker::~TDateTimePicker() {
+  if (PickerWidget* w = PickerOf(*this)) w->Notify = nullptr;
+}
+
 TDateTime TDateTimePicker::DateTime() const {
   const QDateTime v = PickerOf(*this)->dateTime();
   const qint64 days = Epoch().daysTo(v.date());
