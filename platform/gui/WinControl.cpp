@@ -189,6 +189,12 @@ void TWinControl::Dispatch(TMessage& Message) {
 }
 
 void TWinControl::DefaultHandler(TMessage& Message) {
+  // The parent decides first; an answer of true ends the search.
+  if (Message.Msg == WM_SETCURSOR) {
+    if (Parent()) Message.Result = Parent()->Perform(WM_SETCURSOR, Message.WParam, Message.LParam);
+    return;
+  }
+  if (Message.Msg == WM_NCHITTEST) return;
   if (Message.Msg == WM_SETREDRAW) {
     if (View()) View()->SetRedraw(Message.WParam != 0);
     return;
