@@ -3,7 +3,6 @@
 #include "platform/gui/ComCtrls.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/gui/Views.h"
 
@@ -141,30 +140,6 @@ void TTrackBar::KeyDown(WORD& Key, TShiftState Shift) {
   if (Key != VK_PRIOR && Key != VK_NEXT) return;
   SetPosition(Position() + (Key == VK_NEXT ? FPageSize : -FPageSize));
   Key = 0;
-}
-
-namespace {
-constexpr double MsPerDay = 86400000.0;
-}
-
-TDateTime TDateTimePicker::Date() const { return std::floor(DateTime()); }
-TDateTime TDateTimePicker::Time() const { return DateTime() - Date(); }
-void TDateTimePicker::SetDate(TDateTime v) { SetDateTime(std::floor(v) + Time()); }
-void TDateTimePicker::SetTime(TDateTime v) {
-  const double frac = v - std::floor(v);
-  SetDateTime(Date() + std::round(frac * MsPerDay) / MsPerDay);
-}
-
-void TDateTimePicker::Change() {
-  if (!FSetting && OnChange) OnChange(this);
-}
-
-void TDateTimePicker::Dispatch(TMessage& Message) {
-  if (Message.Msg == WM_GETDLGCODE) {
-    Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
-    return;
-  }
-  TWinControl::Dispatch(Message);
 }
 
 TRichEdit::TRichEdit(TComponent* AOwner) : TMemo(AOwner) {}

@@ -149,6 +149,19 @@ void InputChar(Char Ch, TShiftState Shift) {
   });
 }
 
+namespace {
+// The window under the pointer is asked for the cursor, with the part of it
+// the pointer is over (WM_NCHITTEST; the client area when it does not say).
+void SendSetCursor(TControl& Over, TPoint Pos) {
+  TWinControl* w = dynamic_cast<TWinControl*>(&Over);
+  if (!w) w = Over.Parent();
+  if (!w) return;
+  const TPoint screen = Over.ClientToScreen(Pos);
+  const LRESULT hit = w->Perform(WM_NCHITTEST, 0, MakeLParam(screen.X, screen.Y));
+  w->Perform(WM_SETCURSOR, w->Handle(), MakeLParam(static_cast<int>(hit ? hit : HTCLIENT), WM_MOUSEMOVE));
+}
+}  // namespace
+
 void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
   Held() = Shift.Without(ssLeft | ssRight).Without(TShiftState(ssMiddle));
   HeldButtons() = ButtonsAfter(Msg, Shift);
@@ -162,6 +175,8 @@ void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
     if (watch.Freed()) return;
     if (Application && Msg == WM_MOUSEMOVE) Application->HintMouseMessage(Target, Target->ClientToScreen(Pos));
     else if (Application) Application->CancelHint();
+    if (Msg == WM_MOUSEMOVE && !GetCaptureControl()) SendSetCursor(*Target, Pos);
+    if (watch.Freed()) return;
     TControl* to = Target;
     TPoint p = Pos;
     if (TControl* cap = GetCaptureControl(); cap && cap != Target) {

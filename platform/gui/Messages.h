@@ -10,6 +10,7 @@
 using HWND = std::uintptr_t;  // 0 is "no window"
 using UINT = unsigned;
 using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
@@ -73,6 +74,13 @@ constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN, CN_KEYUP = CN_BASE + WM_KEYUP,
                CN_CHAR = CN_BASE + WM_CHAR, CN_SYSCHAR = CN_BASE + WM_SYSCHAR, CN_COMMAND = CN_BASE + WM_COMMAND,
                CN_NOTIFY = CN_BASE + WM_NOTIFY;
 
+// The head of every WM_NOTIFY record (LParam): who sends it and what it says.
+struct NMHDR {
+  HWND hwndFrom = 0;
+  std::uintptr_t idFrom = 0;
+  UINT code = 0;
+};
+
 // Notification codes a control sends its parent in WM_COMMAND (high word of
 // WParam; the low word is the control id, LParam the control's handle).
 constexpr WORD CBN_SELCHANGE = 1, CBN_DBLCLK = 2, CBN_SETFOCUS = 3, CBN_KILLFOCUS = 4,
@@ -86,6 +94,10 @@ constexpr UINT EM_GETSEL = 0x00B0, EM_SETSEL = 0x00B1, EM_GETRECT = 0x00B2, EM_S
                EM_SETRECTNP = 0x00B4, EM_GETLINECOUNT = 0x00BA, EM_CANUNDO = 0x00C6, EM_UNDO = 0x00C7,
                EM_LINEFROMCHAR = 0x00C9, EM_SETREADONLY = 0x00CF, EM_SETMARGINS = 0x00D3,
                EM_GETMARGINS = 0x00D4, EM_POSFROMCHAR = 0x00D6, EM_CHARFROMPOS = 0x00D7;
+// Combo box messages; index -1 of the item height is the selection field.
+constexpr UINT CB_SETITEMHEIGHT = 0x0153, CB_GETITEMHEIGHT = 0x0154;
+constexpr LRESULT CB_ERR = -1;
+
 // EM_SETMARGINS: which margins WParam sets.
 constexpr WPARAM EC_LEFTMARGIN = 0x0001, EC_RIGHTMARGIN = 0x0002, EC_USEFONTINFO = 0xFFFF;
 
@@ -118,6 +130,11 @@ constexpr LRESULT DLGC_WANTARROWS = 0x0001, DLGC_WANTTAB = 0x0002, DLGC_WANTALLK
                   DLGC_WANTMESSAGE = 0x0004, DLGC_HASSETSEL = 0x0008, DLGC_DEFPUSHBUTTON = 0x0010,
                   DLGC_UNDEFPUSHBUTTON = 0x0020, DLGC_RADIOBUTTON = 0x0040,
                   DLGC_WANTCHARS = 0x0080, DLGC_STATIC = 0x0100, DLGC_BUTTON = 0x2000;
+
+// Hit-test codes (WM_NCHITTEST answers; the low word of WM_SETCURSOR's LParam).
+constexpr LRESULT HTNOWHERE = 0, HTCLIENT = 1, HTCAPTION = 2, HTHSCROLL = 6, HTVSCROLL = 7,
+                  HTLEFT = 10, HTRIGHT = 11, HTTOP = 12, HTTOPLEFT = 13, HTTOPRIGHT = 14, HTBOTTOM = 15,
+                  HTBOTTOMLEFT = 16, HTBOTTOMRIGHT = 17, HTBORDER = 18;
 
 // Mouse key flags in WParam of mouse messages.
 constexpr WPARAM MK_LBUTTON = 0x01, MK_RBUTTON = 0x02, MK_SHIFT = 0x04, MK_CONTROL = 0x08,
