@@ -34,7 +34,8 @@ TAdvStringGrid::TAdvStringGrid(TComponent* AOwner)
       FState(std::make_unique<TAdvGridState>()),
       FRows(std::make_unique<TGridRowEngine>(*this)),
       FColumnMove(std::make_unique<TColumnMoveStep>(*this)),
-      FGraphics(std::make_unique<TCellGraphics>(*this)) {
+      FGraphics(std::make_unique<TCellGraphics>(*this)),
+      FSorter(std::make_unique<TGridSorter>(*this)) {
   InitAdvGridUnit();
   RecordPlatformFacts();
   // The grid holds its panels, editors and cell controls as children.

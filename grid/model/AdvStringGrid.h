@@ -29,6 +29,7 @@
 struct TAdvGridState;
 class TColumnMoveStep;
 class TGridRowEngine;
+class TGridSorter;
 
 class TCellGraphics;
 class TFilePicture;
@@ -490,11 +491,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void SubUnGroup(int ColIndex) {}
   virtual void Group(int ColIndex) {}
   virtual void UnGroup() {}
-  virtual void QSort() {}
-  virtual void QSortIndexed() {}
-  virtual void QSortGroup() {}
-  virtual void QSortGroupIndexed() {}
-  virtual void QUnSort() {}
   virtual bool ValidateCell(const String& NewValue) { return true; }
   virtual bool ValidateCellWide(const String& NewValue) { return true; }
   virtual void DoCellChanging(int ACol, int ARow, bool& Allow) {}
@@ -1102,6 +1098,44 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   friend class TCellGraphics;
   friend class TCheckBoxToggle;
   std::unique_ptr<TCellGraphics> FGraphics;
+
+  // ==== sorting (grid/model/AdvGridSort.cpp, family TGridSorter)
+  // Columns are storage columns, rows displayed rows.
+ public:
+  // On SortSettings.Column and Direction; nothing without a column.
+  virtual void QSort();
+  // On the sort index list; raises "No indexes specified for indexed sort" when it is empty.
+  virtual void QSortIndexed();
+  // Inside the expanded groups of the deepest node level.
+  virtual void QSortGroup();
+  virtual void QSortGroupIndexed();
+  // Back to the order before the first sort since the record was started.
+  virtual void QUnSort();
+  void InitSortXRef();
+  void Sort(int Column, TSortDirection Direction);
+  void SortByColumn(int Col);
+  // A row range inside scratch rows, on Col or on the sort index list.
+  void QuickSort(int Col, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  // Swaps the two rows when they are out of order; equal cells go on to the next column.
+  bool SortLine(int Col, int ARow1, int ARow2);
+  // 1 when the first cell sorts after the second, -1 before, 0 equal.
+  int CompareCells(int ACol, int ARow1, bool Descending, int ARow2);
+  int CompareLine(int ACol, int ARow1, int ARow2);
+  int CompareLineIndexed(int Index, int ARow1, int ARow2);
+  // Comparisons made since it was last set.
+  int Compares() const;
+  void SetCompares(int Value);
+  // The order of ssHTML cells: the text without its tags.
+  virtual String SortHTMLText(int ACol, int ARow);
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+  // After a sort that keeps the current row's index.
+  TRowChangedEvent OnRowChanged;
+
+ private:
+  friend class TGridSorter;
+  std::unique_ptr<TGridSorter> FSorter;
 };
 
 // The rotated-text alignment behind CalcRotatedTextRect; printing passes its

@@ -1,0 +1,289 @@
+// The cell comparison of sorting and the guarded partition. The comparison
+// is not a strict weak order (the automatic style follows the first text of
+// each pair, blanks go by their own rules, callbacks decide), so the rows are
+// partitioned here rather than by a standard sort, with the middle row as
+// pivot so that results are reproducible.
+#include "grid/model/GridSorter.h"
+
+#include "grid/base/NumberText.h"
+#include "grid/base/SortIndexList.h"
+#include "grid/model/AdvGridError.h"
+#include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/SortKeyCache.h"
+#include "grid/model/SortSettings.h"
+#include "platform/sys/SysUtils.h"
+
+namespace {
+
+template <class T>
+int Sign(T A, T B) {
+  return A < B ? -1 : (B < A ? 1 : 0);
+}
+
+int SignOf(int V) { return V < 0 ? -1 : (V > 0 ? 1 : 0); }
+
+bool IsNumberClass(int Class) { return Class == ntInteger || Class == ntSeparated || Class == ntScientific; }
+
+Char UpAscii(Char C) { return C >= u'a' && C <= u'z' ? static_cast<Char>(C - 32) : C; }
+
+int CompareNoCase(StringView A, StringView B) {
+  const size_t n = std::min(A.size(), B.size());
+  for (size_t i = 0; i < n; ++i) {
+    const Char a = UpAscii(A[i]), b = UpAscii(B[i]);
+    if (a != b) return a < b ? -1 : 1;
+  }
+  return Sign(A.size(), B.size());
+}
+
+// With IgnoreBlanks an empty text goes first or last whatever the order.
+int PlaceBlanks(int Res, bool Empty1, bool Empty2, bool Descending, TSortBlankPosition Pos) {
+  if (Empty1 == Empty2) return Res;
+  const int first = (Pos == blFirst) != Descending ? -1 : 1;
+  return Empty1 ? first : -first;
+}
+
+bool IsCheckBoxType(TCellType T) {
+  return T == ctCheckBox || T == ctDataCheckBox || T == ctVirtCheckBox || T == ctRowCheckBox;
+}
+
+}  // namespace
+
+TGridSorter::TGridSorter(TAdvStringGrid& Grid) : G(Grid) {}
+TGridSorter::~TGridSorter() = default;
+
+// ---- keys
+
+TSortColumn& TGridSorter::Column(int ACol) {
+  std::unique_ptr<TSortColumn>* slot = FKeys ? &FKeys->Column(ACol) : &FLoose;
+  if (FKeys && *slot) return **slot;
+  TSortSettings& s = *G.SortSettings();
+  auto c = std::make_unique<TSortColumn>();
+  c->Style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
+  G.DoGetFormat(ACol, c->Style, c->Format.Prefix, c->Format.Suffix);
+  c->Format.Financial = c->Style == ssFinancial;
+  c->Cached = FKeys && (FKeys->OnlyMovingColumn < 0 || FKeys->OnlyMovingColumn == ACol);
+  *slot = std::move(c);
+  return **slot;
+}
+
+TSortKey& TGridSorter::Key(TSortColumn& C, int ACol, int ARow, int Which) {
+  const bool onVirtual = G.SortSettings()->SortOnVirtualCells();
+  auto text = [&](int Row) {
+    return onVirtual ? G.CellView(ACol, Row) : StringView(G.GetGridCell(ACol, Row));
+  };
+  if (!C.Cached) {
+    TSortKey& k = C.Loose[Which];
+    k = TSortKey();
+    k.OwnText(String(text(ARow)));
+    return k;
+  }
+  if (!C.Filled) {
+    const size_t n = FKeys->Slot.size();
+    C.Keys.resize(n);
+    C.CheckBox.assign(n, -1);
+    C.Checked.assign(n, -1);
+    C.Images.assign(n, LLONG_MIN);
+    // Scratch rows only alias keys of data rows: they are never read here.
+    for (int r = 0; r < FKeys->DataRows; ++r) {
+      TSortKey& k = C.Keys[static_cast<size_t>(FKeys->KeyOf(r))];
+      if (FKeys->StableTexts)
+        k.SetText(text(r));
+      else
+        k.OwnText(String(text(r)));
+    }
+    C.Filled = true;
+  }
+  return C.Keys[static_cast<size_t>(FKeys->KeyOf(ARow))];
+}
+
+bool TGridSorter::IsCheckBoxCell(TSortColumn& C, int ACol, int ARow) {
+  if (!C.Cached) return IsCheckBoxType(G.GetCellType(ACol, ARow));
+  std::int8_t& v = C.CheckBox[static_cast<size_t>(FKeys->KeyOf(ARow))];
+  if (v < 0) v = IsCheckBoxType(G.GetCellType(ACol, ARow)) ? 1 : 0;
+  return v != 0;
+}
+
+bool TGridSorter::CheckedState(TSortColumn& C, int ACol, int ARow) {
+  if (!C.Cached) return G.IsChecked(ACol, G.RealRowIndex(ARow));
+  std::int8_t& v = C.Checked[static_cast<size_t>(FKeys->KeyOf(ARow))];
+  if (v < 0) v = G.IsChecked(ACol, G.RealRowIndex(ARow)) ? 1 : 0;
+  return v != 0;
+}
+
+long long TGridSorter::ImageKey(TSortColumn& C, int ACol, int ARow) {
+  if (!C.Cached) return G.GetGraphicSortKey(ACol, ARow);
+  long long& v = C.Images[static_cast<size_t>(FKeys->KeyOf(ARow))];
+  if (v == LLONG_MIN) v = G.GetGraphicSortKey(ACol, ARow);
+  return v;
+}
+
+// ---- comparison
+
+int TGridSorter::CompareCells(int ACol, int ARow1, bool Descending, int ARow2) {
+  ++FCompares;
+  TSortColumn& c = Column(ACol);
+  const int res = CompareByStyle(c, ACol, ARow1, ARow2);
+  const TSortSettings& s = *G.SortSettings();
+  if (!s.IgnoreBlanks()) return res;
+  return PlaceBlanks(res, Key(c, ACol, ARow1, 0).Empty(), Key(c, ACol, ARow2, 1).Empty(), Descending,
+                     s.BlankPos());
+}
+
+int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2) {
+  TSortKey& k1 = Key(C, ACol, ARow1, 0);
+  TSortKey& k2 = Key(C, ACol, ARow2, 1);
+  const bool ignoreCase = G.SortSettings()->IgnoreCase();
+  TSortStyle style = C.Style;
+  if (style == ssAutomatic) {
+    if (IsCheckBoxCell(C, ACol, ARow1)) {
+      style = ssCheckBox;
+    } else if (IsNumberClass(k1.NumberClass())) {
+      style = ssNumeric;
+    } else {
+      style = ignoreCase ? ssAlphaNoCase : ssAlphabetic;
+      if (k1.DateLead()) {
+        if (k2.HasDateSep()) style = k1.HasTimeSep() ? ssDateTime : ssDate;
+      } else if (k1.TimeLead() && k2.HasTimeSep()) {
+        style = ssTime;
+      }
+    }
+  }
+  if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
+    const bool numbers = IsNumberClass(k1.NumberClass()) && IsNumberClass(k2.NumberClass());
+    style = numbers ? ssNumeric : (style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase);
+  }
+  switch (style) {
+    case ssNumeric:
+    case ssFinancial:
+      return Sign(k1.Number(C.Format), k2.Number(C.Format));
+    case ssAlphaNoCase:
+      return CompareNoCase(k1.Text(), k2.Text());
+    case ssAnsiAlphaCase:
+      return SignOf(AnsiCompareStr(k1.Text(), k2.Text()));
+    case ssAnsiAlphaNoCase:
+      return SignOf(AnsiCompareText(k1.Text(), k2.Text()));
+    case ssDate:
+    case ssDateTime:
+      return Sign(k1.Date(), k2.Date());
+    case ssShortDateEU:
+    case ssShortDateUS:
+      return Sign(k1.ShortDate(style == ssShortDateUS), k2.ShortDate(style == ssShortDateUS));
+    case ssTime:
+      return Sign(k1.Time(), k2.Time());
+    case ssHTML:
+      return SignOf(G.SortHTMLText(ACol, ARow1).compare(G.SortHTMLText(ACol, ARow2)));
+    case ssImages:
+      return Sign(ImageKey(C, ACol, ARow1), ImageKey(C, ACol, ARow2));
+    case ssCheckBox:
+      return Sign(CheckedState(C, ACol, ARow1), CheckedState(C, ACol, ARow2));
+    case ssCustom: {
+      int res = 0;
+      if (G.OnCustomCompare) G.OnCustomCompare(&G, String(k1.Text()), String(k2.Text()), res);
+      return res;
+    }
+    case ssRaw: {
+      int res = 0;
+      if (G.OnRawCompare) G.OnRawCompare(&G, ACol, ARow1, ARow2, res);
+      return res;
+    }
+    default:
+      return SignOf(k1.Text().compare(k2.Text()));
+  }
+}
+
+int TGridSorter::CompareLine(int ACol, int ARow1, int ARow2) {
+  const TSortSettings& s = *G.SortSettings();
+  const bool descending = s.Direction() == sdDescending;
+  const int last = G.AllColCount() - 2;
+  for (;; ++ACol) {
+    const int res = G.IsIgnoredColumn(ACol) ? 0 : CompareCells(ACol, ARow1, descending, ARow2);
+    if (res != 0 || !s.Full() || ACol > last) return res;
+  }
+}
+
+int TGridSorter::CompareLineIndexed(int Index, int ARow1, int ARow2) {
+  const TSortIndexList& list = *G.SortIndexes();
+  const bool full = G.SortSettings()->Full();
+  for (; Index < list.Count(); ++Index) {
+    const auto entry = static_cast<unsigned>(list.Items(Index));
+    const int col = static_cast<int>(entry & 0x7FFFFFFFu);
+    const bool descending = (entry & 0x80000000u) != 0;
+    int res = G.IsIgnoredColumn(col) ? 0 : CompareCells(col, ARow1, descending, ARow2);
+    if (descending) res = -res;
+    if (res != 0 || !full) return res;
+  }
+  return 0;
+}
+
+bool TGridSorter::SortLine(int Col, int ARow1, int ARow2) {
+  const bool descending = G.SortSettings()->Direction() == sdDescending;
+  FSortDir = descending ? -1 : 1;
+  for (int c = Col; c < G.AllColCount(); ++c) {
+    const int res = CompareCells(c, ARow1, descending, ARow2);
+    if (res == FSortDir) {
+      Swap(ARow1, ARow2);
+      return true;
+    }
+    if (res != 0) return false;
+  }
+  return false;
+}
+
+// ---- partition
+
+void TGridSorter::Swap(int ARow1, int ARow2) {
+  G.SortSwapRows(ARow1, ARow2);
+  if (FKeys) FKeys->Swap(ARow1, ARow2);
+}
+
+// The pivot row is copied into the middle scratch row: its cells are the
+// row's own texts (displayed texts when hooks compute them) and borrowed
+// records, dropped again without freeing.
+int TGridSorter::CopyPivot(int ARow) {
+  const int scratch = G.RowCount() - 2;
+  TCellStore& store = G.Store();
+  TCellStore::TRowPtr row = store.TakeRow(ARow);
+  TCellStore::TRowPtr copy = row ? std::make_unique<TCellStore::TRow>(*row) : nullptr;
+  store.PutRow(ARow, std::move(row));
+  store.PutRow(scratch, std::move(copy));
+  if (G.SortSettings()->SortOnVirtualCells() && G.HasDisplTextHooks()) {
+    for (int c = 0; c < G.AllColCount(); ++c) store.SetText(c, scratch, G.Cells(c, ARow));
+  }
+  if (FKeys) FKeys->Alias(scratch, ARow);
+  return scratch;
+}
+
+// Recurses into the smaller part and loops on the larger, so the depth stays
+// below log2 of the row count whatever the order.
+template <class Cmp>
+void TGridSorter::SortRange(int Start, int End, int Target, bool SkipEqual, Cmp&& Compare) {
+  while (Start < End) {
+    const int pivot = CopyPivot((Start + End) / 2);
+    int i = Start, j = End;
+    do {
+      while (Compare(pivot, i) == Target && i < End) ++i;
+      while (Compare(j, pivot) == Target && j > Start) --j;
+      if (i <= j) {
+        if (i != j && !(SkipEqual && Compare(i, j) == 0)) Swap(i, j);
+        ++i;
+        --j;
+      }
+    } while (i <= j);
+    if (j - Start < End - i) {
+      if (Start < j) SortRange(Start, j, Target, SkipEqual, Compare);
+      Start = i;
+    } else {
+      if (i < End) SortRange(i, End, Target, SkipEqual, Compare);
+      End = j;
+    }
+  }
+}
+
+void TGridSorter::SortRows(int ACol, int Start, int End) {
+  FSortDir = G.SortSettings()->Direction() == sdDescending ? -1 : 1;
+  SortRange(Start, End, FSortDir, true, [&](int A, int B) { return CompareLine(ACol, A, B); });
+}
+
+void TGridSorter::SortRowsIndexed(int Start, int End) {
+  SortRange(Start, End, 1, false, [&](int A, int B) { return CompareLineIndexed(0, A, B); });
+}
