@@ -1136,6 +1136,39 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
  private:
   friend class TGridSorter;
   std::unique_ptr<TGridSorter> FSorter;
+
+  // ==== bulk row and cell operations (grid/model/AdvGridBulkRows.cpp, AdvGridMergeOps.cpp)
+  // Rows and columns are displayed ones; split and merge take storage columns.
+ public:
+  void ClearSelection();
+  // Each removes its rows or columns in one pass.
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  // The rows whose check box in the column is in the state RemoveChecked.
+  void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+  // Rows whose text in the column came earlier, in any case.
+  void RemoveDuplicates(int ACol, bool DoCase);
+  void SplitColumnCells(int ColIndex);
+  void SplitRowCells(int RowIndex);
+  void SplitAllCells();
+  void SplitAllColumnCells();
+  // Runs of equal texts; without MainMerge only within spans the lines share.
+  void MergeColumnCells(int ColIndex, bool MainMerge);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  // The merged-columns list in order, the first column as the main merge.
+  void MergeAllColumnCells();
+  // Column 1 gets Trim(text1 + Separator + text2); column 2 goes.
+  void MergeCols(int ColIndex1, int ColIndex2, const String& Separator);
+  // The text starts with the wide-text marker.
+  bool IsWideCell(int ACol, int ARow);
+  // The first cell, row by row, whose raw text is SubStr.
+  bool IsCell(const String& SubStr, int& ACol, int& ARow);
+
+ private:
+  bool RowFlagSelected(int ARow) const;
+  int LastDataRow() const;
 };
 
 // The rotated-text alignment behind CalcRotatedTextRect; printing passes its
