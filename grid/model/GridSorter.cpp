@@ -72,49 +72,40 @@ TSortKey& TGridSorter::Key(TSortColumn& C, int ACol, int ARow, int Which) {
     return onVirtual ? G.CellView(ACol, Row) : StringView(G.GetGridCell(ACol, Row));
   };
   if (!C.Cached) {
+    C.LooseText[Which] = String(text(ARow));
     TSortKey& k = C.Loose[Which];
     k = TSortKey();
-    k.OwnText(String(text(ARow)));
+    k.SetText(C.LooseText[Which]);
     return k;
   }
-  if (!C.Filled) {
-    const size_t n = FKeys->Slot.size();
-    C.Keys.resize(n);
-    C.CheckBox.assign(n, -1);
-    C.Checked.assign(n, -1);
-    C.Images.assign(n, LLONG_MIN);
-    // Scratch rows only alias keys of data rows: they are never read here.
-    for (int r = 0; r < FKeys->DataRows; ++r) {
-      TSortKey& k = C.Keys[static_cast<size_t>(FKeys->KeyOf(r))];
-      if (FKeys->StableTexts)
-        k.SetText(text(r));
-      else
-        k.OwnText(String(text(r)));
+  if (!C.Filled) FillKeys(C, ACol, text);
+  return C.Keys[static_cast<size_t>(ARow)];
+}
+
+// The scratch rows are read too: a column first compared while a pivot is
+// in its scratch row keeps a copy of that row's text.
+template <class Text>
+void TGridSorter::FillKeys(TSortColumn& C, int ACol, Text&& ReadText) {
+  const auto n = static_cast<size_t>(FKeys->Rows);
+  C.Keys.resize(n);
+  C.Copies.resize(n);
+  for (int r = 0; r < FKeys->Rows; ++r) {
+    TSortKey& k = C.Keys[static_cast<size_t>(r)];
+    if (FKeys->StableTexts && r < FKeys->DataRows) {
+      k.SetText(ReadText(r));
+      continue;
     }
-    C.Filled = true;
+    String& copy = C.Copies[static_cast<size_t>(r)];
+    copy = String(ReadText(r));
+    k.SetText(copy);
   }
-  return C.Keys[static_cast<size_t>(FKeys->KeyOf(ARow))];
+  C.Filled = true;
+  FKeys->Filled.push_back(&C);
 }
 
-bool TGridSorter::IsCheckBoxCell(TSortColumn& C, int ACol, int ARow) {
-  if (!C.Cached) return IsCheckBoxType(G.GetCellType(ACol, ARow));
-  std::int8_t& v = C.CheckBox[static_cast<size_t>(FKeys->KeyOf(ARow))];
-  if (v < 0) v = IsCheckBoxType(G.GetCellType(ACol, ARow)) ? 1 : 0;
-  return v != 0;
-}
-
-bool TGridSorter::CheckedState(TSortColumn& C, int ACol, int ARow) {
-  if (!C.Cached) return G.IsChecked(ACol, G.RealRowIndex(ARow));
-  std::int8_t& v = C.Checked[static_cast<size_t>(FKeys->KeyOf(ARow))];
-  if (v < 0) v = G.IsChecked(ACol, G.RealRowIndex(ARow)) ? 1 : 0;
-  return v != 0;
-}
-
-long long TGridSorter::ImageKey(TSortColumn& C, int ACol, int ARow) {
-  if (!C.Cached) return G.GetGraphicSortKey(ACol, ARow);
-  long long& v = C.Images[static_cast<size_t>(FKeys->KeyOf(ARow))];
-  if (v == LLONG_MIN) v = G.GetGraphicSortKey(ACol, ARow);
-  return v;
+bool TGridSorter::IsCheckBoxCell(TSortKey& K, int ACol, int ARow) {
+  if (K.CheckBox < 0) K.CheckBox = IsCheckBoxType(G.GetCellType(ACol, ARow)) ? 1 : 0;
+  return K.CheckBox != 0;
 }
 
 // ---- comparison
@@ -122,20 +113,20 @@ long long TGridSorter::ImageKey(TSortColumn& C, int ACol, int ARow) {
 int TGridSorter::CompareCells(int ACol, int ARow1, bool Descending, int ARow2) {
   ++FCompares;
   TSortColumn& c = Column(ACol);
-  const int res = CompareByStyle(c, ACol, ARow1, ARow2);
+  TSortKey& k1 = Key(c, ACol, ARow1, 0);
+  TSortKey& k2 = Key(c, ACol, ARow2, 1);
+  const int res = CompareByStyle(c, ACol, ARow1, ARow2, k1, k2);
   const TSortSettings& s = *G.SortSettings();
   if (!s.IgnoreBlanks()) return res;
-  return PlaceBlanks(res, Key(c, ACol, ARow1, 0).Empty(), Key(c, ACol, ARow2, 1).Empty(), Descending,
-                     s.BlankPos());
+  return PlaceBlanks(res, k1.Empty(), k2.Empty(), Descending, s.BlankPos());
 }
 
-int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2) {
-  TSortKey& k1 = Key(C, ACol, ARow1, 0);
-  TSortKey& k2 = Key(C, ACol, ARow2, 1);
+int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, TSortKey& k1,
+                                TSortKey& k2) {
   const bool ignoreCase = G.SortSettings()->IgnoreCase();
   TSortStyle style = C.Style;
   if (style == ssAutomatic) {
-    if (IsCheckBoxCell(C, ACol, ARow1)) {
+    if (IsCheckBoxCell(k1, ACol, ARow1)) {
       style = ssCheckBox;
     } else if (IsNumberClass(k1.NumberClass())) {
       style = ssNumeric;
@@ -173,9 +164,9 @@ int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2) 
     case ssHTML:
       return SignOf(G.SortHTMLText(ACol, ARow1).compare(G.SortHTMLText(ACol, ARow2)));
     case ssImages:
-      return Sign(ImageKey(C, ACol, ARow1), ImageKey(C, ACol, ARow2));
+      return Sign(G.GetGraphicSortKey(ACol, ARow1), G.GetGraphicSortKey(ACol, ARow2));
     case ssCheckBox:
-      return Sign(CheckedState(C, ACol, ARow1), CheckedState(C, ACol, ARow2));
+      return Sign(G.IsChecked(ACol, G.RealRowIndex(ARow1)), G.IsChecked(ACol, G.RealRowIndex(ARow2)));
     case ssCustom: {
       int res = 0;
       if (G.OnCustomCompare) G.OnCustomCompare(&G, String(k1.Text()), String(k2.Text()), res);
@@ -187,7 +178,7 @@ int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2) 
       return res;
     }
     default:
-      return SignOf(k1.Text().compare(k2.Text()));
+      return k1.CompareOrdinal(k2);
   }
 }
 
@@ -243,13 +234,19 @@ int TGridSorter::CopyPivot(int ARow) {
   const int scratch = G.RowCount() - 2;
   TCellStore& store = G.Store();
   TCellStore::TRowPtr row = store.TakeRow(ARow);
-  TCellStore::TRowPtr copy = row ? std::make_unique<TCellStore::TRow>(*row) : nullptr;
+  TCellStore::TRowPtr copy = store.TakeRow(scratch);
+  if (row) {
+    if (!copy) copy = std::make_unique<TCellStore::TRow>();
+    *copy = *row;  // reuses the scratch row's room
+  } else {
+    copy.reset();
+  }
   store.PutRow(ARow, std::move(row));
   store.PutRow(scratch, std::move(copy));
   if (G.SortSettings()->SortOnVirtualCells() && G.HasDisplTextHooks()) {
     for (int c = 0; c < G.AllColCount(); ++c) store.SetText(c, scratch, G.Cells(c, ARow));
   }
-  if (FKeys) FKeys->Alias(scratch, ARow);
+  if (FKeys) FKeys->CopyKey(scratch, ARow);
   return scratch;
 }
 

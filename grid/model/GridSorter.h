@@ -55,10 +55,10 @@ class TGridSorter {
 
   TSortColumn& Column(int ACol);
   TSortKey& Key(TSortColumn& C, int ACol, int ARow, int Which);
-  int CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2);
-  bool IsCheckBoxCell(TSortColumn& C, int ACol, int ARow);
-  bool CheckedState(TSortColumn& C, int ACol, int ARow);
-  long long ImageKey(TSortColumn& C, int ACol, int ARow);
+  template <class Text>
+  void FillKeys(TSortColumn& C, int ACol, Text&& ReadText);
+  int CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, TSortKey& k1, TSortKey& k2);
+  bool IsCheckBoxCell(TSortKey& K, int ACol, int ARow);
 
   TAdvStringGrid& G;
   TIntList FUnSortRowXRef{-1, -1};

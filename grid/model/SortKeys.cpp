@@ -56,9 +56,12 @@ bool SortTextToFloat(StringView Text, const TSortNumberFormat& Format, double& V
   return ParsePlainFloat(s, Value);
 }
 
-void TSortKey::OwnText(String Text) {
-  FOwn = std::move(Text);
-  FText = FOwn;
+// A code unit missing past the end reads as 0, so a differing head orders
+// the texts as the full comparison does; an equal head leaves it to that.
+void TSortKey::SetText(StringView Text) {
+  FText = Text;
+  FHead = 0;
+  for (size_t i = 0; i < 4; ++i) FHead = FHead << 16 | (i < Text.size() ? Text[i] : 0u);
 }
 
 int TSortKey::NumberClass() {
@@ -72,18 +75,18 @@ double TSortKey::Number(const TSortNumberFormat& Format) {
 }
 
 double TSortKey::Date() {
-  if (Need(kDate) && (FText.empty() || !TryStrToDateTime(FText, FDate))) FDate = 0;
-  return FDate;
+  if (Need(kDate) && (FText.empty() || !TryStrToDateTime(FText, FWhen))) FWhen = 0;
+  return FWhen;
 }
 
 double TSortKey::ShortDate(bool MonthFirst) {
-  if (!Need(kShortDate)) return FShortDate;
+  if (!Need(kDate)) return FWhen;
   try {
-    FShortDate = MonthFirst ? ParseDateMDY(FText) : ParseDateDMY(FText);
+    FWhen = MonthFirst ? ParseDateMDY(FText) : ParseDateDMY(FText);
   } catch (const EConvertError&) {
-    FShortDate = 0;
+    FWhen = 0;
   }
-  return FShortDate;
+  return FWhen;
 }
 
 double TSortKey::Time() {

@@ -23,42 +23,46 @@ bool SortTextToFloat(StringView Text, const TSortNumberFormat& Format, double& V
 
 class TSortKey {
  public:
-  // The view must outlive the key; Own keeps a copy when the caller has none.
-  void SetText(StringView Text) { FText = Text; }
-  void OwnText(String Text);
+  // The text must outlive the key (the caller keeps a copy where it has to).
+  void SetText(StringView Text);
   StringView Text() const { return FText; }
   bool Empty() const { return FText.empty(); }
+  // Ordinal order of the code units: the first four decide without the text.
+  int CompareOrdinal(const TSortKey& Other) const {
+    if (FHead != Other.FHead) return FHead < Other.FHead ? -1 : 1;
+    const int r = FText.compare(Other.FText);
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+  }
 
   int NumberClass();
   // 0 for a text that is not a number.
   double Number(const TSortNumberFormat& Format);
-  double Date();           // the locale's date-time reading, 0 when none
+  double Date();                      // the locale's date-time reading, 0 when none
   double ShortDate(bool MonthFirst);  // 0 for an impossible or unreadable date
-  double Time();           // 0 when none
+  double Time();                      // 0 when none
   // The date (time) separator at position 2 or 3, not last, between digits.
   bool DateLead();
   bool TimeLead();
   bool HasDateSep();
   bool HasTimeSep();
+  // Whether the cell holds a check box: -1 until the caller has read it.
+  std::int8_t CheckBox = -1;
 
  private:
-  enum : std::uint16_t {
-    kClass = 1, kNumber = 2, kDate = 4, kShortDate = 8, kTime = 16, kSeps = 32
-  };
-  bool Need(std::uint16_t Bit) {
+  enum : std::uint8_t { kClass = 1, kNumber = 2, kDate = 4, kTime = 8, kSeps = 16 };
+  bool Need(std::uint8_t Bit) {
     if (FKnown & Bit) return false;
-    FKnown |= Bit;
+    FKnown = static_cast<std::uint8_t>(FKnown | Bit);
     return true;
   }
   void ReadSeparators();
 
   StringView FText;
-  String FOwn;
-  std::uint16_t FKnown = 0;
+  std::uint64_t FHead = 0;
+  double FNumber = 0;
+  double FWhen = 0;  // a date (either reading: a column has one style) or a time
+  double FTime = 0;
+  std::uint8_t FKnown = 0;
   std::int8_t FClass = 0;
   std::uint8_t FSeps = 0;
-  double FNumber = 0;
-  double FDate = 0;
-  double FShortDate = 0;
-  double FTime = 0;
 };
