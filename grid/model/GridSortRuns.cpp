@@ -103,6 +103,8 @@ class TGridSorter::TFrame {
     const bool stable = G.PlainTexts() && !s.SingleColumn() && !G.OnCustomCompare && !G.OnRawCompare;
     S.FKeys = std::make_unique<TSortKeyCache>(G.RowCount(), DataRows, stable,
                                               s.SingleColumn() ? s.Column() : -1);
+    // With only the sort column's cells swapping, a row's other cells stay.
+    S.FKeys->ShortCutSameRow = !s.SingleColumn() && !G.OnCustomCompare && !G.OnRawCompare;
   }
 
   // The scratch rows hold borrowed records: their slots are emptied, never freed.

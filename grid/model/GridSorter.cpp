@@ -182,12 +182,23 @@ int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, 
   }
 }
 
+bool TGridSorter::SameRow(int ARow1, int ARow2) const {
+  return FKeys && FKeys->ShortCutSameRow && FKeys->SameRow(ARow1, ARow2);
+}
+
+// A row against its own pivot copy: every column is equal; only the count
+// of comparisons the walk makes is kept.
 int TGridSorter::CompareLine(int ACol, int ARow1, int ARow2) {
   const TSortSettings& s = *G.SortSettings();
   const bool descending = s.Direction() == sdDescending;
+  const bool same = SameRow(ARow1, ARow2);
   const int last = G.AllColCount() - 2;
   for (;; ++ACol) {
-    const int res = G.IsIgnoredColumn(ACol) ? 0 : CompareCells(ACol, ARow1, descending, ARow2);
+    int res = 0;
+    if (same)
+      FCompares += G.IsIgnoredColumn(ACol) ? 0 : 1;
+    else if (!G.IsIgnoredColumn(ACol))
+      res = CompareCells(ACol, ARow1, descending, ARow2);
     if (res != 0 || !s.Full() || ACol > last) return res;
   }
 }
@@ -199,7 +210,11 @@ int TGridSorter::CompareLineIndexed(int Index, int ARow1, int ARow2) {
     const auto entry = static_cast<unsigned>(list.Items(Index));
     const int col = static_cast<int>(entry & 0x7FFFFFFFu);
     const bool descending = (entry & 0x80000000u) != 0;
-    int res = G.IsIgnoredColumn(col) ? 0 : CompareCells(col, ARow1, descending, ARow2);
+    int res = 0;
+    if (SameRow(ARow1, ARow2))
+      FCompares += G.IsIgnoredColumn(col) ? 0 : 1;
+    else if (!G.IsIgnoredColumn(col))
+      res = CompareCells(col, ARow1, descending, ARow2);
     if (descending) res = -res;
     if (res != 0 || !full) return res;
   }

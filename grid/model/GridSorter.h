@@ -59,6 +59,7 @@ class TGridSorter {
   void FillKeys(TSortColumn& C, int ACol, Text&& ReadText);
   int CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, TSortKey& k1, TSortKey& k2);
   bool IsCheckBoxCell(TSortKey& K, int ACol, int ARow);
+  bool SameRow(int ARow1, int ARow2) const;
 
   TAdvStringGrid& G;
   TIntList FUnSortRowXRef{-1, -1};

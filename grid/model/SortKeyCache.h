@@ -26,15 +26,25 @@ class TSortKeyCache {
  public:
   // Rows: the raised row count; DataRows the rows below the scratch rows.
   TSortKeyCache(int Rows, int DataRows, bool StableTexts, int OnlyMovingColumn)
-      : Rows(Rows), DataRows(DataRows), StableTexts(StableTexts), OnlyMovingColumn(OnlyMovingColumn) {}
+      : Rows(Rows),
+        DataRows(DataRows),
+        StableTexts(StableTexts),
+        OnlyMovingColumn(OnlyMovingColumn),
+        Origin(static_cast<size_t>(Rows)) {
+    for (int r = 0; r < Rows; ++r) Origin[static_cast<size_t>(r)] = r;
+  }
+  // Whether two displayed rows hold the same row (a row and its pivot copy).
+  bool SameRow(int A, int B) const { return Origin[static_cast<size_t>(A)] == Origin[static_cast<size_t>(B)]; }
   std::unique_ptr<TSortColumn>& Column(int ACol) {
     if (static_cast<size_t>(ACol) >= Columns.size()) Columns.resize(static_cast<size_t>(ACol) + 1);
     return Columns[static_cast<size_t>(ACol)];
   }
   void Swap(int A, int B) {
+    std::swap(Origin[static_cast<size_t>(A)], Origin[static_cast<size_t>(B)]);
     for (TSortColumn* c : Filled) std::swap(c->Keys[static_cast<size_t>(A)], c->Keys[static_cast<size_t>(B)]);
   }
   void CopyKey(int To, int From) {
+    Origin[static_cast<size_t>(To)] = Origin[static_cast<size_t>(From)];
     for (TSortColumn* c : Filled) c->Keys[static_cast<size_t>(To)] = c->Keys[static_cast<size_t>(From)];
   }
 
@@ -45,7 +55,11 @@ class TSortKeyCache {
   bool StableTexts;
   int OnlyMovingColumn;  // -1: every column moves with its row
   std::vector<TSortColumn*> Filled;
+  // Identical rows compare equal in every column without reading a cell,
+  // unless a callback takes part in the comparison.
+  bool ShortCutSameRow = false;
 
  private:
   std::vector<std::unique_ptr<TSortColumn>> Columns;
+  std::vector<int> Origin;  // the row each displayed row held when the run began
 };
