@@ -33,7 +33,7 @@ struct Data {
       for (int i = 0; i < 8; ++i) w += static_cast<Char>(u'a' + letter(rnd));
       words.push_back(w);
       const int n = number(rnd);
-      numbers.push_back(S(std::to_string(n / 100) + "." + std::to_string(n % 100)));
+      numbers.push_back(S(std::to_string(n / 100) + (n % 100 < 10 ? ".0" : ".") + std::to_string(n % 100)));
     }
   }
 };

@@ -79,28 +79,34 @@ TSortKey& TGridSorter::Key(TSortColumn& C, int ACol, int ARow, int Which) {
     return k;
   }
   if (!C.Filled) FillKeys(C, ACol, text);
-  return C.Keys[static_cast<size_t>(ARow)];
+  return C.Keys[static_cast<size_t>(C.ByRow ? ARow : FKeys->OriginOf(ARow))];
 }
 
-// The scratch rows are read too: a column first compared while a pivot is
-// in its scratch row keeps a copy of that row's text.
+// Keys by displayed row read the scratch rows too (a column first compared
+// while a pivot is in its scratch row keeps a copy of that row's text); keys
+// by origin read each data row once, scratch rows alias them.
 template <class Text>
 void TGridSorter::FillKeys(TSortColumn& C, int ACol, Text&& ReadText) {
+  C.ByRow = FKeys->Filled.empty();
   const auto n = static_cast<size_t>(FKeys->Rows);
   C.Keys.resize(n);
-  C.Copies.resize(n);
-  for (int r = 0; r < FKeys->Rows; ++r) {
-    TSortKey& k = C.Keys[static_cast<size_t>(r)];
-    if (FKeys->StableTexts && r < FKeys->DataRows) {
+  const int rows = C.ByRow ? FKeys->Rows : FKeys->DataRows;
+  // With stable texts only the scratch rows need copies.
+  const int copied = FKeys->StableTexts ? FKeys->DataRows : 0;
+  C.Copies.resize(n - static_cast<size_t>(copied));
+  for (int r = 0; r < rows; ++r) {
+    const int at = C.ByRow ? r : FKeys->OriginOf(r);
+    TSortKey& k = C.Keys[static_cast<size_t>(at)];
+    if (r < copied) {
       k.SetText(ReadText(r));
       continue;
     }
-    String& copy = C.Copies[static_cast<size_t>(r)];
+    String& copy = C.Copies[static_cast<size_t>(at - copied)];
     copy = String(ReadText(r));
     k.SetText(copy);
   }
   C.Filled = true;
-  FKeys->Filled.push_back(&C);
+  if (C.ByRow) FKeys->Filled.push_back(&C);
 }
 
 bool TGridSorter::IsCheckBoxCell(TSortKey& K, int ACol, int ARow) {

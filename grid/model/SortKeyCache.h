@@ -16,6 +16,9 @@ struct TSortColumn {
   // (a column that stays when only the sort column's cells swap).
   bool Cached = false;
   bool Filled = false;
+  // The first column of a run keeps its keys by displayed row and swaps them;
+  // the others (read only when rows tie) keep them by the row they came from.
+  bool ByRow = false;
   std::vector<TSortKey> Keys;
   std::vector<String> Copies;  // texts a key cannot view in place; never moved
   TSortKey Loose[2];
@@ -35,6 +38,7 @@ class TSortKeyCache {
   }
   // Whether two displayed rows hold the same row (a row and its pivot copy).
   bool SameRow(int A, int B) const { return Origin[static_cast<size_t>(A)] == Origin[static_cast<size_t>(B)]; }
+  int OriginOf(int ARow) const { return Origin[static_cast<size_t>(ARow)]; }
   std::unique_ptr<TSortColumn>& Column(int ACol) {
     if (static_cast<size_t>(ACol) >= Columns.size()) Columns.resize(static_cast<size_t>(ACol) + 1);
     return Columns[static_cast<size_t>(ACol)];
