@@ -1,6 +1,7 @@
 // Cells by real row and storage column, reaching into the hidden-row store,
 // and the per-cell look properties.
 #include "grid/base/GridStrings.h"
+#include "grid/base/HTMLText.h"
 #include "grid/model/AdvStringGridPrivate.h"
 
 // ---- hidden-row entries: a missing entry reads as empty text and no object
@@ -123,17 +124,20 @@ void TAdvStringGrid::SetOriginalCells(int ACol, int ARow, const String& Value) {
 
 // ---- the editor's text
 
-// Mini-HTML tags stay in the offered text until the HTML text utilities
-// exist; with them, tags go unless EditWithTags.
+// Without EditWithTags the editor holds the visible text only, so handing
+// that same text back must not cost the cell its tags.
 String TAdvStringGrid::GetEditText(int ACol, int ARow) {
   FNoEditChange = true;
   const TPoint base = BaseCell(RealColIndex(ACol), ARow);
-  return TBaseGrid::GetEditText(base.X, base.Y);
+  const String text = TBaseGrid::GetEditText(base.X, base.Y);
+  return EditWithTags() ? text : HTMLToPlainText(text);
 }
 
 void TAdvStringGrid::SetEditText(int ACol, int ARow, const String& Value) {
   const TPoint base = BaseCell(RealColIndex(ACol), ARow);
-  TBaseGrid::SetEditText(base.X, base.Y, Value);
+  const String stored = Cells(base.X, base.Y);
+  const bool sameVisible = !EditWithTags() && Value == HTMLToPlainText(stored);
+  TBaseGrid::SetEditText(base.X, base.Y, sameVisible ? stored : Value);
 }
 
 // ---- row order of the sort

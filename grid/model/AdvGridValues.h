@@ -25,6 +25,7 @@ struct TAdvGridValues {
   String CheckFalse = u"N";
   String FloatFormat = u"%.2f";
   String EditMask;
+  bool EditWithTags = false;
   bool FilterDropDownAuto = false;
   String FilterDropDownClear = u"(All)";
   bool FilterIncremental = false;

@@ -56,9 +56,11 @@ class TFooterPanel;
 class TFormResizeListener;
 class TGrouping;
 class TGridProgressAppearance;
+class THTMLPictureCache;
 class THTMLSettings;
 class TMouseActions;
 class TNavigation;
+class TPictureContainer;
 class TPrintSettings;
 class TSearchFooter;
 class TSearchPanel;
@@ -233,6 +235,17 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // the merged area's base cell.
   String GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const String& Value) override;
+
+  // ---- mini-HTML (grid/model/AdvGridHTML.cpp)
+  // The cell's text without its tags; BR and HR become line breaks.
+  String StrippedCells(int ACol, int ARow);
+  // The editor gets a cell's text with its tags; else without them, and
+  // writing back the same visible text keeps the tags.
+  GX_OPTION(bool, EditWithTags)
+  THTMLPictureCache* ImageCache() const;
+  // Named pictures; forgotten when the container is freed.
+  TPictureContainer* Container() const;
+  void SetContainer(TPictureContainer* Value);
 
   // ---- per-cell looks; a reader never creates a record
   TColor Colors(int ACol, int ARow) const;
@@ -557,6 +570,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void Loaded() override;
   void Resize() override;
   void Dispatch(TMessage& Message) override;
+  // Forgets a picture container that is freed.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   // Inside the update bracket cell and structure changes ask for no repaint.
   bool RepaintLocked() const override { return FUpdateCount > 0; }
   // The cursor the mouse shows now (set by DoGetCellCursor).

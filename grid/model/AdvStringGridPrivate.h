@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "grid/base/ControlList.h"
+#include "grid/base/PictureContainer.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/CellGraphics.h"
 #include "grid/model/ColumnMoveStep.h"
@@ -41,4 +42,7 @@ struct TAdvGridState {
   TBitmap RowIndicator;
   std::unique_ptr<TPixelBuffer> MeasureBuffer;  // under the measuring canvas
   std::unique_ptr<TCanvas> MeasureCanvas;
+  // Pictures of mini-HTML texts: loaded by URL, and the linked named ones.
+  THTMLPictureCache ImageCache;
+  TPictureContainer* Container = nullptr;
 };
