@@ -39,5 +39,3 @@ int TAdvStringGrid::CompareLineIndexed(int Index, int ARow1, int ARow2) {
 
 int TAdvStringGrid::Compares() const { return FSorter->Compares(); }
 void TAdvStringGrid::SetCompares(int Value) { FSorter->SetCompares(Value); }
-
-String TAdvStringGrid::SortHTMLText(int ACol, int ARow) { return Cells(ACol, ARow); }

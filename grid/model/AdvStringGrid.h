@@ -1141,8 +1141,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Comparisons made since it was last set.
   int Compares() const;
   void SetCompares(int Value);
-  // The order of ssHTML cells: the text without its tags.
-  virtual String SortHTMLText(int ACol, int ARow);
   TCustomCompareEvent OnCustomCompare;
   TRawCompareEvent OnRawCompare;
   // After a sort that keeps the current row's index.

@@ -168,7 +168,7 @@ int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, 
     case ssTime:
       return Sign(k1.Time(), k2.Time());
     case ssHTML:
-      return SignOf(G.SortHTMLText(ACol, ARow1).compare(G.SortHTMLText(ACol, ARow2)));
+      return SignOf(G.StrippedCells(ACol, ARow1).compare(G.StrippedCells(ACol, ARow2)));
     case ssImages:
       return Sign(G.GetGraphicSortKey(ACol, ARow1), G.GetGraphicSortKey(ACol, ARow2));
     case ssCheckBox:

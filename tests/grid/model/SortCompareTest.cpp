@@ -43,6 +43,7 @@ TEST(SortCompare, EachStyleOrdersItsTexts) {
       {"month first", ssShortDateUS, {u"12/31/2019", u"01/02/2019"}, {u"01/02/2019", u"12/31/2019"}},
       {"date", ssDate, {u"2/1/2020", u"1/2/2020", u""}, {u"", u"1/2/2020", u"2/1/2020"}},
       {"time", ssTime, {u"13:00", u"9:15", u"bad"}, {u"bad", u"9:15", u"13:00"}},
+      {"tags removed", ssHTML, {u"<b>b</b>", u"c", u"<i>a</i>"}, {u"<i>a</i>", u"<b>b</b>", u"c"}},
       {"alphanumeric, numbers", ssAlphaNumeric, {u"10", u"9"}, {u"9", u"10"}},
       {"alphanumeric, words", ssAlphaNumericNoCase, {u"b", u"A"}, {u"A", u"b"}},
   };
