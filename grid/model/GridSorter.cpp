@@ -97,6 +97,7 @@ void TGridSorter::FillKeys(TSortColumn& C, int ACol, Text&& ReadText) {
   for (int r = 0; r < rows; ++r) {
     const int at = C.ByRow ? r : FKeys->OriginOf(r);
     TSortKey& k = C.Keys[static_cast<size_t>(at)];
+    k.Origin = FKeys->OriginOf(r);
     if (r < copied) {
       k.SetText(ReadText(r));
       continue;

@@ -37,7 +37,14 @@ class TSortKeyCache {
     for (int r = 0; r < Rows; ++r) Origin[static_cast<size_t>(r)] = r;
   }
   // Whether two displayed rows hold the same row (a row and its pivot copy).
-  bool SameRow(int A, int B) const { return Origin[static_cast<size_t>(A)] == Origin[static_cast<size_t>(B)]; }
+  // The first column's keys carry their origin: no further memory is read.
+  bool SameRow(int A, int B) const {
+    if (!Filled.empty()) {
+      const std::vector<TSortKey>& keys = Filled.front()->Keys;
+      return keys[static_cast<size_t>(A)].Origin == keys[static_cast<size_t>(B)].Origin;
+    }
+    return Origin[static_cast<size_t>(A)] == Origin[static_cast<size_t>(B)];
+  }
   int OriginOf(int ARow) const { return Origin[static_cast<size_t>(ARow)]; }
   std::unique_ptr<TSortColumn>& Column(int ACol) {
     if (static_cast<size_t>(ACol) >= Columns.size()) Columns.resize(static_cast<size_t>(ACol) + 1);

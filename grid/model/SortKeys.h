@@ -47,6 +47,8 @@ class TSortKey {
   bool HasTimeSep();
   // Whether the cell holds a check box: -1 until the caller has read it.
   std::int8_t CheckBox = -1;
+  // The row the key was read from, for keys that travel with their rows.
+  int Origin = -1;
 
  private:
   enum : std::uint8_t { kClass = 1, kNumber = 2, kDate = 4, kTime = 8, kSeps = 16 };
