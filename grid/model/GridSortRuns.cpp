@@ -109,7 +109,7 @@ class TGridSorter::TFrame {
 
   // The scratch rows hold borrowed records: their slots are emptied, never freed.
   void CloseScratch() {
-    S.FKeys.reset();
+    S.DropKeys();
     const bool block = std::exchange(G.FState->BlockCellChange, true);
     for (int r = DataRows; r < G.RowCount(); ++r) G.Store().TakeRow(r);
     G.SetRowCount(DataRows);
@@ -162,6 +162,11 @@ void RunFramed(Frame& F, Work&& W) {
 }
 
 }  // namespace
+
+void TGridSorter::DropKeys() {
+  if (FKeys) FSpare = FKeys->TakeFirst();
+  FKeys.reset();
+}
 
 void TGridSorter::InitSortXRef() {
   TIntList& xref = *G.FSortRowXRef;

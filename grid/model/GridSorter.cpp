@@ -57,7 +57,11 @@ TSortColumn& TGridSorter::Column(int ACol) {
   std::unique_ptr<TSortColumn>* slot = FKeys ? &FKeys->Column(ACol) : &FLoose;
   if (FKeys && *slot) return **slot;
   TSortSettings& s = *G.SortSettings();
-  auto c = std::make_unique<TSortColumn>();
+  // The keys of the last run's first column are refilled in place: a large
+  // fresh block costs more to touch than the whole comparison work.
+  std::unique_ptr<TSortColumn> c = FKeys && FSpare ? std::move(FSpare) : std::make_unique<TSortColumn>();
+  c->Filled = false;
+  c->ByRow = false;
   c->Style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
   G.DoGetFormat(ACol, c->Style, c->Format.Prefix, c->Format.Suffix);
   c->Format.Financial = c->Style == ssFinancial;
@@ -97,6 +101,7 @@ void TGridSorter::FillKeys(TSortColumn& C, int ACol, Text&& ReadText) {
   for (int r = 0; r < rows; ++r) {
     const int at = C.ByRow ? r : FKeys->OriginOf(r);
     TSortKey& k = C.Keys[static_cast<size_t>(at)];
+    k = TSortKey();
     k.Origin = FKeys->OriginOf(r);
     if (r < copied) {
       k.SetText(ReadText(r));

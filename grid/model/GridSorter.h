@@ -42,6 +42,8 @@ class TGridSorter {
  private:
   class TFrame;
   friend class TFrame;
+  // Ends a run's key cache, keeping the first column's room for the next run.
+  void DropKeys();
   // A worker over Left..Right inside raised counts, undone also when it raises.
   void RunScratch(const std::function<void()>& Work);
   void SortRows(int ACol, int Start, int End);
@@ -68,4 +70,5 @@ class TGridSorter {
   // Only while a run is under way; a lone comparison reads its cells afresh.
   std::unique_ptr<TSortKeyCache> FKeys;
   std::unique_ptr<TSortColumn> FLoose;
+  std::unique_ptr<TSortColumn> FSpare;
 };

@@ -66,6 +66,12 @@ class TSortKeyCache {
   bool StableTexts;
   int OnlyMovingColumn;  // -1: every column moves with its row
   std::vector<TSortColumn*> Filled;
+  // The first column, for the next run to fill again without new memory.
+  std::unique_ptr<TSortColumn> TakeFirst() {
+    for (auto& c : Columns)
+      if (c && !Filled.empty() && c.get() == Filled.front()) return std::move(c);
+    return nullptr;
+  }
   // Identical rows compare equal in every column without reading a cell,
   // unless a callback takes part in the comparison.
   bool ShortCutSameRow = false;
