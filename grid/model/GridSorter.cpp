@@ -62,6 +62,7 @@ TSortColumn& TGridSorter::Column(int ACol) {
   std::unique_ptr<TSortColumn> c = FKeys && FSpare ? std::move(FSpare) : std::make_unique<TSortColumn>();
   c->Filled = false;
   c->ByRow = false;
+  c->Tied.clear();
   c->Style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
   G.DoGetFormat(ACol, c->Style, c->Format.Prefix, c->Format.Suffix);
   c->Format.Financial = c->Style == ssFinancial;
@@ -82,37 +83,49 @@ TSortKey& TGridSorter::Key(TSortColumn& C, int ACol, int ARow, int Which) {
     k.SetText(C.LooseText[Which]);
     return k;
   }
-  if (!C.Filled) FillKeys(C, ACol, text);
-  return C.Keys[static_cast<size_t>(C.ByRow ? ARow : FKeys->OriginOf(ARow))];
+  if (!C.Filled) {
+    C.ByRow = FKeys->Filled.empty();
+    if (C.ByRow) FillKeys(C, ACol, text);
+  }
+  if (C.ByRow) return C.Keys[static_cast<size_t>(ARow)];
+  C.Filled = true;
+  auto [at, fresh] = C.Tied.try_emplace(FKeys->OriginOf(ARow));
+  if (fresh) {
+    TSortKey& k = at->second.first;
+    k.Origin = at->first;
+    if (FKeys->StableTexts && ARow < FKeys->DataRows) {
+      k.SetText(text(ARow));
+    } else {
+      at->second.second = String(text(ARow));
+      k.SetText(at->second.second);
+    }
+  }
+  return at->second.first;
 }
 
-// Keys by displayed row read the scratch rows too (a column first compared
-// while a pivot is in its scratch row keeps a copy of that row's text); keys
-// by origin read each data row once, scratch rows alias them.
+// The first column's keys, by displayed row, scratch rows included (a pivot
+// may already be in its scratch row: that key keeps a copy of its text).
 template <class Text>
 void TGridSorter::FillKeys(TSortColumn& C, int ACol, Text&& ReadText) {
-  C.ByRow = FKeys->Filled.empty();
   const auto n = static_cast<size_t>(FKeys->Rows);
   C.Keys.resize(n);
-  const int rows = C.ByRow ? FKeys->Rows : FKeys->DataRows;
   // With stable texts only the scratch rows need copies.
   const int copied = FKeys->StableTexts ? FKeys->DataRows : 0;
   C.Copies.resize(n - static_cast<size_t>(copied));
-  for (int r = 0; r < rows; ++r) {
-    const int at = C.ByRow ? r : FKeys->OriginOf(r);
-    TSortKey& k = C.Keys[static_cast<size_t>(at)];
+  for (int r = 0; r < FKeys->Rows; ++r) {
+    TSortKey& k = C.Keys[static_cast<size_t>(r)];
     k = TSortKey();
     k.Origin = FKeys->OriginOf(r);
     if (r < copied) {
       k.SetText(ReadText(r));
       continue;
     }
-    String& copy = C.Copies[static_cast<size_t>(at - copied)];
+    String& copy = C.Copies[static_cast<size_t>(r - copied)];
     copy = String(ReadText(r));
     k.SetText(copy);
   }
   C.Filled = true;
-  if (C.ByRow) FKeys->Filled.push_back(&C);
+  FKeys->Filled.push_back(&C);
 }
 
 bool TGridSorter::IsCheckBoxCell(TSortKey& K, int ACol, int ARow) {

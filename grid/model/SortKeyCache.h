@@ -4,6 +4,7 @@
 // swap with their rows; the texts they view stay where they are (in the row
 // objects, which move by pointer, or in the column's own copies).
 #include <memory>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -16,11 +17,14 @@ struct TSortColumn {
   // (a column that stays when only the sort column's cells swap).
   bool Cached = false;
   bool Filled = false;
-  // The first column of a run keeps its keys by displayed row and swaps them;
-  // the others (read only when rows tie) keep them by the row they came from.
+  // The first column of a run keeps its keys by displayed row (Keys, Copies)
+  // and swaps them; the others, read only where rows tie, keep theirs in Tied.
   bool ByRow = false;
   std::vector<TSortKey> Keys;
   std::vector<String> Copies;  // texts a key cannot view in place; never moved
+  // The keys of a column read only where rows tie, by the row they came
+  // from, each with the copy of its text it may need (nodes never move).
+  std::unordered_map<int, std::pair<TSortKey, String>> Tied;
   TSortKey Loose[2];
   String LooseText[2];
 };
