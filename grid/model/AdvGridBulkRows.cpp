@@ -98,6 +98,7 @@ void TAdvStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
   const int col = RealColIndex(ACol);
   BeginUpdate();
   std::unordered_set<String> seen;
+  seen.reserve(static_cast<size_t>(std::max(LastDataRow() - FixedRows() + 1, 0)));
   std::vector<int> rows;
   for (int r = FixedRows(); r <= LastDataRow(); ++r)
     if (!seen.insert(UpperCase(CellView(col, r))).second) rows.push_back(r);
