@@ -61,6 +61,11 @@ using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int
 using TGetFloatFormatEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                                 bool& IsFloat, String& FloatFormat)>;
 using TClickSortEvent = std::function<void(TObject* Sender, int ACol)>;
+using TCustomCompareEvent =
+    std::function<void(TObject* Sender, const String& Str1, const String& Str2, int& Res)>;
+using TRawCompareEvent =
+    std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)>;
+using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 using TCheckBoxClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool State)>;
 using TSelectionChangedEvent =
     std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;

@@ -30,4 +30,3 @@ void TAdvStringGrid::SetFilterDropDown(const TFilterDropDown& Value) { FFilterDr
 
 // Splitting every column and merging the listed ones again belongs to the
 // cell-merging family; until it is here a change merges nothing.
-void TAdvStringGrid::MergedColumnsChanged() {}

@@ -35,7 +35,8 @@ TAdvStringGrid::TAdvStringGrid(TComponent* AOwner)
       FRows(std::make_unique<TGridRowEngine>(*this)),
       FColumnMove(std::make_unique<TColumnMoveStep>(*this)),
       FGraphics(std::make_unique<TCellGraphics>(*this)),
-      FSelectedCells(std::make_unique<TSelectedCellList>()) {
+      FSelectedCells(std::make_unique<TSelectedCellList>()),
+      FSorter(std::make_unique<TGridSorter>(*this)) {
   InitAdvGridUnit();
   RecordPlatformFacts();
   // The grid holds its panels, editors and cell controls as children.

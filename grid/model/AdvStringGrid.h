@@ -33,6 +33,7 @@ class TColumnMoveStep;
 class TScrollControl;
 class TSelectedCellList;
 class TGridRowEngine;
+class TGridSorter;
 
 class TCellGraphics;
 class TFilePicture;
@@ -503,11 +504,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void SubUnGroup(int ColIndex) {}
   virtual void Group(int ColIndex) {}
   virtual void UnGroup() {}
-  virtual void QSort() {}
-  virtual void QSortIndexed() {}
-  virtual void QSortGroup() {}
-  virtual void QSortGroupIndexed() {}
-  virtual void QUnSort() {}
   virtual bool ValidateCell(const String& NewValue) { return true; }
   virtual bool ValidateCellWide(const String& NewValue) { return true; }
   virtual void DoCellChanging(int ACol, int ARow, bool& Allow) {}
@@ -1321,6 +1317,75 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TScrollControl* FMetroVert = nullptr;  // owned as components
   TScrollControl* FMetroHorz = nullptr;
   unsigned FVAlign = 0;
+
+  // ==== sorting (grid/model/AdvGridSort.cpp, family TGridSorter)
+  // Columns are storage columns, rows displayed rows.
+ public:
+  // On SortSettings.Column and Direction; nothing without a column.
+  virtual void QSort();
+  // On the sort index list; raises "No indexes specified for indexed sort" when it is empty.
+  virtual void QSortIndexed();
+  // Inside the expanded groups of the deepest node level.
+  virtual void QSortGroup();
+  virtual void QSortGroupIndexed();
+  // Back to the order before the first sort since the record was started.
+  virtual void QUnSort();
+  void InitSortXRef();
+  void Sort(int Column, TSortDirection Direction);
+  void SortByColumn(int Col);
+  // A row range inside scratch rows, on Col or on the sort index list.
+  void QuickSort(int Col, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  // Swaps the two rows when they are out of order; equal cells go on to the next column.
+  bool SortLine(int Col, int ARow1, int ARow2);
+  // 1 when the first cell sorts after the second, -1 before, 0 equal.
+  int CompareCells(int ACol, int ARow1, bool Descending, int ARow2);
+  int CompareLine(int ACol, int ARow1, int ARow2);
+  int CompareLineIndexed(int Index, int ARow1, int ARow2);
+  // Comparisons made since it was last set.
+  int Compares() const;
+  void SetCompares(int Value);
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+  // After a sort that keeps the current row's index.
+  TRowChangedEvent OnRowChanged;
+
+ private:
+  friend class TGridSorter;
+  std::unique_ptr<TGridSorter> FSorter;
+
+  // ==== bulk row and cell operations (grid/model/AdvGridBulkRows.cpp, AdvGridMergeOps.cpp)
+  // Rows and columns are displayed ones; split and merge take storage columns.
+ public:
+  void ClearSelection();
+  // Each removes its rows or columns in one pass.
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  // The rows whose check box in the column is in the state RemoveChecked.
+  void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+  // Rows whose text in the column came earlier, in any case.
+  void RemoveDuplicates(int ACol, bool DoCase);
+  void SplitColumnCells(int ColIndex);
+  void SplitRowCells(int RowIndex);
+  void SplitAllCells();
+  void SplitAllColumnCells();
+  // Runs of equal texts; without MainMerge only within spans the lines share.
+  void MergeColumnCells(int ColIndex, bool MainMerge);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  // The merged-columns list in order, the first column as the main merge.
+  void MergeAllColumnCells();
+  // Column 1 gets Trim(text1 + Separator + text2); column 2 goes.
+  void MergeCols(int ColIndex1, int ColIndex2, const String& Separator);
+  // The text starts with the wide-text marker.
+  bool IsWideCell(int ACol, int ARow);
+  // The first cell, row by row, whose raw text is SubStr.
+  bool IsCell(const String& SubStr, int& ACol, int& ARow);
+
+ private:
+  bool RowFlagSelected(int ARow) const;
+  int LastDataRow() const;
 };
 
 // The rotated-text alignment behind CalcRotatedTextRect; printing passes its

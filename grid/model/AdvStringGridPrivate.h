@@ -12,6 +12,7 @@
 #include "grid/model/CellGraphics.h"
 #include "grid/model/ColumnMoveStep.h"
 #include "grid/model/GridRowEngine.h"
+#include "grid/model/GridSorter.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Graphics.h"

@@ -40,6 +40,33 @@ void DeleteFlags(std::vector<bool>& L, int At, int Count) {
   if (At < size) L.erase(L.begin() + At, L.begin() + std::min(size, At + Count));
 }
 
+void TruncateFlags(TIntList& L, int Count) {
+  for (int i = L.Count() - 1; i >= Count; --i) L.Delete(i);
+}
+
+void TruncateFlags(std::vector<bool>& L, int Count) { L.resize(static_cast<size_t>(Count)); }
+
+// Keeps the entries not listed (ascending), in order, in one pass.
+template <class List>
+void CompactFlags(List& L, const std::vector<int>& Gone) {
+  const int size = FlagCount(L);
+  if (Gone.empty() || Gone.front() >= size) return;
+  int write = Gone.front();
+  size_t g = 0;
+  for (int read = Gone.front(); read < size; ++read) {
+    if (g < Gone.size() && Gone[g] == read) {
+      ++g;
+      continue;
+    }
+    SetFlagAt(L, write++, FlagAt(L, read));
+  }
+  TruncateFlags(L, write);
+}
+
+int CountBelow(const std::vector<int>& Sorted, int Value) {
+  return static_cast<int>(std::lower_bound(Sorted.begin(), Sorted.end(), Value) - Sorted.begin());
+}
+
 }  // namespace
 
 TRect RowsRect(const TAdvStringGrid& Grid, int RowIndex, int RCount) {
@@ -235,4 +262,76 @@ void TGridRowEngine::PlaceCurrentRowAfterRemoval(int OldRow, int OldTop, bool Pa
     G.HideSelection();
   }
   G.FSelHidden = false;
+}
+
+void TGridRowEngine::RemoveRowList(const std::vector<int>& DisplRows, bool AllLists) {
+  if (DisplRows.empty()) return;
+  const auto n = static_cast<int>(DisplRows.size());
+  if (n >= G.RowCount()) {  // the grid keeps one row: the span removal knows how
+    for (auto r = DisplRows.rbegin(); r != DisplRows.rend(); ++r) {
+      DropControlsOfRows(*r, 1);
+      RemoveRowSpan(*r, 1, AllLists, false);
+    }
+    return;
+  }
+  for (int r : DisplRows) G.FreeCellPropsRange(0, r, AllColumns, r);
+  const bool entered = std::exchange(G.FState->Entered, false);
+  G.BeginUpdate();
+  const int oldTop = G.TopRow();
+  const int current = CurrentRowAfterRemovals(DisplRows);
+  if (G.FState->ControlList.Count() > 0) DropControlsOfRowList(DisplRows);
+  TGridItems& parked = G.FGridItems;
+  for (int k = 0; k < parked.Count(); ++k) {
+    TGridItem* item = parked.Item(k);
+    item->SetIdx(item->Idx() - CountBelow(DisplRows, item->Idx() - k));
+  }
+  if (AllLists && G.FShowModified->Enabled()) CompactFlags(G.FModifiedRows, DisplRows);
+  if (AllLists && G.UseEnabledRows()) CompactFlags(G.FEnabledRows, DisplRows);
+  if (G.FMouseActions->DisjunctRowSelect()) CompactFlags(G.FRowSelect, DisplRows);
+  G.CloseRowSlots(DisplRows);
+  G.SetRowCount(G.RowCount() - n);
+  G.FMaxRowCount -= n;
+  if (current != G.Row() && current < G.RowCount()) G.MoveCurrent(G.Col(), current, true, false);
+  PlaceCurrentRowAfterRemoval(current, oldTop, false);
+  G.EndUpdate();
+  G.FState->Entered = entered;
+  G.CellsChanged(RowsRect(G, DisplRows.front(), n));
+  if (G.FState->ControlList.Count() > 0) G.CellControlsUpdate(false);
+}
+
+// Where the current row ends after the removals from the bottom up, each
+// moving it as the platform's row deletion and the placing after it do.
+int TGridRowEngine::CurrentRowAfterRemovals(const std::vector<int>& DisplRows) const {
+  const bool disjunct = G.FMouseActions->DisjunctRowSelect();
+  int current = G.Row(), rows = G.RowCount();
+  for (auto r = DisplRows.rbegin(); r != DisplRows.rend(); ++r) {
+    const int last = --rows - G.FixedFooters() - 1;
+    const int after = current > *r ? current - 1 : current;
+    if (current <= last)
+      current = disjunct ? after : current;
+    else if (last >= G.FixedRows())
+      current = last;
+    else
+      current = after;
+  }
+  return current;
+}
+
+void TGridRowEngine::DropControlsOfRowList(const std::vector<int>& DisplRows) {
+  std::vector<int> reals, ends;
+  for (int r : DisplRows) {
+    reals.push_back(G.DisplToRealRow(r));
+    ends.push_back(G.DisplToRealRow(r + 1));
+  }
+  TControlList& controls = G.FState->ControlList;
+  for (int i = controls.Count() - 1; i >= 0; --i) {
+    TControlItem* item = controls.Control(i);
+    const int y = item->Y();
+    if (!G.IsHiddenRow(y) && std::binary_search(reals.begin(), reals.end(), y)) {
+      if (item->Control()) item->Control()->SetVisible(false);
+      controls.RemoveControl(i);
+      continue;
+    }
+    item->SetY(y - static_cast<int>(std::upper_bound(ends.begin(), ends.end(), y) - ends.begin()));
+  }
 }

@@ -32,6 +32,11 @@ class TGridRowEngine {
   // Frees what is left in the rows, renumbers the store, closes the gap.
   void RemoveRowSpan(int RowIndex, int RCount, bool AllLists, bool ParkWhenOutside,
                      bool Renumber = true);
+  // The displayed rows listed (ascending, distinct) go in one pass, ending as
+  // one-by-one removals from the bottom up would: records freed, parked rows
+  // renumbered, flags, heights, controls, current and top row; AllLists also
+  // drops their modified and enabled flags. Cells change once.
+  void RemoveRowList(const std::vector<int>& DisplRows, bool AllLists);
   // Controls in the removed rows go; those below move up with their rows.
   void DropControlsOfRows(int RowIndex, int RCount);
   void ShiftControlRows(int FromRealRow, int Delta);
@@ -43,6 +48,8 @@ class TGridRowEngine {
   void MoveRowCells(int From, int To);
   void ShowControlsOfShownRows();
   void PlaceCurrentRowAfterRemoval(int OldRow, int OldTop, bool ParkWhenOutside);
+  void DropControlsOfRowList(const std::vector<int>& DisplRows);
+  int CurrentRowAfterRemovals(const std::vector<int>& DisplRows) const;
 
   TAdvStringGrid& G;
 };

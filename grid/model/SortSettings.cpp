@@ -1,8 +1,11 @@
 #include "grid/model/SortSettings.h"
 
+#include "grid/base/SortIndexList.h"
+
 #include "grid/model/AdvStringGrid.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/sys/Exceptions.h"
+#include "platform/sys/SysUtils.h"
 
 TSortSettings::TSortSettings(TAdvStringGrid* AGrid)
     : FGrid(AGrid),
@@ -48,4 +51,34 @@ void TSortSettings::Assign(const TPersistent& Source) {
   FDownGlyph->Assign(*src->FDownGlyph);
   FIndexUpGlyph->Assign(*src->FIndexUpGlyph);
   FIndexDownGlyph->Assign(*src->FIndexDownGlyph);
+}
+
+String TSortSettings::SaveToString() const {
+  if (FValues.IndexShow) return u"i;" + FGrid->SortIndexes()->SaveToString();
+  return (FValues.Direction == sdDescending ? u"d" : u"u") + IntToStr(FValues.Column);
+}
+
+void TSortSettings::LoadFromString(const String& Value) {
+  if (Value.empty()) return;
+  SetShow(true);
+  if (Value.size() < 2) throw Exception(u"Invalid sort settings specifier");
+  if (Value.find(u"i;") == String::npos) {
+    FValues.IndexShow = false;
+    FValues.Direction = Value.find(u'u') != String::npos ? sdAscending : sdDescending;
+    int column = 0;
+    if (!TryStrToInt(StringView(Value).substr(1), column)) return;
+    FValues.Column = column;
+    FGrid->QSort();
+    return;
+  }
+  FValues.IndexShow = true;
+  if (Value.size() == 2) return;
+  FGrid->SortIndexes()->LoadFromString(Value.substr(2));
+  FGrid->QSortIndexed();
+}
+
+void TSortSettings::Remove() {
+  FValues.Column = -1;
+  FGrid->SortIndexes()->Clear();
+  FGrid->RepaintRow(FGrid->FixedRows() - 1);
 }

@@ -41,6 +41,14 @@ class TSortSettings : public TPersistent {
   GX_OPTION(bool, AutoFormat)
   GX_OPTION(TSortDirection, Direction)
   void ToggleDirection();
+  // "u3" / "d3": column 3 ascending / descending; "i;" and the sort index
+  // list's own text for an indexed sort.
+  String SaveToString() const;
+  // The reverse, and sorts; a one-character value raises, a column that is
+  // not a number is ignored.
+  void LoadFromString(const String& Value);
+  // No sort column and no sort indexes.
+  void Remove();
   // Owned glyphs; the setters copy the picture.
   TBitmap* UpGlyph() const { return FUpGlyph.get(); }
   void SetUpGlyph(const TBitmap& Value);

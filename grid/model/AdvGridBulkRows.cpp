@@ -1,0 +1,138 @@
+// Clearing and removing by selection, check state or duplicate text. Rows
+// go in one pass of the row engine, however many there are.
+#include <algorithm>
+#include <unordered_set>
+
+#include "grid/base/MouseActions.h"
+#include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/RowFlags.h"
+#include "platform/sys/SysUtils.h"
+
+namespace {
+
+// Storage columns of the displayed ones, removed from the right so that each
+// index still holds when its turn comes; a run of neighbours goes at once.
+void RemoveDisplayedCols(TAdvStringGrid& G, const std::vector<int>& Displ) {
+  std::vector<int> cols;
+  for (int c : Displ) cols.push_back(G.RealColIndex(c));
+  std::sort(cols.rbegin(), cols.rend());
+  for (size_t i = 0; i < cols.size();) {
+    size_t j = i + 1;
+    while (j < cols.size() && cols[j] == cols[j - 1] - 1) ++j;
+    G.RemoveCols(cols[j - 1], static_cast<int>(j - i));
+    i = j;
+  }
+}
+
+std::vector<int> Range(int From, int To) {
+  std::vector<int> v;
+  for (int i = From; i <= To; ++i) v.push_back(i);
+  return v;
+}
+
+}  // namespace
+
+bool TAdvStringGrid::RowFlagSelected(int ARow) const {
+  if (FMouseActions->DisjunctRowSelect()) return FlagAt(FRowSelect, SelectionRow(ARow)) != 0;
+  const TGridRect sel = Selection();
+  return ARow >= std::min(sel.Top, sel.Bottom) && ARow <= std::max(sel.Top, sel.Bottom);
+}
+
+int TAdvStringGrid::LastDataRow() const { return RowCount() - FFixedFooters - 1; }
+
+void TAdvStringGrid::ClearSelection() {
+  if (FMouseActions->DisjunctRowSelect()) {
+    for (int r = FixedRows(); r < RowCount(); ++r)
+      if (RowFlagSelected(r)) ClearRows(r, 1);
+  } else if (FMouseActions->DisjunctColSelect()) {
+    for (int c = FixedCols(); c < ColCount(); ++c)
+      if (FlagAt(FState->ColSelect, c)) ClearCols(RealColIndex(c), 1);
+  } else {
+    const TGridRect sel = Selection();
+    ClearRect(sel.Left, sel.Top, sel.Right, sel.Bottom);
+  }
+}
+
+void TAdvStringGrid::RemoveSelectedRows() {
+  BeginUpdate();
+  if (FMouseActions->DisjunctRowSelect()) {
+    std::vector<int> rows;
+    for (int r = FixedRows(); r <= LastDataRow(); ++r)
+      if (RowFlagSelected(r)) rows.push_back(r);
+    FRows->RemoveRowList(rows, false);
+    ClearRowSelect();
+  } else {
+    const TGridRect sel = Selection();
+    const int top = std::min(sel.Top, sel.Bottom), bottom = std::max(sel.Top, sel.Bottom);
+    FRows->RemoveRowList(Range(top, bottom), false);
+  }
+  EndUpdate();
+}
+
+void TAdvStringGrid::RemoveUnSelectedRows() {
+  BeginUpdate();
+  std::vector<int> rows;
+  for (int r = FixedRows(); r <= LastDataRow(); ++r)
+    if (!RowFlagSelected(r)) rows.push_back(r);
+  FRows->RemoveRowList(rows, false);
+  if (FMouseActions->RowSelectPersistent())
+    SelectRows(FixedRows(), LastDataRow() - FixedRows() + 1);
+  else
+    ClearRowSelect();
+  EndUpdate();
+}
+
+// The check box is read by real row: a parked row above shifts the displayed ones.
+void TAdvStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
+  BeginUpdate();
+  std::vector<int> rows;
+  for (int r = FixedRows(); r < RowCount(); ++r)
+    if (IsChecked(CheckBoxColumn, RealRowIndex(r)) == RemoveChecked) rows.push_back(r);
+  FRows->RemoveRowList(rows, true);
+  EndUpdate();
+}
+
+// Texts that differ only in case count as duplicates, with or without DoCase,
+// folded as a case-insensitive string list compares them.
+void TAdvStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
+  const int col = RealColIndex(ACol);
+  BeginUpdate();
+  std::unordered_set<String> seen;
+  seen.reserve(static_cast<size_t>(std::max(LastDataRow() - FixedRows() + 1, 0)));
+  std::vector<int> rows;
+  for (int r = FixedRows(); r <= LastDataRow(); ++r)
+    if (!seen.insert(UpperCase(CellView(col, r))).second) rows.push_back(r);
+  FRows->RemoveRowList(rows, false);
+  EndUpdate();
+}
+
+// Column selection and flags are displayed columns; they are mapped to
+// storage columns before anything is removed.
+void TAdvStringGrid::RemoveSelectedCols() {
+  std::vector<int> cols;
+  if (FMouseActions->DisjunctColSelect()) {
+    for (int c = FixedCols(); c < ColCount(); ++c)
+      if (FlagAt(FState->ColSelect, c)) cols.push_back(c);
+    RemoveDisplayedCols(*this, cols);
+    for (auto c = cols.rbegin(); c != cols.rend(); ++c)
+      if (*c < static_cast<int>(FState->ColSelect.size())) FState->ColSelect.erase(FState->ColSelect.begin() + *c);
+    return;
+  }
+  const TGridRect sel = Selection();
+  RemoveDisplayedCols(*this, Range(std::min(sel.Left, sel.Right), std::max(sel.Left, sel.Right)));
+}
+
+void TAdvStringGrid::RemoveUnSelectedCols() {
+  std::vector<int> cols;
+  if (FMouseActions->DisjunctColSelect()) {
+    for (int c = FixedCols(); c < ColCount(); ++c)
+      if (!FlagAt(FState->ColSelect, c)) cols.push_back(c);
+  } else {
+    const TGridRect sel = Selection();
+    const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
+    cols = Range(FixedCols(), left - 1);
+    for (int c = right + 1; c < ColCount(); ++c) cols.push_back(c);
+  }
+  RemoveDisplayedCols(*this, cols);
+  ClearColSelect();
+}

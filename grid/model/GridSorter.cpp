@@ -1,0 +1,326 @@
+// The cell comparison of sorting and the guarded partition. The comparison
+// is not a strict weak order (the automatic style follows the first text of
+// each pair, blanks go by their own rules, callbacks decide), so the rows are
+// partitioned here rather than by a standard sort, with the middle row as
+// pivot so that results are reproducible.
+#include "grid/model/GridSorter.h"
+
+#include "grid/base/NumberText.h"
+#include "grid/base/SortIndexList.h"
+#include "grid/model/AdvGridError.h"
+#include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/SortKeyCache.h"
+#include "grid/model/SortSettings.h"
+#include "platform/sys/SysUtils.h"
+
+namespace {
+
+template <class T>
+int Sign(T A, T B) {
+  return A < B ? -1 : (B < A ? 1 : 0);
+}
+
+int SignOf(int V) { return V < 0 ? -1 : (V > 0 ? 1 : 0); }
+
+bool IsNumberClass(int Class) { return Class == ntInteger || Class == ntSeparated || Class == ntScientific; }
+
+Char UpAscii(Char C) { return C >= u'a' && C <= u'z' ? static_cast<Char>(C - 32) : C; }
+
+int CompareNoCase(StringView A, StringView B) {
+  const size_t n = std::min(A.size(), B.size());
+  for (size_t i = 0; i < n; ++i) {
+    const Char a = UpAscii(A[i]), b = UpAscii(B[i]);
+    if (a != b) return a < b ? -1 : 1;
+  }
+  return Sign(A.size(), B.size());
+}
+
+// With IgnoreBlanks an empty text goes first or last whatever the order.
+int PlaceBlanks(int Res, bool Empty1, bool Empty2, bool Descending, TSortBlankPosition Pos) {
+  if (Empty1 == Empty2) return Res;
+  const int first = (Pos == blFirst) != Descending ? -1 : 1;
+  return Empty1 ? first : -first;
+}
+
+bool IsCheckBoxType(TCellType T) {
+  return T == ctCheckBox || T == ctDataCheckBox || T == ctVirtCheckBox || T == ctRowCheckBox;
+}
+
+}  // namespace
+
+TGridSorter::TGridSorter(TAdvStringGrid& Grid) : G(Grid) {}
+TGridSorter::~TGridSorter() = default;
+
+// ---- keys
+
+TSortColumn& TGridSorter::Column(int ACol) {
+  std::unique_ptr<TSortColumn>* slot = FKeys ? &FKeys->Column(ACol) : &FLoose;
+  if (FKeys && *slot) return **slot;
+  TSortSettings& s = *G.SortSettings();
+  // The keys of the last run's first column are refilled in place: a large
+  // fresh block costs more to touch than the whole comparison work.
+  std::unique_ptr<TSortColumn> c = FKeys && FSpare ? std::move(FSpare) : std::make_unique<TSortColumn>();
+  c->Filled = false;
+  c->ByRow = false;
+  c->Tied.clear();
+  c->Style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
+  G.DoGetFormat(ACol, c->Style, c->Format.Prefix, c->Format.Suffix);
+  c->Format.Financial = c->Style == ssFinancial;
+  c->Cached = FKeys && (FKeys->OnlyMovingColumn < 0 || FKeys->OnlyMovingColumn == ACol);
+  *slot = std::move(c);
+  return **slot;
+}
+
+TSortKey& TGridSorter::Key(TSortColumn& C, int ACol, int ARow, int Which) {
+  const bool onVirtual = G.SortSettings()->SortOnVirtualCells();
+  auto text = [&](int Row) {
+    return onVirtual ? G.CellView(ACol, Row) : StringView(G.GetGridCell(ACol, Row));
+  };
+  if (!C.Cached) {
+    C.LooseText[Which] = String(text(ARow));
+    TSortKey& k = C.Loose[Which];
+    k = TSortKey();
+    k.SetText(C.LooseText[Which]);
+    return k;
+  }
+  if (!C.Filled) {
+    C.ByRow = FKeys->Filled.empty();
+    if (C.ByRow) FillKeys(C, ACol, text);
+  }
+  if (C.ByRow) return C.Keys[static_cast<size_t>(ARow)];
+  C.Filled = true;
+  auto [at, fresh] = C.Tied.try_emplace(FKeys->OriginOf(ARow));
+  if (fresh) {
+    TSortKey& k = at->second.first;
+    k.Origin = at->first;
+    if (FKeys->StableTexts && ARow < FKeys->DataRows) {
+      k.SetText(text(ARow));
+    } else {
+      at->second.second = String(text(ARow));
+      k.SetText(at->second.second);
+    }
+  }
+  return at->second.first;
+}
+
+// The first column's keys, by displayed row, scratch rows included (a pivot
+// may already be in its scratch row: that key keeps a copy of its text).
+template <class Text>
+void TGridSorter::FillKeys(TSortColumn& C, int ACol, Text&& ReadText) {
+  const auto n = static_cast<size_t>(FKeys->Rows);
+  C.Keys.resize(n);
+  // With stable texts only the scratch rows need copies.
+  const int copied = FKeys->StableTexts ? FKeys->DataRows : 0;
+  C.Copies.resize(n - static_cast<size_t>(copied));
+  for (int r = 0; r < FKeys->Rows; ++r) {
+    TSortKey& k = C.Keys[static_cast<size_t>(r)];
+    k = TSortKey();
+    k.Origin = FKeys->OriginOf(r);
+    if (r < copied) {
+      k.SetText(ReadText(r));
+      continue;
+    }
+    String& copy = C.Copies[static_cast<size_t>(r - copied)];
+    copy = String(ReadText(r));
+    k.SetText(copy);
+  }
+  C.Filled = true;
+  FKeys->Filled.push_back(&C);
+}
+
+bool TGridSorter::IsCheckBoxCell(TSortKey& K, int ACol, int ARow) {
+  if (K.CheckBox < 0) K.CheckBox = IsCheckBoxType(G.GetCellType(ACol, ARow)) ? 1 : 0;
+  return K.CheckBox != 0;
+}
+
+// ---- comparison
+
+int TGridSorter::CompareCells(int ACol, int ARow1, bool Descending, int ARow2) {
+  ++FCompares;
+  TSortColumn& c = Column(ACol);
+  TSortKey& k1 = Key(c, ACol, ARow1, 0);
+  TSortKey& k2 = Key(c, ACol, ARow2, 1);
+  const int res = CompareByStyle(c, ACol, ARow1, ARow2, k1, k2);
+  const TSortSettings& s = *G.SortSettings();
+  if (!s.IgnoreBlanks()) return res;
+  return PlaceBlanks(res, k1.Empty(), k2.Empty(), Descending, s.BlankPos());
+}
+
+int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, TSortKey& k1,
+                                TSortKey& k2) {
+  const bool ignoreCase = G.SortSettings()->IgnoreCase();
+  TSortStyle style = C.Style;
+  if (style == ssAutomatic) {
+    if (IsCheckBoxCell(k1, ACol, ARow1)) {
+      style = ssCheckBox;
+    } else if (IsNumberClass(k1.NumberClass())) {
+      style = ssNumeric;
+    } else {
+      style = ignoreCase ? ssAlphaNoCase : ssAlphabetic;
+      if (k1.DateLead()) {
+        if (k2.HasDateSep()) style = k1.HasTimeSep() ? ssDateTime : ssDate;
+      } else if (k1.TimeLead() && k2.HasTimeSep()) {
+        style = ssTime;
+      }
+    }
+  }
+  if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
+    const bool numbers = IsNumberClass(k1.NumberClass()) && IsNumberClass(k2.NumberClass());
+    style = numbers ? ssNumeric : (style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase);
+  }
+  switch (style) {
+    case ssNumeric:
+    case ssFinancial:
+      return Sign(k1.Number(C.Format), k2.Number(C.Format));
+    case ssAlphaNoCase:
+      return CompareNoCase(k1.Text(), k2.Text());
+    case ssAnsiAlphaCase:
+      return SignOf(AnsiCompareStr(k1.Text(), k2.Text()));
+    case ssAnsiAlphaNoCase:
+      return SignOf(AnsiCompareText(k1.Text(), k2.Text()));
+    case ssDate:
+    case ssDateTime:
+      return Sign(k1.Date(), k2.Date());
+    case ssShortDateEU:
+    case ssShortDateUS:
+      return Sign(k1.ShortDate(style == ssShortDateUS), k2.ShortDate(style == ssShortDateUS));
+    case ssTime:
+      return Sign(k1.Time(), k2.Time());
+    case ssHTML:
+      return SignOf(G.StrippedCells(ACol, ARow1).compare(G.StrippedCells(ACol, ARow2)));
+    case ssImages:
+      return Sign(G.GetGraphicSortKey(ACol, ARow1), G.GetGraphicSortKey(ACol, ARow2));
+    case ssCheckBox:
+      return Sign(G.IsChecked(ACol, G.RealRowIndex(ARow1)), G.IsChecked(ACol, G.RealRowIndex(ARow2)));
+    case ssCustom: {
+      int res = 0;
+      if (G.OnCustomCompare) G.OnCustomCompare(&G, String(k1.Text()), String(k2.Text()), res);
+      return res;
+    }
+    case ssRaw: {
+      int res = 0;
+      if (G.OnRawCompare) G.OnRawCompare(&G, ACol, ARow1, ARow2, res);
+      return res;
+    }
+    default:
+      return k1.CompareOrdinal(k2);
+  }
+}
+
+bool TGridSorter::SameRow(int ARow1, int ARow2) const {
+  return FKeys && FKeys->ShortCutSameRow && FKeys->SameRow(ARow1, ARow2);
+}
+
+// A row against its own pivot copy: every column is equal; only the count
+// of comparisons the walk makes is kept.
+int TGridSorter::CompareLine(int ACol, int ARow1, int ARow2) {
+  const TSortSettings& s = *G.SortSettings();
+  const bool descending = s.Direction() == sdDescending;
+  const bool same = SameRow(ARow1, ARow2);
+  const int last = G.AllColCount() - 2;
+  for (;; ++ACol) {
+    int res = 0;
+    if (same)
+      FCompares += G.IsIgnoredColumn(ACol) ? 0 : 1;
+    else if (!G.IsIgnoredColumn(ACol))
+      res = CompareCells(ACol, ARow1, descending, ARow2);
+    if (res != 0 || !s.Full() || ACol > last) return res;
+  }
+}
+
+int TGridSorter::CompareLineIndexed(int Index, int ARow1, int ARow2) {
+  const TSortIndexList& list = *G.SortIndexes();
+  const bool full = G.SortSettings()->Full();
+  for (; Index < list.Count(); ++Index) {
+    const auto entry = static_cast<unsigned>(list.Items(Index));
+    const int col = static_cast<int>(entry & 0x7FFFFFFFu);
+    const bool descending = (entry & 0x80000000u) != 0;
+    int res = 0;
+    if (SameRow(ARow1, ARow2))
+      FCompares += G.IsIgnoredColumn(col) ? 0 : 1;
+    else if (!G.IsIgnoredColumn(col))
+      res = CompareCells(col, ARow1, descending, ARow2);
+    if (descending) res = -res;
+    if (res != 0 || !full) return res;
+  }
+  return 0;
+}
+
+bool TGridSorter::SortLine(int Col, int ARow1, int ARow2) {
+  const bool descending = G.SortSettings()->Direction() == sdDescending;
+  FSortDir = descending ? -1 : 1;
+  for (int c = Col; c < G.AllColCount(); ++c) {
+    const int res = CompareCells(c, ARow1, descending, ARow2);
+    if (res == FSortDir) {
+      Swap(ARow1, ARow2);
+      return true;
+    }
+    if (res != 0) return false;
+  }
+  return false;
+}
+
+// ---- partition
+
+void TGridSorter::Swap(int ARow1, int ARow2) {
+  G.SortSwapRows(ARow1, ARow2);
+  if (FKeys) FKeys->Swap(ARow1, ARow2);
+}
+
+// The pivot row is copied into the middle scratch row: its cells are the
+// row's own texts (displayed texts when hooks compute them) and borrowed
+// records, dropped again without freeing.
+int TGridSorter::CopyPivot(int ARow) {
+  const int scratch = G.RowCount() - 2;
+  TCellStore& store = G.Store();
+  TCellStore::TRowPtr row = store.TakeRow(ARow);
+  TCellStore::TRowPtr copy = store.TakeRow(scratch);
+  if (row) {
+    if (!copy) copy = std::make_unique<TCellStore::TRow>();
+    *copy = *row;  // reuses the scratch row's room
+  } else {
+    copy.reset();
+  }
+  store.PutRow(ARow, std::move(row));
+  store.PutRow(scratch, std::move(copy));
+  if (G.SortSettings()->SortOnVirtualCells() && G.HasDisplTextHooks()) {
+    for (int c = 0; c < G.AllColCount(); ++c) store.SetText(c, scratch, G.Cells(c, ARow));
+  }
+  if (FKeys) FKeys->CopyKey(scratch, ARow);
+  return scratch;
+}
+
+// Recurses into the smaller part and loops on the larger, so the depth stays
+// below log2 of the row count whatever the order.
+template <class Cmp>
+void TGridSorter::SortRange(int Start, int End, int Target, bool SkipEqual, Cmp&& Compare) {
+  while (Start < End) {
+    const int pivot = CopyPivot((Start + End) / 2);
+    int i = Start, j = End;
+    do {
+      while (Compare(pivot, i) == Target && i < End) ++i;
+      while (Compare(j, pivot) == Target && j > Start) --j;
+      if (i <= j) {
+        if (i != j && !(SkipEqual && Compare(i, j) == 0)) Swap(i, j);
+        ++i;
+        --j;
+      }
+    } while (i <= j);
+    if (j - Start < End - i) {
+      if (Start < j) SortRange(Start, j, Target, SkipEqual, Compare);
+      Start = i;
+    } else {
+      if (i < End) SortRange(i, End, Target, SkipEqual, Compare);
+      End = j;
+    }
+  }
+}
+
+void TGridSorter::SortRows(int ACol, int Start, int End) {
+  FSortDir = G.SortSettings()->Direction() == sdDescending ? -1 : 1;
+  SortRange(Start, End, FSortDir, true, [&](int A, int B) { return CompareLine(ACol, A, B); });
+}
+
+void TGridSorter::SortRowsIndexed(int Start, int End) {
+  SortRange(Start, End, 1, false, [&](int A, int B) { return CompareLineIndexed(0, A, B); });
+}

@@ -1,0 +1,74 @@
+#pragma once
+// Sorting the grid's rows in place: the cell comparison by sort style, the
+// guarded partition over displayed rows with the pivot in a scratch row, and
+// the sort runs (single column, indexed, inside outline groups, undone).
+// Rows move as row objects through the grid's SortSwapRows. During a run each
+// compared cell is read once: its text and the facts drawn from it are kept
+// per row, and follow the rows through the swaps.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "grid/base/IntList.h"
+
+class TAdvStringGrid;
+class TSortKeyCache;
+struct TSortColumn;
+class TSortKey;
+
+class TGridSorter {
+ public:
+  explicit TGridSorter(TAdvStringGrid& Grid);
+  ~TGridSorter();
+
+  void QSort();
+  void QSortIndexed();
+  void SortGroupRows(bool Indexed);
+  void QUnSort();
+  void InitSortXRef();
+  void QuickSort(int Col, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+
+  bool SortLine(int Col, int ARow1, int ARow2);
+  int CompareCells(int ACol, int ARow1, bool Descending, int ARow2);
+  int CompareLine(int ACol, int ARow1, int ARow2);
+  int CompareLineIndexed(int Index, int ARow1, int ARow2);
+
+  int Compares() const { return FCompares; }
+  void SetCompares(int Value) { FCompares = Value; }
+  int SortDir() const { return FSortDir; }
+  TIntList& UnSortRowXRef() { return FUnSortRowXRef; }
+
+ private:
+  class TFrame;
+  friend class TFrame;
+  // Ends a run's key cache, keeping the first column's room for the next run.
+  void DropKeys();
+  // A worker over Left..Right inside raised counts, undone also when it raises.
+  void RunScratch(const std::function<void()>& Work);
+  void SortRows(int ACol, int Start, int End);
+  void SortRowsIndexed(int Start, int End);
+  template <class Cmp>
+  void SortRange(int Start, int End, int Target, bool SkipEqual, Cmp&& Compare);
+  int CopyPivot(int ARow);
+  void Swap(int ARow1, int ARow2);
+  void SortGroups(bool Indexed, int First, int Last);
+  void UnSortRows();
+
+  TSortColumn& Column(int ACol);
+  TSortKey& Key(TSortColumn& C, int ACol, int ARow, int Which);
+  template <class Text>
+  void FillKeys(TSortColumn& C, int ACol, Text&& ReadText);
+  int CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, TSortKey& k1, TSortKey& k2);
+  bool IsCheckBoxCell(TSortKey& K, int ACol, int ARow);
+  bool SameRow(int ARow1, int ARow2) const;
+
+  TAdvStringGrid& G;
+  TIntList FUnSortRowXRef{-1, -1};
+  int FCompares = 0;
+  int FSortDir = 1;
+  // Only while a run is under way; a lone comparison reads its cells afresh.
+  std::unique_ptr<TSortKeyCache> FKeys;
+  std::unique_ptr<TSortColumn> FLoose;
+  std::unique_ptr<TSortColumn> FSpare;
+};

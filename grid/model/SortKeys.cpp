@@ -1,0 +1,109 @@
+#include "grid/model/SortKeys.h"
+
+#include <charconv>
+
+#include "grid/base/GridDates.h"
+#include "grid/base/LocaleFormat.h"
+#include "grid/base/NumberText.h"
+#include "platform/sys/DateTime.h"
+#include "platform/sys/Exceptions.h"
+
+namespace {
+
+void RemoveFirst(String& S, StringView Part) {
+  if (Part.empty()) return;
+  const size_t at = S.find(Part);
+  if (at != String::npos) S.erase(at, Part.size());
+}
+
+// "." as the decimal point, an optional sign and exponent; nothing else.
+bool ParsePlainFloat(const String& S, double& Value) {
+  char buf[64];
+  if (S.empty() || S.size() >= sizeof buf) return false;
+  size_t n = 0;
+  for (Char c : S) {
+    if (c > 127) return false;
+    buf[n++] = static_cast<char>(c);
+  }
+  const char* first = buf;
+  if (*first == '+') ++first;
+  if (first == buf + n || (*first != '-' && *first != '.' && (*first < '0' || *first > '9'))) return false;
+  const auto r = std::from_chars(first, buf + n, Value);
+  return r.ec == std::errc() && r.ptr == buf + n;
+}
+
+bool IsDecimalDigit(Char c) { return c >= u'0' && c <= u'9'; }
+
+// The separator first at position 2 or 3 (1-based), not last, between digits.
+bool LeadingSeparator(StringView T, Char Sep) {
+  const size_t at = T.find(Sep);
+  if (at != 1 && at != 2) return false;
+  return at + 1 < T.size() && IsDecimalDigit(T[at - 1]) && IsDecimalDigit(T[at + 1]);
+}
+
+}  // namespace
+
+bool SortTextToFloat(StringView Text, const TSortNumberFormat& Format, double& Value) {
+  String s(Text);
+  RemoveFirst(s, Format.Suffix);
+  RemoveFirst(s, Format.Prefix);
+  if (Format.Financial) std::erase(s, GetThousandSeparator());
+  const Char dec = GetDecimalSeparator();
+  if (dec != u'.') {
+    const size_t at = s.find(dec);
+    if (at != String::npos) s[at] = u'.';
+  }
+  return ParsePlainFloat(s, Value);
+}
+
+// A code unit missing past the end reads as 0, so a differing head orders
+// the texts as the full comparison does; an equal head leaves it to that.
+void TSortKey::SetText(StringView Text) {
+  FText = Text;
+  FHead = 0;
+  for (size_t i = 0; i < 4; ++i) FHead = FHead << 16 | (i < Text.size() ? Text[i] : 0u);
+}
+
+int TSortKey::NumberClass() {
+  if (Need(kClass)) FClass = static_cast<std::int8_t>(ClassifyNumberText(FText));
+  return FClass;
+}
+
+double TSortKey::Number(const TSortNumberFormat& Format) {
+  if (Need(kNumber) && !SortTextToFloat(FText, Format, FNumber)) FNumber = 0;
+  return FNumber;
+}
+
+double TSortKey::Date() {
+  if (Need(kDate) && (FText.empty() || !TryStrToDateTime(FText, FWhen))) FWhen = 0;
+  return FWhen;
+}
+
+double TSortKey::ShortDate(bool MonthFirst) {
+  if (!Need(kDate)) return FWhen;
+  try {
+    FWhen = MonthFirst ? ParseDateMDY(FText) : ParseDateDMY(FText);
+  } catch (const EConvertError&) {
+    FWhen = 0;
+  }
+  return FWhen;
+}
+
+double TSortKey::Time() {
+  if (Need(kTime) && !TryStrToTime(FText, FTime)) FTime = 0;
+  return FTime;
+}
+
+void TSortKey::ReadSeparators() {
+  if (!Need(kSeps)) return;
+  const Char date = GetDateSeparator(), time = GetTimeSeparator();
+  FSeps = static_cast<std::uint8_t>((LeadingSeparator(FText, date) ? 1 : 0) |
+                                    (LeadingSeparator(FText, time) ? 2 : 0) |
+                                    (FText.find(date) != StringView::npos ? 4 : 0) |
+                                    (FText.find(time) != StringView::npos ? 8 : 0));
+}
+
+bool TSortKey::DateLead() { return ReadSeparators(), (FSeps & 1) != 0; }
+bool TSortKey::TimeLead() { return ReadSeparators(), (FSeps & 2) != 0; }
+bool TSortKey::HasDateSep() { return ReadSeparators(), (FSeps & 4) != 0; }
+bool TSortKey::HasTimeSep() { return ReadSeparators(), (FSeps & 8) != 0; }
