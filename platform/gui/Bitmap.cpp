@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/gui/BitmapCanvas.h"
+#include "platform/gui/Resources.h"
 #include "platform/gui/codecs/Codecs.h"
 
 namespace {
@@ -102,6 +103,12 @@ void TBitmap::LoadFromBytes(const TBytes& Data) {
   if (SniffImage(Data) != TImageKind::Bmp) InvalidGraphic();
   TFrames f = DecodeWithReader(Data, TImageKind::Bmp);
   SetPixels(std::move(f.Frames.front()));
+}
+
+void TBitmap::LoadFromResourceName(const String& Name) {
+  const std::string_view bytes = platform::FindResource(Name);
+  if (bytes.empty()) throw EResNotFound(u"Resource " + Name + u" not found");
+  LoadFromBytes(TBytes(bytes.begin(), bytes.end()));
 }
 
 TBytes TBitmap::SaveToBytes() const { return EncodeWithWriter(FPixels, TImageKind::Bmp); }

@@ -14,6 +14,11 @@ enum TTransparentMode { tmAuto, tmFixed };
 // afDefined: the A byte of pf32bit pixels blends them when drawn.
 enum TAlphaFormat { afIgnored, afDefined };
 
+class EResNotFound : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 class TBitmap : public TGraphic {
  public:
   TBitmap();
@@ -48,6 +53,8 @@ class TBitmap : public TGraphic {
   void SetTransparentMode(TTransparentMode Value) { FTransparentMode = Value; }
 
   void LoadFromBytes(const TBytes& Data) override;  // BMP data
+  // The program's bitmap resource of that name; EResNotFound when it has none.
+  void LoadFromResourceName(const String& Name);
   TBytes SaveToBytes() const override;              // BMP data
   void DrawOn(TCanvas& Canvas, const TRect& Rect) const override;
 

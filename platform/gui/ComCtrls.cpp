@@ -3,7 +3,6 @@
 #include "platform/gui/ComCtrls.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/gui/Views.h"
 
@@ -131,30 +130,6 @@ void TTrackBar::Changed() {
 void TTrackBar::Dispatch(TMessage& Message) {
   if (Message.Msg == WM_GETDLGCODE) {
     Message.Result = DLGC_WANTARROWS;
-    return;
-  }
-  TWinControl::Dispatch(Message);
-}
-
-namespace {
-constexpr double MsPerDay = 86400000.0;
-}
-
-TDateTime TDateTimePicker::Date() const { return std::floor(DateTime()); }
-TDateTime TDateTimePicker::Time() const { return DateTime() - Date(); }
-void TDateTimePicker::SetDate(TDateTime v) { SetDateTime(std::floor(v) + Time()); }
-void TDateTimePicker::SetTime(TDateTime v) {
-  const double frac = v - std::floor(v);
-  SetDateTime(Date() + std::round(frac * MsPerDay) / MsPerDay);
-}
-
-void TDateTimePicker::Change() {
-  if (!FSetting && OnChange) OnChange(this);
-}
-
-void TDateTimePicker::Dispatch(TMessage& Message) {
-  if (Message.Msg == WM_GETDLGCODE) {
-    Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
     return;
   }
   TWinControl::Dispatch(Message);

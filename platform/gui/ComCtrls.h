@@ -97,6 +97,29 @@ class TTrackBar : public TWinControl {
 };
 
 enum TDateTimeKind { dtkDate, dtkTime };
+// A date is picked from a drop-down calendar or stepped with up-down arrows.
+enum TDTDateMode { dmComboBox, dmUpDown };
+
+// The picker's notifications (WM_NOTIFY to the parent, reflected as CN_NOTIFY).
+constexpr UINT DTN_FIRST = static_cast<UINT>(-760);
+constexpr UINT DTN_DATETIMECHANGE = DTN_FIRST + 1, DTN_DROPDOWN = DTN_FIRST + 6, DTN_CLOSEUP = DTN_FIRST + 7;
+// Its messages and their flags: whether a date is set (the check box).
+constexpr UINT DTM_GETSYSTEMTIME = 0x1001, DTM_SETSYSTEMTIME = 0x1002;
+constexpr DWORD GDT_ERROR = static_cast<DWORD>(-1), GDT_VALID = 0, GDT_NONE = 1;
+
+struct SYSTEMTIME {
+  WORD wYear = 0, wMonth = 0, wDayOfWeek = 0, wDay = 0, wHour = 0, wMinute = 0, wSecond = 0,
+       wMilliseconds = 0;
+};
+SYSTEMTIME DateTimeToSystemTime(TDateTime Value);
+TDateTime SystemTimeToDateTime(const SYSTEMTIME& Value);
+
+// DTN_DATETIMECHANGE: the new value, or GDT_NONE when the check box was cleared.
+struct NMDATETIMECHANGE {
+  NMHDR nmhdr;
+  DWORD dwFlags = GDT_VALID;
+  SYSTEMTIME st;
+};
 
 class TDateTimePicker : public TWinControl {
  public:
@@ -111,15 +134,39 @@ class TDateTimePicker : public TWinControl {
   void SetTime(TDateTime v);
   TDateTimeKind Kind() const { return FKind; }
   void SetKind(TDateTimeKind v);
+  // A time is always stepped with arrows.
+  TDTDateMode DateMode() const { return FDateMode; }
+  void SetDateMode(TDTDateMode v);
+  // The display format ("dd/MM/yyyy", "HH:mm:ss", 't' or "tt" for AM/PM);
+  // empty: the kind's default.
+  const String& Format() const { return FFormat; }
+  void SetFormat(const String& v);
+  // A check box before the fields says whether a date is set; DateTime keeps its value either way.
+  bool ShowCheckbox() const { return FShowCheckbox; }
+  void SetShowCheckbox(bool v);
+  bool Checked() const;
+  void SetChecked(bool v);
+  // Whether the calendar is open now.
+  bool DroppedDown() const;
   // A change by the user (not one made in code).
   TNotifyEvent OnChange;
+  TNotifyEvent OnDropDown;
+  TNotifyEvent OnCloseUp;
 
  protected:
   virtual void Change();
   void Dispatch(TMessage& Message) override;
 
  private:
+  // The native picker's notifications, reflected back by the parent.
+  void PickerNotification(const NMHDR& Header);
+  void NotifyDateTimeChange();
+  // The native picker takes the kind, the format and the date mode.
+  void ApplyFormat();
   TDateTimeKind FKind = dtkDate;
+  TDTDateMode FDateMode = dmComboBox;
+  String FFormat;
+  bool FShowCheckbox = false;
   bool FSetting = false;
 };
 

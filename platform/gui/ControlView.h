@@ -29,4 +29,10 @@ class TControlView {
   // The native control's own handling of an input message that no handler
   // of ours consumed (typing into an edit, toggling a check box, ...).
   virtual void DefaultHandler(TMessage& Message) = 0;
+  // Paint events of the native control come to the control as WM_PAINT and
+  // WM_NCPAINT; the default handling of WM_PAINT draws the native look.
+  virtual void SetPaintHooks(bool On) { (void)On; }
+  virtual void SetCaretVisible(bool Visible) { (void)Visible; }
+  // WM_SETREDRAW: while off, nothing of the control is repainted.
+  virtual void SetRedraw(bool On) { (void)On; }
 };

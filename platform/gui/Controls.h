@@ -270,19 +270,31 @@ class TWinControl : public TControl {
   void CMDialogKey(TMessage& Message);
   // The focus goes to the first control in tab order inside this one.
   void SelectFirst();
+  // A native control that draws over its look: each paint comes as WM_PAINT
+  // with the canvas in WParam, and the default handling of WM_PAINT draws
+  // the native look into it, under the canvas's clip (call it before or after
+  // drawing). WM_NCPAINT follows with the same canvas, unclipped, for a frame
+  // of its own; the native frame is part of the native look.
+  void SetPaintHooks(bool v);
   // Sends the parent WM_COMMAND with the control id and Code; the parent
   // reflects it back as CN_COMMAND, where the control fires its own event.
   // Without a parent the control gets CN_COMMAND straight away.
   void NotifyParent(WORD Code);
+  // The same with WM_NOTIFY: Header (its sender filled in here) is reflected as CN_NOTIFY.
+  LRESULT NotifyParent(NMHDR& Header);
 
  private:
-  // A control's notification goes back to it as CN_COMMAND.
+  // A control's notification goes back to it as CN_COMMAND (CN_NOTIFY).
   void WMCommand(TMessage& Message);
+  void WMNotify(TMessage& Message);
   void WMKey(TMessage& Message);
   void WMMouseWheel(TMessage& Message);
   void FocusMessage(TMessage& Message);
 
+  friend bool HideCaret(HWND Wnd);
+  friend bool ShowCaret(HWND Wnd);
   HWND FHandle = 0;
+  int FCaretHidden = 0;  // HideCaret calls not yet undone
   std::vector<TControl*> FControls;     // in z-order, last on top
   std::vector<TWinControl*> FTabList;   // windowed children in tab order
   bool FTabStop = false;
@@ -336,3 +348,8 @@ void SetMouseControl(TControl* Control);
 // The control whose window has the keyboard focus (null when none).
 TWinControl* FocusedControl();
 TWinControl* FindControl(HWND Handle);
+// The caret of a control's native edit hides until each HideCaret is undone
+// by a ShowCaret. False for an unknown window, and ShowCaret is false when
+// nothing hid the caret.
+bool HideCaret(HWND Wnd);
+bool ShowCaret(HWND Wnd);

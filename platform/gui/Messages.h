@@ -10,6 +10,7 @@
 using HWND = std::uintptr_t;  // 0 is "no window"
 using UINT = unsigned;
 using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
@@ -71,6 +72,13 @@ constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN, CN_KEYUP = CN_BASE + WM_KEYUP,
                CN_CHAR = CN_BASE + WM_CHAR, CN_SYSCHAR = CN_BASE + WM_SYSCHAR, CN_COMMAND = CN_BASE + WM_COMMAND,
                CN_NOTIFY = CN_BASE + WM_NOTIFY;
 
+// The head of every WM_NOTIFY record (LParam): who sends it and what it says.
+struct NMHDR {
+  HWND hwndFrom = 0;
+  std::uintptr_t idFrom = 0;
+  UINT code = 0;
+};
+
 // Notification codes a control sends its parent in WM_COMMAND (high word of
 // WParam; the low word is the control id, LParam the control's handle).
 constexpr WORD CBN_SELCHANGE = 1, CBN_DBLCLK = 2, CBN_SETFOCUS = 3, CBN_KILLFOCUS = 4,
@@ -84,6 +92,10 @@ constexpr UINT EM_GETSEL = 0x00B0, EM_SETSEL = 0x00B1, EM_GETRECT = 0x00B2, EM_S
                EM_SETRECTNP = 0x00B4, EM_GETLINECOUNT = 0x00BA, EM_CANUNDO = 0x00C6, EM_UNDO = 0x00C7,
                EM_LINEFROMCHAR = 0x00C9, EM_SETREADONLY = 0x00CF, EM_SETMARGINS = 0x00D3,
                EM_GETMARGINS = 0x00D4, EM_POSFROMCHAR = 0x00D6, EM_CHARFROMPOS = 0x00D7;
+// Combo box messages; index -1 of the item height is the selection field.
+constexpr UINT CB_SETITEMHEIGHT = 0x0153, CB_GETITEMHEIGHT = 0x0154;
+constexpr LRESULT CB_ERR = -1;
+
 // EM_SETMARGINS: which margins WParam sets.
 constexpr WPARAM EC_LEFTMARGIN = 0x0001, EC_RIGHTMARGIN = 0x0002, EC_USEFONTINFO = 0xFFFF;
 

@@ -219,7 +219,31 @@ void TComboBox::Dispatch(TMessage& Message) {
     return;
   }
   if (Message.Msg == CN_COMMAND) return ComboNotification(HiWord(Message.WParam));
+  if (Message.Msg == CB_SETITEMHEIGHT || Message.Msg == CB_GETITEMHEIGHT) return ItemHeightMessage(Message);
   TWinControl::Dispatch(Message);
+}
+
+namespace {
+constexpr int kComboFrame = 6;  // the selection field's frame, top and bottom together
+}
+
+void TComboBox::ItemHeightMessage(TMessage& Message) {
+  const bool field = static_cast<int>(Message.WParam) == -1;
+  if (Message.Msg == CB_GETITEMHEIGHT) {
+    Message.Result = field ? (FFieldHeight > 0 ? FFieldHeight : Height() - kComboFrame) : ItemHeight();
+    return;
+  }
+  const int h = static_cast<int>(Message.LParam);
+  Message.Result = h > 0 && h < 256 ? 0 : CB_ERR;
+  if (Message.Result == CB_ERR) return;
+  if (!field) return SetItemHeight(h);
+  FFieldHeight = h;
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TComboBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  if (FFieldHeight > 0 && FStyle != csSimple) AHeight = FFieldHeight + kComboFrame;
+  TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
 void TComboBox::ComboNotification(WORD Code) {

@@ -235,6 +235,12 @@ class TComboBox : public TWinControl {
   // Whether the native list is open now; setting opens or closes it.
   bool DroppedDown() const;
   void SetDroppedDown(bool v);
+  // The height of each entry of the open list.
+  int ItemHeight() const;
+  void SetItemHeight(int v);
+  // Once the selection field's height is set (CB_SETITEMHEIGHT, index -1)
+  // the closed combo is that high plus its frame, whatever height is asked.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
   TNotifyEvent OnChange;
   TNotifyEvent OnSelect;
@@ -249,7 +255,9 @@ class TComboBox : public TWinControl {
  private:
   // The native list's notifications, reflected back by the parent.
   void ComboNotification(WORD Code);
+  void ItemHeightMessage(TMessage& Message);
   std::unique_ptr<TListControlItems> FItems;
+  int FFieldHeight = 0;  // 0: the height is what the bounds say
   TComboBoxStyle FStyle = csDropDown;
   int FDropDownCount = 8;
   int FDroppedWidth = 0;

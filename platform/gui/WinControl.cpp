@@ -18,6 +18,20 @@ TWinControl* FindControl(HWND Handle) {
   return it == HandleMap().end() ? nullptr : it->second;
 }
 
+bool HideCaret(HWND Wnd) {
+  TWinControl* c = FindControl(Wnd);
+  if (!c) return false;
+  if (c->FCaretHidden++ == 0 && c->View()) c->View()->SetCaretVisible(false);
+  return true;
+}
+
+bool ShowCaret(HWND Wnd) {
+  TWinControl* c = FindControl(Wnd);
+  if (!c || c->FCaretHidden == 0) return false;
+  if (--c->FCaretHidden == 0 && c->View()) c->View()->SetCaretVisible(true);
+  return true;
+}
+
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
@@ -161,6 +175,7 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_MOUSEWHEEL: return WMMouseWheel(Message);
     case WM_SETFOCUS: case WM_KILLFOCUS: return FocusMessage(Message);
     case WM_COMMAND: return WMCommand(Message);
+    case WM_NOTIFY: return WMNotify(Message);
     case CM_ENTER: return DoEnter();
     case CM_EXIT: return DoExit();
     case CM_COLORCHANGED:
@@ -174,6 +189,10 @@ void TWinControl::Dispatch(TMessage& Message) {
 }
 
 void TWinControl::DefaultHandler(TMessage& Message) {
+  if (Message.Msg == WM_SETREDRAW) {
+    if (View()) View()->SetRedraw(Message.WParam != 0);
+    return;
+  }
   if (Message.Msg == WM_LBUTTONDOWN && FFocusOnClick && !Focused() && CanFocus()) {
     // The exit and enter handlers of the focus change may free this control.
     const TFreeWatch watch(*this);
@@ -189,6 +208,13 @@ void TWinControl::WMCommand(TMessage& Message) {
   Message.Result = from->Perform(CN_COMMAND, Message.WParam, Message.LParam);
 }
 
+void TWinControl::WMNotify(TMessage& Message) {
+  const auto* header = reinterpret_cast<const NMHDR*>(Message.LParam);
+  TWinControl* from = header ? FindControl(header->hwndFrom) : nullptr;
+  if (!from || from == this) return TControl::Dispatch(Message);
+  Message.Result = from->Perform(CN_NOTIFY, Message.WParam, Message.LParam);
+}
+
 void TWinControl::RecreateWnd() {
   TCreateParams params;
   CreateParams(params);
@@ -197,11 +223,23 @@ void TWinControl::RecreateWnd() {
   if (focused && View()) View()->SetNativeFocus();
 }
 
+void TWinControl::SetPaintHooks(bool v) {
+  if (View()) View()->SetPaintHooks(v);
+}
+
 void TWinControl::NotifyParent(WORD Code) {
   const WPARAM w = MakeWParam(FControlID, Code);
   const auto l = static_cast<LPARAM>(Handle());
   if (Parent()) SendMessage(Parent()->Handle(), WM_COMMAND, w, l);
   else Perform(CN_COMMAND, w, l);
+}
+
+LRESULT TWinControl::NotifyParent(NMHDR& Header) {
+  Header.hwndFrom = Handle();
+  Header.idFrom = FControlID;
+  const auto l = reinterpret_cast<LPARAM>(&Header);
+  if (Parent()) return SendMessage(Parent()->Handle(), WM_NOTIFY, FControlID, l);
+  return Perform(CN_NOTIFY, FControlID, l);
 }
 
 void TWinControl::CMDialogKey(TMessage& Message) { Broadcast(Message); }

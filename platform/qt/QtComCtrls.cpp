@@ -1,6 +1,4 @@
-// Native parts of the common controls: the tab row, the slider and the
-// date/time editor.
-#include <QDateTimeEdit>
+// Native parts of the common controls: the tab row and the slider.
 #include <QSlider>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -31,10 +29,6 @@ class PageFrame : public QWidget {
   }
 };
 
-const QDate& Epoch() {
-  static const QDate e(1899, 12, 30);
-  return e;
-}
 }  // namespace
 
 TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner) {
@@ -86,37 +80,4 @@ void TTrackBar::ApplyRange() { Native<QSlider>(*this)->setRange(FMin, FMax); }
 void TTrackBar::SetOrientation(TTrackBarOrientation v) {
   FOrientation = v;
   Native<QSlider>(*this)->setOrientation(v == trHorizontal ? Qt::Horizontal : Qt::Vertical);
-}
-
-TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner) {
-  auto w = std::make_unique<QDateTimeEdit>(QDateTime::currentDateTime());
-  w->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-  ConnectTrapped(w.get(), &QDateTimeEdit::dateTimeChanged, [this] { Change(); });
-  SetView(ViewOf(*this, std::move(w)));
-  SetTabStop(true);
-  SetFocusOnClick(true);
-  SetBounds(0, 0, 186, 21);
-}
-
-TDateTime TDateTimePicker::DateTime() const {
-  const QDateTime v = Native<QDateTimeEdit>(*this)->dateTime();
-  const qint64 days = Epoch().daysTo(v.date());
-  return static_cast<double>(days) + v.time().msecsSinceStartOfDay() / 86400000.0;
-}
-
-void TDateTimePicker::SetDateTime(TDateTime v) {
-  // Whole milliseconds; a fraction that rounds up to a day is the next day.
-  const long long total = std::llround(v * 86400000.0);
-  const long long day = total >= 0 ? total / 86400000 : -((-total + 86399999) / 86400000);
-  const int ms = static_cast<int>(total - day * 86400000);
-  const QDateTime q(Epoch().addDays(day), QTime::fromMSecsSinceStartOfDay(ms));
-  FSetting = true;
-  Native<QDateTimeEdit>(*this)->setDateTime(q);
-  FSetting = false;
-}
-
-void TDateTimePicker::SetKind(TDateTimeKind v) {
-  FKind = v;
-  Native<QDateTimeEdit>(*this)->setDisplayFormat(v == dtkDate ? QStringLiteral("dd.MM.yyyy")
-                                                              : QStringLiteral("HH:mm:ss"));
 }

@@ -2,6 +2,9 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPointer>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 #include <functional>
 #include <QLineEdit>
@@ -59,11 +62,30 @@ class ListItems : public TListControlItems {
   QListWidget& FList;
 };
 
+// Entries of the open list at a height of their own (0: the style's).
+class HeightDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  int Height = 0;
+  QSize sizeHint(const QStyleOptionViewItem& Option, const QModelIndex& Index) const override {
+    QSize s = QStyledItemDelegate::sizeHint(Option, Index);
+    if (Height > 0) s.setHeight(Height);
+    return s;
+  }
+};
+
 // The native combo tells its control when its list opens (before it shows)
 // and when it has closed.
-class ComboWidget : public QComboBox {
+class ComboWidget : public QComboBox, public PaintsLook {
  public:
   std::function<void(WORD)> Notify;
+  void PaintLook(QPainter& Painter) override {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    Painter.setPen(palette().color(QPalette::Text));
+    style()->drawComplexControl(QStyle::CC_ComboBox, &option, &Painter, this);
+    style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &Painter, this);
+  }
   bool Dropped() const { return view()->window()->isVisible(); }
   void showPopup() override {
     if (Dropped() || count() == 0) return;  // the native combo opens no empty list
@@ -150,6 +172,19 @@ void TComboBox::SetText(const String& v) {
   } else {
     box->setCurrentIndex(FItems->IndexOf(v));
   }
+}
+
+int TComboBox::ItemHeight() const {
+  const QComboBox* box = Native<QComboBox>(*this);
+  if (auto* d = dynamic_cast<HeightDelegate*>(box->itemDelegate()); d && d->Height > 0) return d->Height;
+  return box->count() > 0 ? box->view()->sizeHintForRow(0) : box->fontMetrics().height() + 2;
+}
+
+void TComboBox::SetItemHeight(int v) {
+  QComboBox* box = Native<QComboBox>(*this);
+  auto* d = dynamic_cast<HeightDelegate*>(box->itemDelegate());
+  if (!d) box->setItemDelegate(d = new HeightDelegate(box));  // owned by the combo
+  d->Height = std::max(v, 0);
 }
 
 bool TComboBox::DroppedDown() const { return ComboOf(*this)->Dropped(); }

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QWheelEvent>
@@ -60,6 +63,14 @@ Char CharOf(const QKeyEvent& e) {
   if (alt && e.key() >= Qt::Key_0 && e.key() <= Qt::Key_9) return static_cast<Char>(e.key());
   return 0;
 }
+// The application's style with a caret of no width.
+class NoCaretStyle : public QProxyStyle {
+ public:
+  explicit NoCaretStyle(QObject* Owner) { setParent(Owner); }
+  int pixelMetric(PixelMetric Metric, const QStyleOption* Option, const QWidget* Widget) const override {
+    return Metric == PM_TextCursorWidth ? 0 : QProxyStyle::pixelMetric(Metric, Option, Widget);
+  }
+};
 }  // namespace
 
 NativeCall::NativeCall() { ++NativeDepth(); }
@@ -154,6 +165,18 @@ void QtView::SetCursor(int Cursor) {
   }
 }
 
+void QtView::SetCaretVisible(bool Visible) {
+  // A line edit takes its caret width from its style, a text editor has its own.
+  auto* line = qobject_cast<QLineEdit*>(FWidget.get());
+  if (!line) line = FWidget->findChild<QLineEdit*>();
+  if (line && !Visible) line->setStyle(new NoCaretStyle(line));
+  if (auto* hidden = line ? dynamic_cast<NoCaretStyle*>(line->style()) : nullptr; hidden && Visible) {
+    line->setStyle(nullptr);
+    delete hidden;
+  }
+  if (auto* text = qobject_cast<QPlainTextEdit*>(FWidget.get())) text->setCursorWidth(Visible ? 1 : 0);
+}
+
 void QtView::Invalidate() { FWidget->update(); }
 void QtView::InvalidateRect(const TRect& R) { FWidget->update(QRect(R.Left, R.Top, R.Width(), R.Height())); }
 void QtView::Update() { FWidget->repaint(); }
@@ -173,7 +196,8 @@ QWidget* QtView::KeyReceiver() const {
 
 void QtView::DefaultHandler(TMessage& Message) {
   const UINT m = Message.Msg;
-  if ((m >= WM_KEYDOWN && m <= WM_SYSCHAR)) ForwardKey(Message);
+  if (m == WM_PAINT && Message.WParam) PaintNative(*reinterpret_cast<TCanvas*>(Message.WParam));
+  else if ((m >= WM_KEYDOWN && m <= WM_SYSCHAR)) ForwardKey(Message);
   else if (m >= WM_MOUSEMOVE && m <= WM_MOUSEWHEEL) ForwardMouse(Message);
 }
 
@@ -232,6 +256,40 @@ void QtView::ForwardMouse(TMessage& Message) {
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
   QMouseEvent e(type, local, local, global, button, held, mods);
   SendToNative(target, e);
+}
+
+void QtView::PaintNative(TCanvas& Canvas) {
+  auto* painter = dynamic_cast<PaintsLook*>(FWidget.get());
+  if (!painter) return;
+  QImage look(FWidget->size(), QImage::Format_ARGB32_Premultiplied);
+  look.fill(Qt::transparent);
+  {
+    QPainter p(&look);
+    p.setFont(FWidget->font());
+    p.setPen(FWidget->palette().color(FWidget->foregroundRole()));
+    p.setLayoutDirection(FWidget->layoutDirection());
+    painter->PaintLook(p);
+  }
+  look.convertTo(QImage::Format_ARGB32);
+  TPixelView pixels;
+  pixels.Bits = look.constBits();
+  pixels.Width = look.width();
+  pixels.Height = look.height();
+  pixels.Stride = static_cast<int>(look.bytesPerLine());
+  pixels.UseAlpha = true;
+  Canvas.DrawPixels(Rect(0, 0, look.width(), look.height()), pixels);
+}
+
+void QtView::PaintHooked() {
+  QPainter painter(FWidget.get());
+  const std::unique_ptr<TQtCanvas> canvas = MakeQtCanvas(painter);
+  canvas->SetFont(*FControl.Font());
+  const auto w = reinterpret_cast<WPARAM>(static_cast<TCanvas*>(canvas.get()));
+  const QPointer<QtView> alive(this);
+  TrapEvent([&] { FControl.Perform(WM_PAINT, w, 0); });
+  if (!alive) return;
+  canvas->ResetClip();
+  TrapEvent([&] { FControl.Perform(WM_NCPAINT, w, 0); });
 }
 
 bool QtView::Inside(const QWidget* W) const { return W == FWidget.get() || FWidget->isAncestorOf(W); }
@@ -295,6 +353,10 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
                  TShiftState::FromBits(ShiftBitsOfQt(e->modifiers(), e->buttons())));
       return true;
     }
+    case QEvent::Paint:
+      if (!FPaintHooks || w != FWidget.get()) return false;
+      PaintHooked();
+      return true;
     case QEvent::Leave:
       if (w == FWidget.get()) InputMouseLeave(&FControl);
       return false;

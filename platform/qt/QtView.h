@@ -4,15 +4,25 @@
 // Input.h); what our handlers leave to the native control comes back through
 // DefaultHandler and is forwarded to the widget.
 #include <QObject>
+#include <QPainter>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
 
 #include "platform/gui/ControlView.h"
 
+class TCanvas;
 class TControl;
 
 namespace platform::qt {
+
+// A native widget that draws its look with any painter, so that a paint
+// hook can have it drawn into the control's canvas, under its clip.
+class PaintsLook {
+ public:
+  virtual ~PaintsLook() = default;
+  virtual void PaintLook(QPainter& Painter) = 0;
+};
 
 class QtView : public QObject, public TControlView {
  public:
@@ -38,6 +48,11 @@ class QtView : public QObject, public TControlView {
   void BringToFront() override;
   void SetNativeFocus() override;
   void DefaultHandler(TMessage& Message) override;
+  // Only a widget that paints its look anywhere can be hooked.
+  void SetPaintHooks(bool On) override { FPaintHooks = On && dynamic_cast<PaintsLook*>(FWidget.get()); }
+  void SetCaretVisible(bool Visible) override;
+  // Turned on again, the toolkit repaints at once.
+  void SetRedraw(bool On) override { FWidget->setUpdatesEnabled(On); }
 
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
@@ -53,8 +68,12 @@ class QtView : public QObject, public TControlView {
  private:
   void ForwardKey(TMessage& Message);
   void ForwardMouse(TMessage& Message);
+  // The paint event as WM_PAINT and WM_NCPAINT over the native look.
+  void PaintHooked();
+  void PaintNative(TCanvas& Canvas);
   TControl& FControl;
   std::unique_ptr<QWidget> FWidget;
+  bool FPaintHooks = false;
 };
 
 // Forwards Event to Receiver without our filters turning it into messages again.

@@ -81,4 +81,28 @@ TEST(ComboDropDown, CountAndWidthShapeTheOpenList) {
   EXPECT_LT(few.Height() * 2, all.Height()) << "4 of 12 items";
   EXPECT_GE(few.Width(), 300);
 }
+TEST(ComboDropDown, ItemHeightsShapeTheListAndTheSelectionField) {
+  ComboForm f;
+  f.Combo->SetDropDownCount(4);
+  f.Combo->SetItemHeight(15);
+  f.Combo->SetDroppedDown(true);
+  const TRect low = f.Popup();
+  f.Combo->SetDroppedDown(false);
+  EXPECT_EQ(f.Combo->Perform(CB_SETITEMHEIGHT, 0, 30), 0);
+  EXPECT_EQ(f.Combo->ItemHeight(), 30);
+  EXPECT_EQ(f.Combo->Perform(CB_GETITEMHEIGHT, 0, 0), 30);
+  f.Combo->SetDroppedDown(true);
+  const TRect high = f.Popup();
+  f.Combo->SetDroppedDown(false);
+  EXPECT_GE(high.Height() - low.Height(), 4 * 15 - 2) << "4 entries, each 15 pixels higher";
+
+  EXPECT_EQ(f.Combo->Perform(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), 24 - 6);
+  EXPECT_EQ(f.Combo->Perform(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 20), 0);
+  EXPECT_EQ(f.Combo->Height(), 26);
+  f.Combo->SetBounds(10, 10, 150, 30 * 5 + 26);  // the height a drop-down editor asks for
+  EXPECT_EQ(f.Combo->Height(), 26) << "the selection field decides";
+  EXPECT_EQ(f.Combo->Perform(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), 20);
+  EXPECT_EQ(f.Combo->Perform(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 0), CB_ERR);
+  EXPECT_EQ(f.Combo->Height(), 26);
+}
 }  // namespace
