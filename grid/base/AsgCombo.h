@@ -3,6 +3,7 @@
 // button looks, a background that follows the focus and an attached label.
 // The grid's combo editors derive from TAsgComboBox.
 #include "grid/base/ComboLook.h"
+#include "grid/base/EditorButtonColors.h"
 #include "grid/base/LabelPlacement.h"
 #include "platform/gui/StdCtrls.h"
 
@@ -49,13 +50,8 @@ class TAsgCustomCombo : public TComboBox {
   void SetDisabledBorder(bool v) { FDisabledBorder = v; Invalidate(); }
   bool FocusLabel() const { return FFocusLabel; }
   void SetFocusLabel(bool v) { FFocusLabel = v; }
-  // The custom button look; ButtonColor other than clNone selects it.
-  struct TButtonColors {
-    TColor Color = clNone, ColorHot = clNone, ColorDown = clNone, BorderColor = clNone;
-    TColor TextColor = clNone, TextColorHot = clNone, TextColorDown = clNone;
-  };
-  const TButtonColors& ButtonColors() const { return FButtonColors; }
-  void SetButtonColors(const TButtonColors& v) { FButtonColors = v; Invalidate(); }
+  const TEditorButtonColors& ButtonColors() const { return FButtonColors; }
+  void SetButtonColors(const TEditorButtonColors& v) { FButtonColors = v; Invalidate(); }
 
   // The label: made at the first caption, owned by the combo, in its parent.
   TLabel* ComboLabel() const { return FLabel; }
@@ -127,7 +123,7 @@ class TAsgCustomCombo : public TComboBox {
   TColor FNormalColor;
   bool FHasFocus = false;
   bool FFocusLabel = false;
-  TButtonColors FButtonColors;
+  TEditorButtonColors FButtonColors;
   bool FIsVista = false;
 };
 

@@ -192,7 +192,7 @@ TColor ButtonFace(TAsgCustomCombo& Combo) {
 
 TEST(AsgCombo, CustomButtonIsDownWhileTheRightButtonIsHeldOverIt) {
   ComboForm f;
-  TAsgCustomCombo::TButtonColors colours;
+  TEditorButtonColors colours;
   colours.Color = clYellow;
   colours.ColorHot = clAqua;
   colours.ColorDown = clNavy;
