@@ -128,6 +128,11 @@ void TAsgCustomCombo::UpdateLabel() {
   if (!FLabel || Destroying()) return;
   FLabel->SetTransparent(FLabelTransparent);
   if (!ParentFont()) FLabel->SetFont(FLabelFont);
+  PositionLabel();
+}
+
+void TAsgCustomCombo::PositionLabel() {
+  if (!FLabel) return;
   TLabelPlacement p;
   p.Control = BoundsRect();
   p.TextWidth = FLabel->Width();
@@ -180,7 +185,11 @@ void TAsgCustomCombo::FocusChanged(bool Focus) {
   FHasFocus = Focus;
   if (Focus && FFocusColor != clNone) SetColor(FFocusColor);
   if (!Focus && FFocusColor != clNone && FNormalColor != clNone) SetColor(FNormalColor);
-  SetBold(FLabel, Focus && FFocusLabel);
+  if (FLabel) {
+    // A bold caption is wider: placed again, it keeps clear of the combo.
+    SetBold(FLabel, Focus && FFocusLabel);
+    PositionLabel();
+  }
   Invalidate();
 }
 

@@ -94,6 +94,7 @@ class TAsgCustomCombo : public TComboBox {
   void FocusChanged(bool Focus);
   void FlatEnabledChanged();
   void UpdateLabel();
+  void PositionLabel();
 
   bool FAutoFocus = false;
   bool FFlat = false;
