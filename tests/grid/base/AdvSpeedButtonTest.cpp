@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "grid/base/AsgEditBtn.h"
+#include "grid/base/VisualStyleBinding.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/RecordingCanvas.h"
 #include "tests/support/SystemInputDriver.h"
+#include "tests/support/VisualStylesFake.h"
 
 namespace {
 struct ButtonForm {
@@ -45,6 +48,7 @@ TEST(AdvSpeedButton, CustomFaceColourByState) {
     const auto fills = f.Paint()->RecordsOf(u"FillRect");
     return fills.empty() ? clNone : fills[0].BrushColor;
   };
+  f.Input.MouseMove(*f.Edit, Point(5, 5));
   EXPECT_EQ(face(), clYellow);
   EXPECT_TRUE(f.Button.Flat()) << "the custom look is flat";
   f.Input.MouseMove(f.Button, f.Middle());
@@ -97,5 +101,31 @@ TEST(AdvSpeedButton, GlyphAndCaptionMoveWhileDown) {
   EXPECT_EQ(downGlyph, Point(upGlyph.X + 1, upGlyph.Y + 1));
   EXPECT_EQ(downText.Left, upText.Left + 1);
   EXPECT_EQ(downText.Top, upText.Top + 1);
+}
+}  // namespace
+
+namespace {
+TEST(AdvSpeedButton, ThemedLookAsksTheButtonClassByState) {
+  testsupport::VisualStylesFake styles;
+  testsupport::InstalledLibrary installed(olVisualStyles, &styles);
+  FreeThemeAPI();
+  ButtonForm f;
+  f.Edit->SetIsWinXP(true);
+  auto state = [&] {
+    styles.Calls.clear();
+    f.Paint();
+    for (const String& call : styles.Calls)
+      if (call.starts_with(u"DrawThemeBackground")) return call.substr(0, 23);
+    return String();
+  };
+  f.Input.MouseMove(*f.Edit, Point(5, 5));
+  EXPECT_EQ(state(), u"DrawThemeBackground 1 1");
+  f.Input.MouseMove(f.Button, f.Middle());
+  EXPECT_EQ(state(), u"DrawThemeBackground 1 2");
+  f.Input.MouseDown(f.Button, f.Middle());
+  EXPECT_EQ(state(), u"DrawThemeBackground 1 3");
+  f.Input.MouseUp(f.Button, f.Middle());
+  EXPECT_NE(std::find(styles.Calls.begin(), styles.Calls.end(), u"OpenThemeData button"), styles.Calls.end());
+  FreeThemeAPI();
 }
 }  // namespace

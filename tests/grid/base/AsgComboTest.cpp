@@ -226,6 +226,16 @@ TEST(AsgCombo, PlatformPaintsEverythingUnderIsVistaWithoutButtonColour) {
   EXPECT_TRUE(canvas.RecordsOf(u"Polygon").empty()) << "the native button stays";
 }
 
+TEST(AsgCombo, AutoFocusTakesTheFocusWhenThePointerComes) {
+  ComboForm f;
+  f.Input.MouseMove(*f.Combo, Point(10, 10));
+  EXPECT_FALSE(f.Combo->Focused());
+  f.Input.MouseMove(*f.Edit, Point(5, 5));
+  f.Combo->SetAutoFocus(true);
+  f.Input.MouseMove(*f.Combo, Point(10, 10));
+  EXPECT_TRUE(f.Combo->Focused());
+}
+
 TEST(AsgCombo, FreedWithItsFormOrBeforeIt) {
   {
     ComboForm f;
