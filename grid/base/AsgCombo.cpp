@@ -1,0 +1,280 @@
+#include "grid/base/AsgCombo.h"
+
+#include "grid/base/StyleProbes.h"
+#include "grid/base/VisualStyleBinding.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/Input.h"
+#include "platform/gui/SystemMetrics.h"
+
+namespace {
+bool MouseButtonDown() { return GetAsyncKeyState(VK_LBUTTON) < 0 || GetAsyncKeyState(VK_RBUTTON) < 0; }
+
+void SetBold(TLabel* Label, bool Bold) {
+  if (!Label) return;
+  TFontStyles style = Label->Font()->Style();
+  if (Bold) style += {fsBold};
+  else style -= {fsBold};
+  Label->Font()->SetStyle(style);
+}
+}  // namespace
+
+TAsgCustomCombo::TAsgCustomCombo(TComponent* AOwner)
+    : TComboBox(AOwner),
+      FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2),
+      FIsThemed(IsComCtlV6()),
+      // Focus loss returns here even when nobody calls Init.
+      FNormalColor(Color()) {
+  SetPaintHooks(true);
+  FLabelFont.OnChange = [this](TPersistent*) { UpdateLabel(); };
+}
+
+TAsgCustomCombo::~TAsgCustomCombo() {
+  // The label lives in the parent: it goes with the combo, while the combo is whole.
+  delete FLabel;
+}
+
+void TAsgCustomCombo::SelectItem(const String& S) {
+  const int i = Items().IndexOf(S);
+  if (i >= 0) SetItemIndex(i);
+}
+
+void TAsgCustomCombo::SetFlat(bool v) {
+  if (v == FFlat) return;
+  FFlat = v;
+  SetColor(FFlatParentColor && FFlat && Parent() ? Parent()->Color() : FLoadedColor);
+  Invalidate();
+}
+
+void TAsgCustomCombo::SetButtonWidth(int v) {
+  if (v < 14 || v > 32) return;
+  FButtonWidth = v;
+  Invalidate();
+}
+
+void TAsgCustomCombo::SetDropWidth(int v) {
+  FDropWidth = v;
+  if (v > 0) SetDroppedWidth(v);
+}
+
+void TAsgCustomCombo::SetBorderColor(TColor v) {
+  if (v == FBorderColor) return;
+  FBorderColor = v;
+  if (HandleAllocated()) Invalidate();
+}
+
+String TAsgCustomCombo::LabelCaption() const { return FLabel ? FLabel->Caption() : String(); }
+
+void TAsgCustomCombo::SetLabelCaption(const String& v) {
+  if (!FLabel) {
+    FLabel = new TLabel(this);
+    FLabel->SetParent(Parent());
+    FLabel->SetFocusControl(this);
+    FLabel->SetFont(FLabelFont);
+    FLabel->SetParentFont(ParentFont());
+  }
+  FLabel->SetCaption(v);
+  UpdateLabel();
+}
+
+void TAsgCustomCombo::SetLabelFont(const TFont& v) {
+  if (!ParentFont()) FLabelFont.Assign(v);
+  UpdateLabel();
+}
+
+void TAsgCustomCombo::SetEnabled(bool v) {
+  const bool changed = v != Enabled();
+  TComboBox::SetEnabled(v);
+  if (!changed || Loading()) return;
+  if (FFlat) FlatEnabledChanged();
+  if (FLabel && !FLabelAlwaysEnabled) {
+    FLabel->SetEnabled(v);
+    UpdateLabel();
+  }
+}
+
+void TAsgCustomCombo::FlatEnabledChanged() {
+  if (!Enabled()) {
+    FOldParentColor = ParentColor();
+    FOldColor = Color();
+    SetParentColor(true);
+    return;
+  }
+  SetParentColor(FOldParentColor);
+  SetColor(FOldColor);
+}
+
+void TAsgCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TComboBox::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (!Destroying()) UpdateLabel();
+}
+
+void TAsgCustomCombo::Loaded() {
+  TComboBox::Loaded();
+  if (FDropWidth > 0) SetDroppedWidth(FDropWidth);
+  FOldColor = FLoadedColor;
+  if (!FFlatParentColor || FFlat) SetColor(FLoadedColor);
+  if (FLabel && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
+  if (FLabel && ParentFont()) FLabel->SetFont(*Font());
+  UpdateLabel();
+  Init();
+}
+
+void TAsgCustomCombo::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && AComponent == FLabel) FLabel = nullptr;
+  TComboBox::Notification(AComponent, Operation);
+}
+
+void TAsgCustomCombo::UpdateLabel() {
+  if (!FLabel || Destroying()) return;
+  FLabel->SetTransparent(FLabelTransparent);
+  if (!ParentFont()) FLabel->SetFont(FLabelFont);
+  PositionLabel();
+}
+
+void TAsgCustomCombo::PositionLabel() {
+  if (!FLabel) return;
+  TLabelPlacement p;
+  p.Control = BoundsRect();
+  p.TextWidth = FLabel->Width();
+  p.LabelWidth = FLabel->Width();
+  p.LabelHeight = FLabel->Height();
+  p.Margin = FLabelMargin;
+  const TPoint at = PlaceLabel(FLabelPosition, p);
+  FLabel->SetBounds(at.X, at.Y, FLabel->Width(), FLabel->Height());
+  FLabel->SetVisible(Visible());
+}
+
+void TAsgCustomCombo::MouseMove(TShiftState Shift, int X, int Y) {
+  TComboBox::MouseMove(Shift, X, Y);
+  const bool hover = X > Width() - FButtonWidth && X < Width();
+  if (hover == FButtonHover) return;
+  FButtonHover = hover;
+  Invalidate();
+}
+
+void TAsgCustomCombo::MouseEnter() {
+  TComboBox::MouseEnter();
+  if (FMouseInControl || !Enabled()) return;
+  FMouseInControl = true;
+  Invalidate();
+  if (FAutoFocus && !(ComponentState() & csDesigning)) {
+    TCustomForm* form = GetParentForm();
+    if ((!form || form->Active()) && CanFocus()) SetFocus();
+  }
+}
+
+void TAsgCustomCombo::MouseLeave() {
+  TComboBox::MouseLeave();
+  const bool redraw = FMouseInControl && Enabled();
+  FMouseInControl = false;
+  FButtonHover = false;
+  if (redraw || FIsWinXP) Invalidate();
+}
+
+void TAsgCustomCombo::DoEnter() {
+  if (!(ComponentState() & csDesigning)) FocusChanged(true);
+  TComboBox::DoEnter();
+}
+
+void TAsgCustomCombo::DoExit() {
+  if (!(ComponentState() & csDesigning)) FocusChanged(false);
+  TComboBox::DoExit();
+}
+
+void TAsgCustomCombo::FocusChanged(bool Focus) {
+  FHasFocus = Focus;
+  if (Focus && FFocusColor != clNone) SetColor(FFocusColor);
+  if (!Focus && FFocusColor != clNone && FNormalColor != clNone) SetColor(FNormalColor);
+  if (FLabel) {
+    // A bold caption is wider: placed again, it keeps clear of the combo.
+    SetBold(FLabel, Focus && FFocusLabel);
+    PositionLabel();
+  }
+  Invalidate();
+}
+
+bool TAsgCustomCombo::StylesActive() const {
+  TVisualStyleLibrary* styles = ThemeAPI();
+  return FIsThemed && styles && styles->IsThemeActive();
+}
+
+bool TAsgCustomCombo::OwnPainting() const {
+  if (FIsVista && FButtonColors.Color == clNone) return false;
+  return FFlat || FButtonColors.Color != clNone || FBorderColor != clNone ||
+         (FFocusBorderColor != clNone && FHasFocus) || (!Enabled() && StylesActive() && !FDisabledBorder);
+}
+
+bool TAsgCustomCombo::NonClientBorder() const {
+  return OwnPainting() || FFlat || (!Enabled() && StylesActive() && !FDisabledBorder) ||
+         (FFocusBorderColor != clNone && Focused()) || FBorderColor != clNone;
+}
+
+TComboLook TAsgCustomCombo::Look() const {
+  TComboLook l;
+  l.Width = Width();
+  l.Height = Height();
+  l.ClientWidth = ClientWidth();
+  l.ClientHeight = ClientHeight();
+  l.ButtonWidth = FButtonWidth;
+  l.Enabled = Enabled();
+  l.Flat = FFlat;
+  l.Themed = FIsThemed;
+  l.StylesActive = StylesActive();
+  l.DisabledBorder = FDisabledBorder;
+  l.HasFocus = FHasFocus;
+  l.FocusBorder = FFocusBorder && !(ComponentState() & csDesigning);
+  l.Hot = (ComponentState() & csDesigning) ? !Enabled()
+                                          : FMouseInControl || (Screen && Screen->ActiveControl() == this);
+  l.IsVista = FIsVista;
+  l.IsWinXP = FIsWinXP;
+  l.Simple = Style() == csSimple;
+  l.BorderColor = FBorderColor;
+  l.FocusBorderColor = FFocusBorderColor;
+  l.FlatLineColor = FFlatLineColor;
+  l.ParentColor = Parent() ? Parent()->Color() : clBtnFace;
+  l.Color = Color();
+  l.ButtonHover = FButtonHover;
+  l.MouseDown = MouseButtonDown();
+  l.DroppedDown = DroppedDown();
+  l.ButtonColor = FButtonColors.Color;
+  l.ButtonColorHot = FButtonColors.ColorHot;
+  l.ButtonColorDown = FButtonColors.ColorDown;
+  l.ButtonBorderColor = FButtonColors.BorderColor;
+  l.ButtonTextColor = FButtonColors.TextColor;
+  l.ButtonTextColorDown = FButtonColors.TextColorDown;
+  return l;
+}
+
+void TAsgCustomCombo::Paint(TMessage& Message) {
+  TComboBox::Dispatch(Message);
+  if (!OwnPainting()) return;
+  auto& canvas = *reinterpret_cast<TCanvas*>(Message.WParam);
+  DrawComboDropButton(canvas, Handle(), Look());
+}
+
+void TAsgCustomCombo::NonClientPaint(TMessage& Message) {
+  TComboBox::Dispatch(Message);
+  if (!NonClientBorder()) return;
+  DrawComboBorder(*reinterpret_cast<TCanvas*>(Message.WParam), Look());
+}
+
+void TAsgCustomCombo::ListNotification(WORD Code) {
+  if (Code != CBN_DROPDOWN && Code != CBN_CLOSEUP) return;
+  InvalidateRect(Rect(ClientWidth() - FButtonWidth, 0, ClientWidth(), ClientHeight()));
+  if (Code == CBN_CLOSEUP) FireEvent(OnDropUp, this);
+}
+
+void TAsgCustomCombo::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_PAINT: return Paint(Message);
+    case WM_NCPAINT: return NonClientPaint(Message);
+    case CN_COMMAND:
+      TComboBox::Dispatch(Message);
+      return ListNotification(HiWord(Message.WParam));
+    case CM_VISIBLECHANGED:
+      TComboBox::Dispatch(Message);
+      if (FLabel) FLabel->SetVisible(Visible());
+      return;
+    default: return TComboBox::Dispatch(Message);
+  }
+}
