@@ -81,3 +81,70 @@ TEST(HTMLRender, LayoutCases) {
     EXPECT_FALSE(r.Hit) << c.name;
   }
 }
+
+TEST(HTMLRender, HitTestingAnchors) {
+  const String two = u"<A href=\"u1\">one</A> <A href=\"u2\" title=\"t2\">two</A>";
+  THTMLRenderInputs in;
+  in.CheckHotSpot = true;
+  in.XPos = 31;
+  in.YPos = 5;
+  Rendering r(two, {0, 0, 200, 100}, in);
+  EXPECT_TRUE(r.Hit);
+  EXPECT_EQ(r.Out.AnchorVal, u"u2");
+  EXPECT_EQ(r.Out.AnchorTitle, u"t2");
+  EXPECT_EQ(r.Out.HyperLinks, 2);
+  EXPECT_EQ(r.Out.MouseLink, 2);
+  EXPECT_EQ(r.Out.HoverRect, (TRect{29, 0, 50, 13}));
+  EXPECT_TRUE(r.Canvas.RecordsOf(u"TextOut").empty());
+
+  in.XPos = 25;  // on the blank between them
+  Rendering between(two, {0, 0, 200, 100}, in);
+  EXPECT_FALSE(between.Hit);
+  EXPECT_EQ(between.Out.AnchorVal, u"");
+  EXPECT_EQ(between.Out.MouseLink, -1);
+
+  in.XPos = 4;
+  in.YPos = 18;  // the second line of an anchor broken over two
+  Rendering broken(u"<A href=\"u\">aaa bbb</A>", {0, 0, 40, 100}, in);
+  EXPECT_TRUE(broken.Hit);
+  EXPECT_EQ(broken.Out.AnchorVal, u"u");
+  EXPECT_EQ(broken.Out.HoverRect, (TRect{1, 13, 22, 26}));
+}
+
+TEST(HTMLRender, FocusRectanglePieces) {
+  THTMLRenderInputs in;
+  in.FocusLink = 0;
+  Rendering one(u"x <A href=\"f\">ab</A>", {0, 0, 200, 100}, in);
+  EXPECT_EQ(one.Out.FocusAnchor, u"f");
+  ASSERT_EQ(one.Canvas.RecordsOf(u"DrawFocusRect").size(), 1u);
+  EXPECT_EQ(one.Canvas.RecordsOf(u"DrawFocusRect")[0].Rect, (TRect{14, 0, 30, 13}));
+
+  Rendering broken(u"<A href=\"f\">aaa bbb</A>", {0, 0, 40, 100}, in);
+  const auto pieces = broken.Canvas.RecordsOf(u"DrawFocusRect");
+  ASSERT_EQ(pieces.size(), 2u);
+  EXPECT_EQ(pieces[0].Rect, (TRect{0, 0, 30, 13}));
+  EXPECT_EQ(pieces[1].Rect, (TRect{1, 13, 23, 26}));
+}
+
+TEST(HTMLRender, HoverUnderlineAndColours) {
+  const String two = u"<A href=\"u1\">one</A><A href=\"u2\">two</A>";
+  const auto underlined = [](const Rendering& r) {
+    std::string out;
+    for (const auto& t : r.Canvas.RecordsOf(u"TextOut")) out += t.FontStyle.Contains(fsUnderline) ? "U" : "-";
+    return out;
+  };
+  EXPECT_EQ(underlined(Rendering(two)), "UU");
+  THTMLRenderInputs in;
+  in.HoverUnderline = true;
+  EXPECT_EQ(underlined(Rendering(two, {0, 0, 200, 100}, in)), "--");
+  in.HoverLink = 2;
+  in.HoverFontColor = clRed;
+  in.HoverColor = clYellow;
+  Rendering hovered(two, {0, 0, 200, 100}, in);
+  EXPECT_EQ(underlined(hovered), "-U");
+  const auto texts = hovered.Canvas.RecordsOf(u"TextOut");
+  EXPECT_EQ(texts[0].FontColor, clBlue);
+  EXPECT_EQ(texts[1].FontColor, clRed);
+  EXPECT_EQ(texts[1].BrushColor, clYellow);
+  EXPECT_EQ(hovered.Canvas.Font()->Color(), TFont().Color());
+}
