@@ -148,3 +148,128 @@ TEST(HTMLRender, HoverUnderlineAndColours) {
   EXPECT_EQ(texts[1].BrushColor, clYellow);
   EXPECT_EQ(hovered.Canvas.Font()->Color(), TFont().Color());
 }
+
+TEST(HTMLRender, TextEffects) {
+  Rendering sub(u"a<SUB>b</SUB>");
+  EXPECT_EQ(Drawn(sub.Canvas), "a@1,0|b@8,3");
+  EXPECT_EQ(sub.Out.YSize, 16);
+  Rendering sup(u"a<SUP>b</SUP>");
+  EXPECT_EQ(Drawn(sup.Canvas), "a@1,3|b@8,0");
+  EXPECT_EQ(sup.Out.YSize, 16);
+
+  Rendering hr(u"a<HR>b");
+  ASSERT_EQ(hr.Canvas.RecordsOf(u"LineTo").size(), 1u);
+  EXPECT_EQ(hr.Canvas.RecordsOf(u"LineTo")[0].Points, (std::vector<TPoint>{{1, 14}, {200, 14}}));
+
+  const auto colours = [](const Rendering& r) {
+    std::vector<TColor> out;
+    for (const auto& t : r.Canvas.RecordsOf(u"TextOut")) out.push_back(t.FontColor);
+    return out;
+  };
+  const TColor base = TFont().Color();
+  Rendering fonts(u"<FONT color=\"clred\">r<FONT color=\"#0000FF\">b</FONT>x</FONT>y");
+  EXPECT_EQ(colours(fonts), (std::vector<TColor>{clRed, clBlue, base, base}));
+
+  {
+    TRecordingCanvas c;
+    c.Font()->SetStyle({fsBold});
+    THTMLRenderResults out;
+    RenderMiniHTML(c, u"a<B>b</B>c", {0, 0, 200, 100}, {}, out);
+    const auto texts = c.RecordsOf(u"TextOut");
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_TRUE(texts[1].FontStyle.Contains(fsBold));
+    EXPECT_FALSE(texts[2].FontStyle.Contains(fsBold));
+  }
+
+  THTMLRenderInputs blinkOn;
+  blinkOn.Blink = true;
+  EXPECT_EQ(colours(Rendering(u"<BLINK>x</BLINK>y")), (std::vector<TColor>{clWhite, base}));
+  EXPECT_EQ(colours(Rendering(u"<BLINK>x</BLINK>y", {0, 0, 200, 100}, blinkOn)), (std::vector<TColor>{base, base}));
+
+  THTMLRenderInputs shadow;
+  shadow.ShadowOffset = 2;
+  shadow.ShadowColor = clSilver;
+  Rendering shad(u"<SHAD>x</SHAD>y", {0, 0, 200, 100}, shadow);
+  EXPECT_EQ(Drawn(shad.Canvas), "x@3,2|x@1,0|y@8,0");
+  EXPECT_EQ(colours(shad), (std::vector<TColor>{clSilver, base, base}));
+
+  Rendering error(u"<E>ab</E>c");
+  ASSERT_EQ(error.Canvas.RecordsOf(u"Polyline").size(), 1u);
+  const auto zigzag = error.Canvas.RecordsOf(u"Polyline")[0];
+  EXPECT_EQ(zigzag.PenColor, clRed);
+  EXPECT_EQ(zigzag.Points, (std::vector<TPoint>{{0, 12}, {2, 14}, {4, 12}, {6, 14}, {8, 12}, {10, 14}, {12, 12},
+                                                {14, 14}}));
+
+  SetHTMLHighlightColors(clYellow, clNavy);
+  Rendering hi(u"<HI>x</HI>y");
+  const auto hiTexts = hi.Canvas.RecordsOf(u"TextOut");
+  EXPECT_EQ(hiTexts[0].FontColor, clNavy);
+  EXPECT_EQ(hiTexts[0].BrushColor, clYellow);
+  EXPECT_EQ(hiTexts[1].FontColor, base);
+  EXPECT_EQ(hiTexts[1].BrushStyle, bsClear);
+  SetHTMLHighlightColors(clHighlight, clHighlightText);
+
+  Rendering para(u"<P bgcolor=\"clred\">a<BR>b</P>c");
+  ASSERT_EQ(para.Canvas.RecordsOf(u"FillRect").size(), 1u);
+  EXPECT_EQ(para.Canvas.RecordsOf(u"FillRect")[0].Rect, (TRect{0, 13, 200, 26}));
+  EXPECT_EQ(para.Canvas.RecordsOf(u"FillRect")[0].BrushColor, clRed);
+  EXPECT_EQ(para.Canvas.RecordsOf(u"TextOut").back().BrushStyle, bsClear);
+
+  Rendering body(u"<BODY bgcolor=\"clYellow\">a");
+  ASSERT_EQ(body.Canvas.RecordsOf(u"Rectangle").size(), 1u);
+  EXPECT_EQ(body.Canvas.RecordsOf(u"Rectangle")[0].Rect, (TRect{0, 0, 200, 100}));
+  EXPECT_EQ(body.Canvas.RecordsOf(u"Rectangle")[0].BrushColor, clYellow);
+}
+
+// Closing tags without their opening tag and nested rotations.
+TEST(HTMLRender, UnbalancedTagsChangeNothing) {
+  const auto orientations = [](const Rendering& r) {
+    std::vector<int> out;
+    for (const auto& t : r.Canvas.RecordsOf(u"TextOut")) out.push_back(t.FontOrientation);
+    return out;
+  };
+  EXPECT_EQ(orientations(Rendering(u"<R a=\"90\">x<R a=\"45\">y</R>z</R>w")), (std::vector<int>{900, 450, 900, 0}));
+  EXPECT_EQ(orientations(Rendering(u"</R>a<R a=\"30\">b")), (std::vector<int>{0, 300}));
+  Rendering open(u"<R a=\"90\"><B><FONT size=\"5\">x");
+  EXPECT_EQ(open.Canvas.Font()->Orientation(), 0);
+  EXPECT_EQ(open.Canvas.Font()->Size(), 8);
+  EXPECT_FALSE(open.Canvas.Font()->Style().Contains(fsBold));
+
+  Rendering strayAnchor(u"a</A>b");
+  EXPECT_TRUE(strayAnchor.Canvas.RecordsOf(u"DrawFocusRect").empty());
+  EXPECT_EQ(strayAnchor.Out.FocusAnchor, u"");
+
+  SetHTMLHighlightColors(clYellow, clNavy);
+  Rendering strayHI(u"a</HI>b");
+  for (const auto& t : strayHI.Canvas.RecordsOf(u"TextOut")) {
+    EXPECT_EQ(t.FontColor, TFont().Color());
+    EXPECT_EQ(t.BrushStyle, bsClear);
+  }
+  SetHTMLHighlightColors(clHighlight, clHighlightText);
+
+  Rendering huge(u"<FONT size=\"99999999\">a</FONT>");
+  EXPECT_EQ(huge.Out.YSize, (13 * MaxHTMLFontSize + 4) / 8);
+}
+
+TEST(HTMLRender, CanvasToolsAsBefore) {
+  const String text = u"<FONT color=\"clred\" bgcolor=\"clblue\" size=\"5\"><B>x<HI>y<P bgcolor=\"clgreen\"><E>z<SHAD>w";
+  for (int mode = 0; mode < 3; ++mode) {
+    TRecordingCanvas c;
+    c.Pen()->SetColor(clOlive);
+    c.Pen()->SetWidth(3);
+    c.Brush()->SetColor(clTeal);
+    c.Font()->SetColor(clMaroon);
+    THTMLRenderInputs in;
+    in.CheckHotSpot = mode == 1;
+    in.CheckHeight = mode == 2;
+    THTMLRenderResults out;
+    RenderMiniHTML(c, text, {0, 0, 200, 100}, in, out);
+    EXPECT_EQ(c.Pen()->Color(), clOlive) << mode;
+    EXPECT_EQ(c.Pen()->Width(), 3) << mode;
+    EXPECT_EQ(c.Brush()->Color(), clTeal) << mode;
+    EXPECT_EQ(c.Brush()->Style(), bsSolid) << mode;
+    EXPECT_EQ(c.Font()->Color(), clMaroon) << mode;
+    EXPECT_EQ(c.Font()->Size(), 8) << mode;
+    EXPECT_TRUE(c.Font()->Style().Empty()) << mode;
+  }
+}
