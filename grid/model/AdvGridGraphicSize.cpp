@@ -7,6 +7,7 @@
 #include "grid/base/ControlLook.h"
 #include "grid/base/IntList.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/SortSettings.h"
 #include "platform/gui/ImageList.h"
 
 namespace {
@@ -152,4 +153,9 @@ TPoint TAdvStringGrid::CalcPrintGraphicSize(int ACol, int ARow, int W, int H, do
       if (IsCheckBox(g->CellType())) return {ControlLook()->CheckSize(), ControlLook()->CheckSize()};
       return {0, 0};
   }
+}
+
+bool TAdvStringGrid::IsSortIndicatorRow(int ACol, int ARow) {
+  const int row = IsMergedCell(ACol, ARow) ? FullCell(ACol, ARow).Bottom : ARow;
+  return row == SortSettings()->Row() && SortSettings()->Show() && RowCount() > FixedRows() + 1;
 }

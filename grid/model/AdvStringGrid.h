@@ -454,6 +454,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int GraphicTextHeight);
   // The same on paper: (W, H) offered to pictures, ResFactor the printer's scale.
   virtual TPoint CalcPrintGraphicSize(int ACol, int ARow, int W, int H, double ResFactor);
+  // Whether the painter draws the sort indicator in this cell's row (the
+  // bottom row of a merged cell).
+  bool IsSortIndicatorRow(int ACol, int ARow);
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
   virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
   virtual void InplaceEditTextChanged(const String& Text, TPoint& SelRange, int SelStart) {}

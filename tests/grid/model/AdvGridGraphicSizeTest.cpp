@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/SortSettings.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/Picture.h"
@@ -150,4 +151,21 @@ TEST(AdvGridGraphicSize, PrintSizesPerType) {
     c.setup(s);
     EXPECT_EQ(s.g.CalcPrintGraphicSize(1, 1, 200, 100, 2.0), c.size) << c.what;
   }
+}
+
+TEST(AdvGridGraphicSize, SortIndicatorRow) {
+  TAdvStringGrid g{nullptr};
+  g.SetRowCount(5);
+  g.SetFixedRows(2);
+  g.SortSettings()->SetRow(1);
+  g.SortSettings()->SetShow(true);
+  EXPECT_TRUE(g.IsSortIndicatorRow(1, 1));
+  EXPECT_FALSE(g.IsSortIndicatorRow(1, 0));
+  g.MergeCells(2, 0, 1, 2);  // rows 0 and 1: the bottom row carries it
+  EXPECT_TRUE(g.IsSortIndicatorRow(2, 0));
+  g.SortSettings()->SetShow(false);
+  EXPECT_FALSE(g.IsSortIndicatorRow(1, 1));
+  g.SortSettings()->SetShow(true);
+  g.SetRowCount(3);  // one data row
+  EXPECT_FALSE(g.IsSortIndicatorRow(1, 1));
 }
