@@ -78,6 +78,8 @@ class THTMLLayout {
   void ProcessListItem(TPass& Pass, THTMLLine& Line);
   void ProcessBody(const THTMLTag& Tag, const TPass& Pass);
   bool ProcessPicture(const THTMLTag& Tag, TPass& Pass, THTMLLine& Line);
+  // A container or cache picture (loaded into the cache on first use).
+  THTMLPicture* FindPicture(const THTMLPictureSource& Source);
   bool ProcessControl(const THTMLTag& Tag, TPass& Pass, THTMLLine& Line);
   // False when an item W wide starts the next line.
   bool FitsItem(int W, const TPass& Pass, THTMLLine& Line);
@@ -127,6 +129,9 @@ inline void RestoreBrush(TCanvas& Canvas, TColor Color) {
   else
     Canvas.Brush()->SetColor(Color);
 }
+
+// Picture repeated over Area from its top-left corner, clipped to it.
+void TileBackground(TCanvas& Canvas, const TRect& Area, const THTMLPicture& Picture);
 
 // Our own small file and folder pictures for "SSYS:"/"LSYS:" names.
 void DrawShellPicture(TCanvas& Canvas, int X, int Y, int Size, bool Folder);

@@ -5,6 +5,7 @@
 #include "grid/base/HTMLControls.h"
 #include "grid/base/HTMLLayout.h"
 #include "grid/base/PictureContainer.h"
+#include "platform/gui/Bitmap.h"
 #include "platform/gui/FrameControls.h"
 #include "platform/gui/ImageList.h"
 
@@ -59,6 +60,40 @@ void DrawShellPicture(TCanvas& Canvas, int X, int Y, int Size, bool Folder) {
   }
 }
 
+THTMLPicture* THTMLLayout::FindPicture(const THTMLPictureSource& Source) {
+  if (Source.Kind == THTMLPictureKind::Container)
+    return In.PictureContainer ? In.PictureContainer->FindPicture(Source.Name) : nullptr;
+  if (Source.Kind != THTMLPictureKind::Cache || !In.PictureCache) return nullptr;
+  THTMLPicture* picture = In.PictureCache->FindPicture(Source.Name);
+  if (!picture) {
+    picture = In.PictureCache->AddPicture();
+    picture->SetAsynch(false);
+    picture->LoadFromURL(Source.Name);
+  }
+  return picture;
+}
+
+// Tiles from Area's top-left corner: one row of tiles is built by doubling
+// in a bitmap, then drawn once per row.
+void TileBackground(TCanvas& Canvas, const TRect& Area, const THTMLPicture& Picture) {
+  const int w = std::min(Picture.GetWidth(), MaxHTMLPictureSize), h = std::min(Picture.GetHeight(), MaxHTMLPictureSize);
+  if (w <= 0 || h <= 0 || Area.IsEmpty()) return;
+  TBitmap row(w, h);
+  Picture.Draw(*row.Canvas(), TRect{0, 0, w, h});
+  for (int filled = w; filled < Area.Width();) {
+    const int wider = std::min(2 * filled, Area.Width() + w);
+    TBitmap next(wider, h);
+    next.Canvas()->Draw(0, 0, row);
+    next.Canvas()->Draw(filled, 0, row);
+    row.Assign(next);
+    filled = wider;
+  }
+  const int saved = Canvas.SaveDC();
+  Canvas.IntersectClipRect(Area);
+  for (int y = Area.Top; y < Area.Bottom; y += h) Canvas.Draw(Area.Left, y, row);
+  Canvas.RestoreDC(saved);
+}
+
 bool THTMLLayout::FitsItem(int W, const TPass& Pass, THTMLLine& Line) {
   if (Pass.Measure && Line.HasContent && Line.Width + W > FRect.Width() && W < FRect.Width()) {
     Line.Full = true;
@@ -101,18 +136,7 @@ bool THTMLLayout::ProcessPicture(const THTMLTag& Tag, TPass& Pass, THTMLLine& Li
       }
       break;
     case THTMLPictureKind::Container:
-      if (In.PictureContainer) p.Picture = In.PictureContainer->FindPicture(source.Name);
-      break;
-    case THTMLPictureKind::Cache:
-      if (In.PictureCache) {
-        p.Picture = In.PictureCache->FindPicture(source.Name);
-        if (!p.Picture) {
-          p.Picture = In.PictureCache->AddPicture();
-          p.Picture->SetAsynch(false);
-          p.Picture->LoadFromURL(source.Name);
-        }
-      }
-      break;
+    case THTMLPictureKind::Cache: p.Picture = FindPicture(source); break;
     case THTMLPictureKind::None: break;
   }
   if (p.Picture && !p.Picture->IsEmpty()) {

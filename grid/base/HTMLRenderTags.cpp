@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "grid/base/HTMLLayout.h"
+#include "grid/base/HTMLPicture.h"
 #include "grid/base/HTMLText.h"
 
 namespace {
@@ -245,11 +246,14 @@ void THTMLLayout::ProcessRotation(const THTMLTag& Tag, bool Closing, const TPass
 void THTMLLayout::ProcessBody(const THTMLTag& Tag, const TPass& Pass) {
   if (!Pass.Paint) return;
   const String bg = HTMLAttribute(Tag, u"BGCOLOR", true);
-  if (bg.empty() || In.IgnoreColors) return;
-  const TColor color = HTMLBodyColorValue(bg);
-  if (color == clNone) return;
-  FCanvas.Pen()->SetColor(color);
-  FCanvas.Brush()->SetColor(color);
-  FCanvas.Rectangle(FRect);
-  FSavedFontBrush = color;
+  const TColor color = bg.empty() || In.IgnoreColors ? clNone : HTMLBodyColorValue(bg);
+  if (color != clNone) {
+    FCanvas.Pen()->SetColor(color);
+    FCanvas.Brush()->SetColor(color);
+    FCanvas.Rectangle(FRect);
+    FSavedFontBrush = color;
+  }
+  const String background = HTMLAttribute(Tag, u"BACKGROUND");
+  if (const THTMLPicture* picture = background.empty() ? nullptr : FindPicture(HTMLPictureSource(background)))
+    if (!picture->IsEmpty()) TileBackground(FCanvas, IntersectRect(FRect, FCanvas.ClipRect()), *picture);
 }

@@ -227,3 +227,16 @@ TEST_F(Pictures, PictureInAnchorShowsItsAltPicture) {
   EXPECT_EQ(draws[0].Rect.Width(), 6);
   EXPECT_EQ(plain.Canvas.RecordsOf(u"Draw")[0].Rect.Width(), 4);
 }
+
+TEST_F(Pictures, BodyBackgroundTiledByRows) {
+  Rendering body(u"<BODY background=\"pic\">x", in, TRect{10, 10, 210, 110});
+  const auto draws = body.Canvas.RecordsOf(u"Draw");
+  ASSERT_EQ(draws.size(), 50u);  // one per row of 2-pixel tiles
+  EXPECT_EQ(draws[0].Rect.Left, 10);
+  EXPECT_EQ(draws[0].Rect.Top, 10);
+  EXPECT_GE(draws[0].Rect.Width(), 200);
+  EXPECT_EQ(draws[0].Rect.Height(), 2);
+  EXPECT_EQ(draws.back().Rect.Top, 108);
+  EXPECT_EQ(draws[0].Clip, (TRect{10, 10, 210, 110}));
+  EXPECT_EQ(Rendering(u"<BODY background=\"none\">x", in).Canvas.RecordsOf(u"Draw").size(), 0u);
+}
