@@ -132,7 +132,8 @@ bool THTMLLayout::ProcessPicture(const THTMLTag& Tag, TPass& Pass, THTMLLine& Li
       if (!IsInteger(source.Name)) {
         p.Kind = source.Kind;
         p.Folder = IsDirectoryPath(source.Name);
-        p.W = p.H = source.Kind == THTMLPictureKind::SmallSystemIcon ? 16 : 32;
+        const int size = source.Kind == THTMLPictureKind::SmallSystemIcon ? 16 : 32;
+        p.W = p.H = In.Print ? Bounded(std::llround(size * In.ResFactor)) : size;
       }
       break;
     case THTMLPictureKind::Container:
@@ -165,7 +166,11 @@ bool THTMLLayout::ProcessPicture(const THTMLTag& Tag, TPass& Pass, THTMLLine& Li
   }
   if (Pass.Paint) {
     const int y = TextBottom(Pass) - p.H;
-    if (p.Kind == THTMLPictureKind::ImageList) {
+    if (p.Kind == THTMLPictureKind::ImageList && In.Print) {
+      TBitmap image(In.Images->Width(), In.Images->Height());
+      In.Images->Draw(*image.Canvas(), 0, 0, p.Index);
+      FCanvas.StretchDraw(TRect{Pass.X, y, Pass.X + p.W, y + p.H}, image);
+    } else if (p.Kind == THTMLPictureKind::ImageList) {
       In.Images->Draw(FCanvas, Pass.X, y, p.Index);
     } else if (p.Kind != THTMLPictureKind::Container) {
       DrawShellPicture(FCanvas, Pass.X, y, p.W, p.Folder);

@@ -240,3 +240,16 @@ TEST_F(Pictures, BodyBackgroundTiledByRows) {
   EXPECT_EQ(draws[0].Clip, (TRect{10, 10, 210, 110}));
   EXPECT_EQ(Rendering(u"<BODY background=\"none\">x", in).Canvas.RecordsOf(u"Draw").size(), 0u);
 }
+
+TEST_F(Pictures, PrintingStretchesListPicturesAndIconsByTheFactor) {
+  TImageList images(16, 16);
+  images.Add(TBitmap(16, 16), nullptr);
+  in.Images = &images;
+  in.Print = true;
+  in.ResFactor = 2.5;
+  Rendering printed(u"<IMG src=\"idx:0\"><IMG src=\"ssys:x.txt\">", in, TRect{0, 0, 400, 100});
+  EXPECT_EQ(printed.Out.XSize, 40 + 40);
+  EXPECT_EQ(printed.Out.YSize, 40);
+  ASSERT_EQ(printed.Canvas.RecordsOf(u"Draw").size(), 1u);
+  EXPECT_EQ(printed.Canvas.RecordsOf(u"Draw")[0].Rect, (TRect{1, 0, 41, 40}));
+}
