@@ -253,3 +253,21 @@ TEST_F(Pictures, PrintingStretchesListPicturesAndIconsByTheFactor) {
   ASSERT_EQ(printed.Canvas.RecordsOf(u"Draw").size(), 1u);
   EXPECT_EQ(printed.Canvas.RecordsOf(u"Draw")[0].Rect, (TRect{1, 0, 41, 40}));
 }
+
+TEST_F(Pictures, ScaledByPixelsPerInch) {
+  struct THiDpiCanvas : TRecordingCanvas {
+    int PixelsPerInch() const override { return 192; }
+  };
+  TImageList images(16, 12);
+  images.Add(TBitmap(16, 12), nullptr);
+  in.Images = &images;
+  const auto size = [&](const String& text) {
+    THiDpiCanvas c;
+    THTMLRenderResults out;
+    RenderMiniHTML(c, text, {0, 0, 400, 200}, in, out);
+    return TPoint{out.XSize, out.YSize};
+  };
+  EXPECT_EQ(size(u"<IMG src=\"pic\">"), (TPoint{8, 13}));
+  EXPECT_EQ(size(u"<IMG src=\"pic\" width=\"10\" height=\"20\">"), (TPoint{20, 40}));
+  EXPECT_EQ(size(u"<IMG src=\"idx:0\">"), (TPoint{32, 24}));
+}
