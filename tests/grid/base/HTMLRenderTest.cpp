@@ -273,3 +273,26 @@ TEST(HTMLRender, CanvasToolsAsBefore) {
     EXPECT_TRUE(c.Font()->Style().Empty()) << mode;
   }
 }
+
+TEST(HTMLRender, BiDiTextFlags) {
+  struct Case {
+    bool rtlLocale;
+    unsigned flags;
+    int mode;
+    unsigned result;
+  };
+  const Case cases[] = {
+      {false, DT_LEFT, 1, DT_LEFT},
+      {true, DT_LEFT, 0, DT_LEFT},
+      {true, DT_LEFT, 1, DT_RIGHT | DT_RTLREADING},
+      {true, DT_RIGHT, 1, DT_RTLREADING},
+      {true, DT_CENTER, 1, DT_CENTER | DT_RTLREADING},
+      {true, DT_LEFT, 2, DT_LEFT | DT_RTLREADING},
+  };
+  for (const auto& c : cases) {
+    SetRightToLeftLocaleForTest(c.rtlLocale);
+    EXPECT_EQ(BiDiDrawTextFlags(c.flags, c.mode), c.result) << c.flags << " " << c.mode;
+  }
+  SetRightToLeftLocaleForTest(false);
+  EXPECT_EQ(MaskWithStars(u"abc"), u"***");
+}
