@@ -71,6 +71,9 @@ TEST(HTMLRenderControls, EachTypeDrawsItsClassicLook) {
   Rendering check(u"<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"true\" WIDTH=\"20\">");
   EXPECT_TRUE(Contains(Shapes(check.Canvas),
                        FrameControl({3, 1, 16, 16}, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | DFCS_CHECKED)));
+  Rendering unchecked(u"<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"no\" WIDTH=\"20\">");
+  EXPECT_TRUE(Contains(Shapes(unchecked.Canvas), FrameControl({3, 1, 16, 16}, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT)));
+  EXPECT_NE(Shapes(unchecked.Canvas), Shapes(check.Canvas));
   Rendering radio(u"<CONTROL TYPE=\"RADIO\" ID=\"r\" VALUE=\"false\" WIDTH=\"20\">");
   EXPECT_TRUE(Contains(Shapes(radio.Canvas), FrameControl({3, 2, 15, 16}, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_FLAT)));
 
