@@ -449,13 +449,15 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // The toggles of the check-box family (grid/model/AdvGridCheckBoxes.cpp).
   virtual bool DoToggleCheckBox(int ACol, int ARow, bool FromUser);
   virtual bool DoToggleRadioButton(int ACol, int ARow, bool FromUser);
-  virtual TPoint GetCellGraphicSize(int ACol, int ARow) { return TPoint{0, 0}; }
-  virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int GraphicTextHeight) {
-    return TPoint{0, 0};
-  }
-  virtual TPoint CalcPrintGraphicSize(int ACol, int ARow, int W, int H, double ResFactor) {
-    return TPoint{0, 0};
-  }
+  // The room a cell's graphic takes on screen (grid/model/AdvGridGraphicSize.cpp);
+  // GraphicTextHeight is taken from the height offered to pictures.
+  virtual TPoint GetCellGraphicSize(int ACol, int ARow);
+  virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int GraphicTextHeight);
+  // The same on paper: (W, H) offered to pictures, ResFactor the printer's scale.
+  virtual TPoint CalcPrintGraphicSize(int ACol, int ARow, int W, int H, double ResFactor);
+  // Whether the painter draws the sort indicator in this cell's row (the
+  // bottom row of a merged cell).
+  bool IsSortIndicatorRow(int ACol, int ARow);
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
   virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
   virtual void InplaceEditTextChanged(const String& Text, TPoint& SelRange, int SelStart) {}
@@ -1111,6 +1113,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
  private:
   friend class TCellGraphics;
   friend class TCheckBoxToggle;
+  TPoint CellImageSize();
+  TPoint RadioGroupSize(const TCellGraphic& g, bool Print);
+  TPoint ButtonGraphicSize(const TCellGraphic& g, bool HasText);
   std::unique_ptr<TCellGraphics> FGraphics;
   // ==== typed cell values, selection queries, look and scroll setters
  public:

@@ -3,11 +3,25 @@
 #include <cmath>
 #include <numbers>
 
+#include "grid/base/CellText.h"
+#include "grid/base/HTMLRender.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "platform/gui/BitmapCanvas.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/PixelBuffer.h"
 
+namespace {
+
+constexpr int kUnboundedWidth = 1 << 24;
+
+TPoint MeasureHTMLText(TCanvas& Canvas, const String& Text, int Width, THTMLRenderInputs in) {
+  in.CheckHeight = true;
+  THTMLRenderResults out;
+  RenderMiniHTML(Canvas, Text, TRect{0, 0, Width, 0}, in, out);
+  return TPoint{out.XSize, out.YSize};
+}
+
+}  // namespace
 
 TCanvas* TAdvStringGrid::MeasureCanvas() {
   if (Canvas()) return Canvas();
@@ -23,8 +37,7 @@ void TAdvStringGrid::SetMeasureCanvas(std::unique_ptr<TCanvas> Value) {
   FState->MeasureCanvas = std::move(Value);
 }
 
-// Mini-HTML and rich text are measured as their plain text until their
-// renderers take part here.
+// Rich text is measured as its plain text until its renderer takes part here.
 TPoint TAdvStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   TCanvas& canvas = *MeasureCanvas();
   const int displCol = DisplColIndex(ACol);
@@ -35,11 +48,18 @@ TPoint TAdvStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   canvas.Font()->SetSize(canvas.Font()->Size() + FValues.ZoomFactor);
   const String text = GetFormattedCell(ACol, ARow);
   if (text.empty()) return TPoint{0, 0};
+  const int wrapWidth = std::max(ColWidths(displCol) - GetHorzPadding(), 1);
+  if (CellTextKind(text, true) == ctkHTML) {
+    THTMLRenderInputs in;
+    in.PictureCache = ImageCache();
+    in.PictureContainer = Container();
+    return MeasureHTMLText(canvas, text, SB ? wrapWidth : kUnboundedWidth, in);
+  }
   unsigned format = DT_CALCRECT | DT_NOPREFIX | DT_LEFT | DT_TOP;
   TRect r{0, 0, 0, 0};
   if (SB) {
     format |= DT_WORDBREAK;
-    r.Right = std::max(ColWidths(displCol) - GetHorzPadding(), 1);
+    r.Right = wrapWidth;
   }
   (void)VS;  // vertical text is measured as horizontal text
   canvas.DrawText(text, r, format);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "grid/base/ControlList.h"
+#include "grid/base/HTMLRender.h"
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
 #include "grid/model/AdvStringGrid.h"
@@ -397,3 +398,26 @@ TEST(AdvGridHitTest, SizingEdgesOfHeaderCellsAndFixedColumns) {
 }
 
 }  // namespace
+
+TEST(AdvGridTextSize, MiniHTMLCellMeasuredByTheRenderer) {
+  Sized s;
+  const String text = u"<B>bold</B> and <A href=\"x\">link</A><BR>second line, longer";
+  s.g.SetCells(1, 1, text);
+  const auto rendered = [&](int Width) {
+    TRecordingCanvas c;
+    c.Font()->Assign(*s.g.Font());
+    THTMLRenderInputs in;
+    in.CheckHeight = true;
+    THTMLRenderResults out;
+    RenderMiniHTML(c, text, {0, 0, Width, 0}, in, out);
+    return TPoint{out.XSize, out.YSize};
+  };
+  EXPECT_EQ(s.g.GetCellTextSize(1, 1), rendered(1 << 24));
+  EXPECT_EQ(s.g.GetCellTextSize(1, 1), (TPoint{19 * s.charWidth, 2 * s.lineHeight}));
+  s.g.SetColWidths(1, 60);
+  const TPoint wrapped = s.g.GetCellTextSize(1, 1, false, true);
+  EXPECT_EQ(wrapped, rendered(60 - 4));
+  EXPECT_GT(wrapped.Y, 2 * s.lineHeight);
+  s.g.SetCells(1, 1, u"<b>x");  // no "</": plain text
+  EXPECT_EQ(s.g.GetCellTextSize(1, 1), (TPoint{4 * s.charWidth, s.lineHeight}));
+}
