@@ -1,7 +1,31 @@
 // The grid's mini-HTML parts that draw nothing: tag-free cell texts, the
-// editor's text without tags, the picture cache and the container link.
+// editor's text without tags, URLs shown as links, the picture cache and
+// the container link.
+#include <utility>
+
 #include "grid/base/HTMLText.h"
 #include "grid/model/AdvStringGridPrivate.h"
+
+namespace {
+
+const char16_t* const kURLPrefixes[] = {u"HTTP://", u"WWW.", u"MAILTO:", u"HTTPS://", u"NNTP://", u"FILE://", u"FTP://"};
+
+}  // namespace
+
+void TAdvStringGrid::DoGetDisplText(int ACol, int ARow, String& Value) {
+  TBaseGrid::DoGetDisplText(ACol, ARow, Value);
+  if (URLShowInText()) {
+    String linked;
+    for (const char16_t* prefix : kURLPrefixes) {
+      if (!InsertURLLink(Value, prefix, linked)) continue;
+      Value = std::move(linked);
+      break;
+    }
+  }
+  // Group counts (GroupCountText) join here once nodes know their sub-node counts.
+}
+
+bool TAdvStringGrid::HasDisplTextHooks() const { return TBaseGrid::HasDisplTextHooks() || URLShowInText(); }
 
 String TAdvStringGrid::StrippedCells(int ACol, int ARow) { return HTMLToPlainText(Cells(ACol, ARow)); }
 

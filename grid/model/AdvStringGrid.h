@@ -458,6 +458,10 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Whether the painter draws the sort indicator in this cell's row (the
   // bottom row of a merged cell).
   bool IsSortIndicatorRow(int ACol, int ARow);
+  // The text to draw: the base text with its URL turned into a link when
+  // URLShowInText is on (grid/model/AdvGridHTML.cpp).
+  void DoGetDisplText(int ACol, int ARow, String& Value) override;
+  bool HasDisplTextHooks() const override;
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
   virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
   virtual void InplaceEditTextChanged(const String& Text, TPoint& SelRange, int SelStart) {}

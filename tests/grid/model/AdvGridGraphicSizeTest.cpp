@@ -6,6 +6,7 @@
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/SortSettings.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/ImageGraphic.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/Picture.h"
 #include "platform/gui/RecordingCanvas.h"
@@ -19,7 +20,9 @@ struct SizedGrid {
   TBitmap bitmap{30, 20};
   TImageList images{16, 12};
   TPicture picture;
+  TIcon icon;
   SizedGrid() {
+    icon.Bitmap().SetSize(24, 18);
     auto canvas = std::make_unique<TRecordingCanvas>();
     canvas->Font()->Assign(*g.Font());
     g.SetMeasureCanvas(std::move(canvas));
@@ -58,6 +61,15 @@ TEST(AdvGridGraphicSize, ScreenSizesPerType) {
          s.g.AddBitmap(1, 1, &s.bitmap, false, haLeft, vaAboveText);
          text(s);
        }, {0, 20}},
+      {"icon, no text", [](SizedGrid& s) { s.g.AddIcon(1, 1, &s.icon, haLeft, vaTop); }, {24, 18}},
+      {"icon left of text keeps its height", [&](SizedGrid& s) {
+         s.g.AddIcon(1, 1, &s.icon, haLeft, vaTop);
+         text(s);
+       }, {0, 18}},
+      {"icon after the text", [&](SizedGrid& s) {
+         s.g.AddIcon(1, 1, &s.icon, haAfterText, vaTop);
+         text(s);
+       }, {24, 18}},
       {"image left of text takes no room", [&](SizedGrid& s) {
          s.g.AddImageIdx(1, 1, 0, haLeft, vaTop);
          text(s);
@@ -129,6 +141,10 @@ TEST(AdvGridGraphicSize, PrintSizesPerType) {
          s.g.AddBitmap(1, 1, &s.bitmap, false, haLeft, vaTop);
          s.g.SetCells(1, 1, u"t");
        }, {30, 20}},
+      {"icon with text", [](SizedGrid& s) {
+         s.g.AddIcon(1, 1, &s.icon, haLeft, vaTop);
+         s.g.SetCells(1, 1, u"t");
+       }, {24, 18}},
       {"image with text", [](SizedGrid& s) {
          s.g.AddImageIdx(1, 1, 0, haLeft, vaTop);
          s.g.SetCells(1, 1, u"t");

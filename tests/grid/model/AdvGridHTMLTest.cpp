@@ -18,6 +18,43 @@ TEST(AdvGridHTML, StrippedCells) {
   EXPECT_EQ(g.StrippedCells(2, 2), u"");
 }
 
+TEST(AdvGridHTML, URLShowInTextLinksTheFirstPrefixFound) {
+  struct Case {
+    String text, shown;
+  };
+  const auto link = [](StringView url) { return u"<a href=\"" + String(url) + u"\">" + String(url) + u"</a>"; };
+  const Case cases[] = {
+      {u"http://x.org/a", link(u"http://x.org/a")},
+      {u"see WWW.x.org", u"see " + link(u"WWW.x.org")},
+      {u"mailto:me@x.org", link(u"mailto:me@x.org")},
+      // "WWW." is tried before "HTTPS://", so only the host becomes the link.
+      {u"https://www.x.org", u"https://" + link(u"www.x.org")},
+      {u"nntp://news.x", link(u"nntp://news.x")},
+      {u"file://c/a.txt", link(u"file://c/a.txt")},
+      {u"ftp://f.x", link(u"ftp://f.x")},
+      {u"ftp://a.x and http://b.x", u"ftp://a.x and " + link(u"http://b.x")},
+      {u"no link <here>", u"no link <here>"},
+  };
+  TAdvStringGrid g(nullptr);
+  g.SetURLShowInText(true);
+  for (const auto& c : cases) {
+    g.SetCells(1, 1, c.text);
+    EXPECT_EQ(g.Cells(1, 1), c.shown) << StringToUtf8(c.text);
+    EXPECT_EQ(g.GridCells(1, 1), c.text);
+  }
+  g.SetURLShowInText(false);
+  g.SetCells(1, 1, u"www.x.org");
+  EXPECT_EQ(g.Cells(1, 1), u"www.x.org");
+}
+
+TEST(AdvGridHTML, URLShowInTextLinksWhatTheTextHookGives) {
+  TAdvStringGrid g(nullptr);
+  g.SetURLShowInText(true);
+  g.OnGetDisplText = [](TObject*, int, int, String& Value) { Value = u"www." + Value; };
+  g.SetCells(1, 1, u"x.org");
+  EXPECT_EQ(g.Cells(1, 1), u"<a href=\"www.x.org\">www.x.org</a>");
+}
+
 TEST(AdvGridHTML, EditTextWithoutTagsUnlessEditWithTags) {
   TAdvStringGrid g(nullptr);
   EXPECT_FALSE(g.EditWithTags());
