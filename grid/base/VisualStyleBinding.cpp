@@ -28,3 +28,12 @@ bool DrawThemedPart(TCanvas& Canvas, HWND Window, const String& ClassName, int P
   styles->CloseThemeData(theme);
   return true;
 }
+
+bool CallUpdateLayeredWindow(HWND Wnd, const TPoint* DstPos, const TSize* Size, const TBitmap* Src,
+                             const TPoint* SrcPos, TColor Key, const BLENDFUNCTION* Blend, unsigned Flags) {
+  return UpdateLayeredWindow(Wnd, DstPos, Size, Src, SrcPos, Key, Blend, Flags);
+}
+
+bool CallSetLayeredWindowAttributes(HWND Wnd, TColor Key, std::uint8_t Alpha, unsigned Flags) {
+  return SetLayeredWindowAttributes(Wnd, Key, Alpha, Flags);
+}

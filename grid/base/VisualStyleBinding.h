@@ -3,7 +3,10 @@
 // serving the grid, its editors, the mini-HTML renderer and the drop-downs.
 // Bound on first use (or by LoadThemeAPI); while the library is missing it
 // stays unbound and every painter takes its classic path.
+#include <cstdint>
+
 #include "platform/gui/Canvas.h"
+#include "platform/gui/LayeredWindow.h"
 #include "platform/gui/Messages.h"
 #include "platform/gui/OptionalLibraries.h"
 
@@ -19,3 +22,9 @@ TVisualStyleLibrary* ThemeAPI();
 // answers true; false, drawing nothing, while visual styles are off.
 bool DrawThemedPart(TCanvas& Canvas, HWND Window, const String& ClassName, int PartId, int StateId,
                     const TRect& Rect);
+
+// The platform's layered-window calls with the arguments unchanged; the
+// answer is theirs.
+bool CallUpdateLayeredWindow(HWND Wnd, const TPoint* DstPos, const TSize* Size, const TBitmap* Src,
+                             const TPoint* SrcPos, TColor Key, const BLENDFUNCTION* Blend, unsigned Flags);
+bool CallSetLayeredWindowAttributes(HWND Wnd, TColor Key, std::uint8_t Alpha, unsigned Flags);

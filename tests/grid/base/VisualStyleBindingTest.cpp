@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "grid/base/ButtonFaces.h"
+#include "platform/gui/Bitmap.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/ImageGraphic.h"
 #include "platform/gui/RecordingCanvas.h"
+#include "platform/gui/Snapshot.h"
+#include "platform/sys/SysUtils.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/VisualStylesFake.h"
 
 namespace {
@@ -82,6 +88,45 @@ TEST_F(VisualStyleBinding, InactiveStylesOrOtherLooksTakeTheClassicPath) {
       EXPECT_EQ(inactive.Calls.empty(), look != blThemed) << look;
     }
   }
+}
+
+// The alpha a person sees at (X, Y) of Window.
+int SeenAlpha(TControl& Window, int X, int Y) {
+  testsupport::TempDir dir;
+  const String file = Utf8ToString((dir / "seen.png").string());
+  EXPECT_TRUE(platform::RenderToPng(Window, file));
+  TPngImage png;
+  png.LoadFromFile(file);
+  const TPixelBuffer px = png.Bitmap().Pixels();
+  return px.BytesPerPixel == 4 ? px.Row(Y)[static_cast<size_t>(X) * 4 + 3] : 255;
+}
+
+TEST(LayeredWindowCalls, FadeAndPlaceThroughThePlatform) {
+  TForm glow(nullptr);
+  glow.SetBorderStyle(bsNone);
+  glow.SetBounds(10, 10, 20, 20);
+  glow.SetColor(clRed);
+  ASSERT_TRUE(CallSetLayeredWindowAttributes(glow.Handle(), clNone, 128, LWA_ALPHA));
+  EXPECT_NEAR(SeenAlpha(glow, 10, 10), 128, 1);
+  EXPECT_FALSE(CallSetLayeredWindowAttributes(glow.Handle(), clFuchsia, 0, LWA_COLORKEY));
+
+  TBitmap picture(30, 10);
+  picture.SetPixelFormat(pf32bit);
+  for (int y = 0; y < 10; ++y) {
+    for (int x = 0; x < 30; ++x) {
+      std::uint8_t* p = picture.ScanLine(y) + x * 4;
+      p[0] = p[3] = 255, p[1] = p[2] = 0;
+    }
+  }
+  const TPoint to{100, 120}, from{0, 0};
+  const TSize size{30, 10};
+  BLENDFUNCTION blend;
+  blend.SourceConstantAlpha = 230;
+  blend.AlphaFormat = AC_SRC_ALPHA;
+  ASSERT_TRUE(CallUpdateLayeredWindow(glow.Handle(), &to, &size, &picture, &from, clNone, &blend, ULW_ALPHA));
+  EXPECT_EQ(glow.BoundsRect(), Rect(100, 120, 130, 130));
+  EXPECT_NEAR(SeenAlpha(glow, 5, 5), 230, 1);
+  EXPECT_FALSE(CallUpdateLayeredWindow(0, &to, &size, &picture, &from, clNone, &blend, ULW_ALPHA));
 }
 
 }  // namespace
