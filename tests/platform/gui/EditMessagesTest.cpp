@@ -10,6 +10,7 @@
 #include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/SystemInputDriver.h"
 
 namespace {
 struct EditForm {
@@ -188,5 +189,30 @@ TEST(EditRecreation, AMaskEditWorksOnBothKinds) {
   e->RecreateWnd();
   EXPECT_EQ(e->Text(), u"12:34");
   EXPECT_EQ(e->EditText(), u"12:34");
+}
+
+// The grid's button edits hold their button as a child of the native edit.
+TEST(EditRecreation, AChildControlSurvivesOnTheNewNativeEdit) {
+  EditForm f;
+  auto* e = new StyledEdit<TEdit>(f.Form.get());
+  e->SetParent(f.Form.get());
+  e->SetBounds(220, 10, 150, 24);
+  auto* button = new TButton(f.Form.get());
+  button->SetParent(e);
+  button->SetBounds(130, 2, 18, 20);
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  testsupport::SystemInputDriver input;
+  for (unsigned style : {unsigned(ES_MULTILINE), unsigned(ES_RIGHT)}) {
+    e->Extra = style;
+    e->RecreateWnd();
+    input.Pump();
+    input.Click(*button);
+    e->SetLeft(e->Left() - 10);  // the child moves with the new native edit
+    input.Pump();
+    input.Click(*button);
+  }
+  EXPECT_EQ(clicks, 4);
+  EXPECT_EQ(e->Text(), u"") << "the clicks went to the button, not into the edit";
 }
 }  // namespace
