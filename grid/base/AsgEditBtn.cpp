@@ -1,7 +1,5 @@
 #include "grid/base/AsgEditBtn.h"
 
-#include <vector>
-
 #include "platform/gui/Input.h"
 #include "platform/gui/SystemMetrics.h"
 
@@ -49,14 +47,6 @@ void TAsgEditBtn::CreateParams(TCreateParams& Params) {
 void TAsgEditBtn::NativeMade() {
   TMaskEdit::NativeMade();
   SetEditRect();
-}
-
-void TAsgEditBtn::RecreateView(const TCreateParams& Params) {
-  std::vector<TControl*> children;
-  for (int i = 0; i < ControlCount(); ++i) children.push_back(Controls(i));
-  for (TControl* c : children) c->SetParent(nullptr);
-  TMaskEdit::RecreateView(Params);
-  for (TControl* c : children) c->SetParent(this);
 }
 
 int TAsgEditBtn::GetMinHeight() const {

@@ -36,9 +36,6 @@ class TAsgEditBtn : public TMaskEdit {
   void Dispatch(TMessage& Message) override;
   void CreateParams(TCreateParams& Params) override;
   void NativeMade() override;
-  // The native window made again frees the native windows inside it: the
-  // button part (and any other child) steps out meanwhile.
-  void RecreateView(const TCreateParams& Params) override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void DoEnter() override;
   void Resize() override;

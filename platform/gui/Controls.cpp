@@ -83,8 +83,18 @@ void TControl::SetView(std::unique_ptr<TControlView> View) {
   UpdateViewBounds();
 }
 
+// The old view lives until the children's views sit on the new one: the
+// native window takes its native children with it.
 void TControl::ReplaceView(std::unique_ptr<TControlView> View) {
+  const std::unique_ptr<TControlView> old = std::move(FView);
   SetView(std::move(View));
+  if (auto* self = dynamic_cast<TWinControl*>(this)) {
+    for (int i = 0; i < self->ControlCount(); ++i)
+      if (TControl* child = self->Controls(i); child->FView) {
+        child->FView->SetParentView(FView.get());
+        child->UpdateViewBounds();
+      }
+  }
   if (!FView || !FParent) return;
   FView->SetColor(FColor);
   FView->SetCursor(FCursor);

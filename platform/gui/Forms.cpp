@@ -251,9 +251,17 @@ void TCustomForm::ShowNoActivate() {
 void TCustomForm::ApplyWindowParams() {
   TCreateParams params;
   CreateParams(params);
-  FOwnerWnd = params.WndParent;
-  FNoActivate = (params.ExStyle & WS_EX_NOACTIVATE) != 0;
-  if (View()) View()->SetWindowParams(params);
+  ApplyWindowParams(params);
+}
+
+void TCustomForm::ApplyWindowParams(const TCreateParams& Params) {
+  FOwnerWnd = Params.WndParent;
+  FNoActivate = (Params.ExStyle & WS_EX_NOACTIVATE) != 0;
+  if (View()) View()->SetWindowParams(Params);
+}
+
+void TCustomForm::RecreateView(const TCreateParams& Params) {
+  if (Visible()) ApplyWindowParams(Params);
 }
 
 void TCustomForm::SetActiveControl(TWinControl* Control) {

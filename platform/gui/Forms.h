@@ -90,6 +90,9 @@ class TCustomForm : public TWinControl {
   virtual void DoHide();
   virtual void DoClose(TCloseAction& Action);
   void VisibleChanging() override;
+  // A shown form takes its new kind of window and owner at once; a hidden
+  // one takes them when shown.
+  void RecreateView(const TCreateParams& Params) override;
   // Tab and arrows move the focus; other keys go to the buttons (default, cancel).
   void CMDialogKey(TMessage& Message);
 
@@ -103,6 +106,7 @@ class TCustomForm : public TWinControl {
   // Hiding or going: the activation goes back to the form active before, if shown.
   void LoseActivation();
   void ApplyWindowParams();
+  void ApplyWindowParams(const TCreateParams& Params);
   void PlaceOnScreen();
   bool ModalCloseAgreed();
   int FrameWidth() const;

@@ -24,6 +24,10 @@ struct TEditMaskFormat {
 };
 
 TEditMaskFormat ParseEditMask(const String& EditMask);
+// Text as shown under the mask: the literals in their places, each
+// placeholder holding the character at its position when it fits (in the
+// mask's case), else the blank.
+String ConformToMask(const TEditMaskFormat& Format, const String& Text);
 
 class TMaskEdit : public TEdit {
  public:
@@ -39,9 +43,20 @@ class TMaskEdit : public TEdit {
 
  protected:
   void NativeMade() override { ApplyMask(); }
+  // The multi-line native edit has no mask of its own: typing, Backspace and
+  // Delete go through ours there.
+  void Dispatch(TMessage& Message) override;
 
  private:
   void ApplyMask();  // the native edit takes the mask
+  bool MaskedKey(const TMessage& Message);
+  void TypeChar(Char C);
+  void Erase(bool Backward);
+  // Blanks the placeholders in [Start, End) of the shown text.
+  String Blanked(int Start, int End) const;
+  void PutEditText(const String& Shown, int Caret);
+  // The next placeholder at or after Pos (from: forward), or before Pos; -1 when none.
+  int Placeholder(int Pos, bool Forward) const;
   String FEditMask;
   TEditMaskFormat FFormat;
 };

@@ -64,6 +64,8 @@ class TCustomEdit : public TWinControl {
   void SetPasswordChar(Char v);
   bool Modified() const { return FModified; }
   void SetModified(bool v) { FModified = v; }
+  // The native edit is the multi-line kind.
+  bool MultiLineNative() const { return FMultiLineNative; }
 
   TNotifyEvent OnChange;
 
@@ -97,6 +99,7 @@ class TCustomEdit : public TWinControl {
   bool FAutoSelect = true;
   Char FPasswordChar = 0;
   bool FModified = false;
+  bool FMultiLineNative = false;
 };
 
 class TEdit : public TCustomEdit {

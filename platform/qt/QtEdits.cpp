@@ -52,6 +52,7 @@ TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner) {
 }
 
 void TCustomEdit::MakeNative(unsigned Style) {
+  FMultiLineNative = Style & ES_MULTILINE;
   const Qt::Alignment align = (Style & ES_RIGHT) ? Qt::AlignRight : (Style & ES_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
   if (Style & ES_MULTILINE) {
     auto w = std::make_unique<MemoWidget>();
@@ -216,7 +217,7 @@ QString NativeMask(const TEditMaskFormat& f) {
 }
 }  // namespace
 
-// A multi-line native edit has no mask of its own: its text is taken as typed.
+// A multi-line native edit has no mask of its own: TMaskEdit keeps the mask there.
 void TMaskEdit::ApplyMask() {
   QLineEdit* e = LineOf(*this);
   if (!e) return;

@@ -10,6 +10,7 @@
 #include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/SystemInputDriver.h"
 
 namespace {
 struct EditForm {
@@ -188,5 +189,65 @@ TEST(EditRecreation, AMaskEditWorksOnBothKinds) {
   e->RecreateWnd();
   EXPECT_EQ(e->Text(), u"12:34");
   EXPECT_EQ(e->EditText(), u"12:34");
+}
+
+// The grid's button edits hold their button as a child of the native edit.
+TEST(EditRecreation, AChildControlSurvivesOnTheNewNativeEdit) {
+  EditForm f;
+  auto* e = new StyledEdit<TEdit>(f.Form.get());
+  e->SetParent(f.Form.get());
+  e->SetBounds(220, 10, 150, 24);
+  auto* button = new TButton(f.Form.get());
+  button->SetParent(e);
+  button->SetBounds(130, 2, 18, 20);
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  testsupport::SystemInputDriver input;
+  for (unsigned style : {unsigned(ES_MULTILINE), unsigned(ES_RIGHT)}) {
+    e->Extra = style;
+    e->RecreateWnd();
+    input.Pump();
+    input.Click(*button);
+    e->SetLeft(e->Left() - 10);  // the child moves with the new native edit
+    input.Pump();
+    input.Click(*button);
+  }
+  EXPECT_EQ(clicks, 4);
+  EXPECT_EQ(e->Text(), u"") << "the clicks went to the button, not into the edit";
+}
+
+TEST(EditRecreation, TheMaskHoldsOnAMultiLineEdit) {
+  EditForm f;
+  auto* e = new StyledEdit<TMaskEdit>(f.Form.get());
+  e->SetParent(f.Form.get());
+  e->SetBounds(220, 10, 150, 24);
+  e->Extra = ES_MULTILINE;
+  e->RecreateWnd();
+  e->SetEditMask(u">LL-00;1;_");
+  EXPECT_EQ(e->EditText(), u"__-__");
+  e->SetFocus();
+  e->Perform(EM_SETSEL, 0, 0);
+  testsupport::InputDriver input;
+  input.Type(u"a1b2x3");  // what does not fit its place is refused
+  EXPECT_EQ(e->EditText(), u"AB-23");
+  EXPECT_TRUE(e->Modified());
+  input.Key(VK_RETURN);
+  EXPECT_EQ(e->Perform(EM_GETLINECOUNT), 1) << "a mask holds no line break";
+  e->Perform(EM_SETSEL, 3, 3);
+  input.Key(VK_BACK);  // over the literal to the letter before it
+  EXPECT_EQ(e->EditText(), u"A_-23");
+  EXPECT_EQ(e->SelStart(), 1);
+  e->Perform(EM_SETSEL, 3, 3);
+  input.Key(VK_DELETE);
+  EXPECT_EQ(e->EditText(), u"A_-_3");
+  e->Perform(EM_SETSEL, 0, 5);
+  input.Type(u"q");
+  EXPECT_EQ(e->EditText(), u"Q_-__") << "typing over a selection blanks it first";
+  e->SetText(u"xy-9");
+  EXPECT_EQ(e->EditText(), u"XY-9_");
+  e->Extra = 0;
+  e->RecreateWnd();
+  EXPECT_EQ(e->EditText(), u"XY-9_");
+  EXPECT_EQ(e->Text(), u"XY-9 ");
 }
 }  // namespace

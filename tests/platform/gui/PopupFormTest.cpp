@@ -271,3 +271,58 @@ TEST(NonActivatingWindow, AClickElsewhereTellsTheFocusedControlToCancelItsMode) 
   f.Edit->WindowProc = old;
 }
 }  // namespace
+
+namespace {
+// A tool window whose kind and owner its user changes while it is shown.
+class TToolWindow : public TForm {
+ public:
+  using TForm::TForm;
+  bool Topmost = false;
+  TCustomForm* Owner = nullptr;
+  int Presses = 0;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override {
+    TForm::CreateParams(Params);
+    if (Topmost) Params.ExStyle |= WS_EX_TOPMOST;
+    Params.WndParent = Owner ? Owner->Handle() : 0;
+  }
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override {
+    ++Presses;
+    TForm::MouseDown(Button, Shift, X, Y);
+  }
+};
+
+TEST(FormRecreation, AShownFormTakesItsNewTopmostAndOwnerAtOnce) {
+  TForm back(nullptr), owner(nullptr);
+  back.SetBounds(0, 0, 300, 300);
+  owner.SetBounds(400, 0, 200, 200);
+  int backPresses = 0;
+  back.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++backPresses; };
+  owner.Show();
+  back.Show();
+  TToolWindow tool(nullptr);
+  tool.SetBorderStyle(bsNone);
+  tool.SetBounds(100, 100, 100, 100);
+  tool.Show();
+  SystemInputDriver input;
+  input.Pump();
+  const TPoint clear = back.ClientToScreen(Point(10, 10)), overlap = tool.ClientToScreen(Point(50, 50));
+  input.ClickAt(clear);  // the form behind comes to the front
+  input.ClickAt(overlap);
+  EXPECT_EQ(backPresses, 2) << "a plain window goes behind";
+  tool.Topmost = true;
+  tool.Owner = &owner;
+  tool.RecreateWnd();
+  input.Pump();
+  EXPECT_TRUE(tool.Visible());
+  EXPECT_EQ(tool.OwnerWindow(), owner.Handle());
+  input.ClickAt(clear);
+  input.ClickAt(overlap);
+  EXPECT_EQ(backPresses, 3);
+  EXPECT_EQ(tool.Presses, 1) << "a topmost window stays over the form clicked";
+  EXPECT_TRUE(tool.Active());
+  tool.Hide();
+  EXPECT_TRUE(owner.Active()) << "the owner takes the activation back";
+}
+}  // namespace
