@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -181,6 +182,58 @@ TEST_F(Outline, CallsOnTheWrongRowsChangeNothing) {
     EXPECT_EQ(G.NumNodes(), 2) << name;
     EXPECT_EQ(G.NumHiddenRows(), 2) << name;
   }
+}
+
+// A plain tree of the same nodes: a row shows when no node holding it is
+// contracted; contracting a node opens the nodes inside it.
+struct TreeModel {
+  struct Node { int Row, Span, Level; bool Closed = false; };
+  std::vector<Node> Nodes{{1, 6, 1}, {2, 3, 2}, {7, 3, 1}, {10, 3, 1}, {11, 2, 2}};
+  bool Holds(const Node& n, int r) const { return r > n.Row && r < n.Row + n.Span; }
+  bool Visible(int r) const {
+    for (const Node& n : Nodes) if (n.Closed && Holds(n, r)) return false;
+    return true;
+  }
+  void Contract(Node& n) {
+    if (!Visible(n.Row) || n.Closed) return;
+    n.Closed = true;
+    for (Node& m : Nodes) if (Holds(n, m.Row)) m.Closed = false;
+  }
+  void Expand(Node& n) { if (Visible(n.Row)) n.Closed = false; }
+  void ExpandAll() { for (Node& n : Nodes) n.Closed = false; }
+  void ContractAll() { for (Node& n : Nodes) n.Closed = n.Level == 1; }
+};
+
+TEST_F(Outline, RandomStepsAgreeWithATreeModel) {
+  TreeModel m;
+  for (const auto& n : m.Nodes) G.AddNode(n.Row, n.Span);
+  std::mt19937 rng(36);
+  for (int step = 0; step < 400; ++step) {
+    auto& n = m.Nodes[rng() % m.Nodes.size()];
+    switch (rng() % 5) {
+      case 0: m.Contract(n); G.ContractNode(n.Row); break;
+      case 1:
+      case 2: m.Expand(n); G.ExpandNode(n.Row); break;
+      case 3: m.ExpandAll(); G.ExpandAll(); break;
+      default: m.ContractAll(); G.ContractAll(); break;
+    }
+    if (rng() % 3 == 0) {
+      G.HideRowList({1 + static_cast<int>(rng() % (G.RowCount() - 1))});
+      G.UnHideRowList();
+    }
+    std::vector<int> shown;
+    for (int r = 1; r < 13; ++r) if (m.Visible(r)) shown.push_back(r);
+    ASSERT_EQ(Shown(), shown) << step;
+    for (const auto& k : m.Nodes) {
+      if (!m.Visible(k.Row)) continue;
+      const int d = G.RealToDisplRow(k.Row);
+      ASSERT_EQ(G.GetNodeState(d), k.Closed) << step;
+      ASSERT_EQ(G.GetNodeLevel(d), k.Level) << step;
+      ASSERT_EQ(G.GetNodeSpan(d), k.Span) << step;
+    }
+  }
+  G.ExpandAll();
+  EXPECT_EQ(G.NumHiddenRows(), 0);
 }
 
 }  // namespace
