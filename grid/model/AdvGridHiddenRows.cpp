@@ -41,6 +41,7 @@ void TAdvStringGrid::UnHideRowsAll() {
 void TAdvStringGrid::UnHideRowList() {
   if (FFilterLevel <= 0) return;
   const int level = FFilterLevel;
+  FNodes->KeepClosedBlocksParked(level);
   UnHideRowsWhere([level](const TGridItem& I) { return I.Level() == level; });
 }
 

@@ -18,6 +18,32 @@ int TOutlineNodes::ShownRow(int ARow) const {
   return G.DisplRowIndex(ARow);
 }
 
+TCellGraphic* TOutlineNodes::ClosedNodeAt(int ARealRow) const {
+  TCellGraphic* g = G.FGraphics->AtRealRow(0, ARealRow);
+  return g && g->CellType() == ctNode && g->CellBoolean() ? g : nullptr;
+}
+
+void TOutlineNodes::KeepClosedBlocksParked(int Level) {
+  if (FNumNodes == 0) return;
+  std::vector<std::pair<int, int>> blocks;
+  auto add = [&](int r, const TCellGraphic& g) {
+    if (g.CellIndex() > 1) blocks.emplace_back(r + 1, r + g.CellIndex() - 1);
+  };
+  for (int d = G.FixedRows(); d < G.RowCount(); ++d) {
+    if (G.GetNodeState(d)) add(G.RealRowIndex(d), *G.GetCellGraphic(0, d));
+  }
+  for (int i = 0; i < G.FGridItems.Count(); ++i) {
+    const TGridItem& I = *G.FGridItems.Item(i);
+    if (I.Level() != Level) continue;
+    if (const TCellGraphic* g = ClosedNodeAt(I.Idx())) add(I.Idx(), *g);
+  }
+  std::sort(blocks.begin(), blocks.end());
+  for (int i = 0; i < G.FGridItems.Count(); ++i) {
+    TGridItem& I = *G.FGridItems.Item(i);
+    if (I.Level() == Level && InAny(blocks, I.Idx())) I.SetLevel(0);
+  }
+}
+
 std::pair<int, int> TOutlineNodes::BlockOf(int ADisplRow) const {
   const int first = G.RealRowIndex(ADisplRow) + 1;
   const int span = G.GetNodeSpan(ADisplRow);
@@ -66,10 +92,10 @@ void TOutlineNodes::ContractNode(int ARow) {
   if (!G.IsNode(a) || G.GetNodeState(a)) return;
   G.GetCellGraphic(0, a)->SetCellBoolean(true);
   const auto [first, last] = BlockOf(a);
-  // Contracted nodes inside come back open with the outer block; their
-  // parked rows already lie in its real range.
-  for (int r = a + 1; r < G.RowCount() && G.RealRowIndex(r) <= last; ++r) {
-    if (G.GetNodeState(r)) G.GetCellGraphic(0, r)->SetCellBoolean(false);
+  // Contracted nodes inside, parked by a filter too, come back open with
+  // the outer block; their parked rows already lie in its real range.
+  for (int r = first; r <= last; ++r) {
+    if (TCellGraphic* g = ClosedNodeAt(r)) g->SetCellBoolean(false);
   }
   G.HideRows(first, last);
   G.CalcFooter(-1);

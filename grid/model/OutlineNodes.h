@@ -7,6 +7,7 @@
 #include <vector>
 
 class TAdvStringGrid;
+class TCellGraphic;
 
 class TOutlineNodes {
  public:
@@ -19,10 +20,14 @@ class TOutlineNodes {
   void ContractAll();
   void ExpandAll();
   int NumNodes() const { return FNumNodes; }
+  // Rows of a filter level about to come back that lie inside contracted
+  // blocks stay parked with the outline.
+  void KeepClosedBlocksParked(int Level);
 
  private:
   // The displayed index of a shown real row, else -1.
   int ShownRow(int ARow) const;
+  TCellGraphic* ClosedNodeAt(int ARealRow) const;
   // The real rows a displayed node row heads, itself excluded.
   std::pair<int, int> BlockOf(int ADisplRow) const;
   // Shown contracted nodes are flagged expanded and their blocks come back

@@ -184,6 +184,24 @@ TEST_F(Outline, CallsOnTheWrongRowsChangeNothing) {
   }
 }
 
+// Rows a filter parked inside a block stay parked when the filter goes
+// while the block is contracted, and come back with it.
+TEST_F(Outline, FilterTakenBackKeepsContractedBlocksParked) {
+  G.AddNode(1, 6);
+  G.AddNode(2, 3);
+  G.ContractNode(2);
+  const auto closed = Rows();
+  G.HideRowList({2, 5});  // the inner node row and a row of the outer block
+  G.ContractNode(1);
+  G.UnHideRowList();
+  EXPECT_EQ(Shown(), (std::vector<int>{1, 7, 8, 9, 10, 11, 12}));
+  G.ExpandNode(1);
+  EXPECT_EQ(Shown(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+  EXPECT_FALSE(G.GetNodeState(2));
+  G.ContractNode(2);
+  EXPECT_EQ(Rows(), closed);
+}
+
 // A plain tree of the same nodes: a row shows when no node holding it is
 // contracted; contracting a node opens the nodes inside it.
 struct TreeModel {
