@@ -41,10 +41,15 @@ void TAdvStringGrid::UnHideRowsAll() {
 void TAdvStringGrid::UnHideRowList() {
   if (FFilterLevel <= 0) return;
   const int level = FFilterLevel;
-  // Rows still parked by other levels or HideRows stay out of the count;
-  // positions are asked in ascending order, so one walk along the store.
+  FNodes->KeepClosedBlocksParked(level);
+  UnHideRowsWhere([level](const TGridItem& I) { return I.Level() == level; });
+}
+
+void TAdvStringGrid::UnHideRowsWhere(const std::function<bool(const TGridItem&)>& Pred) {
+  // Rows that stay parked keep out of the count; positions are asked in
+  // ascending order, so one walk along the store.
   int below = 0;
-  FRows->RestoreRows(FGridItems.Extract([level](const TGridItem& I) { return I.Level() == level; }),
+  FRows->RestoreRows(FGridItems.Extract(Pred),
               [this, &below](int Idx) {
                 while (below < FGridItems.Count() && FGridItems.Item(below)->Idx() < Idx) ++below;
                 return Idx - below;

@@ -36,7 +36,8 @@ TAdvStringGrid::TAdvStringGrid(TComponent* AOwner)
       FColumnMove(std::make_unique<TColumnMoveStep>(*this)),
       FGraphics(std::make_unique<TCellGraphics>(*this)),
       FSelectedCells(std::make_unique<TSelectedCellList>()),
-      FSorter(std::make_unique<TGridSorter>(*this)) {
+      FSorter(std::make_unique<TGridSorter>(*this)),
+      FNodes(std::make_unique<TOutlineNodes>(*this)) {
   InitAdvGridUnit();
   RecordPlatformFacts();
   // The grid holds its panels, editors and cell controls as children.

@@ -34,6 +34,7 @@ class TScrollControl;
 class TSelectedCellList;
 class TGridRowEngine;
 class TGridSorter;
+class TOutlineNodes;
 
 class TCellGraphics;
 class TFilePicture;
@@ -605,6 +606,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Whether the record's looks are those a new record of the cell starts with.
   bool HasDefaultLooks(int ACol, int ARow, const TCellProperties& P);
   TGridItem* HiddenItem(int ARealRow) const { return FGridItems.FindRealRow(ARealRow); }
+  // Puts the parked rows chosen back in one pass; the others stay.
+  void UnHideRowsWhere(const std::function<bool(const TGridItem&)>& Pred);
 
   // Storage column ACol, shown already, gets its displayed place and its width.
   void AddDisplayedColumn(int ACol);
@@ -1362,6 +1365,24 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
  private:
   friend class TGridSorter;
   std::unique_ptr<TGridSorter> FSorter;
+
+  // ==== outline nodes (grid/model/AdvGridNodes.cpp, family TOutlineNodes)
+  // Real rows; a parked or missing row is ignored.
+ public:
+  void AddNode(int ARow, int Span);
+  // Expands the node first and lowers the levels of its block.
+  void RemoveNode(int ARow);
+  void ContractNode(int ARow);
+  // With CellNode.ExpandOne every other open node not holding ARow closes.
+  void ExpandNode(int ARow);
+  void ContractAll();
+  void ExpandAll();
+  int NumNodes() const;
+  bool HasNodes() const { return NumNodes() > 0; }
+
+ private:
+  friend class TOutlineNodes;
+  std::unique_ptr<TOutlineNodes> FNodes;
 
   // ==== bulk row and cell operations (grid/model/AdvGridBulkRows.cpp, AdvGridMergeOps.cpp)
   // Rows and columns are displayed ones; split and merge take storage columns.

@@ -13,6 +13,7 @@
 #include "grid/model/ColumnMoveStep.h"
 #include "grid/model/GridRowEngine.h"
 #include "grid/model/GridSorter.h"
+#include "grid/model/OutlineNodes.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Graphics.h"
