@@ -1,10 +1,10 @@
 // Clearing and removing by selection, check state or duplicate text. Rows
 // go in one pass of the row engine, however many there are.
 #include <algorithm>
-#include <unordered_set>
 
 #include "grid/base/MouseActions.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/FoldedTextSet.h"
 #include "grid/model/RowFlags.h"
 #include "platform/sys/SysUtils.h"
 
@@ -97,11 +97,10 @@ void TAdvStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
 void TAdvStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
   const int col = RealColIndex(ACol);
   BeginUpdate();
-  std::unordered_set<String> seen;
-  seen.reserve(static_cast<size_t>(std::max(LastDataRow() - FixedRows() + 1, 0)));
+  TFoldedTextSet seen(static_cast<size_t>(std::max(LastDataRow() - FixedRows() + 1, 0)));
   std::vector<int> rows;
   for (int r = FixedRows(); r <= LastDataRow(); ++r)
-    if (!seen.insert(UpperCase(CellView(col, r))).second) rows.push_back(r);
+    if (!seen.Insert(CellView(col, r))) rows.push_back(r);
   FRows->RemoveRowList(rows, false);
   EndUpdate();
 }

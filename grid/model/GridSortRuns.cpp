@@ -166,6 +166,7 @@ void RunFramed(Frame& F, Work&& W) {
 void TGridSorter::DropKeys() {
   if (FKeys) FSpare = FKeys->TakeFirst();
   FKeys.reset();
+  FPendingPivot = -1;
 }
 
 void TGridSorter::InitSortXRef() {

@@ -5,6 +5,8 @@
 // pivot so that results are reproducible.
 #include "grid/model/GridSorter.h"
 
+#include <utility>
+
 #include "grid/base/NumberText.h"
 #include "grid/base/SortIndexList.h"
 #include "grid/model/AdvGridError.h"
@@ -46,6 +48,11 @@ bool IsCheckBoxType(TCellType T) {
   return T == ctCheckBox || T == ctDataCheckBox || T == ctVirtCheckBox || T == ctRowCheckBox;
 }
 
+// Styles that ask the grid (or the application) rather than the keys.
+bool ReadsCells(TSortStyle S) {
+  return S == ssHTML || S == ssImages || S == ssCheckBox || S == ssCustom || S == ssRaw;
+}
+
 }  // namespace
 
 TGridSorter::TGridSorter(TAdvStringGrid& Grid) : G(Grid) {}
@@ -74,6 +81,7 @@ TSortColumn& TGridSorter::Column(int ACol) {
 TSortKey& TGridSorter::Key(TSortColumn& C, int ACol, int ARow, int Which) {
   const bool onVirtual = G.SortSettings()->SortOnVirtualCells();
   auto text = [&](int Row) {
+    Touch(Row);
     return onVirtual ? G.CellView(ACol, Row) : StringView(G.GetGridCell(ACol, Row));
   };
   if (!C.Cached) {
@@ -129,7 +137,10 @@ void TGridSorter::FillKeys(TSortColumn& C, int ACol, Text&& ReadText) {
 }
 
 bool TGridSorter::IsCheckBoxCell(TSortKey& K, int ACol, int ARow) {
-  if (K.CheckBox < 0) K.CheckBox = IsCheckBoxType(G.GetCellType(ACol, ARow)) ? 1 : 0;
+  if (K.CheckBox < 0) {
+    Touch(ARow);
+    K.CheckBox = IsCheckBoxType(G.GetCellType(ACol, ARow)) ? 1 : 0;
+  }
   return K.CheckBox != 0;
 }
 
@@ -167,6 +178,10 @@ int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, 
   if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
     const bool numbers = IsNumberClass(k1.NumberClass()) && IsNumberClass(k2.NumberClass());
     style = numbers ? ssNumeric : (style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase);
+  }
+  if (ReadsCells(style)) {
+    Touch(ARow1);
+    Touch(ARow2);
   }
   switch (style) {
     case ssNumeric:
@@ -264,17 +279,35 @@ bool TGridSorter::SortLine(int Col, int ARow1, int ARow2) {
 
 void TGridSorter::Swap(int ARow1, int ARow2) {
   G.SortSwapRows(ARow1, ARow2);
+  if (FPendingPivot == ARow1)
+    FPendingPivot = ARow2;
+  else if (FPendingPivot == ARow2)
+    FPendingPivot = ARow1;
   if (FKeys) FKeys->Swap(ARow1, ARow2);
 }
 
 // The pivot row is copied into the middle scratch row: its cells are the
 // row's own texts (displayed texts when hooks compute them) and borrowed
-// records, dropped again without freeing.
+// records, dropped again without freeing. When only the keys decide and rows
+// move whole, the copy waits until a cell of the scratch row is read: the
+// pivot's row is followed through the swaps and holds the same cells.
 int TGridSorter::CopyPivot(int ARow) {
   const int scratch = G.RowCount() - 2;
+  if (FKeys) FKeys->CopyKey(scratch, ARow);
+  const bool hooked = G.SortSettings()->SortOnVirtualCells() && G.HasDisplTextHooks();
+  if (FKeys && FKeys->ShortCutSameRow && !hooked) {
+    FPendingPivot = ARow;
+    return scratch;
+  }
+  FPendingPivot = -1;
+  FillPivot(ARow, scratch);
+  return scratch;
+}
+
+void TGridSorter::FillPivot(int ARow, int Scratch) {
   TCellStore& store = G.Store();
   TCellStore::TRowPtr row = store.TakeRow(ARow);
-  TCellStore::TRowPtr copy = store.TakeRow(scratch);
+  TCellStore::TRowPtr copy = store.TakeRow(Scratch);
   if (row) {
     if (!copy) copy = std::make_unique<TCellStore::TRow>();
     *copy = *row;  // reuses the scratch row's room
@@ -282,12 +315,17 @@ int TGridSorter::CopyPivot(int ARow) {
     copy.reset();
   }
   store.PutRow(ARow, std::move(row));
-  store.PutRow(scratch, std::move(copy));
+  store.PutRow(Scratch, std::move(copy));
   if (G.SortSettings()->SortOnVirtualCells() && G.HasDisplTextHooks()) {
-    for (int c = 0; c < G.AllColCount(); ++c) store.SetText(c, scratch, G.Cells(c, ARow));
+    for (int c = 0; c < G.AllColCount(); ++c) store.SetText(c, Scratch, G.Cells(c, ARow));
   }
-  if (FKeys) FKeys->CopyKey(scratch, ARow);
-  return scratch;
+}
+
+// Before the grid is asked about a row's cells.
+void TGridSorter::Touch(int ARow) {
+  if (FPendingPivot < 0 || ARow != G.RowCount() - 2) return;
+  const int from = std::exchange(FPendingPivot, -1);
+  FillPivot(from, ARow);
 }
 
 // Recurses into the smaller part and loops on the larger, so the depth stays

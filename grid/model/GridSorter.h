@@ -51,6 +51,8 @@ class TGridSorter {
   template <class Cmp>
   void SortRange(int Start, int End, int Target, bool SkipEqual, Cmp&& Compare);
   int CopyPivot(int ARow);
+  void FillPivot(int ARow, int Scratch);
+  void Touch(int ARow);
   void Swap(int ARow1, int ARow2);
   void SortGroups(bool Indexed, int First, int Last);
   void UnSortRows();
@@ -71,4 +73,5 @@ class TGridSorter {
   std::unique_ptr<TSortKeyCache> FKeys;
   std::unique_ptr<TSortColumn> FLoose;
   std::unique_ptr<TSortColumn> FSpare;
+  int FPendingPivot = -1;  // the row the scratch pivot row stands for, not yet copied
 };
