@@ -1,5 +1,5 @@
 // Every drawing routine of the grid's painters on one control, rendered to
-// PNG for a look (GX_KEEP_SNAPSHOT=file keeps a copy).
+// PNG for a look (GX_SNAPSHOT_DIR keeps a copy).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,7 +14,7 @@
 #include "platform/gui/ImageGraphic.h"
 #include "platform/gui/Snapshot.h"
 #include "platform/gui/Views.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/SnapshotFile.h"
 
 namespace {
 
@@ -108,7 +108,6 @@ class TDrawingSheet : public TCustomControl {
 };
 
 TEST(DrawingSnapshot, GradientsFacesProgressAndShapesRender) {
-  testsupport::TempDir dir;
   TForm form(nullptr);
   form.SetCaption(u"Drawing");
   form.SetBorderStyle(bsDialog);
@@ -118,13 +117,8 @@ TEST(DrawingSnapshot, GradientsFacesProgressAndShapesRender) {
   sheet->SetParent(&form);
   sheet->SetBounds(0, 0, 680, 370);
 
-  const auto file = dir / "drawing.png";
-  ASSERT_TRUE(platform::RenderToPng(form, Utf8ToString(file.string())));
-  if (const char* keep = std::getenv("GX_KEEP_SNAPSHOT"))
-    std::filesystem::copy_file(file, keep, std::filesystem::copy_options::overwrite_existing);
-  TPngImage png;
-  png.LoadFromFile(Utf8ToString(file.string()));
-  const TPixelBuffer& px = png.Bitmap().Pixels();
+  const TPixelBuffer px = testsupport::RenderSnapshot(form, "drawing.png");
+  ASSERT_FALSE(px.Empty());
   EXPECT_EQ(px.Pixel(10, 20), clNavy) << "the gradient starts at From";
   EXPECT_EQ(px.Pixel(109, 20), clAqua) << "and ends at To";
   EXPECT_EQ(px.Pixel(200, 20), clRed) << "solid background";

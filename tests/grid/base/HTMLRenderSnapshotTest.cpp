@@ -1,5 +1,5 @@
 // Sample mini-HTML texts painted on a control and rendered to PNG for a
-// look (GX_KEEP_SNAPSHOT=file keeps a copy).
+// look (GX_SNAPSHOT_DIR keeps a copy).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,7 +13,7 @@
 #include "platform/gui/ImageGraphic.h"
 #include "platform/gui/Snapshot.h"
 #include "platform/gui/Views.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/SnapshotFile.h"
 
 namespace {
 
@@ -70,7 +70,6 @@ class THTMLSheet : public TCustomControl {
 };
 
 TEST(HTMLRenderSnapshot, SampleTextsRender) {
-  testsupport::TempDir dir;
   TForm form(nullptr);
   form.SetCaption(u"Mini-HTML");
   form.SetBorderStyle(bsDialog);
@@ -80,13 +79,8 @@ TEST(HTMLRenderSnapshot, SampleTextsRender) {
   sheet->SetParent(&form);
   sheet->SetBounds(0, 0, 560, 360);
 
-  const auto file = dir / "html.png";
-  ASSERT_TRUE(platform::RenderToPng(form, Utf8ToString(file.string())));
-  if (const char* keep = std::getenv("GX_KEEP_SNAPSHOT"))
-    std::filesystem::copy_file(file, keep, std::filesystem::copy_options::overwrite_existing);
-  TPngImage png;
-  png.LoadFromFile(Utf8ToString(file.string()));
-  const TPixelBuffer& px = png.Bitmap().Pixels();
+  const TPixelBuffer px = testsupport::RenderSnapshot(form, "html.png");
+  ASSERT_FALSE(px.Empty());
   EXPECT_EQ(px.Pixel(2, 2), clWhite);
 }
 
