@@ -20,6 +20,17 @@ void SetSlotColors(TCellGraphic& g, TColor BitmapColor, TColor IconColor) {
   g.IconSlot().SetColor(IconColor);
 }
 
+// A new object of the graphic's own: Describe sets the graphic up, then it
+// takes the object into its bitmap slot.
+template <class T, class Describe>
+T* OwnNewBitmap(TCellGraphic& g, Describe describe) {
+  auto object = std::make_unique<T>();
+  T* result = object.get();
+  describe(g);
+  g.OwnCellBitmap(std::move(object));
+  return result;
+}
+
 }  // namespace
 
 // ---- bitmaps, pictures, icons
@@ -31,12 +42,9 @@ void TAdvStringGrid::AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transpare
 
 TBitmap* TAdvStringGrid::CreateBitmap(int ACol, int ARow, bool transparent, TCellHAlign hal,
                                       TCellVAlign val) {
-  TCellGraphic& g = FGraphics->Attach(ACol, ARow);
-  auto bmp = std::make_unique<TBitmap>();
-  TBitmap* result = bmp.get();
-  g.SetBitmap(nullptr, transparent, hal, val);
-  g.OwnCellBitmap(std::move(bmp));
-  return result;
+  return OwnNewBitmap<TBitmap>(FGraphics->Attach(ACol, ARow), [&](TCellGraphic& g) {
+    g.SetBitmap(nullptr, transparent, hal, val);
+  });
 }
 
 TBitmap* TAdvStringGrid::GetBitmap(int ACol, int ARow) {
@@ -52,12 +60,9 @@ void TAdvStringGrid::AddPicture(int ACol, int ARow, TPicture* APicture, bool tra
 TPicture* TAdvStringGrid::CreatePicture(int ACol, int ARow, bool transparent,
                                         TStretchMode stretchmode, int padding, TCellHAlign hal,
                                         TCellVAlign val) {
-  TCellGraphic& g = FGraphics->Attach(ACol, ARow);
-  auto pic = std::make_unique<TPicture>();
-  TPicture* result = pic.get();
-  g.SetPicture(nullptr, transparent, stretchmode, padding, hal, val);
-  g.OwnCellBitmap(std::move(pic));
-  return result;
+  return OwnNewBitmap<TPicture>(FGraphics->Attach(ACol, ARow), [&](TCellGraphic& g) {
+    g.SetPicture(nullptr, transparent, stretchmode, padding, hal, val);
+  });
 }
 
 TPicture* TAdvStringGrid::GetPicture(int ACol, int ARow) {
@@ -74,12 +79,9 @@ void TAdvStringGrid::AddFilePicture(int ACol, int ARow, TFilePicture* AFilePictu
 TFilePicture* TAdvStringGrid::CreateFilePicture(int ACol, int ARow, bool Transparent,
                                                 TStretchMode stretchmode, int padding,
                                                 TCellHAlign hal, TCellVAlign val) {
-  TCellGraphic& g = FGraphics->Attach(ACol, ARow);
-  auto pic = std::make_unique<TFilePicture>();
-  TFilePicture* result = pic.get();
-  g.SetFilePicture(nullptr, Transparent, stretchmode, padding, hal, val);
-  g.OwnCellBitmap(std::move(pic));
-  return result;
+  return OwnNewBitmap<TFilePicture>(FGraphics->Attach(ACol, ARow), [&](TCellGraphic& g) {
+    g.SetFilePicture(nullptr, Transparent, stretchmode, padding, hal, val);
+  });
 }
 
 TFilePicture* TAdvStringGrid::GetFilePicture(int ACol, int ARow) {
@@ -318,12 +320,9 @@ void TAdvStringGrid::AddBitButton(int ACol, int ARow, int bw, int bh, const Stri
 TBitmap* TAdvStringGrid::CreateBitButton(int ACol, int ARow, int bw, int bh,
                                          const String& Caption, TCellHAlign hal,
                                          TCellVAlign val) {
-  TCellGraphic& g = FGraphics->Attach(ACol, ARow);
-  auto glyph = std::make_unique<TBitmap>();
-  TBitmap* result = glyph.get();
-  g.SetBitButton(bw, bh, Caption, nullptr, hal, val);
-  g.OwnCellBitmap(std::move(glyph));
-  return result;
+  return OwnNewBitmap<TBitmap>(FGraphics->Attach(ACol, ARow), [&](TCellGraphic& g) {
+    g.SetBitButton(bw, bh, Caption, nullptr, hal, val);
+  });
 }
 
 void TAdvStringGrid::SetButtonText(int ACol, int ARow, const String& Caption) {
