@@ -8,14 +8,13 @@
 #include "grid/model/FooterPanel.h"
 #include "grid/base/BackGround.h"
 #include "grid/base/ControlLook.h"
+#include "platform/gui/SystemMetrics.h"
 #include "platform/gui/SystemVersion.h"
 #include "platform/gui/Timers.h"
 
 namespace {
 // The thickness of the platform grid's scroll bars.
 constexpr int ScrollBarSize = 17;
-// The platform's wheel setting: lines a notch (never a page).
-constexpr int PlatformWheelScrollLines = 3;
 constexpr int LoadedMinColWidth = 10;
 constexpr int LoadedAutoSizePadding = 4;
 constexpr int SearchPanelHeight = 32;
@@ -64,7 +63,7 @@ void TAdvStringGrid::CreateWnd() {
   ParentPanels();
   SetTimer(Handle(), GridTimerID, GridTimerInterval);
   FIsWinXP = FIsWinXP && IsThemeActive();
-  FWheelScrollLines = PlatformWheelScrollLines;
+  FWheelScrollLines = ::WheelScrollLines();
 }
 
 void TAdvStringGrid::ParentPanels() {

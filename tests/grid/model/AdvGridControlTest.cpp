@@ -10,6 +10,7 @@
 #include "grid/base/BackGround.h"
 #include "grid/base/ControlLook.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/SystemMetrics.h"
 #include "tests/grid/model/RepaintCountingGrid.h"
 #include "tests/support/GuiTest.h"
 
@@ -55,7 +56,7 @@ TEST_F(OnAForm, WindowCreationStartsTheTimerWhichGoesWithTheGrid) {
   EXPECT_EQ(Grid->TimerTicks(), 1);
   Clock().Advance(1000);
   EXPECT_EQ(Grid->TimerTicks(), 3);
-  EXPECT_EQ(Grid->WheelScrollLines(), 3);
+  EXPECT_EQ(Grid->WheelScrollLines(), ::WheelScrollLines());
   Grid.reset();
   EXPECT_EQ(Clock().ActiveTimers(), ActiveTimersBefore);
   Clock().Advance(1000);
