@@ -11,10 +11,12 @@
 
 #include "grid/base/CellNode.h"
 #include "grid/base/CellProperties.h"
+#include "grid/base/ControlList.h"
 #include "grid/base/MouseActions.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/Grouping.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/Controls.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {
@@ -229,6 +231,22 @@ TEST_F(Outline, InsertChildRowGrowsEveryEnclosingNodeAndRemoveChildRowShrinksThe
   EXPECT_EQ(G.GetNodeSpan(1), 6);
   EXPECT_EQ(G.GetSubNodeCount(1), 0);
   EXPECT_EQ(G.RowCount(), 13);
+}
+
+// The grid's row routines move cell controls and count rows; the node
+// routines add nothing of their own.
+TEST_F(Outline, ChildRowsMoveCellControlsAndTheRowCountOnce) {
+  G.AddNode(1, 6);
+  TControl control(nullptr);
+  G.ControlList().AddControl(1, 8, &control);
+  const int maxRows = G.MaxRowCount();
+  G.InsertChildRow(3, 1);
+  EXPECT_EQ(G.ControlList().Control(0)->Y(), 9);
+  G.RemoveChildRow(4);
+  G.RemoveChildRow(4);
+  EXPECT_EQ(G.ControlList().Control(0)->Y(), 7);
+  EXPECT_EQ(G.MaxRowCount(), maxRows - 1);
+  EXPECT_EQ(G.GetNodeSpan(1), 5);
 }
 
 // On a node row with InsertAt 0 the new row is the node's first child and
