@@ -24,8 +24,9 @@ void TOutlineNodes::GrowNode(int ARealRow, int Delta) {
   g->SetCellErrFrom(g->CellErrFrom() + Delta);
 }
 
+// At the real row count the row is added at the end.
 void TOutlineNodes::InsertNormalRow(int ARow) {
-  const int d = ShownRow(ARow);
+  const int d = ARow == G.AllRowCount() ? G.RowCount() : ShownRow(ARow);
   if (d >= 0) G.InsertRows(d, 1, true);
 }
 

@@ -113,11 +113,10 @@ int TOutlineNodes::NumNodes() const {
 }
 
 int TOutlineNodes::CountNodes() const {
+  auto isNode = [](const TCellGraphic* g) { return g && g->CellType() == ctNode; };
   int n = 0;
-  for (int r = 0; r < G.AllRowCount(); ++r) {
-    const TCellGraphic* g = G.FGraphics->AtRealRow(0, r);
-    if (g && g->CellType() == ctNode) ++n;
-  }
+  for (int d = 0; d < G.RowCount(); ++d) n += isNode(G.FGraphics->Own(0, d));
+  for (int i = 0; i < G.FGridItems.Count(); ++i) n += isNode(G.FGraphics->AtRealRow(0, G.FGridItems.Item(i)->Idx()));
   return n;
 }
 

@@ -288,6 +288,20 @@ TEST_F(Outline, InsertChildRowBetweenContractedNodesKeepsTheirRows) {
   EXPECT_EQ(G.GetNodeSpan(1), 11);
 }
 
+TEST_F(Outline, InsertNormalRowLeavesNodesAndParkedRowsAlone) {
+  G.AddNode(2, 3);
+  G.ContractNode(2);
+  G.InsertNormalRow(6);
+  G.SetCells(1, 4, u"99.1");
+  G.InsertNormalRow(G.AllRowCount());  // appended
+  G.SetCells(1, G.RowCount() - 1, u"98.1");
+  G.InsertNormalRow(3);  // parked: nothing
+  G.ExpandNode(2);
+  EXPECT_EQ(Shown(), (std::vector<int>{1, 2, 3, 4, 5, 99, 6, 7, 8, 9, 10, 11, 12, 98}));
+  EXPECT_EQ(G.GetNodeSpan(2), 3);
+  EXPECT_EQ(Level(6), 0);
+}
+
 TEST_F(Outline, SpanTypeMarksTheRowThatEndsItsBlock) {
   G.AddNode(1, 6);
   G.AddNode(2, 3);
