@@ -26,6 +26,8 @@ class TOutlineNodes {
   void NodesMayBeGone() {
     if (FNumNodes > 0) FCountStale = true;
   }
+  // Node graphics were made or dropped in bulk, not by AddNode/RemoveNode.
+  void NodesRebuilt() { FCountStale = true; }
   // Rows of a filter level about to come back that lie inside contracted
   // blocks stay parked with the outline.
   void KeepClosedBlocksParked(int Level);
