@@ -139,6 +139,8 @@ class TDateTimePicker : public TWinControl {
   ~TDateTimePicker() override;
   TDateTime DateTime() const;
   void SetDateTime(TDateTime v);
+  // The value as the fields show it.
+  String Text() const override;
   // The whole days of DateTime; setting it keeps the time.
   TDateTime Date() const;
   void SetDate(TDateTime v);

@@ -257,4 +257,6 @@ bool TDateTimePicker::Checked() const {
 
 void TDateTimePicker::SetChecked(bool v) { WriteValue(DateTime(), v); }
 
+String TDateTimePicker::Text() const { return FromQString(PickerOf(*this)->text()); }
+
 bool TDateTimePicker::DroppedDown() const { return PickerOf(*this)->Dropped(); }
