@@ -8,14 +8,6 @@
 
 namespace {
 bool MouseButtonDown() { return GetAsyncKeyState(VK_LBUTTON) < 0 || GetAsyncKeyState(VK_RBUTTON) < 0; }
-
-void SetBold(TLabel* Label, bool Bold) {
-  if (!Label) return;
-  TFontStyles style = Label->Font()->Style();
-  if (Bold) style += {fsBold};
-  else style -= {fsBold};
-  Label->Font()->SetStyle(style);
-}
 }  // namespace
 
 TAsgCustomCombo::TAsgCustomCombo(TComponent* AOwner)
@@ -25,12 +17,7 @@ TAsgCustomCombo::TAsgCustomCombo(TComponent* AOwner)
       // Focus loss returns here even when nobody calls Init.
       FNormalColor(Color()) {
   SetPaintHooks(true);
-  FLabelFont.OnChange = [this](TPersistent*) { UpdateLabel(); };
-}
-
-TAsgCustomCombo::~TAsgCustomCombo() {
-  // The label lives in the parent: it goes with the combo, while the combo is whole.
-  delete FLabel;
+  FLabel.OnChange = [this] { UpdateLabel(); };
 }
 
 void TAsgCustomCombo::SelectItem(const String& S) {
@@ -62,22 +49,8 @@ void TAsgCustomCombo::SetBorderColor(TColor v) {
   if (HandleAllocated()) Invalidate();
 }
 
-String TAsgCustomCombo::LabelCaption() const { return FLabel ? FLabel->Caption() : String(); }
-
-void TAsgCustomCombo::SetLabelCaption(const String& v) {
-  if (!FLabel) {
-    FLabel = new TLabel(this);
-    FLabel->SetParent(Parent());
-    FLabel->SetFocusControl(this);
-    FLabel->SetFont(FLabelFont);
-    FLabel->SetParentFont(ParentFont());
-  }
-  FLabel->SetCaption(v);
-  UpdateLabel();
-}
-
 void TAsgCustomCombo::SetLabelFont(const TFont& v) {
-  if (!ParentFont()) FLabelFont.Assign(v);
+  if (!ParentFont()) FLabel.Font()->Assign(v);
   UpdateLabel();
 }
 
@@ -86,8 +59,8 @@ void TAsgCustomCombo::SetEnabled(bool v) {
   TComboBox::SetEnabled(v);
   if (!changed || Loading()) return;
   if (FFlat) FlatEnabledChanged();
-  if (FLabel && !FLabelAlwaysEnabled) {
-    FLabel->SetEnabled(v);
+  if (FLabel.Label() && !FLabel.AlwaysEnabled()) {
+    FLabel.FollowEnabled();
     UpdateLabel();
   }
 }
@@ -113,35 +86,19 @@ void TAsgCustomCombo::Loaded() {
   if (FDropWidth > 0) SetDroppedWidth(FDropWidth);
   FOldColor = FLoadedColor;
   if (!FFlatParentColor || FFlat) SetColor(FLoadedColor);
-  if (FLabel && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
-  if (FLabel && ParentFont()) FLabel->SetFont(*Font());
+  FLabel.FollowEnabled();
+  if (FLabel.Label() && ParentFont()) FLabel.Label()->SetFont(*Font());
   UpdateLabel();
   Init();
 }
 
 void TAsgCustomCombo::Notification(TComponent* AComponent, TOperation Operation) {
-  if (Operation == opRemove && AComponent == FLabel) FLabel = nullptr;
+  if (Operation == opRemove) FLabel.Forget(AComponent);
   TComboBox::Notification(AComponent, Operation);
 }
 
 void TAsgCustomCombo::UpdateLabel() {
-  if (!FLabel || Destroying()) return;
-  FLabel->SetTransparent(FLabelTransparent);
-  if (!ParentFont()) FLabel->SetFont(FLabelFont);
-  PositionLabel();
-}
-
-void TAsgCustomCombo::PositionLabel() {
-  if (!FLabel) return;
-  TLabelPlacement p;
-  p.Control = BoundsRect();
-  p.TextWidth = FLabel->Width();
-  p.LabelWidth = FLabel->Width();
-  p.LabelHeight = FLabel->Height();
-  p.Margin = FLabelMargin;
-  const TPoint at = PlaceLabel(FLabelPosition, p);
-  FLabel->SetBounds(at.X, at.Y, FLabel->Width(), FLabel->Height());
-  FLabel->SetVisible(Visible());
+  if (!Destroying()) FLabel.Update(ParentFont() ? nullptr : FLabel.Font());
 }
 
 void TAsgCustomCombo::MouseMove(TShiftState Shift, int X, int Y) {
@@ -185,11 +142,7 @@ void TAsgCustomCombo::FocusChanged(bool Focus) {
   FHasFocus = Focus;
   if (Focus && FFocusColor != clNone) SetColor(FFocusColor);
   if (!Focus && FFocusColor != clNone && FNormalColor != clNone) SetColor(FNormalColor);
-  if (FLabel) {
-    // A bold caption is wider: placed again, it keeps clear of the combo.
-    SetBold(FLabel, Focus && FFocusLabel);
-    PositionLabel();
-  }
+  FLabel.SetBold(Focus && FFocusLabel);
   Invalidate();
 }
 
@@ -273,7 +226,7 @@ void TAsgCustomCombo::Dispatch(TMessage& Message) {
       return ListNotification(HiWord(Message.WParam));
     case CM_VISIBLECHANGED:
       TComboBox::Dispatch(Message);
-      if (FLabel) FLabel->SetVisible(Visible());
+      FLabel.FollowVisible();
       return;
     default: return TComboBox::Dispatch(Message);
   }

@@ -2,15 +2,14 @@
 // The flat combo box: the native combo with its own border and drop-down
 // button looks, a background that follows the focus and an attached label.
 // The grid's combo editors derive from TAsgComboBox.
+#include "grid/base/AttachedLabel.h"
 #include "grid/base/ComboLook.h"
 #include "grid/base/EditorButtonColors.h"
-#include "grid/base/LabelPlacement.h"
 #include "platform/gui/StdCtrls.h"
 
 class TAsgCustomCombo : public TComboBox {
  public:
   explicit TAsgCustomCombo(TComponent* AOwner);
-  ~TAsgCustomCombo() override;
 
   // The current colour is what focus loss returns to.
   void Init() { FNormalColor = Color(); }
@@ -54,18 +53,18 @@ class TAsgCustomCombo : public TComboBox {
   void SetButtonColors(const TEditorButtonColors& v) { FButtonColors = v; Invalidate(); }
 
   // The label: made at the first caption, owned by the combo, in its parent.
-  TLabel* ComboLabel() const { return FLabel; }
-  String LabelCaption() const;
-  void SetLabelCaption(const String& v);
-  TLabelPosition LabelPosition() const { return FLabelPosition; }
-  void SetLabelPosition(TLabelPosition v) { FLabelPosition = v; UpdateLabel(); }
-  int LabelMargin() const { return FLabelMargin; }
-  void SetLabelMargin(int v) { FLabelMargin = v; UpdateLabel(); }
-  bool LabelTransparent() const { return FLabelTransparent; }
-  void SetLabelTransparent(bool v) { FLabelTransparent = v; UpdateLabel(); }
-  bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
-  void SetLabelAlwaysEnabled(bool v) { FLabelAlwaysEnabled = v; UpdateLabel(); }
-  TFont* LabelFont() { return &FLabelFont; }
+  TLabel* ComboLabel() const { return FLabel.Label(); }
+  String LabelCaption() const { return FLabel.Caption(); }
+  void SetLabelCaption(const String& v) { FLabel.SetCaption(v); }
+  TLabelPosition LabelPosition() const { return FLabel.Position(); }
+  void SetLabelPosition(TLabelPosition v) { FLabel.SetPosition(v); }
+  int LabelMargin() const { return FLabel.Margin(); }
+  void SetLabelMargin(int v) { FLabel.SetMargin(v); }
+  bool LabelTransparent() const { return FLabel.Transparent(); }
+  void SetLabelTransparent(bool v) { FLabel.SetTransparent(v); }
+  bool LabelAlwaysEnabled() const { return FLabel.AlwaysEnabled(); }
+  void SetLabelAlwaysEnabled(bool v) { FLabel.SetAlwaysEnabled(v); }
+  TFont* LabelFont() { return FLabel.Font(); }
   void SetLabelFont(const TFont& v);
 
   void SetEnabled(bool v) override;
@@ -94,7 +93,6 @@ class TAsgCustomCombo : public TComboBox {
   void FocusChanged(bool Focus);
   void FlatEnabledChanged();
   void UpdateLabel();
-  void PositionLabel();
 
   bool FAutoFocus = false;
   bool FFlat = false;
@@ -109,12 +107,7 @@ class TAsgCustomCombo : public TComboBox {
   bool FIsWinXP = false;
   bool FIsThemed;
   bool FButtonHover = false;
-  bool FLabelAlwaysEnabled = false;
-  bool FLabelTransparent = false;
-  int FLabelMargin = 4;
-  TFont FLabelFont;
-  TLabelPosition FLabelPosition = lpLeftTop;
-  TLabel* FLabel = nullptr;  // owned as a component
+  TAttachedLabel FLabel{*this};
   TColor FFlatLineColor = clNone;
   bool FFlatParentColor = true;
   TColor FFocusColor = clNone;

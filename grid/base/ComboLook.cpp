@@ -46,6 +46,22 @@ void DrawPlainBorder(TCanvas& Canvas, const TComboLook& L, TRect R) {
   Canvas.LineTo(R.Right - L.ButtonWidth - 1, L.Height - 1);
 }
 
+// The classic button's 3D edges covered in the face colour while not hot;
+// the arrow's middle is left as it is.
+void DrawButtonFrame(TCanvas& Canvas, const TComboLook& L) {
+  if (L.Simple || (L.IsWinXP && L.StylesActive) || L.Hot) return;
+  const TRect keep = Rect(L.ClientWidth - L.ButtonWidth + 4, 4, L.ClientWidth - 4, L.ClientHeight - 4);
+  FillAround(Canvas, Rect(L.ClientWidth - L.ButtonWidth, 3, L.Width - 3, L.Height - 3), keep, clBtnFace);
+}
+
+int ThemedButtonState(const TComboLook& L) {
+  if (!L.Enabled) return 4;
+  if (L.MouseDown && L.DroppedDown) return 3;
+  if (!L.MouseDown && L.ButtonHover && !L.DroppedDown) return 2;
+  return 1;
+}
+}  // namespace
+
 void DrawBorderRules(TCanvas& Canvas, const TComboLook& L) {
   const TRect r = Rect(0, 0, L.Width, L.Height);
   if (!L.Enabled && L.Themed && !L.DisabledBorder) return Frame(Canvas, r, DisabledThemedBorder);
@@ -58,22 +74,16 @@ void DrawBorderRules(TCanvas& Canvas, const TComboLook& L) {
   DrawPlainBorder(Canvas, L, r);
 }
 
-// The classic button's 3D edges covered in the face colour while not hot;
-// the arrow's middle is left as it is.
-void DrawButtonFrame(TCanvas& Canvas, const TComboLook& L) {
-  if (L.Simple || (L.IsWinXP && L.StylesActive) || L.Hot) return;
-  const TRect keep = Rect(L.ClientWidth - L.ButtonWidth + 4, 4, L.ClientWidth - 4, L.ClientHeight - 4);
-  const TRect b = Rect(L.ClientWidth - L.ButtonWidth, 3, L.Width - 3, L.Height - 3);
-  Fill(Canvas, Rect(b.Left, b.Top, b.Right, keep.Top), clBtnFace);
-  Fill(Canvas, Rect(b.Left, keep.Bottom, b.Right, b.Bottom), clBtnFace);
-  Fill(Canvas, Rect(b.Left, keep.Top, keep.Left, keep.Bottom), clBtnFace);
-  Fill(Canvas, Rect(keep.Right, keep.Top, b.Right, keep.Bottom), clBtnFace);
+void FillAround(TCanvas& Canvas, const TRect& b, const TRect& keep, TColor Color) {
+  Fill(Canvas, Rect(b.Left, b.Top, b.Right, keep.Top), Color);
+  Fill(Canvas, Rect(b.Left, keep.Bottom, b.Right, b.Bottom), Color);
+  Fill(Canvas, Rect(b.Left, keep.Top, keep.Left, keep.Bottom), Color);
+  Fill(Canvas, Rect(keep.Right, keep.Top, b.Right, keep.Bottom), Color);
 }
 
-void DrawCustomButton(TCanvas& Canvas, const TComboLook& L, TRect R) {
+void DrawCustomDropButton(TCanvas& Canvas, const TComboLook& L, const TRect& R, int ArrowLeft) {
   const bool down = L.MouseDown && L.ButtonHover;
   const TColor face = down ? L.ButtonColorDown : L.ButtonHover ? L.ButtonColorHot : L.ButtonColor;
-  R = Rect(R.Left - 1, R.Top + 1, R.Right - 1, R.Bottom - 1);
   Fill(Canvas, R, face);
   if (L.ButtonBorderColor != clNone) {
     Canvas.Pen()->SetColor(L.ButtonBorderColor);
@@ -82,20 +92,16 @@ void DrawCustomButton(TCanvas& Canvas, const TComboLook& L, TRect R) {
   }
   const TColor arrow = L.MouseDown ? L.ButtonTextColorDown : L.ButtonTextColor;
   if (arrow == clNone) return;
-  const TPoint corners[] = {Point(R.Left + 4, R.Top + 7), Point(R.Left + 10, R.Top + 7),
-                            Point(R.Left + 7, R.Top + 10)};
+  const int x = R.Left + ArrowLeft;
+  const TPoint corners[] = {Point(x, R.Top + 7), Point(x + 6, R.Top + 7), Point(x + 3, R.Top + 10)};
   Canvas.Pen()->SetColor(arrow);
   Canvas.Brush()->SetColor(arrow);
   Canvas.Polygon(corners);
 }
 
-int ThemedButtonState(const TComboLook& L) {
-  if (!L.Enabled) return 4;
-  if (L.MouseDown && L.DroppedDown) return 3;
-  if (!L.MouseDown && L.ButtonHover && !L.DroppedDown) return 2;
-  return 1;
+bool DrawThemedDropButton(TCanvas& Canvas, HWND Window, const TComboLook& L, const TRect& R) {
+  return L.Themed && L.StylesActive && DrawThemedPart(Canvas, Window, u"combobox", 1, ThemedButtonState(L), R);
 }
-}  // namespace
 
 bool ComboBorderShown(const TComboLook& L) {
   const bool noColours = L.BorderColor == clNone && L.FocusBorderColor == clNone;
@@ -114,8 +120,8 @@ void DrawComboDropButton(TCanvas& Canvas, HWND Window, const TComboLook& L) {
   // The native button's place, so that none of it shows beside ours.
   Fill(Canvas, Rect(L.ClientWidth - L.ButtonWidth - 4, 0, L.ClientWidth + 2, L.ClientHeight), L.Color);
   TRect r = Shrunk(Rect(L.ClientWidth - L.ButtonWidth + 2, 0, L.Width, L.Height), 1);
-  if (L.ButtonColor != clNone) return DrawCustomButton(Canvas, L, r);
-  if (L.Themed && L.StylesActive && DrawThemedPart(Canvas, Window, u"combobox", 1, ThemedButtonState(L), r)) return;
+  if (L.ButtonColor != clNone) return DrawCustomDropButton(Canvas, L, Rect(r.Left - 1, r.Top + 1, r.Right - 1, r.Bottom - 1), 4);
+  if (DrawThemedDropButton(Canvas, Window, L, r)) return;
   r = Rect(r.Left - 4, r.Top + 1, r.Right, r.Bottom - 1);
   DrawFrameControl(Canvas, r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (L.Enabled ? DFCS_FLAT : DFCS_INACTIVE));
 }

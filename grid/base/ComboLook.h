@@ -43,6 +43,18 @@ struct TComboLook {
 // Disabled frame of themed controls without DisabledBorder.
 constexpr TColor DisabledThemedBorder = RGB(127, 157, 185);
 
+// The border in its colour rules: disabled frame, border colour, focus
+// border colour, else the double frame (hot 3D with FocusBorder), with the
+// flat bottom line when Flat and FlatLineColor are set.
+void DrawBorderRules(TCanvas& Canvas, const TComboLook& Look);
+// Fills Outer in Color, leaving Keep as it is.
+void FillAround(TCanvas& Canvas, const TRect& Outer, const TRect& Keep, TColor Color);
+// The custom button: Face filled by state, its left edge in the button's
+// border colour, the arrow's left corner ArrowLeft pixels in.
+void DrawCustomDropButton(TCanvas& Canvas, const TComboLook& Look, const TRect& Face, int ArrowLeft);
+// The visual style's drop-down button; false while no style draws it.
+bool DrawThemedDropButton(TCanvas& Canvas, HWND Window, const TComboLook& Look, const TRect& R);
+
 // Whether the border is redrawn at all.
 bool ComboBorderShown(const TComboLook& Look);
 // The border, then the classic button frame.

@@ -122,6 +122,8 @@ struct SYSTEMTIME {
        wMilliseconds = 0;
 };
 SYSTEMTIME DateTimeToSystemTime(TDateTime Value);
+// The locale's short date format in the picker's letters ("dd.MM.yyyy").
+String PickerShortDateFormat();
 TDateTime SystemTimeToDateTime(const SYSTEMTIME& Value);
 
 // DTN_DATETIMECHANGE: the new value, or GDT_NONE when the check box was cleared.
@@ -137,6 +139,8 @@ class TDateTimePicker : public TWinControl {
   ~TDateTimePicker() override;
   TDateTime DateTime() const;
   void SetDateTime(TDateTime v);
+  // The value as the fields show it.
+  String Text() const override;
   // The whole days of DateTime; setting it keeps the time.
   TDateTime Date() const;
   void SetDate(TDateTime v);
@@ -149,7 +153,7 @@ class TDateTimePicker : public TWinControl {
   TDTDateMode DateMode() const { return FDateMode; }
   void SetDateMode(TDTDateMode v);
   // The display format ("dd/MM/yyyy", "HH:mm:ss", 't' or "tt" for AM/PM);
-  // empty: the kind's default.
+  // empty: the locale's short date format for a date, "HH:mm:ss" for a time.
   const String& Format() const { return FFormat; }
   void SetFormat(const String& v);
   // A check box before the fields says whether a date is set; DateTime keeps its value either way.
@@ -167,6 +171,9 @@ class TDateTimePicker : public TWinControl {
  protected:
   virtual void Change();
   void Dispatch(TMessage& Message) override;
+  // Writes a value and the check box's state into the native picker; every
+  // change made in code (DateTime, Date, Time, Checked) comes through here.
+  virtual void WriteValue(TDateTime Value, bool IsChecked);
 
  private:
   // The native picker's notifications, reflected back by the parent.

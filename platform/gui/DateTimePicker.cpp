@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/gui/ComCtrls.h"
+#include "platform/sys/FormatSettings.h"
 
 namespace {
 constexpr double MsPerDay = 86400000.0;
@@ -30,6 +31,25 @@ SYSTEMTIME DateTimeToSystemTime(TDateTime Value) {
   t.wSecond = static_cast<WORD>(s);
   t.wMilliseconds = static_cast<WORD>(ms);
   return t;
+}
+
+String PickerShortDateFormat() {
+  String out;
+  bool quoted = false;
+  for (const Char c : FormatSettings.ShortDateFormat) {
+    if (c == u'\'' || c == u'"') {
+      quoted = !quoted;
+      out += u'\'';
+    } else if (quoted) {
+      out += c;
+    } else if (c == u'/') {
+      out += FormatSettings.DateSeparator;
+    } else {
+      const Char lower = c >= u'A' && c <= u'Z' ? static_cast<Char>(c + 32) : c;
+      out += lower == u'm' ? u'M' : lower == u'd' || lower == u'y' ? lower : c;
+    }
+  }
+  return out;
 }
 
 TDateTime SystemTimeToDateTime(const SYSTEMTIME& Value) {
@@ -100,8 +120,7 @@ void TDateTimePicker::Dispatch(TMessage& Message) {
                  !TrySystemTimeToDateTime(*reinterpret_cast<const SYSTEMTIME*>(Message.LParam), v)) {
         return;
       } else {
-        SetDateTime(v);
-        SetChecked(true);
+        WriteValue(v, true);
       }
       Message.Result = 1;
       return;

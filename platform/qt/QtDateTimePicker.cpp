@@ -222,21 +222,25 @@ TDateTime TDateTimePicker::DateTime() const {
   return static_cast<double>(days) + v.time().msecsSinceStartOfDay() / 86400000.0;
 }
 
-void TDateTimePicker::SetDateTime(TDateTime v) {
+void TDateTimePicker::SetDateTime(TDateTime v) { WriteValue(v, Checked()); }
+
+void TDateTimePicker::WriteValue(TDateTime Value, bool IsChecked) {
   // Whole milliseconds; a fraction that rounds up to a day is the next day.
-  const long long total = std::llround(v * 86400000.0);
+  const long long total = std::llround(Value * 86400000.0);
   const long long day = total >= 0 ? total / 86400000 : -((-total + 86399999) / 86400000);
   const int ms = static_cast<int>(total - day * 86400000);
   const QDateTime q(Epoch().addDays(day), QTime::fromMSecsSinceStartOfDay(ms));
+  PickerWidget* w = PickerOf(*this);
   FSetting = true;
-  PickerOf(*this)->setDateTime(q);
+  w->setDateTime(q);
+  if (IsChecked != Checked()) w->EnsureCheck(*static_cast<QtView*>(View()))->setChecked(IsChecked);
   FSetting = false;
 }
 
 void TDateTimePicker::ApplyFormat() {
   PickerWidget* w = PickerOf(*this);
   const bool date = FKind == dtkDate;
-  const String fallback = date ? u"dd.MM.yyyy" : u"HH:mm:ss";
+  const String fallback = date ? PickerShortDateFormat() : u"HH:mm:ss";
   w->setDisplayFormat(ToolkitFormat(FFormat.empty() ? fallback : FFormat));
   w->SetCalendar(date && FDateMode == dmComboBox);
 }
@@ -251,11 +255,8 @@ bool TDateTimePicker::Checked() const {
   return !box || box->isChecked();
 }
 
-void TDateTimePicker::SetChecked(bool v) {
-  QCheckBox* box = PickerOf(*this)->EnsureCheck(*static_cast<QtView*>(View()));
-  FSetting = true;
-  box->setChecked(v);
-  FSetting = false;
-}
+void TDateTimePicker::SetChecked(bool v) { WriteValue(DateTime(), v); }
+
+String TDateTimePicker::Text() const { return FromQString(PickerOf(*this)->text()); }
 
 bool TDateTimePicker::DroppedDown() const { return PickerOf(*this)->Dropped(); }

@@ -9,6 +9,7 @@
 
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
+#include "platform/sys/FormatSettings.h"
 #include "tests/support/SystemInputDriver.h"
 
 namespace {
@@ -139,5 +140,56 @@ TEST(DateTimePicker, WithoutACheckBoxNoDateCannotBeSet) {
   PickerForm f;
   EXPECT_EQ(f.Picker->Perform(DTM_SETSYSTEMTIME, GDT_NONE, 0), 0);
   EXPECT_TRUE(f.Picker->Checked());
+}
+TEST(DateTimePicker, WithoutAFormatTheLocalesShortDateOrderIsTyped) {
+  const struct {
+    const char16_t* ShortDate;
+    Char Separator;
+    const char16_t* Native;
+    const char16_t* Fields[3];  // typed field by field, left to right
+  } cases[] = {
+      {u"dd/mm/yyyy", u'.', u"dd.MM.yyyy", {u"03", u"04", u"2025"}},
+      {u"M/d/yyyy", u'/', u"M/d/yyyy", {u"4", u"3", u"2025"}},
+      {u"yyyy-MM-dd", u'-', u"yyyy-MM-dd", {u"2025", u"04", u"03"}},
+  };
+  for (const auto& c : cases) {
+    TFormatSettingsGuard guard;
+    FormatSettings.ShortDateFormat = c.ShortDate;
+    FormatSettings.DateSeparator = c.Separator;
+    EXPECT_EQ(PickerShortDateFormat(), c.Native);
+    PickerForm f;
+    f.Picker->SetFormat(u"");
+    f.Picker->SetFocus();
+    for (const char16_t* field : c.Fields) {
+      f.Input.Type(field);
+      f.Input.Key(VK_RIGHT);
+    }
+    EXPECT_EQ(f.Shown(), u"03.04.2025") << StringToUtf8(c.Native);
+  }
+}
+
+// Records every value written in code.
+struct WritingPicker : TDateTimePicker {
+  using TDateTimePicker::TDateTimePicker;
+  std::vector<std::pair<TDateTime, bool>> Written;
+  void WriteValue(TDateTime Value, bool IsChecked) override {
+    TDateTimePicker::WriteValue(Value, IsChecked);
+    Written.emplace_back(Value, IsChecked);
+  }
+};
+
+TEST(DateTimePicker, ValuesAndTheCheckBoxSetInCodeAreWrittenThroughOneOperation) {
+  TForm form(nullptr);
+  auto* picker = new WritingPicker(&form);
+  picker->SetParent(&form);
+  picker->SetShowCheckbox(true);
+  const TDateTime day = EncodeDate(2024, 5, 17);
+  picker->SetDateTime(day);
+  picker->SetChecked(false);
+  SYSTEMTIME st = DateTimeToSystemTime(day + 1);
+  picker->Perform(DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+  using W = std::pair<TDateTime, bool>;
+  EXPECT_EQ(picker->Written, (std::vector<W>{{day, true}, {day, false}, {day + 1, true}}));
+  EXPECT_TRUE(picker->Checked());
 }
 }  // namespace
