@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "platform/gui/Forms.h"
 #include "platform/sys/DateTime.h"
@@ -53,6 +54,8 @@ struct SpinLocale : ScopedLocale {
 
 TEST(AsgSpinEdit, IntegersStepWithinTheirBounds) {
   SpinEditForm f;
+  std::vector<WORD> keys;
+  f.Edit->OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { keys.push_back(Key); };
   EXPECT_EQ(f.Edit->Text(), u"0");
   f.Press(VK_UP);
   EXPECT_EQ(f.Edit->Text(), u"1");
@@ -71,6 +74,9 @@ TEST(AsgSpinEdit, IntegersStepWithinTheirBounds) {
   f.Press(VK_UP);
   EXPECT_EQ(f.Edit->Value(), 2147483647) << "the largest integer stays";
   EXPECT_EQ(f.Beeps.Count(), 0);
+  EXPECT_TRUE(keys.empty()) << "the step keys never reach OnKeyDown";
+  f.Input.Key(VK_LEFT);
+  EXPECT_EQ(keys, std::vector<WORD>{VK_LEFT});
 }
 
 TEST(AsgSpinEdit, FloatsStepByIncrementFloatAndPageByIncrementFloatPage) {
