@@ -65,7 +65,7 @@ void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
 
 void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y) {
   TGraphicControl::MouseMove(Shift, X, Y);
-  if (!FDragging) return;
+  if (!FDragging || !MouseCapture()) return;
   const TButtonState shown = ClientRect().Contains(Point(X, Y)) ? bsDown : FDown ? bsExclusive : bsUp;
   if (shown == FState) return;
   FState = shown;
