@@ -1,5 +1,6 @@
 #include "grid/base/AsgEditBtn.h"
 
+#include "grid/base/EditKeys.h"
 #include "platform/gui/Input.h"
 #include "platform/gui/SystemMetrics.h"
 
@@ -53,43 +54,18 @@ int TAsgEditBtn::GetMinHeight() const {
   return EditMinHeight(kEditBtn, FontTextHeight(*Font()), SystemFontTextHeight(), true);
 }
 
-// The native edit keeps its frame inside the bounds: the client area is
-// within it, and the layout's places are relative to that area.
-TEditButtonGeometry TAsgEditBtn::Geometry() const {
-  const int edge = GetSystemMetrics(SM_CXEDGE);
-  TEditButtonGeometry g;
-  g.Width = Width();
-  g.Height = Height();
-  g.ClientWidth = Width() - 2 * edge;
-  g.ClientHeight = Height() - 2 * edge;
-  g.PartWidth = FButton->Width();
-  g.UnitSize = FUnitSize;
-  return g;
-}
+TEditButtonGeometry TAsgEditBtn::Geometry() const { return NativeEditGeometry(*this, FButton->Width(), FUnitSize); }
 
 void TAsgEditBtn::Resize() {
   TMaskEdit::Resize();
-  const int least = GetMinHeight();
-  if (Height() < least) return SetHeight(least);
-  const int edge = GetSystemMetrics(SM_CXEDGE);
-  const TRect r = EditButtonPartBounds(Geometry());
-  FButton->SetBounds(r.Left + edge, r.Top + edge, r.Width(), r.Height());
-  SetEditRect();
+  LayoutEditButton(*this, *FButton, kEditBtn, GetMinHeight(), FUnitSize);
 }
 
-void TAsgEditBtn::SetEditRect() {
-  TRect r = EditFormatRect(kEditBtn, Geometry());
-  Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
-}
-
-bool TAsgEditBtn::EditingKey(WORD Key, TShiftState Shift) const {
-  return Shift.Contains(ssShift) && (Key == VK_INSERT || Key == VK_DELETE);
-}
+void TAsgEditBtn::SetEditRect() { SetEditButtonRect(*this, kEditBtn, Geometry()); }
 
 void TAsgEditBtn::KeyDown(WORD& Key, TShiftState Shift) {
   TMaskEdit::KeyDown(Key, Shift);
-  // Shift+Insert pastes and Shift+Delete cuts in the native edit.
-  if (EditingKey(Key, Shift) && (!FEditorEnabled || ReadOnly())) Key = 0;
+  if (CutOrPasteKey(Key, Shift) && (!FEditorEnabled || ReadOnly())) Key = 0;
   if (Key == VK_F4 && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt)) ButtonClicked(this);
 }
 

@@ -45,7 +45,6 @@ class TAsgEditBtn : public TMaskEdit {
   int FUnitSize = 0;
 
  private:
-  bool EditingKey(WORD Key, TShiftState Shift) const;
   TAsgEditButton* FButton;  // a child, owned as a component
   bool FRightAlign = false;
   bool FEditorEnabled = true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/StdCtrls.h"
 #include "platform/gui/SystemMetrics.h"
 
 int EditMinHeight(const TEditButtonConstants& K, int FontHeight, int SystemFontHeight, bool Border) {
@@ -32,3 +33,30 @@ int FontTextHeight(const TFont& Font) {
 }
 
 int SystemFontTextHeight() { return FontTextHeight(TFont()); }
+
+TEditButtonGeometry NativeEditGeometry(const TControl& Edit, int PartWidth, int UnitSize) {
+  const int edge = GetSystemMetrics(SM_CXEDGE);
+  TEditButtonGeometry g;
+  g.Width = Edit.Width();
+  g.Height = Edit.Height();
+  g.ClientWidth = Edit.Width() - 2 * edge;
+  g.ClientHeight = Edit.Height() - 2 * edge;
+  g.PartWidth = PartWidth;
+  g.UnitSize = UnitSize;
+  return g;
+}
+
+void LayoutEditButton(TCustomEdit& Edit, TControl& Part, const TEditButtonConstants& K, int MinHeight,
+                      int UnitSize) {
+  if (Edit.Height() < MinHeight) return Edit.SetHeight(MinHeight);
+  const int edge = GetSystemMetrics(SM_CXEDGE);
+  const TEditButtonGeometry g = NativeEditGeometry(Edit, Part.Width(), UnitSize);
+  const TRect r = EditButtonPartBounds(g);
+  Part.SetBounds(r.Left + edge, r.Top + edge, r.Width(), r.Height());
+  SetEditButtonRect(Edit, K, g);
+}
+
+void SetEditButtonRect(TCustomEdit& Edit, const TEditButtonConstants& K, const TEditButtonGeometry& G) {
+  TRect r = EditFormatRect(K, G);
+  Edit.Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
+}

@@ -4,6 +4,9 @@
 // Each edit gives its own constants.
 #include "platform/gui/Graphics.h"
 
+class TControl;
+class TCustomEdit;
+
 struct TEditButtonConstants {
   int MinHeightExtra = 0;      // added to the minimum height
   bool BorderLines = false;    // 4 border heights more with a single border
@@ -34,3 +37,14 @@ TRect EditFormatRect(const TEditButtonConstants& K, const TEditButtonGeometry& G
 // The text height of Font, and of the system font.
 int FontTextHeight(const TFont& Font);
 int SystemFontTextHeight();
+
+// The native edit keeps its frame inside the bounds: its client area lies
+// within, and the places above are relative to that area.
+TEditButtonGeometry NativeEditGeometry(const TControl& Edit, int PartWidth, int UnitSize = 0);
+// After a size change: an edit lower than MinHeight is raised to it (and
+// comes back here); otherwise Part goes inside its right edge and the text
+// runs left of it.
+void LayoutEditButton(TCustomEdit& Edit, TControl& Part, const TEditButtonConstants& K, int MinHeight,
+                      int UnitSize = 0);
+// The formatting rectangle alone.
+void SetEditButtonRect(TCustomEdit& Edit, const TEditButtonConstants& K, const TEditButtonGeometry& G);

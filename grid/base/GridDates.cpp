@@ -7,11 +7,6 @@
 #include "grid/base/LocaleFormat.h"
 #include "platform/sys/SysUtils.h"
 
-namespace {
-
-enum DatePart { dpDay, dpMonth, dpYear };
-
-// The parts in the order the short date format names them.
 std::array<DatePart, 3> LocaleDateOrder() {
   const String f = UpperCase(GetShortDateFormat());
   std::array<DatePart, 3> order{dpDay, dpMonth, dpYear};
@@ -22,6 +17,8 @@ std::array<DatePart, 3> LocaleDateOrder() {
   std::sort(order.begin(), order.end(), [&](DatePart a, DatePart b) { return at(a) < at(b); });
   return order;
 }
+
+namespace {
 
 // Text up to the first Sep; Rest keeps what follows it. False without Sep.
 bool SplitAt(StringView Text, Char Sep, StringView& Head, StringView& Rest) {

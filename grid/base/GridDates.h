@@ -1,6 +1,13 @@
 #pragma once
 // Dates read from cell texts for sorting and filtering, and date series.
+#include <array>
+
 #include "platform/sys/DateTime.h"
+
+enum DatePart { dpDay, dpMonth, dpYear };
+// Day, month and year in the order the locale's short date format names
+// them (its first D, M and Y); a part it leaves out comes last.
+std::array<DatePart, 3> LocaleDateOrder();
 
 // Day, month and year in the order of the locale's short date format,
 // separated by its date separator; an optional time after a blank

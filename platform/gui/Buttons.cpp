@@ -57,14 +57,25 @@ void TSpeedButton::Click() {
 void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (Button == mbLeft && Enabled()) {
     FState = bsDown;
+    FDragging = true;
     Invalidate();
   }
   TGraphicControl::MouseDown(Button, Shift, X, Y);
 }
 
+void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseMove(Shift, X, Y);
+  if (!FDragging || !MouseCapture()) return;
+  const TButtonState shown = ClientRect().Contains(Point(X, Y)) ? bsDown : FDown ? bsExclusive : bsUp;
+  if (shown == FState) return;
+  FState = shown;
+  Invalidate();
+}
+
 void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   // Click (run before this) has set Down for a grouped button.
   if (Button == mbLeft) {
+    FDragging = false;
     FState = FDown ? bsExclusive : bsUp;
     Invalidate();
   }

@@ -34,6 +34,8 @@ class TSpeedButton : public TGraphicControl {
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // While pressed, the button shows down only with the pointer over it.
+  void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseEnter() override;
   void MouseLeave() override;
   // Its access key clicks it.
@@ -49,4 +51,5 @@ class TSpeedButton : public TGraphicControl {
   bool FDown = false;
   bool FAllowAllUp = false;
   TButtonState FState = bsUp;
+  bool FDragging = false;  // pressed with the left button, not yet released
 };

@@ -193,7 +193,15 @@ bool DeliverPostedMessages() {
     auto it = Wins().Methods.find(target);
     if (it == Wins().Methods.end()) continue;
     const TWndMethod method = it->second;
-    TrapEvent([&] { method(m); });
+    TrapEvent([&] {
+      // A queued key-down meets the dialog keys first, as a typed one does.
+      if (m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN) {
+        TMessage pre{CN_KEYDOWN, m.WParam, m.LParam, 0};
+        method(pre);
+        if (pre.Result != 0 || !IsWindow(target)) return;
+      }
+      method(m);
+    });
   }
 }
 

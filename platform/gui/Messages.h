@@ -171,7 +171,8 @@ bool IsWindow(HWND Wnd);
 LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 // Queues the message (FIFO); it runs after the current handler has returned,
 // when the message loop (or Pump/ProcessMessages) next drains the queue.
-// False for an unknown window.
+// A key-down goes as CN_KEYDOWN first, as a typed one does: a dialog key
+// (Tab) moves the focus there. False for an unknown window.
 bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 // The same name gives the same id for the life of the program; ids from 0xC000.
 UINT RegisterWindowMessage(const String& Name);

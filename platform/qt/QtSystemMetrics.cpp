@@ -56,8 +56,21 @@ TRect WorkAreaNear(TPoint P) {
   return s ? RectOf(s->availableGeometry()) : WorkAreaRect();
 }
 
+namespace {
+TBeepHandler& BeepHandler() {
+  static TBeepHandler h;
+  return h;
+}
+}  // namespace
+
+TBeepHandler SetBeepHandler(TBeepHandler Handler) {
+  TBeepHandler previous = std::move(BeepHandler());
+  BeepHandler() = std::move(Handler);
+  return previous;
+}
+
 bool MessageBeep(unsigned Type) {
-  (void)Type;
-  QApplication::beep();
+  if (BeepHandler()) BeepHandler()(Type);
+  else QApplication::beep();
   return true;
 }

@@ -15,6 +15,9 @@ char16_t CharOfKey(WORD Vk, TShiftState Shift) {
     case VK_ESCAPE: return 27;
     case VK_TAB: return 9;
     case VK_BACK: return 8;
+    case VK_OEM_PERIOD: return u'.';
+    case VK_OEM_COMMA: return u',';
+    case VK_OEM_MINUS: return u'-';
     default: return 0;
   }
 }
@@ -31,6 +34,10 @@ WORD KeyOfChar(char16_t Ch, TShiftState& Shift) {
     case u'.': return VK_OEM_PERIOD;
     case u',': return VK_OEM_COMMA;
     case u'-': return VK_OEM_MINUS;
+    case u'/': return VK_OEM_2;
+    case u':':
+      Shift = Shift | TShiftState(ssShift);
+      return VK_OEM_1;
     case 13: return VK_RETURN;
     case 9: return VK_TAB;
     case 8: return VK_BACK;

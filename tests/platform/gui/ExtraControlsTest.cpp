@@ -106,6 +106,24 @@ TEST(SpeedButton, OneButtonOfAGroupStaysDown) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST(SpeedButton, HeldDownItShowsDownOnlyWithThePointerOverIt) {
+  ControlForm f;
+  auto* button = f.Add<TSpeedButton>();
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  f.Input.MouseDown(*button, Point(5, 5));
+  EXPECT_EQ(button->State(), bsDown);
+  f.Input.MouseMove(*button, Point(-20, 5));
+  EXPECT_EQ(button->State(), bsUp);
+  f.Input.MouseMove(*button, Point(5, 5));
+  EXPECT_EQ(button->State(), bsDown);
+  f.Input.MouseUp(*button, Point(5, 5));
+  EXPECT_EQ(button->State(), bsUp);
+  f.Input.MouseMove(*button, Point(6, 6));
+  EXPECT_EQ(button->State(), bsUp) << "released, passing over it shows it up";
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST(SpeedButton, AFlatButtonShowsItsFrameOnlyUnderThePointer) {
   ControlForm f;
   auto* button = f.Add<TSpeedButton>();

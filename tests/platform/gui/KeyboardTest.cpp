@@ -84,6 +84,20 @@ TEST(Keyboard, TabMovesTheFocusUnlessTheControlWantsIt) {
   EXPECT_TRUE(memo->Focused());
 }
 
+TEST(Keyboard, AQueuedTabMovesTheFocusAsATypedOneDoes) {
+  KeyForm f;
+  PostMessage(f.First->Handle(), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_TRUE(f.First->Focused());
+  f.Input.Pump();
+  EXPECT_TRUE(f.Second->Focused());
+  EXPECT_TRUE(f.Log.empty()) << "the form used the key";
+  PostMessage(f.Second->Handle(), WM_KEYDOWN, 'A', 0);
+  f.First->SetFocus();
+  PostMessage(f.First->Handle(), WM_KEYDOWN, 'A', 0);
+  f.Input.Pump();
+  EXPECT_EQ(f.Log, std::vector<std::string>{"down 65"}) << "other keys reach the control";
+}
+
 TEST(Keyboard, TabFollowsTheTabOrderAndSkipsWhatCannotTakeTheFocus) {
   KeyForm f;
   auto* panel = new TPanel(f.Form);

@@ -1,6 +1,8 @@
 // System metrics agree with the screen and the toolkit the program runs on.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/gui/Forms.h"
 #include "platform/gui/SystemMetrics.h"
 #include "platform/gui/WorkArea.h"
@@ -15,6 +17,17 @@ TEST(SystemMetrics, SizesOfScrollBarsBordersAndTheScreen) {
   EXPECT_EQ(GetSystemMetrics(9999), 0);
   EXPECT_GT(WheelScrollLines(), 0);
   EXPECT_TRUE(MessageBeep());
+}
+
+TEST(SystemMetrics, ABeepHandlerHearsTheBeepsInsteadOfTheSpeaker) {
+  std::vector<unsigned> heard;
+  TBeepHandler previous = SetBeepHandler([&](unsigned Type) { heard.push_back(Type); });
+  MessageBeep();
+  MessageBeep(0x10);
+  EXPECT_EQ(heard, (std::vector<unsigned>{0, 0x10}));
+  EXPECT_TRUE(SetBeepHandler(std::move(previous))) << "answers the handler it replaces";
+  MessageBeep();
+  EXPECT_EQ(heard.size(), 2u);
 }
 
 TEST(SystemMetrics, TheScreenNearestAPointIsTheOneThatHoldsIt) {
