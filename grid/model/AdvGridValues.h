@@ -28,6 +28,9 @@ struct TAdvGridValues {
   bool FilterDropDownAuto = false;
   String FilterDropDownClear = u"(All)";
   bool FilterIncremental = false;
+  bool FilterNormalCellsOnly = true;
+  bool AutoFilterUpdate = true;
+  bool FilterDropDownCheck = false;
   // numbers (and progress bars) right-justified
   bool AutoNumAlign = false;
   // moves, clearing and row flags
