@@ -597,6 +597,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void FormResized(TCustomForm& Form);
   void CreatePanels();
   void ParentPanels();
+  void ShowSearchPanel();
   void GridTimer();
   // The record of a cell, or nil; never creates one.
   TCellProperties* PropsOrNil(int ACol, int ARow) const;
