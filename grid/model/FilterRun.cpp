@@ -92,6 +92,7 @@ bool TFilterRun::MatchText(const TCondition& C, StringView Text) const {
 
 StringView TFilterRun::SourceText(const TFilterData& D, int ARow) {
   const int col = D.Column();
+  if (D.Data() != fcRow && (col < 0 || col >= G.AllColCount())) return StringView();
   switch (D.Data()) {
     case fcNormal: return G.GridCells(col, ARow);
     case fcStripHTML: FScratch = G.StrippedCells(col, ARow); return FScratch;

@@ -13,6 +13,9 @@ constexpr StringView EmptyCellSearch = u"\"\"";
 
 bool TGridFinder::MatchCell(int ACol, int ARow, bool Wide) {
   const int col = Has(fnIncludeHiddenColumns) ? ACol : G.RealColIndex(ACol);
+  // A preset row or column, or a selection, may lie outside the grid.
+  const int rows = Has(fnIncludeHiddenRows) ? G.AllRowCount() : G.RowCount();
+  if (col < 0 || col >= G.AllColCount() || ARow < 0 || ARow >= rows) return false;
   String owned;
   StringView text;
   if (Has(fnIncludeHiddenRows)) {

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "grid/base/CellGraphic.h"
 #include "grid/base/CellText.h"
+#include "grid/base/FilterMatch.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/Filter.h"
 #include "grid/model/GridChangeNotifier.h"
@@ -89,6 +91,7 @@ TEST(RowMatchesFilter, EachOperationSourceAndTextRule) {
       {"and the rest still count", u"boom", u"bx", {{1, u"*", foNONE, fcCalculated}, {2, u"b*", foOR}}, true},
       {"row: any cell, case ignored", u"ax", u"bx", {{-1, u"BX", foNONE, fcRow}}, true},
       {"row: none", u"ax", u"bx", {{-1, u"q", foNONE, fcRow}}, false},
+      {"a column past the grid reads empty", u"x", u"", {{7, u"!x"}}, true},
       {"wide text decoded", PackWideCellText(u"\u03c9x"), u"", {{1, u"\u03c9*"}}, true},
   };
   for (const RowCase& c : cases) {
@@ -99,6 +102,39 @@ TEST(RowMatchesFilter, EachOperationSourceAndTextRule) {
     g.SetCells(2, 1, c.Col2);
     SetConditions(g, c.Conds);
     EXPECT_EQ(g.RowMatchesFilter(1), c.Expected) << c.Name;
+  }
+}
+
+// ApplyFilter reads a condition once; whatever shortcut that takes, the
+// rows it keeps are those MatchFilter keeps.
+TEST(RowMatchesFilter, OneRunKeepsWhatMatchFilterKeeps) {
+  std::mt19937 rnd(3);
+  const String letters = u"aAbB c";
+  std::uniform_int_distribution<int> pick(0, 5), length(0, 6);
+  std::vector<String> texts;
+  for (int i = 0; i < 300; ++i) {
+    String t;
+    for (int n = length(rnd); n > 0; --n) t += letters[static_cast<size_t>(pick(rnd))];
+    texts.push_back(t);
+  }
+  for (const char16_t* condition : {u"*ab*", u"* a b *", u"*AB*", u"*a?*", u"*ab*|c*", u"\"*a b*\"", u"*b"}) {
+    for (const bool cs : {true, false}) {
+      TAdvStringGrid g(nullptr);
+      g.SetColCount(2);
+      g.SetRowCount(static_cast<int>(texts.size()) + 1);
+      for (size_t i = 0; i < texts.size(); ++i) {
+        g.SetCells(0, static_cast<int>(i) + 1, IntToStr(static_cast<int>(i)));
+        g.SetCells(1, static_cast<int>(i) + 1, texts[i]);
+      }
+      SetConditions(g, {{1, condition, foNONE, fcVirtual, cs}});
+      g.ApplyFilter();
+      std::vector<int> kept, expected;
+      for (int d = 1; d < g.RowCount(); ++d) kept.push_back(StrToInt(g.Cells(0, d)));
+      for (size_t i = 0; i < texts.size(); ++i) {
+        if (MatchFilter(condition, Trim(texts[i]), cs)) expected.push_back(static_cast<int>(i));
+      }
+      EXPECT_EQ(kept, expected) << StringToUtf8(condition) << " " << cs;
+    }
   }
 }
 

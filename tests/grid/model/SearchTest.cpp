@@ -98,6 +98,8 @@ TEST_F(Scan, Restrictions) {
   G.SetFindCol(3);
   EXPECT_EQ(All({fnFindInPresetRow}), (Hits{{1, 1}, {3, 1}}));
   EXPECT_EQ(All({fnFindInPresetCol}), (Hits{{3, 1}}));
+  G.SetFindCol(9);
+  EXPECT_EQ(All({fnFindInPresetCol}), Hits{}) << "a column past the grid holds nothing";
   G.SetSelection(TGridRect{2, 1, 3, 2});
   EXPECT_EQ(All({fnSelectedCells}), (Hits{{2, 2}, {3, 1}}));
   G.SetCells(0, 0, u"x");
