@@ -16,6 +16,17 @@ List* MakeDropList(TAdvStringGrid* Grid) {
 
 }  // namespace
 
+void TAdvStringGrid::SetFilterDropDownAuto(bool Value) {
+  FValues.FilterDropDownAuto = Value;
+  Invalidate();
+}
+
+void TAdvStringGrid::SetFilterDropDownRow(int Value) {
+  if (Value < 0 || Value >= FixedRows()) return;
+  FValues.FilterDropDownRow = Value;
+  Invalidate();
+}
+
 TDropList* TAdvStringGrid::FilterDropList() {
   if (!FState->DropList) {
     FState->DropList = MakeDropList<TDropList>(this);

@@ -7,6 +7,9 @@
 #include "platform/gui/Forms.h"
 #include "platform/sys/Types.h"
 
+// Which columns show the filter drop-down glyph.
+enum TFilterDropDownColumns { fdNormal, fdAll };
+
 struct TAdvGridValues {
   // the control
   bool SizeWithForm = false;
@@ -31,6 +34,8 @@ struct TAdvGridValues {
   bool FilterNormalCellsOnly = true;
   bool AutoFilterUpdate = true;
   bool FilterDropDownCheck = false;
+  TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+  int FilterDropDownRow = 0;
   // numbers (and progress bars) right-justified
   bool AutoNumAlign = false;
   // moves, clearing and row flags

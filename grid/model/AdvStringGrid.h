@@ -307,7 +307,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   GX_OPTION(const String&, CheckFalse)
   GX_OPTION(const String&, FloatFormat)
   GX_OPTION(const String&, EditMask)
-  GX_OPTION(bool, FilterDropDownAuto)
+  bool FilterDropDownAuto() const { return FValues.FilterDropDownAuto; }
+  void SetFilterDropDownAuto(bool Value);
   GX_OPTION(const String&, FilterDropDownClear)
   GX_OPTION(bool, FilterIncremental)
   TVAlignment VAlignment() const { return FVAlignment; }
@@ -1392,6 +1393,10 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   GX_OPTION(bool, FilterNormalCellsOnly)
   GX_OPTION(bool, AutoFilterUpdate)
   GX_OPTION(bool, FilterDropDownCheck)
+  GX_OPTION(TFilterDropDownColumns, FilterDropDownColumns)
+  // The fixed row that shows the glyph; other rows are refused.
+  int FilterDropDownRow() const { return FValues.FilterDropDownRow; }
+  void SetFilterDropDownRow(int Value);
   bool FilterActive() const;
   void SetFilterActive(bool Value);
   // Whether the row passes the conditions and OnCustomFilter.

@@ -121,6 +121,16 @@ TEST(FilterListSelect, TheColumnGridChoosesFromTheColumnsOwnEntries) {
   EXPECT_EQ(g.FilterCol(), -1);
 }
 
+TEST(FilterDropDownRow, OnlyAFixedRowShowsTheGlyph) {
+  TAdvStringGrid g(nullptr);
+  g.SetFixedRows(2);
+  g.SetFilterDropDownRow(1);
+  EXPECT_EQ(g.FilterDropDownRow(), 1);
+  g.SetFilterDropDownRow(2);
+  g.SetFilterDropDownRow(-1);
+  EXPECT_EQ(g.FilterDropDownRow(), 1);
+}
+
 // A grid on a shown form with an edit beside it, the drop-down of column 1
 // open below the header.
 struct DropDownOnAForm {
