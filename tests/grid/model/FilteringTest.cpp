@@ -84,6 +84,8 @@ TEST(RowMatchesFilter, EachOperationSourceAndTextRule) {
       {"suffix found earlier kept", u"kg5kg", u"", {{1, u"kg5kg", foNONE, fcVirtual, true, u"", u"kg"}}, true},
       {"literal equals", u"a*", u"", {{1, u"a*", foNONE, fcVirtual, true, u"", u"", fmLiteral}}, true},
       {"literal is no pattern", u"ab", u"", {{1, u"a*", foNONE, fcVirtual, true, u"", u"", fmLiteral}}, false},
+      {"virtual: the text shown", u"raw", u"", {{1, u"shown"}}, true},
+      {"normal: the text stored", u"raw", u"", {{1, u"raw", foNONE, fcNormal}}, true},
       {"normal: raw text", u"<b>x</b>", u"", {{1, u"x", foNONE, fcNormal}}, false},
       {"strip HTML", u"<b>x</b>", u"", {{1, u"x", foNONE, fcStripHTML}}, true},
       {"calculated", u"7", u"", {{1, u"c7", foNONE, fcCalculated}}, true},
@@ -100,6 +102,9 @@ TEST(RowMatchesFilter, EachOperationSourceAndTextRule) {
     g.SetRowCount(2);
     g.SetCells(1, 1, c.Col1);
     g.SetCells(2, 1, c.Col2);
+    g.OnGetDisplText = [](TObject*, int, int, String& Value) {
+      if (Value == u"raw") Value = u"shown";
+    };
     SetConditions(g, c.Conds);
     EXPECT_EQ(g.RowMatchesFilter(1), c.Expected) << c.Name;
   }
