@@ -203,6 +203,16 @@ TEST_F(Filtered, NodeAndSummaryRowsStayWhenOnlyNormalCellsAreFiltered) {
   EXPECT_EQ(Shown(), (std::vector<int>{2}));
 }
 
+TEST_F(Filtered, FilterRowParksTheDisplayedRowByItsRealIndex) {
+  Fill({u"a1", u"b1", u"a2"});
+  G.HideRow(1);
+  Condition(u"a*");
+  G.FilterRow(1);  // shows real row 2, "b1"
+  EXPECT_EQ(Shown(), (std::vector<int>{3}));
+  G.FilterRow(1);
+  EXPECT_EQ(Shown(), (std::vector<int>{3}));
+}
+
 TEST_F(Filtered, ProgressIsTestedRowsInPercentOfTheDataRows) {
   Fill({u"a", u"b", u"c", u"d", u"e", u"f", u"g", u"h"});
   G.SetFixedFooters(1);  // 7 data rows
