@@ -86,6 +86,9 @@ class TAdvColumnGrid : public TAdvStringGrid {
   void DoGetCheckTrue(int ACol, int ARow, String& Value) override;
   void DoGetCheckFalse(int ACol, int ARow, String& Value) override;
   bool FillColumnFilterList(int ACol) override;
+  // The choice is the open column's own Filter entry; an empty condition is
+  // stored as it is.
+  void FilterListSelect(TObject* Sender, int ItemIndex) override;
   String GetEditMask(int ACol, int ARow) override;
   int GetEditLimit() override;
   // An empty body cell of an edDataCheckBox column reads as a data check box

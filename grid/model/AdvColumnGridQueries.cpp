@@ -4,6 +4,7 @@
 #include "grid/base/NumberText.h"
 #include "grid/base/PrintSettings.h"
 #include "grid/model/AdvColumnGrid.h"
+#include "grid/model/Filter.h"
 #include "grid/base/ControlLook.h"
 #include "platform/gui/Menus.h"
 #include "platform/sys/FloatText.h"
@@ -244,16 +245,6 @@ void TAdvColumnGrid::DoGetCheckFalse(int ACol, int ARow, String& Value) {
   if (item && IsBodyCell(ACol, ARow)) Value = item->CheckFalse();
 }
 
-namespace {
-
-// The part of a filter entry before the first "=", or the whole entry.
-String FilterDisplayName(const String& Entry) {
-  const auto eq = Entry.find(u'=');
-  return eq == String::npos ? Entry : Entry.substr(0, eq);
-}
-
-}  // namespace
-
 bool TAdvColumnGrid::FillColumnFilterList(int ACol) {
   FilterList()->SetSorted(false);
   TAdvStringGrid::FillColumnFilterList(ACol);
@@ -261,9 +252,27 @@ bool TAdvColumnGrid::FillColumnFilterList(int ACol) {
   if (!item || item->Filter()->Count() == 0) return false;
   FilterList()->Clear();
   for (int i = 0; i < item->Filter()->Count(); ++i) {
-    FilterList()->Add(FilterDisplayName(item->Filter()->Strings(i)));
+    FilterList()->Add(FilterEntryName(item->Filter()->Strings(i)));
   }
   return true;
+}
+
+void TAdvColumnGrid::FilterListSelect(TObject* Sender, int ItemIndex) {
+  const int col = FilterCol();
+  TGridColumnItem* item = col >= 0 && col < FColumnCollection->Count() ? ColumnItem(col) : nullptr;
+  if (item && ItemIndex >= 0 && ItemIndex < item->Filter()->Count()) {
+    const String entry = item->Filter()->Strings(ItemIndex);
+    const String name = FilterEntryName(entry);
+    if (FAutoFilterDisplay) item->SetHeader(name);
+    if (AutoFilterUpdate()) SetFilterActive(false);
+    String condition = FilterEntryCondition(entry);
+    if (OnFilterSelect) OnFilterSelect(Sender, col, ItemIndex, name, condition);
+    TFilterData* d = Filter()->ColumnFilter(col);
+    d->SetCondition(condition);
+    d->SetCaseSensitive(item->FilterCaseSensitive());
+    if (AutoFilterUpdate()) FilterChoiceDone();
+  }
+  SetFilterCol(-1);
 }
 
 String TAdvColumnGrid::GetEditMask(int ACol, int ARow) {

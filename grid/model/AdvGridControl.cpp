@@ -69,13 +69,18 @@ void TAdvStringGrid::CreateWnd() {
 void TAdvStringGrid::ParentPanels() {
   FFooterPanel->SetParent(this);
   FFooterPanel->SetVisible(FFloatingFooter->Visible());
-  const bool searching = FSearchFooter->Visible();
   FSearchPanel->SetParent(this);
+  ShowSearchPanel();
+}
+
+void TAdvStringGrid::ShowSearchPanel() {
+  const bool searching = FSearchFooter->Visible();
   FSearchPanel->SetVisible(searching);
   FSearchPanel->SetHeight(searching ? SearchPanelHeight : 0);
 }
 
 void TAdvStringGrid::UpdateSearchPanel() {
+  ShowSearchPanel();
   FSearchPanel->SetColor(FSearchFooter->Color());
   FSearchPanel->SetColorTo(FSearchFooter->ColorTo());
 }

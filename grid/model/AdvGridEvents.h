@@ -12,6 +12,8 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/sys/Strings.h"
 
+class TCheckListBox;
+
 // What a search-footer search did.
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 // Progress states of exports, searches and calculations.
@@ -77,3 +79,21 @@ using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol,
 using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                             int ScrollPosition, int ScrollMin, int ScrollMax)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;
+
+// Filtering.
+using TFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
+using TFilterProgressEvent = std::function<void(TObject* Sender, short Progress)>;
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
+                                              const String& FriendlyName, String& FilterCondition)>;
+using TFilterCheckEvent =
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const String& FriendlyName,
+                       String& FilterCondition, TCheckListBox* CheckList)>;
+
+// Search: the flags of a scan, bit = ordinal.
+enum TFindParameters {
+  fnMatchCase, fnMatchFull, fnMatchRegular, fnDirectionLeftRight, fnMatchStart, fnFindInCurrentRow,
+  fnFindInCurrentCol, fnIncludeFixed, fnAutoGoto, fnIgnoreHTMLTags, fnBackward, fnIncludeHiddenColumns,
+  fnFindInPresetCol, fnFindInPresetRow, fnSelectedCells, fnIncludeHiddenRows
+};
+using TFindParams = TEnumSet<TFindParameters>;
+using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;

@@ -5,6 +5,7 @@
 
 #include "grid/base/HTMLText.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/GridChangeNotifier.h"
 #include "grid/model/GroupCount.h"
 #include "grid/model/Grouping.h"
 
@@ -48,4 +49,5 @@ void TAdvStringGrid::SetContainer(TPictureContainer* Value) {
 void TAdvStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   TBaseGrid::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FState->Container) FState->Container = nullptr;
+  if (Operation == opRemove) std::erase(FState->Notifiers, AComponent);
 }

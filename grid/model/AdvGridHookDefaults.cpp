@@ -27,11 +27,6 @@ void TAdvStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABo
   if (OnSelectionChanged) OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
 
-void TAdvStringGrid::CellsChanged(const TRect& R) {
-  if (OnCellsChanged) OnCellsChanged(this, R);
-  CalcFooter(-1);
-}
-
 bool TAdvStringGrid::DoCanAddRow() {
   bool canAdd = true;
   if (OnCanAddRow) OnCanAddRow(this, canAdd);

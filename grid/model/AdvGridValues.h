@@ -7,6 +7,9 @@
 #include "platform/gui/Forms.h"
 #include "platform/sys/Types.h"
 
+// Which columns show the filter drop-down glyph.
+enum TFilterDropDownColumns { fdNormal, fdAll };
+
 struct TAdvGridValues {
   // the control
   bool SizeWithForm = false;
@@ -28,6 +31,11 @@ struct TAdvGridValues {
   bool FilterDropDownAuto = false;
   String FilterDropDownClear = u"(All)";
   bool FilterIncremental = false;
+  bool FilterNormalCellsOnly = true;
+  bool AutoFilterUpdate = true;
+  bool FilterDropDownCheck = false;
+  TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+  int FilterDropDownRow = 0;
   // numbers (and progress bars) right-justified
   bool AutoNumAlign = false;
   // moves, clearing and row flags

@@ -56,6 +56,10 @@ class TDragDropSettings;
 class TDragScrollOptions;
 class TFilter;
 class TFilterDropDown;
+class TDropList;
+class TDropCheckList;
+class TGridChangeNotifier;
+class TGridFinder;
 class TFloatingFooter;
 class TFocusHelper;
 class TFooterPanel;
@@ -303,7 +307,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   GX_OPTION(const String&, CheckFalse)
   GX_OPTION(const String&, FloatFormat)
   GX_OPTION(const String&, EditMask)
-  GX_OPTION(bool, FilterDropDownAuto)
+  bool FilterDropDownAuto() const { return FValues.FilterDropDownAuto; }
+  void SetFilterDropDownAuto(bool Value);
   GX_OPTION(const String&, FilterDropDownClear)
   GX_OPTION(bool, FilterIncremental)
   TVAlignment VAlignment() const { return FVAlignment; }
@@ -469,7 +474,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void InsertUserRow(int ARow) {}
   virtual void DeleteUserRow(int ARow) {}
   virtual void ColumnHeadersChanged() {}
-  virtual bool RowMatchesFilter(int ARow) { return true; }
   virtual void BeginSmartPaste() {}
   virtual void EndSmartPaste() {}
   virtual void GetNormalCellText(int ACol, int ARow, String& Text) { Text = Cells(ACol, ARow); }
@@ -494,7 +498,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void NavigationChanged() {}
   virtual void GotoFirstRow() { SetRow(FixedRows()); }
   virtual bool UseFormattedClipboard();
-  virtual void FilterCheckListSelect() {}
   virtual void PaintDesignHelper() {}
   virtual void DesignHelperClick(int X, int Y) {}
   virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
@@ -514,7 +517,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual bool ValidateCell(const String& NewValue) { return true; }
   virtual bool ValidateCellWide(const String& NewValue) { return true; }
   virtual void DoCellChanging(int ACol, int ARow, bool& Allow) {}
-  virtual void FilterListSelect(TObject* Sender, int ItemIndex) {}
   // Neutral until the picker editors exist.
   virtual void ColorPickerSelect() {}
   virtual void ImagePickerSelect() {}
@@ -596,6 +598,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void FormResized(TCustomForm& Form);
   void CreatePanels();
   void ParentPanels();
+  void ShowSearchPanel();
   void GridTimer();
   // The record of a cell, or nil; never creates one.
   TCellProperties* PropsOrNil(int ACol, int ARow) const;
@@ -1417,6 +1420,102 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
  private:
   friend class TOutlineNodes;
   std::unique_ptr<TOutlineNodes> FNodes;
+
+  // ==== filtering (grid/model/AdvGridFiltering.cpp, AdvGridFilterDropDown.cpp)
+  // Rows are displayed rows; a filter's columns are storage columns.
+ public:
+  GX_OPTION(bool, FilterNormalCellsOnly)
+  GX_OPTION(bool, AutoFilterUpdate)
+  GX_OPTION(bool, FilterDropDownCheck)
+  GX_OPTION(TFilterDropDownColumns, FilterDropDownColumns)
+  // The fixed row that shows the glyph; other rows are refused.
+  int FilterDropDownRow() const { return FValues.FilterDropDownRow; }
+  void SetFilterDropDownRow(int Value);
+  bool FilterActive() const;
+  void SetFilterActive(bool Value);
+  // Whether the row passes the conditions and OnCustomFilter.
+  virtual bool RowMatchesFilter(int ARow);
+  // Parks the row unless it matches.
+  void FilterRow(int ARow);
+  // Parks every data row that does not match as one new filter level.
+  void ApplyFilter();
+  // Answers whether more than one level remains.
+  bool RemoveLastFilter();
+  void RemoveAllFilters();
+  // Filtering as the user types; AColumn -1 filters on the whole row.
+  void NarrowDown(const String& ACondition, int AColumn = -1);
+  // The column whose drop-down is open; -1 when none.
+  int FilterCol() const;
+  void SetFilterCol(int Value);
+  // The drop-down controls, children of the grid made hidden on first use.
+  TDropList* FilterDropList();
+  TDropCheckList* FilterDropCheckList();
+  virtual void FilterListSelect(TObject* Sender, int ItemIndex);
+  // The filter from the checked entries of the check list.
+  virtual void FilterCheckListSelect();
+  // Observers of cell changes, called in registration order; not owned.
+  void RegisterNotifier(TGridChangeNotifier* Item);
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+  TFilterEvent OnCustomFilter;
+  TFilterProgressEvent OnFilterProgress;
+  TFilterSelectEvent OnFilterSelect;
+  TFilterCheckEvent OnFilterCheck;
+
+ protected:
+  // After a choice: the filter on again, the first data row current, OnFilterDone.
+  void FilterChoiceDone();
+
+ private:
+  void TakeBackFilterLevel();
+  void ReportFilterProgress(int Tested, int Total);
+  void ReplaceFilterBy(const String& ACondition, int AColumn, bool Quote);
+  void ShowEveryParkedRow();
+
+  // ==== search and replace (grid/model/AdvGridSearch.cpp, family TGridFinder)
+  // Cells of a hit: displayed column (storage with fnIncludeHiddenColumns) and
+  // displayed row (real with fnIncludeHiddenRows).
+ public:
+  TPoint Find(TPoint StartCell, const String& s, TFindParams FindParams);
+  // Find without moving the top row.
+  TPoint FindWide(TPoint StartCell, const String& s, TFindParams FindParams);
+  TPoint FindFirst(const String& s, TFindParams FindParams);
+  TPoint FindNext();
+  // Every hit cell once; answers the cells changed.
+  int Replace(const String& OrigStr, const String& NewStr, TFindParams FindParams);
+  // The first data row whose key cell starts with s (upper case); -1 when none.
+  int Search(const String& s);
+  bool FindBusy() const;
+  int FindCol() const;
+  void SetFindCol(int Value);
+  int FindRow() const;
+  void SetFindRow(int Value);
+  TPoint SearchCell() const;
+  void SetSearchCell(TPoint Value);
+  const String& SearchCache() const;
+  // The search footer's actions (grid/model/AdvGridSearchFooter.cpp).
+  void SearchFooterTextChange();
+  void SearchFooterFindPrevious();
+  void SearchFooterFindNext();
+  void SearchFooterClose();
+  void SearchFooterHighlight();
+  // Highlighting of found texts; neutral until the cell painter marks them.
+  virtual void HilightInGrid(bool DoFixed, bool DoCase, const String& HiText) {}
+  virtual void HilightInCol(bool DoFixed, bool DoCase, int Col, const String& HiText) {}
+  virtual void UnHilightInGrid(bool DoFixed) {}
+  virtual void UnHilightInCol(bool DoFixed, int Col) {}
+  TSearchEditChangeEvent OnSearchEditChange;
+  TNotifyEvent OnSearchFooterClose;
+
+ private:
+  friend class TGridFinder;
+  std::unique_ptr<TGridFinder> FFinder;
+  TFindParams FooterFindParams(TSearchAction Action);
+  void RemoveFooterHighlights();
+  void HighlightFooterText(const String& Text);
+  void MarkSearchEdit(bool Found);
+  void FooterStep(TSearchAction Action);
+  // The footer's SearchColumn when it is a column of the grid.
+  bool FooterSearchColumn(int& ACol) const;
 
   // ==== bulk row and cell operations (grid/model/AdvGridBulkRows.cpp, AdvGridMergeOps.cpp)
   // Rows and columns are displayed ones; split and merge take storage columns.

@@ -11,6 +11,7 @@
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/CellGraphics.h"
 #include "grid/model/ColumnMoveStep.h"
+#include "grid/model/GridFinder.h"
 #include "grid/model/GridRowEngine.h"
 #include "grid/model/GridSorter.h"
 #include "grid/model/OutlineNodes.h"
@@ -20,6 +21,8 @@
 #include "platform/gui/PixelBuffer.h"
 
 #include "grid/model/FormResizeListener.h"
+
+class TFilterRun;
 
 struct TAdvGridState {
   // Controls placed in cells: X storage column, Y real row.
@@ -48,4 +51,15 @@ struct TAdvGridState {
   // Pictures of mini-HTML texts: loaded by URL, and the linked named ones.
   THTMLPictureCache ImageCache;
   TPictureContainer* Container = nullptr;
+  // Filtering: FixedRows when the filter was applied, the column whose
+  // drop-down is open, the text of the last NarrowDown, and the run whose
+  // conditions ApplyFilter prepared.
+  bool FilterActive = false;
+  int FilterFixedRows = -1;
+  int FilterCol = -1;
+  String LastFilter;
+  TFilterRun* FilterRun = nullptr;
+  TDropList* DropList = nullptr;  // owned as components
+  TDropCheckList* DropCheckList = nullptr;
+  std::vector<TGridChangeNotifier*> Notifiers;
 };

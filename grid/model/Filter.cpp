@@ -48,3 +48,13 @@ void TFilter::RemoveColumnFilter(int Col) {
     if (Items(i)->Column() == Col) Delete(i);
   if (FGrid) FGrid->RepaintCell(Col, 0);
 }
+
+String FilterEntryName(const String& Entry) {
+  const auto eq = Entry.find(u'=');
+  return eq == String::npos ? Entry : Entry.substr(0, eq);
+}
+
+String FilterEntryCondition(const String& Entry) {
+  const auto eq = Entry.find(u'=');
+  return eq == String::npos ? Entry : Entry.substr(eq + 1);
+}

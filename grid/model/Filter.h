@@ -72,3 +72,9 @@ class TFilter : public TCollection {
  private:
   TAdvStringGrid* FGrid;
 };
+
+// A drop-down entry is a display name, optionally followed by "=" and the
+// condition: the name is the part before the first "=", the condition the
+// part after it; an entry without "=" is both.
+String FilterEntryName(const String& Entry);
+String FilterEntryCondition(const String& Entry);
