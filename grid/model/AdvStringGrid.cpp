@@ -37,7 +37,8 @@ TAdvStringGrid::TAdvStringGrid(TComponent* AOwner)
       FGraphics(std::make_unique<TCellGraphics>(*this)),
       FSelectedCells(std::make_unique<TSelectedCellList>()),
       FSorter(std::make_unique<TGridSorter>(*this)),
-      FNodes(std::make_unique<TOutlineNodes>(*this)) {
+      FNodes(std::make_unique<TOutlineNodes>(*this)),
+      FGrouper(std::make_unique<TRowGrouping>(*this)) {
   InitAdvGridUnit();
   RecordPlatformFacts();
   // The grid holds its panels, editors and cell controls as children.
