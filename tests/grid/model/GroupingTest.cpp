@@ -6,6 +6,7 @@
 
 #include "grid/base/CellNode.h"
 #include "grid/base/CellProperties.h"
+#include "grid/base/ShowModified.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/Grouping.h"
 #include "grid/model/SortSettings.h"
@@ -226,6 +227,20 @@ TEST_F(GroupRows, ParkedRowsFollowTheOpenedRows) {
   G.UnHideRowsAll();
   EXPECT_EQ(G.Cells(1, 3), u"r2");
   EXPECT_TRUE(G.IsNode(4));
+}
+
+TEST_F(GroupRows, ModifiedFlagsFollowTheirRows) {
+  Fill({{u"A", u"p"}, {u"A", u"q"}, {u"B", u"s"}});
+  G.ShowModified()->SetEnabled(true);
+  G.SortSettings()->SetAutoSortForGrouping(false);
+  G.SetRowModified(1, true);
+  G.SetRowModified(3, true);
+  G.Group(2);
+  std::vector<int> modified;
+  for (int d = 0; d < G.RowCount(); ++d) {
+    if (G.RowModified(d)) modified.push_back(d);
+  }
+  EXPECT_EQ(modified, (std::vector<int>{2, 5}));
 }
 
 TEST_F(GroupRows, SubGroupsNestInsideTheGroupsAndGoAgain) {
