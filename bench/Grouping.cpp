@@ -1,8 +1,8 @@
 // Grouping 8 columns of 100,000 and 1,000,000 rows on a column of about
 // 1,000 distinct values in shuffled order (sorted first), ungrouping, and
 // contracting and expanding every group of the grouped grid. Grouping may
-// grow as the sort does (N log N), the rest linearly; the floor is a plain
-// sort of the same values.
+// grow as the sort does (N log N), the rest linearly; the floors are a plain
+// sort of the same values and one read of every grouped row.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -122,6 +122,20 @@ void BM_ExpandAll(benchmark::State& state) {
   EveryGroup(state, [](TAdvStringGrid& g) { g.ExpandAll(); }, [](TAdvStringGrid& g) { g.ContractAll(); });
 }
 
+// The memory floor of the linear steps: one read of a cell of every row of
+// the grouped grid, whose row objects lie scattered after the sort.
+void BM_TouchEveryGroupedRowFloor(benchmark::State& state) {
+  const std::vector<String> values = GroupValues(static_cast<int>(state.range(0)));
+  TAdvStringGrid g(nullptr);
+  Fill(g, values);
+  g.Group(kGroupCol);
+  for (auto _ : state) {
+    size_t n = 0;
+    for (int r = 1; r < g.RowCount(); ++r) n += g.GridCells(1, r).size();
+    benchmark::DoNotOptimize(n);
+  }
+}
+
 void BM_GroupFloorPlainSort(benchmark::State& state) {
   const std::vector<String> values = GroupValues(static_cast<int>(state.range(0)));
   for (auto _ : state) {
@@ -139,6 +153,7 @@ BENCHMARK(BM_GroupSortedRows)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMilli
 BENCHMARK(BM_UnGroup)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ContractAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExpandAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TouchEveryGroupedRowFloor)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupFloorPlainSort)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }
