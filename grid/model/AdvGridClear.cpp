@@ -35,6 +35,7 @@ void TAdvStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
     SetGridCell(a, r, String());
     if (a != i) RepaintCell(i, r);
   });
+  if (!FValues.ClearTextOnly) FNodes->NodesMayBeGone();
   if (CoversGrid(ACol1, ARow1, ACol2, ARow2, ColCount(), RowCount())) FHasCellProps = false;
   if (!FState->BlockCellChange) CellsChanged(TRect{ACol1, ARow1, ACol2, ARow2});
 }
@@ -86,4 +87,5 @@ void TAdvStringGrid::Clear() {
 void TAdvStringGrid::ClearAll() {
   Clear();
   for (int i = 0; i < FGridItems.Count(); ++i) FGridItems.Item(i)->Items().Clear();
+  FNodes->NodesMayBeGone();
 }

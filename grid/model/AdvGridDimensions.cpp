@@ -1,5 +1,7 @@
 // Row and column counts, fixed counts and the current cell, with the rules
 // the string grid adds to the platform grid's own.
+#include <algorithm>
+
 #include "grid/base/SearchFooter.h"
 #include "grid/base/SyncGrid.h"
 #include "grid/model/AdvStringGridPrivate.h"
@@ -9,6 +11,14 @@
 bool TAdvStringGrid::IsIgnoredColumn(int ACol) const { return FIgnoreColumns->HasValue(ACol); }
 
 void TAdvStringGrid::SetRowCount(int Value) {
+  // Rows cut off with their records may take node rows along.
+  const bool nodes = FNodes && FNodes->NumNodes() > 0;
+  for (int r = std::max(Value, 1); nodes && r < RowCount(); ++r) {
+    if (GridObjects(0, r)) {
+      FNodes->NodesMayBeGone();
+      break;
+    }
+  }
   TBaseGrid::SetRowCount(Value);
   // The platform lowers the fixed rows with the rows; keep the minimum.
   if (FValues.FixedRowAlways && RowCount() > FFixedRowsMin) TGridModel::SetFixedRows(FFixedRowsMin);

@@ -5,6 +5,8 @@
 
 #include "grid/base/HTMLText.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/GroupCount.h"
+#include "grid/model/Grouping.h"
 
 namespace {
 
@@ -22,10 +24,14 @@ void TAdvStringGrid::DoGetDisplText(int ACol, int ARow, String& Value) {
       break;
     }
   }
-  // Group counts (GroupCountText) join here once nodes know their sub-node counts.
+  if (ACol == 1 && FGrouping->ShowGroupCount() && IsNode(ARow)) {
+    Value += GroupCountText(FGrouping->GroupCountFormat(), GetNodeSpan(ARow) - GetSubNodeCount(ARow) - 1);
+  }
 }
 
-bool TAdvStringGrid::HasDisplTextHooks() const { return TBaseGrid::HasDisplTextHooks() || URLShowInText(); }
+bool TAdvStringGrid::HasDisplTextHooks() const {
+  return TBaseGrid::HasDisplTextHooks() || URLShowInText() || FGrouping->ShowGroupCount();
+}
 
 String TAdvStringGrid::StrippedCells(int ACol, int ARow) { return HTMLToPlainText(Cells(ACol, ARow)); }
 

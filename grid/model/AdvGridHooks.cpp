@@ -18,9 +18,9 @@ void TAdvStringGrid::DoButtonClick(int ACol, int ARow) {
   if (OnButtonClick) OnButtonClick(this, ACol, ARow);
 }
 
-// The row takes the expand height of the new state once expandable cells exist.
 void TAdvStringGrid::DoExpandClick(int ACol, int ARow, bool Expanded) {
   if (OnExpandClick) OnExpandClick(this, ACol, ARow, Expanded);
+  SetRowHeights(ARow, GetExpandHeight(ACol, ARow, Expanded));
 }
 
 void TAdvStringGrid::DoComboCloseUp(int ARow, int ACol) {

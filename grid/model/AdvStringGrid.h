@@ -1380,13 +1380,47 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void AddNode(int ARow, int Span);
   // Expands the node first and lowers the levels of its block.
   void RemoveNode(int ARow);
+  void RemoveAllNodes();
   void ContractNode(int ARow);
   // With CellNode.ExpandOne every other open node not holding ARow closes.
   void ExpandNode(int ARow);
   void ContractAll();
   void ExpandAll();
+  // The node rows that exist, shown or parked.
   int NumNodes() const;
-  bool HasNodes() const { return NumNodes() > 0; }
+  bool HasNodes() override { return NumNodes() > 0; }
+  void AddSummaryRow(int ARow);
+  // Outside any node; the displayed RemoveNormalRow is RemoveRows(ARow, 1).
+  void InsertNormalRow(int ARow);
+  void RemoveNormalRow(int ARow) { RemoveRows(ARow, 1); }
+  // Inside the node holding ARow (a node row holds itself): it and every
+  // node above it grow by one row and open. InsertAt 0 on a node row puts
+  // the node row's cells into the new row below it.
+  void InsertChildRow(int ARow, int InsertAt);
+  void RemoveChildRow(int ARow);
+  // Displayed rows from here on; writes on rows without a node are ignored.
+  void SetNodeState(int ARow, bool Value);
+  void SetNodeSpan(int ARow, int Span);
+  void UpdateNodeSpan(int ARow, int Delta);
+  // Rows added (negative: removed) by InsertChildRow and RemoveChildRow.
+  int GetSubNodeCount(int ARow);
+  void UpdateSubNodeCount(int ARow, int Delta);
+  // For the tree lines: 0 on a node row, 2 when the next row goes on at the
+  // same or a deeper level, 1 when the row ends its block.
+  int GetNodeSpanType(int ARow);
+  // X in client pixels.
+  bool IsInNodeGlyph(int ARow, int X);
+  int GetRowIndent(int ARow) override;
+
+  // ---- expandable cells: a row switching between two heights
+  void AddExpand(int ACol, int ARow, int ExpandedHeight);
+  void RemoveExpand(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+  bool HasExpand(int ACol, int ARow) { return HasGraphicType(ACol, ARow, {ctExpand}); }
+  // The new state; false without an expand button.
+  bool ToggleExpand(int ACol, int ARow);
+  bool GetExpandState(int ACol, int ARow);
+  // The default row height without an expand button.
+  int GetExpandHeight(int ACol, int ARow, bool Expanded);
 
  private:
   friend class TOutlineNodes;

@@ -293,6 +293,7 @@ void TGridRowEngine::RowCountChanged() { G.SetRowCount(G.RowCount()); }
 void TGridRowEngine::RemoveRowSpan(int RowIndex, int RCount, bool AllLists, bool ParkWhenOutside,
                                    bool Renumber) {
   G.FreeCellPropsRange(0, RowIndex, AllColumns, RowIndex + RCount - 1);
+  G.FNodes->NodesMayBeGone();
   const bool entered = std::exchange(G.FState->Entered, false);
   G.BeginUpdate();
   const int oldRow = G.Row(), oldTop = G.TopRow();
@@ -335,6 +336,7 @@ void TGridRowEngine::RemoveRowList(const std::vector<int>& DisplRows, bool AllLi
     return;
   }
   for (int r : DisplRows) G.FreeCellPropsRange(0, r, AllColumns, r);
+  G.FNodes->NodesMayBeGone();
   const bool entered = std::exchange(G.FState->Entered, false);
   G.BeginUpdate();
   const int oldTop = G.TopRow();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "grid/base/CellNode.h"
+#include "grid/base/MouseActions.h"
 #include "grid/model/AdvStringGridPrivate.h"
 
 namespace {
@@ -24,7 +25,7 @@ TCellGraphic* TOutlineNodes::ClosedNodeAt(int ARealRow) const {
 }
 
 void TOutlineNodes::KeepClosedBlocksParked(int Level) {
-  if (FNumNodes == 0) return;
+  if (NumNodes() == 0) return;
   std::vector<std::pair<int, int>> blocks;
   auto add = [&](int r, const TCellGraphic& g) {
     if (g.CellIndex() > 1) blocks.emplace_back(r + 1, r + g.CellIndex() - 1);
@@ -69,7 +70,8 @@ void TOutlineNodes::AddNode(int ARow, int Span) {
     TCellProperties& p = G.PropsForWrite(0, r);
     p.SetNodeLevel(p.NodeLevel() + 1);
   }
-  if (FNumNodes++ == 0) G.Invalidate();
+  if (NumNodes() == 0) G.Invalidate();
+  ++FNumNodes;
   if (G.Col() == 0 && G.ColCount() > 1) G.SetCol(1);
 }
 
@@ -77,13 +79,45 @@ void TOutlineNodes::RemoveNode(int ARow) {
   const int d = ShownRow(ARow);
   if (!G.IsNode(d)) return;
   ExpandShown(true, ARow);
-  const auto [first, last] = BlockOf(d);
-  for (int r = d; r < G.RowCount() && G.RealRowIndex(r) <= last; ++r) {
+  DropNode(d);
+  G.Invalidate();
+}
+
+void TOutlineNodes::DropNode(int ADisplRow) {
+  const int left = std::max(NumNodes() - 1, 0);
+  const int last = BlockOf(ADisplRow).second;
+  for (int r = ADisplRow; r < G.RowCount() && G.RealRowIndex(r) <= last; ++r) {
     if (TCellProperties* p = G.PropsOrNil(0, r)) p->SetNodeLevel(std::max(p->NodeLevel() - 1, 0));
   }
-  G.RemoveCellGraphic(0, d);
-  FNumNodes = std::max(FNumNodes - 1, 0);
+  G.RemoveCellGraphic(0, ADisplRow);
+  FNumNodes = left;
+}
+
+void TOutlineNodes::RemoveAllNodes() {
+  G.BeginUpdate();
+  while (ExpandShown(false, -1)) {
+  }
+  for (int d = 0; d < G.RowCount(); ++d) {
+    if (G.IsNode(d)) DropNode(d);
+  }
+  G.EndUpdate();
   G.Invalidate();
+}
+
+int TOutlineNodes::NumNodes() const {
+  if (FCountStale) {
+    FNumNodes = CountNodes();
+    FCountStale = false;
+  }
+  return FNumNodes;
+}
+
+int TOutlineNodes::CountNodes() const {
+  auto isNode = [](const TCellGraphic* g) { return g && g->CellType() == ctNode; };
+  int n = 0;
+  for (int d = 0; d < G.RowCount(); ++d) n += isNode(G.FGraphics->Own(0, d));
+  for (int i = 0; i < G.FGridItems.Count(); ++i) n += isNode(G.FGraphics->AtRealRow(0, G.FGridItems.Item(i)->Idx()));
+  return n;
 }
 
 void TOutlineNodes::ContractNode(int ARow) {
@@ -109,12 +143,26 @@ void TOutlineNodes::ContractOthers(int ARealRow) {
   }
 }
 
+// The current and top row stay where they were under row selection.
 void TOutlineNodes::ExpandNode(int ARow) {
   if (!G.GetNodeState(ShownRow(ARow))) return;
   if (G.CellNode()->ExpandOne()) ContractOthers(ARow);
-  G.BeginUpdate();
+  const int oldRow = G.Row(), oldTop = G.TopRow();
+  TMouseActions& mouse = *G.MouseActions();
+  const bool disjunct = mouse.DisjunctRowSelectDirect();
+  mouse.SetDisjunctRowSelectDirect(false);
+  const bool rowSelect = G.Options().Contains(goRowSelect);
+  if (rowSelect) G.SetOptions(G.Options() - TGridOptions{goRowSelect});
+  const bool update = G.FState->ControlList.Count() == 0;
+  if (update) G.BeginUpdate();
   ExpandShown(true, ARow);
-  G.EndUpdate();
+  if (rowSelect) {
+    G.SetOptions(G.Options() + TGridOptions{goRowSelect});
+    if (oldRow < G.RowCount()) G.MoveCurrent(G.Col(), oldRow, true, false);
+    G.SetTopRow(oldTop);
+  }
+  mouse.SetDisjunctRowSelectDirect(disjunct);
+  if (update) G.EndUpdate();
   G.CalcFooter(-1);
 }
 

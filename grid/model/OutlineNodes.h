@@ -15,14 +15,24 @@ class TOutlineNodes {
 
   void AddNode(int ARow, int Span);
   void RemoveNode(int ARow);
+  // Every shown node is opened and taken away in one pass.
+  void RemoveAllNodes();
   void ContractNode(int ARow);
   void ExpandNode(int ARow);
   void ContractAll();
   void ExpandAll();
-  int NumNodes() const { return FNumNodes; }
+  // The node rows that exist: counted again after rows or cells were freed.
+  int NumNodes() const;
+  void NodesMayBeGone() {
+    if (FNumNodes > 0) FCountStale = true;
+  }
   // Rows of a filter level about to come back that lie inside contracted
   // blocks stay parked with the outline.
   void KeepClosedBlocksParked(int Level);
+
+  void InsertNormalRow(int ARow);
+  void InsertChildRow(int ARow, int InsertAt);
+  void RemoveChildRow(int ARow);
 
  private:
   // The displayed index of a shown real row, else -1.
@@ -35,7 +45,18 @@ class TOutlineNodes {
   bool ExpandShown(bool OnlyThis, int ARealRow);
   void ContractOthers(int ARealRow);
   void Finish();
+  // Takes the node off a displayed row and lowers the levels of its block.
+  void DropNode(int ADisplRow);
+  int CountNodes() const;
+  // The real rows of the node row holding the displayed row and of its
+  // ancestors, innermost first; a node row holds itself.
+  std::vector<int> NodeChain(int ADisplRow);
+  // The node row's span and sub-node count change by Delta (spans stay
+  // above 0 when lowered).
+  void GrowNode(int ARealRow, int Delta);
+  void MoveNodeRowCells(int ANodeRow, int ToRow);
 
   TAdvStringGrid& G;
-  int FNumNodes = 0;
+  mutable int FNumNodes = 0;
+  mutable bool FCountStale = false;
 };

@@ -55,6 +55,10 @@ class TControl : public TComponent {
   TPoint ScreenToClient(TPoint p) const;
   TAlign Align() const { return FAlign; }
   void SetAlign(TAlign v);
+  // Only the mode is kept; the control itself draws left to right.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode v) { FBiDiMode = v; }
+  bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
 
   bool Visible() const { return FVisible; }
   void SetVisible(bool v);
@@ -191,6 +195,7 @@ class TControl : public TComponent {
   std::unique_ptr<TControlView> FView;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   TAlign FAlign = alNone;
+  TBiDiMode FBiDiMode = bdLeftToRight;
   bool FVisible = true;
   bool FEnabled = true;
   String FText;

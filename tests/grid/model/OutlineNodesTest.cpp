@@ -2,14 +2,21 @@
 // nested, with filter levels around them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "grid/base/CellNode.h"
 #include "grid/base/CellProperties.h"
+#include "grid/base/ControlList.h"
+#include "grid/base/MouseActions.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/Grouping.h"
+#include "platform/gui/Bitmap.h"
+#include "platform/gui/Controls.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {
@@ -27,7 +34,10 @@ struct Outline : ::testing::Test {
       G.SetRowHeights(r, 20 + r);
     }
   }
-  int Level(int d) { return G.CellProperties(0, d)->NodeLevel(); }
+  int Level(int d) {
+    const TCellProperties* p = G.GridObjects(0, d);
+    return p ? p->NodeLevel() : 0;
+  }
   // Every shown row with its cells, colour, height, level and node state.
   std::vector<std::string> Rows() {
     std::vector<std::string> v;
@@ -202,56 +212,367 @@ TEST_F(Outline, FilterTakenBackKeepsContractedBlocksParked) {
   EXPECT_EQ(Rows(), closed);
 }
 
-// A plain tree of the same nodes: a row shows when no node holding it is
-// contracted; contracting a node opens the nodes inside it.
+TEST_F(Outline, InsertChildRowGrowsEveryEnclosingNodeAndRemoveChildRowShrinksThem) {
+  G.AddNode(1, 6);
+  G.AddNode(2, 3);
+  G.InsertChildRow(3, 1);  // below row 3, inside the inner node
+  EXPECT_EQ(G.GetNodeSpan(2), 4);
+  EXPECT_EQ(G.GetNodeSpan(1), 7);
+  EXPECT_EQ(G.GetSubNodeCount(2), 1);
+  EXPECT_EQ(G.GetSubNodeCount(1), 1);
+  EXPECT_EQ(Level(4), 2);
+  EXPECT_EQ(G.Cells(1, 4), u"");
+  EXPECT_EQ(G.Cells(1, 5), u"4.1");
+  G.ContractNode(1);
+  EXPECT_EQ(Shown(), (std::vector<int>{1, 7, 8, 9, 10, 11, 12}));
+  G.ExpandNode(1);
+  G.RemoveChildRow(4);
+  EXPECT_EQ(G.GetNodeSpan(2), 3);
+  EXPECT_EQ(G.GetNodeSpan(1), 6);
+  EXPECT_EQ(G.GetSubNodeCount(1), 0);
+  EXPECT_EQ(G.RowCount(), 13);
+}
+
+// The grid's row routines move cell controls and count rows; the node
+// routines add nothing of their own.
+TEST_F(Outline, ChildRowsMoveCellControlsAndTheRowCountOnce) {
+  G.AddNode(1, 6);
+  TControl control(nullptr);
+  G.ControlList().AddControl(1, 8, &control);
+  const int maxRows = G.MaxRowCount();
+  G.InsertChildRow(3, 1);
+  EXPECT_EQ(G.ControlList().Control(0)->Y(), 9);
+  G.RemoveChildRow(4);
+  G.RemoveChildRow(4);
+  EXPECT_EQ(G.ControlList().Control(0)->Y(), 7);
+  EXPECT_EQ(G.MaxRowCount(), maxRows - 1);
+  EXPECT_EQ(G.GetNodeSpan(1), 5);
+}
+
+// On a node row with InsertAt 0 the new row is the node's first child and
+// takes the node row's texts and records; the node stays in column 0.
+TEST_F(Outline, InsertChildRowOnANestedNodeRowMovesItsCellsDown) {
+  G.AddNode(1, 6);
+  G.AddNode(2, 3);
+  G.ContractNode(2);
+  G.InsertChildRow(2, 0);
+  EXPECT_TRUE(G.IsNode(2));
+  EXPECT_FALSE(G.GetNodeState(2));
+  EXPECT_EQ(G.GetNodeSpan(2), 4);
+  EXPECT_EQ(G.GetNodeSpan(1), 7);
+  EXPECT_EQ(G.Cells(0, 2) + G.Cells(1, 2) + G.Cells(2, 2), u"");
+  EXPECT_EQ(G.Cells(0, 3) + G.Cells(1, 3) + G.Cells(2, 3), u"2.02.12.2");
+  EXPECT_EQ(G.Colors(1, 3), 0x102);
+  EXPECT_EQ(Level(3), 2);
+  EXPECT_EQ(G.Cells(1, 4), u"3.1");
+}
+
+// The grid's row insertion renumbers the parked rows: a contracted node
+// above and one below the insertion point keep their own rows.
+TEST_F(Outline, InsertChildRowBetweenContractedNodesKeepsTheirRows) {
+  G.AddNode(1, 10);
+  G.AddNode(2, 3);
+  G.AddNode(6, 3);
+  G.ContractNode(2);
+  G.ContractNode(6);
+  G.InsertChildRow(5, 0);
+  G.SetCells(1, G.RealToDisplRow(5), u"99.1");
+  G.ExpandAll();
+  EXPECT_EQ(Shown(), (std::vector<int>{1, 2, 3, 4, 99, 5, 6, 7, 8, 9, 10, 11, 12}));
+  for (int d = 1; d < G.RowCount(); ++d) {
+    const String id = G.Cells(1, d).substr(0, G.Cells(1, d).find(u'.'));
+    if (id != u"99") {
+      EXPECT_EQ(G.Cells(2, d), id + u".2") << d;
+    }
+  }
+  EXPECT_EQ(G.GetNodeSpan(1), 11);
+}
+
+TEST_F(Outline, InsertNormalRowLeavesNodesAndParkedRowsAlone) {
+  G.AddNode(2, 3);
+  G.ContractNode(2);
+  G.InsertNormalRow(6);
+  G.SetCells(1, 4, u"99.1");
+  G.InsertNormalRow(G.AllRowCount());  // appended
+  G.SetCells(1, G.RowCount() - 1, u"98.1");
+  G.InsertNormalRow(3);  // parked: nothing
+  G.ExpandNode(2);
+  EXPECT_EQ(Shown(), (std::vector<int>{1, 2, 3, 4, 5, 99, 6, 7, 8, 9, 10, 11, 12, 98}));
+  EXPECT_EQ(G.GetNodeSpan(2), 3);
+  EXPECT_EQ(Level(6), 0);
+}
+
+TEST_F(Outline, SpanTypeMarksTheRowThatEndsItsBlock) {
+  G.AddNode(1, 6);
+  G.AddNode(2, 3);
+  const std::vector<std::pair<int, int>> cases = {
+      {1, 0}, {2, 0}, {3, 2}, {4, 1}, {5, 2}, {6, 1}, {7, 1}, {12, 1}};
+  for (const auto& [row, type] : cases) EXPECT_EQ(G.GetNodeSpanType(row), type) << row;
+  G.SetFixedFooters(1);  // the next row is a footer
+  G.CellProperties(0, 12)->SetNodeLevel(1);
+  EXPECT_EQ(G.GetNodeSpanType(11), 1);
+}
+
+TEST_F(Outline, RemoveAllNodesOpensAndDropsThemAll) {
+  const auto before = Rows();
+  G.AddNode(1, 6);
+  G.AddNode(2, 3);
+  G.AddNode(8, 4);
+  G.ContractNode(2);
+  G.ContractNode(1);
+  G.ContractNode(8);
+  G.RemoveAllNodes();
+  EXPECT_EQ(G.NumHiddenRows(), 0);
+  EXPECT_EQ(G.NumNodes(), 0);
+  EXPECT_FALSE(G.HasNodes());
+  EXPECT_EQ(Rows(), before);
+}
+
+// The node count follows the node rows that exist, shown or parked.
+TEST_F(Outline, NodeCountFollowsRemovedAndClearedRows) {
+  const std::vector<std::tuple<const char*, std::function<void(TAdvStringGrid&)>, int>> cases = {
+      {"RemoveRows of a node row", [](TAdvStringGrid& g) { g.RemoveRows(1, 1); }, 2},
+      {"RemoveNormalRow", [](TAdvStringGrid& g) { g.RemoveNormalRow(8); }, 2},
+      {"RowCount lowered", [](TAdvStringGrid& g) { g.SetRowCount(5); }, 2},
+      {"Clear", [](TAdvStringGrid& g) { g.Clear(); }, 0},
+      {"ClearNormalCells with a fixed column", [](TAdvStringGrid& g) { g.ClearNormalCells(); }, 3},
+      {"ClearNormalCells without", [](TAdvStringGrid& g) { g.SetFixedCols(0); g.ClearNormalCells(); }, 0},
+      {"ClearAll with a parked node", [](TAdvStringGrid& g) { g.ContractNode(1); g.ClearAll(); }, 0},
+      {"rows inserted", [](TAdvStringGrid& g) { g.InsertRows(2, 3); }, 3},
+  };
+  for (const auto& [name, change, left] : cases) {
+    TAdvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(13);
+    g.AddNode(1, 6);
+    g.AddNode(2, 3);
+    g.AddNode(8, 3);
+    change(g);
+    EXPECT_EQ(g.NumNodes(), left) << name;
+    EXPECT_EQ(g.HasNodes(), left > 0) << name;
+  }
+}
+
+TEST_F(Outline, NodeFieldSettersTouchOnlyNodeRows) {
+  G.AddNode(1, 4);
+  G.SetNodeState(1, true);
+  EXPECT_EQ(G.RowCount(), 10);
+  G.SetNodeState(1, true);
+  EXPECT_EQ(G.RowCount(), 10);
+  G.SetNodeState(1, false);
+  EXPECT_EQ(G.RowCount(), 13);
+  G.SetNodeState(6, true);  // no node
+  G.SetNodeSpan(6, 3);
+  G.UpdateNodeSpan(6, 1);
+  G.UpdateSubNodeCount(6, 2);
+  EXPECT_EQ(G.GetNodeSpan(6), -1);
+  EXPECT_EQ(G.GetSubNodeCount(6), 0);
+  EXPECT_FALSE(G.IsNode(6));
+  G.SetNodeSpan(1, 2);
+  G.UpdateNodeSpan(1, 1);
+  G.UpdateSubNodeCount(1, -2);
+  EXPECT_EQ(G.GetNodeSpan(1), 3);
+  EXPECT_EQ(G.GetSubNodeCount(1), -2);
+  G.ContractNode(1);
+  EXPECT_EQ(Shown(), (std::vector<int>{1, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+  // Summary rows take real rows: real row 6 is shown as row 4 here.
+  G.AddSummaryRow(6);
+  EXPECT_TRUE(G.IsSummary(4));
+  G.AddSummaryRow(2);  // parked
+  G.ExpandNode(1);
+  EXPECT_FALSE(G.IsSummary(2));
+}
+
+// Under row selection the current and the top row stay where they were.
+TEST_F(Outline, ExpandNodeUnderRowSelectKeepsTheCurrentAndTopRow) {
+  G.SetHeight(120);
+  G.SetOptions(G.Options() + TGridOptions{goRowSelect});
+  G.MouseActions()->SetDisjunctRowSelect(true);
+  G.AddNode(1, 4);
+  G.ContractNode(1);
+  G.SetRow(6);
+  G.SetTopRow(4);
+  G.ExpandNode(1);
+  EXPECT_EQ(G.Row(), 6);
+  EXPECT_EQ(G.TopRow(), 4);
+  EXPECT_TRUE(G.Options().Contains(goRowSelect));
+  EXPECT_TRUE(G.MouseActions()->DisjunctRowSelect());
+}
+
+// Level-2 rows, indent 12: the glyph lies between the margin and the right
+// extent of each node type, mirrored right to left, where a shown vertical
+// bar moves it left.
+TEST_F(Outline, NodeGlyphHitByTypeAndDirection) {
+  struct Case {
+    TNodeType type;
+    int glyphWidth;
+    int ltrFirst, ltrLast;  // hits left to right
+    int rtlFirst;           // first hit right to left, width 300, no bar
+  };
+  const Case cases[] = {
+      {cnFlat, 0, 17, 27, 270}, {cn3D, 0, 13, 29, 268}, {cnGlyph, 16, 15, 31, 266},
+      {cnGlyph, 0, 13, 23, 274}, {cnLeaf, 0, 15, 31, 266}, {cnXP, 0, 17, 27, 270},
+  };
+  G.AddNode(1, 6);
+  G.AddNode(2, 3);
+  G.SetWidth(300);
+  const int row = 3;
+  ASSERT_EQ(Level(row), 2);
+  for (const Case& c : cases) {
+    G.CellNode()->SetNodeType(c.type);
+    TBitmap glyph;
+    if (c.glyphWidth) glyph.SetSize(c.glyphWidth, 16);
+    G.CellNode()->SetExpandGlyph(glyph);
+    const std::string name = StringToUtf8(EnumName(c.type)) + std::to_string(c.glyphWidth);
+    G.SetBiDiMode(bdLeftToRight);
+    EXPECT_FALSE(G.IsInNodeGlyph(row, c.ltrFirst - 1)) << name;
+    EXPECT_TRUE(G.IsInNodeGlyph(row, c.ltrFirst)) << name;
+    EXPECT_TRUE(G.IsInNodeGlyph(row, c.ltrLast)) << name;
+    EXPECT_FALSE(G.IsInNodeGlyph(row, c.ltrLast + 1)) << name;
+    G.SetBiDiMode(bdRightToLeft);
+    for (const int height : {1000, 100}) {
+      G.SetHeight(height);
+      const int bar = height == 1000 ? 0 : TCustomGrid::ScrollBarThickness();
+      EXPECT_FALSE(G.IsInNodeGlyph(row, c.rtlFirst - 1 - bar)) << name << height;
+      EXPECT_TRUE(G.IsInNodeGlyph(row, c.rtlFirst - bar)) << name << height;
+      EXPECT_TRUE(G.IsInNodeGlyph(row, 287 - bar)) << name << height;
+      EXPECT_FALSE(G.IsInNodeGlyph(row, 288 - bar)) << name << height;
+    }
+  }
+  G.MouseActions()->SetPreciseNodeClick(false);
+  EXPECT_TRUE(G.IsInNodeGlyph(row, 200));
+  G.SetBiDiMode(bdLeftToRight);
+  EXPECT_TRUE(G.IsInNodeGlyph(row, 200));
+}
+
+TEST_F(Outline, RowIndentFollowsTheLevelWhileNodesExist) {
+  G.CellProperties(0, 5)->SetNodeLevel(2);
+  EXPECT_EQ(G.GetRowIndent(5), 0);  // no nodes yet
+  G.AddNode(1, 6);
+  G.AddNode(2, 3);
+  G.CellNode()->SetNodeIndent(10);
+  const std::vector<std::pair<int, int>> cases = {{-1, 0}, {1, 10}, {3, 20}, {5, 30}, {6, 10}, {8, 0}};
+  for (const auto& [row, indent] : cases) EXPECT_EQ(G.GetRowIndent(row), indent) << row;
+}
+
+// The node row's column 1 shows the rows it grouped: span - sub-nodes - 1.
+TEST_F(Outline, GroupCountAfterTheNodeText) {
+  G.AddNode(1, 5);
+  G.UpdateSubNodeCount(1, 1);
+  EXPECT_EQ(G.Cells(1, 1), u"1.1");
+  G.Grouping()->SetShowGroupCount(true);
+  struct Case {
+    String format, text;
+  };
+  const Case cases[] = {{u"", u"1.1 (3)"}, {u" - %d rows", u"1.1 - 3 rows"}, {u" %s%s", u"1.1 (3)"}};
+  for (const Case& c : cases) {
+    G.Grouping()->SetGroupCountFormat(c.format);
+    EXPECT_EQ(G.Cells(1, 1), c.text);
+    EXPECT_EQ(G.Cells(2, 1), u"1.2");
+    EXPECT_EQ(G.Cells(1, 2), u"2.1");
+  }
+}
+
+// A plain tree of the same nodes over row ids in real order: a row shows
+// when no node holding it is contracted; contracting a node opens the nodes
+// inside it; a row inserted or removed inside nodes changes the span and
+// sub-node count of each of them.
 struct TreeModel {
-  struct Node { int Row, Span, Level; bool Closed = false; };
+  struct Node { int Id, Span, Level; bool Closed = false; int Sub = 0; };
+  std::vector<int> Ids{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};  // real rows 1..
   std::vector<Node> Nodes{{1, 6, 1}, {2, 3, 2}, {7, 3, 1}, {10, 3, 1}, {11, 2, 2}};
-  bool Holds(const Node& n, int r) const { return r > n.Row && r < n.Row + n.Span; }
+  int NextId = 13;
+  int RowOf(int Id) const { return static_cast<int>(std::find(Ids.begin(), Ids.end(), Id) - Ids.begin()) + 1; }
+  int IdAt(int r) const { return Ids[static_cast<size_t>(r - 1)]; }
+  bool Holds(const Node& n, int r) const { return r > RowOf(n.Id) && r < RowOf(n.Id) + n.Span; }
   bool Visible(int r) const {
     for (const Node& n : Nodes) if (n.Closed && Holds(n, r)) return false;
     return true;
   }
-  void Contract(Node& n) {
-    if (!Visible(n.Row) || n.Closed) return;
-    n.Closed = true;
-    for (Node& m : Nodes) if (Holds(n, m.Row)) m.Closed = false;
+  bool IsNode(int r) const {
+    for (const Node& n : Nodes) if (RowOf(n.Id) == r) return true;
+    return false;
   }
-  void Expand(Node& n) { if (Visible(n.Row)) n.Closed = false; }
+  int Level(int r) const {
+    int l = 0;
+    for (const Node& n : Nodes) l += Holds(n, r) || RowOf(n.Id) == r;
+    return l;
+  }
+  void Contract(Node& n) {
+    if (!Visible(RowOf(n.Id)) || n.Closed) return;
+    n.Closed = true;
+    for (Node& m : Nodes) if (Holds(n, RowOf(m.Id))) m.Closed = false;
+  }
+  void Expand(Node& n) { if (Visible(RowOf(n.Id))) n.Closed = false; }
   void ExpandAll() { for (Node& n : Nodes) n.Closed = false; }
   void ContractAll() { for (Node& n : Nodes) n.Closed = n.Level == 1; }
+  void Grow(int r, int Delta) {
+    for (Node& n : Nodes) {
+      if (!Holds(n, r) && RowOf(n.Id) != r) continue;
+      n.Span += Delta;
+      n.Sub += Delta;
+      n.Closed = false;
+    }
+  }
+  int InsertChild(int r, int At) {
+    Grow(r, 1);
+    Ids.insert(Ids.begin() + (r - 1 + At), NextId);
+    return NextId++;
+  }
+  void RemoveChild(int r) {
+    Grow(r, -1);
+    Ids.erase(Ids.begin() + (r - 1));
+  }
 };
 
 TEST_F(Outline, RandomStepsAgreeWithATreeModel) {
   TreeModel m;
-  for (const auto& n : m.Nodes) G.AddNode(n.Row, n.Span);
+  for (const auto& n : m.Nodes) G.AddNode(n.Id, n.Span);
   std::mt19937 rng(36);
-  for (int step = 0; step < 400; ++step) {
+  for (int step = 0; step < 600; ++step) {
     auto& n = m.Nodes[rng() % m.Nodes.size()];
-    switch (rng() % 5) {
-      case 0: m.Contract(n); G.ContractNode(n.Row); break;
+    std::vector<int> shownRows;
+    for (int r = 1; r <= static_cast<int>(m.Ids.size()); ++r) if (m.Visible(r)) shownRows.push_back(r);
+    const int r = shownRows[rng() % shownRows.size()];
+    switch (rng() % 7) {
+      case 0: m.Contract(n); G.ContractNode(m.RowOf(n.Id)); break;
       case 1:
-      case 2: m.Expand(n); G.ExpandNode(n.Row); break;
+      case 2: m.Expand(n); G.ExpandNode(m.RowOf(n.Id)); break;
       case 3: m.ExpandAll(); G.ExpandAll(); break;
-      default: m.ContractAll(); G.ContractAll(); break;
+      case 4: m.ContractAll(); G.ContractAll(); break;
+      case 5: {
+        const int at = m.IsNode(r) ? 1 : static_cast<int>(rng() % 2);
+        const int id = m.InsertChild(r, at);
+        G.InsertChildRow(r, at);
+        G.SetCells(1, G.RealToDisplRow(r + at), IntToStr(id) + u".1");
+        break;
+      }
+      default:
+        if (m.IsNode(r) || m.Ids.size() < 8) break;
+        m.RemoveChild(r);
+        G.RemoveChildRow(r);
+        break;
     }
     if (rng() % 3 == 0) {
       G.HideRowList({1 + static_cast<int>(rng() % (G.RowCount() - 1))});
       G.UnHideRowList();
     }
     std::vector<int> shown;
-    for (int r = 1; r < 13; ++r) if (m.Visible(r)) shown.push_back(r);
+    for (int k = 1; k <= static_cast<int>(m.Ids.size()); ++k) if (m.Visible(k)) shown.push_back(m.IdAt(k));
     ASSERT_EQ(Shown(), shown) << step;
+    for (int d = 1; d < G.RowCount(); ++d) ASSERT_EQ(Level(d), m.Level(G.RealRowIndex(d))) << step << " " << d;
     for (const auto& k : m.Nodes) {
-      if (!m.Visible(k.Row)) continue;
-      const int d = G.RealToDisplRow(k.Row);
+      if (!m.Visible(m.RowOf(k.Id))) continue;
+      const int d = G.RealToDisplRow(m.RowOf(k.Id));
       ASSERT_EQ(G.GetNodeState(d), k.Closed) << step;
       ASSERT_EQ(G.GetNodeLevel(d), k.Level) << step;
       ASSERT_EQ(G.GetNodeSpan(d), k.Span) << step;
+      ASSERT_EQ(G.GetSubNodeCount(d), k.Sub) << step;
     }
   }
   G.ExpandAll();
   EXPECT_EQ(G.NumHiddenRows(), 0);
+  EXPECT_EQ(G.NumNodes(), 5);
 }
 
 }  // namespace
