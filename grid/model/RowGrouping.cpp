@@ -57,8 +57,6 @@ void TRowGrouping::MergeRowWithLook(int FromCol, int ARow, const TLook& Look) {
   SetCellLook(FromCol, ARow, Look);
 }
 
-void TRowGrouping::MakeSummaryRow(int ARow) { G.CreateCellGraphic(0, ARow)->SetCellType(ctSummary); }
-
 std::vector<int> TRowGrouping::RunStarts(int ColIndex) const {
   std::vector<int> starts;
   const String* previous = nullptr;
@@ -114,7 +112,7 @@ void TRowGrouping::BuildGroups(int ColIndex, const std::vector<int>& Starts) {
     G.AddNode(G.RealRowIndex(h), rows + 1);
     headers.push_back(h);
     if (!summary) continue;
-    MakeSummaryRow(h + rows + 1);
+    G.AddSummaryRow(G.RealRowIndex(h + rows + 1));
     if (!s.MergeSummary()) SetRowLook(h + rows + 1, SummaryLook());
     summaries.push_back(h + rows + 1);
   }

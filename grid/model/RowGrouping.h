@@ -46,7 +46,6 @@ class TRowGrouping {
   void SetRowLook(int ARow, const TLook& Look);
   void SetCellLook(int ACol, int ARow, const TLook& Look);
   void MergeRowWithLook(int FromCol, int ARow, const TLook& Look);
-  void MakeSummaryRow(int ARow);
   int DataEnd() const;
 
   TAdvStringGrid& G;

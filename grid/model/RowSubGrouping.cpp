@@ -59,10 +59,8 @@ void TRowGrouping::MakeSubGroup(int ColIndex, int H, int Count, int Parent) {
   else
     SetRowLook(H, HeaderLook());
   if (Parent >= 0) {
-    TCellGraphic& group = *G.GetCellGraphic(0, Parent);
-    group.SetCellIndex(group.CellIndex() + 1);
-    group.SetCellErrFrom(group.CellErrFrom() + 1);
-    group.SetCellBoolean(false);
+    G.UpdateNodeSpan(Parent, 1);
+    G.UpdateSubNodeCount(Parent, 1);
     G.PropsForWrite(0, H).SetNodeLevel(G.GetNodeLevel(Parent));
   }
   G.AddNode(G.RealRowIndex(H), Count + 1);
@@ -75,23 +73,22 @@ void TRowGrouping::SubUnGroup(int ColIndex) {
   try {
     std::vector<int> gone;
     String value;
-    TCellGraphic* group = nullptr;
+    int group = -1;
     for (int r = G.FixedRows(); r < DataEnd(); ++r) {
       if (G.IsSummary(r)) continue;
       if (!G.IsNode(r)) {
         G.SetGridCells(ColIndex, r, value);
         continue;
       }
-      TCellGraphic* node = G.GetCellGraphic(0, r);
-      if (node->CellVar() != ColIndex) {
-        group = node;
+      if (G.GetCellGraphic(0, r)->CellVar() != ColIndex) {
+        group = r;
         value.clear();
         continue;
       }
       value = G.GridCells(ColIndex + 1, r);
-      if (group && group->CellIndex() > 1) {
-        group->SetCellIndex(group->CellIndex() - 1);
-        group->SetCellErrFrom(group->CellErrFrom() - 1);
+      if (group >= 0 && G.GetNodeSpan(group) > 1) {
+        G.UpdateNodeSpan(group, -1);
+        G.UpdateSubNodeCount(group, -1);
       }
       G.RemoveNode(G.RealRowIndex(r));
       gone.push_back(r);
