@@ -244,22 +244,36 @@ TEST_F(GroupRows, ModifiedFlagsFollowTheirRows) {
 }
 
 TEST_F(GroupRows, SubGroupsNestInsideTheGroupsAndGoAgain) {
-  Fill({{u"A", u"x"}, {u"A", u"x"}, {u"B", u"x"}, {u"B", u"y"}, {u"B", u"y"}});
-  G.SortSettings()->SetAutoSortForGrouping(false);
-  G.Group(2);
-  const auto grouped = Rows();
-  G.SubGroup(2);  // the former column 3
-  EXPECT_EQ(G.SubGroupColumn(), 2);
-  EXPECT_EQ(G.GroupColumn(), 2);
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"H1/4 A||", "H2/3 ||x", "r1||x1", "r2||x2",  //
-                                              "H1/6 B||", "H2/2 ||x", "r3||x3", "H2/3 ||y", "r4||x4", "r5||x5"}));
-  EXPECT_EQ(G.NumNodes(), 5);
-  EXPECT_EQ(Level(3), 2);
-  G.SubUnGroup(2);
-  EXPECT_EQ(Rows(), grouped);
-  EXPECT_EQ(G.NumNodes(), 2);
-  EXPECT_EQ(G.SubGroupColumn(), -1);
-  EXPECT_EQ(Level(2), 1);
+  struct Case {
+    bool Summary;
+    std::vector<std::string> Expected;
+  } cases[] = {
+      {false, {"H1/4 A||", "H2/3 ||x", "r1||x1", "r2||x2",  //
+               "H1/6 B||", "H2/2 ||x", "r3||x3", "H2/3 ||y", "r4||x4", "r5||x5"}},
+      {true, {"H1/4 A||", "H2/3 ||x", "r1||x1", "r2||x2", "S ||",  //
+              "H1/6 B||", "H2/2 ||x", "r3||x3", "H2/3 ||y", "r4||x4", "r5||x5", "S ||"}},
+  };
+  for (const Case& k : cases) {
+    G.UnGroup();
+    Fill({{u"A", u"x"}, {u"A", u"x"}, {u"B", u"x"}, {u"B", u"y"}, {u"B", u"y"}});
+    G.Grouping()->SetSummary(k.Summary);
+    G.SortSettings()->SetAutoSortForGrouping(false);
+    G.Group(2);
+    const auto grouped = Rows();
+    G.SubGroup(2);  // the former column 3
+    EXPECT_EQ(G.SubGroupColumn(), 2);
+    EXPECT_EQ(G.GroupColumn(), 2);
+    EXPECT_EQ(Rows(), k.Expected) << k.Summary;
+    EXPECT_EQ(G.NumNodes(), 5);
+    EXPECT_EQ(G.GetSubNodeCount(5 + k.Summary), 2);
+    EXPECT_EQ(Level(3), 2);
+    G.SubUnGroup(2);
+    EXPECT_EQ(Rows(), grouped) << k.Summary;
+    EXPECT_EQ(G.NumNodes(), 2);
+    EXPECT_EQ(G.GetSubNodeCount(1), 0);
+    EXPECT_EQ(G.SubGroupColumn(), -1);
+    EXPECT_EQ(Level(2), 1);
+  }
 }
 
 // Sub-grouping keeps the grouped column's width, caption and footer.
