@@ -109,8 +109,12 @@ TEST_F(GroupRows, FixedFootersStayLastAndKeepTheGroupedColumnsFooter) {
   Fill({{u"B", u"p"}, {u"A", u"q"}, {u"foot", u"f"}});
   G.SetFixedFooters(1);
   G.Grouping()->SetSummary(true);
+  G.Grouping()->SetMergeSummary(true);
   G.Group(2);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"H1/2 A||", "r2|q|x2", "S ||", "H1/2 B||", "r1|p|x1", "S ||", "r3|f|x3"}));
+  // The last summary is merged, not the footer under it.
+  EXPECT_TRUE(G.IsMergedCell(2, 6));
+  EXPECT_FALSE(G.IsMergedCell(2, 7));
   G.UnGroup();
   EXPECT_EQ(G.Cells(2, 3), u"foot");
   EXPECT_EQ(G.Cells(1, 3), u"r3");
