@@ -32,12 +32,19 @@ class TRowGrouping {
   struct TLook {
     TColor Color, ColorTo, TextColor;
   };
+  // A run of equal values inside a group, before its header opens.
+  struct TRun {
+    int First;   // its first data row
+    int Count;   // its data rows
+    int Parent;  // the group's node row once the headers are open; -1: none
+  };
   TTakenColumn Take(int ColIndex, bool Display);
   // The first displayed row of each run of equal texts in the column among
   // the data rows.
   std::vector<int> RunStarts(int ColIndex) const;
   void BuildGroups(int ColIndex, const std::vector<int>& Starts);
   void EndGroup();
+  std::vector<TRun> SubGroupRuns(int ColIndex);
   void MakeSubGroup(int ColIndex, int H, int Count, int Parent);
   std::vector<int> UnGroupRows(int ColIndex);
   void EndUnGroup(bool ExpandOne);

@@ -5,16 +5,6 @@
 #include "grid/model/Grouping.h"
 #include "grid/model/RowGrouping.h"
 
-namespace {
-
-struct TRun {
-  int First;   // its first data row before the headers open
-  int Count;   // its data rows
-  int Parent;  // the group's node row once the headers are open; -1: none
-};
-
-}  // namespace
-
 void TRowGrouping::SubGroup(int ColIndex) {
   if (G.FGroupColumn <= 0 || !G.IsGroupableColumn(ColIndex)) return;
   if (FSub.Column >= 0) G.SubUnGroup(FSub.Column);
@@ -23,20 +13,7 @@ void TRowGrouping::SubGroup(int ColIndex) {
   G.BeginUpdate();
   try {
     FSub = Take(ColIndex, true);
-    std::vector<TRun> runs;
-    const String* previous = nullptr;
-    int parent = -1;
-    for (int r = G.FixedRows(); r < DataEnd(); ++r) {
-      if (G.IsNode(r) || G.IsSummary(r)) {
-        parent = G.IsNode(r) ? r + static_cast<int>(runs.size()) : -1;
-        previous = nullptr;
-        continue;
-      }
-      const String& text = G.GridCells(ColIndex, r);
-      if (!previous || text != *previous) runs.push_back({r, 0, parent});
-      ++runs.back().Count;
-      previous = &text;
-    }
+    const std::vector<TRun> runs = SubGroupRuns(ColIndex);
     std::vector<int> before;
     for (const TRun& run : runs) before.push_back(run.First);
     G.FRows->OpenRowsBefore(before);
@@ -47,6 +24,26 @@ void TRowGrouping::SubGroup(int ColIndex) {
     throw;
   }
   G.EndUpdate();
+}
+
+// Node and summary rows end a run; a group's node row will have moved down
+// by the headers opened above it.
+std::vector<TRowGrouping::TRun> TRowGrouping::SubGroupRuns(int ColIndex) {
+  std::vector<TRun> runs;
+  const String* previous = nullptr;
+  int parent = -1;
+  for (int r = G.FixedRows(); r < DataEnd(); ++r) {
+    if (G.IsNode(r) || G.IsSummary(r)) {
+      parent = G.IsNode(r) ? r + static_cast<int>(runs.size()) : -1;
+      previous = nullptr;
+      continue;
+    }
+    const String& text = G.GridCells(ColIndex, r);
+    if (!previous || text != *previous) runs.push_back({r, 0, parent});
+    ++runs.back().Count;
+    previous = &text;
+  }
+  return runs;
 }
 
 // The header at H takes the run's value and heads its Count rows, one level
