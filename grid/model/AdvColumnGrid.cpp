@@ -68,6 +68,22 @@ void TAdvColumnGrid::RemoveCols(int ColIndex, int CCount) {
   WithoutRecursiveUpdate([this] { SyncColumnCount(); });
 }
 
+// A grouped grid ungroups before the scratch item takes the new column,
+// or the old column would get the new one's settings.
+void TAdvColumnGrid::Group(int ColIndex) {
+  if (!IsGroupableColumn(ColIndex)) return;
+  if (GroupColumn() > 0) UnGroup();
+  if (TGridColumnItem* item = ColumnItem(ColIndex)) FSaveCol->Assign(*item);
+  TAdvStringGrid::Group(ColIndex);
+}
+
+void TAdvColumnGrid::UnGroup() {
+  const int column = GroupColumn();
+  TAdvStringGrid::UnGroup();
+  if (column <= 0) return;
+  if (TGridColumnItem* item = ColumnItem(column)) item->Assign(*FSaveCol);
+}
+
 void TAdvColumnGrid::SetColumns(const TGridColumnCollection& Value) {
   FColumnCollection->Assign(Value);
 }

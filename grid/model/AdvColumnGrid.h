@@ -34,6 +34,9 @@ class TAdvColumnGrid : public TAdvStringGrid {
   // Storage columns; the items are inserted and removed with them.
   void InsertCols(int ColIndex, int CCount) override;
   void RemoveCols(int ColIndex, int CCount) override;
+  // The grouped column's item waits in a scratch item until ungrouping.
+  void Group(int ColIndex) override;
+  void UnGroup() override;
   bool AutoFilterDisplay() const { return FAutoFilterDisplay; }
   void SetAutoFilterDisplay(bool Value) { FAutoFilterDisplay = Value; }
   bool ColMoving() const { return FColMoving; }

@@ -38,7 +38,8 @@ TAdvStringGrid::TAdvStringGrid(TComponent* AOwner)
       FSelectedCells(std::make_unique<TSelectedCellList>()),
       FSorter(std::make_unique<TGridSorter>(*this)),
       FNodes(std::make_unique<TOutlineNodes>(*this)),
-      FFinder(std::make_unique<TGridFinder>(*this)) {
+      FFinder(std::make_unique<TGridFinder>(*this)),
+      FGrouper(std::make_unique<TRowGrouping>(*this)) {
   InitAdvGridUnit();
   RecordPlatformFacts();
   // The grid holds its panels, editors and cell controls as children.

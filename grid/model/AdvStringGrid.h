@@ -35,6 +35,7 @@ class TSelectedCellList;
 class TGridRowEngine;
 class TGridSorter;
 class TOutlineNodes;
+class TRowGrouping;
 
 class TCellGraphics;
 class TFilePicture;
@@ -510,10 +511,11 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void ImportNotification(TGridExportState AState, int ARow) {}
   virtual int GetVersionNr() { return GridVersionNr; }
   virtual String GetVersionString();
-  virtual void SubGroup(int ColIndex) {}
-  virtual void SubUnGroup(int ColIndex) {}
-  virtual void Group(int ColIndex) {}
-  virtual void UnGroup() {}
+  // Grouping (grid/model/AdvGridGrouping.cpp): displayed columns.
+  virtual void SubGroup(int ColIndex);
+  virtual void SubUnGroup(int ColIndex);
+  virtual void Group(int ColIndex);
+  virtual void UnGroup();
   virtual bool ValidateCell(const String& NewValue) { return true; }
   virtual bool ValidateCellWide(const String& NewValue) { return true; }
   virtual void DoCellChanging(int ACol, int ARow, bool& Allow) {}
@@ -789,6 +791,12 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // The first column whose row-0 text is AValue; -1 when none.
   int ColumnByHeader(const String& AValue);
   int GroupColumn() const { return FGroupColumn; }
+  // -1: ungroup; above 0: group on it; 0: nothing.
+  void SetGroupColumn(int Value);
+  // True while grouping or ungrouping rebuilds the rows.
+  bool IsGrouping() const;
+  // The column sub-grouped inside the groups; -1 when none is.
+  int SubGroupColumn() const;
 
   // ---- auto-size (grid/model/AdvGridAutoSize.cpp)
   void AutoSizeCol(int ACol, int Padding);
@@ -1516,6 +1524,15 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void FooterStep(TSearchAction Action);
   // The footer's SearchColumn when it is a column of the grid.
   bool FooterSearchColumn(int& ACol) const;
+
+  // ==== grouping (grid/model/AdvGridGrouping.cpp, family TRowGrouping)
+  friend class TRowGrouping;
+  std::unique_ptr<TRowGrouping> FGrouper;
+
+ protected:
+  // Group takes a column right of the fixed columns and column 0, which
+  // holds the outline.
+  bool IsGroupableColumn(int ColIndex) const;
 
   // ==== bulk row and cell operations (grid/model/AdvGridBulkRows.cpp, AdvGridMergeOps.cpp)
   // Rows and columns are displayed ones; split and merge take storage columns.

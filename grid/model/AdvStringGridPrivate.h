@@ -15,6 +15,7 @@
 #include "grid/model/GridRowEngine.h"
 #include "grid/model/GridSorter.h"
 #include "grid/model/OutlineNodes.h"
+#include "grid/model/RowGrouping.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Graphics.h"

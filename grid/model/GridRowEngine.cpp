@@ -63,6 +63,23 @@ void CompactFlags(List& L, const std::vector<int>& Gone) {
   TruncateFlags(L, write);
 }
 
+// The flags of rows opened before the rows listed (ascending): a zero goes in
+// where the list already reaches, as one insertion after the other would.
+void OpenFlags(TIntList& L, const std::vector<int>& Before) {
+  std::vector<int> out;
+  int read = 0;
+  for (size_t j = 0; j < Before.size(); ++j) {
+    const int at = Before[j] + static_cast<int>(j);
+    if (at >= static_cast<int>(out.size()) + L.Count() - read) break;
+    while (static_cast<int>(out.size()) < at) out.push_back(L.Items(read++));
+    out.push_back(0);
+  }
+  if (out.empty()) return;
+  while (read < L.Count()) out.push_back(L.Items(read++));
+  L.Clear();
+  for (int v : out) L.Add(v);
+}
+
 int CountBelow(const std::vector<int>& Sorted, int Value) {
   return static_cast<int>(std::lower_bound(Sorted.begin(), Sorted.end(), Value) - Sorted.begin());
 }
@@ -127,6 +144,49 @@ void TGridRowEngine::RestoreRows(std::vector<TGridItemPtr> Items,
   }
   ShowControlsOfShownRows();
   G.CellControlsUpdate(false);
+}
+
+void TGridRowEngine::OpenRowsBefore(const std::vector<int>& Before) {
+  if (Before.empty()) return;
+  RaiseForOpenedRows(Before);
+  if (G.FShowModified->Enabled()) OpenFlags(G.FModifiedRows, Before);
+  if (G.UseEnabledRows()) OpenFlags(G.FEnabledRows, Before);
+  const int oldCount = G.RowCount();
+  G.SetRowCount(oldCount + static_cast<int>(Before.size()));
+  int read = oldCount - 1;
+  for (int k = static_cast<int>(Before.size()) - 1, t = G.RowCount() - 1; k >= 0; --t) {
+    if (Before[static_cast<size_t>(k)] + k < t) {
+      MoveRowCells(read--, t);
+      continue;
+    }
+    G.Store().PutRow(t, nullptr);
+    G.SetRowHeights(t, G.DefaultRowHeight());
+    --k;
+  }
+  G.CellsChanged(RowsRect(G, Before.front(), G.RowCount() - Before.front()));
+  if (G.FState->ControlList.Count() > 0) G.CellControlsUpdate(false);
+}
+
+// A shown row moves down by the rows opened before it or at it, a parked row
+// by those opened before the shown row it follows: it keeps its place
+// after that row, as an insertion at a displayed row goes after the parked
+// rows above it.
+void TGridRowEngine::RaiseForOpenedRows(const std::vector<int>& Before) {
+  auto shownRaise = [&](int i) { return static_cast<int>(std::upper_bound(Before.begin(), Before.end(), i) - Before.begin()); };
+  auto parkedRaise = [&](int shownBefore) { return CountBelow(Before, shownBefore); };
+  TControlList& controls = G.FState->ControlList;
+  std::vector<int> ys;
+  for (int i = 0; i < controls.Count(); ++i) {
+    const int y = controls.Control(i)->Y();
+    const int d = G.RealToDisplRow(y);
+    ys.push_back(y + (G.IsHiddenRow(y) ? parkedRaise(d) : shownRaise(d)));
+  }
+  for (int i = 0; i < controls.Count(); ++i) controls.Control(i)->SetY(ys[static_cast<size_t>(i)]);
+  TGridItems& parked = G.FGridItems;
+  for (int k = 0; k < parked.Count(); ++k) {
+    TGridItem* item = parked.Item(k);
+    item->SetIdx(item->Idx() + parkedRaise(item->Idx() - k));
+  }
 }
 
 void TGridRowEngine::ExchangeRows(int ARow1, int ARow2) {

@@ -20,6 +20,12 @@ class TGridRowEngine {
   void ParkRows(std::vector<int> DisplRows, int Level);
   // Puts parked rows back at their displayed positions (ascending) in one pass.
   void RestoreRows(std::vector<TGridItemPtr> Items, const std::function<int(int Idx)>& PosOf);
+  // Opens one empty row of the default height before each displayed row
+  // listed (ascending, repeats allowed, RowCount appends) in one pass, ending
+  // as InsertRows from the top down would: modified and enabled flags,
+  // parked rows and cell controls follow, the current row keeps its index.
+  // Cells change once.
+  void OpenRowsBefore(const std::vector<int>& Before);
   // Two displayed rows change places as row objects, heights along.
   void ExchangeRows(int ARow1, int ARow2);
   // Count displayed rows at From end up at To; the platform grid moves the
@@ -45,6 +51,7 @@ class TGridRowEngine {
 
  private:
   void CloseRowGaps(const std::vector<int>& DisplRows);
+  void RaiseForOpenedRows(const std::vector<int>& Before);
   void MoveRowCells(int From, int To);
   void ShowControlsOfShownRows();
   void PlaceCurrentRowAfterRemoval(int OldRow, int OldTop, bool ParkWhenOutside);

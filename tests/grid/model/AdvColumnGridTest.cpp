@@ -613,3 +613,44 @@ TEST(AdvGridAutoSize, ColumnAutoBoundsApply) {
 }
 
 }  // namespace
+
+namespace {
+
+void FillGroupable(TAdvColumnGrid& g) {
+  g.SetRowCount(4);
+  const char16_t* values[] = {u"B", u"A", u"B"};
+  for (int r = 1; r < 4; ++r) {
+    for (int c = 1; c < 5; ++c) g.SetCells(c, r, c == 2 || c == 3 ? values[r - 1] : u"v");
+  }
+}
+
+}  // namespace
+
+TEST(AdvColumnGridColumns, GroupingAndUngroupingKeepEverySettingOfTheGroupedItem) {
+  TAdvColumnGrid g(nullptr);
+  FillGroupable(g);
+  SetEverything(*g.Columns()->Items(2));
+  g.SetColWidths(2, 61);
+  g.Group(2);
+  EXPECT_EQ(g.Columns()->Count(), 4);
+  EXPECT_NE(g.Columns()->Items(2)->Header(), u"Addr");
+  g.UnGroup();
+  EXPECT_EQ(g.Columns()->Count(), 5);
+  ExpectEverything(*g.Columns()->Items(2));
+  EXPECT_EQ(g.ColWidths(2), 61);
+}
+
+// Grouping on another column ungroups first: the scratch item must not hand
+// the new column's settings to the old one.
+TEST(AdvColumnGridColumns, RegroupingOnAnotherColumnKeepsBothItems) {
+  TAdvColumnGrid g(nullptr);
+  FillGroupable(g);
+  SetEverything(*g.Columns()->Items(2));
+  g.Columns()->Items(3)->SetHeader(u"Other");
+  g.Group(2);
+  g.Group(3);
+  g.UnGroup();
+  ExpectEverything(*g.Columns()->Items(2));
+  EXPECT_EQ(g.Columns()->Items(3)->Header(), u"Other");
+  EXPECT_EQ(g.Columns()->Items(3)->Alignment(), taLeftJustify);
+}
