@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "grid/base/GradientFill.h"
+#include "tests/grid/base/DrawingRecords.h"
 #include "platform/gui/RecordingCanvas.h"
 #include "tests/grid/base/BaseGridPaintSupport.h"
 
@@ -147,6 +148,125 @@ const std::vector<PaintCase>& Cases() {
          EXPECT_EQ(t[0].Format, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
          EXPECT_EQ(t[0].Rect, Rect(151, 61, 199, 79));
        }},
+      {"the hover row takes selected and fixed cells only as HoverRowCells says",
+       [](TShownPaintGrid& s) {
+         s.Grid->SetHoverRow(true);
+         s.Grid->SetHoverRowIdx(2);
+         s.Grid->SetHoverRowColor(clYellow);
+       },
+       [](TPaintGrid& g, TRecordingCanvas&) {
+         auto brush = [&g](int Col, TGridDrawState S) {
+           TRecordingCanvas c(400, 300);
+           PaintOne(g, c, Col, 2, S);
+           return Ops(c, u"Rectangle").at(0).BrushColor;
+         };
+         EXPECT_EQ(brush(2, {}), clYellow);
+         EXPECT_EQ(brush(2, State({gdSelected})), clYellow);
+         EXPECT_NE(brush(0, State({gdFixed})), clYellow);
+         g.SetHoverRowCells(THoverRowCells{hcNormal, hcFixed});
+         EXPECT_NE(brush(2, State({gdSelected})), clYellow);
+         EXPECT_EQ(brush(0, State({gdFixed})), clYellow);
+         g.SetHoverRowIdx(3);
+         EXPECT_NE(brush(2, {}), clYellow);
+       },
+       [](TPaintGrid&, const TRecordingCanvas&) {}},
+      {"the active row colours every scrollable cell of the current row but the current one",
+       [](TShownPaintGrid& s) {
+         s.Grid->SetActiveRowShow(true);
+         s.Grid->SetActiveRowColor(clLime);
+         s.Grid->SetCol(1);
+         s.Grid->SetRow(2);
+       },
+       [](TPaintGrid& g, TRecordingCanvas&) {
+         auto brush = [&g](int Col, int Row) {
+           TRecordingCanvas c(400, 300);
+           PaintOne(g, c, Col, Row);
+           return Ops(c, u"Rectangle").at(0).BrushColor;
+         };
+         EXPECT_EQ(brush(2, 2), clLime);
+         EXPECT_NE(brush(1, 2), clLime);  // the current cell shows the selection
+         EXPECT_NE(brush(0, 2), clLime);  // fixed column
+         EXPECT_NE(brush(2, 3), clLime);
+         g.SetShowSel(false);
+         EXPECT_EQ(brush(1, 2), clLime);
+       },
+       [](TPaintGrid&, const TRecordingCanvas&) {}},
+      {"a gradient background is the drawing utilities' gradient, horizontal by the look",
+       [](TShownPaintGrid& s) {
+         s.Grid->Look = [](TBrush& B, TColor& To, TColor&, TColor&, TCellGradientDirection& GD) {
+           B.SetColor(clRed);
+           To = clBlue;
+           GD = GradientHorizontal;
+         };
+       },
+       [](TPaintGrid& g, TRecordingCanvas& c) { PaintOne(g, c, 2, 2); },
+       [](TPaintGrid&, const TRecordingCanvas& c) {
+         TRecordingCanvas expected(400, 300);
+         DrawGradientRect(expected, clRed, clBlue, 64, Cell(2, 2), true);
+         EXPECT_GT(Ops(expected, u"Rectangle").size(), 2u);
+         EXPECT_EQ(testdraw::RectsOf(c, u"Rectangle"), testdraw::RectsOf(expected, u"Rectangle"));
+         EXPECT_EQ(testdraw::BrushesOf(c, u"Rectangle"), testdraw::BrushesOf(expected, u"Rectangle"));
+       }},
+      {"a mirrored background is the drawing utilities' two halves, top and bottom",
+       [](TShownPaintGrid& s) {
+         s.Grid->Look = [](TBrush& B, TColor& To, TColor& M, TColor& MTo, TCellGradientDirection&) {
+           B.SetColor(clRed);
+           To = clBlue;
+           M = clGreen;
+           MTo = clWhite;
+         };
+       },
+       [](TPaintGrid& g, TRecordingCanvas& c) { PaintOne(g, c, 2, 2); },
+       [](TPaintGrid&, const TRecordingCanvas& c) {
+         TRecordingCanvas expected(400, 300);
+         TCellBackground look;
+         look.Color = clRed;
+         look.ColorTo = clBlue;
+         look.MirrorColor = clGreen;
+         look.MirrorColorTo = clWhite;
+         look.Vertical = true;
+         DrawCellBackground(expected, Cell(2, 2), look);
+         EXPECT_EQ(testdraw::RectsOf(c, u"Rectangle"), testdraw::RectsOf(expected, u"Rectangle"));
+         EXPECT_EQ(testdraw::BrushesOf(c, u"Rectangle"), testdraw::BrushesOf(expected, u"Rectangle"));
+       }},
+      {"the fixed-area clip holds only for a cell reaching under the fixed cells, and goes",
+       [](TShownPaintGrid& s) {
+         s.Grid->SetColCount(12);
+         s.Grid->MergeCells(1, 2, 2, 1);
+         s.Grid->SetLeftCol(2);
+       },
+       [](TPaintGrid& g, TRecordingCanvas& c) {
+         PaintOne(g, c, 2, 2);  // paints the area from column 1, scrolled under column 0
+         for (const auto& r : c.Records()) {
+           if (r.Op == u"TextOut") continue;  // DrawText clips its lines itself
+           EXPECT_TRUE(r.Clipped) << StringToUtf8(r.ToString());
+           EXPECT_EQ(r.Clip, Rect(50, 20, g.ClientWidth(), g.ClientHeight()));
+         }
+         c.Clear();
+         PaintOne(g, c, 3, 3);
+         c.Rectangle(0, 0, 1, 1);
+       },
+       [](TPaintGrid&, const TRecordingCanvas& c) {
+         ASSERT_FALSE(c.Records().empty());
+         for (const auto& r : c.Records()) {
+           if (r.Op == u"TextOut") continue;
+           EXPECT_FALSE(r.Clipped) << StringToUtf8(r.ToString());
+         }
+       }},
+      {"PaintCellExt on a selected cell: active-row colours in the rectangle given, no text",
+       [](TShownPaintGrid& s) {
+         s.Grid->SetActiveRowColor(clLime);
+         s.Grid->MergeCells(1, 1, 2, 2);
+         s.Grid->SetCells(1, 1, u"area");
+       },
+       [](TPaintGrid& g, TRecordingCanvas& c) { g.PaintCellExt(c, 1, 1, Cell(1, 1), State({gdSelected})); },
+       [](TPaintGrid&, const TRecordingCanvas& c) {
+         EXPECT_TRUE(Ops(c, u"DrawText").empty());
+         const auto r = Ops(c, u"Rectangle");
+         ASSERT_EQ(r.size(), 1u);
+         EXPECT_EQ(r[0].Rect, Cell(1, 1));
+         EXPECT_EQ(r[0].BrushColor, clLime);
+       }},
   };
   return cases;
 }
@@ -225,6 +345,43 @@ TEST(BaseGridPaint, DefaultSelectionStyleTakesTheOrdinaryBackground) {
   PaintOne(g, canvas, 2, 2, State({gdSelected}));
   EXPECT_TRUE(Ops(canvas, u"SetPixels").empty());
   EXPECT_EQ(Ops(canvas, u"Rectangle").at(0).BrushColor, clRed);
+}
+
+// SelectionStyle and the ActiveRow colours invalidate only on a change, the
+// line colours always; the platform grid's own lines and default drawing stay off.
+TEST(BaseGridPaint, SettersInvalidateAsTheirKindSays) {
+  struct Case {
+    const char* what;
+    std::function<void(TPaintGrid&)> set;
+    bool onlyOnChange;
+  };
+  const Case cases[] = {
+      {"SelectionStyle", [](TPaintGrid& g) { g.SetSelectionStyle(ssWin7); }, true},
+      {"ActiveRowShow", [](TPaintGrid& g) { g.SetActiveRowShow(true); }, true},
+      {"ActiveRowColor", [](TPaintGrid& g) { g.SetActiveRowColor(clRed); }, true},
+      {"ActiveRowColorTo", [](TPaintGrid& g) { g.SetActiveRowColorTo(clRed); }, true},
+      {"ActiveRowMirrorColor", [](TPaintGrid& g) { g.SetActiveRowMirrorColor(clRed); }, true},
+      {"ActiveRowMirrorColorTo", [](TPaintGrid& g) { g.SetActiveRowMirrorColorTo(clRed); }, true},
+      {"GridLineColor", [](TPaintGrid& g) { g.SetGridLineColor(clRed); }, false},
+      {"GridFixedLineColor", [](TPaintGrid& g) { g.SetGridFixedLineColor(clRed); }, false},
+      {"GridLineWidth", [](TPaintGrid& g) { g.SetGridLineWidth(2); }, false},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    TPaintGrid g;
+    const int before = g.Invalidations;
+    k.set(g);
+    EXPECT_EQ(g.Invalidations - before, 1);
+    k.set(g);
+    EXPECT_EQ(g.Invalidations - before, k.onlyOnChange ? 1 : 2);
+  }
+  TPaintGrid g;
+  g.SetGridLineWidth(3);
+  EXPECT_EQ(g.GridLineWidth(), 3);
+  EXPECT_EQ(g.TGridModel::GridLineWidth(), 0);
+  g.SetDefaultDrawing(true);
+  EXPECT_TRUE(g.DefaultDrawing());
+  EXPECT_FALSE(g.TCustomGrid::DefaultDrawing());
 }
 
 }  // namespace
