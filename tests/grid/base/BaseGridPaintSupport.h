@@ -5,6 +5,7 @@
 #include <memory>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "platform/gui/Forms.h"
 #include "platform/gui/StdCtrls.h"
@@ -29,10 +30,15 @@ class TPaintGrid : public TTestGrid {
   // Fills the look of a cell, as a subclass's resolver would.
   std::function<void(TBrush&, TColor&, TColor&, TColor&, TCellGradientDirection&)> Look;
   int Invalidations = 0;
+  std::vector<TRect> InvalidatedRects;
 
   void Invalidate() override {
     ++Invalidations;
     TTestGrid::Invalidate();
+  }
+  void InvalidateRect(const TRect& R) override {
+    InvalidatedRects.push_back(R);
+    TTestGrid::InvalidateRect(R);
   }
 
  protected:
@@ -52,10 +58,10 @@ struct TShownPaintGrid {
   TPaintGrid* Grid = new TPaintGrid;
   TEdit* Other = new TEdit(nullptr);  // takes the focus away from the grid
   TShownPaintGrid() {
-    Form->SetBounds(0, 0, 400, 300);
+    Form->SetBounds(0, 0, 520, 320);
     Grid->SetParent(Form.get());
     Form->InsertComponent(Grid);
-    Grid->SetBounds(0, 0, 300, 200);
+    Grid->SetBounds(0, 0, 450, 200);
     Other->SetParent(Form.get());
     Form->InsertComponent(Other);
     Other->SetBounds(0, 210, 100, 20);
