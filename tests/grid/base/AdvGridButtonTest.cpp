@@ -230,4 +230,121 @@ TEST(AdvGridButton, LayoutOfGlyphAndCaption) {
   }
 }
 
+// The face per state on the recording canvas: a 60 x 24 button.
+TEST(AdvGridButton, FacesPerState) {
+  struct Case {
+    const char* what;
+    std::function<void(TAdvGridButton&, testsupport::SystemInputDriver&)> setup;
+    std::function<void(const TRecordingCanvas&)> check;
+  };
+  auto fills = [](const TRecordingCanvas& c) { return c.RecordsOf(u"FillRect"); };
+  const Case cases[] = {
+      {"flat: the face colour inside a 1-pixel margin, no frame",
+       [](TAdvGridButton& b, testsupport::SystemInputDriver&) { b.SetColor(clAqua); },
+       [&fills](const TRecordingCanvas& c) {
+         ASSERT_FALSE(fills(c).empty());
+         EXPECT_EQ(fills(c)[0].Rect, Rect(1, 1, 59, 23));
+         EXPECT_EQ(fills(c)[0].BrushColor, clAqua);
+         EXPECT_TRUE(c.RecordsOf(u"Rectangle").empty());
+       }},
+      {"hot: the hot colour framed in the hot border",
+       [](TAdvGridButton& b, testsupport::SystemInputDriver&) {
+         b.SetBorderHotColor(clNavy);
+         b.Perform(CM_MOUSEENTER);
+       },
+       [&fills](const TRecordingCanvas& c) {
+         EXPECT_EQ(fills(c)[0].BrushColor, static_cast<TColor>(0xCAC7C7));
+         ASSERT_FALSE(c.RecordsOf(u"Rectangle").empty());
+         EXPECT_EQ(c.RecordsOf(u"Rectangle")[0].PenColor, clNavy);
+       }},
+      {"down: the down colour framed in the down border",
+       [](TAdvGridButton& b, testsupport::SystemInputDriver& in) {
+         b.SetBorderDownColor(clMaroon);
+         in.MouseDown(b, Point(20, 10));
+       },
+       [&fills](const TRecordingCanvas& c) {
+         EXPECT_EQ(fills(c)[0].BrushColor, static_cast<TColor>(0xD8D3D2));
+         EXPECT_EQ(fills(c)[0].Rect, Rect(0, 0, 60, 24));  // a down border: no margin
+         EXPECT_EQ(c.RecordsOf(u"Rectangle").at(0).PenColor, clMaroon);
+       }},
+      {"checked: the checked colour",
+       [](TAdvGridButton& b, testsupport::SystemInputDriver&) {
+         b.SetStyle(tasCheck);
+         b.SetDown(true);
+       },
+       [&fills](const TRecordingCanvas& c) { EXPECT_EQ(fills(c)[0].BrushColor, static_cast<TColor>(0x808080)); }},
+      {"gradient: 16 bands from Color to ColorTo",
+       [](TAdvGridButton& b, testsupport::SystemInputDriver&) {
+         b.SetColor(0x000000);
+         b.SetColorTo(0x0000F0);
+       },
+       [&fills](const TRecordingCanvas& c) {
+         const auto f = fills(c);
+         ASSERT_GE(f.size(), 16u);
+         EXPECT_EQ(f[0].BrushColor, static_cast<TColor>(0x000000));
+         EXPECT_EQ(f[15].BrushColor, static_cast<TColor>(0x0000E1));  // 15 x 240 / 16
+         EXPECT_EQ(f[1].Rect, Rect(1, 2, 59, 4));  // top + round(22 / 16), round(22 / 16) + 1 high
+       }},
+      {"rounded and hot: a rounded frame of 8-pixel corners around the whole button",
+       [](TAdvGridButton& b, testsupport::SystemInputDriver&) {
+         b.SetLook(0);
+         b.Perform(CM_MOUSEENTER);
+       },
+       [](const TRecordingCanvas& c) {
+         const auto r = c.RecordsOf(u"RoundRect");
+         ASSERT_EQ(r.size(), 1u);
+         EXPECT_EQ(r[0].Rect, Rect(0, 0, 60, 24));
+         EXPECT_EQ(r[0].PenColor, static_cast<TColor>(0xC3CECE));
+       }},
+      {"drop-down, hot: the separator 12 pixels from the right and the triangle",
+       [](TAdvGridButton& b, testsupport::SystemInputDriver&) {
+         b.SetBorderHotColor(clNavy);
+         b.SetDropDownButton(true);
+         b.Perform(CM_MOUSEENTER);
+       },
+       [](const TRecordingCanvas& c) {
+         const auto l = c.RecordsOf(u"LineTo");
+         ASSERT_EQ(l.size(), 1u);
+         EXPECT_EQ(l[0].Points, (std::vector<TPoint>{{48, 0}, {48, 24}}));
+         const auto p = c.RecordsOf(u"Polygon");
+         ASSERT_EQ(p.size(), 1u);
+         EXPECT_EQ(p[0].Points, (std::vector<TPoint>{{51, 12}, {55, 12}, {53, 14}}));
+       }},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    ButtonForm f;
+    testsupport::SystemInputDriver input;
+    k.setup(*f.A, input);
+    TRecordingCanvas canvas(60, 24);
+    f.A->Perform(WM_PAINT, reinterpret_cast<WPARAM>(static_cast<TCanvas*>(&canvas)), 0);
+    k.check(canvas);
+  }
+}
+
+// A red glyph on white: the disabled copy is grey by level, the shade grey
+// where the glyph is opaque; a button without a caption draws it at (0, 0).
+TEST(AdvGridButton, DisabledGlyphAndShadeByPixel) {
+  TBitmap glyph(4, 4);
+  glyph.Canvas()->Brush()->SetColor(clWhite);
+  glyph.Canvas()->FillRect(Rect(0, 0, 4, 4));
+  glyph.Canvas()->SetPixels(1, 1, clRed);
+  TAdvGridButton b(nullptr);
+  b.SetGlyph(glyph);
+  TBitmap& disabled = *b.GlyphDisabled();
+  EXPECT_EQ(disabled.Canvas()->Pixels(1, 1), RGB(138, 138, 138));  // round(255 / 3) div 2 + 96
+  EXPECT_EQ(disabled.Canvas()->Pixels(0, 0), RGB(223, 223, 223));
+  TBitmap shade;
+  shade.Assign(b.GlyphShade());
+  EXPECT_EQ(shade.Canvas()->Pixels(1, 1), static_cast<TColor>(0x808080));
+  EXPECT_EQ(shade.Canvas()->Pixels(0, 0), clWhite);
+
+  ButtonForm f;
+  f.A->SetGlyph(glyph);
+  TRecordingCanvas canvas(60, 24);
+  f.A->Perform(WM_PAINT, reinterpret_cast<WPARAM>(static_cast<TCanvas*>(&canvas)), 0);
+  ASSERT_EQ(canvas.RecordsOf(u"Draw").size(), 1u);
+  EXPECT_EQ(canvas.RecordsOf(u"Draw")[0].Rect, Rect(0, 0, 4, 4));
+}
+
 }  // namespace
