@@ -3,15 +3,14 @@
 // land; the grid holds one per direction.
 #include <array>
 
+#include "grid/base/GridTypes.h"
 #include "platform/gui/ExtCtrls.h"
-
-enum TArrowDirection { arrUp, arrDown, arrLeft, arrRight };
 
 class TArrowWindow : public TPanel {
  public:
   explicit TArrowWindow(TComponent* AOwner) : TPanel(AOwner) {}
   String ClassName() const override { return u"TArrowWindow"; }
-  // Parented to AOwner, lime, hidden, shaped for Direction.
+  // Parented to AOwner (none yet when null), lime, hidden, shaped for Direction.
   void Init(TWinControl* AOwner, TArrowDirection Direction);
   TArrowDirection Dir() const { return FDir; }
   const std::array<TPoint, 7>& Arrow() const { return FArrow; }
