@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "grid/base/AdvCheckBox.h"
 #include "platform/gui/Forms.h"
@@ -159,6 +160,29 @@ TEST(AdvCheckBox, TransparentBackgroundIsCachedUntilMoved) {
   f.Box->SetTransparentChaching(false);
   f.Form->SetColor(clRed);
   EXPECT_EQ(pixel(), clRed);
+}
+
+// State repaints the 20-pixel box area on the aligned side only; Checked all.
+TEST(AdvCheckBox, StateRepaintsTheBoxAreaOnly) {
+  struct TCounted : TAdvCheckBox {
+    using TAdvCheckBox::TAdvCheckBox;
+    std::vector<TRect> Rects;
+    int Whole = 0;
+    void InvalidateRect(const TRect& R) override { Rects.push_back(R); }
+    void Invalidate() override { ++Whole; }
+  };
+  for (TAlignment side : {taLeftJustify, taRightJustify}) {
+    TCounted b(nullptr);
+    b.SetAlignment(side);
+    b.Rects.clear();
+    b.Whole = 0;
+    b.SetState(cbGrayed);
+    ASSERT_EQ(b.Rects.size(), 1u);
+    EXPECT_EQ(b.Rects[0], side == taLeftJustify ? Rect(0, 0, 20, 20) : Rect(78, 0, 98, 20));
+    EXPECT_EQ(b.Whole, 0);
+    b.SetChecked(true);
+    EXPECT_EQ(b.Whole, 1);
+  }
 }
 
 }  // namespace
