@@ -1210,8 +1210,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ClearModifiedRows();
   void InvalidateGridRect(const TGridRect& R);
   TSelectedCellList& SelectedCellList() { return *FSelectedCells; }
-  bool ActiveRowShow() const { return FActiveRowShow; }
-  void SetActiveRowShow(bool Value) { FActiveRowShow = Value; }
   bool ExcelClipboardFormat() const { return FLook.ExcelClipboardFormat; }
   void SetExcelClipboardFormat(bool Value) { FLook.ExcelClipboardFormat = Value; }
   // Sets the column and row visible, centring the one out of view.
@@ -1391,7 +1389,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ExpandAll();
   // The node rows that exist, shown or parked.
   int NumNodes() const;
-  bool HasNodes() override { return NumNodes() > 0; }
+  bool HasNodes() const override { return NumNodes() > 0; }
   void AddSummaryRow(int ARow);
   // Outside any node; the displayed RemoveNormalRow is RemoveRows(ARow, 1).
   void InsertNormalRow(int ARow);
