@@ -48,7 +48,8 @@ void TBaseGrid::KeyDown(WORD& Key, TShiftState Shift) {
 
 bool TBaseGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
   const bool result = TStringGrid::DoMouseWheelDown(Shift, MousePos);
-  if (VisibleRowCount() < Row() - TopRow() && Row() < RowCount() - 1 && FHideLastRow)
+  // The floating footer covers the last row in view: lift the current row above it.
+  if (FHideLastRow && Row() - TopRow() >= VisibleRowCount() - 1 && Row() < RowCount() - 1)
     SetTopRow(TopRow() + 1);
   MoveToBaseCell();
   return result;

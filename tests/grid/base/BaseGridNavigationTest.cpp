@@ -90,6 +90,28 @@ TEST(BaseGridNavigation, TheWheelEndsOnABaseCell) {
   EXPECT_EQ(Point(g.Col(), g.Row()), Point(1, 3));
 }
 
+// The floating footer lies over the last row in view: wheeling down never
+// leaves the current row under it, and the view still reaches the last data row.
+TEST(BaseGridNavigation, TheWheelKeepsTheCurrentRowOutFromUnderTheFooter) {
+  TShownPaintGrid shown;
+  TPaintGrid& g = *shown.Grid;
+  g.SetRowCount(40);
+  g.SetFixedRows(1);
+  g.SetHideLastRow(true);
+  g.SetRow(1);
+  g.SetFocus();
+  testsupport::SystemInputDriver input;
+  const int shown_rows = g.VisibleRowCount();
+  ASSERT_GT(shown_rows, 2);
+  while (g.Row() < 38) {
+    const int before = g.Row();
+    input.Wheel(g, -WHEEL_DELTA);
+    ASSERT_EQ(g.Row(), before + 1);
+    EXPECT_LT(g.Row() - g.TopRow(), shown_rows - 1) << "row " << g.Row();
+  }
+  EXPECT_EQ(g.TopRow() + shown_rows, g.RowCount());
+}
+
 // Scrolling repaints the merged areas of the fixed bands whole.
 TEST(BaseGridNavigation, ScrollingRepaintsMergedCellsOfTheFixedBands) {
   TShownPaintGrid shown;
