@@ -77,3 +77,15 @@ using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol,
 using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                             int ScrollPosition, int ScrollMin, int ScrollMax)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;
+
+// Cell painting.
+class TCanvas;
+using TGetCellGradientEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                       TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
+using TCustomCellDrawEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                       TGridDrawState AState, TRect ARect, bool Printing)>;
+using TGetCellBorderPropEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
+                       TPen* RightPen, TPen* BottomPen)>;
