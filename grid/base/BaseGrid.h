@@ -90,6 +90,20 @@ class TBaseGrid : public TStringGrid {
   bool RowSpanIdentical(int ARow1, int ARow2) const;
   bool ColSpanIdentical(int ACol1, int ACol2) const;
 
+  // ---- painting
+  // A cell with its content on any canvas, outside the platform's paint cycle.
+  void PaintCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect,
+                 TGridDrawState AState) override;
+  // Background and lines only, in ARect as given (not widened to a merged area).
+  void PaintCellExt(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect,
+                    TGridDrawState AState);
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+
+  // ---- navigation: the current cell never rests inside a merged area
+  bool SelectCell(int ACol, int ARow) override;
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void TopLeftChanged() override;
+
   // ---- geometry in client pixels
   TRect CellRect(int ACol, int ARow) const;
   TPoint CellSize(int ACol, int ARow) const;  // (width, height)
@@ -111,14 +125,30 @@ class TBaseGrid : public TStringGrid {
   // Default word wrap of new records.
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool Value) { FWordWrap = Value; }
+  // The grid draws its own lines: the platform grid's stay 0 wide and its
+  // default drawing off, whatever is set here.
   int GridLineWidth() const { return FGridLineWidth; }
-  void SetGridLineWidth(int Value) { FGridLineWidth = Value; }
+  void SetGridLineWidth(int Value);
   TColor GridLineColor() const { return FGridLineColor; }
-  void SetGridLineColor(TColor Value) { FGridLineColor = Value; }
+  void SetGridLineColor(TColor Value);
   TColor GridFixedLineColor() const { return FGridFixedLineColor; }
-  void SetGridFixedLineColor(TColor Value) { FGridFixedLineColor = Value; }
+  void SetGridFixedLineColor(TColor Value);
+  bool DefaultDrawing() const { return FDefaultDrawing; }
+  void SetDefaultDrawing(bool Value);
   TGridSelectionStyle SelectionStyle() const { return FSelectionStyle; }
-  void SetSelectionStyle(TGridSelectionStyle Value) { FSelectionStyle = Value; }
+  void SetSelectionStyle(TGridSelectionStyle Value);
+  bool ActiveRowShow() const { return FActiveRowShow; }
+  void SetActiveRowShow(bool Value);
+  TColor ActiveRowColor() const { return FActiveRowColor; }
+  void SetActiveRowColor(TColor Value);
+  TColor ActiveRowColorTo() const { return FActiveRowColorTo; }
+  void SetActiveRowColorTo(TColor Value);
+  TColor ActiveRowMirrorColor() const { return FActiveRowMirrorColor; }
+  void SetActiveRowMirrorColor(TColor Value);
+  TColor ActiveRowMirrorColorTo() const { return FActiveRowMirrorColorTo; }
+  void SetActiveRowMirrorColorTo(TColor Value);
+  THoverRowCells HoverRowCells() const { return FHoverRowCells; }
+  void SetHoverRowCells(THoverRowCells Value) { FHoverRowCells = Value; }
   bool HoverRow() const { return FHoverRow; }
   void SetHoverRow(bool Value) { FHoverRow = Value; }
   TColor HoverRowColor() const { return FHoverRowColor; }
@@ -136,7 +166,7 @@ class TBaseGrid : public TStringGrid {
   // ---- hooks the subclass overrides; the cell-store hooks get storage columns
   virtual bool IsFixed(int ACol, int ARow) { return false; }
   virtual int GetRowIndent(int ARow) { return 0; }
-  virtual bool HasNodes() { return false; }
+  virtual bool HasNodes() const { return false; }
   virtual void LastRowChanged() {}
   virtual void DoGetDisplText(int ACol, int ARow, String& Value);
   virtual void DoGetDisplWideText(int ACol, int ARow, String& Value);
@@ -152,6 +182,28 @@ class TBaseGrid : public TStringGrid {
   virtual void CellTextChanged(int ACol, int ARow) {}
   virtual bool HasCustomCellBorders() { return false; }
   virtual bool AppStyleActive() { return false; }
+  // No right-to-left controls on this platform; a subclass may mirror.
+  virtual bool UseRightToLeftAlignment() const { return false; }
+
+  // The one cell painter: footer row, merged areas, the fixed-area clip,
+  // looks, hover and active rows, selection looks, background, lines and,
+  // with DrawContent, the content through DrawCellContent.
+  virtual void DoPaintCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect,
+                           TGridDrawState AState, bool DrawContent);
+  // The cell's content inside its lines; here its text centred on one line.
+  virtual void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect,
+                               TGridDrawState AState);
+  // A cell's look. The caller fills the arguments first (brush and font of
+  // the canvas, clNone colours, WW the grid's WordWrap); here nothing changes.
+  virtual void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print,
+                                   bool Select, bool Remap, TBrush& ABrush, TColor& AColorTo,
+                                   TColor& AMirrorColor, TColor& AMirrorColorTo, TFont& AFont,
+                                   TAlignment& HA, TVAlignment& VA, bool& WW,
+                                   TCellGradientDirection& GD) {}
+
+  void Paint() override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
@@ -203,6 +255,21 @@ class TBaseGrid : public TStringGrid {
   int FMergeCount = 0;
 
  private:
+  // ---- the steps of DoPaintCell
+  struct TCellLook;
+  bool ReachesUnderFixed(int ACol, int ARow, const TRect& ARect) const;
+  TRect FixedAreaClip(int ACol, int ARow) const;
+  // Brush and pen of the canvas, and the gradient colours, of the cell.
+  TCellLook CellLook(TCanvas& ACanvas, int ACol, int ARow, TGridDrawState& AState,
+                     bool DrawContent);
+  void PaintCellBackground(TCanvas& ACanvas, int ACol, const TRect& ARect, TGridDrawState AState,
+                           const TCellLook& Look);
+  void PaintCellLines(TCanvas& ACanvas, int ACol, const TRect& R, TGridDrawState AState);
+  TRect ContentRect(const TRect& ARect, TGridDrawState AState) const;
+  // Stores Value in Field and invalidates, only on a change.
+  template <class T>
+  void SetLook(T& Field, T Value);
+
   TCellProperties* Props(int ACol, int ARow) const;  // nil without record
   void CountTakenMerge(const TCellProperties& Props);
   StringView ComputedCellView(int ACol, int ARow);

@@ -11,21 +11,30 @@ int HeightOf(const TBaseGrid& G, int ARow) { return ARow < G.RowCount() ? G.RowH
 
 }  // namespace
 
+namespace {
+
+// The pixel offset of Index from First along one axis: the sizes between
+// them, negative when Index lies before First. Only that stretch is walked,
+// so a cell near the view measures fast however far down the grid it is.
+template <class SizeOf>
+int OffsetBetween(int First, int Index, SizeOf Size) {
+  int offset = 0;
+  for (int i = First; i < Index; ++i) offset += Size(i);
+  for (int i = Index; i < First; ++i) offset -= Size(i);
+  return offset;
+}
+
+}  // namespace
+
 TRect TBaseGrid::CalcCellRect(int ACol, int ARow) const {
-  int x = 0, y = 0;
-  for (int c = 0; c < ACol; ++c) x += WidthOf(*this, c);
-  for (int r = 0; r < ARow; ++r) y += HeightOf(*this, r);
-  TRect rect = Rect(x, y, x + WidthOf(*this, ACol), y + HeightOf(*this, ARow));
-  int dx = 0, dy = 0;
-  if (ACol >= FixedCols())
-    for (int c = 0; c < LeftCol(); ++c) dx -= ColWidths(c);
-  if (ARow >= FixedRows())
-    for (int r = 0; r < TopRow(); ++r) dy -= RowHeights(r);
+  auto width = [this](int c) { return WidthOf(*this, c); };
+  auto height = [this](int r) { return HeightOf(*this, r); };
   const TRect topLeft = TGridModel::CellRect(LeftCol(), TopRow());
-  dx += ACol < FixedCols() ? 0 : topLeft.Left;
-  dy += ARow < FixedRows() ? 0 : topLeft.Top;
-  OffsetRect(rect, dx, dy);
-  return rect;
+  const int x = ACol < FixedCols() ? OffsetBetween(0, ACol, width)
+                                   : topLeft.Left + OffsetBetween(LeftCol(), ACol, width);
+  const int y = ARow < FixedRows() ? OffsetBetween(0, ARow, height)
+                                   : topLeft.Top + OffsetBetween(TopRow(), ARow, height);
+  return Rect(x, y, x + WidthOf(*this, ACol), y + HeightOf(*this, ARow));
 }
 
 TRect TBaseGrid::CellRect(int ACol, int ARow) const {

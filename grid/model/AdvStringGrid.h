@@ -1204,8 +1204,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ClearModifiedRows();
   void InvalidateGridRect(const TGridRect& R);
   TSelectedCellList& SelectedCellList() { return *FSelectedCells; }
-  bool ActiveRowShow() const { return FActiveRowShow; }
-  void SetActiveRowShow(bool Value) { FActiveRowShow = Value; }
   bool ExcelClipboardFormat() const { return FLook.ExcelClipboardFormat; }
   void SetExcelClipboardFormat(bool Value) { FLook.ExcelClipboardFormat = Value; }
   // Sets the column and row visible, centring the one out of view.
@@ -1383,7 +1381,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ContractAll();
   void ExpandAll();
   int NumNodes() const;
-  bool HasNodes() const { return NumNodes() > 0; }
+  bool HasNodes() const override { return NumNodes() > 0; }
 
  private:
   friend class TOutlineNodes;
