@@ -1427,19 +1427,18 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // The one place a cell's brush, gradient colours, font, alignment, word
   // wrap and gradient direction are settled; WW and GD are written only
   // where a cell property or hook decides them.
-  virtual void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print,
-                                   bool Select, bool Remap, TBrush& ABrush, TColor& AColorTo,
-                                   TColor& AMirrorColor, TColor& AMirrorColorTo, TFont& AFont,
-                                   TAlignment& HA, TVAlignment& VA, bool& WW,
-                                   TCellGradientDirection& GD);
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
+                           bool Remap, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                           TColor& AMirrorColorTo, TFont& AFont, TAlignment& HA, TVAlignment& VA,
+                           bool& WW, TCellGradientDirection& GD) override;
   // The font a cell's text is measured in; RCol is the storage column.
   void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont,
                          TBrush& ABrush, bool Remap);
   // ACol is a storage column.
   void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
   // The content inside the cell's lines, on any canvas.
-  virtual void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect,
-                               TGridDrawState AState);
+  void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect,
+                       TGridDrawState AState) override;
   // Footer rows, right fixed columns and the cells DoIsFixedCell names.
   bool IsFixed(int ACol, int ARow) override;
   // Node level x CellNode.NodeIndent; 0 without nodes.
