@@ -73,8 +73,12 @@ void TCellPainter::DrawRestingFace() {
   } else if (G.Flat()) {
     return;
   } else if (G.Look() == glVista) {
+    // The fill in the cell's own colours is the background already painted.
+    face.Fill = false;
     face.BorderColor = clWhite;
     face.BorderLinesOnly = true;
+  } else {
+    return;
   }
   DrawCellBackground(C, R, face);
 }

@@ -11,7 +11,9 @@
 #include "grid/base/ControlLook.h"
 #include "grid/base/ShowModified.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/SortSettings.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Messages.h"
 #include "platform/gui/StdCtrls.h"
 #include "tests/grid/paint/PaintSupport.h"
 
@@ -168,11 +170,11 @@ void Hovered(TAdvStringGrid& g) {
 
 TEST(CellPainter, FixedFaces) {
   {
-    SCOPED_TRACE("glXP: the four-colour fixed gradient");
+    SCOPED_TRACE("glXP: the edge lines over the gradient the cell's background already has");
     TAdvStringGrid g(nullptr);
     const auto all = PaintCell(g, 2, 0);
-    EXPECT_TRUE(HasFill(all, g.ZEVGradientFrom()));
-    EXPECT_TRUE(HasLine(all, {10, 40}, {110, 40})) << "the bottom edge line";
+    EXPECT_TRUE(HasLine(all, {10, 40}, {110, 40}));
+    EXPECT_TRUE(HasLine(all, {10, 20}, {110, 20}));
   }
   {
     SCOPED_TRACE("glStandard keeps the platform's flat face");
@@ -181,6 +183,7 @@ TEST(CellPainter, FixedFaces) {
     const auto all = PaintCell(g, 2, 0);
     EXPECT_TRUE(Only(all, u"FillRect").empty());
     EXPECT_TRUE(Only(all, u"Rectangle").empty());
+    EXPECT_FALSE(HasLine(all, {10, 40}, {110, 40}));
   }
   {
     SCOPED_TRACE("hover face with its border");
@@ -225,6 +228,36 @@ TEST(CellPainter, FixedFaces) {
     EXPECT_TRUE(separator);
     EXPECT_EQ(DrawnText(all).Rect.Right, 110 - 16 - 2);
   }
+}
+
+TEST(CellPainter, HeaderFacesOfTheSortColumnAndTheActiveCell) {
+  TAdvStringGrid g(nullptr);
+  g.SortSettings()->SetColumn(2);
+  g.SortSettings()->SetHeaderColor(kRed);
+  EXPECT_TRUE(HasFill(PaintCell(g, 2, 0), kRed));
+  EXPECT_FALSE(HasFill(PaintCell(g, 3, 0), kRed));
+  g.SetActiveCellShow(true);
+  g.SetActiveCellColor(kGreen);
+  g.SetCol(3);
+  g.SetRow(4);
+  EXPECT_TRUE(HasFill(PaintCell(g, 3, 0), kGreen)) << "the current column's header";
+  EXPECT_TRUE(HasFill(PaintCell(g, 0, 4), kGreen)) << "the current row's header";
+  EXPECT_FALSE(HasFill(PaintCell(g, 0, 3), kGreen));
+}
+
+TEST(CellPainter, RowIndicatorInTheCurrentRow) {
+  TAdvStringGrid g(nullptr);
+  g.SetLook(glStandard);
+  g.SetRowIndicator(*Glyph(8, 8));
+  g.SetWordWrap(false);
+  g.SetCells(0, 1, u"1");
+  g.SetCells(0, 2, u"2");
+  const auto current = PaintCell(g, 0, 1);
+  const auto draws = Only(current, u"Draw");
+  ASSERT_EQ(draws.size(), 1u);
+  EXPECT_EQ(draws[0].Rect, (TRect{12, 20, 20, 28}));
+  EXPECT_EQ(DrawnText(current).Rect.Left, 10 + 10 + 1 + 2) << "the text moves past it";
+  EXPECT_TRUE(Only(PaintCell(g, 0, 2), u"Draw").empty());
 }
 
 // ---- bars, buttons, borders
@@ -391,6 +424,24 @@ TEST(CellPainter, FocusRectangleOnlyOnTheFocusedCurrentCell) {
     } else {
       EXPECT_TRUE(focus.empty());
     }
+  }
+}
+
+TEST(CellPainter, AWholePaintPassGivesFixedCellsTheLooksGradient) {
+  for (const TGridLook look : {glXP, glStandard}) {
+    SCOPED_TRACE(look);
+    ShownGrid s;
+    s.Grid->SetLook(look);
+    TRecordingCanvas canvas(450, 200);
+    s.Grid->Perform(WM_PAINT, reinterpret_cast<WPARAM>(static_cast<TCanvas*>(&canvas)), 0);
+    bool white = false, face = false;
+    for (const TCanvasRecord& r : canvas.Records()) {
+      if (r.Op != u"Rectangle" && r.Op != u"FillRect") continue;
+      white |= r.BrushColor == s.Grid->ZEVGradientFrom() && r.Rect.Top == 0;
+      face |= r.BrushColor == ColorToRGB(s.Grid->FixedColor()) && r.Rect.Top == 0;
+    }
+    EXPECT_EQ(white, look == glXP);
+    EXPECT_EQ(face, look == glStandard);
   }
 }
 

@@ -125,6 +125,17 @@ std::vector<TextCase> TextCases() {
        u"2.5", Drawn(u"2.5", kPlainFlags | DT_SINGLELINE)},
       {"float format: a word is never formatted", FloatFormat(u"%.1f"), u"word",
        Drawn(u"word", kPlainFlags | DT_SINGLELINE)},
+      {"an error marker is underlined",
+       [](TAdvStringGrid& g) {
+         NoWrap(g);
+         g.AddMarker(2, 2, 1, 2);
+       },
+       u"abcd",
+       [](const std::vector<TCanvasRecord>& all) {
+         bool zigzag = false;
+         for (const TCanvasRecord& r : Only(all, u"LineTo")) zigzag |= r.PenColor == clRed;
+         EXPECT_TRUE(zigzag);
+       }},
       {"mini-HTML through the renderer", NoWrap, u"<b>bold</b> tail",
        [](const std::vector<TCanvasRecord>& all) {
          for (const TCanvasRecord& r : all) EXPECT_EQ(r.Text.find(u'<'), String::npos);
