@@ -260,6 +260,21 @@ void TQtCanvas::DoRectangle(const TRect& Rect) {
       p->fillRect(OutlineRect(Rect), QBrush(ToQColor(Brush()->Color()), QtBrushStyle(Brush()->Style())));
     return;
   }
+  const TBrushStyle brush = Brush()->Style();
+  if (Pen()->Style() == psSolid && Pen()->Width() <= 1 && Pen()->Mode() == pmCopy && !Smooth() &&
+      (brush == bsSolid || brush == bsClear) && Rect.Width() > 0 && Rect.Height() > 0) {
+    // A one-pixel outline and a solid inside are plain fills, far cheaper
+    // than stroking the outline.
+    const QRect r = ToQRect(Rect);
+    p->setCompositionMode(ModeOf(pmCopy));
+    if (brush == bsSolid) p->fillRect(r.adjusted(1, 1, -1, -1), ToQColor(Brush()->Color()));
+    const QColor pen = ToQColor(Pen()->Color());
+    p->fillRect(QRect(r.left(), r.top(), r.width(), 1), pen);
+    p->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), pen);
+    p->fillRect(QRect(r.left(), r.top(), 1, r.height()), pen);
+    p->fillRect(QRect(r.right(), r.top(), 1, r.height()), pen);
+    return;
+  }
   ApplyPen(*p, true);
   ApplyBrush(*p, true);
   p->drawRect(OutlineRect(Rect));
