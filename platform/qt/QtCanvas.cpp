@@ -1,5 +1,7 @@
 #include "platform/qt/QtCanvas.h"
 
+#include <cstdlib>
+
 #include <QFontMetrics>
 #include <QPolygon>
 #include <algorithm>
@@ -230,6 +232,16 @@ void TQtCanvas::DoLine(TPoint From, TPoint To) {
   ApplyPen(*p, true);
   if (Pen()->Width() > 1 || Smooth()) {
     p->drawLine(From.X, From.Y, To.X, To.Y);
+    return;
+  }
+  const bool straight = From.X == To.X || From.Y == To.Y;
+  if (straight && Pen()->Style() == psSolid && Pen()->Mode() == pmCopy) {
+    // A solid level or upright line is a one-pixel fill, its end left out.
+    const int left = std::min(From.X, To.X + (To.X < From.X ? 1 : 0));
+    const int top = std::min(From.Y, To.Y + (To.Y < From.Y ? 1 : 0));
+    const int w = From.Y == To.Y ? std::abs(To.X - From.X) : 1;
+    const int h = From.X == To.X ? std::abs(To.Y - From.Y) : 1;
+    p->fillRect(QRect(left, top, w, h), p->pen().color());
     return;
   }
   QPen pen = p->pen();
