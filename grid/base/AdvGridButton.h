@@ -5,13 +5,13 @@
 // state between clicks; grouped buttons release one another.
 #include <functional>
 
+#include "grid/base/GridTypes.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Buttons.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Menus.h"
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-enum TAdvGridButtonStyle { tasButton, tasCheck };
 
 class TAdvGridButton : public TGraphicControl {
  public:

@@ -231,6 +231,7 @@ class TBaseGrid : public TStringGrid {
   TColor FGridLineColor = clSilver;
   TColor FGridFixedLineColor = clGray;
   int FPaintID = 1;
+  bool FPainting = false;  // inside Paint: a pass of the platform's painting
   bool FHideLastRow = false;
   // Rows below this index get the display hooks; kept by the subclass.
   int FNormalRowCount = 0;

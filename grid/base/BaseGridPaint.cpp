@@ -41,8 +41,17 @@ struct TBaseGrid::TCellLook {
 };
 
 void TBaseGrid::Paint() {
+  // The pass ends however the platform's painting ends.
+  struct TEndPass {
+    bool& Painting;
+    int& PaintID;
+    ~TEndPass() {
+      Painting = false;
+      ++PaintID;
+    }
+  } endPass{FPainting, FPaintID};
+  FPainting = true;
   TStringGrid::Paint();
-  ++FPaintID;
 }
 
 void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
@@ -77,6 +86,8 @@ void TBaseGrid::DoPaintCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect,
     }
     return;
   }
+  // Within a pass the base paints the whole area: its covered cells need not.
+  if (FPainting && DrawContent && IsMergedCell(ACol, ARow)) GridObjects(ACol, ARow)->SetPaintID(FPaintID);
   if (DrawContent && IsFixed(ACol, ARow)) {
     AState.Include(gdFixed);
     AState.Exclude(gdSelected);

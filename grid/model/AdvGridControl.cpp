@@ -1,9 +1,14 @@
 // The grid as a control: its window, bounds, size changes and loading.
+#include "grid/base/ArrowWindow.h"
+#include "grid/base/GridFocusWindow.h"
 #include "grid/base/Navigation.h"
 #include "grid/base/SearchFooter.h"
 #include "grid/base/BalloonSettings.h"
 #include "grid/model/SearchPanel.h"
 #include "grid/model/AdvStringGridPrivate.h"
+
+#include "grid/base/ArrowWindow.h"
+#include "grid/base/GridFocusWindow.h"
 #include "grid/model/FloatingFooter.h"
 #include "grid/model/FooterPanel.h"
 #include "grid/base/BackGround.h"
@@ -74,6 +79,8 @@ void TAdvStringGrid::ParentPanels() {
   FSearchPanel->SetParent(this);
   FSearchPanel->SetVisible(searching);
   FSearchPanel->SetHeight(searching ? SearchPanelHeight : 0);
+  if (FState->FocusWindow) FState->FocusWindow->SetParent(this);
+  for (TArrowWindow* arrow : FState->Arrows) arrow->SetParent(this);
 }
 
 void TAdvStringGrid::UpdateSearchPanel() {

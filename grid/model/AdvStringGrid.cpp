@@ -1,9 +1,11 @@
 #include "grid/model/AdvStringGridPrivate.h"
 
+#include "grid/base/ArrowWindow.h"
 #include "grid/base/Bands.h"
 #include "grid/base/CellNode.h"
 #include "grid/base/ColumnSize.h"
 #include "grid/base/FocusHelper.h"
+#include "grid/base/GridFocusWindow.h"
 #include "grid/base/HTMLSettings.h"
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
@@ -141,6 +143,13 @@ void TAdvStringGrid::SetDefaults() {
 void TAdvStringGrid::CreatePanels() {
   FFooterPanel = new TFooterPanel(this);
   FSearchPanel = new TSearchPanel(this);
+  // Hidden, and parented with the panels when the window is made.
+  if (!(ComponentState() & csDesigning)) FState->FocusWindow = new TGridFocusWindow(this);
+  for (TArrowDirection dir : {arrUp, arrDown, arrLeft, arrRight}) {
+    auto* arrow = new TArrowWindow(this);
+    arrow->Init(nullptr, dir);
+    FState->Arrows[static_cast<size_t>(dir)] = arrow;
+  }
 }
 
 void TAdvStringGrid::SetControlLook(const TControlLook& Value) { FControlLook->Assign(Value); }

@@ -1,6 +1,7 @@
 #pragma once
 // What only the grid's own files need: its private state and its row engine
 // and column move step. Code outside the grid includes AdvStringGrid.h alone.
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -21,7 +22,14 @@
 
 #include "grid/model/FormResizeListener.h"
 
+class TArrowWindow;
+class TGridFocusWindow;
+
 struct TAdvGridState {
+  // Children of the grid, owned by it as components: the focus glow's window
+  // (none at design time) and the move arrows, up, down, left, right.
+  TGridFocusWindow* FocusWindow = nullptr;
+  std::array<TArrowWindow*, 4> Arrows{};
   // Controls placed in cells: X storage column, Y real row.
   TControlList ControlList;
   std::vector<int> AllColWidths;  // remembered widths of storage columns

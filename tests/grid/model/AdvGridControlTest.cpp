@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
+#include "grid/base/ArrowWindow.h"
 #include "grid/base/Navigation.h"
 #include "grid/base/SearchFooter.h"
 #include "grid/model/SearchPanel.h"
@@ -37,6 +39,29 @@ TEST(AdvGridControl, CreatedAsAControlWithItsPanels) {
   }
   EXPECT_EQ(g.FooterPanel()->LastHintX(), -1);
   EXPECT_EQ(g.SearchPanel()->ColorTo(), clNone);
+}
+
+// The glow window and the four move arrows: hidden children of the grid
+// once its window is made, in the order up, down, left, right.
+TEST(AdvGridControl, CreatedWithItsHiddenGlowAndArrowWindows) {
+  TForm form(nullptr);
+  TAdvStringGrid& g = *new TAdvStringGrid(&form);
+  g.SetParent(&form);
+  g.HandleNeeded();
+  int glows = 0;
+  std::vector<TArrowDirection> arrows;
+  for (int i = 0; i < g.ControlCount(); ++i) {
+    TControl* c = g.Controls(i);
+    if (c->ClassName() == u"TGridFocusWindow") ++glows;
+    if (auto* a = dynamic_cast<TArrowWindow*>(c)) arrows.push_back(a->Dir());
+    if (c->ClassName() == u"TGridFocusWindow" || c->ClassName() == u"TArrowWindow") {
+      EXPECT_FALSE(c->Visible());
+      EXPECT_EQ(c->Owner(), &g);
+      EXPECT_EQ(c->Parent(), &g);
+    }
+  }
+  EXPECT_EQ(glows, 1);
+  EXPECT_EQ(arrows, (std::vector<TArrowDirection>{arrUp, arrDown, arrLeft, arrRight}));
 }
 
 struct OnAForm : ::testing::Test {

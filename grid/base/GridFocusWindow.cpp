@@ -1,0 +1,16 @@
+#include "grid/base/GridFocusWindow.h"
+
+#include "platform/gui/WindowStyles.h"
+
+TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TCustomControl(AOwner) {
+  SetBounds(0, 0, 0, 0);
+  SetColor(0x0000FF);
+  SetVisible(false);
+  SetEnabled(false);
+  SetFocusOnClick(false);
+}
+
+void TGridFocusWindow::CreateParams(TCreateParams& Params) {
+  Params.Style = WS_POPUP | WS_DISABLED;
+  Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+}
