@@ -34,3 +34,18 @@ TColor BlendColorStep(TColor From, TColor To, int RangeStart, int RangeEnd, int 
   return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)),
              mix(GetBValue(a), GetBValue(b)));
 }
+
+TColor BlendColor(TColor Color1, TColor Color2, int Percent) {
+  if (Percent >= 100) return Color1;
+  if (Percent <= 0 || Color1 == clNone) return Color2;
+  if (Color2 == clNone) return Color1;
+  const TColor a = ColorToRGB(Color1), b = ColorToRGB(Color2);
+  const double f = Percent / 100.0;
+  auto mix = [f](int x, int y) { return Channel(f * x + (1 - f) * y); };
+  return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)),
+             mix(GetBValue(a), GetBValue(b)));
+}
+
+TColor BlendSelectionColor(TColor SelColor, TColor CurColor, bool Mix, int Factor) {
+  return Mix ? BlendColor(SelColor, CurColor, Factor) : SelColor;
+}

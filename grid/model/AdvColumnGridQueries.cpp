@@ -52,7 +52,7 @@ String TAdvColumnGrid::GetFormattedCell(int ACol, int ARow) {
   bool isFloat = kind == ntInteger || kind == ntSeparated;
   if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, isFloat, format);
   if (format.empty() || !isFloat) return text;
-  return Format(format, {Floats(ACol, ARow)});
+  return FormatCellValue(ACol, ARow, format, text);
 }
 
 void TAdvColumnGrid::GetColumnFloatFormat(int ACol, String& Value) {

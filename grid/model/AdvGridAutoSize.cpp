@@ -9,8 +9,6 @@
 #include "platform/gui/Canvas.h"
 #include "grid/base/ControlLook.h"
 
-String TAdvStringGrid::GetFormattedCell(int ACol, int ARow) { return Cells(ACol, ARow); }
-
 void TAdvStringGrid::UpdateColumnSize(int ACol, int& AWidth) {
   if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
 }

@@ -97,3 +97,15 @@ enum TFindParameters {
 };
 using TFindParams = TEnumSet<TFindParameters>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
+
+// Cell painting.
+class TCanvas;
+using TGetCellGradientEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                       TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
+using TCustomCellDrawEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                       TGridDrawState AState, TRect ARect, bool Printing)>;
+using TGetCellBorderPropEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
+                       TPen* RightPen, TPen* BottomPen)>;

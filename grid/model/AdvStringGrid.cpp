@@ -136,6 +136,7 @@ void TAdvStringGrid::SetDefaults() {
   FFixedRowHeight = DefaultRowHeight();
   TBaseGrid::SetWordWrap(true);
   FBorderColor = FIsWinXP ? TColor(0xB99D7F) : clGray;
+  FFixedGradients.fill(clNone);
   FFixedGradients[fgFrom] = clWhite;
   FFixedGradients[fgTo] = ColorToRGB(clBtnFace);
   FLook.ScrollWidth = ScrollBarThickness();

@@ -20,6 +20,7 @@
 #include "grid/base/OptionProperty.h"
 #include "grid/model/AdvGridEvents.h"
 #include "grid/model/AdvGridLookValues.h"
+#include "grid/model/AdvGridPaintValues.h"
 #include "grid/model/AdvGridUnit.h"
 #include "grid/model/AdvGridValues.h"
 #include "grid/model/GridItems.h"
@@ -695,8 +696,12 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // ==== cell navigation, column order, measuring and column auto-size
  public:
   // ---- hooks the column grid answers from its items
-  // The cell text as shown: a number in FloatFormat when OnGetFloatFormat says so.
+  // The cell text as shown: a number in FloatFormat when OnGetFloatFormat
+  // says so (grid/paint/AdvGridFormattedCell.cpp).
   virtual String GetFormattedCell(int ACol, int ARow);
+  // Text in Fmt, whose one conversion picks the cell's integer (d, u, x) or
+  // float (e, f, g, n, m) value; any other format, or one that fails, gives Text.
+  String FormatCellValue(int ACol, int ARow, const String& Fmt, const String& Text);
   virtual void GetColumnFloatFormat(int ACol, String& Value) { Value = FValues.FloatFormat; }
   // Fire OnUpdateColumnSize; the column grid applies its size bounds first.
   virtual void UpdateColumnSize(int ACol, int& AWidth);
@@ -1564,6 +1569,80 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
  private:
   bool RowFlagSelected(int ARow) const;
   int LastDataRow() const;
+
+  // ==== cell painting (grid/paint/AdvGridVisualProps.cpp, AdvGridCellPaint.cpp and
+  // ==== the painter family TCellPainter, made on the stack for each cell)
+  // Columns are displayed ones unless said otherwise.
+ public:
+  // The one place a cell's brush, gradient colours, font, alignment, word
+  // wrap and gradient direction are settled; WW and GD are written only
+  // where a cell property or hook decides them.
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
+                           bool Remap, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                           TColor& AMirrorColorTo, TFont& AFont, TAlignment& HA, TVAlignment& VA,
+                           bool& WW, TCellGradientDirection& GD) override;
+  // The font a cell's text is measured in; RCol is the storage column.
+  void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont,
+                         TBrush& ABrush, bool Remap);
+  // ACol is a storage column.
+  void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+  // The content inside the cell's lines, on any canvas.
+  void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect,
+                       TGridDrawState AState) override;
+  // Footer rows, right fixed columns and the cells DoIsFixedCell names.
+  bool IsFixed(int ACol, int ARow) override;
+  bool IsHoverFixedCell(int ACol, int ARow);
+  // The sort glyph of a header cell centred at (X, Y).
+  void DrawSortIndicator(TCanvas& ACanvas, int ACol, int Y, int X);
+
+  TGridLook Look() const { return FPaint.Look; }
+  void SetLook(TGridLook Value) { SetPaintValue(FPaint.Look, Value); }
+  bool UseDisabledFont() const { return FPaint.UseDisabledFont; }
+  void SetUseDisabledFont(bool Value) { SetPaintValue(FPaint.UseDisabledFont, Value); }
+  TColor DisabledFontColor() const { return FPaint.DisabledFontColor; }
+  void SetDisabledFontColor(TColor Value) { SetPaintValue(FPaint.DisabledFontColor, Value); }
+  bool HideFocusRect() const { return FPaint.HideFocusRect; }
+  void SetHideFocusRect(bool Value) { SetPaintValue(FPaint.HideFocusRect, Value); }
+  THoverFixedCells HoverFixedCells() const { return FPaint.HoverFixedCells; }
+  void SetHoverFixedCells(THoverFixedCells Value) { SetPaintValue(FPaint.HoverFixedCells, Value); }
+  bool NoImageAndText() const { return FPaint.NoImageAndText; }
+  void SetNoImageAndText(bool Value) { SetPaintValue(FPaint.NoImageAndText, Value); }
+  bool NoDefaultDraw() const { return FPaint.NoDefaultDraw; }
+  void SetNoDefaultDraw(bool Value) { SetPaintValue(FPaint.NoDefaultDraw, Value); }
+  bool EnableHTML() const { return FPaint.EnableHTML; }
+  void SetEnableHTML(bool Value) { SetPaintValue(FPaint.EnableHTML, Value); }
+  Char PasswordChar() const { return FPaint.PasswordChar; }
+  void SetPasswordChar(Char Value) { SetPaintValue(FPaint.PasswordChar, Value); }
+  bool EnhTextSize() const { return FPaint.EnhTextSize; }
+  void SetEnhTextSize(bool Value) { SetPaintValue(FPaint.EnhTextSize, Value); }
+  bool URLUnderlineOnHover() const { return FPaint.URLUnderlineOnHover; }
+  void SetURLUnderlineOnHover(bool Value) { SetPaintValue(FPaint.URLUnderlineOnHover, Value); }
+  bool SelectionRTFKeep() const { return FPaint.SelectionRTFKeep; }
+  void SetSelectionRTFKeep(bool Value) { SetPaintValue(FPaint.SelectionRTFKeep, Value); }
+  TColor SelectionRectangleColor() const { return FPaint.SelectionRectangleColor; }
+  void SetSelectionRectangleColor(TColor Value) {
+    SetPaintValue(FPaint.SelectionRectangleColor, Value);
+  }
+  // The pointer state the painter shows; the pointer handling sets it.
+  TAdvGridPaintValues& PaintState() { return FPaint; }
+
+  TGetCellGradientEvent OnGetCellGradient;
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TGetCellBorderPropEvent OnGetCellBorderProp;
+
+ private:
+  friend class TCellPainter;
+  template <class T>
+  void SetPaintValue(T& Field, T Value) {
+    if (Field == Value) return;
+    Field = Value;
+    Invalidate();
+  }
+  bool InFixedArea(int ACol, int ARow) const { return ACol < FixedCols() || ARow < FixedRows(); }
+  void ApplySelectionColors(TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                            TColor& AMirrorColorTo, TFont& AFont);
+  TAdvGridPaintValues FPaint;
 };
 
 // The rotated-text alignment behind CalcRotatedTextRect; printing passes its

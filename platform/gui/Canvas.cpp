@@ -117,7 +117,8 @@ int TCanvas::DrawText(const String& Text, TRect& Rect, unsigned Format) {
   TTextMeasure m;
   m.Width = [this](const String& s) { return DoTextWidth(s); };
   m.LineHeight = DoLineHeight();
-  m.TabWidth = 8 * DoTextWidth(u"x");
+  // Measured only for a text with tabs: measuring costs a text layout.
+  if (Text.find(u'\t') != String::npos) m.TabWidth = 8 * DoTextWidth(u"x");
   const TTextLayout layout = LayoutText(Text, Rect, Format, m);
   if (Format & DT_CALCRECT) {
     Rect.Right = layout.Box.Right;

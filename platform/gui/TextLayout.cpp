@@ -153,12 +153,15 @@ TTextLayout LayoutText(const String& Text, const TRect& Rect, unsigned Format, c
   }
   const bool ellipsis = (Format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS)) &&
                         !(Format & DT_CALCRECT);
+  // Measuring a line costs a text layout: only alignment, ellipses and the
+  // box of DT_CALCRECT need the widths.
+  const bool measure = ellipsis || (Format & (DT_CALCRECT | DT_CENTER | DT_RIGHT));
   TTextLayout out;
   int widest = 0;
   for (TSpan sp : spans) {
     TTextLine line;
     line.Text = s.substr(sp.Start, sp.Length);
-    line.Width = M.Width(line.Text);
+    line.Width = measure ? M.Width(line.Text) : 0;
     const int u = marked.UnderlineAt - static_cast<int>(sp.Start);
     if (marked.UnderlineAt >= 0 && u >= 0 && u < static_cast<int>(sp.Length)) line.UnderlineAt = u;
     if (ellipsis) ApplyEllipsis(line, Rect.Width(), Format, M);

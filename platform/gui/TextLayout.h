@@ -12,13 +12,13 @@ struct TTextLine {
   String Text;
   int X = 0;
   int Y = 0;
-  int Width = 0;
+  int Width = 0;  // measured only for alignment, ellipses and DT_CALCRECT; else 0
   int UnderlineAt = -1;  // 0-based index into Text, -1 for none
 };
 
 struct TTextLayout {
   std::vector<TTextLine> Lines;
-  TRect Box;       // Rect's Left/Top with the widest line and all lines' height
+  TRect Box;       // Rect's Left/Top with the widest line (as measured) and all lines' height
   int Result = 0;  // what DrawText returns
 };
 

@@ -1,5 +1,7 @@
 #include "platform/qt/QtCanvas.h"
 
+#include <cstdlib>
+
 #include <QFontMetrics>
 #include <QPolygon>
 #include <algorithm>
@@ -232,6 +234,16 @@ void TQtCanvas::DoLine(TPoint From, TPoint To) {
     p->drawLine(From.X, From.Y, To.X, To.Y);
     return;
   }
+  const bool straight = From.X == To.X || From.Y == To.Y;
+  if (straight && Pen()->Style() == psSolid && Pen()->Mode() == pmCopy) {
+    // A solid level or upright line is a one-pixel fill, its end left out.
+    const int left = std::min(From.X, To.X + (To.X < From.X ? 1 : 0));
+    const int top = std::min(From.Y, To.Y + (To.Y < From.Y ? 1 : 0));
+    const int w = From.Y == To.Y ? std::abs(To.X - From.X) : 1;
+    const int h = From.X == To.X ? std::abs(To.Y - From.Y) : 1;
+    p->fillRect(QRect(left, top, w, h), p->pen().color());
+    return;
+  }
   QPen pen = p->pen();
   pen.setStyle(pen.style() == Qt::NoPen ? Qt::NoPen : Qt::SolidLine);
   p->setPen(pen);
@@ -258,6 +270,21 @@ void TQtCanvas::DoRectangle(const TRect& Rect) {
   if (noPen) {
     if (Brush()->Style() != bsClear)
       p->fillRect(OutlineRect(Rect), QBrush(ToQColor(Brush()->Color()), QtBrushStyle(Brush()->Style())));
+    return;
+  }
+  const TBrushStyle brush = Brush()->Style();
+  if (Pen()->Style() == psSolid && Pen()->Width() <= 1 && Pen()->Mode() == pmCopy && !Smooth() &&
+      (brush == bsSolid || brush == bsClear) && Rect.Width() > 0 && Rect.Height() > 0) {
+    // A one-pixel outline and a solid inside are plain fills, far cheaper
+    // than stroking the outline.
+    const QRect r = ToQRect(Rect);
+    p->setCompositionMode(ModeOf(pmCopy));
+    if (brush == bsSolid) p->fillRect(r.adjusted(1, 1, -1, -1), ToQColor(Brush()->Color()));
+    const QColor pen = ToQColor(Pen()->Color());
+    p->fillRect(QRect(r.left(), r.top(), r.width(), 1), pen);
+    p->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), pen);
+    p->fillRect(QRect(r.left(), r.top(), 1, r.height()), pen);
+    p->fillRect(QRect(r.right(), r.top(), 1, r.height()), pen);
     return;
   }
   ApplyPen(*p, true);

@@ -1,0 +1,36 @@
+#pragma once
+// The settings and the pointer state the cell painter reads. The pointer
+// handling sets the run-time fields later; until then tests set them.
+#include "grid/base/EnumNames.h"
+#include "platform/sys/Types.h"
+
+// How fixed cells are framed and which fixed-cell gradient applies.
+GX_ENUM(TGridLook, glStandard, glSoft, glClassic, glZEV, glXP, glListView, glVista, glWin7,
+        glOffice2007, glCustom);
+
+// Which fixed cells show the hover face under the pointer.
+GX_ENUM(THoverFixedCells, hfNone, hfAll, hfFixedRows, hfFixedColumns);
+
+struct TAdvGridPaintValues {
+  TGridLook Look = glXP;
+  bool UseDisabledFont = true;
+  TColor DisabledFontColor = 0xC0C0C0;
+  bool HideFocusRect = false;
+  THoverFixedCells HoverFixedCells = hfNone;
+  bool NoImageAndText = false;
+  bool NoDefaultDraw = false;
+  bool EnableHTML = true;
+  Char PasswordChar = u'*';
+  bool EnhTextSize = false;
+  bool URLUnderlineOnHover = false;
+  bool SelectionRTFKeep = false;
+  TColor SelectionRectangleColor = 0;
+
+  // run-time pointer state
+  TPoint HoverFixedCell{-1, -1};
+  bool HoverFixedPressed = false;
+  bool FixedDropDownOpen = false;
+  bool MouseDown = false;  // the left button held on the grid
+  TPoint HoverCell{-1, -1};
+  int HoverAnchor = -1;
+};

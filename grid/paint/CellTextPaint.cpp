@@ -1,0 +1,169 @@
+// What lies behind and in the text of a cell: selection colours, the
+// background picture, the selection rectangle, the filter glyph and the text
+// in its kinds (plain with URL, password and multi-line handling, mini-HTML,
+// rich text) with the sort glyph of a sort header cell.
+#include "grid/base/CanvasMarks.h"
+#include "grid/base/CellText.h"
+#include "grid/base/GridStrings.h"
+#include "grid/base/HTMLRender.h"
+#include "grid/base/MouseActions.h"
+#include "grid/base/RichTextPlain.h"
+#include "grid/model/SortSettings.h"
+#include "grid/paint/CellPainter.h"
+
+namespace {
+
+unsigned HorzFlag(TAlignment HA) {
+  switch (HA) {
+    case taRightJustify: return DT_RIGHT;
+    case taCenter: return DT_CENTER;
+    default: return DT_LEFT;
+  }
+}
+
+unsigned VertFlag(TVAlignment VA) {
+  switch (VA) {
+    case vtaCenter: return DT_VCENTER;
+    case vtaBottom: return DT_BOTTOM;
+    default: return DT_TOP;
+  }
+}
+
+// Keeps the canvas brush clear while text is drawn over the background.
+class TClearBrush {
+ public:
+  explicit TClearBrush(TCanvas& Canvas) : C(Canvas), FStyle(Canvas.Brush()->Style()) {
+    C.Brush()->SetStyle(bsClear);
+  }
+  ~TClearBrush() { C.Brush()->SetStyle(FStyle); }
+  TClearBrush(const TClearBrush&) = delete;
+  TClearBrush& operator=(const TClearBrush&) = delete;
+
+ private:
+  TCanvas& C;
+  TBrushStyle FStyle;
+};
+
+}  // namespace
+
+void TCellPainter::ApplyTextSelectionColors() {
+  const bool rowSelected = HasOption(goRowSelect) && G.MouseActions()->DisjunctRowSelect() &&
+                           ACol >= G.FixedCols() && ACol < G.ColCount() - G.FixedRightCols() &&
+                           G.RowSelect(G.SelectionRow(ARow));
+  if (!(AState.Contains(gdSelected) || rowSelected) || Fixed) return;
+  if (G.ShowSelection()) {
+    if (G.SelectionColor() != clNone) C.Brush()->SetColor(G.SelectionColor());
+    if (G.SelectionTextColor() != clNone && G.Enabled()) {
+      C.Font()->SetColor(G.SelectionTextColor());
+      URLColor = G.SelectionTextColor();
+    }
+  } else if (!G.Focused() || G.HasCheckBox(RCol, ARow)) {
+    C.Brush()->SetColor(KeptBrush);
+    C.Font()->SetColor(KeptFont);
+  }
+}
+
+String TCellPainter::DisplayText(int& Kind) {
+  String text = G.GetFormattedCell(RCol, ARow);
+  Kind = CellTextKind(text, G.EnableHTML());
+  if (Kind == ctkFormula) {
+    G.GetNormalCellText(RCol, ARow, text);
+    Kind = CellTextKind(text, G.EnableHTML());
+  }
+  bool password = false;
+  G.DoIsPasswordCell(RCol, ARow, password);
+  if (password) FillWithChar(text, G.PasswordChar());
+  return text;
+}
+
+// The filter glyph goes on after the background picture, so a picture
+// shown in fixed cells does not cover it.
+void TCellPainter::PaintCellText() {
+  ApplyTextSelectionColors();
+  int kind = ctkPlain;
+  const String text = DisplayText(kind);
+  TRect T = R;
+  if (Fixed) {
+    T.Left += G.GridLineWidth();
+    T.Top += G.GridLineWidth();
+  }
+  DrawBackgroundPicture(T);
+  if (FilterRow) DrawFilterGlyph(T);
+  DrawSelectionRectangle();
+  const TPoint xy = G.XYOffset();
+  T.Left += xy.X;
+  T.Top += xy.Y;
+  if (!G.XYOffsetTopLeftOnly()) T.Right -= xy.X;
+  if (RCol == 0 && G.HasNodes() && !G.IsNode(ARow)) T.Left += G.GetRowIndent(ARow);
+  switch (kind) {
+    case ctkHTML: DrawHTMLText(text, T); break;
+    case ctkRichText: DrawRichText(text, T); break;
+    default: DrawPlainText(text, T); break;
+  }
+}
+
+void TCellPainter::DrawHTMLText(const String& Text, TRect T) {
+  if (FilterRow) T.Right -= 18;
+  T.Left += 1;
+  const bool sortGlyph = ShowsSortGlyph();
+  if (sortGlyph) T.Right -= 10;
+  THTMLRenderInputs in;
+  in.Images = G.GetCellImageList();
+  if (G.FPaint.HoverCell == TPoint{ACol, ARow}) in.HoverLink = G.FPaint.HoverAnchor;
+  in.URLColor = URLColor;
+  in.ShadowColor = clGray;
+  in.ShadowOffset = 1;
+  in.HoverUnderline = G.URLUnderlineOnHover();
+  in.WordWrap = !G.EnhTextSize();
+  in.PictureCache = G.ImageCache();
+  in.PictureContainer = G.Container();
+  THTMLRenderResults out;
+  RenderMiniHTML(C, Text, T, in, out);
+  if (sortGlyph) DrawSortGlyph(out.XSize, T, true);
+}
+
+// The platform's rich edit holds plain text: the cell shows the text of its
+// RTF stream, never the stream itself.
+void TCellPainter::DrawRichText(const String& Text, TRect T) {
+  const bool selected = AState.Contains(gdSelected);
+  if (!(selected && !AState.Contains(gdFocused) && G.SelectionColor() == clNone)) C.FillRect(T);
+  if (selected && !G.SelectionRTFKeep() && G.SelectionTextColor() != clNone) {
+    C.Font()->SetColor(G.SelectionTextColor());
+  }
+  {
+    TClearBrush clear(C);
+    C.DrawText(RichTextToPlainText(Text), T, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+  }
+  C.Font()->SetColor(clBlack);
+}
+
+void TCellPainter::DrawPlainText(String Text, TRect T) {
+  const TSortSettings& sort = *G.SortSettings();
+  if (HA == taCenter && ARow == sort.Row() && sort.Show() && RCol == sort.Column()) T.Left += 10;
+  if (G.URLShow() && IsURLText(Text)) {
+    if (!G.URLFull()) StripURLProtocol(Text);
+    TFontStyles style = C.Font()->Style();
+    style += TFontStyles{fsUnderline};
+    C.Font()->SetStyle(style);
+    C.Font()->SetColor(URLColor);
+  }
+  const bool multi = G.Multilinecells();
+  unsigned flags = DT_EXPANDTABS | DT_NOPREFIX | HorzFlag(HA) | VertFlag(VA);
+  if (!WW && LineCount(Text, multi) == 1) {
+    String first;
+    ExtractFirstLine(Text, false, first);
+    Text = first;
+    if (G.EnhTextSize()) flags |= DT_END_ELLIPSIS;
+  }
+  if (WW && !multi && G.EnhTextSize()) flags |= DT_END_ELLIPSIS;
+  flags |= WW || multi ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
+  if (FilterRow) T.Right -= 16;
+  {
+    TClearBrush clear(C);
+    C.DrawText(Text, T, flags);
+  }
+  int errPos = 0, errLen = 0;
+  G.GetMarker(RCol, ARow, errPos, errLen);
+  if (errLen > 0) DrawErrorUnderline(C, Text, T, C.TextHeight(u"gh"), errPos, errLen);
+  if (ShowsSortGlyph()) DrawSortGlyph(C.TextWidth(Text), T, false);
+}

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "grid/model/AdvColumnGrid.h"
+#include "grid/model/AdvStringGrid.h"
+#include "grid/model/GridColumnCollection.h"
+#include "grid/model/GridColumnItem.h"
+#include "tests/grid/paint/PaintSupport.h"
+
+namespace {
+
+using namespace paint_test;
+
+constexpr unsigned kPlainFlags = DT_EXPANDTABS | DT_NOPREFIX;
+constexpr unsigned kWrapFlags = DT_EXPANDTABS | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL;
+
+struct TextCase {
+  std::string Name;
+  std::function<void(TAdvStringGrid&)> Setup;
+  const char16_t* Text;
+  std::function<void(const std::vector<TCanvasRecord>&)> Check;
+};
+
+void NoWrap(TAdvStringGrid& g) { g.SetWordWrap(false); }
+
+std::function<void(const std::vector<TCanvasRecord>&)> Drawn(String Text, unsigned Flags) {
+  return [Text, Flags](const std::vector<TCanvasRecord>& all) {
+    const TCanvasRecord t = DrawnText(all);
+    EXPECT_EQ(t.Text, Text);
+    EXPECT_EQ(t.Format, Flags);
+  };
+}
+
+std::function<void(TAdvStringGrid&)> FloatFormat(String Format) {
+  return [Format](TAdvStringGrid& g) {
+    NoWrap(g);
+    g.OnGetFloatFormat = [Format](TObject*, int, int, bool&, String& f) {
+      if (!Format.empty()) f = Format;
+    };
+  };
+}
+
+std::vector<TextCase> TextCases() {
+  return {
+      {"plain: one line at XYOffset", NoWrap, u"abc",
+       [](const std::vector<TCanvasRecord>& all) {
+         const TCanvasRecord t = DrawnText(all);
+         EXPECT_EQ(t.Text, u"abc");
+         EXPECT_EQ(t.Rect, (TRect{12, 22, 108, 40}));
+         EXPECT_EQ(t.Format, kPlainFlags | DT_SINGLELINE);
+         EXPECT_EQ(t.BrushStyle, bsClear);
+       }},
+      {"plain: ellipsis only with EnhTextSize",
+       [](TAdvStringGrid& g) {
+         NoWrap(g);
+         g.SetEnhTextSize(true);
+       },
+       u"abc", Drawn(u"abc", kPlainFlags | DT_SINGLELINE | DT_END_ELLIPSIS)},
+      {"plain: alignment flags",
+       [](TAdvStringGrid& g) {
+         NoWrap(g);
+         g.SetDefaultAlignment(taRightJustify);
+         g.SetVAlignment(vtaCenter);
+       },
+       u"abc", Drawn(u"abc", kPlainFlags | DT_SINGLELINE | DT_RIGHT | DT_VCENTER)},
+      {"multi-line: first line only", NoWrap, u"one\r\ntwo",
+       Drawn(u"one", kPlainFlags | DT_SINGLELINE)},
+      {"multi-line: all lines with Multilinecells",
+       [](TAdvStringGrid& g) {
+         NoWrap(g);
+         g.SetMultilinecells(true);
+       },
+       u"one\r\ntwo", Drawn(u"one\r\ntwo", kWrapFlags)},
+      {"word wrap", [](TAdvStringGrid&) {}, u"a long text", Drawn(u"a long text", kWrapFlags)},
+      {"word wrap: ellipsis with EnhTextSize",
+       [](TAdvStringGrid& g) { g.SetEnhTextSize(true); }, u"a long text",
+       Drawn(u"a long text", kWrapFlags | DT_END_ELLIPSIS)},
+      {"URL: protocol stripped, underlined, in URLColor",
+       [](TAdvStringGrid& g) {
+         NoWrap(g);
+         g.SetURLShow(true);
+         g.SetURLColor(0x00AA00);
+       },
+       u"http://example.com/x",
+       [](const std::vector<TCanvasRecord>& all) {
+         const TCanvasRecord t = DrawnText(all);
+         EXPECT_EQ(t.Text, u"example.com/x");
+         EXPECT_TRUE(t.FontStyle.Contains(fsUnderline));
+         EXPECT_EQ(t.FontColor, TColor(0x00AA00));
+       }},
+      {"URL: whole with URLFull",
+       [](TAdvStringGrid& g) {
+         NoWrap(g);
+         g.SetURLShow(true);
+         g.SetURLFull(true);
+       },
+       u"http://example.com/x", Drawn(u"http://example.com/x", kPlainFlags | DT_SINGLELINE)},
+      {"URL: plain text without URLShow", NoWrap, u"http://example.com/x",
+       [](const std::vector<TCanvasRecord>& all) {
+         EXPECT_FALSE(DrawnText(all).FontStyle.Contains(fsUnderline));
+       }},
+      {"password",
+       [](TAdvStringGrid& g) {
+         NoWrap(g);
+         g.SetPasswordChar(u'#');
+         g.OnIsPasswordCell = [](TObject*, int, int, bool& p) { p = true; };
+       },
+       u"secret", Drawn(u"######", kPlainFlags | DT_SINGLELINE)},
+      {"float format: the default %.2f", FloatFormat(u""), u"3",
+       Drawn(u"3.00", kPlainFlags | DT_SINGLELINE)},
+      {"float format: a float format holding a d", FloatFormat(u"%.1f dB"), u"7",
+       Drawn(u"7.0 dB", kPlainFlags | DT_SINGLELINE)},
+      {"float format: an integer conversion", FloatFormat(u"%x"), u"255",
+       Drawn(u"FF", kPlainFlags | DT_SINGLELINE)},
+      {"float format: %s shows the stored text", FloatFormat(u"%s"), u"7",
+       Drawn(u"7", kPlainFlags | DT_SINGLELINE)},
+      {"float format: two conversions show the stored text", FloatFormat(u"%d %d"), u"7",
+       Drawn(u"7", kPlainFlags | DT_SINGLELINE)},
+      {"float format: no conversion shows the stored text", FloatFormat(u"dB"), u"7",
+       Drawn(u"7", kPlainFlags | DT_SINGLELINE)},
+      {"float format: an integer format on a fraction shows the stored text", FloatFormat(u"%d"),
+       u"2.5", Drawn(u"2.5", kPlainFlags | DT_SINGLELINE)},
+      {"float format: a word is never formatted", FloatFormat(u"%.1f"), u"word",
+       Drawn(u"word", kPlainFlags | DT_SINGLELINE)},
+      {"an error marker is underlined",
+       [](TAdvStringGrid& g) {
+         NoWrap(g);
+         g.AddMarker(2, 2, 1, 2);
+       },
+       u"abcd",
+       [](const std::vector<TCanvasRecord>& all) {
+         bool zigzag = false;
+         for (const TCanvasRecord& r : Only(all, u"LineTo")) zigzag |= r.PenColor == clRed;
+         EXPECT_TRUE(zigzag);
+       }},
+      {"mini-HTML through the renderer", NoWrap, u"<b>bold</b> tail",
+       [](const std::vector<TCanvasRecord>& all) {
+         for (const TCanvasRecord& r : all) EXPECT_EQ(r.Text.find(u'<'), String::npos);
+         const auto outs = Only(all, u"TextOut");
+         ASSERT_FALSE(outs.empty());
+         EXPECT_EQ(outs[0].Text, u"bold");
+         EXPECT_TRUE(outs[0].FontStyle.Contains(fsBold));
+         EXPECT_GT(outs[0].Points[0].X, 12) << "right of XYOffset";
+       }},
+      {"rich text shows the text of its stream", NoWrap,
+       u"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\*\\generator x;}\\f0 Hello\\par W\\'f6rld}",
+       [](const std::vector<TCanvasRecord>& all) {
+         EXPECT_EQ(DrawnText(all).Text, u"Hello\r\nW\u00f6rld");
+       }},
+  };
+}
+
+TEST(CellTextPaint, EachTextKind) {
+  for (const TextCase& c : TextCases()) {
+    SCOPED_TRACE(c.Name);
+    TAdvStringGrid g(nullptr);
+    c.Setup(g);
+    g.SetCells(2, 2, c.Text);
+    c.Check(PaintCell(g, 2, 2));
+  }
+}
+
+TEST(CellTextPaint, AColumnFormatThatFormatRefusesShowsTheStoredText) {
+  struct Case {
+    const char16_t* Format;
+    const char16_t* Shown;
+  };
+  for (const Case& c : {Case{u"%.1f dB", u"7.0 dB"}, Case{u"%s", u"7"}, Case{u"%d %d", u"7"},
+                        Case{u"%", u"7"}, Case{u"%%d", u"7"}}) {
+    TAdvColumnGrid g(nullptr);
+    g.Columns()->Items(1)->SetFloatFormat(c.Format);
+    g.SetCells(1, 1, u"7");
+    EXPECT_EQ(g.GetFormattedCell(1, 1), c.Shown);
+  }
+}
+
+}  // namespace
