@@ -1116,6 +1116,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
  protected:
   void CellTextChanged(int ACol, int ARow) override;
+  // Storage columns, ascending and distinct, in one pass; RemoveCols and the
+  // bulk removals by column selection come here.
+  virtual void RemoveColList(const std::vector<int>& Cols);
 
  private:
   friend class TCellGraphics;
@@ -1414,7 +1417,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool IsCell(const String& SubStr, int& ACol, int& ARow);
 
  private:
-  bool RowFlagSelected(int ARow) const;
   int LastDataRow() const;
 };
 

@@ -27,6 +27,21 @@ void EraseAt(std::vector<T>& V, int Index, int Count) {
   V.erase(V.begin() + Index, V.begin() + std::min(size, Index + Count));
 }
 
+// Indexes ascending; those past the end are not there to go.
+template <class T>
+void EraseList(std::vector<T>& V, const std::vector<int>& Indexes) {
+  size_t write = static_cast<size_t>(Indexes.front()), next = 0;
+  if (write >= V.size()) return;
+  for (size_t read = write; read < V.size(); ++read) {
+    if (next < Indexes.size() && static_cast<size_t>(Indexes[next]) == read) {
+      ++next;
+      continue;
+    }
+    V[write++] = std::move(V[read]);
+  }
+  V.resize(write);
+}
+
 template <class T>
 void MoveWithin(std::vector<T>& V, int From, int To) {
   if (std::max(From, To) >= static_cast<int>(V.size())) {
@@ -207,6 +222,15 @@ void TCellStore::DeleteCols(int Index, int Count) {
     if (!row) return;
     EraseAt(row->Texts, Index, Count);
     EraseAt(row->Objects, Index, Count);
+  });
+}
+
+void TCellStore::DeleteColList(const std::vector<int>& Cols) {
+  if (Cols.empty()) return;
+  ForEachRow([&](TRow* row) {
+    if (!row) return;
+    EraseList(row->Texts, Cols);
+    EraseList(row->Objects, Cols);
   });
 }
 

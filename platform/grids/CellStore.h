@@ -55,6 +55,8 @@ class TCellStore {
   void MoveRow(int FromIndex, int ToIndex);
   void InsertCols(int Index, int Count);
   void DeleteCols(int Index, int Count);
+  // Columns ascending and distinct; each row is compacted once.
+  void DeleteColList(const std::vector<int>& Cols);
   void MoveCol(int FromIndex, int ToIndex);
   void ClearRow(int ARow);
 
