@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "grid/model/AdvStringGridPrivate.h"
+#include "platform/grids/EraseIndexes.h"
 
 void TAdvStringGrid::InsertCols(int ColIndex, int CCount) {
   if (ColIndex < 0 || CCount <= 0 || ColIndex > AllColCount()) return;
@@ -51,20 +52,6 @@ void ForEachRunFromRight(const std::vector<int>& Cols, F Action) {
     Action(Cols[begin], static_cast<int>(end - begin));
     end = begin;
   }
-}
-
-// V without the listed indexes; those past its end are not there to go.
-template <class T>
-void EraseIndexes(std::vector<T>& V, const std::vector<int>& Indexes) {
-  size_t write = 0, next = 0;
-  for (size_t read = 0; read < V.size(); ++read) {
-    if (next < Indexes.size() && static_cast<size_t>(Indexes[next]) == read) {
-      ++next;
-      continue;
-    }
-    V[write++] = V[read];
-  }
-  V.resize(write);
 }
 
 }  // namespace

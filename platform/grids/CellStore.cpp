@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/grids/EraseIndexes.h"
+
 namespace {
 
 // Grows V to hold index I. A row inside the usual width gets that width in
@@ -25,21 +27,6 @@ void EraseAt(std::vector<T>& V, int Index, int Count) {
   int size = static_cast<int>(V.size());
   if (Index >= size) return;
   V.erase(V.begin() + Index, V.begin() + std::min(size, Index + Count));
-}
-
-// Indexes ascending; those past the end are not there to go.
-template <class T>
-void EraseList(std::vector<T>& V, const std::vector<int>& Indexes) {
-  size_t write = static_cast<size_t>(Indexes.front()), next = 0;
-  if (write >= V.size()) return;
-  for (size_t read = write; read < V.size(); ++read) {
-    if (next < Indexes.size() && static_cast<size_t>(Indexes[next]) == read) {
-      ++next;
-      continue;
-    }
-    V[write++] = std::move(V[read]);
-  }
-  V.resize(write);
 }
 
 template <class T>
@@ -229,8 +216,8 @@ void TCellStore::DeleteColList(const std::vector<int>& Cols) {
   if (Cols.empty()) return;
   ForEachRow([&](TRow* row) {
     if (!row) return;
-    EraseList(row->Texts, Cols);
-    EraseList(row->Objects, Cols);
+    EraseIndexes(row->Texts, Cols);
+    EraseIndexes(row->Objects, Cols);
   });
 }
 
