@@ -97,10 +97,17 @@ void TAdvStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
 void TAdvStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
   const int col = RealColIndex(ACol);
   BeginUpdate();
-  TFoldedTextSet seen(static_cast<size_t>(std::max(LastDataRow() - FixedRows() + 1, 0)));
+  const int first = FixedRows(), count = std::max(LastDataRow() - first + 1, 0);
+  TFoldedTextSet seen(static_cast<size_t>(count));
   std::vector<int> rows;
-  for (int r = FixedRows(); r <= LastDataRow(); ++r)
-    if (!seen.Insert(CellView(col, r))) rows.push_back(r);
+  if (PlainTexts()) {  // the views are the stored texts: they hold while nothing changes
+    seen.InsertEach(
+        static_cast<size_t>(count), [&](size_t i) { return CellView(col, first + static_cast<int>(i)); },
+        [&](size_t i) { rows.push_back(first + static_cast<int>(i)); });
+  } else {
+    for (int r = first; r < first + count; ++r)
+      if (!seen.Insert(CellView(col, r))) rows.push_back(r);
+  }
   FRows->RemoveRowList(rows, false);
   EndUpdate();
 }
