@@ -47,7 +47,7 @@ class TGridSorter {
  private:
   class TFrame;
   friend class TFrame;
-  // Ends a run's key cache, keeping the first column's room for the next run.
+  // Ends a run's key cache, keeping its room for the next run.
   void DropKeys();
   // A worker over Left..Right inside raised counts, undone also when it raises.
   void RunScratch(const std::function<void()>& Work);
@@ -83,7 +83,10 @@ class TGridSorter {
   std::unique_ptr<TSortKeyCache> FKeys;
   std::unique_ptr<TSortColumn> FLoose;
   std::unique_ptr<TSortColumn> FSpare;
-  std::unique_ptr<TSortFastColumn> FFast;  // its room kept between runs
+  // The room of the last run's first column, flat keys and origins, kept:
+  // a large fresh block costs more to touch than the comparisons.
+  std::unique_ptr<TSortFastColumn> FFast;
+  std::vector<int> FOriginRoom;
   bool FFastColumns = true;
   int FPendingPivot = -1;  // the row the scratch pivot row stands for, not yet copied
 };

@@ -74,7 +74,7 @@ class TSortFastColumn {
   };
   static size_t Index(int Row) { return static_cast<size_t>(Row); }
   int CompareText(const TKey& A, const TKey& B) const {
-    if (A.Head != B.Head) return A.Head < B.Head ? -1 : 1;
+    if (A.Head != B.Head) return SortSign(A.Head, B.Head);
     return CompareTail(A, B);
   }
   int CompareTail(const TKey& A, const TKey& B) const;

@@ -4,6 +4,7 @@
 // swap with their rows; the texts they view stay where they are (in the row
 // objects, which move by pointer, or in the column's own copies).
 #include <memory>
+#include <numeric>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -33,14 +34,17 @@ struct TSortColumn {
 class TSortKeyCache {
  public:
   // Rows: the raised row count; DataRows the rows below the scratch rows.
-  TSortKeyCache(int Rows, int DataRows, bool StableTexts, int OnlyMovingColumn)
+  // Room: a vector whose memory the origins may take over.
+  TSortKeyCache(int Rows, int DataRows, bool StableTexts, int OnlyMovingColumn, std::vector<int>&& Room)
       : Rows(Rows),
         DataRows(DataRows),
         StableTexts(StableTexts),
         OnlyMovingColumn(OnlyMovingColumn),
-        Origin(static_cast<size_t>(Rows)) {
-    for (int r = 0; r < Rows; ++r) Origin[static_cast<size_t>(r)] = r;
+        Origin(std::move(Room)) {
+    Origin.resize(static_cast<size_t>(Rows));
+    std::iota(Origin.begin(), Origin.end(), 0);
   }
+  std::vector<int> TakeOrigins() { return std::move(Origin); }
   // Whether two displayed rows hold the same row (a row and its pivot copy).
   // The first column's keys carry their origin: no further memory is read.
   bool SameRow(int A, int B) const {
