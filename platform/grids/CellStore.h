@@ -10,6 +10,7 @@
 // (rows hidden one by one down the grid, rows typed in the middle) moves
 // only the pointers between two edits, in one block, never the whole tail.
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/grids/GridTypes.h"
@@ -64,6 +65,7 @@ class TCellStore {
   // reads as an empty row; putting a row replaces (drops) what the slot held.
   TRowPtr TakeRow(int ARow);
   void PutRow(int ARow, TRowPtr Row);
+  void ExchangeRows(int ARow1, int ARow2) { std::swap(At(ARow1), At(ARow2)); }
 
  private:
   static const String& EmptyText();
