@@ -263,16 +263,6 @@ int TGridSorter::CompareLine(int ACol, int ARow1, int ARow2) {
   }
 }
 
-// CompareLine with the first column from its flat keys when they decide.
-int TGridSorter::CompareFirst(int ACol, int ARow1, int ARow2) {
-  TSortFastColumn* f = FKeys->Fast && FKeys->FastCol == ACol ? FKeys->Fast : FastColumn(ACol);
-  if (!f || (FKeys->ShortCutSameRow && f->SameRow(ARow1, ARow2))) return CompareLine(ACol, ARow1, ARow2);
-  ++FCompares;
-  const int res = f->Compare(ARow1, ARow2);
-  if (res != 0 || !G.SortSettings()->Full() || ACol >= G.AllColCount() - 1) return res;
-  return CompareLine(ACol + 1, ARow1, ARow2);
-}
-
 int TGridSorter::CompareLineIndexed(int Index, int ARow1, int ARow2) {
   const TSortIndexList& list = *G.SortIndexes();
   const bool full = G.SortSettings()->Full();
@@ -356,6 +346,28 @@ void TGridSorter::Touch(int ARow) {
   if (FPendingPivot < 0 || ARow != G.RowCount() - 2) return;
   const int from = std::exchange(FPendingPivot, -1);
   FillPivot(from, ARow);
+}
+
+// CompareLine with the first column from its flat keys when they decide;
+// small, so that the partition's loops take it in.
+inline int TGridSorter::CompareFirst(int ACol, int ARow1, int ARow2) {
+  const TSortKeyCache& k = *FKeys;
+  if (!k.Fast || k.FastCol != ACol || (k.ShortCutSameRow && k.Fast->SameRow(ARow1, ARow2)))
+    return CompareNotFast(ACol, ARow1, ARow2);
+  ++FCompares;
+  const int res = k.Fast->Compare(ARow1, ARow2);
+  return res != 0 ? res : CompareAfterFast(ACol, ARow1, ARow2);
+}
+
+int TGridSorter::CompareNotFast(int ACol, int ARow1, int ARow2) {
+  TSortFastColumn* f = FKeys->Fast ? nullptr : FastColumn(ACol);
+  return f ? CompareFirst(ACol, ARow1, ARow2) : CompareLine(ACol, ARow1, ARow2);
+}
+
+// The rows tie in the first column: the next ones decide with Full.
+int TGridSorter::CompareAfterFast(int ACol, int ARow1, int ARow2) {
+  if (!G.SortSettings()->Full() || ACol >= G.AllColCount() - 1) return 0;
+  return CompareLine(ACol + 1, ARow1, ARow2);
 }
 
 // Recurses into the smaller part and loops on the larger, so the depth stays

@@ -64,6 +64,8 @@ class TGridSorter {
 
   TSortColumn& Column(int ACol);
   int CompareFirst(int ACol, int ARow1, int ARow2);
+  int CompareNotFast(int ACol, int ARow1, int ARow2);
+  int CompareAfterFast(int ACol, int ARow1, int ARow2);
   TSortFastColumn* FastColumn(int ACol);
   StringView SortText(int ACol, int ARow);
   TSortKey& Key(TSortColumn& C, int ACol, int ARow, int Which);
