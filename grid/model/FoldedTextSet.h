@@ -17,29 +17,33 @@ class TFoldedTextSet {
   // False when an equal text was there already. The set keeps a copy.
   bool Insert(StringView Text);
   // Texts 0..Count-1 in turn, as Insert; TextOf(i) gives views that outlive
-  // the set, and they are not copied (a repeat's view is kept too, so that
-  // the views are written in one sequence). Each text is hashed as it is read;
-  // the slots are then looked up a few texts ahead, so that their memory
-  // arrives before it is needed. Repeat(i) for each text already there.
+  // the set, and they are not copied. Each text is read and hashed a few
+  // texts ahead of its turn and its slot fetched then, so that the slot's
+  // memory has arrived when it is needed. Repeat(i) for each text already there.
   template <class TextOf, class F>
   void InsertEach(size_t Count, TextOf&& Text, F&& Repeat) {
-    const size_t base = FEntries.size();
-    FEntries.resize(base + Count);
-    std::vector<std::uint32_t> hashes(Count);
-    for (size_t i = 0; i < Count; ++i) {
-      FEntries[base + i] = Text(i);
-      hashes[i] = Hash(FEntries[base + i]);
-    }
     constexpr size_t ahead = 16;
+    StringView texts[ahead];
+    std::uint32_t hashes[ahead];
+    auto read = [&](size_t i) {
+      texts[i % ahead] = Text(i);
+      hashes[i % ahead] = Hash(texts[i % ahead]);
+      __builtin_prefetch(&FSlots[Home(hashes[i % ahead])]);
+    };
+    FEntries.reserve(FEntries.size() + Count);  // only the room written is touched
+    for (size_t i = 0; i < ahead && i < Count; ++i) read(i);
     for (size_t i = 0; i < Count; ++i) {
-      if (i + ahead < Count) __builtin_prefetch(&FSlots[Home(hashes[i + ahead])]);
-      if (i + ahead / 2 < Count) PrefetchEntry(hashes[i + ahead / 2]);
+      const StringView text = texts[i % ahead];
+      const std::uint32_t hash = hashes[i % ahead];
+      if (i + ahead < Count) read(i + ahead);
       bool found = false;
-      const size_t at = Probe(FEntries[base + i], hashes[i], found);
-      if (found)
+      const size_t at = Probe(text, hash, found);
+      if (found) {
         Repeat(i);
-      else
-        Take(at, base + i, hashes[i]);
+      } else {
+        FEntries.push_back(text);
+        Take(at, FEntries.size() - 1, hash);
+      }
     }
   }
 
@@ -60,11 +64,6 @@ class TFoldedTextSet {
   size_t Probe(StringView Text, std::uint32_t Hash, bool& Found) const;
   // Entry: an index into FEntries.
   void Take(size_t At, size_t Entry, std::uint32_t Hash);
-  // The text a slot looked up soon may be compared with.
-  void PrefetchEntry(std::uint32_t Hash) const {
-    const TSlot& s = FSlots[Home(Hash)];
-    if (s.Entry != 0 && s.Hash == Hash) __builtin_prefetch(FEntries[s.Entry - 1].data());
-  }
   void Allocate(size_t Slots);
   void Grow();
 
