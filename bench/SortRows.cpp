@@ -55,14 +55,18 @@ void SortColumn(benchmark::State& state, int Col) {
   TAdvStringGrid g(nullptr);
   FillSortGrid(g, d);
   g.SetCompares(0);
+  int swaps = 0;
   for (auto _ : state) {
+    const int before = g.Swaps();
     g.Sort(Col, sdAscending);
     state.PauseTiming();
+    swaps += g.Swaps() - before;
     g.QUnSort();
     state.ResumeTiming();
   }
   state.counters["rows"] = static_cast<double>(d.words.size());
   state.counters["compares"] = g.Compares() / static_cast<double>(state.iterations());
+  state.counters["swaps"] = swaps / static_cast<double>(state.iterations());
 }
 
 void BM_SortTextColumn(benchmark::State& state) { SortColumn(state, kTextCol); }

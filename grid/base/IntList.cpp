@@ -1,6 +1,7 @@
 #include "grid/base/IntList.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/sys/Exceptions.h"
 #include "platform/sys/Strings.h"
@@ -22,6 +23,14 @@ int TIntList::Items(int Index) const {
 void TIntList::SetItems(int Index, int Value) {
   CheckIndex(Index);
   FItems[static_cast<size_t>(Index)] = Value;
+  Changed();
+}
+
+void TIntList::Exchange(int Index1, int Index2) {
+  CheckIndex(Index1);
+  CheckIndex(Index2);
+  std::swap(FItems[static_cast<size_t>(Index1)], FItems[static_cast<size_t>(Index2)]);
+  Changed();
   Changed();
 }
 

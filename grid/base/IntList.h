@@ -16,6 +16,8 @@ class TIntList : public TPersistent {
   int Count() const { return static_cast<int>(FItems.size()); }
   int Items(int Index) const;
   void SetItems(int Index, int Value);
+  // As two SetItems, with an OnChange each.
+  void Exchange(int Index1, int Index2);
   int Add(int Value);
   void Delete(int Index);
   // Quiet: no OnChange.

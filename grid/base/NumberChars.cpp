@@ -32,6 +32,7 @@ constexpr Range NumberRanges[] = {
 }  // namespace
 
 bool IsDigitChar(Char Ch) {
+  if (Ch < 0x80) return Ch >= u'0' && Ch <= u'9';  // the common case, without the search
   const auto it = std::upper_bound(std::begin(NumberRanges), std::end(NumberRanges), Ch,
                                    [](Char c, const Range& r) { return c < r.first; });
   return it != std::begin(NumberRanges) && Ch <= std::prev(it)->last;

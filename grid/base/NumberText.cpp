@@ -19,8 +19,7 @@ struct NumberScan {
   int lastThousand = 0;  // 1-based, 0 = none yet
 };
 
-void ScanChar(NumberScan& s, Char c, int i, int length) {
-  const Char dec = GetDecimalSeparator(), thou = GetThousandSeparator();
+void ScanChar(NumberScan& s, Char c, int i, int length, Char dec, Char thou) {
   const bool digit = IsDigitChar(c);
   s.digits = s.digits || digit;
   if (c == u'-') {
@@ -48,7 +47,8 @@ void ScanChar(NumberScan& s, Char c, int i, int length) {
 int ClassifyNumberText(StringView Text) {
   NumberScan s;
   const int length = static_cast<int>(Text.size());
-  for (int i = 1; i <= length; ++i) ScanChar(s, Text[static_cast<size_t>(i - 1)], i, length);
+  const Char dec = GetDecimalSeparator(), thou = GetThousandSeparator();
+  for (int i = 1; i <= length; ++i) ScanChar(s, Text[static_cast<size_t>(i - 1)], i, length, dec, thou);
   // Without a single digit ("-", ".") there is no number at all.
   if (!s.digits) return ntOther;
   int kind = s.integer ? ntInteger : (s.separated && s.exponents == 0 ? ntSeparated : ntOther);

@@ -57,13 +57,12 @@ void TAdvColumnGrid::InsertCols(int ColIndex, int CCount) {
 // One collection update at the end: deleting item by item would make the
 // grid grow back a column after each deletion. Removing every column leaves
 // the grid one empty column, and that gets a fresh item.
-void TAdvColumnGrid::RemoveCols(int ColIndex, int CCount) {
-  const int before = AllColCount();
-  TAdvStringGrid::RemoveCols(ColIndex, CCount);
-  if (ColIndex < 0 || CCount <= 0 || ColIndex >= before) return;
-  const int removed = std::min({CCount, before - ColIndex, FColumnCollection->Count() - ColIndex});
+void TAdvColumnGrid::RemoveColList(const std::vector<int>& Cols) {
+  TAdvStringGrid::RemoveColList(Cols);
+  if (Cols.empty()) return;
   FColumnCollection->BeginUpdate();
-  for (int i = 0; i < removed; ++i) FColumnCollection->Delete(ColIndex);
+  for (auto c = Cols.rbegin(); c != Cols.rend(); ++c)
+    if (*c < FColumnCollection->Count()) FColumnCollection->Delete(*c);
   FColumnCollection->EndUpdate();
   WithoutRecursiveUpdate([this] { SyncColumnCount(); });
 }

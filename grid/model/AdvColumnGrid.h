@@ -33,7 +33,6 @@ class TAdvColumnGrid : public TAdvStringGrid {
   void SetColCount(int Value);
   // Storage columns; the items are inserted and removed with them.
   void InsertCols(int ColIndex, int CCount) override;
-  void RemoveCols(int ColIndex, int CCount) override;
   // The grouped column's item waits in a scratch item until ungrouping.
   void Group(int ColIndex) override;
   void UnGroup() override;
@@ -107,6 +106,8 @@ class TAdvColumnGrid : public TAdvStringGrid {
   TAfterColumnMovedEvent OnAfterColumnMoved;
 
  protected:
+  // Storage columns; their items go with them.
+  void RemoveColList(const std::vector<int>& Cols) override;
   virtual std::unique_ptr<TGridColumnCollection> CreateColumns();
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -1,5 +1,5 @@
 // Clearing and removing by selection, check state or duplicate text. Rows
-// go in one pass of the row engine, however many there are.
+// and columns go in one pass, however many there are.
 #include <algorithm>
 
 #include "grid/base/MouseActions.h"
@@ -10,18 +10,16 @@
 
 namespace {
 
-// Storage columns of the displayed ones, removed from the right so that each
-// index still holds when its turn comes; a run of neighbours goes at once.
-void RemoveDisplayedCols(TAdvStringGrid& G, const std::vector<int>& Displ) {
+// The storage columns of displayed ones, ascending.
+std::vector<int> StorageCols(TAdvStringGrid& G, const std::vector<int>& Displ) {
   std::vector<int> cols;
-  for (int c : Displ) cols.push_back(G.RealColIndex(c));
-  std::sort(cols.rbegin(), cols.rend());
-  for (size_t i = 0; i < cols.size();) {
-    size_t j = i + 1;
-    while (j < cols.size() && cols[j] == cols[j - 1] - 1) ++j;
-    G.RemoveCols(cols[j - 1], static_cast<int>(j - i));
-    i = j;
+  for (int c : Displ) {
+    const int real = G.RealColIndex(c);
+    if (real >= 0 && real < G.AllColCount()) cols.push_back(real);
   }
+  std::sort(cols.begin(), cols.end());
+  cols.erase(std::unique(cols.begin(), cols.end()), cols.end());
+  return cols;
 }
 
 std::vector<int> Range(int From, int To) {
@@ -32,7 +30,9 @@ std::vector<int> Range(int From, int To) {
 
 }  // namespace
 
-bool TAdvStringGrid::RowFlagSelected(int ARow) const {
+// By the row flags with disjunct row selection (by real row when the
+// selection persists through hiding), else by the selection rectangle.
+bool TAdvStringGrid::RowInSelection(int ARow) const {
   if (FMouseActions->DisjunctRowSelect()) return FlagAt(FRowSelect, SelectionRow(ARow)) != 0;
   const TGridRect sel = Selection();
   return ARow >= std::min(sel.Top, sel.Bottom) && ARow <= std::max(sel.Top, sel.Bottom);
@@ -43,7 +43,7 @@ int TAdvStringGrid::LastDataRow() const { return RowCount() - FFixedFooters - 1;
 void TAdvStringGrid::ClearSelection() {
   if (FMouseActions->DisjunctRowSelect()) {
     for (int r = FixedRows(); r < RowCount(); ++r)
-      if (RowFlagSelected(r)) ClearRows(r, 1);
+      if (RowInSelection(r)) ClearRows(r, 1);
   } else if (FMouseActions->DisjunctColSelect()) {
     for (int c = FixedCols(); c < ColCount(); ++c)
       if (FlagAt(FState->ColSelect, c)) ClearCols(RealColIndex(c), 1);
@@ -58,7 +58,7 @@ void TAdvStringGrid::RemoveSelectedRows() {
   if (FMouseActions->DisjunctRowSelect()) {
     std::vector<int> rows;
     for (int r = FixedRows(); r <= LastDataRow(); ++r)
-      if (RowFlagSelected(r)) rows.push_back(r);
+      if (RowInSelection(r)) rows.push_back(r);
     FRows->RemoveRowList(rows, false);
     ClearRowSelect();
   } else {
@@ -73,7 +73,7 @@ void TAdvStringGrid::RemoveUnSelectedRows() {
   BeginUpdate();
   std::vector<int> rows;
   for (int r = FixedRows(); r <= LastDataRow(); ++r)
-    if (!RowFlagSelected(r)) rows.push_back(r);
+    if (!RowInSelection(r)) rows.push_back(r);
   FRows->RemoveRowList(rows, false);
   if (FMouseActions->RowSelectPersistent())
     SelectRows(FixedRows(), LastDataRow() - FixedRows() + 1);
@@ -97,10 +97,17 @@ void TAdvStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
 void TAdvStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
   const int col = RealColIndex(ACol);
   BeginUpdate();
-  TFoldedTextSet seen(static_cast<size_t>(std::max(LastDataRow() - FixedRows() + 1, 0)));
+  const int first = FixedRows(), count = std::max(LastDataRow() - first + 1, 0);
+  TFoldedTextSet seen(static_cast<size_t>(count));
   std::vector<int> rows;
-  for (int r = FixedRows(); r <= LastDataRow(); ++r)
-    if (!seen.Insert(CellView(col, r))) rows.push_back(r);
+  if (PlainTexts()) {  // the views are the stored texts: they hold while nothing changes
+    seen.InsertEach(
+        static_cast<size_t>(count), [&](size_t i) { return CellView(col, first + static_cast<int>(i)); },
+        [&](size_t i) { rows.push_back(first + static_cast<int>(i)); });
+  } else {
+    for (int r = first; r < first + count; ++r)
+      if (!seen.Insert(CellView(col, r))) rows.push_back(r);
+  }
   FRows->RemoveRowList(rows, false);
   EndUpdate();
 }
@@ -112,13 +119,13 @@ void TAdvStringGrid::RemoveSelectedCols() {
   if (FMouseActions->DisjunctColSelect()) {
     for (int c = FixedCols(); c < ColCount(); ++c)
       if (FlagAt(FState->ColSelect, c)) cols.push_back(c);
-    RemoveDisplayedCols(*this, cols);
+    RemoveColList(StorageCols(*this, cols));
     for (auto c = cols.rbegin(); c != cols.rend(); ++c)
       if (*c < static_cast<int>(FState->ColSelect.size())) FState->ColSelect.erase(FState->ColSelect.begin() + *c);
     return;
   }
   const TGridRect sel = Selection();
-  RemoveDisplayedCols(*this, Range(std::min(sel.Left, sel.Right), std::max(sel.Left, sel.Right)));
+  RemoveColList(StorageCols(*this, Range(std::min(sel.Left, sel.Right), std::max(sel.Left, sel.Right))));
 }
 
 void TAdvStringGrid::RemoveUnSelectedCols() {
@@ -132,6 +139,6 @@ void TAdvStringGrid::RemoveUnSelectedCols() {
     cols = Range(FixedCols(), left - 1);
     for (int c = right + 1; c < ColCount(); ++c) cols.push_back(c);
   }
-  RemoveDisplayedCols(*this, cols);
+  RemoveColList(StorageCols(*this, cols));
   ClearColSelect();
 }

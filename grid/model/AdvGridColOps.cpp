@@ -2,8 +2,10 @@
 // rows included, with their widths and hidden flags; the tables follow the
 // storage column count, and only columns 0..511 can be hidden.
 #include <algorithm>
+#include <numeric>
 
 #include "grid/model/AdvStringGridPrivate.h"
+#include "platform/grids/EraseIndexes.h"
 
 void TAdvStringGrid::InsertCols(int ColIndex, int CCount) {
   if (ColIndex < 0 || CCount <= 0 || ColIndex > AllColCount()) return;
@@ -34,23 +36,54 @@ void TAdvStringGrid::InsertCols(int ColIndex, int CCount) {
 void TAdvStringGrid::RemoveCols(int ColIndex, int CCount) {
   if (ColIndex < 0 || CCount <= 0 || ColIndex >= AllColCount()) return;
   CCount = std::min(CCount, AllColCount() - ColIndex);
+  std::vector<int> cols(static_cast<size_t>(CCount));
+  std::iota(cols.begin(), cols.end(), ColIndex);
+  RemoveColList(cols);
+}
+
+namespace {
+
+// Runs of neighbouring indexes in an ascending list, from the right.
+template <class F>
+void ForEachRunFromRight(const std::vector<int>& Cols, F Action) {
+  for (size_t end = Cols.size(); end > 0;) {
+    size_t begin = end - 1;
+    while (begin > 0 && Cols[begin - 1] == Cols[begin] - 1) --begin;
+    Action(Cols[begin], static_cast<int>(end - begin));
+    end = begin;
+  }
+}
+
+}  // namespace
+
+// The end state of removing each run of neighbours from the right, with the
+// rows' cells, the hidden flags and the widths compacted once.
+void TAdvStringGrid::RemoveColList(const std::vector<int>& Cols) {
+  if (Cols.empty()) return;
   std::vector<int> shown;  // displayed indexes, descending
-  for (int c = ColIndex + CCount - 1; c >= ColIndex; --c) {
-    if (!IsHiddenColumn(c)) shown.push_back(DisplColIndex(c));
+  for (auto c = Cols.rbegin(); c != Cols.rend(); ++c) {
+    if (!IsHiddenColumn(*c)) shown.push_back(DisplColIndex(*c));
   }
-  FreeCellPropsRange(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
-  Store().DeleteCols(ColIndex, CCount);
-  for (int i = 0; i < FGridItems.Count(); ++i) FGridItems.Item(i)->Items().DeleteCols(ColIndex, CCount);
-  for (int i = ColIndex; i <= TVisibleColumns::MaxHideable; ++i) {
-    FVisibleCols.SetVisibleCol(i, FVisibleCols.GetVisibleCol(i + CCount));
+  ForEachRunFromRight(Cols, [&](int From, int Count) { FreeCellPropsRange(From, 0, From + Count - 1, RowCount() - 1); });
+  Store().DeleteColList(Cols);
+  for (int i = 0; i < FGridItems.Count(); ++i) {
+    ForEachRunFromRight(Cols, [&](int From, int Count) { FGridItems.Item(i)->Items().DeleteCols(From, Count); });
   }
-  if (ColIndex < static_cast<int>(FState->AllColWidths.size())) {
-    const auto end = std::min(FState->AllColWidths.size(), static_cast<size_t>(ColIndex + CCount));
-    FState->AllColWidths.erase(FState->AllColWidths.begin() + ColIndex, FState->AllColWidths.begin() + static_cast<std::ptrdiff_t>(end));
+  std::vector<bool> visible;
+  for (int i = 0; i <= TVisibleColumns::MaxHideable + static_cast<int>(Cols.size()); ++i)
+    visible.push_back(FVisibleCols.GetVisibleCol(i));
+  EraseIndexes(visible, Cols);
+  for (int i = Cols.front(); i <= TVisibleColumns::MaxHideable; ++i) {
+    FVisibleCols.SetVisibleCol(i, visible[static_cast<size_t>(i)]);
   }
-  for (int d : shown) {
-    for (int i = d; i < ColCount() - 1; ++i) SetColWidths(i, ColWidths(i + 1));
+  EraseIndexes(FState->AllColWidths, Cols);
+  // A column removed shifts the widths after it left by one, the last one staying.
+  std::vector<int> widths;
+  for (int i = 0; i < ColCount(); ++i) widths.push_back(ColWidths(i));
+  for (int d : shown) std::copy(widths.begin() + d + 1, widths.end(), widths.begin() + d);
+  for (int i = shown.empty() ? ColCount() : shown.back(); i < ColCount(); ++i) {
+    if (ColWidths(i) != widths[static_cast<size_t>(i)]) SetColWidths(i, widths[static_cast<size_t>(i)]);
   }
   SetColCount(std::max(ColCount() - static_cast<int>(shown.size()), 1));
-  CellsChanged(TRect{ColIndex, 0, ColIndex + CCount, RowCount() - 1});
+  CellsChanged(TRect{Cols.front(), 0, Cols.back() + 1, RowCount() - 1});
 }

@@ -87,9 +87,7 @@ void TAdvStringGrid::SortSwapRows(int ARow1, int ARow2) {
   ++FSwaps;
   TIntList& xref = *FSortRowXRef;
   if (ARow1 >= 0 && ARow2 >= 0 && ARow1 < xref.Count() && ARow2 < xref.Count()) {
-    const int entry = xref.Items(ARow1);
-    xref.SetItems(ARow1, xref.Items(ARow2));
-    xref.SetItems(ARow2, entry);
+    xref.Exchange(ARow1, ARow2);
   }
   if (ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount() || ARow1 == ARow2) return;
   if (FSortSettings->SingleColumn()) {

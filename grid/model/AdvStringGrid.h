@@ -1132,6 +1132,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
  protected:
   void CellTextChanged(int ACol, int ARow) override;
+  // Storage columns, ascending and distinct, in one pass; RemoveCols and the
+  // bulk removals by column selection come here.
+  virtual void RemoveColList(const std::vector<int>& Cols);
 
  private:
   friend class TCellGraphics;
@@ -1567,7 +1570,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool IsCell(const String& SubStr, int& ACol, int& ARow);
 
  private:
-  bool RowFlagSelected(int ARow) const;
   int LastDataRow() const;
 
   // ==== cell painting (grid/paint/AdvGridVisualProps.cpp, AdvGridCellPaint.cpp and

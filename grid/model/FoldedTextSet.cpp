@@ -1,58 +1,75 @@
 #include "grid/model/FoldedTextSet.h"
 
-#include <bit>
-
-#include "platform/sys/SysUtils.h"
+#include <new>
 
 namespace {
 
 Char UpAscii(Char C) { return C >= u'a' && C <= u'z' ? static_cast<Char>(C - 32) : C; }
 
-std::uint32_t FoldedHash(StringView Text) {
-  std::uint64_t h = 0xcbf29ce484222325ull;
-  for (Char c : Text) h = (h ^ UpAscii(c)) * 0x100000001b3ull;
-  return static_cast<std::uint32_t>(h ^ h >> 32);
-}
-
-// Folded is already upper case.
-bool SameFolded(StringView Text, const String& Folded) {
-  if (Text.size() != Folded.size()) return false;
-  for (size_t i = 0; i < Text.size(); ++i)
-    if (UpAscii(Text[i]) != Folded[i]) return false;
+bool SameFolded(StringView A, StringView B) {
+  if (A.size() != B.size()) return false;
+  for (size_t i = 0; i < A.size(); ++i)
+    if (UpAscii(A[i]) != UpAscii(B[i])) return false;
   return true;
 }
 
 }  // namespace
 
-TFoldedTextSet::TFoldedTextSet(size_t Expected) {
-  FSlots.resize(std::bit_ceil(Expected * 2 + 16));
-  FMask = FSlots.size() - 1;
-  FTexts.reserve(Expected);
+// At most two thirds of the slots are taken.
+TFoldedTextSet::TFoldedTextSet(size_t Expected) { Allocate(Expected + Expected / 2 + 16); }
+
+// Zeroed by the allocator: a large table comes as fresh pages, not written here.
+void TFoldedTextSet::Allocate(size_t Slots) {
+  FSlots.reset(static_cast<TSlot*>(std::calloc(Slots, sizeof(TSlot))));
+  if (!FSlots) throw std::bad_alloc();
+  FSize = Slots;
+}
+
+std::uint32_t TFoldedTextSet::Hash(StringView Text) {
+  std::uint64_t h = 0xcbf29ce484222325ull;
+  for (Char c : Text) h = (h ^ UpAscii(c)) * 0x100000001b3ull;
+  return static_cast<std::uint32_t>(h ^ h >> 32);
+}
+
+size_t TFoldedTextSet::Probe(StringView Text, std::uint32_t Hash, bool& Found) const {
+  size_t i = Home(Hash);
+  for (;; i = i + 1 == FSize ? 0 : i + 1) {
+    const TSlot& s = FSlots[i];
+    if (s.Entry == 0) break;
+    if (s.Hash == Hash && SameFolded(Text, FEntries[s.Entry - 1])) {
+      Found = true;
+      return i;
+    }
+  }
+  Found = false;
+  return i;
 }
 
 bool TFoldedTextSet::Insert(StringView Text) {
-  const std::uint32_t hash = FoldedHash(Text);
-  for (size_t i = hash & FMask;; i = (i + 1) & FMask) {
-    const TSlot& s = FSlots[i];
-    if (s.Text == 0) break;
-    if (s.Hash == hash && SameFolded(Text, FTexts[s.Text - 1])) return false;
+  const std::uint32_t hash = Hash(Text);
+  bool found = false;
+  const size_t at = Probe(Text, hash, found);
+  if (!found) {
+    FEntries.push_back(FCopies.emplace_back(Text));
+    Take(at, FEntries.size() - 1, hash);
   }
-  FTexts.push_back(UpperCase(Text));
-  if (FTexts.size() * 2 > FSlots.size()) Grow();
-  Place(hash, static_cast<std::uint32_t>(FTexts.size()));
-  return true;
+  return !found;
 }
 
-void TFoldedTextSet::Place(std::uint32_t Hash, std::uint32_t Text) {
-  size_t i = Hash & FMask;
-  while (FSlots[i].Text != 0) i = (i + 1) & FMask;
-  FSlots[i] = TSlot{Hash, Text};
+void TFoldedTextSet::Take(size_t At, size_t Entry, std::uint32_t Hash) {
+  FSlots[At] = TSlot{Hash, static_cast<std::uint32_t>(Entry + 1)};
+  if (++FTaken * 3 > FSize * 2) Grow();
 }
 
 void TFoldedTextSet::Grow() {
-  std::vector<TSlot> old(FSlots.size() * 2);
-  old.swap(FSlots);
-  FMask = FSlots.size() - 1;
-  for (const TSlot& s : old)
-    if (s.Text != 0) Place(s.Hash, s.Text);
+  const size_t oldSize = FSize;
+  std::unique_ptr<TSlot[], TFree> old = std::move(FSlots);
+  Allocate(oldSize * 2);
+  for (size_t k = 0; k < oldSize; ++k) {
+    const TSlot& s = old[k];
+    if (s.Entry == 0) continue;
+    size_t i = Home(s.Hash);
+    while (FSlots[i].Entry != 0) i = i + 1 == FSize ? 0 : i + 1;
+    FSlots[i] = s;
+  }
 }

@@ -1,8 +1,12 @@
 #pragma once
 // Texts seen so far, equal when they differ only in ASCII case (as UpperCase
-// folds them). Open addressing over one flat table: no node per text, and a
-// text already there is found without making its folded copy.
+// folds them). Open addressing over one flat table of small slots (the hash
+// and where the text is listed): a text already there is found without a
+// folded copy, and a text the caller keeps is not copied at all.
 #include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <memory>
 #include <vector>
 
 #include "platform/sys/String.h"
@@ -10,18 +14,62 @@
 class TFoldedTextSet {
  public:
   explicit TFoldedTextSet(size_t Expected);
-  // False when an equal text was there already.
+  // False when an equal text was there already. The set keeps a copy.
   bool Insert(StringView Text);
+  // Texts 0..Count-1 in turn, as Insert; TextOf(i) gives views that outlive
+  // the set, and they are not copied. Each text is read and hashed a few
+  // texts ahead of its turn and its slot fetched then, so that the slot's
+  // memory has arrived when it is needed. Repeat(i) for each text already there.
+  template <class TextOf, class F>
+  void InsertEach(size_t Count, TextOf&& Text, F&& Repeat) {
+    constexpr size_t ahead = 16;
+    StringView texts[ahead];
+    std::uint32_t hashes[ahead];
+    auto read = [&](size_t i) {
+      texts[i % ahead] = Text(i);
+      hashes[i % ahead] = Hash(texts[i % ahead]);
+      __builtin_prefetch(&FSlots[Home(hashes[i % ahead])]);
+    };
+    FEntries.reserve(FEntries.size() + Count);  // only the room written is touched
+    for (size_t i = 0; i < ahead && i < Count; ++i) read(i);
+    for (size_t i = 0; i < Count; ++i) {
+      const StringView text = texts[i % ahead];
+      const std::uint32_t hash = hashes[i % ahead];
+      if (i + ahead < Count) read(i + ahead);
+      bool found = false;
+      const size_t at = Probe(text, hash, found);
+      if (found) {
+        Repeat(i);
+      } else {
+        FEntries.push_back(text);
+        Take(at, FEntries.size() - 1, hash);
+      }
+    }
+  }
 
  private:
+  // All zero is a free slot: the table comes zeroed from the allocator.
   struct TSlot {
-    std::uint32_t Hash = 0;
-    std::uint32_t Text = 0;  // index into FTexts plus one; 0 for a free slot
+    std::uint32_t Hash;
+    std::uint32_t Entry;  // index into FEntries plus one
   };
+  struct TFree {
+    void operator()(TSlot* P) const { std::free(P); }
+  };
+  static std::uint32_t Hash(StringView Text);
+  // The first slot a hash looks at: its share of the table, not its low bits,
+  // so the table need not be a power of two.
+  size_t Home(std::uint32_t Hash) const { return static_cast<size_t>((std::uint64_t{Hash} * FSize) >> 32); }
+  // The slot holding an equal text, or the free slot where it would go.
+  size_t Probe(StringView Text, std::uint32_t Hash, bool& Found) const;
+  // Entry: an index into FEntries.
+  void Take(size_t At, size_t Entry, std::uint32_t Hash);
+  void Allocate(size_t Slots);
   void Grow();
-  void Place(std::uint32_t Hash, std::uint32_t Text);
 
-  std::vector<TSlot> FSlots;
-  std::vector<String> FTexts;  // folded
-  size_t FMask = 0;
+  std::unique_ptr<TSlot[], TFree> FSlots;
+  size_t FSize = 0;
+  size_t FTaken = 0;
+  std::vector<StringView> FEntries;  // the texts in the table
+  std::deque<String> FCopies;  // the texts Insert keeps; a deque never moves them
 };

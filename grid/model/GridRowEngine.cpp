@@ -190,10 +190,7 @@ void TGridRowEngine::RaiseForOpenedRows(const std::vector<int>& Before) {
 }
 
 void TGridRowEngine::ExchangeRows(int ARow1, int ARow2) {
-  TCellStore& store = G.Store();
-  TCellStore::TRowPtr row = store.TakeRow(ARow1);
-  store.PutRow(ARow1, store.TakeRow(ARow2));
-  store.PutRow(ARow2, std::move(row));
+  G.Store().ExchangeRows(ARow1, ARow2);
   const int height = G.RowHeights(ARow1);
   if (height != G.RowHeights(ARow2)) {
     G.SetRowHeights(ARow1, G.RowHeights(ARow2));

@@ -101,8 +101,8 @@ class TGridSorter::TFrame {
     ScratchOpen = true;
     const TSortSettings& s = *G.FSortSettings;
     const bool stable = G.PlainTexts() && !s.SingleColumn() && !G.OnCustomCompare && !G.OnRawCompare;
-    S.FKeys = std::make_unique<TSortKeyCache>(G.RowCount(), DataRows, stable,
-                                              s.SingleColumn() ? s.Column() : -1);
+    S.FKeys = std::make_unique<TSortKeyCache>(G.RowCount(), DataRows, stable, s.SingleColumn() ? s.Column() : -1,
+                                              std::move(S.FOriginRoom));
     // With only the sort column's cells swapping, a row's other cells stay.
     S.FKeys->ShortCutSameRow = !s.SingleColumn() && !G.OnCustomCompare && !G.OnRawCompare;
   }
@@ -164,7 +164,10 @@ void RunFramed(Frame& F, Work&& W) {
 }  // namespace
 
 void TGridSorter::DropKeys() {
-  if (FKeys) FSpare = FKeys->TakeFirst();
+  if (FKeys) {
+    FSpare = FKeys->TakeFirst();
+    FOriginRoom = FKeys->TakeOrigins();
+  }
   FKeys.reset();
   FPendingPivot = -1;
 }

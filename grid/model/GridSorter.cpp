@@ -11,38 +11,14 @@
 #include "grid/base/SortIndexList.h"
 #include "grid/model/AdvGridError.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/SortFastColumn.h"
 #include "grid/model/SortKeyCache.h"
 #include "grid/model/SortSettings.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {
 
-template <class T>
-int Sign(T A, T B) {
-  return A < B ? -1 : (B < A ? 1 : 0);
-}
-
 int SignOf(int V) { return V < 0 ? -1 : (V > 0 ? 1 : 0); }
-
-bool IsNumberClass(int Class) { return Class == ntInteger || Class == ntSeparated || Class == ntScientific; }
-
-Char UpAscii(Char C) { return C >= u'a' && C <= u'z' ? static_cast<Char>(C - 32) : C; }
-
-int CompareNoCase(StringView A, StringView B) {
-  const size_t n = std::min(A.size(), B.size());
-  for (size_t i = 0; i < n; ++i) {
-    const Char a = UpAscii(A[i]), b = UpAscii(B[i]);
-    if (a != b) return a < b ? -1 : 1;
-  }
-  return Sign(A.size(), B.size());
-}
-
-// With IgnoreBlanks an empty text goes first or last whatever the order.
-int PlaceBlanks(int Res, bool Empty1, bool Empty2, bool Descending, TSortBlankPosition Pos) {
-  if (Empty1 == Empty2) return Res;
-  const int first = (Pos == blFirst) != Descending ? -1 : 1;
-  return Empty1 ? first : -first;
-}
 
 bool IsCheckBoxType(TCellType T) {
   return T == ctCheckBox || T == ctDataCheckBox || T == ctVirtCheckBox || T == ctRowCheckBox;
@@ -78,22 +54,27 @@ TSortColumn& TGridSorter::Column(int ACol) {
   return **slot;
 }
 
+StringView TGridSorter::SortText(int ACol, int ARow) {
+  Touch(ARow);
+  if (G.SortSettings()->SortOnVirtualCells()) return G.CellView(ACol, ARow);
+  return G.GetGridCell(ACol, ARow);
+}
+
 TSortKey& TGridSorter::Key(TSortColumn& C, int ACol, int ARow, int Which) {
-  const bool onVirtual = G.SortSettings()->SortOnVirtualCells();
-  auto text = [&](int Row) {
-    Touch(Row);
-    return onVirtual ? G.CellView(ACol, Row) : StringView(G.GetGridCell(ACol, Row));
-  };
   if (!C.Cached) {
-    C.LooseText[Which] = String(text(ARow));
+    C.LooseText[Which] = String(SortText(ACol, ARow));
     TSortKey& k = C.Loose[Which];
     k = TSortKey();
     k.SetText(C.LooseText[Which]);
     return k;
   }
   if (!C.Filled) {
-    C.ByRow = FKeys->Filled.empty();
-    if (C.ByRow) FillKeys(C, ACol, text);
+    C.ByRow = !FKeys->FirstColumnTaken();
+    if (C.ByRow) {
+      C.Keys.resize(static_cast<size_t>(FKeys->Rows));
+      ReadColumn(C, ACol, [&](int r, StringView t) { PutKey(C, r, t); });
+      KeysFilled(C);
+    }
   }
   if (C.ByRow) return C.Keys[static_cast<size_t>(ARow)];
   C.Filled = true;
@@ -102,38 +83,77 @@ TSortKey& TGridSorter::Key(TSortColumn& C, int ACol, int ARow, int Which) {
     TSortKey& k = at->second.first;
     k.Origin = at->first;
     if (FKeys->StableTexts && ARow < FKeys->DataRows) {
-      k.SetText(text(ARow));
+      k.SetText(SortText(ACol, ARow));
     } else {
-      at->second.second = String(text(ARow));
+      at->second.second = String(SortText(ACol, ARow));
       k.SetText(at->second.second);
     }
   }
   return at->second.first;
 }
 
-// The first column's keys, by displayed row, scratch rows included (a pivot
-// may already be in its scratch row: that key keeps a copy of its text).
-template <class Text>
-void TGridSorter::FillKeys(TSortColumn& C, int ACol, Text&& ReadText) {
-  const auto n = static_cast<size_t>(FKeys->Rows);
-  C.Keys.resize(n);
-  // With stable texts only the scratch rows need copies.
+// The first column's texts, by displayed row, scratch rows included (a
+// pivot may already be in its scratch row: that text is copied). With
+// stable texts only the scratch rows need copies.
+template <class Use>
+void TGridSorter::ReadColumn(TSortColumn& C, int ACol, Use&& UseText) {
   const int copied = FKeys->StableTexts ? FKeys->DataRows : 0;
-  C.Copies.resize(n - static_cast<size_t>(copied));
+  C.Copies.resize(static_cast<size_t>(FKeys->Rows - copied));
   for (int r = 0; r < FKeys->Rows; ++r) {
-    TSortKey& k = C.Keys[static_cast<size_t>(r)];
-    k = TSortKey();
-    k.Origin = FKeys->OriginOf(r);
     if (r < copied) {
-      k.SetText(ReadText(r));
+      UseText(r, SortText(ACol, r));
       continue;
     }
     String& copy = C.Copies[static_cast<size_t>(r - copied)];
-    copy = String(ReadText(r));
-    k.SetText(copy);
+    copy = String(SortText(ACol, r));
+    UseText(r, StringView(copy));
   }
+}
+
+void TGridSorter::PutKey(TSortColumn& C, int ARow, StringView Text) {
+  TSortKey& k = C.Keys[static_cast<size_t>(ARow)];
+  k = TSortKey();
+  k.Origin = FKeys->OriginOf(ARow);
+  k.SetText(Text);
+}
+
+void TGridSorter::KeysFilled(TSortColumn& C) {
   C.Filled = true;
+  C.ByRow = true;
   FKeys->Filled.push_back(&C);
+}
+
+// The first column of a run, when its resolved style decides from the keys
+// alone. Its texts are read once either way: when a row needs the full
+// comparison, they become that column's keys by row.
+TSortFastColumn* TGridSorter::FastColumn(int ACol) {
+  TSortKeyCache& keys = *FKeys;
+  if (keys.FastTried || keys.FirstColumnTaken()) return nullptr;
+  keys.FastTried = true;
+  if (!FFastColumns || G.IsIgnoredColumn(ACol)) return nullptr;
+  TSortColumn& c = Column(ACol);
+  const TSortSettings& s = *G.SortSettings();
+  if (!FFast) FFast = std::make_unique<TSortFastColumn>();
+  TSortFastColumn& f = *FFast;
+  const TSortFastColumn::TSettings settings{c.Style, c.Format, s.IgnoreCase(), s.IgnoreBlanks(),
+                                            s.BlankPos() == blFirst, s.Direction() == sdDescending};
+  if (!c.Cached || !f.Open(settings, keys.Rows)) return nullptr;
+  bool fast = true;
+  ReadColumn(c, ACol, [&](int r, StringView t) {
+    f.Put(r, keys.OriginOf(r), t);
+    fast = fast && f.Read(r, f.ReadsCellTypes() && IsCheckBoxType(G.GetCellType(ACol, r)));
+  });
+  if (fast) {
+    f.Close();
+    keys.Fast = &f;
+    keys.FastCol = ACol;
+    return &f;
+  }
+  c.Keys.resize(static_cast<size_t>(keys.Rows));
+  for (int r = 0; r < keys.Rows; ++r) PutKey(c, r, f.Text(r));
+  KeysFilled(c);
+  f.Clear();
+  return nullptr;
 }
 
 bool TGridSorter::IsCheckBoxCell(TSortKey& K, int ACol, int ARow) {
@@ -154,7 +174,7 @@ int TGridSorter::CompareCells(int ACol, int ARow1, bool Descending, int ARow2) {
   const int res = CompareByStyle(c, ACol, ARow1, ARow2, k1, k2);
   const TSortSettings& s = *G.SortSettings();
   if (!s.IgnoreBlanks()) return res;
-  return PlaceBlanks(res, k1.Empty(), k2.Empty(), Descending, s.BlankPos());
+  return PlaceSortBlanks(res, k1.Empty(), k2.Empty(), Descending, s.BlankPos() == blFirst);
 }
 
 int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, TSortKey& k1,
@@ -164,7 +184,7 @@ int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, 
   if (style == ssAutomatic) {
     if (IsCheckBoxCell(k1, ACol, ARow1)) {
       style = ssCheckBox;
-    } else if (IsNumberClass(k1.NumberClass())) {
+    } else if (IsSortNumberClass(k1.NumberClass())) {
       style = ssNumeric;
     } else {
       style = ignoreCase ? ssAlphaNoCase : ssAlphabetic;
@@ -176,7 +196,7 @@ int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, 
     }
   }
   if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
-    const bool numbers = IsNumberClass(k1.NumberClass()) && IsNumberClass(k2.NumberClass());
+    const bool numbers = IsSortNumberClass(k1.NumberClass()) && IsSortNumberClass(k2.NumberClass());
     style = numbers ? ssNumeric : (style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase);
   }
   if (ReadsCells(style)) {
@@ -186,7 +206,7 @@ int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, 
   switch (style) {
     case ssNumeric:
     case ssFinancial:
-      return Sign(k1.Number(C.Format), k2.Number(C.Format));
+      return SortSign(k1.Number(C.Format), k2.Number(C.Format));
     case ssAlphaNoCase:
       return CompareNoCase(k1.Text(), k2.Text());
     case ssAnsiAlphaCase:
@@ -195,18 +215,18 @@ int TGridSorter::CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, 
       return SignOf(AnsiCompareText(k1.Text(), k2.Text()));
     case ssDate:
     case ssDateTime:
-      return Sign(k1.Date(), k2.Date());
+      return SortSign(k1.Date(), k2.Date());
     case ssShortDateEU:
     case ssShortDateUS:
-      return Sign(k1.ShortDate(style == ssShortDateUS), k2.ShortDate(style == ssShortDateUS));
+      return SortSign(k1.ShortDate(style == ssShortDateUS), k2.ShortDate(style == ssShortDateUS));
     case ssTime:
-      return Sign(k1.Time(), k2.Time());
+      return SortSign(k1.Time(), k2.Time());
     case ssHTML:
       return SignOf(G.StrippedCells(ACol, ARow1).compare(G.StrippedCells(ACol, ARow2)));
     case ssImages:
-      return Sign(G.GetGraphicSortKey(ACol, ARow1), G.GetGraphicSortKey(ACol, ARow2));
+      return SortSign(G.GetGraphicSortKey(ACol, ARow1), G.GetGraphicSortKey(ACol, ARow2));
     case ssCheckBox:
-      return Sign(G.IsChecked(ACol, G.RealRowIndex(ARow1)), G.IsChecked(ACol, G.RealRowIndex(ARow2)));
+      return SortSign(G.IsChecked(ACol, G.RealRowIndex(ARow1)), G.IsChecked(ACol, G.RealRowIndex(ARow2)));
     case ssCustom: {
       int res = 0;
       if (G.OnCustomCompare) G.OnCustomCompare(&G, String(k1.Text()), String(k2.Text()), res);
@@ -328,6 +348,28 @@ void TGridSorter::Touch(int ARow) {
   FillPivot(from, ARow);
 }
 
+// CompareLine with the first column from its flat keys when they decide;
+// small, so that the partition's loops take it in.
+inline int TGridSorter::CompareFirst(int ACol, int ARow1, int ARow2) {
+  const TSortKeyCache& k = *FKeys;
+  if (!k.Fast || k.FastCol != ACol || (k.ShortCutSameRow && k.Fast->SameRow(ARow1, ARow2)))
+    return CompareNotFast(ACol, ARow1, ARow2);
+  ++FCompares;
+  const int res = k.Fast->Compare(ARow1, ARow2);
+  return res != 0 ? res : CompareAfterFast(ACol, ARow1, ARow2);
+}
+
+int TGridSorter::CompareNotFast(int ACol, int ARow1, int ARow2) {
+  TSortFastColumn* f = FKeys->Fast ? nullptr : FastColumn(ACol);
+  return f ? CompareFirst(ACol, ARow1, ARow2) : CompareLine(ACol, ARow1, ARow2);
+}
+
+// The rows tie in the first column: the next ones decide with Full.
+int TGridSorter::CompareAfterFast(int ACol, int ARow1, int ARow2) {
+  if (!G.SortSettings()->Full() || ACol >= G.AllColCount() - 1) return 0;
+  return CompareLine(ACol + 1, ARow1, ARow2);
+}
+
 // Recurses into the smaller part and loops on the larger, so the depth stays
 // below log2 of the row count whatever the order.
 template <class Cmp>
@@ -356,7 +398,7 @@ void TGridSorter::SortRange(int Start, int End, int Target, bool SkipEqual, Cmp&
 
 void TGridSorter::SortRows(int ACol, int Start, int End) {
   FSortDir = G.SortSettings()->Direction() == sdDescending ? -1 : 1;
-  SortRange(Start, End, FSortDir, true, [&](int A, int B) { return CompareLine(ACol, A, B); });
+  SortRange(Start, End, FSortDir, true, [&](int A, int B) { return CompareFirst(ACol, A, B); });
 }
 
 void TGridSorter::SortRowsIndexed(int Start, int End) {

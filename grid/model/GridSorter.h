@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "grid/base/IntList.h"
+#include "platform/sys/String.h"
 
 class TAdvStringGrid;
 class TSortKeyCache;
 struct TSortColumn;
 class TSortKey;
+class TSortFastColumn;
 
 class TGridSorter {
  public:
@@ -38,11 +40,14 @@ class TGridSorter {
   void SetCompares(int Value) { FCompares = Value; }
   int SortDir() const { return FSortDir; }
   TIntList& UnSortRowXRef() { return FUnSortRowXRef; }
+  // Off: every comparison goes through the full cell comparison, the
+  // answers the flat keys of a key-decided column must give.
+  void SetFastColumns(bool Value) { FFastColumns = Value; }
 
  private:
   class TFrame;
   friend class TFrame;
-  // Ends a run's key cache, keeping the first column's room for the next run.
+  // Ends a run's key cache, keeping its room for the next run.
   void DropKeys();
   // A worker over Left..Right inside raised counts, undone also when it raises.
   void RunScratch(const std::function<void()>& Work);
@@ -58,9 +63,16 @@ class TGridSorter {
   void UnSortRows();
 
   TSortColumn& Column(int ACol);
+  int CompareFirst(int ACol, int ARow1, int ARow2);
+  int CompareNotFast(int ACol, int ARow1, int ARow2);
+  int CompareAfterFast(int ACol, int ARow1, int ARow2);
+  TSortFastColumn* FastColumn(int ACol);
+  StringView SortText(int ACol, int ARow);
   TSortKey& Key(TSortColumn& C, int ACol, int ARow, int Which);
-  template <class Text>
-  void FillKeys(TSortColumn& C, int ACol, Text&& ReadText);
+  template <class Use>
+  void ReadColumn(TSortColumn& C, int ACol, Use&& UseText);
+  void PutKey(TSortColumn& C, int ARow, StringView Text);
+  void KeysFilled(TSortColumn& C);
   int CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, TSortKey& k1, TSortKey& k2);
   bool IsCheckBoxCell(TSortKey& K, int ACol, int ARow);
   bool SameRow(int ARow1, int ARow2) const;
@@ -73,5 +85,10 @@ class TGridSorter {
   std::unique_ptr<TSortKeyCache> FKeys;
   std::unique_ptr<TSortColumn> FLoose;
   std::unique_ptr<TSortColumn> FSpare;
+  // The room of the last run's first column, flat keys and origins, kept:
+  // a large fresh block costs more to touch than the comparisons.
+  std::unique_ptr<TSortFastColumn> FFast;
+  std::vector<int> FOriginRoom;
+  bool FFastColumns = true;
   int FPendingPivot = -1;  // the row the scratch pivot row stands for, not yet copied
 };

@@ -4,10 +4,12 @@
 // swap with their rows; the texts they view stay where they are (in the row
 // objects, which move by pointer, or in the column's own copies).
 #include <memory>
+#include <numeric>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "grid/model/SortFastColumn.h"
 #include "grid/model/SortKeys.h"
 
 struct TSortColumn {
@@ -32,17 +34,21 @@ struct TSortColumn {
 class TSortKeyCache {
  public:
   // Rows: the raised row count; DataRows the rows below the scratch rows.
-  TSortKeyCache(int Rows, int DataRows, bool StableTexts, int OnlyMovingColumn)
+  // Room: a vector whose memory the origins may take over.
+  TSortKeyCache(int Rows, int DataRows, bool StableTexts, int OnlyMovingColumn, std::vector<int>&& Room)
       : Rows(Rows),
         DataRows(DataRows),
         StableTexts(StableTexts),
         OnlyMovingColumn(OnlyMovingColumn),
-        Origin(static_cast<size_t>(Rows)) {
-    for (int r = 0; r < Rows; ++r) Origin[static_cast<size_t>(r)] = r;
+        Origin(std::move(Room)) {
+    Origin.resize(static_cast<size_t>(Rows));
+    std::iota(Origin.begin(), Origin.end(), 0);
   }
+  std::vector<int> TakeOrigins() { return std::move(Origin); }
   // Whether two displayed rows hold the same row (a row and its pivot copy).
   // The first column's keys carry their origin: no further memory is read.
   bool SameRow(int A, int B) const {
+    if (Fast) return Fast->SameRow(A, B);
     if (!Filled.empty()) {
       const std::vector<TSortKey>& keys = Filled.front()->Keys;
       return keys[static_cast<size_t>(A)].Origin == keys[static_cast<size_t>(B)].Origin;
@@ -56,10 +62,12 @@ class TSortKeyCache {
   }
   void Swap(int A, int B) {
     std::swap(Origin[static_cast<size_t>(A)], Origin[static_cast<size_t>(B)]);
+    if (Fast) Fast->Swap(A, B);
     for (TSortColumn* c : Filled) std::swap(c->Keys[static_cast<size_t>(A)], c->Keys[static_cast<size_t>(B)]);
   }
   void CopyKey(int To, int From) {
     Origin[static_cast<size_t>(To)] = Origin[static_cast<size_t>(From)];
+    if (Fast) Fast->Copy(To, From);
     for (TSortColumn* c : Filled) c->Keys[static_cast<size_t>(To)] = c->Keys[static_cast<size_t>(From)];
   }
 
@@ -70,8 +78,15 @@ class TSortKeyCache {
   bool StableTexts;
   int OnlyMovingColumn;  // -1: every column moves with its row
   std::vector<TSortColumn*> Filled;
+  // The first column when its keys alone decide: then no column above
+  // keeps its keys by row.
+  TSortFastColumn* Fast = nullptr;
+  int FastCol = -1;
+  bool FastTried = false;
+  bool FirstColumnTaken() const { return Fast || !Filled.empty(); }
   // The first column, for the next run to fill again without new memory.
   std::unique_ptr<TSortColumn> TakeFirst() {
+    if (FastCol >= 0 && static_cast<size_t>(FastCol) < Columns.size()) return std::move(Columns[static_cast<size_t>(FastCol)]);
     for (auto& c : Columns)
       if (c && !Filled.empty() && c.get() == Filled.front()) return std::move(c);
     return nullptr;

@@ -1,5 +1,6 @@
 #include "grid/model/SortKeys.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "grid/base/GridDates.h"
@@ -43,6 +44,32 @@ bool LeadingSeparator(StringView T, Char Sep) {
 
 }  // namespace
 
+int CompareNoCase(StringView A, StringView B) {
+  const size_t n = std::min(A.size(), B.size());
+  for (size_t i = 0; i < n; ++i) {
+    const Char a = UpAsciiLetter(A[i]), b = UpAsciiLetter(B[i]);
+    if (a != b) return a < b ? -1 : 1;
+  }
+  return SortSign(A.size(), B.size());
+}
+
+std::uint64_t SortTextHead(StringView Text, bool Folded) {
+  std::uint64_t head = 0;
+  for (size_t i = 0; i < 4; ++i) {
+    const Char c = i < Text.size() ? Text[i] : u'\0';
+    head = head << 16 | (Folded ? UpAsciiLetter(c) : c);
+  }
+  return head;
+}
+
+bool IsSortNumberClass(int Class) { return Class == ntInteger || Class == ntSeparated || Class == ntScientific; }
+
+int PlaceSortBlanks(int Res, bool Empty1, bool Empty2, bool Descending, bool BlanksFirst) {
+  if (Empty1 == Empty2) return Res;
+  const int first = BlanksFirst != Descending ? -1 : 1;
+  return Empty1 ? first : -first;
+}
+
 bool SortTextToFloat(StringView Text, const TSortNumberFormat& Format, double& Value) {
   String s(Text);
   RemoveFirst(s, Format.Suffix);
@@ -56,12 +83,9 @@ bool SortTextToFloat(StringView Text, const TSortNumberFormat& Format, double& V
   return ParsePlainFloat(s, Value);
 }
 
-// A code unit missing past the end reads as 0, so a differing head orders
-// the texts as the full comparison does; an equal head leaves it to that.
 void TSortKey::SetText(StringView Text) {
   FText = Text;
-  FHead = 0;
-  for (size_t i = 0; i < 4; ++i) FHead = FHead << 16 | (i < Text.size() ? Text[i] : 0u);
+  FHead = SortTextHead(Text, false);
 }
 
 int TSortKey::NumberClass() {

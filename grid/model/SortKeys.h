@@ -21,6 +21,23 @@ struct TSortNumberFormat {
 // separator read as "."; false when the rest is not a plain number.
 bool SortTextToFloat(StringView Text, const TSortNumberFormat& Format, double& Value);
 
+// The pieces of the cell comparison shared by the keys read one by one and
+// the flat keys of a column that the keys alone decide.
+// Without a branch: the answer of a sort comparison cannot be foreseen.
+template <class T>
+int SortSign(T A, T B) {
+  return static_cast<int>(B < A) - static_cast<int>(A < B);
+}
+// Only a-z fold: the order of "no case" sorting.
+inline Char UpAsciiLetter(Char C) { return C >= u'a' && C <= u'z' ? static_cast<Char>(C - 32) : C; }
+int CompareNoCase(StringView A, StringView B);
+// The first four code units, most significant first, a missing one as 0:
+// two texts whose heads differ order as the texts do.
+std::uint64_t SortTextHead(StringView Text, bool Folded);
+bool IsSortNumberClass(int Class);
+// With IgnoreBlanks an empty text goes first or last whatever the order.
+int PlaceSortBlanks(int Res, bool Empty1, bool Empty2, bool Descending, bool BlanksFirst);
+
 class TSortKey {
  public:
   // The text must outlive the key (the caller keeps a copy where it has to).

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/grids/EraseIndexes.h"
+
 namespace {
 
 // Grows V to hold index I. A row inside the usual width gets that width in
@@ -207,6 +209,15 @@ void TCellStore::DeleteCols(int Index, int Count) {
     if (!row) return;
     EraseAt(row->Texts, Index, Count);
     EraseAt(row->Objects, Index, Count);
+  });
+}
+
+void TCellStore::DeleteColList(const std::vector<int>& Cols) {
+  if (Cols.empty()) return;
+  ForEachRow([&](TRow* row) {
+    if (!row) return;
+    EraseIndexes(row->Texts, Cols);
+    EraseIndexes(row->Objects, Cols);
   });
 }
 

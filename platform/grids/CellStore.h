@@ -10,6 +10,7 @@
 // (rows hidden one by one down the grid, rows typed in the middle) moves
 // only the pointers between two edits, in one block, never the whole tail.
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/grids/GridTypes.h"
@@ -55,6 +56,8 @@ class TCellStore {
   void MoveRow(int FromIndex, int ToIndex);
   void InsertCols(int Index, int Count);
   void DeleteCols(int Index, int Count);
+  // Columns ascending and distinct; each row is compacted once.
+  void DeleteColList(const std::vector<int>& Cols);
   void MoveCol(int FromIndex, int ToIndex);
   void ClearRow(int ARow);
 
@@ -62,6 +65,7 @@ class TCellStore {
   // reads as an empty row; putting a row replaces (drops) what the slot held.
   TRowPtr TakeRow(int ARow);
   void PutRow(int ARow, TRowPtr Row);
+  void ExchangeRows(int ARow1, int ARow2) { std::swap(At(ARow1), At(ARow2)); }
 
  private:
   static const String& EmptyText();

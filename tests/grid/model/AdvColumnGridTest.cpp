@@ -427,6 +427,14 @@ TEST(AdvColumnGridLayout, InsertedAndRemovedColumnsTakeTheirItemsAlong) {
       {"insert beside a hidden one", [](TAdvColumnGrid& g) { g.HideColumn(3); g.InsertCols(3, 1); }, u"012-34"},
       {"remove all", [](TAdvColumnGrid& g) { g.SetFixedCols(0); g.RemoveCols(0, 5); }, u"-"},
       {"nothing", [](TAdvColumnGrid& g) { g.RemoveCols(7, 1); g.InsertCols(-1, 1); }, u"01234"},
+      {"remove selected, apart",
+       [](TAdvColumnGrid& g) {
+         g.MouseActions()->SetDisjunctColSelect(true);
+         g.SetColSelect(1, true);
+         g.SetColSelect(3, true);
+         g.RemoveSelectedCols();
+       },
+       u"024"},
   };
   for (const Case& c : cases) {
     TAdvColumnGrid g(nullptr);

@@ -65,16 +65,29 @@ TEST(BulkRows, DisjunctRemovalEndsAsOneByOne) {
   EXPECT_EQ(bulk.Column(1), single.Column(1)) << "the parked row comes back in its place";
 }
 
+// With RowSelectPersistent the row flags go by real row: "c" is displayed
+// row 2 once "a" is parked, and only it is in the selection.
 TEST(BulkRows, PersistentSelectionGoesByRealRow) {
-  SortGrid s;
-  s.Fill(1, {u"a", u"b", u"c", u"d", u"e"});
-  s.G.MouseActions()->SetDisjunctRowSelect(true);
-  s.G.MouseActions()->SetRowSelectPersistent(true);
-  s.G.HideRow(1);  // "a" parked; "c" is now displayed row 2
-  s.G.SetRowSelect(3, true);  // real row 3: "c"
-  s.G.RemoveSelectedRows();
-  s.G.UnHideRowsAll();
-  EXPECT_EQ(s.Column(1), (Texts{u"a", u"b", u"d", u"e"}));
+  struct Case {
+    const char* what;
+    void (TAdvStringGrid::*act)();
+    Texts after;
+  } const cases[] = {
+      {"remove selected", &TAdvStringGrid::RemoveSelectedRows, {u"a", u"b", u"d", u"e"}},
+      {"remove unselected", &TAdvStringGrid::RemoveUnSelectedRows, {u"a", u"c"}},
+      {"clear selected", &TAdvStringGrid::ClearSelection, {u"a", u"b", u"", u"d", u"e"}},
+  };
+  for (const Case& c : cases) {
+    SortGrid s;
+    s.Fill(1, {u"a", u"b", u"c", u"d", u"e"});
+    s.G.MouseActions()->SetDisjunctRowSelect(true);
+    s.G.MouseActions()->SetRowSelectPersistent(true);
+    s.G.HideRow(1);
+    s.G.SetRowSelect(3, true);  // real row 3: "c"
+    (s.G.*c.act)();
+    s.G.UnHideRowsAll();
+    EXPECT_EQ(s.Column(1), c.after) << c.what;
+  }
 }
 
 // With a row parked above, displayed and real rows differ by one.
@@ -120,6 +133,39 @@ TEST(BulkCols, SelectedColumnsAreMappedToStorage) {
   d.G.RemoveSelectedCols();
   ASSERT_EQ(d.G.ColCount(), 4);
   EXPECT_EQ(d.G.Cells(2, 0) + d.G.Cells(3, 0), u"35");
+}
+
+// Storage columns apart and side by side go in one pass: the rows' cells (a
+// parked row's too), the widths and the hidden columns end as after removing
+// each run by itself.
+TEST(BulkCols, SelectedColumnsGoInOnePass) {
+  SortGrid s;
+  s.G.SetColCount(9);
+  s.G.SetRowCount(4);
+  for (int c = 0; c < 9; ++c) {
+    for (int r = 0; r < 4; ++r) s.G.SetCells(c, r, IntToStr(c * 10 + r));
+    s.G.SetColWidths(c, 20 + c);
+  }
+  s.G.HideRow(2);
+  s.G.HideColumn(4);
+  s.G.HideColumn(7);
+  // Displayed 2, 3, 5 and 6 are storage 2, 3, 6 and 8.
+  s.G.MouseActions()->SetDisjunctColSelect(true);
+  for (int c : {2, 3, 5, 6}) s.G.SetColSelect(c, true);
+  s.G.RemoveSelectedCols();
+  auto widths = [&] {
+    std::vector<int> w;
+    for (int c = 0; c < s.G.ColCount(); ++c) w.push_back(s.G.ColWidths(c));
+    return w;
+  };
+  EXPECT_EQ(widths(), (std::vector<int>{20, 21, 25}));
+  EXPECT_EQ(s.G.NumHiddenColumns(), 2);
+  s.G.UnHideRowsAll();
+  s.G.UnHideColumnsAll();
+  EXPECT_EQ(widths(), (std::vector<int>{20, 21, 24, 25, 27}));
+  const int kept[] = {0, 1, 4, 5, 7};
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 5; ++c) EXPECT_EQ(s.G.Cells(c, r), IntToStr(kept[c] * 10 + r)) << c << "," << r;
 }
 
 TEST(BulkCells, ClearSelectionAndTests) {
