@@ -241,6 +241,15 @@ TEST(CellCheck, GotoCellVisitsEachCellAndRestoresTheCurrentCell) {
   EXPECT_EQ(f.Grid.Row(), 2);
 }
 
+TEST(CellCheck, MergedCellsAreCheckedOnTheBaseText) {
+  CheckedGrid f;
+  f.Checker->SetUseCorrect(true);
+  f.Grid.MergeCells(1, 1, 2, 1);
+  EXPECT_FALSE(f.Grid.CheckRow(false, 1));
+  EXPECT_EQ(f.Grid.Cells(1, 1), u"the");
+  EXPECT_EQ(f.Checker->Calls, (std::vector<std::string>{"start", "correct teh", "correct the", "stop"}));
+}
+
 TEST(CellCheck, NoCheckerAnswersTrueAndChangesNothing) {
   CheckedGrid f;
   f.Grid.SetCellChecker(nullptr);
