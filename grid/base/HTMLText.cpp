@@ -264,9 +264,13 @@ void HighlightInHTML(StringView Text, StringView Search, StringView TagName, boo
   Result = std::move(out);
 }
 
-String RemoveHighlightTags(StringView Text, StringView TagName) {
+String RemoveTagMarks(StringView Text, StringView TagName) {
   const TReplaceFlags flags = rfReplaceAll | rfIgnoreCase;
-  String out = StringReplace(Text, u"<" + String(TagName) + u">", u"", flags);
-  out = StringReplace(out, u"</" + String(TagName) + u">", u"", flags);
+  const String out = StringReplace(Text, u"<" + String(TagName) + u">", u"", flags);
+  return StringReplace(out, u"</" + String(TagName) + u">", u"", flags);
+}
+
+String RemoveHighlightTags(StringView Text, StringView TagName) {
+  const String out = RemoveTagMarks(Text, TagName);
   return StringReplace(StringReplace(out, u"&lt;", u"<", rfReplaceAll), u"&gt;", u">", rfReplaceAll);
 }

@@ -44,3 +44,5 @@ TColor HTMLHighlightTextColor();
 void HighlightInHTML(StringView Text, StringView Search, StringView TagName, bool CaseSensitive, String& Result);
 // Removes the marks of HighlightInHTML (any case) and turns "&lt;", "&gt;" back.
 String RemoveHighlightTags(StringView Text, StringView TagName);
+// Removes the marks of HighlightInHTML (any case) only; entities stay.
+String RemoveTagMarks(StringView Text, StringView TagName);

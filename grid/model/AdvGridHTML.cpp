@@ -3,6 +3,7 @@
 // the container link.
 #include <utility>
 
+#include "grid/base/AdvStringGridCheck.h"
 #include "grid/base/HTMLText.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/GridChangeNotifier.h"
@@ -49,5 +50,6 @@ void TAdvStringGrid::SetContainer(TPictureContainer* Value) {
 void TAdvStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   TBaseGrid::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FState->Container) FState->Container = nullptr;
+  if (Operation == opRemove && AComponent == FState->CellChecker) FState->CellChecker = nullptr;
   if (Operation == opRemove) std::erase(FState->Notifiers, AComponent);
 }

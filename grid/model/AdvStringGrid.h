@@ -30,6 +30,7 @@
 
 // The grid's own files see these through AdvStringGridPrivate.h.
 struct TAdvGridState;
+class TAdvStringGridCheck;
 class TColumnMoveStep;
 class TScrollControl;
 class TSelectedCellList;
@@ -582,7 +583,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void Loaded() override;
   void Resize() override;
   void Dispatch(TMessage& Message) override;
-  // Forgets a picture container that is freed.
+  // Forgets a picture container or cell checker that is freed.
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Inside the update bracket cell and structure changes ask for no repaint.
   bool RepaintLocked() const override { return FUpdateCount > 0; }
@@ -1512,11 +1513,50 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SearchFooterFindNext();
   void SearchFooterClose();
   void SearchFooterHighlight();
-  // Highlighting of found texts; neutral until the cell painter marks them.
-  virtual void HilightInGrid(bool DoFixed, bool DoCase, const String& HiText) {}
-  virtual void HilightInCol(bool DoFixed, bool DoCase, int Col, const String& HiText) {}
-  virtual void UnHilightInGrid(bool DoFixed) {}
-  virtual void UnHilightInCol(bool DoFixed, int Col) {}
+  // ==== highlighting, marking and cell checking (grid/model/AdvGridHighlight.cpp)
+  // Found text goes into the "hi" tag, errors into the "e" tag. Columns are
+  // storage columns; DoFixed takes the whole grid instead of the data area.
+  static String HilightText(bool DoCase, const String& S, const String& Text);
+  static String UnHilightText(const String& S);
+  static String MarkText(bool DoCase, const String& S, const String& Text);
+  static String UnMarkText(const String& S);
+  void HilightInCell(bool DoCase, int Col, int Row, const String& HiText);
+  void MarkInCell(bool DoCase, int Col, int Row, const String& HiText);
+  virtual void HilightInCol(bool DoFixed, bool DoCase, int Col, const String& HiText);
+  void MarkInCol(bool DoFixed, bool DoCase, int Col, const String& HiText);
+  void HilightInRow(bool DoFixed, bool DoCase, int Row, const String& HiText);
+  void MarkInRow(bool DoFixed, bool DoCase, int Row, const String& HiText);
+  // The data area reaches the hidden columns here, not in MarkInGrid.
+  virtual void HilightInGrid(bool DoFixed, bool DoCase, const String& HiText);
+  void MarkInGrid(bool DoFixed, bool DoCase, const String& HiText);
+  void UnHilightInCell(int Col, int Row);
+  void UnMarkInCell(int Col, int Row);
+  virtual void UnHilightInCol(bool DoFixed, int Col);
+  void UnMarkInCol(bool DoFixed, int Col);
+  void UnHilightInRow(bool DoFixed, int Row);
+  void UnMarkInRow(bool DoFixed, int Row);
+  virtual void UnHilightInGrid(bool DoFixed);
+  void UnMarkInGrid(bool DoFixed);
+  // Not owned; forgotten when freed.
+  TAdvStringGridCheck* CellChecker() const;
+  void SetCellChecker(TAdvStringGridCheck* Value);
+  // Each answers whether the checker left every checked cell as it was;
+  // true without a checker.
+  bool CheckCell(int Col, int Row);
+  bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  bool CheckCol(bool DoFixed, int Col);
+  bool CheckRow(bool DoFixed, int Row);
+  bool CheckGrid(bool DoFixed);
+
+ private:
+  // Rows and columns of the whole grid or the data area; Hidden extends the
+  // last column over the hidden columns' storage.
+  TGridRect HighlightRange(bool DoFixed, bool Hidden) const;
+  String TaggableText(int Col, int Row);
+  void TagCells(const TGridRect& Range, const String& Tag, bool DoCase, const String& Text);
+  void UntagCells(const TGridRect& Range, const String& Tag);
+
+ public:
   TSearchEditChangeEvent OnSearchEditChange;
   TNotifyEvent OnSearchFooterClose;
 

@@ -70,4 +70,5 @@ struct TAdvGridState {
   TDropList* DropList = nullptr;  // owned as components
   TDropCheckList* DropCheckList = nullptr;
   std::vector<TGridChangeNotifier*> Notifiers;
+  TAdvStringGridCheck* CellChecker = nullptr;  // not owned
 };

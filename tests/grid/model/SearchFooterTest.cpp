@@ -1,7 +1,7 @@
 // The search footer's actions as a user drives them: typing in the search
 // panel's edit, stepping to the next and previous hit, highlighting and
-// closing. The highlighting itself is the painter's; here only that the
-// grid asks for it.
+// closing. The highlighting in the cells is SearchFooterHighlightTest's;
+// here only that the grid asks for it.
 #include <gtest/gtest.h>
 
 #include <memory>
