@@ -234,7 +234,9 @@ bool THTMLLayout::LayoutRun(StringView Text, size_t& Pos, size_t RunEnd, TPass& 
 void THTMLLayout::HitTestRun(int Before, int After, const TPass& Pass, THTMLLine& Line) {
   if (!FState.InAnchor) return;
   const int rel = In.XPos - Pass.Line.Left;
-  if (rel < Before || rel > After) return;
+  // Right-to-left reading measures the far end from the right edge.
+  const int far = (FFlags & DT_RTLREADING) ? Pass.Line.Right - In.XPos : rel;
+  if (rel < Before || far > After) return;
   FAnchorUnderPoint = true;
   Line.AnchorHit = true;
   if (In.YPos > Pass.Line.Top) {

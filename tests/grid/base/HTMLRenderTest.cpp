@@ -111,6 +111,27 @@ TEST(HTMLRender, HitTestingAnchors) {
   EXPECT_EQ(broken.Out.HoverRect, (TRect{1, 13, 22, 26}));
 }
 
+// With right-to-left reading the anchor's far end counts from the right edge.
+TEST(HTMLRender, RightToLeftReadingMirrorsTheAnchorsFarEnd) {
+  struct Case {
+    bool rtlLocale;
+    int bidi, x;
+    bool hit;
+  } cases[] = {{false, 0, 5, true}, {false, 0, 190, false}, {true, 2, 5, false}, {true, 2, 190, true},
+               {true, 0, 5, true}};
+  for (const Case& c : cases) {
+    SetRightToLeftLocaleForTest(c.rtlLocale);
+    THTMLRenderInputs in;
+    in.CheckHotSpot = true;
+    in.BiDiMode = c.bidi;
+    in.XPos = c.x;
+    in.YPos = 5;
+    Rendering r(u"<A href=\"u\">abc</A>", {0, 0, 200, 100}, in);
+    EXPECT_EQ(r.Hit, c.hit) << c.rtlLocale << " " << c.bidi << " " << c.x;
+  }
+  SetRightToLeftLocaleForTest(false);
+}
+
 TEST(HTMLRender, FocusRectanglePieces) {
   THTMLRenderInputs in;
   in.FocusLink = 0;
