@@ -102,4 +102,9 @@ class TRtfReader {
 
 }  // namespace
 
-String RichTextToPlainText(StringView Rtf) { return TRtfReader(Rtf).Run(); }
+String RichTextToPlainText(StringView Rtf) {
+  String text = TRtfReader(Rtf).Run();
+  // The document's last paragraph mark ends it; it starts no line of its own.
+  if (text.ends_with(u"\r\n")) text.resize(text.size() - 2);
+  return text;
+}

@@ -5,6 +5,7 @@
 
 #include "grid/base/CellText.h"
 #include "grid/base/HTMLRender.h"
+#include "grid/base/RichTextPlain.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "platform/gui/BitmapCanvas.h"
 #include "platform/gui/Canvas.h"
@@ -37,7 +38,7 @@ void TAdvStringGrid::SetMeasureCanvas(std::unique_ptr<TCanvas> Value) {
   FState->MeasureCanvas = std::move(Value);
 }
 
-// Rich text is measured as its plain text until its renderer takes part here.
+// Rich text is measured as the plain text the painter draws of it.
 TPoint TAdvStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   TCanvas& canvas = *MeasureCanvas();
   const int displCol = DisplColIndex(ACol);
@@ -46,10 +47,12 @@ TPoint TAdvStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   TBrush brush;
   DoGetCellColor(ACol, ARow, canvas.Font(), &brush, TGridDrawState());
   canvas.Font()->SetSize(canvas.Font()->Size() + FValues.ZoomFactor);
-  const String text = GetFormattedCell(ACol, ARow);
+  String text = GetFormattedCell(ACol, ARow);
   if (text.empty()) return TPoint{0, 0};
   const int wrapWidth = std::max(ColWidths(displCol) - GetHorzPadding(), 1);
-  if (CellTextKind(text, true) == ctkHTML) {
+  const int kind = CellTextKind(text, true);
+  if (kind == ctkRichText) text = RichTextToPlainText(text);
+  if (kind == ctkHTML) {
     THTMLRenderInputs in;
     in.PictureCache = ImageCache();
     in.PictureContainer = Container();

@@ -421,3 +421,9 @@ TEST(AdvGridTextSize, MiniHTMLCellMeasuredByTheRenderer) {
   s.g.SetCells(1, 1, u"<b>x");  // no "</": plain text
   EXPECT_EQ(s.g.GetCellTextSize(1, 1), (TPoint{4 * s.charWidth, s.lineHeight}));
 }
+
+TEST(AdvGridTextSize, RichTextCellMeasuredAsItsPlainText) {
+  Sized s;
+  s.g.SetCells(1, 1, u"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 plain words\\par}");
+  EXPECT_EQ(s.g.GetCellTextSize(1, 1), (TPoint{11 * s.charWidth, s.lineHeight}));
+}
