@@ -35,6 +35,11 @@ int TFooterPanel::ColumnAt(int X) const {
   return j > 0 ? j - 1 : -1;
 }
 
+void TFooterPanel::SetParent(TWinControl* AParent) {
+  TPanel::SetParent(AParent);
+  if (AParent && AParent->HandleAllocated()) HandleNeeded();
+}
+
 void TFooterPanel::CreateWnd() {
   TPanel::CreateWnd();
   const TFloatingFooter& footer = *FGrid->FloatingFooter();

@@ -23,6 +23,8 @@ class TFooterPanel : public TPanel {
   // The width the grid's columns take: the fixed ones and those from the
   // left column to the last.
   int ColumnsWidth() const;
+  // Parented into a grid that has its window, the panel makes its own.
+  void SetParent(TWinControl* AParent) override;
 
  protected:
   void CreateWnd() override;
