@@ -289,9 +289,10 @@ TEST(FooterPanelMouse, AReleaseClicksTheGridThenTheFooterColumn) {
 
 TEST(FooterPanelMouse, HintsOnlyWithShowHintAndPerColumn) {
   FooterOnAForm f;
+  f.Grid->SetShowHint(true);  // the panel takes the grid's hint flag
   f.Input.MouseMove(f.Panel(), f.At(75));
   f.Clock.Advance(1000);
-  EXPECT_FALSE(f.HintShowing()) << "no hints without ShowHint";
+  EXPECT_FALSE(f.HintShowing()) << "no hints without the footer's ShowHint";
   EXPECT_EQ(f.Panel().LastHintX(), -1);
 
   f.Grid->FloatingFooter()->SetShowHint(true);
