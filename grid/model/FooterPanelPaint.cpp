@@ -21,6 +21,20 @@ void Fill(TCanvas& C, TColor Color, const TRect& R) {
   C.FillRect(R);
 }
 
+// The colour OnGetCellColor gives the cell, else its stored colour; clNone
+// when neither is set.
+TColor CellColor(TAdvStringGrid& G, int ACol, int ARow, TGridDrawState State) {
+  if (G.OnGetCellColor) {
+    TBrush brush;
+    brush.SetColor(clNone);
+    TFont font;
+    font.Assign(*G.Font());
+    G.OnGetCellColor(&G, ARow, ACol, State, &brush, &font);
+    if (brush.Color() != clNone) return brush.Color();
+  }
+  return G.Colors(ACol, ARow);
+}
+
 }  // namespace
 
 TRect TFooterPanel::Placed(const TRect& R) const {
@@ -80,15 +94,10 @@ void TFooterPanel::PaintFooterCell(TCanvas& C, int ACol, const TRect& R) {
   int baseCol = ACol, baseRow = row;
   if (g.ResolveBaseCell(ACol, row, baseCol, baseRow)) {
     const TGridDrawState state{gdFixed};
-    TBrush brush;
-    brush.SetColor(clNone);
-    TFont font;
-    font.Assign(*g.Font());
-    if (g.OnGetCellColor) g.OnGetCellColor(&g, row, ACol, state, &brush, &font);
-    TColor color = brush.Color() != clNone ? brush.Color() : g.Colors(ACol, row);
+    const TColor color = CellColor(g, ACol, row, state);
     if (color != clNone) Fill(C, color, Placed(R));
-    else color = g.FloatingFooter()->Color();
-    PaintCell(C, ACol, row, Rect(R.Left, R.Top, R.Right - 1, R.Bottom), state, color);
+    PaintCell(C, ACol, row, Rect(R.Left, R.Top, R.Right - 1, R.Bottom), state,
+              color != clNone ? color : g.FloatingFooter()->Color());
   }
   const bool fixed = ACol < g.FixedCols();
   if (!g.Options().Contains(fixed ? goFixedVertLine : goVertLine)) return;
