@@ -3,6 +3,7 @@
 // for a right-to-left grid.
 #include <algorithm>
 
+#include "grid/base/GradientFill.h"
 #include "grid/base/HTMLRender.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/FloatingFooter.h"
@@ -126,7 +127,8 @@ void TFooterPanel::PaintCell(TCanvas& C, int ACol, int ARow, const TRect& R, TGr
   TCellGradientDirection gd = GradientVertical;
   g.GetVisualProperties(ACol, ARow, State, false, false, true, *C.Brush(), colorTo, mirror, mirrorTo,
                         *C.Font(), ha, va, ww, gd);
-  if (C.Brush()->Color() != Background) C.FillRect(placed);
+  if (C.Brush()->Color() != Background || colorTo != clNone)
+    DrawGradientRect(C, C.Brush()->Color(), colorTo, 64, placed, gd == GradientHorizontal);
   g.DrawCellContent(C, ACol, ARow, placed, State);
 }
 

@@ -16,6 +16,7 @@
 namespace {
 
 const TColor FooterColor = RGB(255, 230, 150);
+const TColor GridColor = RGB(240, 248, 255);
 
 struct FooterSnapshot {
   std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
@@ -29,7 +30,7 @@ struct FooterSnapshot {
     Grid->SetColCount(4);
     Grid->SetRowCount(6);
     Grid->SetDefaultColWidth(60);
-    Grid->SetColor(clWhite);
+    Grid->SetColor(GridColor);
     const char16_t* items[] = {u"Relay", u"Modem", u"Sensor", u"Probe"};
     for (int r = 1; r < 5; ++r) {
       Grid->SetCells(0, r, IntToStr(r));
@@ -40,6 +41,7 @@ struct FooterSnapshot {
     Grid->SetCells(1, 5, u"Sum");
     Grid->SetCells(2, 5, u"100");
     Grid->SetCells(3, 5, u"30");
+    Grid->SetColors(3, 5, clLime);
     TFloatingFooter& footer = *Grid->FloatingFooter();
     footer.SetColor(FooterColor);
     footer.SetBorderColor(clRed);
@@ -61,10 +63,10 @@ TEST(FooterSnapshot, AFooterRowBelowTheGrid) {
   ASSERT_FALSE(picture.Empty());
   const int w = f.Panel().ColumnsWidth();
   ASSERT_EQ(w, 240);
-  const TPoint footer = f.InPicture(5, f.Panel().Height() - 3);
-  EXPECT_EQ(picture.Pixel(footer.X, footer.Y), FooterColor);
+  const TPoint coloured = f.InPicture(w - 5, 3);
+  EXPECT_EQ(picture.Pixel(coloured.X, coloured.Y), clLime) << "the footer cell's own colour";
   const TPoint beyond = f.InPicture(w + 20, f.Panel().Height() - 3);
-  EXPECT_EQ(picture.Pixel(beyond.X, beyond.Y), clWhite) << "the grid's colour right of the columns";
+  EXPECT_EQ(picture.Pixel(beyond.X, beyond.Y), GridColor) << "the grid's colour right of the columns";
   const TPoint border = f.InPicture(5, 0);
   EXPECT_EQ(picture.Pixel(border.X, border.Y), clRed);
 }
