@@ -23,6 +23,7 @@
 #include "grid/model/AdvGridPaintValues.h"
 #include "grid/model/AdvGridUnit.h"
 #include "grid/model/AdvGridValues.h"
+#include "grid/model/FooterPaintEvent.h"
 #include "grid/model/GridItems.h"
 #include "grid/model/VisibleColumns.h"
 #include "platform/gui/Graphic.h"
@@ -575,6 +576,13 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TNotifyEvent OnEndBlockFocus;
   TScrollCellEvent OnScrollCell;
   TCellsChangedEvent OnCellsChanged;
+
+  // ---- the floating footer's panel (grid/model/FooterPanel.cpp)
+  TFooterPaintEvent OnPaintFooter;
+  TNotifyEvent OnCreatedFloatingFooter;
+  // Row first: a click on a cell, or on a footer column (ARow = RowCount - 1).
+  TRowColEvent OnClickCell;
+  friend class TFooterPanel;
 
  protected:
   bool HasCustomCellBorders() override { return static_cast<bool>(OnGetCellBorder); }

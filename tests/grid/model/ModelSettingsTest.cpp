@@ -342,6 +342,7 @@ TEST(FloatingFooter, ShowingAFixedLastRowFooterCoversTheGridsLastRow) {
 
   f.SetFooterStyle(fsColumnPreview);
   EXPECT_FALSE(grid.HideLastRow());
+  EXPECT_EQ(grid.FixedFooters(), 1) << "the style leaves the footer rows as they were";
   f.SetFooterStyle(fsFixedLastRow);
   EXPECT_TRUE(grid.HideLastRow());
 
