@@ -9,6 +9,7 @@
 #include "grid/base/ShowModified.h"
 #include "grid/model/AdvGridError.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/CellFloat.h"
 #include "platform/sys/FloatText.h"
 #include "platform/sys/Format.h"
 
@@ -26,18 +27,25 @@ int TextToInt(const String& Text) {
 }
 
 double TextToFloat(const String& Text) {
-  String s = NormalizeNumberText(Text);
-  if (IsNullNumber(s)) return 0.0;
-  // The normalized text carries "."; the conversion reads the locale's separator.
-  for (Char& c : s) {
-    if (c == u'.') c = GetDecimalSeparator();
-  }
   double value = 0.0;
-  if (!TryStrToFloat(s, value)) throw EAdvGridError(AdvGridErrors::NoFloatValue);
+  if (!TryCellTextToFloat(Text, value)) throw EAdvGridError(AdvGridErrors::NoFloatValue);
   return value;
 }
 
 }  // namespace
+
+bool TryCellTextToFloat(const String& Text, double& Value) {
+  String s = NormalizeNumberText(Text);
+  if (IsNullNumber(s)) {
+    Value = 0.0;
+    return true;
+  }
+  // The normalized text carries "."; the conversion reads the locale's separator.
+  for (Char& c : s) {
+    if (c == u'.') c = GetDecimalSeparator();
+  }
+  return TryStrToFloat(s, Value);
+}
 
 int TAdvStringGrid::Ints(int ACol, int ARow) { return TextToInt(StrippedCells(ACol, ARow)); }
 

@@ -70,4 +70,6 @@ struct TAdvGridState {
   TDropList* DropList = nullptr;  // owned as components
   TDropCheckList* DropCheckList = nullptr;
   std::vector<TGridChangeNotifier*> Notifiers;
+  // A footer recalculation asked for inside an update bracket.
+  bool FooterDue = false;
 };
