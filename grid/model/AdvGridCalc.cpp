@@ -68,8 +68,11 @@ class TColumnWalk {
       if (G.IsHiddenRow(ARow)) return true;
       d = G.DisplRowIndex(ARow);
     }
-    if (G.GroupColumn() >= 0 && (G.IsNode(d) || G.IsSummary(d))) return false;
-    return G.IsBaseCell(Col, d);
+    if (G.GroupColumn() >= 0) {
+      const TCellType type = G.GetCellType(0, d);
+      if (type == ctNode || type == ctSummary) return false;
+    }
+    return G.MergeCount() == 0 || G.IsBaseCell(Col, d);
   }
 
   TAdvStringGrid& G;

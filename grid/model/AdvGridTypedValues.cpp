@@ -1,5 +1,8 @@
 // Cell text read and written as integers, floats, dates and times, the
 // version text, the print column table and the copied settings objects.
+#include <charconv>
+#include <system_error>
+
 #include "grid/base/BackGround.h"
 #include "grid/base/FocusHelper.h"
 #include "grid/base/GridProgressAppearance.h"
@@ -34,7 +37,39 @@ double TextToFloat(const String& Text) {
 
 }  // namespace
 
+namespace {
+
+bool IsAsciiDigit(Char c) { return c >= u'0' && c <= u'9'; }
+
+// Digits with at most one decimal separator and a leading minus, the common
+// case, read without building strings.
+bool TryPlainDecimal(const String& Text, double& Value) {
+  constexpr size_t kMax = 40;
+  const size_t start = !Text.empty() && Text[0] == u'-' ? 1 : 0;
+  if (Text.size() <= start || Text.size() > kMax) return false;
+  if (!IsAsciiDigit(Text[start]) || !IsAsciiDigit(Text.back())) return false;
+  const Char dec = GetDecimalSeparator();
+  char buf[kMax];
+  bool point = false;
+  for (size_t i = 0; i < Text.size(); ++i) {
+    const Char c = Text[i];
+    if (IsAsciiDigit(c) || (i == 0 && c == u'-')) {
+      buf[i] = static_cast<char>(c);
+    } else if (c == dec && !point) {
+      buf[i] = '.';
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  const auto [end, ec] = std::from_chars(buf, buf + Text.size(), Value);
+  return ec == std::errc() && end == buf + Text.size();
+}
+
+}  // namespace
+
 bool TryCellTextToFloat(const String& Text, double& Value) {
+  if (TryPlainDecimal(Text, Value)) return true;
   String s = NormalizeNumberText(Text);
   if (IsNullNumber(s)) {
     Value = 0.0;
