@@ -66,7 +66,6 @@ void BM_ColumnSumGrouped(benchmark::State& state) {
   TAdvStringGrid g(nullptr);
   FillGrouped(g, static_cast<int>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(g.ColumnSum(kValueCol, -1, -1));
-  state.counters["merges"] = g.MergeCount();
 }
 
 // The memory floor of the grouped cases: one read of the value text of
