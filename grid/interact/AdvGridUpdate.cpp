@@ -10,7 +10,9 @@ void TAdvStringGrid::BeginUpdate() {
 void TAdvStringGrid::EndUpdate() {
   if (!Visible() || FUpdateCount == 0) return;
   --FUpdateCount;
-  if (FUpdateCount == 0 && !Destroying()) Invalidate();
+  if (FUpdateCount > 0 || Destroying()) return;
+  CalcDueFooter();
+  Invalidate();
 }
 
 void TAdvStringGrid::CellControlsUpdate(bool RebuildList) {}

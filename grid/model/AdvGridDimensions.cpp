@@ -10,7 +10,7 @@
 
 bool TAdvStringGrid::IsIgnoredColumn(int ACol) const { return FIgnoreColumns->HasValue(ACol); }
 
-void TAdvStringGrid::SetRowCount(int Value) {
+void TAdvStringGrid::ApplyRowCount(int Value) {
   // Rows cut off with their records may take node rows along.
   const bool nodes = FNodes && FNodes->NumNodes() > 0;
   for (int r = std::max(Value, 1); nodes && r < RowCount(); ++r) {

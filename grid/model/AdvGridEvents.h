@@ -20,6 +20,9 @@ enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportFail };
 
 using TFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
+// A column or group calculation of the handler's own over FromRow..ToRow.
+using TColumnCalcEvent =
+    std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 using TCanEditCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& CanEdit)>;
 using TSearchFooterActionEvent = std::function<void(TObject* Sender, const String& Value, int ACol,
                                                     int ARow, TSearchAction SearchAction)>;

@@ -1,5 +1,8 @@
 // Cell text read and written as integers, floats, dates and times, the
 // version text, the print column table and the copied settings objects.
+#include <charconv>
+#include <system_error>
+
 #include "grid/base/BackGround.h"
 #include "grid/base/FocusHelper.h"
 #include "grid/base/GridProgressAppearance.h"
@@ -9,6 +12,7 @@
 #include "grid/base/ShowModified.h"
 #include "grid/model/AdvGridError.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "grid/model/CellFloat.h"
 #include "platform/sys/FloatText.h"
 #include "platform/sys/Format.h"
 
@@ -26,18 +30,57 @@ int TextToInt(const String& Text) {
 }
 
 double TextToFloat(const String& Text) {
-  String s = NormalizeNumberText(Text);
-  if (IsNullNumber(s)) return 0.0;
-  // The normalized text carries "."; the conversion reads the locale's separator.
-  for (Char& c : s) {
-    if (c == u'.') c = GetDecimalSeparator();
-  }
   double value = 0.0;
-  if (!TryStrToFloat(s, value)) throw EAdvGridError(AdvGridErrors::NoFloatValue);
+  if (!TryCellTextToFloat(Text, value)) throw EAdvGridError(AdvGridErrors::NoFloatValue);
   return value;
 }
 
 }  // namespace
+
+namespace {
+
+bool IsAsciiDigit(Char c) { return c >= u'0' && c <= u'9'; }
+
+// Digits with at most one decimal separator and a leading minus, the common
+// case, read without building strings.
+bool TryPlainDecimal(const String& Text, double& Value) {
+  constexpr size_t kMax = 40;
+  const size_t start = !Text.empty() && Text[0] == u'-' ? 1 : 0;
+  if (Text.size() <= start || Text.size() > kMax) return false;
+  if (!IsAsciiDigit(Text[start]) || !IsAsciiDigit(Text.back())) return false;
+  const Char dec = GetDecimalSeparator();
+  char buf[kMax];
+  bool point = false;
+  for (size_t i = 0; i < Text.size(); ++i) {
+    const Char c = Text[i];
+    if (IsAsciiDigit(c) || (i == 0 && c == u'-')) {
+      buf[i] = static_cast<char>(c);
+    } else if (c == dec && !point) {
+      buf[i] = '.';
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  const auto [end, ec] = std::from_chars(buf, buf + Text.size(), Value);
+  return ec == std::errc() && end == buf + Text.size();
+}
+
+}  // namespace
+
+bool TryCellTextToFloat(const String& Text, double& Value) {
+  if (TryPlainDecimal(Text, Value)) return true;
+  String s = NormalizeNumberText(Text);
+  if (IsNullNumber(s)) {
+    Value = 0.0;
+    return true;
+  }
+  // The normalized text carries "."; the conversion reads the locale's separator.
+  for (Char& c : s) {
+    if (c == u'.') c = GetDecimalSeparator();
+  }
+  return TryStrToFloat(s, Value);
+}
 
 int TAdvStringGrid::Ints(int ACol, int ARow) { return TextToInt(StrippedCells(ACol, ARow)); }
 

@@ -445,8 +445,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
   // ---- the remaining overridable operations; those of families still to
   // come keep a neutral default (grid/model/AdvGridHookDefaults.cpp)
-  virtual void DoCalcFooter(int ACol) {}
-  virtual void CalcFooter(int ACol) { DoCalcFooter(ACol); }
+  virtual void DoCalcFooter(int ACol);
+  virtual void CalcFooter(int ACol);
   virtual void DoClickSort(int ACol);
   virtual void StoreEditorValue(int ACol, int ARow, const String& Value);
   virtual void SelectAllByKey(TGridRect& ARect) {}
@@ -1693,6 +1693,63 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ApplySelectionColors(TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                             TColor& AMirrorColorTo, TFont& AFont);
   TAdvGridPaintValues FPaint;
+
+  // ==== column, row and group calculations (grid/model/AdvGridCalc.cpp,
+  // ==== AdvGridGroupCalc.cpp, AdvGridFooterCalc.cpp)
+  // Rows -1 take FixedRows .. the last data row. A range ending past the last
+  // data row is taken as real rows, parked ones included. Node and summary
+  // rows count only while no column is grouped; merged areas count once; a
+  // counted cell that is no number is skipped.
+ public:
+  double ColumnSum(int ACol, int FromRow = -1, int ToRow = -1);
+  // Divides by every row of the range, skipped ones included; 0 when empty.
+  double ColumnAvg(int ACol, int FromRow = -1, int ToRow = -1);
+  // From the first counted cell, which raises when it is no number.
+  double ColumnMin(int ACol, int FromRow = -1, int ToRow = -1);
+  double ColumnMax(int ACol, int FromRow = -1, int ToRow = -1);
+  // Population deviation over every row of the range; raises on a text.
+  double ColumnStdDev(int ACol, int FromRow = -1, int ToRow = -1);
+  // Distinct texts of every row, compared without case.
+  double ColumnDistinct(int ACol, int FromRow = -1, int ToRow = -1);
+  double ColumnCustomCalc(int ACol, int FromRow = -1, int ToRow = -1);
+  double GroupCustomCalc(int ACol, int FromRow, int ToRow);
+  // Base cells of the columns; cells that are no number are skipped.
+  double RowSum(int ARow, int FromCol, int ToCol);
+  double RowAvg(int ARow, int FromCol, int ToCol);
+  // From the first column's value, which raises when it is no number.
+  double RowMin(int ARow, int FromCol, int ToCol);
+  double RowMax(int ARow, int FromCol, int ToCol);
+
+  // Into each expanded group's summary row, or its header row without
+  // summaries: 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 custom,
+  // 7 distinct, 8 deviation.
+  void GroupCalc(int ColIndex, int Method);
+  // These five also set the visible footer's calculation of the column.
+  void GroupSum(int ColIndex);
+  void GroupAvg(int ColIndex);
+  void GroupMin(int ColIndex);
+  void GroupMax(int ColIndex);
+  void GroupCount(int ColIndex);
+  void GroupCustomCalc(int ColIndex) { GroupCalc(ColIndex, 6); }
+  void GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
+  void GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }
+
+  TColumnCalcEvent OnColumnCalc;
+  TColumnCalcEvent OnGroupCalc;
+
+ private:
+  // The floating footer shows the grid's last row as its footer row.
+  bool HasFooterRow() const;
+  double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest);
+  double RowExtreme(int ARow, int FromCol, int ToCol, bool Largest);
+  void GroupCalcWithFooter(int ColIndex, int Method, TColumnCalcType Footer);
+  void CalcFooterColumn(int ACol);
+  // The row count without moving the footer row; the row engine's own.
+  void ApplyRowCount(int Value);
+  // Moves the footer row, texts and records, to the new last row.
+  void SetRowCountKeepingFooter(int Value);
+  // Due footer recalculation, run by the outermost EndUpdate.
+  void CalcDueFooter();
 };
 
 // The rotated-text alignment behind CalcRotatedTextRect; printing passes its

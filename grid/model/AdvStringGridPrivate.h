@@ -71,4 +71,6 @@ struct TAdvGridState {
   TDropCheckList* DropCheckList = nullptr;
   std::vector<TGridChangeNotifier*> Notifiers;
   TAdvStringGridCheck* CellChecker = nullptr;  // not owned
+  // A footer recalculation asked for inside an update bracket.
+  bool FooterDue = false;
 };

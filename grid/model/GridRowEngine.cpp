@@ -121,7 +121,7 @@ void TGridRowEngine::CloseRowGaps(const std::vector<int>& DisplRows) {
   if (DisplRows.empty()) return;
   G.CloseRowSlots(DisplRows);
   // The rows beyond the new end are empty slots now: nothing is freed.
-  G.SetRowCount(G.RowCount() - static_cast<int>(DisplRows.size()));
+  G.ApplyRowCount(G.RowCount() - static_cast<int>(DisplRows.size()));
 }
 
 void TGridRowEngine::RestoreRows(std::vector<TGridItemPtr> Items,
@@ -131,7 +131,7 @@ void TGridRowEngine::RestoreRows(std::vector<TGridItemPtr> Items,
   pos.reserve(Items.size());
   for (const auto& item : Items) pos.push_back(PosOf(item->Idx()));
   const int oldCount = G.RowCount();
-  G.SetRowCount(oldCount + static_cast<int>(Items.size()));
+  G.ApplyRowCount(oldCount + static_cast<int>(Items.size()));
   int read = oldCount - 1;
   for (int k = static_cast<int>(Items.size()) - 1, t = G.RowCount() - 1; k >= 0; --t) {
     if (pos[static_cast<size_t>(k)] < t) {
@@ -152,7 +152,7 @@ void TGridRowEngine::OpenRowsBefore(const std::vector<int>& Before) {
   if (G.FShowModified->Enabled()) OpenFlags(G.FModifiedRows, Before);
   if (G.UseEnabledRows()) OpenFlags(G.FEnabledRows, Before);
   const int oldCount = G.RowCount();
-  G.SetRowCount(oldCount + static_cast<int>(Before.size()));
+  G.ApplyRowCount(oldCount + static_cast<int>(Before.size()));
   int read = oldCount - 1;
   for (int k = static_cast<int>(Before.size()) - 1, t = G.RowCount() - 1; k >= 0; --t) {
     if (Before[static_cast<size_t>(k)] + k < t) {
@@ -285,7 +285,7 @@ void TGridRowEngine::DropControlsOfRows(int RowIndex, int RCount) {
   ShiftControlRows(realEnd, -RCount);
 }
 
-void TGridRowEngine::RowCountChanged() { G.SetRowCount(G.RowCount()); }
+void TGridRowEngine::RowCountChanged() { G.ApplyRowCount(G.RowCount()); }
 
 void TGridRowEngine::RemoveRowSpan(int RowIndex, int RCount, bool AllLists, bool ParkWhenOutside,
                                    bool Renumber) {
@@ -348,7 +348,7 @@ void TGridRowEngine::RemoveRowList(const std::vector<int>& DisplRows, bool AllLi
   if (AllLists && G.UseEnabledRows()) CompactFlags(G.FEnabledRows, DisplRows);
   if (G.FMouseActions->DisjunctRowSelect()) CompactFlags(G.FRowSelect, DisplRows);
   G.CloseRowSlots(DisplRows);
-  G.SetRowCount(G.RowCount() - n);
+  G.ApplyRowCount(G.RowCount() - n);
   G.FMaxRowCount -= n;
   if (current != G.Row() && current < G.RowCount()) G.MoveCurrent(G.Col(), current, true, false);
   PlaceCurrentRowAfterRemoval(current, oldTop, false);

@@ -5,6 +5,7 @@
 #include "grid/model/AdvColumnGrid.h"
 #include "grid/model/AdvGridError.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/CellFloat.h"
 #include "grid/model/GridColumnCollection.h"
 #include "grid/model/GridColumnItem.h"
 #include "tests/grid/base/Locale.h"
@@ -294,6 +295,28 @@ TEST(TypedValues, FixedFontAndLookupItemsAreCopies) {
   EXPECT_EQ(g.LookupItems()->Count(), 1);
   g.SetLookupItems(nullptr);
   EXPECT_EQ(g.LookupItems()->Count(), 1) << "nil is ignored";
+}
+
+}  // namespace
+
+namespace {
+
+// Plain decimal texts take a short way; they must read as the full rule reads them.
+TEST(TypedValues, PlainDecimalsReadAsTheFullRuleInBothLocales) {
+  const FloatCase cases[] = {
+      {&PointDecimalMDY, u"-12.5", -12.5},  {&PointDecimalMDY, u"007", 7.0},
+      {&PointDecimalMDY, u"0.1", 0.1},      {&CommaDecimalDMY, u"3,25", 3.25},
+      {&CommaDecimalDMY, u"3.250", 3250.0}, {&PointDecimalMDY, u"1.2.3", {}},
+      {&PointDecimalMDY, u"-1-2", {}},      {&CommaDecimalDMY, u"1,2,3", {}},
+  };
+  for (const auto& c : cases) {
+    ScopedLocale locale(*c.Locale);
+    double v = -1;
+    EXPECT_EQ(TryCellTextToFloat(c.Text, v), c.Value.has_value()) << StringToUtf8(c.Text);
+    if (c.Value) {
+      EXPECT_DOUBLE_EQ(v, *c.Value) << StringToUtf8(c.Text);
+    }
+  }
 }
 
 }  // namespace
