@@ -7,6 +7,7 @@
 
 #include "grid/model/AdvGridError.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/CellFloat.h"
 #include "grid/model/FloatingFooter.h"
 #include "platform/sys/SysUtils.h"
@@ -24,8 +25,11 @@ struct TCalcRows {
 
 class TColumnWalk {
  public:
-  TColumnWalk(TAdvStringGrid& Grid, int ACol, int FromRow, int ToRow, bool FooterRow)
-      : G(Grid), Col(ACol), Footer(FooterRow), Rows(Resolve(Grid, FromRow, ToRow, FooterRow)) {}
+  // InsideGroup: the range holds a group's data rows only, so no row needs
+  // its type read.
+  TColumnWalk(TAdvStringGrid& Grid, int ACol, int FromRow, int ToRow, bool FooterRow, bool InsideGroup)
+      : G(Grid), Col(ACol), Footer(FooterRow), InsideGroup(InsideGroup),
+        Rows(Resolve(Grid, FromRow, ToRow, FooterRow)) {}
 
   const TCalcRows& Range() const { return Rows; }
 
@@ -68,7 +72,7 @@ class TColumnWalk {
       if (G.IsHiddenRow(ARow)) return true;
       d = G.DisplRowIndex(ARow);
     }
-    if (G.GroupColumn() >= 0) {
+    if (!InsideGroup && G.GroupColumn() >= 0) {
       const TCellType type = G.GetCellType(0, d);
       if (type == ctNode || type == ctSummary) return false;
     }
@@ -78,6 +82,7 @@ class TColumnWalk {
   TAdvStringGrid& G;
   int Col;
   bool Footer;
+  bool InsideGroup;
   TCalcRows Rows;
 };
 
@@ -96,7 +101,7 @@ bool TAdvStringGrid::HasFooterRow() const {
 }
 
 double TAdvStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) {
-  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow());
+  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(), FState->CalcInsideGroup);
   double sum = 0.0;
   w.ForCounted([&](int r) {
     double v = 0.0;
@@ -106,7 +111,7 @@ double TAdvStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) {
 }
 
 double TAdvStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) {
-  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow());
+  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(), FState->CalcInsideGroup);
   const int n = w.Range().Count();
   return n > 0 ? ColumnSum(ACol, w.Range().From, w.Range().To) / n : 0.0;
 }
@@ -120,7 +125,7 @@ double TAdvStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) {
 }
 
 double TAdvStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) {
-  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow());
+  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(), FState->CalcInsideGroup);
   bool first = true;
   double best = 0.0;
   w.ForCounted([&](int r) {
@@ -139,7 +144,7 @@ double TAdvStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow, bool Larg
 // One read of each row: the counted values give the average, every row the
 // deviation.
 double TAdvStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
-  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow());
+  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(), FState->CalcInsideGroup);
   const int n = w.Range().Count();
   if (n <= 0) return 0.0;
   std::vector<double> values;
@@ -162,7 +167,7 @@ double TAdvStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
 }
 
 double TAdvStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) {
-  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow());
+  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(), FState->CalcInsideGroup);
   auto caseless = [](const String& a, const String& b) { return AnsiCompareText(a, b) < 0; };
   std::set<String, decltype(caseless)> texts(caseless);
   ExportNotification(esExportStart, w.Range().From);

@@ -1,10 +1,30 @@
 // Per-group results written into each expanded group's summary or header row.
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/FloatingFooter.h"
 #include "grid/model/Grouping.h"
 
+#include <utility>
+
+namespace {
+// The flag holds for GroupCalc's walk only, also when a calculation raises.
+class TInsideGroupScope {
+ public:
+  TInsideGroupScope(bool& Flag, bool Value) : FFlag(Flag), FOld(std::exchange(Flag, Value)) {}
+  ~TInsideGroupScope() { FFlag = FOld; }
+  TInsideGroupScope(const TInsideGroupScope&) = delete;
+  TInsideGroupScope& operator=(const TInsideGroupScope&) = delete;
+
+ private:
+  bool& FFlag;
+  bool FOld;
+};
+}  // namespace
+
 void TAdvStringGrid::GroupCalc(int ColIndex, int Method) {
   const bool summary = FGrouping->Summary();
+  // Sub-groups put node rows inside a group's span.
+  const TInsideGroupScope inside(FState->CalcInsideGroup, SubGroupColumn() < 0);
   int r = FixedRows();
   while (r < RowCount() - FFixedFooters) {
     if (!IsNode(r) || GetNodeState(r)) {

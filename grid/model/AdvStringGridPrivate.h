@@ -73,4 +73,6 @@ struct TAdvGridState {
   TAdvStringGridCheck* CellChecker = nullptr;  // not owned
   // A footer recalculation asked for inside an update bracket.
   bool FooterDue = false;
+  // GroupCalc's ranges: one group's data rows, no node or summary among them.
+  bool CalcInsideGroup = false;
 };
