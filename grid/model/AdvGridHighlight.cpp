@@ -165,12 +165,21 @@ bool TAdvStringGrid::CheckCells(int FromCol, int FromRow, int ToCol, int ToRow) 
   checker->StartCheck();
   const int oldCol = Col();
   const int oldRow = Row();
+  // A checker that raises still ends its check and leaves the current cell where it was.
+  const auto finish = [&] {
+    checker->StopCheck();
+    if (checker->GotoCell()) MoveCurrentCell(oldCol, oldRow);
+  };
   bool unchanged = true;
-  for (int r = FromRow; r <= ToRow; ++r) {
-    for (int c = FromCol; c <= ToCol; ++c) unchanged = CheckCell(c, r) && unchanged;
+  try {
+    for (int r = FromRow; r <= ToRow; ++r) {
+      for (int c = FromCol; c <= ToCol; ++c) unchanged = CheckCell(c, r) && unchanged;
+    }
+  } catch (...) {
+    finish();
+    throw;
   }
-  checker->StopCheck();
-  if (checker->GotoCell()) MoveCurrentCell(oldCol, oldRow);
+  finish();
   return unchanged;
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -239,6 +240,30 @@ TEST(CellCheck, GotoCellVisitsEachCellAndRestoresTheCurrentCell) {
   EXPECT_EQ(f.Checker->Calls, (std::vector<std::string>{"start", "correct teh at 1,1", "correct fine at 2,1", "stop"}));
   EXPECT_EQ(f.Grid.Col(), 2);
   EXPECT_EQ(f.Grid.Row(), 2);
+}
+
+TEST(CellCheck, ARaisingCheckerEndsItsCheckAndTheCurrentCellStays) {
+  CheckedGrid f;
+  f.Grid.SetCells(2, 1, u"raise");
+  struct TRaising : TRecordingCheck {
+    using TRecordingCheck::TRecordingCheck;
+    String Correct(int ACol, int ARow, const String& s) override {
+      if (s == u"raise") throw std::runtime_error("checker failed");
+      return TRecordingCheck::Correct(ACol, ARow, s);
+    }
+  };
+  TRaising raising(nullptr);
+  raising.Grid = &f.Grid;
+  raising.SetUseCorrect(true);
+  raising.SetGotoCell(true);
+  f.Grid.SetCellChecker(&raising);
+  f.Grid.SetCol(2);
+  f.Grid.SetRow(2);
+  EXPECT_THROW(f.Grid.CheckRow(false, 1), std::runtime_error);
+  EXPECT_EQ(raising.Calls, (std::vector<std::string>{"start", "correct teh at 1,1", "stop"}));
+  EXPECT_EQ(f.Grid.Col(), 2);
+  EXPECT_EQ(f.Grid.Row(), 2);
+  f.Grid.SetCellChecker(nullptr);
 }
 
 TEST(CellCheck, MergedCellsAreCheckedOnTheBaseText) {
