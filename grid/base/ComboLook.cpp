@@ -125,3 +125,12 @@ void DrawComboDropButton(TCanvas& Canvas, HWND Window, const TComboLook& L) {
   r = Rect(r.Left - 4, r.Top + 1, r.Right, r.Bottom - 1);
   DrawFrameControl(Canvas, r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (L.Enabled ? DFCS_FLAT : DFCS_INACTIVE));
 }
+
+void TakeButtonColors(TComboLook& Look, const TEditorButtonColors& Colors) {
+  Look.ButtonColor = Colors.Color;
+  Look.ButtonColorHot = Colors.ColorHot;
+  Look.ButtonColorDown = Colors.ColorDown;
+  Look.ButtonBorderColor = Colors.BorderColor;
+  Look.ButtonTextColor = Colors.TextColor;
+  Look.ButtonTextColorDown = Colors.TextColorDown;
+}

@@ -2,6 +2,7 @@
 // The flat combo's own parts: its border in every state and its drop-down
 // button in the custom, themed and classic looks, drawn on any canvas.
 // The date/time pickers draw their borders with the same rules.
+#include "grid/base/EditorButtonColors.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Messages.h"
 
@@ -39,6 +40,9 @@ struct TComboLook {
   TColor ButtonTextColor = clNone;
   TColor ButtonTextColorDown = clNone;
 };
+
+// The button's custom look taken from the editor's button colours.
+void TakeButtonColors(TComboLook& Look, const TEditorButtonColors& Colors);
 
 // Disabled frame of themed controls without DisabledBorder.
 constexpr TColor DisabledThemedBorder = RGB(127, 157, 185);

@@ -71,12 +71,7 @@ TComboLook TStyledDateTimePicker::Look() const {
   l.ButtonHover = FButtonHover;
   l.MouseDown = MouseButtonDown();
   l.DroppedDown = DroppedDown();
-  l.ButtonColor = FButtonColors.Color;
-  l.ButtonColorHot = FButtonColors.ColorHot;
-  l.ButtonColorDown = FButtonColors.ColorDown;
-  l.ButtonBorderColor = FButtonColors.BorderColor;
-  l.ButtonTextColor = FButtonColors.TextColor;
-  l.ButtonTextColorDown = FButtonColors.TextColorDown;
+  TakeButtonColors(l, FButtonColors);
   return l;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/gui/Forms.h"
 #include "platform/gui/StdCtrls.h"
 #include "tests/grid/base/BaseGridSupport.h"
+#include "tests/support/ShownOnForm.h"
 
 class TPaintGrid : public TTestGrid {
  public:
@@ -52,19 +53,6 @@ class TPaintGrid : public TTestGrid {
   }
 };
 
-// The grid shown on a form, so that it has a view and can take the focus.
-struct TShownPaintGrid {
-  std::unique_ptr<TForm> Form{new TForm(nullptr)};
-  TPaintGrid* Grid = new TPaintGrid;
-  TEdit* Other = new TEdit(nullptr);  // takes the focus away from the grid
-  TShownPaintGrid() {
-    Form->SetBounds(0, 0, 520, 320);
-    Grid->SetParent(Form.get());
-    Form->InsertComponent(Grid);
-    Grid->SetBounds(0, 0, 450, 200);
-    Other->SetParent(Form.get());
-    Form->InsertComponent(Other);
-    Other->SetBounds(0, 210, 100, 20);
-    Form->Show();
-  }
+struct TShownPaintGrid : testsupport::TShownOnForm<TPaintGrid> {
+  TShownPaintGrid() : TShownOnForm(new TPaintGrid) {}
 };

@@ -2,17 +2,13 @@
 // (GX_SNAPSHOT_DIR keeps a copy).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 #include "grid/base/AdvDateTimePicker.h"
 #include "grid/base/AsgDateTimePicker.h"
 #include "platform/gui/Forms.h"
-#include "platform/gui/ImageGraphic.h"
-#include "platform/gui/Snapshot.h"
+#include "tests/support/SnapshotFile.h"
 #include "tests/support/SystemInputDriver.h"
-#include "tests/support/TempDir.h"
 
 namespace {
 struct SnapshotForm {
@@ -71,13 +67,8 @@ TEST(DateTimePickersSnapshot, PickersOfEachKindAndLookRender) {
   EXPECT_TRUE(both->PickerLabel()->Font()->Style().Contains(fsBold));
   EXPECT_FALSE(cleared->TimePicker()->Enabled());
 
-  testsupport::TempDir dir;
-  const char* keep = std::getenv("GX_SNAPSHOT_DIR");
-  const auto file = keep ? std::filesystem::path(keep) / "date-time-pickers.png" : dir / "date-time-pickers.png";
-  ASSERT_TRUE(platform::RenderToPng(*f.Form, Utf8ToString(file.string())));
-  TPngImage png;
-  png.LoadFromFile(Utf8ToString(file.string()));
-  const TPixelBuffer picture = png.Bitmap().Pixels();
+  const TPixelBuffer picture = testsupport::RenderSnapshot(*f.Form, "date-time-pickers.png");
+  ASSERT_FALSE(picture.Empty());
   const TRect m = metro->BoundsRect();
   EXPECT_EQ(picture.Pixel(m.Right - 6, m.Top + 5), colours.Color) << "the custom button inside its frame";
   EXPECT_EQ(picture.Pixel(m.Left, m.Top + 10), clGray) << "the border colour";

@@ -2,17 +2,13 @@
 // look (GX_SNAPSHOT_DIR keeps a copy).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 #include "grid/base/AsgCombo.h"
 #include "grid/base/AsgUnitEditBtn.h"
 #include "platform/gui/Forms.h"
-#include "platform/gui/ImageGraphic.h"
-#include "platform/gui/Snapshot.h"
+#include "tests/support/SnapshotFile.h"
 #include "tests/support/SystemInputDriver.h"
-#include "tests/support/TempDir.h"
 
 namespace {
 struct SnapshotForm {
@@ -79,13 +75,8 @@ TEST(EditorControlsSnapshot, CombosAndEditsWithButtonsRender) {
   f.Input.Pump();
   EXPECT_EQ(focused->Color(), RGB(255, 255, 200));
 
-  testsupport::TempDir dir;
-  const char* keep = std::getenv("GX_SNAPSHOT_DIR");
-  const auto file = keep ? std::filesystem::path(keep) / "editor-controls.png" : dir / "editor-controls.png";
-  ASSERT_TRUE(platform::RenderToPng(*f.Form, Utf8ToString(file.string())));
-  TPngImage png;
-  png.LoadFromFile(Utf8ToString(file.string()));
-  const TPixelBuffer picture = png.Bitmap().Pixels();
+  const TPixelBuffer picture = testsupport::RenderSnapshot(*f.Form, "editor-controls.png");
+  ASSERT_FALSE(picture.Empty());
   const TRect c = custom->BoundsRect();
   EXPECT_EQ(picture.Pixel(c.Right - 5, c.Top + 5), colours.Color) << "the custom button";
   EXPECT_EQ(picture.Pixel(c.Left, c.Top + 10), clGray) << "the border colour";

@@ -16,6 +16,7 @@
 #include "platform/gui/Messages.h"
 #include "platform/gui/StdCtrls.h"
 #include "tests/grid/paint/PaintSupport.h"
+#include "tests/support/ShownOnForm.h"
 
 namespace {
 
@@ -378,19 +379,8 @@ TEST(CellPainter, TreeLinesForNodeLevels) {
 
 // ---- the drawing events and the focus rectangle, on a shown and focused grid
 
-struct ShownGrid {
-  std::unique_ptr<TForm> Form{new TForm(nullptr)};
-  TAdvStringGrid* Grid = new TAdvStringGrid(nullptr);
-  TEdit* Other = new TEdit(nullptr);
-  ShownGrid() {
-    Form->SetBounds(0, 0, 520, 320);
-    Grid->SetParent(Form.get());
-    Form->InsertComponent(Grid);
-    Grid->SetBounds(0, 0, 450, 200);
-    Other->SetParent(Form.get());
-    Form->InsertComponent(Other);
-    Other->SetBounds(0, 210, 100, 20);
-    Form->Show();
+struct ShownGrid : testsupport::TShownOnForm<TAdvStringGrid> {
+  ShownGrid() : TShownOnForm(new TAdvStringGrid(nullptr)) {
     Grid->SetFocus();
     Grid->SetCol(2);
     Grid->SetRow(2);

@@ -2,7 +2,6 @@
 // native look, and a frame of its own on WM_NCPAINT, seen on the picture.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -12,7 +11,7 @@
 #include "platform/gui/ImageGraphic.h"
 #include "platform/gui/Snapshot.h"
 #include "platform/gui/StdCtrls.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/SnapshotFile.h"
 
 namespace {
 constexpr int kWidth = 150, kHeight = 24, kButton = 20;
@@ -38,7 +37,6 @@ struct HookForm {
   std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
   TComboBox* Plain = Place(new TComboBox(Form.get()), 10);
   HookedCombo* Hooked = Place(new HookedCombo(Form.get()), 50);
-  testsupport::TempDir Dir;
 
   HookForm() {
     Form->SetBorderStyle(bsDialog);
@@ -55,14 +53,7 @@ struct HookForm {
     return c;
   }
   // The form's picture; GX_SNAPSHOT_DIR keeps a copy to look at.
-  TPixelBuffer Render(const char* Name) {
-    const char* keep = std::getenv("GX_SNAPSHOT_DIR");
-    const auto file = keep ? std::filesystem::path(keep) / Name : Dir / Name;
-    EXPECT_TRUE(platform::RenderToPng(*Form, Utf8ToString(file.string())));
-    TPngImage png;
-    png.LoadFromFile(Utf8ToString(file.string()));
-    return png.Bitmap().Pixels();
-  }
+  TPixelBuffer Render(const char* Name) { return testsupport::RenderSnapshot(*Form, Name); }
 };
 
 // The hooked combo's pixel at (x, y) of its own, and the plain one's there.
