@@ -18,6 +18,7 @@
 #include "grid/base/IntList.h"
 #include "grid/base/LookOwner.h"
 #include "grid/base/OptionProperty.h"
+#include "grid/base/LookTypes.h"
 #include "grid/model/AdvGridEvents.h"
 #include "grid/model/AdvGridLookValues.h"
 #include "grid/model/AdvGridPaintValues.h"
@@ -1644,6 +1645,17 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool IsHoverFixedCell(int ACol, int ARow);
   // The sort glyph of a header cell centred at (X, Y).
   void DrawSortIndicator(TCanvas& ACanvas, int ACol, int Y, int X);
+  // One check box in R in a control style (grid/paint/CheckGlyphPaint.cpp);
+  // with UseState, State decides checked and grayed.
+  void DrawCellCheckBox(TCanvas& ACanvas, const TRect& R, bool Checked, TCheckBoxState State,
+                        bool UseState, TControlStyle Style, bool Grayed, bool Enabled);
+  // Count radio buttons with the texts of Items (none: no texts); Index >= 0
+  // turns item Index + 1 on, -1 the item whose text is the cell's (ACol a
+  // storage column). Scale sizes frame-control buttons; Upward runs vertical
+  // items towards smaller y (pages whose y axis points up).
+  void DrawRadioButtons(TCanvas& ACanvas, const TRect& R, bool Upward, double Scale,
+                        TControlStyle Style, int ARow, int ACol, bool Selected, const TStrings* Items,
+                        bool Disabled, bool Horizontal, int Index, int Count);
 
   TGridLook Look() const { return FPaint.Look; }
   void SetLook(TGridLook Value) { SetPaintValue(FPaint.Look, Value); }

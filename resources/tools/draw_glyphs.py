@@ -112,7 +112,9 @@ def check_box(size, checked, disabled, border, fill, mark):
 def radio(on, disabled, ring, fill, dot):
     p = Pixels(16, 16, OLIVE)
     if disabled:
-        ring, fill, dot = (186, 184, 172), (240, 239, 231), (160, 160, 160)
+        # Greyed, with a hint of the style's ring so each style keeps its own.
+        ring = tuple((c + 3 * g) // 4 for c, g in zip(ring, (186, 184, 172)))
+        fill, dot = (240, 239, 231), (160, 160, 160)
     d = lambda x, y: math.hypot(x - 7.5, y - 7.5)
     p.where(lambda x, y: d(x, y) <= 6.3, ring)
     p.where(lambda x, y: d(x, y) <= 5.4, fill)
