@@ -1,0 +1,10 @@
+#pragma once
+// Enumerations the drop-down family's settings store, streamed by name:
+// never reorder or rename.
+#include "grid/base/EnumNames.h"
+
+// Which way a gradient runs: gdHorizontal from left to right.
+GX_ENUM(TGradientDirection, gdHorizontal, gdVertical);
+
+// The look of a selected entry.
+GX_ENUM(TSelectionColorStyle, scCustom, scOffice2007, scWindowsVista, scWindows7);
