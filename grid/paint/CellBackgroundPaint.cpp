@@ -1,8 +1,10 @@
-// The background picture of the grid behind a cell's text, and the
-// selection rectangle with its resize handle.
+// The background picture or gradient of the grid behind a cell's text, and
+// the selection rectangle with its resize handle.
 #include <algorithm>
 
 #include "grid/base/BackGround.h"
+#include "grid/base/ColorArithmetic.h"
+#include "grid/dropdown/DropDownDrawing.h"
 #include "grid/paint/CellPainter.h"
 
 namespace {
@@ -20,13 +22,23 @@ int TileStart(int Origin, int Edge, int Step) {
   return Origin + n * Step;
 }
 
+// Controls stand on the gradient even in a cell with a colour of its own.
+const TCellTypes GradientUnderControls{ctCheckBox, ctDataCheckBox, ctRadio, ctButton, ctRadioButton};
+
 }  // namespace
 
 void TCellPainter::DrawBackgroundPicture(const TRect& T) {
   const TBackGround& bg = *G.BackGround();
+  if (PaintsCell(bg.Cells(), Fixed)) {
+    const bool selected = G.ShowSelection() && AState.Contains(gdSelected);
+    if (!bg.Bitmap()->Empty() && G.Colors(RCol, ARow) == clNone && !selected) DrawPictureTiles(T);
+    if (bg.IsGradient()) DrawBackgroundGradient(T);
+  }
+}
+
+void TCellPainter::DrawPictureTiles(const TRect& T) {
+  const TBackGround& bg = *G.BackGround();
   const TBitmap& picture = *bg.Bitmap();
-  if (picture.Empty() || G.Colors(RCol, ARow) != clNone || !PaintsCell(bg.Cells(), Fixed)) return;
-  if (G.ShowSelection() && AState.Contains(gdSelected)) return;
   const int grow = G.GridLineWidth() - 1;
   const TRect cell{T.Left - grow, T.Top - grow, T.Right, T.Bottom};
   const int saved = C.SaveDC();
@@ -44,6 +56,25 @@ void TCellPainter::DrawBackgroundPicture(const TRect& T) {
     C.Draw(bg.Left(), bg.Top(), picture);
   }
   C.RestoreDC(saved);
+}
+
+void TCellPainter::DrawBackgroundGradient(const TRect& T) {
+  if (G.Colors(RCol, ARow) != clNone && !GradientUnderControls.Contains(G.GetCellType(RCol, ARow))) return;
+  const bool focused = AState.Contains(gdFocused);
+  if (G.ShowSelection() && ((AState.Contains(gdSelected) && !focused) ||
+                            (focused && HasOption(goDrawFocusSelected)))) {
+    return;
+  }
+  const TBackGround& bg = *G.BackGround();
+  const bool horizontal = bg.Display() == bdGradientHorz;
+  const int extent = horizontal ? G.Width() : G.Height();
+  auto at = [&](int Position) { return BlendColorStep(bg.Color(), bg.ColorTo(), 0, extent, Position); };
+  const TColor from = at(horizontal ? T.Left : T.Top), to = at(horizontal ? T.Right : T.Bottom);
+  const int lw = G.GridLineWidth();
+  const TColor pen = C.Pen()->Color(), brush = C.Brush()->Color();
+  DrawGradient(C, from, to, 128, TRect{T.Left - 1, T.Top - lw, T.Right, T.Bottom + lw - 1}, horizontal);
+  C.Pen()->SetColor(pen);
+  C.Brush()->SetColor(brush);
 }
 
 void TCellPainter::DrawSelectionRectangle() {

@@ -35,7 +35,10 @@ class TCellPainter {
   void DrawRichText(const String& Text, TRect T);
   void DrawPlainText(String Text, TRect T);
   // CellBackgroundPaint.cpp
+  // The picture, then the gradient of BackGround.
   void DrawBackgroundPicture(const TRect& T);
+  void DrawPictureTiles(const TRect& T);
+  void DrawBackgroundGradient(const TRect& T);
   void DrawSelectionRectangle();
   // HeaderGlyphs.cpp
   void DrawFilterGlyph(const TRect& T);
