@@ -33,4 +33,6 @@ struct TAdvGridPaintValues {
   bool MouseDown = false;  // the left button held on the grid
   TPoint HoverCell{-1, -1};
   int HoverAnchor = -1;
+  bool CtrlDown = false;   // a button control of a mini-HTML cell held down
+  bool GridBlink = false;  // the blink phase of text in BLINK tags; the grid timer flips it
 };

@@ -1705,6 +1705,14 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool InFixedArea(int ACol, int ARow) const { return ACol < FixedCols() || ARow < FixedRows(); }
   void ApplySelectionColors(TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                             TColor& AMirrorColorTo, TFont& AFont);
+  // Under a right-to-left layout the grid's own surface shows its cells
+  // mirrored; our canvas never is, so what goes there is placed mirrored.
+  // Other surfaces (the footer panel) place their cells themselves.
+  bool DrawsMirrored(const TCanvas& ACanvas) const {
+    return UseRightToLeftAlignment() && &ACanvas == Canvas();
+  }
+  // The sort index entry's glyph or triangle with its number, at (X, Y).
+  void DrawSortIndex(TCanvas& ACanvas, const TBitmap* Glyph, bool Descending, int Pos, int X, int Y);
   TAdvGridPaintValues FPaint;
 
   // ==== column, row and group calculations (grid/model/AdvGridCalc.cpp,

@@ -25,7 +25,8 @@ void DrawLine(TCanvas& C, TColor Color, int X1, int Y1, int X2, int Y2) {
 
 void TCellPainter::DrawFixedFace() {
   if (!HasGradientFace(G.Look())) return;
-  if (G.IsHoverFixedCell(ACol, ARow) && G.FPaint.HoverFixedCell == TPoint{ACol, ARow}) {
+  const bool movedColumn = G.GridState() == gsColMoving && ACol == G.MoveIndex();
+  if (G.IsHoverFixedCell(ACol, ARow) && (G.FPaint.HoverFixedCell == TPoint{ACol, ARow} || movedColumn)) {
     DrawHoverFace();
   } else {
     DrawRestingFace();

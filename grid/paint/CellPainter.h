@@ -34,6 +34,7 @@ class TCellPainter {
   void DrawHTMLText(const String& Text, TRect T);
   void DrawRichText(const String& Text, TRect T);
   void DrawPlainText(String Text, TRect T);
+  TRect TextPlace(const TRect& T) const;
   // CellBackgroundPaint.cpp
   // The picture, then the gradient of BackGround.
   void DrawBackgroundPicture(const TRect& T);

@@ -102,6 +102,13 @@ void TCellPainter::PaintCellText() {
   }
 }
 
+// Where the mirrored grid shows the text.
+TRect TCellPainter::TextPlace(const TRect& T) const {
+  if (!G.DrawsMirrored(C)) return T;
+  const int w = G.ClientWidth();
+  return TRect{w - T.Right, T.Top, w - T.Left, T.Bottom};
+}
+
 void TCellPainter::DrawHTMLText(const String& Text, TRect T) {
   if (FilterRow) T.Right -= 18;
   T.Left += 1;
@@ -113,18 +120,21 @@ void TCellPainter::DrawHTMLText(const String& Text, TRect T) {
   in.URLColor = URLColor;
   in.ShadowColor = clGray;
   in.ShadowOffset = 1;
+  in.Blink = G.FPaint.GridBlink;
   in.HoverUnderline = G.URLUnderlineOnHover();
   in.WordWrap = !G.EnhTextSize();
+  in.Down = G.FPaint.CtrlDown;
   in.PictureCache = G.ImageCache();
   in.PictureContainer = G.Container();
   THTMLRenderResults out;
-  RenderMiniHTML(C, Text, T, in, out);
+  RenderMiniHTML(C, Text, TextPlace(T), in, out);
   if (sortGlyph) DrawSortGlyph(out.XSize, T, true);
 }
 
 // The platform's rich edit holds plain text: the cell shows the text of its
 // RTF stream, never the stream itself.
 void TCellPainter::DrawRichText(const String& Text, TRect T) {
+  T = TextPlace(T);
   const bool selected = AState.Contains(gdSelected);
   if (!(selected && !AState.Contains(gdFocused) && G.SelectionColor() == clNone)) C.FillRect(T);
   if (selected && !G.SelectionRTFKeep() && G.SelectionTextColor() != clNone) {
@@ -157,13 +167,15 @@ void TCellPainter::DrawPlainText(String Text, TRect T) {
   }
   if (WW && !multi && G.EnhTextSize()) flags |= DT_END_ELLIPSIS;
   flags |= WW || multi ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
+  if (G.BiDiMode() != bdLeftToRight) flags |= DT_RTLREADING;
   if (FilterRow) T.Right -= 16;
+  TRect placed = TextPlace(T);
   {
     TClearBrush clear(C);
-    C.DrawText(Text, T, flags);
+    C.DrawText(Text, placed, flags);
   }
   int errPos = 0, errLen = 0;
   G.GetMarker(RCol, ARow, errPos, errLen);
-  if (errLen > 0) DrawErrorUnderline(C, Text, T, C.TextHeight(u"gh"), errPos, errLen);
+  if (errLen > 0) DrawErrorUnderline(C, Text, placed, C.TextHeight(u"gh"), errPos, errLen);
   if (ShowsSortGlyph()) DrawSortGlyph(C.TextWidth(Text), T, false);
 }

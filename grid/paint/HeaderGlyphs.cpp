@@ -62,35 +62,25 @@ void TCellPainter::DrawSortGlyph(int TextWidth, const TRect& TextRect, bool IsHT
   G.DrawSortIndicator(C, RCol, y, x);
 }
 
+// Where the grid shows its cells mirrored, the glyph goes to the mirrored
+// point and ends left of it.
 void TAdvStringGrid::DrawSortIndicator(TCanvas& ACanvas, int ACol, int Y, int X) {
   const TSortSettings& sort = *FSortSettings;
   const int pos = FSortIndexes->FindIndex(ACol);
-  if (sort.IndexShow() && pos >= 0) {
-    const bool descending = !FSortIndexes->SortDirections(pos);
-    const TBitmap* glyph = descending ? sort.IndexUpGlyph() : sort.IndexDownGlyph();
-    ACanvas.Brush()->SetColor(sort.IndexColor());
-    ACanvas.Pen()->SetColor(clBlack);
-    if (Usable(glyph)) {
-      DrawTransparent(ACanvas, *glyph, X - 7, Y - 7);
-    } else if (descending) {
-      ACanvas.Polygon(std::vector<TPoint>{{X - 7, Y - 5}, {X + 7, Y - 5}, {X, Y + 8}});
-    } else {
-      ACanvas.Polygon(std::vector<TPoint>{{X - 6, Y + 8}, {X + 6, Y + 8}, {X, Y - 4}});
-    }
-    ACanvas.Font()->SetColor(clBlack);
-    ACanvas.Font()->SetSize(6);
-    const TBrushStyle style = ACanvas.Brush()->Style();
-    ACanvas.Brush()->SetStyle(bsClear);
-    ACanvas.TextOut(X - 2, descending ? Y - 4 : Y - 2, IntToStr(pos + 1));
-    ACanvas.Brush()->SetStyle(style);
-    return;
-  }
+  const bool indexed = sort.IndexShow() && pos >= 0;
   const bool descending =
       pos >= 0 ? !FSortIndexes->SortDirections(pos) : sort.Direction() == sdDescending;
-  const TBitmap* up = sort.UpGlyph();
-  const TBitmap* down = sort.DownGlyph();
-  if (Usable(up) && Usable(down)) {
-    DrawTransparent(ACanvas, descending ? *down : *up, X - 4, Y - 4);
+  const TBitmap* glyph = nullptr;
+  if (indexed) {
+    glyph = descending ? sort.IndexUpGlyph() : sort.IndexDownGlyph();
+  } else if (Usable(sort.UpGlyph()) && Usable(sort.DownGlyph())) {
+    glyph = descending ? sort.DownGlyph() : sort.UpGlyph();
+  }
+  if (!Usable(glyph)) glyph = nullptr;
+  if (DrawsMirrored(ACanvas)) X = ClientWidth() - X - 4 - (glyph ? glyph->Width() : 0) - 7;
+  if (indexed) return DrawSortIndex(ACanvas, glyph, descending, pos, X, Y);
+  if (glyph) {
+    DrawTransparent(ACanvas, *glyph, X - 4, Y - 4);
     ACanvas.Brush()->SetColor(FixedColor());
   } else if (descending) {
     ACanvas.MoveTo(X + 4, Y - 4);
@@ -101,4 +91,23 @@ void TAdvStringGrid::DrawSortIndicator(TCanvas& ACanvas, int ACol, int Y, int X)
     PenPath(ACanvas, clWhite, {{X + 4, Y + 4}, {X, Y - 4}});
     PenPath(ACanvas, clGray, {{X - 4, Y + 4}});
   }
+}
+
+void TAdvStringGrid::DrawSortIndex(TCanvas& ACanvas, const TBitmap* Glyph, bool Descending,
+                                   int Pos, int X, int Y) {
+  ACanvas.Brush()->SetColor(FSortSettings->IndexColor());
+  ACanvas.Pen()->SetColor(clBlack);
+  if (Glyph) {
+    DrawTransparent(ACanvas, *Glyph, X - 7, Y - 7);
+  } else if (Descending) {
+    ACanvas.Polygon(std::vector<TPoint>{{X - 7, Y - 5}, {X + 7, Y - 5}, {X, Y + 8}});
+  } else {
+    ACanvas.Polygon(std::vector<TPoint>{{X - 6, Y + 8}, {X + 6, Y + 8}, {X, Y - 4}});
+  }
+  ACanvas.Font()->SetColor(clBlack);
+  ACanvas.Font()->SetSize(6);
+  const TBrushStyle style = ACanvas.Brush()->Style();
+  ACanvas.Brush()->SetStyle(bsClear);
+  ACanvas.TextOut(X - 2, Descending ? Y - 4 : Y - 2, IntToStr(Pos + 1));
+  ACanvas.Brush()->SetStyle(style);
 }

@@ -196,6 +196,20 @@ TEST(CellPainter, FixedFaces) {
     EXPECT_FALSE(HasFill(PaintCell(g, 3, 0), kHoverFrom)) << "only the hovered cell";
   }
   {
+    SCOPED_TRACE("while a column is moved its header shows the hover face");
+    TAdvStringGrid g(nullptr);
+    Hovered(g);
+    g.PaintState().HoverFixedCell = TPoint{-1, -1};
+    g.SetOptions(g.Options() + TGridOptions{goColMoving});
+    const TRect header = g.CellRect(3, 0);
+    g.GridMouseDown(header.Left + 5, header.Top + 5, false);
+    ASSERT_EQ(g.GridState(), gsColMoving);
+    EXPECT_TRUE(HasFill(PaintCell(g, 3, 0), kHoverFrom));
+    EXPECT_FALSE(HasFill(PaintCell(g, 2, 0), kHoverFrom)) << "only the moved column";
+    g.CancelGridState();
+    EXPECT_FALSE(HasFill(PaintCell(g, 3, 0), kHoverFrom)) << "the move is over";
+  }
+  {
     SCOPED_TRACE("no hover face when HoverFixedCells leaves the cell out");
     TAdvStringGrid g(nullptr);
     Hovered(g);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid/model/AdvColumnGrid.h"
@@ -174,6 +175,71 @@ TEST(CellTextPaint, AColumnFormatThatFormatRefusesShowsTheStoredText) {
     g.Columns()->Items(1)->SetFloatFormat(c.Format);
     g.SetCells(1, 1, u"7");
     EXPECT_EQ(g.GetFormattedCell(1, 1), c.Shown);
+  }
+}
+
+// Where Text went: its DrawText rectangle, or for the HTML renderer, which
+// measures with DrawText, its TextOut as an empty rectangle at the point.
+TRect PlaceOf(const std::vector<TCanvasRecord>& All, const String& Text, bool Html = false) {
+  for (const TCanvasRecord& r : Only(All, Html ? u"TextOut" : u"DrawText")) {
+    if (r.Text != Text) continue;
+    return Html ? TRect{r.Points[0].X, 0, r.Points[0].X, 0} : r.Rect;
+  }
+  return TRect{};
+}
+
+TRect Mirrored(const TRect& R, int W) { return TRect{W - R.Right, R.Top, W - R.Left, R.Bottom}; }
+
+// One column: plain "abc" in row 1, mini-HTML "xyz" in row 2, rich text "uvw" in row 3.
+TEST(CellTextPaint, UnderARightToLeftLayoutTheTextGoesWhereTheMirroredGridShowsTheCell) {
+  TAdvStringGrid g(nullptr);
+  g.SetWordWrap(false);
+  g.SetCells(2, 1, u"abc");
+  g.SetCells(2, 2, u"<b>xyz</b>");
+  g.SetCells(2, 3, u"{\\rtf1\\ansi uvw}");
+  const auto ltr = PaintSurface(g);
+  g.SetBiDiMode(bdRightToLeftReadingOnly);
+  const auto readingOnly = PaintSurface(g);
+  g.SetBiDiMode(bdRightToLeft);
+  const auto rtl = PaintSurface(g);
+  const int w = g.ClientWidth();
+  for (const char16_t* text : {u"abc", u"xyz", u"uvw"}) {
+    SCOPED_TRACE(StringToUtf8(text));
+    const bool html = text == std::u16string_view(u"xyz");
+    ASSERT_NE(PlaceOf(ltr, text, html), TRect{});
+    EXPECT_EQ(PlaceOf(readingOnly, text, html), PlaceOf(ltr, text, html))
+        << "the reading order alone moves nothing";
+  }
+  EXPECT_EQ(PlaceOf(rtl, u"abc"), Mirrored(PlaceOf(ltr, u"abc"), w));
+  EXPECT_EQ(PlaceOf(rtl, u"uvw"), Mirrored(PlaceOf(ltr, u"uvw"), w));
+  // The HTML rectangle is the plain one less 1 more pixel at the left; the
+  // text starts as far inside its mirrored rectangle.
+  const TRect plain = PlaceOf(ltr, u"abc");
+  EXPECT_EQ(PlaceOf(rtl, u"xyz", true).Left - PlaceOf(ltr, u"xyz", true).Left,
+            w - (plain.Left + 1 + plain.Right));
+  EXPECT_EQ(PlaceOf(PaintCell(g, 2, 1), u"abc").Left, kCell.Left + 2)
+      << "another surface places its cells itself";
+}
+
+TEST(CellTextPaint, PlainTextReadsRightToLeftUnlessTheGridIsLeftToRight) {
+  for (TBiDiMode mode : {bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly}) {
+    TAdvStringGrid g(nullptr);
+    g.SetBiDiMode(mode);
+    g.SetCells(2, 2, u"abc");
+    EXPECT_EQ((DrawnText(PaintCell(g, 2, 2)).Format & DT_RTLREADING) != 0, mode != bdLeftToRight) << mode;
+  }
+}
+
+TEST(CellTextPaint, BlinkingTextShowsOnlyInTheVisiblePhase) {
+  TAdvStringGrid g(nullptr);
+  g.SetColor(0x00E0E0E0);
+  g.Font()->SetColor(0x00102030);
+  g.SetCells(2, 2, u"<blink>on</blink>");
+  for (bool phase : {false, true}) {
+    g.PaintState().GridBlink = phase;
+    const auto outs = Only(PaintCell(g, 2, 2), u"TextOut");
+    ASSERT_EQ(outs.size(), 1u);
+    EXPECT_EQ(outs[0].FontColor, phase ? TColor(0x00102030) : TColor(0x00E0E0E0)) << phase;
   }
 }
 

@@ -134,6 +134,66 @@ TEST(HeaderGlyphs, SortGlyph) {
   }
 }
 
+// Under a right-to-left layout the grid's surface shows the glyph at the
+// mirrored point less 4, ending left of it: moved left by its own width and 7.
+// Each case answers the glyph's point (X, Y) as one paint recorded it.
+TEST(HeaderGlyphs, SortGlyphUnderARightToLeftLayout) {
+  struct Case {
+    std::string Name;
+    std::function<void(TAdvStringGrid&)> Setup;
+    int GlyphWidth;
+    std::function<TPoint(const std::vector<TCanvasRecord>&)> Point;
+  };
+  const auto firstOf = [](const std::vector<TCanvasRecord>& all, const char16_t* op) {
+    const auto ops = Only(all, op);
+    return ops.empty() ? TCanvasRecord{} : ops[0];
+  };
+  const std::vector<Case> cases = {
+      {"the drawn triangle", [](TAdvStringGrid& g) { SortOn(g, sdAscending); }, 0,
+       [](const std::vector<TCanvasRecord>& all) {
+         // The white base line starts at (X - 4, Y + 4).
+         for (const TCanvasRecord& r : Only(all, u"LineTo"))
+           if (r.PenColor == clWhite && r.Points[1].X - r.Points[0].X == 8 && r.Points[0].Y == r.Points[1].Y)
+             return TPoint{r.Points[0].X + 4, r.Points[0].Y - 4};
+         return TPoint{};
+       }},
+      {"the down glyph, 8 wide",
+       [](TAdvStringGrid& g) {
+         SortOn(g, sdDescending);
+         g.SortSettings()->SetUpGlyph(*Glyph(6, 6));
+         g.SortSettings()->SetDownGlyph(*Glyph(8, 9));
+       },
+       8,
+       [firstOf](const std::vector<TCanvasRecord>& all) {
+         const TRect r = firstOf(all, u"Draw").Rect;
+         return TPoint{r.Left + 4, r.Top + 4};
+       }},
+      {"an index entry",
+       [](TAdvStringGrid& g) {
+         g.SortSettings()->SetShow(true);
+         g.SortSettings()->SetIndexShow(true);
+         g.SortIndexes()->AddIndex(2, false);
+       },
+       0,
+       [firstOf](const std::vector<TCanvasRecord>& all) {
+         const auto points = firstOf(all, u"Polygon").Points;
+         return points.empty() ? TPoint{} : TPoint{points[0].X + 7, points[0].Y + 5};
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TAdvStringGrid g(nullptr);
+    g.SetLook(glStandard);
+    g.SetCells(2, 0, u"Name");
+    c.Setup(g);
+    const TPoint ltr = c.Point(PaintSurface(g));
+    ASSERT_NE(ltr, TPoint{});
+    g.SetBiDiMode(bdRightToLeft);
+    const TPoint rtl = c.Point(PaintSurface(g));
+    EXPECT_EQ(rtl, (TPoint{g.ClientWidth() - ltr.X - 4 - c.GlyphWidth - 7, ltr.Y}));
+  }
+}
+
 struct FilterCase {
   std::string Name;
   std::function<void(TAdvStringGrid&)> Setup;

@@ -6,6 +6,7 @@
 
 #include "grid/model/AdvStringGrid.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/Messages.h"
 #include "platform/gui/RecordingCanvas.h"
 
 namespace paint_test {
@@ -16,6 +17,14 @@ inline std::vector<TCanvasRecord> PaintCell(TAdvStringGrid& g, int ACol, int ARo
                                             TGridDrawState State = {}, TRect Rect = kCell) {
   TRecordingCanvas canvas;
   g.DrawCellContent(canvas, ACol, ARow, Rect, State);
+  return canvas.Records();
+}
+
+// The whole grid painted on its own surface, where a right-to-left layout
+// shows the cells mirrored.
+inline std::vector<TCanvasRecord> PaintSurface(TAdvStringGrid& g) {
+  TRecordingCanvas canvas(g.Width(), g.Height());
+  g.Perform(WM_PAINT, reinterpret_cast<WPARAM>(static_cast<TCanvas*>(&canvas)), 0);
   return canvas.Records();
 }
 
