@@ -44,7 +44,7 @@ bool IsAsciiDigit(Char c) { return c >= u'0' && c <= u'9'; }
 
 // Digits with at most one decimal separator and a leading minus, the common
 // case, read without building strings.
-bool TryPlainDecimal(const String& Text, double& Value) {
+bool TryPlainDecimal(StringView Text, double& Value) {
   constexpr size_t kMax = 40;
   const size_t start = !Text.empty() && Text[0] == u'-' ? 1 : 0;
   if (Text.size() <= start || Text.size() > kMax) return false;
@@ -69,7 +69,7 @@ bool TryPlainDecimal(const String& Text, double& Value) {
 
 }  // namespace
 
-bool TryCellTextToFloat(const String& Text, double& Value) {
+bool TryCellTextToFloat(StringView Text, double& Value) {
   if (TryPlainDecimal(Text, Value)) return true;
   String s = NormalizeNumberText(Text);
   if (IsNullNumber(s)) {

@@ -4,4 +4,4 @@
 #include "platform/sys/String.h"
 
 // False, Value untouched, when the text is no number.
-bool TryCellTextToFloat(const String& Text, double& Value);
+bool TryCellTextToFloat(StringView Text, double& Value);

@@ -61,6 +61,8 @@ TEST_F(Calc, ColumnFunctionsOverTheirRange) {
       {"minimum", {u"5", u"3", u"8"}, &TAdvStringGrid::ColumnMin, -1, -1, 3},
       {"maximum skips a later non-number", {u"5", u"1.2.3", u"8"}, &TAdvStringGrid::ColumnMax, -1, -1, 8},
       {"part of the rows", {u"5", u"3", u"8", u"1"}, &TAdvStringGrid::ColumnSum, 2, 3, 11},
+      {"tags stripped", {u"<b>2</b>", u"x<br>", u"3"}, &TAdvStringGrid::ColumnSum, -1, -1, 5},
+      {"minimum from a tagged start", {u"<i>4</i>", u"6"}, &TAdvStringGrid::ColumnMin, -1, -1, 4},
   };
   for (const ColumnCase& c : cases) {
     Fill(c.Texts);
@@ -106,6 +108,16 @@ TEST_F(Calc, RowFunctionsCountBaseCellsOnce) {
   EXPECT_DOUBLE_EQ(G.RowMin(1, 1, 5), 2);
   EXPECT_DOUBLE_EQ(G.RowMax(1, 1, 5), 9);
   EXPECT_DOUBLE_EQ(G.RowMax(1, 3, 5), 9) << "the start is read, the non-number after it skipped";
+}
+
+TEST_F(Calc, NumbersAreReadThroughTheDisplayHook) {
+  Fill({u"1", u"x", u"<b>y</b>"});
+  G.OnGetDisplText = [](TObject*, int, int ARow, String& Value) {
+    if (ARow == 2) Value = u"10";
+    if (ARow == 3) Value = u"<b>100</b>";
+  };
+  EXPECT_DOUBLE_EQ(G.ColumnSum(1, -1, -1), 111);
+  EXPECT_DOUBLE_EQ(G.ColumnMax(1, -1, -1), 100);
 }
 
 TEST_F(Calc, MergedAreasCountOnce) {
