@@ -4,7 +4,7 @@
 #include "grid/base/ButtonFaces.h"
 #include "grid/base/ControlLook.h"
 #include "grid/paint/CellPainter.h"
-#include "platform/gui/Bitmap.h"
+#include "grid/paint/TransparentBitmap.h"
 
 namespace {
 
@@ -12,9 +12,7 @@ void DrawGlyph(TCanvas& C, const TBitmap& Glyph, TRect& Caption, bool Captioned)
   const int w = Glyph.Width(), h = Glyph.Height(), height = Caption.Height();
   const int y = h <= height ? Caption.Top + (height - h) / 2 : Caption.Top + 3;
   const int x = !Captioned && w <= Caption.Width() ? Caption.Left + (Caption.Width() - w) / 2 : Caption.Left + 3;
-  TPixelView v = Glyph.Pixels().View();
-  v.TransparentColor = Glyph.TransparentColor();
-  C.DrawPixels(TRect{x, y, x + w, y + h}, v);
+  DrawBitmapAt(C, Glyph, x, y, true);
   Caption.Left = x + w + 2;
 }
 

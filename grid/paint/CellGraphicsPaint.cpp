@@ -13,6 +13,7 @@
 #include "grid/model/CellFloat.h"
 #include "grid/paint/CellGraphicPlacement.h"
 #include "grid/paint/CellPainter.h"
+#include "grid/paint/TransparentBitmap.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/Picture.h"
@@ -36,22 +37,16 @@ void DrawImage(TCanvas& C, const TImageList* Images, int X, int Y, int Index) {
   if (Images && Index >= 0 && Index < Images->Count()) Images->Draw(C, X, Y, Index);
 }
 
-// Transparent by the bitmap's own rule (the bottom-left pixel's colour
-// unless a colour was set), without touching the caller's bitmap.
-void DrawBitmap(TCanvas& C, const TBitmap& Bitmap, int X, int Y, bool Transparent) {
-  if (Bitmap.Empty()) return;
-  TPixelView v = Bitmap.Pixels().View();
-  v.UseAlpha = v.BytesPerPixel == 4 && Bitmap.AlphaFormat() == afDefined;
-  v.TransparentColor = Transparent ? Bitmap.TransparentColor() : clNone;
-  C.DrawPixels(TRect{X, Y, X + Bitmap.Width(), Y + Bitmap.Height()}, v);
-}
-
 void DrawImages(TCanvas& C, const TCellGraphic& G, const TImageList* Images, TPoint At) {
   const auto* list = dynamic_cast<const TIntList*>(G.CellBitmap());
   if (!list || !Images) return;
   for (int i = 0; i < list->Count(); ++i) {
     DrawImage(C, Images, At.X, At.Y, list->Items(i));
-    (G.CellBoolean() ? At.X : At.Y) += G.CellBoolean() ? Images->Width() : Images->Height();
+    if (G.CellBoolean()) {
+      At.X += Images->Width();
+    } else {
+      At.Y += Images->Height();
+    }
   }
 }
 
@@ -133,7 +128,7 @@ void TCellPainter::DrawPlacedGraphic(const TRect& Place) {
   switch (g.CellType()) {
     case ctBitmap:
       if (const auto* b = dynamic_cast<const TBitmap*>(g.CellBitmap())) {
-        DrawBitmap(C, *b, Place.Left, Place.Top, g.CellTransparent());
+        DrawBitmapAt(C, *b, Place.Left, Place.Top, g.CellTransparent());
       }
       break;
     case ctIcon:

@@ -231,3 +231,47 @@ TEST(CellGraphicsPaint, RatingCutDownToHalfStars) {
     EXPECT_TRUE(Only(all, u"DrawText").empty()) << "no text beside a rating";
   }
 }
+
+// The text gives way to a graphic beside, above or under it; text offsets (2, 2).
+TEST(CellGraphicsPaint, TextMakesRoomForTheGraphic) {
+  struct Case {
+    const char* what;
+    std::function<void(TAdvStringGrid&, TBitmap*)> setup;
+    int col;
+    TRect text;
+  };
+  const Case cases[] = {
+      {"before the text", [](TAdvStringGrid& g, TBitmap* b) { g.AddBitmap(1, 1, b, false, haBeforeText, vaTop); }, 1,
+       {20, 22, 108, 40}},
+      {"after the text", [](TAdvStringGrid& g, TBitmap* b) { g.AddBitmap(1, 1, b, false, haAfterText, vaTop); }, 1,
+       {12, 22, 100, 40}},
+      {"above the text", [](TAdvStringGrid& g, TBitmap* b) { g.AddBitmap(1, 1, b, false, haLeft, vaAboveText); }, 1,
+       {12, 28, 108, 40}},
+      {"under the text", [](TAdvStringGrid& g, TBitmap* b) { g.AddBitmap(1, 1, b, false, haLeft, vaUnderText); }, 1,
+       {12, 22, 108, 34}},
+      {"a node of level 1 takes 16 pixels in the fixed column", [](TAdvStringGrid& g, TBitmap*) {
+         g.AddNode(1, 2);
+         g.SetCells(0, 1, u"abc");
+       }, 0, {29, 23, 108, 40}},
+  };
+  for (const Case& c : cases) {
+    TAdvStringGrid g(nullptr);
+    const auto bitmap = Glyph(8, 6);
+    c.setup(g, bitmap.get());
+    g.SetCells(c.col, 1, u"abc");
+    EXPECT_EQ(DrawnText(PaintCell(g, c.col, 1)).Rect, c.text) << c.what;
+  }
+}
+
+TEST(CellGraphicsPaint, RotatedTextInItsOwnFont) {
+  TAdvStringGrid g(nullptr);
+  g.AddRotated(1, 1, 90, u"up");
+  const auto all = Paint(g);
+  EXPECT_TRUE(Only(all, u"DrawText").empty()) << "the rotated text stands for the cell's text";
+  const auto texts = Only(all, u"TextOut");
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].Text, u"up");
+  EXPECT_EQ(texts[0].FontOrientation, 900);
+  EXPECT_EQ(texts[0].Clip, (TRect{13, 23, 107, 37}));
+  EXPECT_EQ(g.Font()->Orientation(), 0);
+}
