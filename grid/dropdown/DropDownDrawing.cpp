@@ -2,6 +2,7 @@
 
 #include "grid/base/CanvasMarks.h"
 #include "grid/base/GradientFill.h"
+#include "grid/base/HTMLRender.h"
 #include "platform/gui/ImageList.h"
 #include "platform/sys/FloatText.h"
 
@@ -87,6 +88,23 @@ void DrawTransparentGlyph(TCanvas& Canvas, const TBitmap& Glyph, TColor BackColo
   c.FillRect(TRect{0, 0, Glyph.Width(), Glyph.Height()});
   DrawBitmapOnColor(c, Glyph, BackColor, TRect{0, 0, R.Width(), R.Height()});
   Canvas.CopyRect(R, c, TRect{0, 0, R.Width(), R.Height()});
+}
+
+void DrawHTMLText(TCanvas& Canvas, const String& Text, const TRect& R, TPoint& Size, HWND Wnd, bool Paint,
+                  const TImageList* Images) {
+  Size = {};
+  if (Text.empty()) return;
+  THTMLRenderInputs in;
+  in.Images = Images;
+  in.CheckHeight = !Paint;
+  in.URLColor = 0xFF0000;
+  in.HoverColor = clNone;
+  in.HoverFontColor = clNone;
+  in.ShadowColor = 0x808080;
+  in.Wnd = Wnd;
+  THTMLRenderResults out;
+  RenderMiniHTML(Canvas, Text, R, in, out);
+  Size = {out.XSize, out.YSize};
 }
 
 TSize GetTextSize(TCanvas& Canvas, const String& Text) {

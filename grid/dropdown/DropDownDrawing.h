@@ -5,6 +5,7 @@
 #include "grid/dropdown/DropDownTypes.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Canvas.h"
+#include "platform/gui/Messages.h"
 
 class TImageList;
 
@@ -28,6 +29,11 @@ void DrawImageAndText(TCanvas& Canvas, TRect R, const String& Caption, int Image
                       const TImageList* Images);
 // The glyph in R with its top-left pixel's colour replaced by BackColor.
 void DrawTransparentGlyph(TCanvas& Canvas, const TBitmap& Glyph, TColor BackColor, const TRect& R);
+
+// Mini-HTML Text laid out in R, painted only when Paint; Size receives its
+// width and height ((0, 0) for no text). Anchors blue, no hover colours.
+void DrawHTMLText(TCanvas& Canvas, const String& Text, const TRect& R, TPoint& Size, HWND Wnd, bool Paint,
+                  const TImageList* Images);
 
 // Width and height of Text on one line; (0, 0) for no text.
 TSize GetTextSize(TCanvas& Canvas, const String& Text);

@@ -10,6 +10,7 @@
 #include "grid/base/LocaleFormat.h"
 #include "grid/base/NumberText.h"
 #include "grid/base/ShowModified.h"
+#include "grid/base/SyncGrid.h"
 #include "grid/model/AdvGridError.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/CellFloat.h"
@@ -210,6 +211,8 @@ void TAdvStringGrid::SetBackGround(const TBackGround& Value) {
 }
 
 void TAdvStringGrid::SetShowModified(const TShowModified& Value) { FShowModified->Assign(Value); }
+
+void TAdvStringGrid::SetSyncGrid(const TSyncGrid& Value) { FSyncGrid->Assign(Value); }
 
 void TAdvStringGrid::SetProgressAppearance(const TGridProgressAppearance& Value) {
   FProgressAppearance->Assign(Value);

@@ -126,6 +126,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TMouseActions* MouseActions() const { return FMouseActions.get(); }
   TBands* Bands() const { return FBands.get(); }
   TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+  void SetSyncGrid(const TSyncGrid& Value);  // copied
   TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
   TCellNode* CellNode() const { return FCellNode.get(); }
   TColumnSize* ColumnSize() const { return FColumnSize.get(); }

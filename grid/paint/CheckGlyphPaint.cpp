@@ -120,7 +120,7 @@ void TAdvStringGrid::DrawCellCheckBox(TCanvas& ACanvas, const TRect& R, bool Che
     case gkThemed: {
       const HWND window = HandleAllocated() ? Handle() : HWND{};
       if (DrawThemedPart(ACanvas, window, u"button", BP_CHECKBOX, glyph.ThemeState,
-                         Square(box.Left, box.Top, size))) {
+                         mirrored(Square(R.Left, R.Top, size)))) {
         return;
       }
       glyph = CheckBoxGlyph(csClassic, Checked, Grayed, Enabled, false);

@@ -198,6 +198,22 @@ TEST(TruncateText, ShortensFromTheEnd) {
   }
 }
 
+TEST(DrawHTMLText, PaintsOrOnlyMeasures) {
+  const TRect r{0, 0, 300, 100};
+  TRecordingCanvas measured, painted, empty;
+  TPoint size{5, 5}, paintedSize;
+  DrawHTMLText(measured, u"<b>bold</b> text", r, size, 0, false, nullptr);
+  EXPECT_GT(size.X, 0);
+  EXPECT_EQ(size.Y, measured.LineHeight());
+  EXPECT_TRUE(measured.RecordsOf(u"TextOut").empty()) << "measuring paints nothing";
+  DrawHTMLText(painted, u"<b>bold</b> text", r, paintedSize, 0, true, nullptr);
+  EXPECT_EQ(paintedSize, size);
+  EXPECT_FALSE(painted.RecordsOf(u"TextOut").empty());
+  DrawHTMLText(empty, u"", r, size, 0, true, nullptr);
+  EXPECT_EQ(size, (TPoint{0, 0}));
+  EXPECT_TRUE(empty.Records().empty());
+}
+
 TEST(DrawSelection, EachStyle) {
   const TRect r{0, 0, 60, 22};
   constexpr TColor kBack = 0x101010, kSel = 0x202020, kSelTo = 0x303030;

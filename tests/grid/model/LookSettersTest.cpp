@@ -11,6 +11,7 @@
 #include "grid/base/ScrollControl.h"
 #include "grid/base/SearchFooter.h"
 #include "grid/base/ShowModified.h"
+#include "grid/base/SyncGrid.h"
 #include "grid/base/OfficeTheme.h"
 #include "grid/base/ThemeNotifier.h"
 #include "grid/model/AdvStringGrid.h"
@@ -87,6 +88,14 @@ std::vector<SetterCase> SetterCases() {
          other.SetColor(clRed);
          g.SetShowModified(other);
          EXPECT_EQ(g.ShowModified()->Color(), clRed);
+       },
+       wStores},
+      {"SyncGrid copied", [](G& g) { g.SetSyncGrid(*g.SyncGrid()); },
+       [](G& g) {
+         TSyncGrid other(nullptr);
+         other.SetScrollVertical(true);
+         g.SetSyncGrid(other);
+         EXPECT_TRUE(g.SyncGrid()->ScrollVertical());
        },
        wStores},
       {"BackGround copied", [](G& g) { g.SetBackGround(*g.BackGround()); },

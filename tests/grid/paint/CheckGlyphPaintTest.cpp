@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -130,6 +131,14 @@ TEST(CheckGlyphPaint, ThemedStatesWhenVisualStylesPaint) {
     const String expected = u"DrawThemeBackground 3 " + IntToStr(c.State) + u" (30,40,45,55)";
     EXPECT_NE(std::find(styles.Calls.begin(), styles.Calls.end(), expected), styles.Calls.end())
         << c.State;
+  }
+  styles.Calls.clear();
+  TRecordingCanvas radios;
+  g.DrawRadioButtons(radios, TRect{10, 100, 200, 180}, false, 1.0, csTheme, 0, 0, false, nullptr, true,
+                     false, 0, 2);
+  EXPECT_TRUE(radios.Records().empty());
+  for (const char16_t* call : {u"DrawThemeBackground 2 8 (12,102,28,118)", u"DrawThemeBackground 2 4 (12,118,28,134)"}) {
+    EXPECT_NE(std::find(styles.Calls.begin(), styles.Calls.end(), String(call)), styles.Calls.end());
   }
   FreeThemeAPI();
 }
