@@ -467,6 +467,11 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int GraphicTextHeight);
   // The same on paper: (W, H) offered to pictures, ResFactor the printer's scale.
   virtual TPoint CalcPrintGraphicSize(int ACol, int ARow, int W, int H, double ResFactor);
+  // Where the painter puts a cell's graphic, its size and whether the text
+  // is drawn beside it (grid/paint/CellGraphicInfo.cpp); measuring keeps
+  // to CalcCellGraphicSize.
+  virtual void GetCellGraphicInfo(int ACol, int ARow, TCellVAlign& VAlign, TCellHAlign& HAlign,
+                                  bool& ShowText, int& Height, int& Width);
   // Whether the painter draws the sort indicator in this cell's row (the
   // bottom row of a merged cell).
   bool IsSortIndicatorRow(int ACol, int ARow);

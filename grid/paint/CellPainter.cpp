@@ -46,6 +46,7 @@ void TCellPainter::Paint() {
   if (AState.Contains(gdSelected) && !AState.Contains(gdFocused) && G.SelectionColor() == clNone) {
     C.Brush()->SetColor(clHighlight);
   }
+  TakeGraphicInfo();
   C.Font()->SetSize(C.Font()->Size() + G.FValues.ZoomFactor);
   KeptBrush = C.Brush()->Color();
   KeptFont = C.Font()->Color();
@@ -73,6 +74,7 @@ void TCellPainter::Paint() {
   if (FixedLook && !G.Flat()) DrawFixedEdges();
   if (G.Flat()) DrawFlatRightFixedLines();
   DrawTreeLines();
+  if (Graphic) DrawCellGraphic(FixedLook ? TRect{R.Left, R.Top + 1, R.Right, R.Bottom} : R);
   if (G.OnDrawCell) {
     const int lw = G.GridLineWidth();
     G.OnDrawCell(&G, ACol, ARow, TRect{R.Left + 1, R.Top + 1, R.Right - lw, R.Bottom - lw}, AState);

@@ -46,6 +46,22 @@ class TCellPainter {
   bool ShowsSortGlyph();
   void DrawSortGlyph(int TextWidth, const TRect& HTMLRect, bool IsHTML);
 
+  // CellGraphicsPaint.cpp, CellCheckGraphics.cpp, CellButtonsPaint.cpp, CellNodeGlyphs.cpp
+  void TakeGraphicInfo();
+  bool MakeGraphicRoom(TRect& T) const;
+  void DrawCellGraphic(TRect Rect);
+  void DrawPlacedGraphic(const TRect& Place);
+  void DrawDrawnGraphic(const TRect& Outer, const TRect& Rect);
+  void DrawCheckGraphic(const TRect& Place);
+  void DrawRadioGroup(const TRect& Rect);
+  void DrawRotatedText(TRect Rect);
+  void DrawProgress(TRect Rect);
+  void DrawXPProgress(TRect Rect);
+  void DrawComment(const TRect& Outer);
+  void DrawCellButton(const TRect& Place);
+  void DrawNodeGlyph(const TRect& Rect);
+  TColor NodeBackground();
+
   bool HasOption(TGridOption Option) const { return G.Options().Contains(Option); }
   bool IsCurrentRow() const { return ARow == G.Row(); }
 
@@ -71,4 +87,10 @@ class TCellPainter {
   bool FixedLook = false;  // painted with the fixed face
   bool FilterRow = false;
   int IndicatorWidth = 0;
+  TCellGraphic* Graphic = nullptr;
+  TCellVAlign GraphicVAlign = vaTop;
+  TCellHAlign GraphicHAlign = haLeft;
+  bool GraphicShowsText = true;
+  TPoint GraphicSize;
+  int TextWidth = 0;  // of a drawn plain text + 2; 0 when none was drawn
 };

@@ -94,6 +94,7 @@ void TCellPainter::PaintCellText() {
   T.Left += xy.X;
   T.Top += xy.Y;
   if (!G.XYOffsetTopLeftOnly()) T.Right -= xy.X;
+  if (!MakeGraphicRoom(T)) return;
   if (RCol == 0 && G.HasNodes() && !G.IsNode(ARow)) T.Left += G.GetRowIndent(ARow);
   switch (kind) {
     case ctkHTML: DrawHTMLText(text, T); break;
@@ -170,6 +171,7 @@ void TCellPainter::DrawPlainText(String Text, TRect T) {
   if (G.BiDiMode() != bdLeftToRight) flags |= DT_RTLREADING;
   if (FilterRow) T.Right -= 16;
   TRect placed = TextPlace(T);
+  if (Graphic && !Text.empty()) TextWidth = C.TextWidth(Text) + 2;
   {
     TClearBrush clear(C);
     C.DrawText(Text, placed, flags);

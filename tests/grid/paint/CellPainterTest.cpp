@@ -377,8 +377,9 @@ TEST(CellPainter, TreeLinesForNodeLevels) {
     return out;
   };
   using L = std::vector<std::pair<TPoint, TPoint>>;
-  // A node at level 1: its branch and the level line, no line of its own.
-  EXPECT_EQ(lines(1), (L{{{18, 30}, {110, 30}}, {{6, 20}, {6, 30}}, {{6, 30}, {6, 44}}}));
+  // A node at level 1: its branch and the level line; the node glyph's stub
+  // runs down from the middle to its first child.
+  EXPECT_EQ(lines(1), (L{{{18, 30}, {110, 30}}, {{6, 20}, {6, 30}}, {{6, 30}, {6, 44}}, {{18, 30}, {18, 40}}}));
   // Level 0 after the block: no branch; its own line ends at the middle, left of the cell.
   EXPECT_EQ(lines(5), (L{{{6, 20}, {6, 30}}}));
   // Level 1, followed by level 2: branch, its own line down, one level line down.
