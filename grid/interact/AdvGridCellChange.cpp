@@ -11,10 +11,6 @@ bool TAdvStringGrid::ValidateCellWide(const String& NewValue) { return true; }
 void TAdvStringGrid::AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool Repeating,
                                        bool Forward, bool AutoEdit, bool Force) {}
 
-// Until the editing cycle fills them in.
-void TAdvStringGrid::ShowInplaceEdit() {}
-void TAdvStringGrid::HideInplaceEdit() {}
-
 void TAdvStringGrid::EditingDoneNotify(int ACol, int ARow) {
   if (OnEditingDone) OnEditingDone(this);
   PostMessage(Handle(), GridEditDoneMessage, static_cast<WPARAM>(ACol), static_cast<LPARAM>(ARow));
