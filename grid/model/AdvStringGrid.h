@@ -671,6 +671,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void Loaded() override;
   void Resize() override;
   void Dispatch(TMessage& Message) override;
+  // Draws no cells while updates are locked.
+  void Paint() override;
   // Forgets a picture container or cell checker that is freed.
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Inside the update bracket cell and structure changes ask for no repaint.
@@ -692,6 +694,24 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ParentPanels();
   void ShowSearchPanel();
   void GridTimer();
+  // Validation's steps (grid/interact/AdvGridValidate.cpp).
+  bool RunValidation(const String& NewValue, bool Wide);
+  bool CheckEditedValue(int C, int R, const String& NewValue);
+  bool CheckEditedWideValue(int C, int R, const String& NewValue);
+  void StoreValidatedText(int C, int R, const String& Value);
+  void MarkCellModified(int R);
+  void RefuseEditedValue(int C, int R, const String& Stored, bool OldRestored, bool Reopen);
+  void ShowInvalidEntryBalloon();
+  // Cell selection's steps (grid/interact/AdvGridSelectCell.cpp).
+  void MoveToMergedBase(int ACol, int ARow);
+  void SetEditOptionFor(int ACol, int ARow);
+  void SwitchGoEditing(bool On);
+  bool MayMoveTo(int ACol, int ARow);
+  void CellSelected(int ACol, int ARow);
+  void HoverFocus();
+  void RepaintBlinkingCells();
+  // "GridEditDone" arrived: OnEditCellDone, and with EditOnDblClickOnly editing goes off.
+  void EditCellDone(int ACol, int ARow);
   // The record of a cell, or nil; never creates one.
   TCellProperties* PropsOrNil(int ACol, int ARow) const;
   TCellProperties& PropsForWrite(int ACol, int ARow);
@@ -710,6 +730,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
   friend class TGridRowEngine;
   friend class TColumnMoveStep;
+  friend class TCellAdvance;
   TAdvGridValues FValues;
   std::unique_ptr<TAdvGridState> FState;
   std::unique_ptr<TGridRowEngine> FRows;
