@@ -26,7 +26,7 @@ struct TCellEditorPlace {
   int Width;    // Rect's width and height less one, so the grid lines stay visible
   int Height;
   TColor Color; // the cell's colour and font as GetVisualProperties settles them
-  const TFont* Font;
+  const TFont* Font;  // valid during Show only
   String Text;  // the grid's GetEditText of the displayed cell
 };
 

@@ -1,9 +1,10 @@
 #include "grid/interact/GridEditCycle.h"
 
 #include "grid/model/AdvStringGrid.h"
-#include "platform/grids/InplaceEdit.h"
 #include "platform/gui/Messages.h"
 
+// The kinds of the grid's own editor controls are registered here as their
+// controls come; until then every special kind places nothing.
 TGridEditCycle::TGridEditCycle(TAdvStringGrid& Grid) : FGrid(Grid) {}
 
 TGridEditCycle::~TGridEditCycle() = default;
@@ -40,6 +41,9 @@ bool TGridEditCycle::CanEditShow(bool FrameworkAnswer) {
   const TPoint base = FGrid.BaseCell(FGrid.RealCol(), FGrid.Row());
   if (answer && !EditMode && FGrid.HasClickableGraphic(base.X, base.Y)) return false;
   if (answer && !EditMode) {
+    // Validation compares with the text the edited cell had when it was entered.
+    if (FGrid.OldCol() != FGrid.Col() || FGrid.OldRow() != FGrid.Row())
+      FGrid.StoreOldCellValue(FGrid.Col(), FGrid.Row());
     FGrid.FNoEditChange = true;
     FGrid.SetCellCache(FGrid.GetCurrentCell());
     EditControl = FGrid.DefaultEditor();
@@ -56,7 +60,7 @@ bool TGridEditCycle::CanEditShow(bool FrameworkAnswer) {
   if (answer) {
     Entered = true;
     FGrid.SetEditing(true);
-    StyleTextEditor();
+    AttachPlainEditor();
   }
   return answer;
 }
@@ -128,26 +132,4 @@ void TGridEditCycle::RestoreCachedCell() {
 
 void TGridEditCycle::PostStartChar(TWinControl* Target) const {
   if (StartEditChar != 0 && Target) PostMessage(Target->Handle(), WM_CHAR, StartEditChar, 0);
-}
-
-void TGridEditCycle::StyleTextEditor() {
-  TInplaceEdit* edit = FGrid.InplaceEditor();
-  if (!edit) return;
-  TFont font;
-  const TCellEditorPlace place = PlaceFor(FGrid.Col(), FGrid.Row(), font);
-  edit->SetColor(place.Color);
-  edit->SetFont(font);
-  edit->SetMaxLength(FGrid.GetEditLimit());
-  edit->OnExit = [this](TObject*) { TextEditorExit(); };
-}
-
-// The platform reloads its editor by hiding and showing it again, which
-// hands the grid the focus for a moment while its editor mode stays on.
-void TGridEditCycle::TextEditorExit() {
-  if (BlockKill || !EditMode || !IsTextKind(EditControl)) return;
-  const bool toGrid = FGrid.Focused();
-  if (toGrid && FGrid.EditorMode()) return;
-  StartEditChar = 0;
-  if (!toGrid) FGrid.HideInplaceEdit();
-  EndOfEditing(FGrid.RealCol(), FGrid.Row());
 }

@@ -52,12 +52,12 @@ class TGridEditCycle {
   TCellEditorPlace PlaceFor(int ACol, int ARow, TFont& Font);
   // Edit mode ends and the grid announces it.
   void EndOfEditing(int ACol, int ARow);
-  // The platform text editor takes the cell's colour, font and limit, and
-  // tells the cycle when it loses the focus.
-  void StyleTextEditor();
-  // The text editor lost the focus: the text edit ends; when the focus left
-  // the grid the value goes back first.
-  void TextEditorExit();
+  // The platform's plain editor, until the grid creates its own, takes the
+  // cell's colour, font and limit, validates on Enter and ends the edit when
+  // it loses the focus (GridEditCyclePlainEditor.cpp).
+  void AttachPlainEditor();
+  void PlainEditorKeyDown(WORD& Key, TShiftState Shift);
+  void PlainEditorExit();
 
   TAdvStringGrid& FGrid;
   std::map<TEditorType, std::unique_ptr<TCellEditorKind>> FKinds;

@@ -8,7 +8,9 @@
 #include <memory>
 #include <vector>
 
+#include "grid/base/AdvGridUndoRedo.h"
 #include "grid/base/GridTypes.h"
+#include "grid/base/Navigation.h"
 #include "grid/interact/GridEditCycle.h"
 #include "grid/model/AdvColumnGrid.h"
 #include "grid/model/AdvStringGrid.h"
@@ -247,6 +249,151 @@ TEST(StoreEditorValue, KeepsTheTagsOfAnUnchangedVisibleText) {
   EXPECT_EQ(g.Cells(2, 2), u"x") << "and the real cell";
 }
 
+// ---- Enter writes back through validation
+
+struct ValidateCase {
+  const char* what;
+  const char16_t* typed;
+  std::function<void(String&, bool&)> validate;  // nil: no handler
+  bool alwaysValidate;
+  const char16_t* stored;
+  int validations;
+};
+
+TEST(EnterWriteBack, ValidatesAChangedValueAndStoresWhatValidationLeaves) {
+  const ValidateCase cases[] = {
+      {"accepted", u"x", [](String&, bool&) {}, false, u"c4r2x", 1},
+      {"corrected", u"x", [](String& V, bool&) { V = u"fixed"; }, false, u"fixed", 1},
+      {"refused: the old text stays", u"x", [](String&, bool& Valid) { Valid = false; }, false, u"c4r2", 1},
+      {"refused with a new text: that text", u"x",
+       [](String& V, bool& Valid) {
+         V = u"other";
+         Valid = false;
+       },
+       false, u"other", 1},
+      {"unchanged: not validated", u"", [](String&, bool&) {}, false, u"c4r2", 0},
+      {"unchanged with AlwaysValidate", u"", [](String&, bool&) {}, true, u"c4r2", 1},
+  };
+  for (const ValidateCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    ColumnGridForm f;
+    int validations = 0;
+    f.G->OnCellValidate = [&](TObject*, int ACol, int ARow, String& V, bool& Valid) {
+      EXPECT_EQ(Point(ACol, ARow), Point(4, 2));
+      ++validations;
+      c.validate(V, Valid);
+    };
+    f.G->SetAlwaysValidate(c.alwaysValidate);
+    Open(f, Opener::F2, 4, 2);
+    f.Input.Type(c.typed);
+    f.Input.Key(VK_RETURN);
+    f.Input.Pump();
+    EXPECT_EQ(f.G->Cells(4, 2), c.stored);
+    EXPECT_EQ(validations, c.validations);
+    EXPECT_EQ(Point(f.G->Col(), f.G->Row()), Point(4, 2));
+  }
+}
+
+TEST(EnterWriteBack, UndoAfterAnEditRestoresTheOldText) {
+  ColumnGridForm f;
+  TAdvGridUndoRedo undo(f.Form.get());
+  f.G->SetUndoRedo(&undo);
+  Open(f, Opener::F2, 4, 2);
+  f.Input.Type(u"x");
+  f.Input.Key(VK_RETURN);
+  ASSERT_EQ(f.G->Cells(4, 2), u"c4r2x");
+  undo.Undo();
+  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2");
+}
+
+TEST(EnterWriteBack, ClosingEventsInOrderWithTheRealColumnAfterPumping) {
+  ColumnGridForm f;
+  f.G->HideColumn(1);  // display column 3 is storage column 4
+  std::vector<String> log;
+  f.G->OnCellValidate = [&](TObject*, int ACol, int, String&, bool&) { log.push_back(u"validate " + IntToStr(ACol)); };
+  f.G->OnCellsChanged = [&](TObject*, const TRect& R) { log.push_back(u"changed " + IntToStr(R.Left)); };
+  f.G->OnEditingDone = [&](TObject*) { log.push_back(u"done"); };
+  f.G->OnEditCellDone = [&](TObject*, int ACol, int ARow) {
+    log.push_back(u"cell done " + IntToStr(ACol) + u"," + IntToStr(ARow));
+  };
+  f.Start(3, 2);
+  f.Input.Key(VK_F2);
+  f.Input.Type(u"x");
+  f.Input.Key(VK_RETURN);
+  f.Input.Pump();
+  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2x");
+  EXPECT_EQ(log, (std::vector<String>{u"validate 4", u"changed 4", u"done", u"cell done 4,2"}));
+  EXPECT_FALSE(f.G->EditMode());
+}
+
+TEST(EditorClosing, LeavingTheGridValidatesFirst) {
+  ColumnGridForm f;
+  f.G->OnCellValidate = [](TObject*, int, int, String& V, bool&) { V = u"checked"; };
+  Open(f, Opener::F2, 4, 2);
+  f.Input.Type(u"x");
+  f.Input.Click(*f.Other);
+  EXPECT_EQ(f.G->Cells(4, 2), u"checked");
+  EXPECT_FALSE(f.G->EditMode());
+}
+
+TEST(EditorOpening, AReadOnlyColumnOpensNothing) {
+  ColumnGridForm f;
+  f.Start(4, 2);
+  f.Input.Key(VK_LEFT);
+  ASSERT_EQ(f.G->Col(), 3);
+  f.Input.Key(VK_F2);
+  f.Input.Type(u"z");
+  EXPECT_FALSE(f.EditorShown());
+  EXPECT_EQ(f.G->Cells(3, 2), u"c3r2");
+  f.Input.Key(VK_RIGHT);
+  f.Input.Key(VK_F2);
+  EXPECT_TRUE(f.EditorShown()) << "the next editable column edits again";
+}
+
+// ---- the entries editors and callers use
+
+TEST(ShowInplaceEdit, OpensTheTextEditorUnlessTheCellsGraphicIsClicked) {
+  ColumnGridForm f;
+  f.G->AddCheckBox(1, 3, false, false);
+  f.Start(4, 2);
+  f.G->ShowInplaceEdit();
+  EXPECT_TRUE(f.EditorShown());
+  EXPECT_EQ(f.EditorText(), u"c4r2");
+  f.Input.Key(VK_ESCAPE);
+  f.Start(1, 3);
+  f.G->ShowInplaceEdit();
+  EXPECT_FALSE(f.EditorShown());
+}
+
+TEST(DoneInplaceEdit, WritesBackThenMovesAsTheKeyWouldOnTheGrid) {
+  struct Case {
+    const char* what;
+    WORD key;
+    bool advanceOnEnter;
+    TPoint end;
+  };
+  const Case cases[] = {
+      {"Down moves a row down", VK_DOWN, false, {4, 3}},
+      {"Left moves a column left", VK_LEFT, false, {3, 2}},
+      {"Enter advances with AdvanceOnEnter", VK_RETURN, true, {1, 3}},
+      {"Enter stays without it", VK_RETURN, false, {4, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ColumnGridForm f;
+    f.G->Navigation()->SetAdvanceOnEnter(c.advanceOnEnter);
+    f.G->Navigation()->SetAlwaysEdit(true);
+    Open(f, Opener::F2, 4, 2);
+    f.Input.Type(u"x");
+    f.G->DoneInplaceEdit(c.key, {});
+    EXPECT_EQ(f.G->Cells(4, 2), u"c4r2x");
+    EXPECT_EQ(Point(f.G->Col(), f.G->Row()), c.end);
+    EXPECT_FALSE(f.G->EditMode());
+    EXPECT_TRUE(f.G->Focused());
+    EXPECT_TRUE(f.G->Navigation()->AlwaysEdit()) << "restored";
+  }
+}
+
 // ---- a special kind: an edit of its own, registered for edSpinEdit
 
 struct RecordingKind : TCellEditorKind {
@@ -293,6 +440,9 @@ struct SpecialKindForm : OnAForm<TAdvStringGrid> {
       Log.push_back(u"propint " + IntToStr(ACol) + u"," + IntToStr(ARow));
     };
     G->OnEditingDone = [this](TObject*) { Log.push_back(u"done"); };
+    G->OnEditCellDone = [this](TObject*, int ACol, int ARow) {
+      Log.push_back(u"cell done " + IntToStr(ACol) + u"," + IntToStr(ARow));
+    };
   }
 };
 
@@ -309,8 +459,10 @@ TEST(SpecialEditor, OpensWithItsEventsInOrderAndWritesBackOnce) {
   f.Log.clear();
   f.G->HideInplaceEdit();
   EXPECT_EQ(f.G->Cells(3, 2), u"p") << "focusing selected the whole text";
-  EXPECT_EQ(f.Log, (std::vector<String>{u"stored", u"done"}));
+  EXPECT_EQ(f.Log, (std::vector<String>{u"stored", u"done"})) << "the end is posted";
   EXPECT_FALSE(f.G->EditMode());
+  f.Input.Pump();
+  EXPECT_EQ(f.Log.back(), u"cell done 3,2");
   f.Log.clear();
   f.G->HideCellEdit();
   EXPECT_EQ(f.Log, std::vector<String>{}) << "a guarded kind writes back once";
