@@ -58,6 +58,7 @@ class TGridEditCycle {
   void AttachPlainEditor();
   void PlainEditorKeyDown(WORD& Key, TShiftState Shift);
   void PlainEditorExit();
+  String EditedValue(const String& Text);
 
   TAdvStringGrid& FGrid;
   std::map<TEditorType, std::unique_ptr<TCellEditorKind>> FKinds;

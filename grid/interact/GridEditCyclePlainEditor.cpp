@@ -25,7 +25,17 @@ void TGridEditCycle::AttachPlainEditor() {
 void TGridEditCycle::PlainEditorKeyDown(WORD& Key, TShiftState Shift) {
   if (Key != VK_RETURN || Shift.Contains(ssCtrl) || !EditMode) return;
   TInplaceEdit* edit = FGrid.InplaceEditor();
-  if (FGrid.ValidateCell(edit->Text())) edit->SetText(FGrid.NewCellText());
+  if (FGrid.ValidateCell(EditedValue(edit->Text()))) edit->SetText(FGrid.NewCellText());
+}
+
+// The editor shows a cell's text without its tags: the visible text handed
+// back unchanged is the cell's own text, so validation sees no change and
+// keeps the tags.
+String TGridEditCycle::EditedValue(const String& Text) {
+  const bool noEditChange = FGrid.FNoEditChange;
+  const String shown = FGrid.GetEditText(FGrid.Col(), FGrid.Row());
+  FGrid.FNoEditChange = noEditChange;
+  return Text == shown ? FGrid.GetCurrentCell() : Text;
 }
 
 // The platform reloads its editor by hiding and showing it again, which
@@ -37,7 +47,7 @@ void TGridEditCycle::PlainEditorExit() {
   StartEditChar = 0;
   if (!toGrid) {
     TInplaceEdit* edit = FGrid.InplaceEditor();
-    FGrid.ValidateCell(edit->Text());
+    FGrid.ValidateCell(EditedValue(edit->Text()));
     edit->SetText(FGrid.GetEditText(FGrid.Col(), FGrid.Row()));
     FGrid.HideInplaceEdit();
   }
