@@ -196,6 +196,21 @@ TEST(EditorOpening, APlainGridLimitsTheTextToMaxEditLength) {
   EXPECT_EQ(f.EditorText(), u"123");
 }
 
+TEST(IsEditable, AsksTheBaseCellAndRefusesFixedAndReadOnlyCells) {
+  TAdvColumnGrid g(nullptr);
+  g.Columns()->Items(3)->SetReadOnly(true);
+  g.SetReadOnly(2, 2, true);
+  g.MergeCells(1, 2, 2, 1);  // (2, 2) lies under the base (1, 2)
+  EXPECT_FALSE(g.IsEditable(1, 1)) << "goEditing off";
+  g.SetOptions(g.Options() + TGridOptions{goEditing});
+  struct Case {
+    int col, row;
+    bool editable;
+  };
+  const Case cases[] = {{1, 1, true}, {0, 1, false}, {1, 0, false}, {3, 1, false}, {2, 2, true}};
+  for (const Case& c : cases) EXPECT_EQ(g.IsEditable(c.col, c.row), c.editable) << c.col << "," << c.row;
+}
+
 // ---- ending an edit
 
 TEST(EditorClosing, EscapeKeepsTheTextTheCellHad) {
