@@ -673,6 +673,10 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void Dispatch(TMessage& Message) override;
   // Draws no cells while updates are locked.
   void Paint() override;
+  // Escape restores the cell's text while editing; Enter advances
+  // (grid/interact/AdvGridKeyPress.cpp).
+  void KeyPress(Char& Key) override;
+  void Click() override;
   // Forgets a picture container or cell checker that is freed.
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Inside the update bracket cell and structure changes ask for no repaint.
@@ -702,6 +706,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void MarkCellModified(int R);
   void RefuseEditedValue(int C, int R, const String& Stored, bool OldRestored, bool Reopen);
   void ShowInvalidEntryBalloon();
+  enum class TEnterStep { Platform, Drop, DropAndEdit };
+  TEnterStep EnterPress();
+  bool CurrentCellEditable();
   // Cell selection's steps (grid/interact/AdvGridSelectCell.cpp).
   void MoveToMergedBase(int ACol, int ARow);
   void SetEditOptionFor(int ACol, int ARow);

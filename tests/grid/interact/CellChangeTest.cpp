@@ -189,3 +189,25 @@ TEST(CellAdvance, OnAutoAdvanceRedirectsOrRefusesAndOnlyWithAdvanceOnEnter) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GridKeyPress, EnterAdvancesFromACheckBoxCellAndIsDroppedOnAReadOnlyCell) {
+  TableGrid f;
+  int enters = 0;
+  f.G->OnKeyPress = [&](TObject*, Char& Key) { enters += Key == 13 ? 1 : 0; };
+  f.ClickCell(3, 1);
+  f.G->SetFocus();
+  f.Input.Key(VK_RETURN);
+  EXPECT_EQ(enters, 1);
+  EXPECT_FALSE(f.G->EditorMode()) << "a read-only cell opens no editor";
+  EXPECT_EQ(f.Current(), "3,1");
+
+  f.G->Navigation()->SetAdvanceOnEnter(true);
+  f.ClickCell(2, 1);
+  f.Input.Key(VK_RETURN);
+  EXPECT_EQ(f.Current(), "1,2") << "from the check box past the read-only column";
+  EXPECT_EQ(enters, 2);
+}
+
+}  // namespace

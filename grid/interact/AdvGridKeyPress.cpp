@@ -1,0 +1,41 @@
+// The grid's own steps for Escape and Enter before the platform's key press;
+// and a click stores the clicked cell as the one edited next.
+#include "grid/base/MouseActions.h"
+#include "grid/base/Navigation.h"
+#include "grid/model/AdvStringGridPrivate.h"
+
+void TAdvStringGrid::KeyPress(Char& Key) {
+  if (Key == 27 && Options().Contains(goEditing) && Editing()) RestoreCachedCell();
+  const TEnterStep step = Key == 13 ? EnterPress() : TEnterStep::Platform;
+  if (step == TEnterStep::Platform) return TBaseGrid::KeyPress(Key);
+  if (OnKeyPress) OnKeyPress(this, Key);
+  Key = 0;
+  if (step == TEnterStep::DropAndEdit) ShowInplaceEdit();
+}
+
+// What is left of Enter once the grid advanced (or refused to).
+TAdvStringGrid::TEnterStep TAdvStringGrid::EnterPress() {
+  const bool advance = FNavigation->AdvanceOnEnter();
+  if (!advance && !CurrentCellEditable()) return TEnterStep::Drop;
+  if (Focused() && !HasClickableGraphic(RealCol(), Row())) return TEnterStep::Platform;
+  AdvanceToNextCell(Col(), Row(), EditorMode(), false, true, false, false);
+  if (!FNavigation->AdvanceAutoEdit()) return TEnterStep::Drop;
+  if (!HasClickableGraphic(RealCol(), Row())) return TEnterStep::Platform;
+  return advance ? TEnterStep::DropAndEdit : TEnterStep::Drop;
+}
+
+bool TAdvStringGrid::CurrentCellEditable() {
+  bool canEdit = Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit() || FEditDisable;
+  if (!canEdit) return false;
+  const TPoint base = BaseCell(RealCol(), Row());
+  CanEditCell(base.X, base.Y, canEdit);
+  bool fixed = false;
+  DoIsFixedCell(base.X, base.Y, fixed);
+  return canEdit && !fixed;
+}
+
+void TAdvStringGrid::Click() {
+  TBaseGrid::Click();
+  FState->Entered = false;
+  StoreOldCellValue(Col(), Row());
+}
