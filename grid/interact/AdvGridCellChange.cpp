@@ -1,10 +1,6 @@
 // The editing cycle's entries that cell changes call, and the grid timer's state.
 #include "grid/model/AdvStringGridPrivate.h"
 
-// Until the editing cycle fills them in.
-void TAdvStringGrid::ShowInplaceEdit() {}
-void TAdvStringGrid::HideInplaceEdit() {}
-
 bool TAdvStringGrid::GridBlink() const { return FState->Timer.GridBlink; }
 String TAdvStringGrid::SearchInc() const { return FState->Timer.SearchInc; }
 void TAdvStringGrid::SetSearchInc(const String& Value) { FState->Timer.SearchInc = Value; }

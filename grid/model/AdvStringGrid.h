@@ -38,6 +38,7 @@ class TScrollControl;
 class TSelectedCellList;
 class TGridRowEngine;
 class TGridSorter;
+class TGridEditCycle;
 class TOutlineNodes;
 class TRowGrouping;
 
@@ -450,14 +451,12 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void DoCalcFooter(int ACol);
   virtual void CalcFooter(int ACol);
   virtual void DoClickSort(int ACol);
-  virtual void StoreEditorValue(int ACol, int ARow, const String& Value);
   virtual void SelectAllByKey(TGridRect& ARect) {}
   virtual void PasteCellText(int ACol, int ARow, const String& Value);
   virtual String GetCurrentCell();
   virtual void SetCurrentCell(const String& Value);
   virtual String GetCurrentCellText();
   virtual void SetCurrentCellText(const String& Value);
-  virtual void RestoreCachedCell() {}
   // The toggles of the check-box family (grid/model/AdvGridCheckBoxes.cpp).
   virtual bool DoToggleCheckBox(int ACol, int ARow, bool FromUser);
   virtual bool DoToggleRadioButton(int ACol, int ARow, bool FromUser);
@@ -1735,6 +1734,47 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
  private:
   int LastDataRow() const;
+
+  // ==== the in-place editing cycle (grid/interact/AdvGridEditing.cpp, family
+  // ==== TGridEditCycle, whose fields are the editing state)
+  // Columns are displayed ones unless said otherwise.
+ public:
+  // True only when the platform's text editor is to show; a special kind
+  // opens its own control instead.
+  bool CanEditShow() override;
+  // Places and fills the special editor of the cell's kind.
+  virtual void ShowEditControl(int ACol, int ARow);
+  // Writes the special editor's value back and hides it.
+  virtual void HideEditControl(int ACol, int ARow);
+  void HideCellEdit() { HideEditControl(Col(), Row()); }
+  // F2 to the grid: the key handling opens the editor on the current cell.
+  void ShowCellEdit();
+  // The one path of an edited value into a cell; ACol is a storage column.
+  virtual void StoreEditorValue(int ACol, int ARow, const String& Value);
+  // The current cell gets the text it had when editing started.
+  virtual void RestoreCachedCell();
+  // Fires OnGetEditorProp, then OnGetEditorPropInt; ACol is a storage column.
+  virtual void DoGetEditorProp(int ACol, int ARow, TComponent* AEditLink);
+  bool IsEditable(int ACol, int ARow);
+  bool IsPasswordCell(int ACol, int ARow);
+  // MaxEditLength; the column grid answers the column's EditLength.
+  int GetEditLimit() override;
+  // An editor closes because of Key: the value goes back, Tab and the arrows
+  // move on as on the grid, Enter advances.
+  void DoneInplaceEdit(WORD Key, TShiftState Shift);
+  TGridEditCycle& EditCycle();
+  TEditorType EditControl();
+  bool EditMode();
+
+  TGetEditorPropEvent OnGetEditorProp;
+  TGetEditorPropEvent OnGetEditorPropInt;
+
+ private:
+  friend class TGridEditCycle;
+  struct TEditCycleDeleter {
+    void operator()(TGridEditCycle* Cycle) const;
+  };
+  std::unique_ptr<TGridEditCycle, TEditCycleDeleter> FEditCycle;
 
   // ==== cell painting (grid/paint/AdvGridVisualProps.cpp, AdvGridCellPaint.cpp and
   // ==== the painter family TCellPainter, made on the stack for each cell)
