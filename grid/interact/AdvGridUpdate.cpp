@@ -18,9 +18,16 @@ void TAdvStringGrid::EndUpdate() {
 void TAdvStringGrid::CellControlsUpdate(bool RebuildList) {}
 
 void TAdvStringGrid::Dispatch(TMessage& Message) {
-  if (Message.Msg == WM_TIMER && Message.WParam == GridTimerID) {
-    GridTimer();
-    return;
+  switch (Message.Msg) {
+    case WM_TIMER:
+      if (Message.WParam != GridTimerID) break;
+      return GridTimer();
+    case WM_LBUTTONDOWN: return WMLButtonDown(Message);
+    case WM_LBUTTONUP: return WMLButtonUp(Message);
+    case WM_LBUTTONDBLCLK: return WMLButtonDblClk(Message);
+    case WM_RBUTTONDOWN: return WMRButtonDown(Message);
+    case WM_RBUTTONUP: return WMRButtonUp(Message);
+    default: break;
   }
   TBaseGrid::Dispatch(Message);
 }
