@@ -78,6 +78,7 @@ TEST_F(SmallGrid, ACellButtonClicksOnlyWhenReleasedOnIt) {
   EXPECT_EQ(1, clicks);
   Input.MouseMove(*Grid, on);
   Input.MouseDown(*Grid, on);
+  // The pushed flag is what the painter draws the button by.
   EXPECT_TRUE(Grid->GetCellGraphic(2, 2)->CellBoolean()) << "drawn pressed while held";
   Input.MouseUp(*Grid, Centre(4, 4));
   EXPECT_EQ(1, clicks) << "released elsewhere";

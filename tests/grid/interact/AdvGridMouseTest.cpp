@@ -33,6 +33,17 @@ TEST_F(ConfigGridMouse, AClickSelectsTheCellAndReportsIt) {
   EXPECT_EQ(1, std::count(Log.begin(), Log.end(), "ClickCell(3,4)"));
 }
 
+TEST_F(ConfigGridMouse, AClickOnTheCurrentEditableCellOpensItsEditor) {
+  Click(4, 3);
+  EXPECT_FALSE(Grid->EditorMode());
+  Click(4, 3);
+  EXPECT_TRUE(Grid->EditorMode());
+  Click(1, 3);
+  Click(1, 3);
+  EXPECT_FALSE(Grid->EditorMode()) << "a check-box cell toggles instead";
+  EXPECT_EQ(u"N", Grid->Cells(1, 3)) << "toggled twice";
+}
+
 TEST_F(ConfigGridMouse, ADataCheckBoxTogglesWithItsEventsInOrder) {
   LogClicks();
   Click(1, 2);
