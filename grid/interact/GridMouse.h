@@ -6,8 +6,10 @@
 #include "platform/grids/GridTypes.h"
 #include "platform/gui/ControlTypes.h"
 #include "platform/gui/Messages.h"
+#include "platform/sys/String.h"
 
 class TAdvStringGrid;
+struct THTMLRenderResults;
 
 class TGridMouse {
  public:
@@ -48,8 +50,10 @@ class TGridMouse {
   void IndexedSort(int RCol, TShiftState Shift);
   void ColumnSort(int RCol);
 
-  // Anchors.
-  String AnchorAt(TGridCoord Cell, int X, int Y);
+  // Anchors and in-text controls.
+  bool AnchorClick(TGridCoord Cell, const String& Anchor);
+  bool HitTestText(TGridCoord Cell, const String& Text, int X, int Y, THTMLRenderResults& Hit);
+  bool ControlPress(TGridCoord Cell, const THTMLRenderResults& Hit);
   void FollowAnchor(const String& Anchor);
   void JumpToCell(const String& Target);
 

@@ -1,10 +1,12 @@
-// Anchors in cell texts: the press finds the anchor under the pointer, the
-// application may handle it, else the grid jumps to a "CELL://" target or
+// Anchors and controls in cell texts: the press finds the one under the
+// pointer. A control of an editable cell changes its value; for an anchor
+// the application may handle it, else the grid jumps to a "CELL://" target or
 // has the shell open a web or mail address. Nothing else is opened: a cell
 // text may come from a file or a paste, and must not start a program.
 #include "grid/base/CellText.h"
 #include "grid/base/ControlLook.h"
 #include "grid/base/GridStrings.h"
+#include "grid/base/HTMLControls.h"
 #include "grid/base/HTMLRender.h"
 #include "grid/interact/GridMouse.h"
 #include "grid/model/AdvStringGrid.h"
@@ -37,20 +39,33 @@ bool ReadIndex(StringView Text, size_t& Pos, Char Letter, int& Value) {
 }  // namespace
 
 bool TGridMouse::AnchorPress(TGridCoord Cell, int X, int Y) {
-  const String anchor = AnchorAt(Cell, X, Y);
-  if (anchor.empty()) return false;
-  bool autoHandle = true;
-  if (G.OnAnchorClick) G.OnAnchorClick(&G, Cell.Y, Cell.X, anchor, autoHandle);
-  if (autoHandle) FollowAnchor(anchor);
-  return true;
-}
-
-String TGridMouse::AnchorAt(TGridCoord Cell, int X, int Y) {
   const int rcol = G.RealColIndex(Cell.X);
   const String text = G.GetFormattedCell(rcol, Cell.Y);
   const int kind = CellTextKind(text, G.EnableHTML());
-  if (kind == ctkPlain) return G.URLShow() && IsURLText(text) ? text : String();
-  if (kind != ctkHTML) return String();
+  if (kind == ctkPlain && G.URLShow() && IsURLText(text)) return AnchorClick(Cell, text);
+  if (kind != ctkHTML) return false;
+  THTMLRenderResults hit;
+  if (HitTestText(Cell, text, X, Y, hit)) {
+    if (!hit.ControlID.empty() && ControlPress(Cell, hit)) return true;
+    if (hit.ControlID.empty() && !hit.AnchorVal.empty()) return AnchorClick(Cell, hit.AnchorVal);
+  }
+  if (!HasControlTag(text)) return false;
+  // Beside the controls the press only selects the cell.
+  ClickCell(Cell);
+  G.HideEditor();
+  G.FocusCell(Cell.X, Cell.Y, true);
+  return true;
+}
+
+bool TGridMouse::AnchorClick(TGridCoord Cell, const String& Anchor) {
+  bool autoHandle = true;
+  if (G.OnAnchorClick) G.OnAnchorClick(&G, Cell.Y, Cell.X, Anchor, autoHandle);
+  if (autoHandle) FollowAnchor(Anchor);
+  return true;
+}
+
+bool TGridMouse::HitTestText(TGridCoord Cell, const String& Text, int X, int Y, THTMLRenderResults& Hit) {
+  const int rcol = G.RealColIndex(Cell.X);
   TRect r = G.CellRect(Cell.X, Cell.Y);
   const TPoint xy = G.XYOffset();
   r.Left += xy.X + 1;
@@ -65,9 +80,31 @@ String TGridMouse::AnchorAt(TGridCoord Cell, int X, int Y) {
   in.WordWrap = !G.EnhTextSize();
   in.PictureCache = G.ImageCache();
   in.PictureContainer = G.Container();
-  THTMLRenderResults out;
-  if (!RenderMiniHTML(canvas, text, r, in, out)) return String();
-  return out.AnchorVal;
+  return RenderMiniHTML(canvas, Text, r, in, Hit);
+}
+
+// A check box flips, a radio button is set and its cell mates cleared; a
+// cell that may not be edited takes the press as any other.
+bool TGridMouse::ControlPress(TGridCoord Cell, const THTMLRenderResults& Hit) {
+  bool canEdit = G.Options().Contains(goEditing);
+  G.CanEditCell(G.RealColIndex(Cell.X), Cell.Y, canEdit);
+  if (!canEdit) return false;
+  G.HideEditor();
+  const String type = UpperCase(Hit.ControlType);
+  String text = G.Cells(Cell.X, Cell.Y);
+  String value;
+  GetControlValue(text, Hit.ControlID, value);
+  if (type == u"CHECK") {
+    value = UpperCase(value) == u"TRUE" ? u"FALSE" : u"TRUE";
+    SetControlValue(text, Hit.ControlID, value);
+  } else if (type == u"RADIO") {
+    value = u"TRUE";
+    text = ClearRadioControls(text);
+    SetControlValue(text, Hit.ControlID, value);
+  }
+  if (text != G.Cells(Cell.X, Cell.Y)) G.SetCells(Cell.X, Cell.Y, text);
+  if (G.OnControlClick) G.OnControlClick(&G, Cell.Y, Cell.X, Hit.ControlID, type, value);
+  return true;
 }
 
 void TGridMouse::FollowAnchor(const String& Anchor) {

@@ -92,6 +92,8 @@ using TAnchorClickEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, const String& Anchor, bool& AutoHandle)>;
 using TAnchorEvent = std::function<void(TObject* Sender, int ARow, int ACol, const String& Anchor)>;
 using TAnchorHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, String& Anchor)>;
+using TControlClickEvent = std::function<void(TObject* Sender, int ARow, int ACol, const String& CtrlID,
+                                              const String& CtrlType, const String& CtrlVal)>;
 using TEndColumnSizeEvent = std::function<void(TObject* Sender, int ACol)>;
 using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort)>;
 

@@ -609,6 +609,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TAnchorEvent OnAnchorEnter;
   TAnchorEvent OnAnchorExit;
   TAnchorHintEvent OnAnchorHint;
+  // A check box or radio button in a cell's text changed by a click.
+  TControlClickEvent OnControlClick;
   TColumnSizeEvent OnColumnSize;
   TEndColumnSizeEvent OnEndColumnSize;
   TCanSortEvent OnCanSort;

@@ -75,4 +75,29 @@ TEST_F(AnchorGrid, ACellJumpMovesToTheCellWhenItNamesOne) {
   EXPECT_TRUE(Shell.Opened().empty());
 }
 
+// The first control of the text starts at the cell's top left.
+TEST_F(AnchorGrid, ControlsInTheTextChangeTheirValuesInAnEditableGrid) {
+  Grid->SetCells(1, 2, u"<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"FALSE\" WIDTH=\"15\"> lamp");
+  Grid->SetCells(1, 3,
+                 u"<CONTROL TYPE=\"RADIO\" ID=\"r2\" VALUE=\"FALSE\" WIDTH=\"15\"> "
+                 u"<CONTROL TYPE=\"RADIO\" ID=\"r1\" VALUE=\"TRUE\" WIDTH=\"15\">");
+  std::vector<String> clicks;
+  Grid->OnControlClick = [&](TObject*, int, int, const String& ID, const String& Type, const String& Value) {
+    clicks.push_back(ID + u" " + Type + u" " + Value);
+  };
+  const auto first = [&](int ARow) {
+    const TRect r = Grid->CellRect(1, ARow);
+    return Point(r.Left + 8, r.Top + 6);
+  };
+  Input.Click(*Grid, first(2));
+  EXPECT_EQ(u"FALSE", Grid->ControlValues(1, 2, u"c1")) << "not editable";
+  Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+  Input.Click(*Grid, first(2));
+  EXPECT_EQ(u"TRUE", Grid->ControlValues(1, 2, u"c1"));
+  Input.Click(*Grid, first(3));
+  EXPECT_EQ(u"TRUE", Grid->ControlValues(1, 3, u"r2"));
+  EXPECT_EQ(u"FALSE", Grid->ControlValues(1, 3, u"r1"));
+  EXPECT_EQ((std::vector<String>{u"c1 CHECK TRUE", u"r2 RADIO TRUE"}), clicks);
+}
+
 }  // namespace
