@@ -1,36 +1,34 @@
 // The redraw lock and the grid timer.
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
+#include "platform/gui/Messages.h"
 
-// Only a visible grid counts brackets: a hidden one paints nothing anyway.
+// Brackets always count, so that they pair however the visibility changes
+// in between; only the window's redrawing follows the visibility.
 void TAdvStringGrid::BeginUpdate() {
-  if (!Visible()) return;
   ++FUpdateCount;
+  if (!Visible() || !HandleAllocated()) return;
+  Perform(WM_SETREDRAW, 0, 0);
+  FState->Timer.RedrawOff = true;
 }
 
 void TAdvStringGrid::EndUpdate() {
-  if (!Visible() || FUpdateCount == 0) return;
+  if (FUpdateCount == 0) return;
   --FUpdateCount;
   if (FUpdateCount > 0 || Destroying()) return;
+  SetSelChangePending(false);
+  TGridTimerState& t = FState->Timer;
+  // A switch left off while hidden would keep the grid blank once shown.
+  if (t.RedrawOff && HandleAllocated()) Perform(WM_SETREDRAW, 1, 0);
+  t.RedrawOff = false;
   CalcDueFooter();
-  Invalidate();
+  if (Visible()) Invalidate();
+}
+
+// A paint that still comes while locked draws nothing: the lock's end
+// repaints the whole grid.
+void TAdvStringGrid::Paint() {
+  if (FUpdateCount > 0) return;
+  TBaseGrid::Paint();
 }
 
 void TAdvStringGrid::CellControlsUpdate(bool RebuildList) {}
-
-void TAdvStringGrid::Dispatch(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_TIMER:
-      if (Message.WParam != GridTimerID) break;
-      return GridTimer();
-    case WM_LBUTTONDOWN: return WMLButtonDown(Message);
-    case WM_LBUTTONUP: return WMLButtonUp(Message);
-    case WM_LBUTTONDBLCLK: return WMLButtonDblClk(Message);
-    case WM_RBUTTONDOWN: return WMRButtonDown(Message);
-    case WM_RBUTTONUP: return WMRButtonUp(Message);
-    default: break;
-  }
-  TBaseGrid::Dispatch(Message);
-}
-
-// Blinking text, hovering and the incremental-search reset join here.
-void TAdvStringGrid::GridTimer() { ++FTimerTicks; }
