@@ -1,12 +1,19 @@
-// The grid's own window messages: its timer and the end of an edit.
+// The grid's own window messages: its timer, the mouse buttons and the end of an edit.
 #include "grid/base/MouseActions.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "platform/gui/Messages.h"
 
 void TAdvStringGrid::Dispatch(TMessage& Message) {
-  if (Message.Msg == WM_TIMER && Message.WParam == GridTimerID) {
-    GridTimer();
-    return;
+  switch (Message.Msg) {
+    case WM_TIMER:
+      if (Message.WParam != GridTimerID) break;
+      return GridTimer();
+    case WM_LBUTTONDOWN: return WMLButtonDown(Message);
+    case WM_LBUTTONUP: return WMLButtonUp(Message);
+    case WM_LBUTTONDBLCLK: return WMLButtonDblClk(Message);
+    case WM_RBUTTONDOWN: return WMRButtonDown(Message);
+    case WM_RBUTTONUP: return WMRButtonUp(Message);
+    default: break;
   }
   if (GridEditDoneMessage != 0 && Message.Msg == GridEditDoneMessage && !Destroying()) {
     EditCellDone(static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));

@@ -100,6 +100,20 @@ using TAutoInsertColEvent = std::function<void(TObject* Sender, int ACol)>;
 using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;
 
+// Mouse clicks on cells, their graphics and anchors.
+using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TNodeAllowEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+using TNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
+using TAnchorClickEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& Anchor, bool& AutoHandle)>;
+using TAnchorEvent = std::function<void(TObject* Sender, int ARow, int ACol, const String& Anchor)>;
+using TAnchorHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, String& Anchor)>;
+using TControlClickEvent = std::function<void(TObject* Sender, int ARow, int ACol, const String& CtrlID,
+                                              const String& CtrlType, const String& CtrlVal)>;
+using TEndColumnSizeEvent = std::function<void(TObject* Sender, int ACol)>;
+using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort)>;
+
 // Filtering.
 using TFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
 using TFilterProgressEvent = std::function<void(TObject* Sender, short Progress)>;

@@ -38,6 +38,7 @@ class TScrollControl;
 class TSelectedCellList;
 class TGridRowEngine;
 class TGridSorter;
+class TGridMouse;
 class TGridEditCycle;
 class TOutlineNodes;
 class TRowGrouping;
@@ -670,6 +671,62 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Row first: a click on a cell, or on a footer column (ARow = RowCount - 1).
   TRowColEvent OnClickCell;
   friend class TFooterPanel;
+
+  // ==== mouse handling (grid/interact/AdvGridMouse.cpp, family TGridMouse)
+  // Rows and columns of the events are displayed ones unless said otherwise.
+  // Picks the option of the radio group under a click; Y and X from the
+  // cell's top-left.
+  void SelectRadioOptionAt(int ACol, int ARow, int Y, int X);
+  TRowColEvent OnDblClickCell;
+  TRowColEvent OnRightClickCell;
+  // Allow starts true; refused, nothing else runs for the press.
+  TCanClickCellEvent OnCanClickCell;
+  // Storage column.
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TRadioClickEvent OnRadioClick;
+  TRadioClickEvent OnRadioMouseUp;
+  TButtonClickEvent OnRadioButtonClick;
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  TNodeEvent OnExpandNode;
+  TNodeEvent OnContractNode;
+  // AutoHandle starts true: the grid then jumps to a "CELL://" target or
+  // has the shell open a web or mail address.
+  TAnchorClickEvent OnAnchorClick;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TAnchorHintEvent OnAnchorHint;
+  // A check box or radio button in a cell's text changed by a click.
+  TControlClickEvent OnControlClick;
+  TColumnSizeEvent OnColumnSize;
+  TEndColumnSizeEvent OnEndColumnSize;
+  TCanSortEvent OnCanSort;
+
+ protected:
+  // The raw button messages; each decides whether the platform grid's handling runs.
+  void WMLButtonDown(TMessage& Message);
+  void WMLButtonUp(TMessage& Message);
+  void WMLButtonDblClk(TMessage& Message);
+  void WMRButtonDown(TMessage& Message);
+  void WMRButtonUp(TMessage& Message);
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+ private:
+  friend class TGridMouse;
+  struct TGridMouseDeleter {
+    void operator()(TGridMouse* Mouse) const;
+  };
+  std::unique_ptr<TGridMouse, TGridMouseDeleter> FMouse;
+  TGridMouse& Mouse();
+  // The platform grid's handling of a message and its mouse steps.
+  void InheritedDispatch(TMessage& Message) { TBaseGrid::Dispatch(Message); }
+  void InheritedMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TBaseGrid::MouseDown(Button, Shift, X, Y);
+  }
+  void InheritedMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TBaseGrid::MouseUp(Button, Shift, X, Y);
+  }
 
  protected:
   bool HasCustomCellBorders() override { return static_cast<bool>(OnGetCellBorder); }

@@ -132,7 +132,10 @@ TEST(EditorOpening, CellsWhoseGraphicIsClickedOrWithoutEditorOpenNothing) {
       Open(f, how, c.col, 2);
       EXPECT_FALSE(f.EditorShown());
       EXPECT_FALSE(f.G->EditMode());
-      EXPECT_EQ(f.G->Cells(c.col, 2), before);
+      // A click toggles a data check box, whose state is its text.
+      if (how != Opener::ClickOnCurrent || c.col != 2) {
+        EXPECT_EQ(f.G->Cells(c.col, 2), before);
+      }
     }
   }
 }
