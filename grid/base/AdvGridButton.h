@@ -20,6 +20,10 @@ class TAdvGridButton : public TGraphicControl {
   String ClassName() const override { return u"TAdvGridButton"; }
 
   void Click() override;
+  // Only a button that is down tells of a double click.
+  void DblClick() override {
+    if (FDown) TGraphicControl::DblClick();
+  }
   void Loaded() override;
 
   int GroupIndex() const { return FGroupIndex; }

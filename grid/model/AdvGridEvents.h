@@ -44,6 +44,9 @@ using TGridFormatEvent = std::function<void(TObject* Sender, int ACol, TSortStyl
                                             String& APrefix, String& ASuffix)>;
 using TGetEditorTypeEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+// Both editor-property events; AEditLink is the custom editor, or nil.
+using TGetEditorPropEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TComponent* AEditLink)>;
 using TIsFixedCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsFixed)>;
 using TIsPasswordCellEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, bool& IsPassword)>;
@@ -81,7 +84,35 @@ using TRatingChangeEvent =
 using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
 using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                             int ScrollPosition, int ScrollMin, int ScrollMax)>;
+// The icon of the balloon that explains a refused entry.
+enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
+
+using TCellValidateEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Valid)>;
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TCellChangingEvent = std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow,
+                                              int NewCol, bool& Allow)>;
+using TAutoAdvanceEvent = std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow,
+                                             int& NewCol, bool& Allow)>;
+using TAutoAddRowEvent = std::function<void(TObject* Sender, int ARow)>;
+using TAutoInsertColEvent = std::function<void(TObject* Sender, int ACol)>;
+using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;
+
+// Mouse clicks on cells, their graphics and anchors.
+using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TNodeAllowEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+using TNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
+using TAnchorClickEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& Anchor, bool& AutoHandle)>;
+using TAnchorEvent = std::function<void(TObject* Sender, int ARow, int ACol, const String& Anchor)>;
+using TAnchorHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, String& Anchor)>;
+using TControlClickEvent = std::function<void(TObject* Sender, int ARow, int ACol, const String& CtrlID,
+                                              const String& CtrlType, const String& CtrlVal)>;
+using TEndColumnSizeEvent = std::function<void(TObject* Sender, int ACol)>;
+using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort)>;
 
 // Filtering.
 using TFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;

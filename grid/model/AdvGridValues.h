@@ -4,6 +4,7 @@
 // one statement, and a new one is a field here plus a GX_OPTION line in the
 // grid.
 #include "grid/base/GridTypes.h"
+#include "grid/model/AdvGridEvents.h"
 #include "platform/gui/Forms.h"
 #include "platform/sys/Types.h"
 
@@ -59,4 +60,10 @@ struct TAdvGridValues {
   bool SaveFixedCells = true;
   bool SaveFixedRows = false;
   bool SaveFixedCols = false;
+  // validation and the grid timer
+  bool AlwaysValidate = false;
+  String InvalidEntryTitle;
+  String InvalidEntryText;
+  TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+  bool EnableBlink = false;
 };

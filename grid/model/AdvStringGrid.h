@@ -37,6 +37,8 @@ class TScrollControl;
 class TSelectedCellList;
 class TGridRowEngine;
 class TGridSorter;
+class TGridMouse;
+class TGridEditCycle;
 class TOutlineNodes;
 class TRowGrouping;
 
@@ -448,14 +450,12 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void DoCalcFooter(int ACol);
   virtual void CalcFooter(int ACol);
   virtual void DoClickSort(int ACol);
-  virtual void StoreEditorValue(int ACol, int ARow, const String& Value);
   virtual void SelectAllByKey(TGridRect& ARect) {}
   virtual void PasteCellText(int ACol, int ARow, const String& Value);
   virtual String GetCurrentCell();
   virtual void SetCurrentCell(const String& Value);
   virtual String GetCurrentCellText();
   virtual void SetCurrentCellText(const String& Value);
-  virtual void RestoreCachedCell() {}
   // The toggles of the check-box family (grid/model/AdvGridCheckBoxes.cpp).
   virtual bool DoToggleCheckBox(int ACol, int ARow, bool FromUser);
   virtual bool DoToggleRadioButton(int ACol, int ARow, bool FromUser);
@@ -482,7 +482,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void EndSmartPaste() {}
   virtual void GetNormalCellText(int ACol, int ARow, String& Text) { Text = Cells(ACol, ARow); }
   virtual void UpdateColumnFooter(int ACol) { CalcFooter(ACol); }
-  virtual void StoreOldCellValue(int ACol, int ARow) {}
   virtual void CellsChanged(const TRect& R);
   virtual bool DoCanAddRow();
   virtual bool DoCanInsertRow(int ARow);
@@ -519,14 +518,86 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void SubUnGroup(int ColIndex);
   virtual void Group(int ColIndex);
   virtual void UnGroup();
-  virtual bool ValidateCell(const String& NewValue) { return true; }
-  virtual bool ValidateCellWide(const String& NewValue) { return true; }
-  virtual void DoCellChanging(int ACol, int ARow, bool& Allow) {}
   // Neutral until the picker editors exist.
   virtual void ColorPickerSelect() {}
   virtual void ImagePickerSelect() {}
   // 6.2.1.3, a byte each from the highest.
   static constexpr int GridVersionNr = 0x06020103;
+
+
+  // ---- moving the current cell, validating an edit and advancing after
+  // Enter (grid/interact/AdvGridSelectCell.cpp, AdvGridValidate.cpp,
+  // AdvGridAdvance.cpp). Columns are displayed ones unless said otherwise.
+  // Whether the current cell may move to (ACol, ARow); switches goEditing
+  // for the target cell.
+  bool SelectCell(int ACol, int ARow) override;
+  // OnRowChanging, OnColChanging and (unless DisableChange) OnCellChanging.
+  virtual void DoCellChanging(int ACol, int ARow, bool& Allow);
+  // The edited cell's value: OnCellValidate may correct or refuse it. False
+  // when refused: the cell keeps a valid text and editing resumes there.
+  virtual bool ValidateCell(const String& NewValue);
+  virtual bool ValidateCellWide(const String& NewValue);
+  // Remembers (ACol, ARow) and its text as the cell being edited.
+  virtual void StoreOldCellValue(int ACol, int ARow);
+  // The move after Enter (Navigation's AdvanceOnEnter, AdvanceDirection, AdvanceInsert).
+  void AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool Repeating, bool Forward,
+                         bool AutoEdit, bool Force);
+  // A validation is running: editors and CanEditShow stay passive.
+  bool Validating() const;
+  // False after a refused validation.
+  bool LastValidation() const;
+  void SetLastValidation(bool Value);
+  // Set by an editor whose Enter was refused; the next key-up clears it.
+  bool NoAutoAdvance() const;
+  void SetNoAutoAdvance(bool Value);
+  // While set the cell-change hook fires no OnCellChanging.
+  bool DisableChange() const;
+  void SetDisableChange(bool Value);
+  // The cell being edited (display column, row) and its text when entered.
+  int OldCol() const;
+  int OldRow() const;
+  String OldCellText() const;
+  // The value as validation left it (editors show it after a refusal).
+  String NewCellText() const;
+  // An editor is open on the current cell; set by the editing cycle.
+  bool Editing() const;
+  void SetEditing(bool Value);
+  // Text of the current cell when it was entered; Escape restores it.
+  String CellCache() const;
+  void SetCellCache(const String& Value);
+  // The special editor shown now; nil while the text editor is used.
+  TWinControl* EditCtrl() const;
+  void SetEditCtrl(TWinControl* Value);
+  // A validated edit changed a cell.
+  bool Modified() const;
+  void SetModified(bool Value);
+  GX_OPTION(bool, AlwaysValidate)
+  GX_OPTION(const String&, InvalidEntryTitle)
+  GX_OPTION(const String&, InvalidEntryText)
+  GX_OPTION(TInvalidEntryIcon, InvalidEntryIcon)
+  // The editing cycle's: open the text editor on the current cell, and end
+  // a running edit with its value written back.
+  virtual void ShowInplaceEdit();
+  virtual void HideInplaceEdit();
+
+  // ---- the grid timer and window messages (grid/interact/AdvGridUpdate.cpp,
+  // AdvGridTimer.cpp, AdvGridMessages.cpp)
+  // OnEditingDone, edit mode off, and "GridEditDone" posted, so that
+  // OnEditCellDone(ACol, ARow) fires once the editor has gone.
+  void EditingDoneNotify(int ACol, int ARow);
+  // Cells with BLINK tags flip their phase on every timer tick.
+  GX_OPTION(bool, EnableBlink)
+  bool GridBlink() const;
+  // The incremental-search text and the ticks since its last character.
+  String SearchInc() const;
+  void SetSearchInc(const String& Value);
+  int SearchTics() const;
+  void SetSearchTics(int Value);
+  // A silent lock around short internal changes: no redraw switch, no repaint.
+  void StartUpdate() { ++FUpdateCount; }
+  void ResetUpdate() { FUpdateCount = 0; }
+  // Asks the cell-selection check for the current cell.
+  void Select();
 
   // ---- TLookOwner, TFocusWindowTracked
   void LookChanged() override { Invalidate(); }
@@ -576,6 +647,16 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TNotifyEvent OnEndBlockFocus;
   TScrollCellEvent OnScrollCell;
   TCellsChangedEvent OnCellsChanged;
+  TCellValidateEvent OnCellValidate;
+  TCellValidateEvent OnCellValidateWide;
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TCellChangingEvent OnCellChanging;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TAutoAddRowEvent OnAutoAddRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  TNotifyEvent OnEditingDone;
+  TEditCellDoneEvent OnEditCellDone;
 
   // ---- the floating footer's panel (grid/model/FooterPanel.cpp)
   TFooterPaintEvent OnPaintFooter;
@@ -584,6 +665,62 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TRowColEvent OnClickCell;
   friend class TFooterPanel;
 
+  // ==== mouse handling (grid/interact/AdvGridMouse.cpp, family TGridMouse)
+  // Rows and columns of the events are displayed ones unless said otherwise.
+  // Picks the option of the radio group under a click; Y and X from the
+  // cell's top-left.
+  void SelectRadioOptionAt(int ACol, int ARow, int Y, int X);
+  TRowColEvent OnDblClickCell;
+  TRowColEvent OnRightClickCell;
+  // Allow starts true; refused, nothing else runs for the press.
+  TCanClickCellEvent OnCanClickCell;
+  // Storage column.
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TRadioClickEvent OnRadioClick;
+  TRadioClickEvent OnRadioMouseUp;
+  TButtonClickEvent OnRadioButtonClick;
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  TNodeEvent OnExpandNode;
+  TNodeEvent OnContractNode;
+  // AutoHandle starts true: the grid then jumps to a "CELL://" target or
+  // has the shell open a web or mail address.
+  TAnchorClickEvent OnAnchorClick;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TAnchorHintEvent OnAnchorHint;
+  // A check box or radio button in a cell's text changed by a click.
+  TControlClickEvent OnControlClick;
+  TColumnSizeEvent OnColumnSize;
+  TEndColumnSizeEvent OnEndColumnSize;
+  TCanSortEvent OnCanSort;
+
+ protected:
+  // The raw button messages; each decides whether the platform grid's handling runs.
+  void WMLButtonDown(TMessage& Message);
+  void WMLButtonUp(TMessage& Message);
+  void WMLButtonDblClk(TMessage& Message);
+  void WMRButtonDown(TMessage& Message);
+  void WMRButtonUp(TMessage& Message);
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+ private:
+  friend class TGridMouse;
+  struct TGridMouseDeleter {
+    void operator()(TGridMouse* Mouse) const;
+  };
+  std::unique_ptr<TGridMouse, TGridMouseDeleter> FMouse;
+  TGridMouse& Mouse();
+  // The platform grid's handling of a message and its mouse steps.
+  void InheritedDispatch(TMessage& Message) { TBaseGrid::Dispatch(Message); }
+  void InheritedMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TBaseGrid::MouseDown(Button, Shift, X, Y);
+  }
+  void InheritedMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TBaseGrid::MouseUp(Button, Shift, X, Y);
+  }
+
  protected:
   bool HasCustomCellBorders() override { return static_cast<bool>(OnGetCellBorder); }
   // Window creation starts the grid timer; loading records the minima.
@@ -591,6 +728,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void Loaded() override;
   void Resize() override;
   void Dispatch(TMessage& Message) override;
+  // Draws no cells while updates are locked.
+  void Paint() override;
   // Forgets a picture container or cell checker that is freed.
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Inside the update bracket cell and structure changes ask for no repaint.
@@ -612,6 +751,24 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ParentPanels();
   void ShowSearchPanel();
   void GridTimer();
+  // Validation's steps (grid/interact/AdvGridValidate.cpp).
+  bool RunValidation(const String& NewValue, bool Wide);
+  bool CheckEditedValue(int C, int R, const String& NewValue);
+  bool CheckEditedWideValue(int C, int R, const String& NewValue);
+  void StoreValidatedText(int C, int R, const String& Value);
+  void MarkCellModified(int R);
+  void RefuseEditedValue(int C, int R, const String& Stored, bool OldRestored, bool Reopen);
+  void ShowInvalidEntryBalloon();
+  // Cell selection's steps (grid/interact/AdvGridSelectCell.cpp).
+  void MoveToMergedBase(int ACol, int ARow);
+  void SetEditOptionFor(int ACol, int ARow);
+  void SwitchGoEditing(bool On);
+  bool MayMoveTo(int ACol, int ARow);
+  void CellSelected(int ACol, int ARow);
+  void HoverFocus();
+  void RepaintBlinkingCells();
+  // "GridEditDone" arrived: OnEditCellDone, and with EditOnDblClickOnly editing goes off.
+  void EditCellDone(int ACol, int ARow);
   // The record of a cell, or nil; never creates one.
   TCellProperties* PropsOrNil(int ACol, int ARow) const;
   TCellProperties& PropsForWrite(int ACol, int ARow);
@@ -630,6 +787,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
   friend class TGridRowEngine;
   friend class TColumnMoveStep;
+  friend class TCellAdvance;
   TAdvGridValues FValues;
   std::unique_ptr<TAdvGridState> FState;
   std::unique_ptr<TGridRowEngine> FRows;
@@ -1619,6 +1777,47 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
  private:
   int LastDataRow() const;
+
+  // ==== the in-place editing cycle (grid/interact/AdvGridEditing.cpp, family
+  // ==== TGridEditCycle, whose fields are the editing state)
+  // Columns are displayed ones unless said otherwise.
+ public:
+  // True only when the platform's text editor is to show; a special kind
+  // opens its own control instead.
+  bool CanEditShow() override;
+  // Places and fills the special editor of the cell's kind.
+  virtual void ShowEditControl(int ACol, int ARow);
+  // Writes the special editor's value back and hides it.
+  virtual void HideEditControl(int ACol, int ARow);
+  void HideCellEdit() { HideEditControl(Col(), Row()); }
+  // F2 to the grid: the key handling opens the editor on the current cell.
+  void ShowCellEdit();
+  // The one path of an edited value into a cell; ACol is a storage column.
+  virtual void StoreEditorValue(int ACol, int ARow, const String& Value);
+  // The current cell gets the text it had when editing started.
+  virtual void RestoreCachedCell();
+  // Fires OnGetEditorProp, then OnGetEditorPropInt; ACol is a storage column.
+  virtual void DoGetEditorProp(int ACol, int ARow, TComponent* AEditLink);
+  bool IsEditable(int ACol, int ARow);
+  bool IsPasswordCell(int ACol, int ARow);
+  // MaxEditLength; the column grid answers the column's EditLength.
+  int GetEditLimit() override;
+  // An editor closes because of Key: the value goes back, Tab and the arrows
+  // move on as on the grid, Enter advances.
+  void DoneInplaceEdit(WORD Key, TShiftState Shift);
+  TGridEditCycle& EditCycle();
+  TEditorType EditControl();
+  bool EditMode();
+
+  TGetEditorPropEvent OnGetEditorProp;
+  TGetEditorPropEvent OnGetEditorPropInt;
+
+ private:
+  friend class TGridEditCycle;
+  struct TEditCycleDeleter {
+    void operator()(TGridEditCycle* Cycle) const;
+  };
+  std::unique_ptr<TGridEditCycle, TEditCycleDeleter> FEditCycle;
 
   // ==== cell painting (grid/paint/AdvGridVisualProps.cpp, AdvGridCellPaint.cpp and
   // ==== the painter family TCellPainter, made on the stack for each cell)

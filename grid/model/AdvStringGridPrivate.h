@@ -28,6 +28,37 @@ class TArrowWindow;
 class TGridFocusWindow;
 class TFilterRun;
 
+// The cell being edited and what validating it and moving on leave behind.
+struct TCellChangeState {
+  int OldCol = 0;  // display column
+  int OldRow = 0;
+  String OldCellText;  // raw text of the real cell when entered
+  bool OldModifiedValue = false;
+  String NewCellText;
+  bool Validating = false;
+  bool LastValidation = true;
+  bool NoAutoAdvance = false;
+  int AECol = -1;  // where an automatic advance began
+  int AERow = -1;
+  bool DisableChange = false;
+  bool ForceSel = false;  // a forced selection is running
+  bool Modified = false;
+  // The editing cycle sets these; validation and cell moves read them.
+  bool Editing = false;
+  String CellCache;
+  String EditText;  // text of the cell being selected
+  TWinControl* EditCtrl = nullptr;
+};
+
+// What the grid timer keeps between ticks.
+struct TGridTimerState {
+  // The lock switched the window's redrawing off.
+  bool RedrawOff = false;
+  bool GridBlink = false;
+  int SearchTics = 0;
+  String SearchInc;
+};
+
 struct TAdvGridState {
   // Children of the grid, owned by it as components: the focus glow's window
   // (none at design time) and the move arrows, up, down, left, right.
@@ -73,6 +104,8 @@ struct TAdvGridState {
   TAdvStringGridCheck* CellChecker = nullptr;  // not owned
   // A footer recalculation asked for inside an update bracket.
   bool FooterDue = false;
+  TCellChangeState CellChange;
+  TGridTimerState Timer;
   // GroupCalc's ranges: one group's data rows, no node or summary among them.
   bool CalcInsideGroup = false;
 };

@@ -162,6 +162,8 @@ void SystemWheel(TPoint ScreenPos, int Delta, TShiftState Shift) {
   QWindow* w = top->windowHandle();
   QWheelEvent e(w->mapFromGlobal(QPointF(g)), QPointF(g), QPoint(), QPoint(0, Delta), Held(),
                 QtModifiers(Shift.Bits()), Qt::NoScrollPhase, false);
+  // Made-up times go on from the last click's: a wheel event at time 0 would end a double click.
+  e.setTimestamp(static_cast<ulong>(++Timestamp()));
   QCoreApplication::sendEvent(w, &e);
 }
 

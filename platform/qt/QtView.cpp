@@ -38,6 +38,15 @@ void Retire(std::unique_ptr<QWidget> Widget) {
   Widget.release()->deleteLater();
 }
 
+// The time of the pointer input being handled. The toolkit takes the
+// pointer's last press time from every mouse event it delivers: events we
+// forward carry the window system's time, or the next press would never be
+// a double click.
+ulong& PointerTime() {
+  static ulong time = 0;
+  return time;
+}
+
 UINT MouseMessage(QEvent::Type t, Qt::MouseButton b) {
   const int base = b == Qt::RightButton ? WM_RBUTTONDOWN : b == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
   switch (t) {
@@ -264,6 +273,7 @@ void QtView::ForwardMouse(TMessage& Message) {
   if (Message.Msg == WM_MOUSEWHEEL) {
     const int delta = static_cast<std::int16_t>(HiWord(Message.WParam));
     QWheelEvent e(local, global, QPoint(), QPoint(0, delta), Qt::NoButton, mods, Qt::NoScrollPhase, false);
+    e.setTimestamp(PointerTime());
     SendToNative(target, e);
     return;
   }
@@ -279,6 +289,7 @@ void QtView::ForwardMouse(TMessage& Message) {
   }
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
   QMouseEvent e(type, local, local, global, button, held, mods);
+  e.setTimestamp(PointerTime());
   SendToNative(target, e);
 }
 
@@ -362,6 +373,7 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
     case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: case QEvent::MouseMove: {
       auto* m = static_cast<QMouseEvent*>(Event);
+      PointerTime() = m->timestamp();
       const QPoint p = w->mapTo(FWidget.get(), m->position().toPoint()) - ClientWidget()->mapTo(FWidget.get(), QPoint());
       const Qt::MouseButtons held = m->buttons() | m->button();
       const QPointer<QtView> alive(this);
@@ -372,6 +384,7 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
     }
     case QEvent::Wheel: {
       auto* e = static_cast<QWheelEvent*>(Event);
+      PointerTime() = e->timestamp();
       const QPoint g = e->globalPosition().toPoint();
       InputWheel(&FControl, e->angleDelta().y(), Point(g.x(), g.y()),
                  TShiftState::FromBits(ShiftBitsOfQt(e->modifiers(), e->buttons())));

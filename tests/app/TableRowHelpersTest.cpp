@@ -225,8 +225,6 @@ TEST_F(TableRowHelpers, OtherKeysPassEvenWithTheOptionOn) {
   EXPECT_EQ(2, Grid->Col());
 }
 
-// The grid's double-click-cell event is stood in for by the double click
-// with the cell under the pointer of its press.
 TEST_F(TableRowHelpers, AHeaderDoubleClickSizesItsColumnOnlyWithTheOptionOn) {
   struct Case {
     const char* Name;
@@ -239,12 +237,7 @@ TEST_F(TableRowHelpers, AHeaderDoubleClickSizesItsColumnOnlyWithTheOptionOn) {
       {"header, option off", false, {3, 0}, false},
       {"data cell, option on", true, {3, 2}, false},
   };
-  TPoint Pressed;
-  Grid->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int X, int Y) { Pressed = Point(X, Y); };
-  Grid->OnDblClick = [&](TObject*) {
-    const TGridCoord Cell = Grid->MouseCoord(Pressed.X, Pressed.Y);
-    Grid_Auto_Size_Column(State, *Grid, Cell.Y, Cell.X);
-  };
+  Grid->OnDblClickCell = [&](TObject*, int ARow, int ACol) { Grid_Auto_Size_Column(State, *Grid, ARow, ACol); };
   Grid->SetCellEx(3, 2, u"a much longer address than the column shows");
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Name);

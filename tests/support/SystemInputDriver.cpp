@@ -10,8 +10,8 @@ using platform::TSystemMouse;
 
 TPoint Centre(const TControl& c) { return Point(c.Width() / 2, c.Height() / 2); }
 
-void MouseAt(TSystemMouse Kind, const TControl& Target, TPoint At, TMouseButton Button) {
-  platform::SystemMouse(Kind, platform::SystemClientToScreen(Target, At), Button, {});
+void MouseAt(TSystemMouse Kind, const TControl& Target, TPoint At, TMouseButton Button, TShiftState Shift = {}) {
+  platform::SystemMouse(Kind, platform::SystemClientToScreen(Target, At), Button, Shift);
 }
 }  // namespace
 
@@ -28,14 +28,28 @@ void SystemInputDriver::DoubleClick(TControl& Target, TPoint At) {
   Pump();
 }
 
-void SystemInputDriver::MouseDown(TControl& Target, TPoint At, TMouseButton Button) {
-  MouseAt(TSystemMouse::Press, Target, At, Button);
+void SystemInputDriver::Click(TControl& Target, TPoint At, TShiftState Shift, TMouseButton Button) {
+  MouseAt(TSystemMouse::Move, Target, At, Button, Shift);
+  MouseAt(TSystemMouse::Press, Target, At, Button, Shift);
+  MouseAt(TSystemMouse::Release, Target, At, Button, Shift);
   Pump();
 }
 
-void SystemInputDriver::MouseUp(TControl& Target, TPoint At, TMouseButton Button) {
-  MouseAt(TSystemMouse::Release, Target, At, Button);
+void SystemInputDriver::MouseDown(TControl& Target, TPoint At, TMouseButton Button, TShiftState Shift) {
+  MouseAt(TSystemMouse::Press, Target, At, Button, Shift);
   Pump();
+}
+
+void SystemInputDriver::MouseUp(TControl& Target, TPoint At, TMouseButton Button, TShiftState Shift) {
+  MouseAt(TSystemMouse::Release, Target, At, Button, Shift);
+  Pump();
+}
+
+void SystemInputDriver::Drag(TControl& Target, TPoint From, TPoint To) {
+  MouseMove(Target, From);
+  MouseDown(Target, From);
+  MouseMove(Target, To);
+  MouseUp(Target, To);
 }
 
 void SystemInputDriver::MouseMove(TControl& Target, TPoint At) {

@@ -20,10 +20,14 @@ class SystemInputDriver {
   // Press and release at a client point of Target (the centre when omitted).
   void Click(TControl& Target, TMouseButton Button = mbLeft);
   void Click(TControl& Target, TPoint At, TMouseButton Button = mbLeft);
+  // The same with modifier keys held (ssShift, ssCtrl, ssAlt).
+  void Click(TControl& Target, TPoint At, TShiftState Shift, TMouseButton Button = mbLeft);
   void DoubleClick(TControl& Target, TPoint At);
-  void MouseDown(TControl& Target, TPoint At, TMouseButton Button = mbLeft);
-  void MouseUp(TControl& Target, TPoint At, TMouseButton Button = mbLeft);
+  void MouseDown(TControl& Target, TPoint At, TMouseButton Button = mbLeft, TShiftState Shift = {});
+  void MouseUp(TControl& Target, TPoint At, TMouseButton Button = mbLeft, TShiftState Shift = {});
   void MouseMove(TControl& Target, TPoint At);
+  // Press at From, move to To with the button held, release there.
+  void Drag(TControl& Target, TPoint From, TPoint To);
   void Wheel(TControl& Over, int Delta);
   // Press and release at a screen point (a pop-up that is not a control of ours).
   void ClickAt(TPoint ScreenPos, TMouseButton Button = mbLeft);

@@ -133,6 +133,37 @@ TEST(AdvGridButton, StateMachineThroughTheWindowSystem) {
   }
 }
 
+// The first click of a double click has put the button in its state by the
+// time the double click arrives: only a button down then reports it.
+TEST(AdvGridButton, ADoubleClickIsReportedOnlyWhileTheButtonIsDown) {
+  struct Case {
+    const char* what;
+    std::function<void(TAdvGridButton&)> setup;
+    int doubleClicks;
+    bool downAfter;
+  };
+  const Case cases[] = {
+      {"a grouped button that is down", [](TAdvGridButton& b) { b.SetGroupIndex(1); b.SetDown(true); }, 1, true},
+      {"a plain button is never down", [](TAdvGridButton&) {}, 0, false},
+      {"a grouped button the first click puts down", [](TAdvGridButton& b) { b.SetGroupIndex(1); }, 1, true},
+      {"a check button the first click checks", [](TAdvGridButton& b) { b.SetStyle(tasCheck); }, 1, false},
+      {"a check button the first click unchecks",
+       [](TAdvGridButton& b) { b.SetStyle(tasCheck); b.SetDown(true); }, 0, true},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    ButtonForm f;
+    k.setup(*f.A);
+    int doubleClicks = 0;
+    f.A->OnDblClick = [&doubleClicks](TObject*) { ++doubleClicks; };
+    testsupport::SystemInputDriver input;
+    input.DoubleClick(*f.A, Point(20, 10));
+    EXPECT_EQ(doubleClicks, k.doubleClicks);
+    EXPECT_EQ(f.A->Down(), k.downAfter);
+    EXPECT_EQ(f.ClicksA, 2) << "each press clicks on its release";
+  }
+}
+
 TEST(AdvGridButton, DraggingOffAndBackShowsUpAndDown) {
   ButtonForm f;
   testsupport::SystemInputDriver input;

@@ -1,0 +1,39 @@
+// The grid's own window messages: its timer, the mouse buttons and the end of an edit.
+#include "grid/base/MouseActions.h"
+#include "grid/model/AdvStringGridPrivate.h"
+#include "platform/gui/Messages.h"
+
+void TAdvStringGrid::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_TIMER:
+      if (Message.WParam != GridTimerID) break;
+      return GridTimer();
+    case WM_LBUTTONDOWN: return WMLButtonDown(Message);
+    case WM_LBUTTONUP: return WMLButtonUp(Message);
+    case WM_LBUTTONDBLCLK: return WMLButtonDblClk(Message);
+    case WM_RBUTTONDOWN: return WMRButtonDown(Message);
+    case WM_RBUTTONUP: return WMRButtonUp(Message);
+    default: break;
+  }
+  if (GridEditDoneMessage != 0 && Message.Msg == GridEditDoneMessage && !Destroying()) {
+    EditCellDone(static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
+    return;
+  }
+  TBaseGrid::Dispatch(Message);
+}
+
+void TAdvStringGrid::EditCellDone(int ACol, int ARow) {
+  if (OnEditCellDone) OnEditCellDone(this, ACol, ARow);
+  if (!FMouseActions->EditOnDblClickOnly()) return;
+  HideEditor();
+  SetEditorMode(false);
+  SetOptions(Options() - TGridOptions{goEditing});
+}
+
+// Posted, so that OnEditCellDone runs once the editor's own handler returned.
+void TAdvStringGrid::EditingDoneNotify(int ACol, int ARow) {
+  if (OnEditingDone) OnEditingDone(this);
+  SetEditorMode(false);
+  if (HandleAllocated())
+    PostMessage(Handle(), GridEditDoneMessage, static_cast<WPARAM>(ACol), static_cast<LPARAM>(ARow));
+}

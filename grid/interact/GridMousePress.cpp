@@ -1,0 +1,144 @@
+// The left press: the grid's own steps in order, each of which may end
+// the press before the platform grid's selection runs.
+#include <algorithm>
+
+#include "grid/base/MouseActions.h"
+#include "grid/base/SelectedCellList.h"
+#include "grid/interact/GridMouse.h"
+#include "grid/model/AdvStringGrid.h"
+
+namespace {
+// A press this near a border belongs to the cell left of or above it.
+constexpr int PressShiftX = 5;
+constexpr int PressShiftY = 4;
+// A press this near a header border sizes rather than clicks.
+constexpr int BorderMargin = 4;
+}  // namespace
+
+void TGridMouse::LButtonDown(TMessage& Message) {
+  const int X = GetXLParam(Message.LParam), Y = GetYLParam(Message.LParam);
+  const TShiftState shift = MouseShiftState(Message.WParam);
+  const TGridCoord cell = G.MouseCoord(X, Y);
+  const bool onCell = cell.X >= 0 && cell.Y >= 0;
+  const TGridRect sel = G.Selection();
+  FPressSelection = sel;
+  FPressCell = cell;
+  FPushedCellButton = {-1, -1};
+  const bool inSelection = cell.X >= sel.Left && cell.X <= sel.Right && cell.Y >= sel.Top && cell.Y <= sel.Bottom;
+  TMouseActions& ma = *G.MouseActions();
+  if (G.Options().Contains(goEditing) && ma.RangeSelectAndEdit() && !inSelection) {
+    G.SetOptions(G.Options() - TGridOptions{goEditing});
+  }
+  if (onCell && !CanClick(cell)) return;
+  if (ma.DisjunctCellSelect() && !shift.Contains(ssCtrl) && IsDataCell(cell)) {
+    G.ClearSelectedCells();
+    G.Invalidate();
+  }
+  RecordPress(X, Y);
+  if (!onCell) {
+    G.HideEditor();
+    if (!G.FixedRowAlways()) G.InheritedDispatch(Message);
+    return;
+  }
+  const TPoint base = G.BaseCell(cell.X, cell.Y);
+  const TGridCoord target{base.X, base.Y};
+  if (!IsDataCell(target)) G.HideEditor();
+  if (NodePress(target, X, Y, shift) || RadioGroupPress(target, X, Y) || OutlineColumnPress(target, X, Y, shift)) {
+    return;
+  }
+  RatingPress(target, X);
+  if (ButtonPress(target, X, Y) || DisjunctPress(target, shift, Message) || AnchorPress(target, X, Y)) return;
+  Movecell = -1;
+  if (target.Y < G.FixedRows() && target.X >= G.FixedCols()) Movecell = target.X;
+  if (target.X < G.FixedCols() && target.Y >= G.FixedRows()) Movecell = target.Y;
+  if (CheckBoxPress(target, X, Y, shift)) return;
+  PlainPress(target, X, Message);
+}
+
+bool TGridMouse::CanClick(TGridCoord Cell) {
+  bool allow = true;
+  if (G.OnCanClickCell) G.OnCanClickCell(&G, Cell.Y, Cell.X, allow);
+  return allow;
+}
+
+// The cell a press on a border belongs to: the point moved left and up,
+// along the header row only left, in the first column only up.
+void TGridMouse::RecordPress(int X, int Y) {
+  const TGridCoord at = G.MouseCoord(X, Y);
+  const int dx = at.X == 0 && at.Y != 0 ? 0 : PressShiftX;
+  const int dy = at.Y == 0 ? 0 : PressShiftY;
+  G.MouseToCell(X - dx, Y - dy, Colclicked, Rowclicked);
+  Colclickedsize = Colclicked >= 0 ? G.ColWidths(Colclicked) : 0;
+  Rowclickedsize = Rowclicked >= 0 ? G.RowHeights(Rowclicked) : 0;
+  Clickposx = X;
+  Clickposy = Y;
+}
+
+// Column 0 of a node grid (without row selection or row sizing) takes no
+// selection: the press only reports itself.
+bool TGridMouse::OutlineColumnPress(TGridCoord Cell, int X, int Y, TShiftState Shift) {
+  if (Cell.X != 0 || Cell.Y < G.FixedRows() || !G.HasNodes()) return false;
+  if (G.MouseActions()->RowSelect() || G.Options().Contains(goRowSizing)) return false;
+  FireMouseDown(Shift, X, Y);
+  ClickCell(Cell);
+  return true;
+}
+
+// Ctrl (or the no-Ctrl option) marks a selected row to be unselected on
+// release; Shift stretches the platform's selection to the far corner of
+// the last one; a plain press starts a new row selection.
+bool TGridMouse::DisjunctPress(TGridCoord Cell, TShiftState Shift, TMessage& Message) {
+  TMouseActions& ma = *G.MouseActions();
+  FDeselectState = false;
+  if (ma.DisjunctRowSelect() && IsDataCell(Cell) && !(Cell.X == 0 && ma.HotmailRowSelect())) {
+    if (Shift.Contains(ssShift)) {
+      const TGridRect old = FPressSelection;
+      G.InheritedDispatch(Message);
+      const int far = Cell.Y >= old.Top ? old.Top : old.Bottom;
+      G.SetSelection({G.FixedCols(), std::min(Cell.Y, far), G.ColCount() - 1, std::max(Cell.Y, far)});
+      return true;
+    }
+    if (Shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl()) {
+      FDeselectState = G.RowSelect(Cell.Y);
+    } else if (!Shift.Contains(ssAlt)) {
+      G.ClearRowSelect();
+    }
+  }
+  if (ma.DisjunctColSelect() && IsDataCell(Cell)) {
+    if (Shift.Contains(ssCtrl))
+      FDeselectState = G.ColSelect(Cell.X);
+    else
+      G.ClearColSelect();
+  }
+  return false;
+}
+
+// The platform grid selects; a cell the grid counts as fixed inside the
+// data area only reports the click.
+void TGridMouse::PlainPress(TGridCoord Cell, int X, TMessage& Message) {
+  if (IsDataCell(Cell) && G.IsFixed(Cell.X, Cell.Y)) {
+    ClickCell(Cell);
+    return;
+  }
+  if (!G.SelHidden()) G.InheritedDispatch(Message);
+  const bool sizing = Cell.Y < G.FixedRows() && G.Options().Contains(goColSizing) &&
+                      NearColumnBorder(Cell, X, BorderMargin);
+  if (!sizing) ClickCell(Cell);
+}
+
+bool TGridMouse::NearColumnBorder(TGridCoord Cell, int X, int Margin) const {
+  const TRect r = G.CellRect(Cell.X, Cell.Y);
+  return X - r.Left < Margin || r.Right - X < Margin;
+}
+
+bool TGridMouse::IsDataCell(TGridCoord Cell) const {
+  return Cell.X >= G.FixedCols() && Cell.Y >= G.FixedRows();
+}
+
+void TGridMouse::ClickCell(TGridCoord Cell) {
+  if (G.OnClickCell) G.OnClickCell(&G, Cell.Y, Cell.X);
+}
+
+void TGridMouse::FireMouseDown(TShiftState Shift, int X, int Y) {
+  if (G.OnMouseDown) G.OnMouseDown(&G, mbLeft, Shift, X, Y);
+}
