@@ -41,7 +41,8 @@ void TFDALI_Access::FormShow() {
   const TProjectFile File(State.File_DALI_Access);
   for (int Row = 1; Row < ACG_DALI_Device->RowCount(); ++Row)
     ACG_DALI_Device->SetCellEx(Enable_Col, Row, File.Flag(Device_Element(Row)) ? u"Y" : u"N");
-  if (ACG_DALI_Device->CanFocus()) ACG_DALI_Device->SetFocus();
+  // The window is not shown yet: the grid takes the focus as it activates.
+  SetActiveControl(ACG_DALI_Device);
   Btn_DALI_Maps->SetVisible(false);
 }
 
