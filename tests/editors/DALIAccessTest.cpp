@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "app/BankBuilder.h"
+#include "app/BankLayout.h"
 #include "app/GsdmlWriter.h"
 #include "controls/button/LbButton.h"
 #include "editors/UDALI_Access.h"
@@ -226,5 +227,30 @@ TEST_F(DALIAccess, AFailedWriteKeepsTheWindowTheChoicesAndTheOldFile) {
   EXPECT_EQ(P.Boxes.Boxes()[0].Kind, mtError);
   EXPECT_NE(P.Boxes.Boxes()[0].Text.find(u"DALI_Access.xml"), String::npos);
   EXPECT_EQ(ReadFile(File()), Before);
+}
+
+// What OK writes is what the banks and the GSDML take: the enable word of
+// exactly the enabled devices is 0x8000, 8 input bytes each.
+TEST_F(DALIAccess, TheBanksAndTheInputLengthFollowTheSavedChoices) {
+  const std::string Without_File = Bank2();
+  ASSERT_EQ(Without_File.size(), Bank2_Size);
+  Show([&] { P.Input.Click(*W().Btn_OK); });
+  EXPECT_EQ(Bank2(), Without_File);
+  EXPECT_EQ(Count_Input_Bytes(P.State->File_DALI_Access), 0);
+
+  const std::initializer_list<int> Enabled{0, 5, 40, 63};
+  Show([&] {
+    for (int Device : Enabled) Click_Enable(Device);
+    P.Input.Click(*W().Btn_OK);
+  });
+  std::string Expected = Without_File;
+  for (int Device : Enabled) {
+    const std::size_t Word = 2 * Trap_Table_Size + 4 + 2 * static_cast<std::size_t>(Device);
+    Expected[Word] = '\x00';
+    Expected[Word + 1] = '\x80';
+  }
+  EXPECT_EQ(Bank2(), Expected);
+  EXPECT_EQ(Count_Input_Bytes(P.State->File_DALI_Access), 8 * 4);
+  EXPECT_TRUE(P.Boxes.Boxes().empty());
 }
 }  // namespace
