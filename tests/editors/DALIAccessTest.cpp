@@ -253,4 +253,99 @@ TEST_F(DALIAccess, TheBanksAndTheInputLengthFollowTheSavedChoices) {
   EXPECT_EQ(Count_Input_Bytes(P.State->File_DALI_Access), 8 * 4);
   EXPECT_TRUE(P.Boxes.Boxes().empty());
 }
+
+TEST_F(DALIAccess, ALanguageChangeRenamesRowsAndHeaders) {
+  for (int Index : {609, 610, 673, 674, 758, 759, 761, 764, 768, 784})
+    P.State->Texts.SetStrings(Index, u"T" + IntToStr(Index));
+  P.Main->Change_Language();
+  TAdvColumnGrid& Groups = *W().ACG_DALI_GroupBroad;
+  const struct {
+    TAdvColumnGrid* Grid;
+    int Col, Row;
+    const char16_t* Text;
+  } Cells[] = {{&Grid(), 0, 1, u"T610"},       {&Grid(), 0, 64, u"T673"},      {&Grid(), 0, 0, u"T758"},
+               {&Grid(), 1, 0, u"T759"},       {&Grid(), 3, 0, u"T761"},       {&Groups, 0, 0, u"T764"},
+               {&Groups, 0, 1, u"T768"},       {&Groups, 0, 17, u"T784"},      {&Grid(), 0, 2, u"DALI ID Device 1"}};
+  for (const auto& C : Cells) EXPECT_EQ(C.Grid->GetCellEx(C.Col, C.Row), C.Text) << C.Col << "," << C.Row;
+  EXPECT_EQ(W().Btn_ClearAll->Hint(), u"T609");
+}
+
+// Each item writes its value into every data row of its column; the GB_
+// items write into the group grid; header cells keep their texts.
+TEST_F(DALIAccess, ThePopupItemsFillTheirColumns) {
+  TAdvColumnGrid& Groups = *W().ACG_DALI_GroupBroad;
+  const struct {
+    TPopupMenu* Menu;
+    int Item;
+    TAdvColumnGrid* Grid;
+    int Col;
+    const char16_t* Value;
+  } Cases[] = {
+      {W().PM_Dimming_Mode, 1, &Grid(), 3, u"Start Break"},
+      {W().PM_Dimming_Mode, 0, &Grid(), 3, u"Normal"},
+      {W().PM_MinMax_Value, 0, &Grid(), 4, u"Y"},
+      {W().PM_MinMax_Value, 1, &Grid(), 4, u"N"},
+      {W().PM_Recall_Level, 1, &Grid(), 5, u"Recall Min-Max Level for Switch"},
+      {W().PM_Recall_Level, 2, &Grid(), 5, u"Recall Old Value Level for Switch"},
+      {W().PM_Recall_Level, 0, &Grid(), 5, u"None"},
+      {W().PM_DimMode_GB, 1, &Groups, 1, u"Start Break"},
+      {W().PM_MinMax_GB, 0, &Groups, 2, u"Y"},
+      {W().PM_Recall_GB, 2, &Groups, 3, u"Recall Old Value Level for Switch"},
+  };
+  for (const auto& C : Cases) {
+    const String Header = C.Grid->GetCellEx(C.Col, 0);
+    C.Menu->Items()->Items(C.Item)->Click();
+    SCOPED_TRACE(StringToUtf8(C.Menu->Items()->Items(C.Item)->Name()));
+    for (int Row = 1; Row < C.Grid->RowCount(); ++Row) ASSERT_EQ(C.Grid->GetCellEx(C.Col, Row), C.Value) << Row;
+    EXPECT_EQ(C.Grid->GetCellEx(C.Col, 0), Header);
+    EXPECT_EQ(Grid().GetCellEx(1, 1), u"");  // the Enable column is not touched
+  }
+  EXPECT_EQ(W().PM_Recall_GB->Items()->Items(1)->Name(), u"GB_SelectAllRecallMinMaxLevelforSwitch1");
+  EXPECT_EQ(Groups.RowCount(), 18);
+}
+
+// The map lists the enabled devices by row number with eight byte offsets
+// each; the name gets ".csv" unless it has it, an existing file only on Yes.
+TEST_F(DALIAccess, TheByteMapExport) {
+  const auto Csv = [&](const char* Name) { return P.Project("Plant") / Name; };
+  const std::string Map = "DALI ID; Status; ADV; Response Received After Commnad; Type and Versione; Min. Settable "
+                          "Value; Max. Settable Value; Group;\n1; 0; 1; 2; 3; 4; 5; 6, 7;\n6; 8; 9; 10; 11; 12; "
+                          "13; 14, 15;\n";
+  const auto Written = [&](const std::filesystem::path& F) {
+    std::string Text = std::filesystem::exists(F) ? ReadFile(F) : std::string("(none)");
+    std::erase(Text, '\r');
+    return Text;
+  };
+  WriteFile(Csv("old.csv"), "old");
+  WriteFile(Csv("kept.CSV"), "kept");
+  Show([&] {
+    Click_Enable(0);
+    Click_Enable(5);
+    P.Boxes.AnswerFile(S(Csv("map").string()));  // no extension
+    W().Btn_DALI_MapsClick();
+    P.Boxes.AnswerFile(S(Csv("map.txt").string()));
+    W().Btn_DALI_MapsClick();
+    P.Boxes.AnswerFile(S(Csv("kept.CSV").string()));  // exists: No keeps it
+    P.Boxes.Answer(mrNo);
+    W().Btn_DALI_MapsClick();
+    P.Boxes.AnswerFile(u"");  // cancelled
+    W().Btn_DALI_MapsClick();
+    P.Boxes.AnswerFile(S(Csv("old.csv").string()));
+    P.Boxes.Answer(mrYes);
+    W().Btn_DALI_MapsClick();
+    W().Close();
+  });
+  EXPECT_EQ(Written(Csv("map.csv")), Map);
+  EXPECT_EQ(Written(Csv("map.txt.csv")), Map);
+  EXPECT_EQ(Written(Csv("old.csv")), Map);
+  EXPECT_EQ(Written(Csv("kept.CSV")), "kept");
+  ASSERT_EQ(P.Boxes.Boxes().size(), 2u);
+  for (const auto& Box : P.Boxes.Boxes()) {
+    EXPECT_EQ(Box.Text, u"The File is already present. Overwrite the file?");
+    EXPECT_EQ(Box.Buttons, static_cast<TMsgDlgButtons>(mbYesNoCancel));
+  }
+  ASSERT_EQ(P.Boxes.FileRequests().size(), 5u);
+  EXPECT_EQ(P.Boxes.FileRequests()[0].InitialDir, P.State->Project_Path);
+  EXPECT_TRUE(P.Boxes.FileRequests()[0].Save);
+}
 }  // namespace
