@@ -44,6 +44,8 @@ void Set_Columns(TFDALI_Access& Window, TAdvColumnGrid& Grid, std::initializer_l
   int Col = 0;
   for (const TColumnLook& Look : Looks) {
     TGridColumnItem& Item = *Grid.Columns()->Items(Col++);
+    Item.SetFont(*Grid.Font());
+    Item.SetHeaderFont(*Grid.FixedFont());
     Item.SetWidth(Look.Width);
     Item.SetEditor(Look.Editor);
     Item.SetReadOnly(Look.Read_Only);
