@@ -67,7 +67,6 @@ void Set_Row_Captions(const TProgramState& State, TAdvColumnGrid& Grid, int Text
 
 TFDALI_Access::TFDALI_Access(TComponent* AOwner, TProgramState& AState)
     : TFConfWindow(AOwner, AState, {u"FDALI_Access", 600, 601, 880, 496, bsSizeable}) {
-  P_Title->SetColor(Window_Color);
   L_NBI_Title = Place_Label(this, P_Title, u"L_NBI_Title", 640, 12);
   L_NBI_Value = Place_Label(this, P_Title, u"L_NBI_Value", 760, 12);
   L_NBO_Title = Place_Label(this, P_Title, u"L_NBO_Title", 640, 36);
