@@ -38,6 +38,7 @@ class TGridMouse {
   bool AnchorPress(TGridCoord Cell, int X, int Y);
   bool CheckBoxPress(TGridCoord Cell, int X, int Y, TShiftState Shift);
   void CheckAllRows(int RCol, bool State);
+  bool DirectEditPress(TGridCoord Cell, int X);
   void PlainPress(TGridCoord Cell, int X, TMessage& Message);
 
   // Release steps.
@@ -60,6 +61,7 @@ class TGridMouse {
   // Double and right clicks.
   bool BorderDoubleClick(TGridCoord Cell, int X, TMessage& Message);
   void RightClickSelect(TGridCoord Cell);
+  void DoubleClickEdit(TGridCoord Cell);
 
   bool FilterListRelease(TGridCoord Cell, int X, int Y);
   void ShowFilterList(TGridCoord Cell, int RCol);

@@ -86,9 +86,7 @@ bool TGridMouse::HitTestText(TGridCoord Cell, const String& Text, int X, int Y, 
 // A check box flips, a radio button is set and its cell mates cleared; a
 // cell that may not be edited takes the press as any other.
 bool TGridMouse::ControlPress(TGridCoord Cell, const THTMLRenderResults& Hit) {
-  bool canEdit = G.Options().Contains(goEditing);
-  G.CanEditCell(G.RealColIndex(Cell.X), Cell.Y, canEdit);
-  if (!canEdit) return false;
+  if (!G.IsEditable(G.RealColIndex(Cell.X), Cell.Y)) return false;
   G.HideEditor();
   const String type = UpperCase(Hit.ControlType);
   String text = G.Cells(Cell.X, Cell.Y);

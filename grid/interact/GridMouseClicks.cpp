@@ -25,6 +25,7 @@ void TGridMouse::LButtonDblClk(TMessage& Message) {
   G.InheritedDispatch(Message);
   if (clickable) return;
   if (G.OnDblClickCell) G.OnDblClickCell(&G, cell.Y, cell.X);
+  DoubleClickEdit(cell);
 }
 
 // Near a column's left border the column left of it is sized, near its

@@ -57,9 +57,7 @@ void TGridMouse::HeaderNodePress(int ARow) {
 bool TGridMouse::RadioGroupPress(TGridCoord Cell, int X, int Y) {
   const int rcol = G.RealColIndex(Cell.X);
   if (!G.IsRadio(rcol, Cell.Y)) return false;
-  bool canEdit = G.Options().Contains(goEditing);
-  G.CanEditCell(rcol, Cell.Y, canEdit);
-  if (!canEdit && !G.ControlLook()->RadioAlwaysActive()) return false;
+  if (!G.IsEditable(rcol, Cell.Y) && !G.ControlLook()->RadioAlwaysActive()) return false;
   G.HideEditor();
   const TRect r = G.CellRect(Cell.X, Cell.Y);
   SelectRadioOptionAt(Cell.X, Cell.Y, Y - r.Top, X - r.Left);
@@ -99,9 +97,7 @@ void TGridMouse::SelectRadioOptionAt(int ACol, int ARow, int Y, int X) {
 void TGridMouse::RatingPress(TGridCoord Cell, int X) {
   const int rcol = G.RealColIndex(Cell.X);
   if (!G.HasRating(rcol, Cell.Y)) return;
-  bool canEdit = G.Options().Contains(goEditing);
-  G.CanEditCell(rcol, Cell.Y, canEdit);
-  if (!canEdit) return;
+  if (!G.IsEditable(rcol, Cell.Y)) return;
   G.HideEditor();
   double value = static_cast<double>((X - G.CellRect(Cell.X, Cell.Y).Left) / RatingStarWidth) / 2;
   if (!G.DoRatingChange(rcol, Cell.Y, value)) return;
@@ -131,8 +127,7 @@ bool TGridMouse::CheckBoxPress(TGridCoord Cell, int X, int Y, TShiftState Shift)
   TMouseActions& ma = *G.MouseActions();
   const bool radio = G.HasRadioButton(rcol, Cell.Y);
   if (!radio && !G.HasCheckBox(rcol, Cell.Y)) return false;
-  bool canEdit = G.Options().Contains(goEditing) || ma.RangeSelectAndEdit();
-  G.CanEditCell(rcol, Cell.Y, canEdit);
+  const bool canEdit = G.IsEditable(rcol, Cell.Y);
   const bool hotmail = Cell.X == 0 && ma.HotmailRowSelect();
   if (!(canEdit || G.ControlLook()->CheckAlwaysActive() || hotmail)) return false;
   if (!G.IsInCheckBox(rcol, Cell.Y, X, Y)) return false;

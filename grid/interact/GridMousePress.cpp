@@ -51,7 +51,7 @@ void TGridMouse::LButtonDown(TMessage& Message) {
   Movecell = -1;
   if (target.Y < G.FixedRows() && target.X >= G.FixedCols()) Movecell = target.X;
   if (target.X < G.FixedCols() && target.Y >= G.FixedRows()) Movecell = target.Y;
-  if (CheckBoxPress(target, X, Y, shift)) return;
+  if (CheckBoxPress(target, X, Y, shift) || DirectEditPress(target, X)) return;
   PlainPress(target, X, Message);
 }
 

@@ -88,10 +88,6 @@ void TGridMouse::GraphicRelease(TGridCoord Cell) {
   }
 }
 
-void TGridMouse::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  G.InheritedMouseDown(Button, Shift, X, Y);
-}
-
 void TGridMouse::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   const TGridCoord cell = G.MouseCoord(X, Y);
   FilterListRelease(cell, X, Y);
@@ -165,7 +161,7 @@ bool TGridMouse::FilterListRelease(TGridCoord Cell, int X, int Y) {
     ShowFilterList(Cell, rcol);
     return true;
   }
-  if (G.FilterDropList()->Visible()) G.FilterDropList()->Hide();
+  if (G.FilterCol() >= 0) G.FilterDropList()->Hide();
   G.SetFilterCol(-1);
   return false;
 }

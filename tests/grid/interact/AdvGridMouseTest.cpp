@@ -44,6 +44,46 @@ TEST_F(ConfigGridMouse, AClickOnTheCurrentEditableCellOpensItsEditor) {
   EXPECT_EQ(u"N", Grid->Cells(1, 3)) << "toggled twice";
 }
 
+TEST_F(ConfigGridMouse, WhichGesturesOpenTheEditor) {
+  enum Option { None, RangeEdit, DblClickOnly, Direct };
+  enum Gesture { ClickOther, ClickCurrent, DoubleClick };
+  struct Case {
+    const char* Name;
+    Option Opt;
+    bool Editing;  // goEditing before the gesture
+    Gesture Act;
+    bool Opens;
+  };
+  const Case Cases[] = {
+      {"plain click elsewhere", None, true, ClickOther, false},
+      {"plain click on the current cell", None, true, ClickCurrent, true},
+      {"plain double click, not editing", None, false, DoubleClick, false},
+      {"direct edit, click elsewhere", Direct, true, ClickOther, true},
+      {"double click only, click on the current cell", DblClickOnly, true, ClickCurrent, false},
+      {"double click only, double click", DblClickOnly, true, DoubleClick, true},
+      {"range select and edit, click on the current cell", RangeEdit, false, ClickCurrent, true},
+      {"range select and edit, click elsewhere", RangeEdit, false, ClickOther, false},
+      {"range select and edit, double click", RangeEdit, false, DoubleClick, true},
+  };
+  TMouseActions& ma = *Grid->MouseActions();
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    Grid->SetEditorMode(false);
+    Grid->SetFocus();
+    ma.SetRangeSelectAndEdit(C.Opt == RangeEdit);
+    ma.SetEditOnDblClickOnly(C.Opt == DblClickOnly);
+    ma.SetDirectEdit(C.Opt == Direct);
+    Grid->FocusCell(4, 1, true);
+    const TGridOptions base = Grid->Options() - TGridOptions{goEditing};
+    Grid->SetOptions(C.Editing ? base + TGridOptions{goEditing} : base);
+    if (C.Act == DoubleClick)
+      Input.DoubleClick(*Grid, Centre(4, 3));
+    else
+      Click(4, C.Act == ClickCurrent ? 1 : 3);
+    EXPECT_EQ(C.Opens, Grid->EditorMode());
+  }
+}
+
 TEST_F(ConfigGridMouse, ADataCheckBoxTogglesWithItsEventsInOrder) {
   LogClicks();
   Click(1, 2);
