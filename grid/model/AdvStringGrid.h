@@ -31,6 +31,8 @@
 
 // The grid's own files see these through AdvStringGridPrivate.h.
 struct TAdvGridState;
+class TAdvInplaceEdit;
+class TGridCombo;
 class TAdvStringGridCheck;
 class TColumnMoveStep;
 class TScrollControl;
@@ -577,6 +579,71 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TScrollCellEvent OnScrollCell;
   TCellsChangedEvent OnCellsChanged;
 
+  // ---- the text and combo editors (grid/interact/AdvInplaceEdit.cpp,
+  // GridCombo.cpp, AdvGridComboItems.cpp)
+  // The grid's text editor; nil until it first opens.
+  TAdvInplaceEdit* NormalEdit() const;
+  TInplaceEdit* CreateEditor() override;
+  // Made hidden at the first use, then reused for every combo cell.
+  TGridCombo* Combobox();
+  // The kind of editor of the cell being edited.
+  TEditorType EditControl() const;
+  void SetEditControl(TEditorType Value);
+  // The combo editor's items; a preset index is used when the cell's text is no item.
+  void ClearComboString();
+  void AddComboString(const String& S);
+  void AddComboStringObject(const String& S, TObject* AObject);
+  bool RemoveComboString(const String& S);
+  bool SetComboSelectionString(const String& S);
+  void SetComboSelection(int Index);
+  int ComboSelection() const;
+  int GetComboCount() const;
+  void SetComboIndex(int ACol, int ARow, int Value);
+  int GetComboIndex(int ACol, int ARow);
+  // Tab from an editor; the plain step to the next (previous) cell until the
+  // keyboard family walks its own way.
+  virtual void TabAdvance(bool Backward);
+  // goTabs, or a validation handler that wants to see Tab leave a cell.
+  bool WantsTab() const;
+  // Tells the application before a special editor is shown.
+  virtual void DoGetEditorProp(int ACol, int ARow, TObject* AEditLink);
+  // Ends the text or combo editing of the current cell, writing the value back.
+  virtual void HideInplaceEdit();
+  virtual void ShowInplaceEdit();
+  // After an editor's key ended its editing: the grid takes the key.
+  virtual void DoneInplaceEdit(WORD& Key, TShiftState Shift);
+  virtual void EditingDoneNotify(int ACol, int ARow);
+  // What the last validation settled on, and whether the next Enter advances.
+  const String& NewCellText() const;
+  void SetNewCellText(const String& Value);
+  bool NoAutoAdvance() const;
+  void SetNoAutoAdvance(bool Value);
+  const String& CellCache() const;
+  bool LButFlg() const;
+  void SetLButFlg(bool Value);
+  GX_OPTION(bool, Lookup)
+  GX_OPTION(bool, LookupCaseSensitive)
+  GX_OPTION(bool, LookupHistory)
+  GX_OPTION(const String&, ValidChars)
+  // Used when ValidChars is empty: characters 0..255.
+  std::array<bool, 256>& ValidCharSet() { return FValues.ValidCharSet; }
+  GX_OPTION(int, MaxComboLength)
+  GX_OPTION(bool, ExcelStyleDecimalSeparator)
+  TEditChangeEvent OnEditChange;
+  TComboChangeEvent OnComboChange;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TGetEditorPropEvent OnGetEditorProp;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+  TRowColEvent OnDblClickCell;
+  TEndRowSizeEvent OnEndRowSize;
+  TNotifyEvent OnEditingDone;
+  TCellValidateEvent OnCellValidate;
+  TCellValidateEvent OnCellValidateWide;
+
   // ---- the floating footer's panel (grid/model/FooterPanel.cpp)
   TFooterPaintEvent OnPaintFooter;
   TNotifyEvent OnCreatedFloatingFooter;
@@ -689,6 +756,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool FGridLoaded = false;
   bool FAutoSize = false;
   TFooterPanel* FFooterPanel = nullptr;  // owned as components
+  TGridCombo* FCombobox = nullptr;
   TSearchPanel* FSearchPanel = nullptr;
   bool FEditDisable = false;
   bool FNoEditChange = false;

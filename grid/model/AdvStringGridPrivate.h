@@ -73,6 +73,15 @@ struct TAdvGridState {
   TAdvStringGridCheck* CellChecker = nullptr;  // not owned
   // A footer recalculation asked for inside an update bracket.
   bool FooterDue = false;
+  // What the text and combo editors share with the editing cycle: the kind
+  // being edited, the cell's text when editing began, the text validation
+  // settled on, the preset combo item (-1 none).
+  TEditorType EditControl = edNormal;
+  String CellCache;
+  String NewCellText;
+  bool NoAutoAdvance = false;
+  bool LButFlg = false;
+  int ComboIdx = -1;
   // GroupCalc's ranges: one group's data rows, no node or summary among them.
   bool CalcInsideGroup = false;
 };

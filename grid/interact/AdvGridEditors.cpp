@@ -1,0 +1,108 @@
+// The grid's side of its text and combo editors: the editing state they
+// share, the combo's item list and the steps that end an editor's work.
+#include "grid/interact/AdvInplaceEdit.h"
+#include "grid/interact/GridCombo.h"
+#include "grid/model/AdvStringGridPrivate.h"
+
+TInplaceEdit* TAdvStringGrid::CreateEditor() { return new TAdvInplaceEdit(this); }
+
+TAdvInplaceEdit* TAdvStringGrid::NormalEdit() const { return static_cast<TAdvInplaceEdit*>(InplaceEditor()); }
+
+TGridCombo* TAdvStringGrid::Combobox() {
+  if (!FCombobox) {
+    FCombobox = new TGridCombo(this);
+    FCombobox->SetVisible(false);
+    FCombobox->SetParent(this);
+  }
+  return FCombobox;
+}
+
+TEditorType TAdvStringGrid::EditControl() const { return FState->EditControl; }
+void TAdvStringGrid::SetEditControl(TEditorType Value) { FState->EditControl = Value; }
+const String& TAdvStringGrid::NewCellText() const { return FState->NewCellText; }
+void TAdvStringGrid::SetNewCellText(const String& Value) { FState->NewCellText = Value; }
+bool TAdvStringGrid::NoAutoAdvance() const { return FState->NoAutoAdvance; }
+void TAdvStringGrid::SetNoAutoAdvance(bool Value) { FState->NoAutoAdvance = Value; }
+const String& TAdvStringGrid::CellCache() const { return FState->CellCache; }
+bool TAdvStringGrid::LButFlg() const { return FState->LButFlg; }
+void TAdvStringGrid::SetLButFlg(bool Value) { FState->LButFlg = Value; }
+
+bool TAdvStringGrid::WantsTab() const {
+  return Options().Contains(goTabs) || OnCellValidate || OnCellValidateWide;
+}
+
+// ---- the combo's items
+
+void TAdvStringGrid::ClearComboString() { Combobox()->Items().Clear(); }
+void TAdvStringGrid::AddComboString(const String& S) { Combobox()->Items().Add(S); }
+
+void TAdvStringGrid::AddComboStringObject(const String& S, TObject* AObject) {
+  Combobox()->Items().AddObject(S, AObject);
+}
+
+bool TAdvStringGrid::RemoveComboString(const String& S) {
+  const int i = Combobox()->Items().IndexOf(S);
+  if (i < 0) return false;
+  Combobox()->Items().Delete(i);
+  return true;
+}
+
+bool TAdvStringGrid::SetComboSelectionString(const String& S) {
+  const int i = Combobox()->Items().IndexOf(S);
+  if (i < 0) return false;
+  FState->ComboIdx = i;
+  return true;
+}
+
+void TAdvStringGrid::SetComboSelection(int Index) { FState->ComboIdx = Index; }
+int TAdvStringGrid::ComboSelection() const { return FState->ComboIdx; }
+int TAdvStringGrid::GetComboCount() const { return FCombobox ? FCombobox->Items().Count() : 0; }
+
+void TAdvStringGrid::SetComboIndex(int ACol, int ARow, int Value) {
+  DoGetEditorProp(ACol, ARow, nullptr);
+  if (Value >= 0 && Value < GetComboCount()) SetCells(ACol, ARow, Combobox()->Items().Strings(Value));
+}
+
+int TAdvStringGrid::GetComboIndex(int ACol, int ARow) {
+  DoGetEditorProp(ACol, ARow, nullptr);
+  return Combobox()->Items().IndexOf(Cells(ACol, ARow));
+}
+
+// ---- the steps the editors take
+
+void TAdvStringGrid::DoGetEditorProp(int ACol, int ARow, TObject* AEditLink) {
+  if (OnGetEditorProp) OnGetEditorProp(this, ACol, ARow, AEditLink);
+}
+
+void TAdvStringGrid::TabAdvance(bool Backward) {
+  WORD key = VK_TAB;
+  KeyDown(key, Backward ? TShiftState{ssShift} : TShiftState{});
+}
+
+void TAdvStringGrid::HideInplaceEdit() {
+  if (FCombobox && FCombobox->Visible()) {
+    SetCells(Col(), Row(), FCombobox->Text());
+    FCombobox->SetVisible(false);
+    EditingDoneNotify(RealCol(), Row());
+  }
+  HideEditor();
+}
+
+void TAdvStringGrid::ShowInplaceEdit() { ShowEditor(); }
+
+void TAdvStringGrid::DoneInplaceEdit(WORD& Key, TShiftState Shift) {
+  HideInplaceEdit();
+  if (CanFocus()) SetFocus();
+  switch (Key) {
+    case VK_TAB: case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT: case VK_PRIOR: case VK_NEXT:
+      KeyDown(Key, Shift);
+      break;
+    default: break;
+  }
+}
+
+void TAdvStringGrid::EditingDoneNotify(int ACol, int ARow) {
+  (void)ACol;
+  (void)ARow;
+  if (OnEditingDone) OnEditingDone(this);
+}
