@@ -19,11 +19,6 @@ TGridCombo* TAdvStringGrid::Combobox() {
 
 TEditorType TAdvStringGrid::EditControl() const { return FState->EditControl; }
 void TAdvStringGrid::SetEditControl(TEditorType Value) { FState->EditControl = Value; }
-const String& TAdvStringGrid::NewCellText() const { return FState->NewCellText; }
-void TAdvStringGrid::SetNewCellText(const String& Value) { FState->NewCellText = Value; }
-bool TAdvStringGrid::NoAutoAdvance() const { return FState->NoAutoAdvance; }
-void TAdvStringGrid::SetNoAutoAdvance(bool Value) { FState->NoAutoAdvance = Value; }
-const String& TAdvStringGrid::CellCache() const { return FState->CellCache; }
 bool TAdvStringGrid::LButFlg() const { return FState->LButFlg; }
 void TAdvStringGrid::SetLButFlg(bool Value) { FState->LButFlg = Value; }
 
@@ -79,17 +74,6 @@ void TAdvStringGrid::TabAdvance(bool Backward) {
   KeyDown(key, Backward ? TShiftState{ssShift} : TShiftState{});
 }
 
-void TAdvStringGrid::HideInplaceEdit() {
-  if (FCombobox && FCombobox->Visible()) {
-    SetCells(Col(), Row(), FCombobox->Text());
-    FCombobox->SetVisible(false);
-    EditingDoneNotify(RealCol(), Row());
-  }
-  HideEditor();
-}
-
-void TAdvStringGrid::ShowInplaceEdit() { ShowEditor(); }
-
 void TAdvStringGrid::DoneInplaceEdit(WORD& Key, TShiftState Shift) {
   HideInplaceEdit();
   if (CanFocus()) SetFocus();
@@ -99,10 +83,4 @@ void TAdvStringGrid::DoneInplaceEdit(WORD& Key, TShiftState Shift) {
       break;
     default: break;
   }
-}
-
-void TAdvStringGrid::EditingDoneNotify(int ACol, int ARow) {
-  (void)ACol;
-  (void)ARow;
-  if (OnEditingDone) OnEditingDone(this);
 }

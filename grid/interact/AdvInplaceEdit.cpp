@@ -180,7 +180,6 @@ void TAdvInplaceEdit::AdvanceWhenFull() {
 // ---- keys that leave the cell
 
 bool TAdvInplaceEdit::ValidateOrRestore(const String& T) {
-  FGrid->SetNewCellText(T);
   if (FGrid->ValidateCell(T)) return true;
   RestoreAfterFailure(static_cast<int>(FGrid->NewCellText().size()));
   return false;
@@ -309,7 +308,6 @@ void TAdvInplaceEdit::SizeWhileTyping() {
 void TAdvInplaceEdit::KeyPress(Char& Key) {
   const bool validated = std::exchange(FEnterValidated, false);
   if (Key == 13 && !FGrid->Navigation()->LineFeedOnEnter() && !validated) {
-    FGrid->SetNewCellText(Text());
     if (!FGrid->ValidateCell(Text())) {
       SetText(FGrid->GetCurrentCell());
       Key = 0;
@@ -367,7 +365,6 @@ void TAdvInplaceEdit::FocusLost(TMessage& Message) {
   if (FAltBack) return;
   const auto to = reinterpret_cast<HWND>(Message.WParam);
   if (to != FGrid->Handle()) {
-    FGrid->SetNewCellText(Text());
     FGrid->ValidateCell(Text());
     SetText(FGrid->GetCurrentCell());
     FGrid->HideInplaceEdit();

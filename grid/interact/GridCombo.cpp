@@ -182,7 +182,6 @@ void TGridCombo::Escape() {
 bool TGridCombo::ValidateText(bool SelectAllOnFailure) {
   const String t = Text();
   FGrid->SetCurrentCell(t);
-  FGrid->SetNewCellText(t);
   if (FGrid->ValidateCell(t)) return true;
   SetText(FGrid->NewCellText());
   if (!IsList()) {

@@ -81,6 +81,20 @@ using TRatingChangeEvent =
 using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
 using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                             int ScrollPosition, int ScrollMin, int ScrollMax)>;
+// The icon of the balloon that explains a refused entry.
+enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
+
+using TCellValidateEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Valid)>;
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TCellChangingEvent = std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow,
+                                              int NewCol, bool& Allow)>;
+using TAutoAdvanceEvent = std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow,
+                                             int& NewCol, bool& Allow)>;
+using TAutoAddRowEvent = std::function<void(TObject* Sender, int ARow)>;
+using TAutoInsertColEvent = std::function<void(TObject* Sender, int ACol)>;
+using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;
 
 // Filtering.
@@ -125,6 +139,4 @@ using TClipboardPasteCellEvent =
 using TClipboardAfterPasteCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, const String& Value)>;
 using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TObject* AEditLink)>;
-using TCellValidateEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Valid)>;
 using TEndRowSizeEvent = std::function<void(TObject* Sender, int ARow)>;

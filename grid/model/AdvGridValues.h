@@ -6,6 +6,7 @@
 #include <array>
 
 #include "grid/base/GridTypes.h"
+#include "grid/model/AdvGridEvents.h"
 #include "platform/gui/Forms.h"
 #include "platform/sys/Types.h"
 
@@ -61,6 +62,12 @@ struct TAdvGridValues {
   bool SaveFixedCells = true;
   bool SaveFixedRows = false;
   bool SaveFixedCols = false;
+  // validation and the grid timer
+  bool AlwaysValidate = false;
+  String InvalidEntryTitle;
+  String InvalidEntryText;
+  TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+  bool EnableBlink = false;
   // the text and combo editors
   bool Lookup = false;
   bool LookupCaseSensitive = false;

@@ -484,7 +484,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void EndSmartPaste() {}
   virtual void GetNormalCellText(int ACol, int ARow, String& Text) { Text = Cells(ACol, ARow); }
   virtual void UpdateColumnFooter(int ACol) { CalcFooter(ACol); }
-  virtual void StoreOldCellValue(int ACol, int ARow) {}
   virtual void CellsChanged(const TRect& R);
   virtual bool DoCanAddRow();
   virtual bool DoCanInsertRow(int ARow);
@@ -521,14 +520,86 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void SubUnGroup(int ColIndex);
   virtual void Group(int ColIndex);
   virtual void UnGroup();
-  virtual bool ValidateCell(const String& NewValue) { return true; }
-  virtual bool ValidateCellWide(const String& NewValue) { return true; }
-  virtual void DoCellChanging(int ACol, int ARow, bool& Allow) {}
   // Neutral until the picker editors exist.
   virtual void ColorPickerSelect() {}
   virtual void ImagePickerSelect() {}
   // 6.2.1.3, a byte each from the highest.
   static constexpr int GridVersionNr = 0x06020103;
+
+
+  // ---- moving the current cell, validating an edit and advancing after
+  // Enter (grid/interact/AdvGridSelectCell.cpp, AdvGridValidate.cpp,
+  // AdvGridAdvance.cpp). Columns are displayed ones unless said otherwise.
+  // Whether the current cell may move to (ACol, ARow); switches goEditing
+  // for the target cell.
+  bool SelectCell(int ACol, int ARow) override;
+  // OnRowChanging, OnColChanging and (unless DisableChange) OnCellChanging.
+  virtual void DoCellChanging(int ACol, int ARow, bool& Allow);
+  // The edited cell's value: OnCellValidate may correct or refuse it. False
+  // when refused: the cell keeps a valid text and editing resumes there.
+  virtual bool ValidateCell(const String& NewValue);
+  virtual bool ValidateCellWide(const String& NewValue);
+  // Remembers (ACol, ARow) and its text as the cell being edited.
+  virtual void StoreOldCellValue(int ACol, int ARow);
+  // The move after Enter (Navigation's AdvanceOnEnter, AdvanceDirection, AdvanceInsert).
+  void AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool Repeating, bool Forward,
+                         bool AutoEdit, bool Force);
+  // A validation is running: editors and CanEditShow stay passive.
+  bool Validating() const;
+  // False after a refused validation.
+  bool LastValidation() const;
+  void SetLastValidation(bool Value);
+  // Set by an editor whose Enter was refused; the next key-up clears it.
+  bool NoAutoAdvance() const;
+  void SetNoAutoAdvance(bool Value);
+  // While set the cell-change hook fires no OnCellChanging.
+  bool DisableChange() const;
+  void SetDisableChange(bool Value);
+  // The cell being edited (display column, row) and its text when entered.
+  int OldCol() const;
+  int OldRow() const;
+  String OldCellText() const;
+  // The value as validation left it (editors show it after a refusal).
+  String NewCellText() const;
+  // An editor is open on the current cell; set by the editing cycle.
+  bool Editing() const;
+  void SetEditing(bool Value);
+  // Text of the current cell when it was entered; Escape restores it.
+  String CellCache() const;
+  void SetCellCache(const String& Value);
+  // The special editor shown now; nil while the text editor is used.
+  TWinControl* EditCtrl() const;
+  void SetEditCtrl(TWinControl* Value);
+  // A validated edit changed a cell.
+  bool Modified() const;
+  void SetModified(bool Value);
+  GX_OPTION(bool, AlwaysValidate)
+  GX_OPTION(const String&, InvalidEntryTitle)
+  GX_OPTION(const String&, InvalidEntryText)
+  GX_OPTION(TInvalidEntryIcon, InvalidEntryIcon)
+  // The editing cycle's: open the text editor on the current cell, and end
+  // a running edit with its value written back.
+  virtual void ShowInplaceEdit();
+  virtual void HideInplaceEdit();
+
+  // ---- the grid timer and window messages (grid/interact/AdvGridUpdate.cpp,
+  // AdvGridTimer.cpp, AdvGridMessages.cpp)
+  // OnEditingDone, edit mode off, and "GridEditDone" posted, so that
+  // OnEditCellDone(ACol, ARow) fires once the editor has gone.
+  void EditingDoneNotify(int ACol, int ARow);
+  // Cells with BLINK tags flip their phase on every timer tick.
+  GX_OPTION(bool, EnableBlink)
+  bool GridBlink() const;
+  // The incremental-search text and the ticks since its last character.
+  String SearchInc() const;
+  void SetSearchInc(const String& Value);
+  int SearchTics() const;
+  void SetSearchTics(int Value);
+  // A silent lock around short internal changes: no redraw switch, no repaint.
+  void StartUpdate() { ++FUpdateCount; }
+  void ResetUpdate() { FUpdateCount = 0; }
+  // Asks the cell-selection check for the current cell.
+  void Select();
 
   // ---- TLookOwner, TFocusWindowTracked
   void LookChanged() override { Invalidate(); }
@@ -578,6 +649,16 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TNotifyEvent OnEndBlockFocus;
   TScrollCellEvent OnScrollCell;
   TCellsChangedEvent OnCellsChanged;
+  TCellValidateEvent OnCellValidate;
+  TCellValidateEvent OnCellValidateWide;
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TCellChangingEvent OnCellChanging;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TAutoAddRowEvent OnAutoAddRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  TNotifyEvent OnEditingDone;
+  TEditCellDoneEvent OnEditCellDone;
 
   // ---- the text and combo editors (grid/interact/AdvInplaceEdit.cpp,
   // GridCombo.cpp, AdvGridComboItems.cpp)
@@ -607,18 +688,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool WantsTab() const;
   // Tells the application before a special editor is shown.
   virtual void DoGetEditorProp(int ACol, int ARow, TObject* AEditLink);
-  // Ends the text or combo editing of the current cell, writing the value back.
-  virtual void HideInplaceEdit();
-  virtual void ShowInplaceEdit();
   // After an editor's key ended its editing: the grid takes the key.
   virtual void DoneInplaceEdit(WORD& Key, TShiftState Shift);
-  virtual void EditingDoneNotify(int ACol, int ARow);
-  // What the last validation settled on, and whether the next Enter advances.
-  const String& NewCellText() const;
-  void SetNewCellText(const String& Value);
-  bool NoAutoAdvance() const;
-  void SetNoAutoAdvance(bool Value);
-  const String& CellCache() const;
   bool LButFlg() const;
   void SetLButFlg(bool Value);
   GX_OPTION(bool, Lookup)
@@ -640,9 +711,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
   TRowColEvent OnDblClickCell;
   TEndRowSizeEvent OnEndRowSize;
-  TNotifyEvent OnEditingDone;
-  TCellValidateEvent OnCellValidate;
-  TCellValidateEvent OnCellValidateWide;
 
   // ---- the floating footer's panel (grid/model/FooterPanel.cpp)
   TFooterPaintEvent OnPaintFooter;

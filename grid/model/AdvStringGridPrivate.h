@@ -28,6 +28,35 @@ class TArrowWindow;
 class TGridFocusWindow;
 class TFilterRun;
 
+// The cell being edited and what validating it and moving on leave behind.
+struct TCellChangeState {
+  int OldCol = 0;  // display column
+  int OldRow = 0;
+  String OldCellText;  // raw text of the real cell when entered
+  bool OldModifiedValue = false;
+  String NewCellText;
+  bool Validating = false;
+  bool LastValidation = true;
+  bool NoAutoAdvance = false;
+  int AECol = -1;  // where an automatic advance began
+  int AERow = -1;
+  bool DisableChange = false;
+  bool ForceSel = false;  // a forced selection is running
+  bool Modified = false;
+  // The editing cycle sets these; validation and cell moves read them.
+  bool Editing = false;
+  String CellCache;
+  String EditText;  // text of the cell being selected
+  TWinControl* EditCtrl = nullptr;
+};
+
+// What the grid timer keeps between ticks.
+struct TGridTimerState {
+  bool GridBlink = false;
+  int SearchTics = 0;
+  String SearchInc;
+};
+
 struct TAdvGridState {
   // Children of the grid, owned by it as components: the focus glow's window
   // (none at design time) and the move arrows, up, down, left, right.
@@ -73,13 +102,11 @@ struct TAdvGridState {
   TAdvStringGridCheck* CellChecker = nullptr;  // not owned
   // A footer recalculation asked for inside an update bracket.
   bool FooterDue = false;
+  TCellChangeState CellChange;
+  TGridTimerState Timer;
   // What the text and combo editors share with the editing cycle: the kind
-  // being edited, the cell's text when editing began, the text validation
-  // settled on, the preset combo item (-1 none).
+  // being edited, editing begun by a left click, the preset combo item (-1 none).
   TEditorType EditControl = edNormal;
-  String CellCache;
-  String NewCellText;
-  bool NoAutoAdvance = false;
   bool LButFlg = false;
   int ComboIdx = -1;
   // GroupCalc's ranges: one group's data rows, no node or summary among them.
