@@ -14,7 +14,7 @@ TGridCombo::TGridCombo(TAdvStringGrid* AGrid) : TAsgComboBox(AGrid), FGrid(AGrid
 
 void TGridCombo::SizeDropDownWidth() {
   int w = Width();
-  TCanvas* canvas = FGrid->Canvas();
+  TCanvas* canvas = FGrid->MeasureCanvas();
   canvas->SetFont(*FGrid->Font());
   const bool scrolls = Items().Count() > DropDownCount();
   for (int i = 0; i < Items().Count(); ++i) {
