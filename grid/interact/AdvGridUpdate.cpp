@@ -1,29 +1,34 @@
 // The redraw lock and the grid timer.
-#include "grid/model/AdvStringGrid.h"
+#include "grid/model/AdvStringGridPrivate.h"
+#include "platform/gui/Messages.h"
 
-// Only a visible grid counts brackets: a hidden one paints nothing anyway.
+// Brackets always count, so that they pair however the visibility changes
+// in between; only the window's redrawing follows the visibility.
 void TAdvStringGrid::BeginUpdate() {
-  if (!Visible()) return;
   ++FUpdateCount;
+  if (!Visible() || !HandleAllocated()) return;
+  Perform(WM_SETREDRAW, 0, 0);
+  FState->Timer.RedrawOff = true;
 }
 
 void TAdvStringGrid::EndUpdate() {
-  if (!Visible() || FUpdateCount == 0) return;
+  if (FUpdateCount == 0) return;
   --FUpdateCount;
   if (FUpdateCount > 0 || Destroying()) return;
+  SetSelChangePending(false);
+  TGridTimerState& t = FState->Timer;
+  // A switch left off while hidden would keep the grid blank once shown.
+  if (t.RedrawOff && HandleAllocated()) Perform(WM_SETREDRAW, 1, 0);
+  t.RedrawOff = false;
   CalcDueFooter();
-  Invalidate();
+  if (Visible()) Invalidate();
+}
+
+// A paint that still comes while locked draws nothing: the lock's end
+// repaints the whole grid.
+void TAdvStringGrid::Paint() {
+  if (FUpdateCount > 0) return;
+  TBaseGrid::Paint();
 }
 
 void TAdvStringGrid::CellControlsUpdate(bool RebuildList) {}
-
-void TAdvStringGrid::Dispatch(TMessage& Message) {
-  if (Message.Msg == WM_TIMER && Message.WParam == GridTimerID) {
-    GridTimer();
-    return;
-  }
-  TBaseGrid::Dispatch(Message);
-}
-
-// Blinking text, hovering and the incremental-search reset join here.
-void TAdvStringGrid::GridTimer() { ++FTimerTicks; }

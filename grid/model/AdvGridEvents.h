@@ -44,6 +44,9 @@ using TGridFormatEvent = std::function<void(TObject* Sender, int ACol, TSortStyl
                                             String& APrefix, String& ASuffix)>;
 using TGetEditorTypeEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+// Both editor-property events; AEditLink is the custom editor, or nil.
+using TGetEditorPropEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TComponent* AEditLink)>;
 using TIsFixedCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsFixed)>;
 using TIsPasswordCellEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, bool& IsPassword)>;

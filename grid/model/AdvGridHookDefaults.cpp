@@ -7,10 +7,6 @@ void TAdvStringGrid::DoClickSort(int ACol) {
   if (OnClickSort) OnClickSort(this, ACol);
 }
 
-void TAdvStringGrid::StoreEditorValue(int ACol, int ARow, const String& Value) {
-  SetCells(ACol, ARow, Value);
-}
-
 void TAdvStringGrid::PasteCellText(int ACol, int ARow, const String& Value) {
   SetCells(ACol, ARow, Value);
 }

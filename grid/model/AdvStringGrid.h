@@ -39,6 +39,7 @@ class TScrollControl;
 class TSelectedCellList;
 class TGridRowEngine;
 class TGridSorter;
+class TGridEditCycle;
 class TOutlineNodes;
 class TRowGrouping;
 
@@ -450,14 +451,12 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void DoCalcFooter(int ACol);
   virtual void CalcFooter(int ACol);
   virtual void DoClickSort(int ACol);
-  virtual void StoreEditorValue(int ACol, int ARow, const String& Value);
   virtual void SelectAllByKey(TGridRect& ARect) {}
   virtual void PasteCellText(int ACol, int ARow, const String& Value);
   virtual String GetCurrentCell();
   virtual void SetCurrentCell(const String& Value);
   virtual String GetCurrentCellText();
   virtual void SetCurrentCellText(const String& Value);
-  virtual void RestoreCachedCell() {}
   // The toggles of the check-box family (grid/model/AdvGridCheckBoxes.cpp).
   virtual bool DoToggleCheckBox(int ACol, int ARow, bool FromUser);
   virtual bool DoToggleRadioButton(int ACol, int ARow, bool FromUser);
@@ -726,6 +725,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void Loaded() override;
   void Resize() override;
   void Dispatch(TMessage& Message) override;
+  // Draws no cells while updates are locked.
+  void Paint() override;
   // Forgets a picture container or cell checker that is freed.
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Inside the update bracket cell and structure changes ask for no repaint.
@@ -747,6 +748,24 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ParentPanels();
   void ShowSearchPanel();
   void GridTimer();
+  // Validation's steps (grid/interact/AdvGridValidate.cpp).
+  bool RunValidation(const String& NewValue, bool Wide);
+  bool CheckEditedValue(int C, int R, const String& NewValue);
+  bool CheckEditedWideValue(int C, int R, const String& NewValue);
+  void StoreValidatedText(int C, int R, const String& Value);
+  void MarkCellModified(int R);
+  void RefuseEditedValue(int C, int R, const String& Stored, bool OldRestored, bool Reopen);
+  void ShowInvalidEntryBalloon();
+  // Cell selection's steps (grid/interact/AdvGridSelectCell.cpp).
+  void MoveToMergedBase(int ACol, int ARow);
+  void SetEditOptionFor(int ACol, int ARow);
+  void SwitchGoEditing(bool On);
+  bool MayMoveTo(int ACol, int ARow);
+  void CellSelected(int ACol, int ARow);
+  void HoverFocus();
+  void RepaintBlinkingCells();
+  // "GridEditDone" arrived: OnEditCellDone, and with EditOnDblClickOnly editing goes off.
+  void EditCellDone(int ACol, int ARow);
   // The record of a cell, or nil; never creates one.
   TCellProperties* PropsOrNil(int ACol, int ARow) const;
   TCellProperties& PropsForWrite(int ACol, int ARow);
@@ -765,6 +784,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
   friend class TGridRowEngine;
   friend class TColumnMoveStep;
+  friend class TCellAdvance;
   TAdvGridValues FValues;
   std::unique_ptr<TAdvGridState> FState;
   std::unique_ptr<TGridRowEngine> FRows;
@@ -1755,6 +1775,47 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
  private:
   int LastDataRow() const;
+
+  // ==== the in-place editing cycle (grid/interact/AdvGridEditing.cpp, family
+  // ==== TGridEditCycle, whose fields are the editing state)
+  // Columns are displayed ones unless said otherwise.
+ public:
+  // True only when the platform's text editor is to show; a special kind
+  // opens its own control instead.
+  bool CanEditShow() override;
+  // Places and fills the special editor of the cell's kind.
+  virtual void ShowEditControl(int ACol, int ARow);
+  // Writes the special editor's value back and hides it.
+  virtual void HideEditControl(int ACol, int ARow);
+  void HideCellEdit() { HideEditControl(Col(), Row()); }
+  // F2 to the grid: the key handling opens the editor on the current cell.
+  void ShowCellEdit();
+  // The one path of an edited value into a cell; ACol is a storage column.
+  virtual void StoreEditorValue(int ACol, int ARow, const String& Value);
+  // The current cell gets the text it had when editing started.
+  virtual void RestoreCachedCell();
+  // Fires OnGetEditorProp, then OnGetEditorPropInt; ACol is a storage column.
+  virtual void DoGetEditorProp(int ACol, int ARow, TComponent* AEditLink);
+  bool IsEditable(int ACol, int ARow);
+  bool IsPasswordCell(int ACol, int ARow);
+  // MaxEditLength; the column grid answers the column's EditLength.
+  int GetEditLimit() override;
+  // An editor closes because of Key: the value goes back, Tab and the arrows
+  // move on as on the grid, Enter advances.
+  void DoneInplaceEdit(WORD Key, TShiftState Shift);
+  TGridEditCycle& EditCycle();
+  TEditorType EditControl();
+  bool EditMode();
+
+  TGetEditorPropEvent OnGetEditorProp;
+  TGetEditorPropEvent OnGetEditorPropInt;
+
+ private:
+  friend class TGridEditCycle;
+  struct TEditCycleDeleter {
+    void operator()(TGridEditCycle* Cycle) const;
+  };
+  std::unique_ptr<TGridEditCycle, TEditCycleDeleter> FEditCycle;
 
   // ==== cell painting (grid/paint/AdvGridVisualProps.cpp, AdvGridCellPaint.cpp and
   // ==== the painter family TCellPainter, made on the stack for each cell)

@@ -52,6 +52,8 @@ struct TCellChangeState {
 
 // What the grid timer keeps between ticks.
 struct TGridTimerState {
+  // The lock switched the window's redrawing off.
+  bool RedrawOff = false;
   bool GridBlink = false;
   int SearchTics = 0;
   String SearchInc;

@@ -12,6 +12,11 @@ namespace {
 constexpr LPARAM KF_ALTDOWN = 0x20000000;
 constexpr LPARAM KF_UP = static_cast<LPARAM>(0xC0000000u);
 
+TPoint& LastCursorPos() {
+  static TPoint p{0, 0};
+  return p;
+}
+
 TShiftState& Held() {
   static TShiftState s;
   return s;
@@ -162,7 +167,10 @@ void SendSetCursor(TControl& Over, TPoint Pos) {
 }
 }  // namespace
 
+TPoint CursorPos() { return LastCursorPos(); }
+
 void InputMouse(TControl* Target, UINT Msg, TPoint Pos, TShiftState Shift) {
+  LastCursorPos() = Target->ClientToScreen(Pos);
   Held() = Shift.Without(ssLeft | ssRight).Without(TShiftState(ssMiddle));
   HeldButtons() = ButtonsAfter(Msg, Shift);
   TrapEvent([&] {

@@ -30,6 +30,9 @@ void InputMouseLeave(TControl* From);
 // A wheel turn over Target: it goes to the focused control, as on the reference platform.
 void InputWheel(TControl* Target, int Delta, TPoint ScreenPos, TShiftState Shift);
 
+// Where the pointer was at the last mouse message (screen coordinates).
+TPoint CursorPos();
+
 // The modifier keys held at the last input event.
 TShiftState KeyboardShiftState();
 TShiftState KeyDataToShiftState(LPARAM KeyData);

@@ -1,0 +1,319 @@
+// The in-place editing cycle as a user meets it: keys and clicks through the
+// window system open the editor kind of the cell, or nothing; the editor
+// takes the cell's looks and limit; Escape and Enter end the edit; a special
+// kind places its control with the events in their order.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "grid/base/GridTypes.h"
+#include "grid/interact/GridEditCycle.h"
+#include "grid/model/AdvColumnGrid.h"
+#include "grid/model/AdvStringGrid.h"
+#include "grid/model/GridColumnItem.h"
+#include "platform/grids/InplaceEdit.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/Messages.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/sys/SysUtils.h"
+#include "tests/support/SystemInputDriver.h"
+
+namespace {
+
+// A grid with one fixed row and column on a shown form, an edit beside it.
+template <class Grid>
+struct OnAForm {
+  std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
+  Grid* G = new Grid(Form.get());
+  TEdit* Other = new TEdit(Form.get());
+  testsupport::SystemInputDriver Input;
+
+  OnAForm() {
+    Form->SetBounds(40, 40, 560, 320);
+    G->SetParent(Form.get());
+    G->SetBounds(10, 10, 460, 200);
+    Other->SetParent(Form.get());
+    Other->SetBounds(10, 230, 150, 24);
+    G->SetColCount(5);
+    G->SetRowCount(4);
+    G->SetFixedCols(1);
+    G->SetFixedRows(1);
+    G->SetOptions(G->Options() + TGridOptions{goEditing});
+    for (int c = 1; c < 5; ++c)
+      for (int r = 1; r < 4; ++r) G->SetCells(c, r, u"c" + IntToStr(c) + u"r" + IntToStr(r));
+    Form->Show();
+    Input.Pump();
+  }
+  // Focus on the grid, current cell (ACol, ARow).
+  void Start(int ACol, int ARow) {
+    G->SetCol(ACol);
+    G->SetRow(ARow);
+    G->SetFocus();
+    Input.Pump();
+  }
+  TPoint Centre(int ACol, int ARow) const {
+    const TRect r = G->CellRect(ACol, ARow);
+    return Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  }
+  bool EditorShown() const { return G->InplaceEditor() && G->InplaceEditor()->Visible(); }
+  String EditorText() const { return G->InplaceEditor() ? G->InplaceEditor()->Text() : String(); }
+};
+
+// Column 1 plain text with an edit length of 4, 2 data check boxes, 3 read-only, 4 plain.
+struct ColumnGridForm : OnAForm<TAdvColumnGrid> {
+  ColumnGridForm() {
+    G->Columns()->Items(1)->SetEditLength(4);
+    G->Columns()->Items(2)->SetEditor(edDataCheckBox);
+    G->Columns()->Items(3)->SetReadOnly(true);
+  }
+};
+
+enum class Opener { F2, TypedChar, ClickOnCurrent };
+
+void Open(ColumnGridForm& F, Opener How, int ACol, int ARow) {
+  F.Start(ACol, ARow);
+  switch (How) {
+    case Opener::F2: F.Input.Key(VK_F2); break;
+    case Opener::TypedChar: F.Input.Type(u"z"); break;
+    case Opener::ClickOnCurrent: F.Input.Click(*F.G, F.Centre(ACol, ARow)); break;
+  }
+  F.Input.Pump();
+}
+
+TEST(EditorOpening, F2ATypedCharacterAndAClickOnTheCurrentCellOpenTheTextEditor) {
+  struct Case {
+    const char* what;
+    Opener how;
+    const char16_t* text;
+  };
+  const Case cases[] = {
+      {"F2 keeps the text", Opener::F2, u"c4r2"},
+      {"a typed character replaces it", Opener::TypedChar, u"z"},
+      {"a click on the current cell keeps it", Opener::ClickOnCurrent, u"c4r2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ColumnGridForm f;
+    Open(f, c.how, 4, 2);
+    EXPECT_TRUE(f.EditorShown());
+    EXPECT_EQ(f.EditorText(), c.text);
+    EXPECT_TRUE(f.G->EditMode());
+    EXPECT_EQ(f.G->EditControl(), edNormal);
+    EXPECT_EQ(f.G->CellCache(), u"c4r2");
+  }
+}
+
+TEST(EditorOpening, CellsWhoseGraphicIsClickedOrWithoutEditorOpenNothing) {
+  struct Case {
+    const char* what;
+    int col;
+    std::function<void(TAdvColumnGrid&)> setup;
+  };
+  const Case cases[] = {
+      {"a data check-box column", 2, nullptr},
+      {"a cell with a check box", 4, [](TAdvColumnGrid& G) { G.AddCheckBox(4, 2, false, false); }},
+      {"a cell with a button", 4, [](TAdvColumnGrid& G) { G.AddButton(4, 2, 30, 16, u"...", haLeft, vaTop); }},
+      {"an edNone cell", 4,
+       [](TAdvColumnGrid& G) {
+         G.OnGetEditorType = [](TObject*, int, int, TEditorType& E) { E = edNone; };
+       }},
+  };
+  for (const Case& c : cases) {
+    for (Opener how : {Opener::F2, Opener::TypedChar, Opener::ClickOnCurrent}) {
+      SCOPED_TRACE(c.what);
+      SCOPED_TRACE(static_cast<int>(how));
+      ColumnGridForm f;
+      if (c.setup) c.setup(*f.G);
+      const String before = f.G->Cells(c.col, 2);
+      Open(f, how, c.col, 2);
+      EXPECT_FALSE(f.EditorShown());
+      EXPECT_FALSE(f.G->EditMode());
+      EXPECT_EQ(f.G->Cells(c.col, 2), before);
+    }
+  }
+}
+
+// A plain grid: the event decides the kind each time an editor opens.
+TEST(EditorOpening, OnGetEditorTypeChoosesTheKindOfAPlainGrid) {
+  struct Case {
+    TEditorType kind;
+    bool textEditor, editMode;
+  };
+  const Case cases[] = {
+      {edUpperCase, true, true},
+      {edNone, false, false},
+      {edDataCheckBox, false, true},  // nothing to click: edit mode without a control
+      {edSpinEdit, false, true},      // no control of that kind yet: the same
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.kind));
+    OnAForm<TAdvStringGrid> f;
+    std::vector<TPoint> asked;
+    f.G->OnGetEditorType = [&](TObject*, int ACol, int ARow, TEditorType& E) {
+      asked.push_back(Point(ACol, ARow));
+      E = c.kind;
+    };
+    f.Start(2, 3);
+    f.Input.Key(VK_F2);
+    EXPECT_EQ(asked, (std::vector<TPoint>{Point(2, 3)}));
+    EXPECT_EQ(f.EditorShown(), c.textEditor);
+    EXPECT_EQ(f.G->EditMode(), c.editMode);
+    EXPECT_EQ(f.G->EditCtrl(), nullptr);
+  }
+}
+
+TEST(EditorOpening, TheEditorTakesTheCellsColourFontAndTheColumnsEditLength) {
+  ColumnGridForm f;
+  f.G->SetColors(1, 2, clYellow);
+  f.G->SetFontColors(1, 2, clRed);
+  f.G->SetFontSizes(1, 2, 14);
+  f.G->SetCells(1, 2, String());
+  Open(f, Opener::F2, 1, 2);
+  ASSERT_TRUE(f.EditorShown());
+  EXPECT_EQ(f.G->InplaceEditor()->Color(), clYellow);
+  EXPECT_EQ(f.G->InplaceEditor()->Font()->Color(), clRed);
+  EXPECT_EQ(f.G->InplaceEditor()->Font()->Size(), 14);
+  f.Input.Type(u"abcdefg");
+  EXPECT_EQ(f.EditorText(), u"abcd");
+
+  f.Input.Key(VK_ESCAPE);
+  Open(f, Opener::F2, 4, 2);
+  ASSERT_TRUE(f.EditorShown());
+  EXPECT_EQ(f.G->InplaceEditor()->Color(), f.G->Color()) << "the next cell's own looks";
+  EXPECT_EQ(f.G->InplaceEditor()->MaxLength(), 0) << "no length in column 4";
+}
+
+TEST(EditorOpening, APlainGridLimitsTheTextToMaxEditLength) {
+  OnAForm<TAdvStringGrid> f;
+  f.G->SetMaxEditLength(3);
+  f.G->SetCells(2, 2, String());
+  f.Start(2, 2);
+  f.Input.Type(u"12345");
+  EXPECT_EQ(f.EditorText(), u"123");
+}
+
+// ---- ending an edit
+
+TEST(EditorClosing, EscapeKeepsTheTextTheCellHad) {
+  ColumnGridForm f;
+  Open(f, Opener::F2, 4, 2);
+  f.Input.Type(u"new");
+  f.Input.Key(VK_ESCAPE);
+  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2");
+  f.Input.Click(*f.Other);
+  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2") << "leaving afterwards writes nothing";
+}
+
+TEST(EditorClosing, RestoreCachedCellWritesTheMergedAreasBaseCell) {
+  ColumnGridForm f;
+  f.G->MergeCells(1, 1, 2, 1);
+  f.G->SetCells(1, 1, u"merged");
+  f.Start(1, 1);
+  f.Input.Key(VK_F2);
+  f.G->SetCells(1, 1, u"changed");
+  EXPECT_TRUE(f.G->EditMode()) << "reloading the editor does not end the edit";
+  f.G->RestoreCachedCell();
+  EXPECT_EQ(f.G->Cells(1, 1), u"merged");
+  EXPECT_EQ(f.G->GridCells(2, 1), u"c2r1") << "the covered cell keeps its own text";
+}
+
+TEST(EditorClosing, LeavingTheGridForAnotherControlWritesBackAndEndsTheEdit) {
+  ColumnGridForm f;
+  int done = 0;
+  f.G->OnEditingDone = [&](TObject*) { ++done; };
+  Open(f, Opener::F2, 4, 2);
+  f.Input.Type(u"x");
+  f.Input.Click(*f.Other);
+  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2x");
+  EXPECT_FALSE(f.EditorShown());
+  EXPECT_FALSE(f.G->EditMode());
+  EXPECT_EQ(done, 1);
+}
+
+// An edited value enters the cell through the edit-text setter, which keeps
+// the tags of a cell whose visible text came back unchanged.
+TEST(StoreEditorValue, KeepsTheTagsOfAnUnchangedVisibleText) {
+  TAdvStringGrid g(nullptr);
+  g.SetCells(1, 1, u"<b>bold</b>");
+  g.StoreEditorValue(1, 1, u"bold");
+  EXPECT_EQ(g.Cells(1, 1), u"<b>bold</b>");
+  g.StoreEditorValue(1, 1, u"thin");
+  EXPECT_EQ(g.Cells(1, 1), u"thin");
+  g.MergeCells(1, 2, 2, 1);
+  g.StoreEditorValue(2, 2, u"x");
+  EXPECT_EQ(g.Cells(1, 2), u"x") << "the base cell";
+  EXPECT_EQ(g.Cells(2, 2), u"x") << "and the real cell";
+}
+
+// ---- a special kind: an edit of its own, registered for edSpinEdit
+
+struct RecordingKind : TCellEditorKind {
+  TEdit* Control;
+  std::vector<String>& Log;
+  RecordingKind(TAdvStringGrid& G, std::vector<String>& L) : Control(new TEdit(&G)), Log(L) {
+    Control->SetParent(&G);
+    Control->SetVisible(false);
+  }
+  TWinControl* Show(TAdvStringGrid& G, const TCellEditorPlace& P) override {
+    G.DoGetEditorProp(P.Col, P.Row, nullptr);
+    Control->SetBounds(P.Rect.Left, P.Rect.Top, P.Width, P.Height);
+    Control->SetColor(P.Color);
+    Control->SetText(P.Text);
+    Control->SetVisible(true);
+    Control->SetFocus();
+    G.EditCycle().PostStartChar(Control);
+    Log.push_back(u"shown " + P.Text);
+    return Control;
+  }
+  void WriteBack(TAdvStringGrid& G, int ACol, int ARow) override {
+    Log.push_back(u"stored");
+    G.StoreEditorValue(ACol, ARow, Control->Text());
+    Control->SetVisible(false);
+  }
+  bool Guarded() const override { return true; }
+};
+
+struct SpecialKindForm : OnAForm<TAdvStringGrid> {
+  std::vector<String> Log;
+  RecordingKind* Kind;
+  SpecialKindForm() {
+    auto kind = std::make_unique<RecordingKind>(*G, Log);
+    Kind = kind.get();
+    G->EditCycle().RegisterKind(edSpinEdit, std::move(kind));
+    G->OnGetEditorType = [this](TObject*, int, int, TEditorType& E) {
+      Log.push_back(u"type");
+      E = edSpinEdit;
+    };
+    G->OnGetEditorProp = [this](TObject*, int ACol, int ARow, TComponent*) {
+      Log.push_back(u"prop " + IntToStr(ACol) + u"," + IntToStr(ARow));
+    };
+    G->OnGetEditorPropInt = [this](TObject*, int ACol, int ARow, TComponent*) {
+      Log.push_back(u"propint " + IntToStr(ACol) + u"," + IntToStr(ARow));
+    };
+    G->OnEditingDone = [this](TObject*) { Log.push_back(u"done"); };
+  }
+};
+
+TEST(SpecialEditor, OpensWithItsEventsInOrderAndWritesBackOnce) {
+  SpecialKindForm f;
+  f.G->HideColumn(1);  // display column 2 is storage column 3
+  f.Start(2, 2);
+  f.Input.Key(VK_F2);
+  EXPECT_EQ(f.Log, (std::vector<String>{u"type", u"prop 3,2", u"propint 3,2", u"shown c3r2"}));
+  EXPECT_FALSE(f.EditorShown()) << "the platform's editor stays hidden";
+  EXPECT_EQ(f.G->EditCtrl(), f.Kind->Control);
+  EXPECT_TRUE(f.Kind->Control->Focused());
+  f.Input.Type(u"p");
+  f.Log.clear();
+  f.G->HideInplaceEdit();
+  EXPECT_EQ(f.G->Cells(3, 2), u"p") << "focusing selected the whole text";
+  EXPECT_EQ(f.Log, (std::vector<String>{u"stored", u"done"}));
+  EXPECT_FALSE(f.G->EditMode());
+  f.Log.clear();
+  f.G->HideCellEdit();
+  EXPECT_EQ(f.Log, std::vector<String>{}) << "a guarded kind writes back once";
+}
+
+}  // namespace
