@@ -2,6 +2,7 @@
 // share, the combo's item list and the steps that end an editor's work.
 #include "grid/interact/AdvInplaceEdit.h"
 #include "grid/interact/GridCombo.h"
+#include "grid/interact/GridEditCycle.h"
 #include "grid/model/AdvStringGridPrivate.h"
 
 TInplaceEdit* TAdvStringGrid::CreateEditor() { return new TAdvInplaceEdit(this); }
@@ -17,8 +18,6 @@ TGridCombo* TAdvStringGrid::Combobox() {
   return FCombobox;
 }
 
-TEditorType TAdvStringGrid::EditControl() const { return FState->EditControl; }
-void TAdvStringGrid::SetEditControl(TEditorType Value) { FState->EditControl = Value; }
 bool TAdvStringGrid::LButFlg() const { return FState->LButFlg; }
 void TAdvStringGrid::SetLButFlg(bool Value) { FState->LButFlg = Value; }
 
@@ -63,24 +62,19 @@ int TAdvStringGrid::GetComboIndex(int ACol, int ARow) {
   return Combobox()->Items().IndexOf(Cells(ACol, ARow));
 }
 
-// ---- the steps the editors take
-
-void TAdvStringGrid::DoGetEditorProp(int ACol, int ARow, TObject* AEditLink) {
-  if (OnGetEditorProp) OnGetEditorProp(this, ACol, ARow, AEditLink);
-}
+// ---- Tab from an editor
 
 void TAdvStringGrid::TabAdvance(bool Backward) {
   WORD key = VK_TAB;
   KeyDown(key, Backward ? TShiftState{ssShift} : TShiftState{});
 }
 
-void TAdvStringGrid::DoneInplaceEdit(WORD& Key, TShiftState Shift) {
-  HideInplaceEdit();
-  if (CanFocus()) SetFocus();
-  switch (Key) {
-    case VK_TAB: case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT: case VK_PRIOR: case VK_NEXT:
-      KeyDown(Key, Shift);
-      break;
-    default: break;
-  }
+void TAdvStringGrid::ShowEditorChar(Char Ch) {
+  EditCycle().StartEditChar = Ch;
+  TBaseGrid::ShowEditorChar(Ch);
+}
+
+int TAdvStringGrid::ComboLengthLimit() {
+  const TCellEditorSetup& setup = EditorSetup();
+  return setup.FromColumn && setup.EditLength > 0 ? setup.EditLength : MaxComboLength();
 }

@@ -6,6 +6,7 @@
 #include "grid/base/Navigation.h"
 #include "grid/base/SizeWhileTyping.h"
 #include "grid/interact/EditCharFilter.h"
+#include "grid/interact/GridEditCycle.h"
 #include "grid/interact/TextCompletion.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "platform/gui/Clipboard.h"
@@ -343,6 +344,7 @@ void TAdvInplaceEdit::DoChange() {
 
 void TAdvInplaceEdit::FocusGained() {
   FGotFocus = true;
+  FGrid->SetNoEditChange(false);
   FLengthLimit = FGrid->GetEditLimit();
   SetMaxLength(std::max(FLengthLimit, 0));
   const TNavigation& nav = *FGrid->Navigation();
@@ -357,14 +359,20 @@ void TAdvInplaceEdit::FocusGained() {
   }
 }
 
+// The platform reloads its editor by hiding and showing it again, which
+// hands the grid the focus for a moment while its editor mode stays on;
+// that is no end of editing, nor is a loss while a value is written back.
 void TAdvInplaceEdit::FocusLost(TMessage& Message) {
+  TGridEditCycle& cycle = FGrid->EditCycle();
+  cycle.StartEditChar = 0;
   if (FGrid->LookupHistory() && FGrid->LookupItems()->IndexOf(Text()) < 0)
     FGrid->LookupItems()->Add(Text());
   FGrid->InplaceEditFormula(false);
   TInplaceEdit::Dispatch(Message);
-  if (FAltBack) return;
   const auto to = reinterpret_cast<HWND>(Message.WParam);
-  if (to != FGrid->Handle()) {
+  const bool toGrid = to == FGrid->Handle();
+  if (FAltBack || cycle.BlockKill || (toGrid && FGrid->EditorMode())) return;
+  if (!toGrid && cycle.EditMode) {
     FGrid->ValidateCell(Text());
     SetText(FGrid->GetCurrentCell());
     FGrid->HideInplaceEdit();
@@ -374,7 +382,10 @@ void TAdvInplaceEdit::FocusLost(TMessage& Message) {
     TPoint none{-1, -1};
     FGrid->InplaceEditTextChanged(Text(), none, -1);
   }
-  if (std::exchange(FGotFocus, false)) FGrid->EditingDoneNotify(FGrid->RealColIndex(FColE), FRowE);
+  if (std::exchange(FGotFocus, false)) {
+    cycle.EditMode = false;
+    FGrid->EditingDoneNotify(FGrid->RealColIndex(FColE), FRowE);
+  }
 }
 
 // ---- clipboard

@@ -1,10 +1,14 @@
 #include "grid/interact/GridEditCycle.h"
 
+#include "grid/interact/ComboEditorKind.h"
 #include "grid/model/AdvStringGrid.h"
 #include "platform/grids/InplaceEdit.h"
 #include "platform/gui/Messages.h"
 
-TGridEditCycle::TGridEditCycle(TAdvStringGrid& Grid) : FGrid(Grid) {}
+TGridEditCycle::TGridEditCycle(TAdvStringGrid& Grid) : FGrid(Grid) {
+  RegisterKind(edComboEdit, std::make_unique<TComboEditorKind>(false));
+  RegisterKind(edComboList, std::make_unique<TComboEditorKind>(true));
+}
 
 TGridEditCycle::~TGridEditCycle() = default;
 
@@ -138,16 +142,5 @@ void TGridEditCycle::StyleTextEditor() {
   edit->SetColor(place.Color);
   edit->SetFont(font);
   edit->SetMaxLength(FGrid.GetEditLimit());
-  edit->OnExit = [this](TObject*) { TextEditorExit(); };
 }
 
-// The platform reloads its editor by hiding and showing it again, which
-// hands the grid the focus for a moment while its editor mode stays on.
-void TGridEditCycle::TextEditorExit() {
-  if (BlockKill || !EditMode || !IsTextKind(EditControl)) return;
-  const bool toGrid = FGrid.Focused();
-  if (toGrid && FGrid.EditorMode()) return;
-  StartEditChar = 0;
-  if (!toGrid) FGrid.HideInplaceEdit();
-  EndOfEditing(FGrid.RealCol(), FGrid.Row());
-}

@@ -52,12 +52,8 @@ class TGridEditCycle {
   TCellEditorPlace PlaceFor(int ACol, int ARow, TFont& Font);
   // Edit mode ends and the grid announces it.
   void EndOfEditing(int ACol, int ARow);
-  // The platform text editor takes the cell's colour, font and limit, and
-  // tells the cycle when it loses the focus.
+  // The platform text editor takes the cell's colour, font and limit.
   void StyleTextEditor();
-  // The text editor lost the focus: the text edit ends; when the focus left
-  // the grid the value goes back first.
-  void TextEditorExit();
 
   TAdvStringGrid& FGrid;
   std::map<TEditorType, std::unique_ptr<TCellEditorKind>> FKinds;

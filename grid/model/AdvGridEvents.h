@@ -141,5 +141,4 @@ using TClipboardPasteCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Allow)>;
 using TClipboardAfterPasteCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, const String& Value)>;
-using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TObject* AEditLink)>;
 using TEndRowSizeEvent = std::function<void(TObject* Sender, int ARow)>;

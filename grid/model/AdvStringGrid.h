@@ -327,6 +327,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool EditEnabledSuspended() const { return FEditDisable; }
   // Set when the editor last fetched its text.
   bool NoEditChange() const { return FNoEditChange; }
+  // The text editor clears it once it has the focus: changes from then on are the user's.
+  void SetNoEditChange(bool Value) { FNoEditChange = Value; }
 
   // ---- overridable per-cell queries and hooks (grid/model/AdvGridHooks.cpp)
   virtual void DoF2Key() {}
@@ -666,9 +668,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TInplaceEdit* CreateEditor() override;
   // Made hidden at the first use, then reused for every combo cell.
   TGridCombo* Combobox();
-  // The kind of editor of the cell being edited.
-  TEditorType EditControl() const;
-  void SetEditControl(TEditorType Value);
   // The combo editor's items; a preset index is used when the cell's text is no item.
   void ClearComboString();
   void AddComboString(const String& S);
@@ -680,15 +679,16 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   int GetComboCount() const;
   void SetComboIndex(int ACol, int ARow, int Value);
   int GetComboIndex(int ACol, int ARow);
+  // Typing on the grid: the editor that opens gets the character first.
+  void ShowEditorChar(Char Ch) override;
+  // The typed length an editable combo takes: the column's EditLength in a
+  // column grid when above 0, else MaxComboLength.
+  int ComboLengthLimit();
   // Tab from an editor; the plain step to the next (previous) cell until the
   // keyboard family walks its own way.
   virtual void TabAdvance(bool Backward);
   // goTabs, or a validation handler that wants to see Tab leave a cell.
   bool WantsTab() const;
-  // Tells the application before a special editor is shown.
-  virtual void DoGetEditorProp(int ACol, int ARow, TObject* AEditLink);
-  // After an editor's key ended its editing: the grid takes the key.
-  virtual void DoneInplaceEdit(WORD& Key, TShiftState Shift);
   bool LButFlg() const;
   void SetLButFlg(bool Value);
   GX_OPTION(bool, Lookup)
@@ -702,7 +702,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TEditChangeEvent OnEditChange;
   TComboChangeEvent OnComboChange;
   TComboObjectChangeEvent OnComboObjectChange;
-  TGetEditorPropEvent OnGetEditorProp;
   TClipboardEvent OnClipboardCopy;
   TClipboardEvent OnClipboardCut;
   TClipboardEvent OnClipboardPaste;
@@ -879,6 +878,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // What the editor cycle gives the in-cell combo and spin editors when one
   // opens (set by PrepareCellEditor).
   struct TCellEditorSetup {
+    // Set when a column grid's column filled this for the cell being opened.
+    bool FromColumn = false;
+    int EditLength = 0;  // the column's; 0 = none
     TStringList ComboItems;
     int DropDownCount = 8;
     int SpinMin = 0;

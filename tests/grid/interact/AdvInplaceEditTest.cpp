@@ -162,4 +162,83 @@ TEST(AdvInplaceEdit, AWrappingCellGrowsItsRowWhileTyping) {
   EXPECT_GT(f.G->RowHeights(1), before);
 }
 
+
+// A handler that refuses texts longer than three characters and cuts them.
+void RefuseLong(TAdvStringGrid& G, int& Calls) {
+  G.OnCellValidate = [&Calls](TObject*, int, int, String& Value, bool& Valid) {
+    ++Calls;
+    Valid = Value.size() <= 3;
+    if (!Valid) Value = Value.substr(0, 3);
+  };
+}
+
+TEST(AdvInplaceEdit, TheKeysThatLeaveACellValidateFirstAndARefusalKeepsTheEditor) {
+  struct KeyCase {
+    const char* What;
+    WORD Key;
+    TShiftState Shift;
+    bool CaretAtStart;
+  };
+  const std::vector<KeyCase> cases = {
+      {"Enter", VK_RETURN, {}, false},
+      {"Tab", VK_TAB, {}, false},
+      {"Up on the first line", VK_UP, {}, false},
+      {"Down on the last line", VK_DOWN, {}, false},
+      {"Shift+Left at the start", VK_LEFT, {ssShift}, true},
+      {"Shift+Right at the end", VK_RIGHT, {ssShift}, false},
+  };
+  for (const KeyCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    EditGrid f;
+    f.G->Navigation()->SetCursorWalkEditor(true);
+    int calls = 0;
+    RefuseLong(*f.G, calls);
+    f.Input.Type(u"abcdef");
+    if (c.CaretAtStart) f.Input.Key(VK_HOME);
+    f.Input.Key(c.Key, c.Shift);
+    EXPECT_EQ(calls, 1) << "validated once";
+    ASSERT_TRUE(f.Editing()) << "a refusal keeps the editor";
+    EXPECT_EQ(f.Text(), u"abc");
+    EXPECT_EQ(f.Edit()->SelLength(), 3) << "the validated text selected";
+    EXPECT_EQ(f.G->Row(), 1);
+    EXPECT_EQ(f.G->Col(), 1);
+  }
+}
+
+TEST(AdvInplaceEdit, EscapeRestoresTheCellsText) {
+  EditGrid f;
+  f.G->SetCells(1, 1, u"kept");
+  f.Input.Key(VK_F2);
+  f.Input.Type(u"xyz");
+  f.Input.Key(VK_ESCAPE);
+  EXPECT_FALSE(f.Editing());
+  EXPECT_EQ(f.G->Cells(1, 1), u"kept");
+  EXPECT_TRUE(f.Shown.Form->Visible());
+}
+
+TEST(AdvInplaceEdit, FocusMovingAwayValidatesAndEndsTheEditButAltBackspaceDoesNot) {
+  EditGrid f;
+  int calls = 0, done = 0;
+  RefuseLong(*f.G, calls);
+  f.G->OnEditingDone = [&](TObject*) { ++done; };
+  f.Input.Type(u"ab");
+  f.Input.Key(VK_BACK, {ssAlt});
+  EXPECT_TRUE(f.Editing()) << "Alt+Backspace keeps editing";
+  EXPECT_EQ(done, 0);
+  f.Input.Click(*f.Shown.Other);
+  EXPECT_EQ(calls, 1);
+  EXPECT_FALSE(f.Editing());
+  EXPECT_EQ(done, 1);
+  EXPECT_EQ(f.G->Cells(1, 1), u"ab");
+}
+
+TEST(AdvInplaceEdit, AdvanceAutoMovesOnWhenTheCellIsFull) {
+  EditGrid f;
+  f.G->Navigation()->SetAdvanceAuto(true);
+  f.G->SetMaxEditLength(3);
+  f.Input.Type(u"123");
+  EXPECT_EQ(f.G->Cells(1, 1), u"123");
+  EXPECT_NE(f.G->Col() * 10 + f.G->Row(), 11) << "moved to the next cell";
+}
+
 }  // namespace
