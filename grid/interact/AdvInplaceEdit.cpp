@@ -215,7 +215,7 @@ bool TAdvInplaceEdit::EditKeyDown(WORD Key, TShiftState Shift) {
   const String T = Text();
   const int length = static_cast<int>(T.size());
   const bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift);
-  FEnterValidated = false;
+  FEnterValidated = FEnterRefused = false;
   if (Key == VK_ESCAPE) {
     SetText(FGrid->CellCache());
     FGrid->HideInplaceEdit();
@@ -244,9 +244,12 @@ bool TAdvInplaceEdit::EditKeyDown(WORD Key, TShiftState Shift) {
     return false;
   }
   if (Key == VK_RETURN && !nav.LineFeedOnEnter() && !ctrl) {
-    if (!ValidateOrRestore(T)) return true;
-    SetText(FGrid->NewCellText());
     FEnterValidated = true;
+    if (!ValidateOrRestore(T)) {
+      FEnterRefused = true;
+      return true;
+    }
+    SetText(FGrid->NewCellText());
     return false;
   }
   if ((Key == VK_HOME || Key == VK_END) && !ctrl && !shift) {
@@ -308,6 +311,10 @@ void TAdvInplaceEdit::SizeWhileTyping() {
 
 void TAdvInplaceEdit::KeyPress(Char& Key) {
   const bool validated = std::exchange(FEnterValidated, false);
+  if (std::exchange(FEnterRefused, false) && Key == 13) {
+    Key = 0;
+    return;
+  }
   if (Key == 13 && !FGrid->Navigation()->LineFeedOnEnter() && !validated) {
     if (!FGrid->ValidateCell(Text())) {
       SetText(FGrid->GetCurrentCell());

@@ -66,4 +66,6 @@ class TAdvInplaceEdit : public TInplaceEdit {
   bool FAltBack = false;
   // Enter's key-down validated already; its character need not again.
   bool FEnterValidated = false;
+  // Enter's key-down was refused: its character must not close the editor.
+  bool FEnterRefused = false;
 };

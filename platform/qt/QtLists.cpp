@@ -208,9 +208,9 @@ void TComboBox::SetText(const String& v) {
   QComboBox* box = Native<QComboBox>(*this);
   const QSignalBlocker block(box);
   if (box->isEditable()) {
-    box->setEditText(ToQString(v));
     const int i = FItems->IndexOf(v);
     if (i >= 0) box->setCurrentIndex(i);
+    box->setEditText(ToQString(v));  // as given, also when an item differs in case
   } else {
     box->setCurrentIndex(FItems->IndexOf(v));
   }
