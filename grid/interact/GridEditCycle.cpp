@@ -46,6 +46,10 @@ bool TGridEditCycle::CanEditShow(bool FrameworkAnswer) {
   if (answer && !EditMode) {
     FGrid.FNoEditChange = true;
     FGrid.SetCellCache(FGrid.GetCurrentCell());
+    // The cell an editor opens on is the one its validation checks, also
+    // when no cell selection recorded it (the first current cell).
+    if (FGrid.OldCol() != FGrid.Col() || FGrid.OldRow() != FGrid.Row())
+      FGrid.StoreOldCellValue(FGrid.Col(), FGrid.Row());
     EditControl = FGrid.DefaultEditor();
     FGrid.PrepareCellEditor(base.X, base.Y, EditControl);
     if (EditControl == edNone) return false;

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "grid/base/Navigation.h"
-#include "grid/base/SizeWhileTyping.h"
 #include "grid/model/AdvStringGrid.h"
 #include "platform/sys/FormatSettings.h"
 #include "tests/support/BeepRecorder.h"
@@ -146,22 +145,7 @@ TEST(AdvInplaceEdit, ARightAlignedCellEditsRightAligned) {
   f.Input.Type(u"5");
   ASSERT_TRUE(f.Editing());
   EXPECT_TRUE(f.Edit()->VAlign());
-  f.Input.Key(VK_DOWN);
-  f.Input.Type(u"6");
-  EXPECT_FALSE(f.Edit()->VAlign()) << "the next cell is left-aligned";
 }
-
-TEST(AdvInplaceEdit, AWrappingCellGrowsItsRowWhileTyping) {
-  EditGrid f;
-  f.G->SetWordWraps(1, 1, true);
-  f.G->SizeWhileTyping()->SetHeight(true);
-  f.G->SetColWidths(1, 40);
-  const int before = f.G->RowHeights(1);
-  f.Input.Type(u"one two three four five");
-  ASSERT_TRUE(f.Edit()->WordWrap());
-  EXPECT_GT(f.G->RowHeights(1), before);
-}
-
 
 // A handler that refuses texts longer than three characters and cuts them.
 void RefuseLong(TAdvStringGrid& G, int& Calls) {
@@ -230,15 +214,6 @@ TEST(AdvInplaceEdit, FocusMovingAwayValidatesAndEndsTheEditButAltBackspaceDoesNo
   EXPECT_FALSE(f.Editing());
   EXPECT_EQ(done, 1);
   EXPECT_EQ(f.G->Cells(1, 1), u"ab");
-}
-
-TEST(AdvInplaceEdit, AdvanceAutoMovesOnWhenTheCellIsFull) {
-  EditGrid f;
-  f.G->Navigation()->SetAdvanceAuto(true);
-  f.G->SetMaxEditLength(3);
-  f.Input.Type(u"123");
-  EXPECT_EQ(f.G->Cells(1, 1), u"123");
-  EXPECT_NE(f.G->Col() * 10 + f.G->Row(), 11) << "moved to the next cell";
 }
 
 }  // namespace

@@ -59,7 +59,6 @@ struct SnmpTable {
   void Start(int ACol, int ARow) {
     G->SetCol(ACol);
     G->SetRow(ARow);
-    G->StoreOldCellValue(ACol, ARow);  // the cell being edited, as entering it records
     G->SetFocus();
     Input.Pump();
   }
