@@ -78,7 +78,10 @@ bool TAdvStringGrid::CheckEditedValue(int C, int R, const String& NewValue) {
   return valid;
 }
 
+// A cell that shows the value already (a tagged cell whose visible text came
+// back unchanged) keeps its tags.
 void TAdvStringGrid::StoreValidatedText(int C, int R, const String& Value) {
+  if (GetEditText(DisplColIndex(C), R) == Value) return;
   SetCellEx(C, R, Value);
   const TPoint base = BaseCell(C, R);
   if (base.X != C || base.Y != R) SetCellEx(base.X, base.Y, Value);

@@ -1,11 +1,14 @@
 #include "grid/interact/GridEditCycle.h"
 
+#include "grid/interact/ComboEditorKind.h"
 #include "grid/model/AdvStringGrid.h"
+#include "platform/grids/InplaceEdit.h"
 #include "platform/gui/Messages.h"
 
-// The kinds of the grid's own editor controls are registered here as their
-// controls come; until then every special kind places nothing.
-TGridEditCycle::TGridEditCycle(TAdvStringGrid& Grid) : FGrid(Grid) {}
+TGridEditCycle::TGridEditCycle(TAdvStringGrid& Grid) : FGrid(Grid) {
+  RegisterKind(edComboEdit, std::make_unique<TComboEditorKind>(false));
+  RegisterKind(edComboList, std::make_unique<TComboEditorKind>(true));
+}
 
 TGridEditCycle::~TGridEditCycle() = default;
 
@@ -41,11 +44,12 @@ bool TGridEditCycle::CanEditShow(bool FrameworkAnswer) {
   const TPoint base = FGrid.BaseCell(FGrid.RealCol(), FGrid.Row());
   if (answer && !EditMode && FGrid.HasClickableGraphic(base.X, base.Y)) return false;
   if (answer && !EditMode) {
-    // Validation compares with the text the edited cell had when it was entered.
-    if (FGrid.OldCol() != FGrid.Col() || FGrid.OldRow() != FGrid.Row())
-      FGrid.StoreOldCellValue(FGrid.Col(), FGrid.Row());
     FGrid.FNoEditChange = true;
     FGrid.SetCellCache(FGrid.GetCurrentCell());
+    // The cell an editor opens on is the one its validation checks, also
+    // when no cell selection recorded it (the first current cell).
+    if (FGrid.OldCol() != FGrid.Col() || FGrid.OldRow() != FGrid.Row())
+      FGrid.StoreOldCellValue(FGrid.Col(), FGrid.Row());
     EditControl = FGrid.DefaultEditor();
     FGrid.PrepareCellEditor(base.X, base.Y, EditControl);
     if (EditControl == edNone) return false;
@@ -60,7 +64,7 @@ bool TGridEditCycle::CanEditShow(bool FrameworkAnswer) {
   if (answer) {
     Entered = true;
     FGrid.SetEditing(true);
-    AttachPlainEditor();
+    StyleTextEditor();
   }
   return answer;
 }
@@ -133,3 +137,14 @@ void TGridEditCycle::RestoreCachedCell() {
 void TGridEditCycle::PostStartChar(TWinControl* Target) const {
   if (StartEditChar != 0 && Target) PostMessage(Target->Handle(), WM_CHAR, StartEditChar, 0);
 }
+
+void TGridEditCycle::StyleTextEditor() {
+  TInplaceEdit* edit = FGrid.InplaceEditor();
+  if (!edit) return;
+  TFont font;
+  const TCellEditorPlace place = PlaceFor(FGrid.Col(), FGrid.Row(), font);
+  edit->SetColor(place.Color);
+  edit->SetFont(font);
+  edit->SetMaxLength(FGrid.GetEditLimit());
+}
+

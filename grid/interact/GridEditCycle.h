@@ -52,13 +52,8 @@ class TGridEditCycle {
   TCellEditorPlace PlaceFor(int ACol, int ARow, TFont& Font);
   // Edit mode ends and the grid announces it.
   void EndOfEditing(int ACol, int ARow);
-  // The platform's plain editor, until the grid creates its own, takes the
-  // cell's colour, font and limit, validates on Enter and ends the edit when
-  // it loses the focus (GridEditCyclePlainEditor.cpp).
-  void AttachPlainEditor();
-  void PlainEditorKeyDown(WORD& Key, TShiftState Shift);
-  void PlainEditorExit();
-  String EditedValue(const String& Text);
+  // The platform text editor takes the cell's colour, font and limit.
+  void StyleTextEditor();
 
   TAdvStringGrid& FGrid;
   std::map<TEditorType, std::unique_ptr<TCellEditorKind>> FKinds;

@@ -187,9 +187,11 @@ void TAdvColumnGrid::DoGetFormat(int ACol, TSortStyle& AStyle, String& APrefix,
 // GetFormattedCell): the grid-wide FloatFormat stays as it is.
 void TAdvColumnGrid::PrepareCellEditor(int ACol, int ARow, TEditorType& AEditor) {
   const TGridColumnItem* item = ColumnItem(ACol);
-  if (item && IsDataCell(ACol, ARow)) {
+  TCellEditorSetup& setup = EditorSetup();
+  setup.FromColumn = item && IsDataCell(ACol, ARow);
+  if (setup.FromColumn) {
     AEditor = item->Editor();
-    TCellEditorSetup& setup = EditorSetup();
+    setup.EditLength = item->EditLength();
     setup.ComboItems.Assign(*item->ComboItems());
     setup.DropDownCount = item->DropDownCount();
     setup.SpinMin = item->SpinMin();

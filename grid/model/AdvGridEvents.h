@@ -143,3 +143,16 @@ using TCustomCellDrawEvent =
 using TGetCellBorderPropEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
                        TPen* RightPen, TPen* BottomPen)>;
+
+// The text and combo editors.
+using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const String& Value)>;
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const String& ASelection)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                   const String& ASelection, TObject* AObject)>;
+using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TClipboardPasteCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Allow)>;
+using TClipboardAfterPasteCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, const String& Value)>;
+using TEndRowSizeEvent = std::function<void(TObject* Sender, int ARow)>;

@@ -3,6 +3,8 @@
 // side effect. They live in one struct so that copying a grid's settings is
 // one statement, and a new one is a field here plus a GX_OPTION line in the
 // grid.
+#include <array>
+
 #include "grid/base/GridTypes.h"
 #include "grid/model/AdvGridEvents.h"
 #include "platform/gui/Forms.h"
@@ -66,4 +68,12 @@ struct TAdvGridValues {
   String InvalidEntryText;
   TInvalidEntryIcon InvalidEntryIcon = ieWarning;
   bool EnableBlink = false;
+  // the text and combo editors
+  bool Lookup = false;
+  bool LookupCaseSensitive = false;
+  bool LookupHistory = false;
+  String ValidChars;
+  std::array<bool, 256> ValidCharSet{};
+  int MaxComboLength = 0;
+  bool ExcelStyleDecimalSeparator = false;
 };

@@ -32,6 +32,8 @@
 
 // The grid's own files see these through AdvStringGridPrivate.h.
 struct TAdvGridState;
+class TAdvInplaceEdit;
+class TGridCombo;
 class TAdvStringGridCheck;
 class TColumnMoveStep;
 class TScrollControl;
@@ -328,6 +330,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool EditEnabledSuspended() const { return FEditDisable; }
   // Set when the editor last fetched its text.
   bool NoEditChange() const { return FNoEditChange; }
+  // The text editor clears it once it has the focus: changes from then on are the user's.
+  void SetNoEditChange(bool Value) { FNoEditChange = Value; }
 
   // ---- overridable per-cell queries and hooks (grid/model/AdvGridHooks.cpp)
   virtual void DoF2Key() {}
@@ -665,6 +669,55 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TNotifyEvent OnEditingDone;
   TEditCellDoneEvent OnEditCellDone;
 
+  // ---- the text and combo editors (grid/interact/AdvInplaceEdit.cpp,
+  // GridCombo.cpp, AdvGridComboItems.cpp)
+  // The grid's text editor; nil until it first opens.
+  TAdvInplaceEdit* NormalEdit() const;
+  TInplaceEdit* CreateEditor() override;
+  // Made hidden at the first use, then reused for every combo cell.
+  TGridCombo* Combobox();
+  // The combo editor's items; a preset index is used when the cell's text is no item.
+  void ClearComboString();
+  void AddComboString(const String& S);
+  void AddComboStringObject(const String& S, TObject* AObject);
+  bool RemoveComboString(const String& S);
+  bool SetComboSelectionString(const String& S);
+  void SetComboSelection(int Index);
+  int ComboSelection() const;
+  int GetComboCount() const;
+  void SetComboIndex(int ACol, int ARow, int Value);
+  int GetComboIndex(int ACol, int ARow);
+  // Typing on the grid: the editor that opens gets the character first.
+  void ShowEditorChar(Char Ch) override;
+  // The typed length an editable combo takes: the column's EditLength in a
+  // column grid when above 0, else MaxComboLength.
+  int ComboLengthLimit();
+  // Tab from an editor; the plain step to the next (previous) cell until the
+  // keyboard family walks its own way.
+  virtual void TabAdvance(bool Backward);
+  // goTabs, or a validation handler that wants to see Tab leave a cell.
+  bool WantsTab() const;
+  bool LButFlg() const;
+  void SetLButFlg(bool Value);
+  GX_OPTION(bool, Lookup)
+  GX_OPTION(bool, LookupCaseSensitive)
+  GX_OPTION(bool, LookupHistory)
+  GX_OPTION(const String&, ValidChars)
+  // Used when ValidChars is empty: characters 0..255.
+  std::array<bool, 256>& ValidCharSet() { return FValues.ValidCharSet; }
+  GX_OPTION(int, MaxComboLength)
+  GX_OPTION(bool, ExcelStyleDecimalSeparator)
+  TEditChangeEvent OnEditChange;
+  TComboChangeEvent OnComboChange;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+  TRowColEvent OnDblClickCell;
+  TEndRowSizeEvent OnEndRowSize;
+
   // ---- the floating footer's panel (grid/model/FooterPanel.cpp)
   TFooterPaintEvent OnPaintFooter;
   TNotifyEvent OnCreatedFloatingFooter;
@@ -861,6 +914,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool FGridLoaded = false;
   bool FAutoSize = false;
   TFooterPanel* FFooterPanel = nullptr;  // owned as components
+  TGridCombo* FCombobox = nullptr;
   TSearchPanel* FSearchPanel = nullptr;
   bool FEditDisable = false;
   bool FNoEditChange = false;
@@ -895,6 +949,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // What the editor cycle gives the in-cell combo and spin editors when one
   // opens (set by PrepareCellEditor).
   struct TCellEditorSetup {
+    // Set when a column grid's column filled this for the cell being opened.
+    bool FromColumn = false;
+    int EditLength = 0;  // the column's; 0 = none
     TStringList ComboItems;
     int DropDownCount = 8;
     int SpinMin = 0;

@@ -71,7 +71,7 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   void SetEditorMode(bool Value);
   void ShowEditor();
   // Opens the editor and types Ch into it.
-  void ShowEditorChar(Char Ch);
+  virtual void ShowEditorChar(Char Ch);
   void HideEditor();
   // Reloads the editor from the current cell.
   void InvalidateEditor();

@@ -242,6 +242,16 @@ class TComboBox : public TWinControl {
   // The height of each entry of the open list.
   int ItemHeight() const;
   void SetItemHeight(int v);
+  // The selection in the editable field (csDropDown); 0 in a list.
+  int SelStart() const;
+  void SetSelStart(int v);
+  int SelLength() const;
+  void SetSelLength(int v);
+  // Typing stops at this many characters (0: no limit).
+  int MaxLength() const;
+  void SetMaxLength(int v);
+  // The character index in the editable field nearest a client point; -1 in a list.
+  int CharFromPos(TPoint P) const;
   // Once the selection field's height is set (CB_SETITEMHEIGHT, index -1)
   // the closed combo is that high plus its frame, whatever height is asked.
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;

@@ -208,9 +208,9 @@ void TComboBox::SetText(const String& v) {
   QComboBox* box = Native<QComboBox>(*this);
   const QSignalBlocker block(box);
   if (box->isEditable()) {
-    box->setEditText(ToQString(v));
     const int i = FItems->IndexOf(v);
     if (i >= 0) box->setCurrentIndex(i);
+    box->setEditText(ToQString(v));  // as given, also when an item differs in case
   } else {
     box->setCurrentIndex(FItems->IndexOf(v));
   }
@@ -227,6 +227,49 @@ void TComboBox::SetItemHeight(int v) {
   auto* d = dynamic_cast<HeightDelegate*>(box->itemDelegate());
   if (!d) box->setItemDelegate(d = new HeightDelegate(box));  // owned by the combo
   d->Height = std::max(v, 0);
+}
+
+namespace {
+QLineEdit* FieldOf(const TComboBox& c) { return Native<QComboBox>(c)->lineEdit(); }
+}  // namespace
+
+int TComboBox::SelStart() const {
+  QLineEdit* e = FieldOf(*this);
+  if (!e) return 0;
+  return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+}
+
+int TComboBox::SelLength() const {
+  QLineEdit* e = FieldOf(*this);
+  return e && e->hasSelectedText() ? static_cast<int>(e->selectedText().size()) : 0;
+}
+
+void TComboBox::SetSelStart(int v) {
+  if (QLineEdit* e = FieldOf(*this)) e->setCursorPosition(std::max(v, 0));
+}
+
+// Windows-style: from SelStart on, the caret at the far end.
+void TComboBox::SetSelLength(int v) {
+  QLineEdit* e = FieldOf(*this);
+  if (!e) return;
+  const int start = SelStart();
+  if (v <= 0) return e->setCursorPosition(start);
+  e->setSelection(start, std::min(v, static_cast<int>(e->text().size()) - start));
+}
+
+int TComboBox::MaxLength() const {
+  QLineEdit* e = FieldOf(*this);
+  return e && e->maxLength() < 32767 ? e->maxLength() : 0;
+}
+
+void TComboBox::SetMaxLength(int v) {
+  if (QLineEdit* e = FieldOf(*this)) e->setMaxLength(v > 0 ? v : 32767);
+}
+
+int TComboBox::CharFromPos(TPoint P) const {
+  QLineEdit* e = FieldOf(*this);
+  if (!e) return -1;
+  return e->cursorPositionAt(e->mapFrom(Native<QComboBox>(*this), QPoint(P.X, P.Y)));
 }
 
 bool TComboBox::DroppedDown() const { return ComboOf(*this)->Dropped(); }

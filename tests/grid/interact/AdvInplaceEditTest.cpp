@@ -1,0 +1,219 @@
+// The grid's text editor as a user meets it: keys typed into the window
+// that has the keyboard, on a grid shown on a form.
+#include "grid/interact/AdvInplaceEdit.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "grid/base/Navigation.h"
+#include "grid/model/AdvStringGrid.h"
+#include "platform/sys/FormatSettings.h"
+#include "tests/support/BeepRecorder.h"
+#include "tests/support/ClipboardFake.h"
+#include "tests/support/ShownOnForm.h"
+#include "tests/support/SystemInputDriver.h"
+
+namespace {
+
+struct EditGrid {
+  TAdvStringGrid* G = new TAdvStringGrid(nullptr);
+  testsupport::TShownOnForm<TAdvStringGrid> Shown{G};
+  testsupport::SystemInputDriver Input;
+  TEditorType Kind = edNormal;
+
+  EditGrid() {
+    G->SetColCount(4);
+    G->SetRowCount(5);
+    G->SetOptions(G->Options() + TGridOptions{goEditing});
+    G->OnGetEditorType = [this](TObject*, int, int, TEditorType& E) { E = Kind; };
+    G->SetCol(1);
+    G->SetRow(1);
+    G->SetFocus();
+    Input.Pump();
+  }
+  TAdvInplaceEdit* Edit() const { return G->NormalEdit(); }
+  bool Editing() const { return Edit() && Edit()->Visible(); }
+  String Text() const { return Edit() ? Edit()->Text() : String(); }
+};
+
+TEST(AdvInplaceEdit, EachKindFiltersWhatIsTyped) {
+  struct TypedCase {
+    TEditorType Kind;
+    Char Decimal;
+    String Typed;
+    String Shown;
+    int Beeps;
+  };
+  const std::vector<TypedCase> cases = {
+      {edNumeric, u'.', u"-1-2a", u"-12", 2},
+      {edPositiveNumeric, u'.', u"-12", u"12", 1},
+      {edFloat, u'.', u"1.2.3,4", u"1.234", 0},
+      {edFloat, u',', u"1,2,3.4", u"1,234", 0},
+      {edPositiveFloat, u'.', u"-1.5", u"1.5", 0},
+      {edUpperCase, u'.', u"abc", u"ABC", 0},
+      {edLowerCase, u'.', u"ABC", u"abc", 0},
+      {edValidChars, u'.', u"abxc", u"abc", 1},
+      {edPassword, u'.', u"secret", u"secret", 0},
+  };
+  for (const TypedCase& c : cases) {
+    const TFormatSettingsGuard guard;
+    FormatSettings.DecimalSeparator = c.Decimal;
+    FormatSettings.ThousandSeparator = c.Decimal == u'.' ? u',' : u'.';
+    EditGrid f;
+    f.Kind = c.Kind;
+    f.G->SetValidChars(u"abc");
+    testsupport::BeepRecorder beeps;
+    f.Input.Type(c.Typed);
+    EXPECT_EQ(f.Text(), c.Shown) << static_cast<int>(c.Kind) << " " << static_cast<char>(c.Decimal);
+    EXPECT_EQ(beeps.Count(), c.Beeps) << static_cast<int>(c.Kind);
+  }
+}
+
+TEST(AdvInplaceEdit, MixedCaseRewritesTheTextAndKeepsTheCaretAfterTheTypedCharacter) {
+  EditGrid f;
+  f.Kind = edMixedCase;
+  f.Input.Type(u"the unit");
+  EXPECT_EQ(f.Text(), u"The Unit");
+  f.Input.Key(VK_HOME);
+  f.Input.Key(VK_RIGHT);
+  f.Input.Type(u"x");
+  EXPECT_EQ(f.Text(), u"Txhe Unit");
+  EXPECT_EQ(f.Edit()->SelStart(), 2) << "after the character typed, not at the end";
+}
+
+TEST(AdvInplaceEdit, TheLengthLimitDropsWhatWouldPassItUnlessTextIsSelected) {
+  EditGrid f;
+  f.G->SetMaxEditLength(5);
+  f.Input.Type(u"123456");
+  EXPECT_EQ(f.Text(), u"12345");
+  f.Input.Key(VK_BACK);
+  EXPECT_EQ(f.Text(), u"1234") << "Backspace still works";
+  f.Input.Type(u"56");
+  EXPECT_EQ(f.Text(), u"12345");
+  f.Input.Key('A', {ssCtrl});
+  f.Input.Type(u"9");
+  EXPECT_EQ(f.Text(), u"9") << "typing over a selection";
+}
+
+TEST(AdvInplaceEdit, PastingIsFilteredAndTheEventsMayChangeOrRefuseIt) {
+  testsupport::ClipboardFake clipboard;
+  EditGrid f;
+  f.Kind = edNumeric;
+  f.Input.Type(u"1");
+  ClipboardSetAsText(u"23\r\n");
+  f.Input.Key('V', {ssCtrl});
+  EXPECT_EQ(f.Text(), u"123") << "the trailing line break is dropped";
+  ClipboardSetAsText(u"4x");
+  f.Input.Key('V', {ssCtrl});
+  EXPECT_EQ(f.Text(), u"123") << "letters refused";
+
+  f.G->OnClipboardBeforePasteCell = [](TObject*, int, int, String& V, bool&) { V = u"77"; };
+  f.Input.Key('V', {ssCtrl});
+  EXPECT_EQ(f.Text(), u"12377");
+  int after = 0;
+  f.G->OnClipboardAfterPasteCell = [&](TObject*, int, int, const String&) { ++after; };
+  f.G->OnClipboardPaste = [](TObject*, bool& Allow) { Allow = false; };
+  f.Input.Key('V', {ssCtrl});
+  EXPECT_EQ(f.Text(), u"12377");
+  EXPECT_EQ(after, 0);
+}
+
+TEST(AdvInplaceEdit, LookupCompletionKeepsThePrefixAsTypedAndSelectsTheRest) {
+  EditGrid f;
+  f.G->SetLookup(true);
+  f.G->LookupItems()->Add(u"Beta");
+  f.G->LookupItems()->Add(u"Alpha");
+  f.Input.Type(u"al");
+  EXPECT_EQ(f.Text(), u"alpha");
+  EXPECT_EQ(f.Edit()->SelStart(), 2);
+  EXPECT_EQ(f.Edit()->SelLength(), 3);
+  f.Input.Key(VK_BACK);
+  EXPECT_EQ(f.Text(), u"al") << "Backspace does not complete again";
+
+  EditGrid cs;
+  cs.G->SetLookup(true);
+  cs.G->SetLookupCaseSensitive(true);
+  cs.G->LookupItems()->Add(u"Alpha");
+  cs.Input.Type(u"al");
+  EXPECT_EQ(cs.Text(), u"al") << "case-sensitive: no item begins with al";
+}
+
+TEST(AdvInplaceEdit, ARightAlignedCellEditsRightAligned) {
+  EditGrid f;
+  f.G->SetAlignments(1, 1, taRightJustify);
+  f.Input.Type(u"5");
+  ASSERT_TRUE(f.Editing());
+  EXPECT_TRUE(f.Edit()->VAlign());
+}
+
+// A handler that refuses texts longer than three characters and cuts them.
+void RefuseLong(TAdvStringGrid& G, int& Calls) {
+  G.OnCellValidate = [&Calls](TObject*, int, int, String& Value, bool& Valid) {
+    ++Calls;
+    Valid = Value.size() <= 3;
+    if (!Valid) Value = Value.substr(0, 3);
+  };
+}
+
+TEST(AdvInplaceEdit, TheKeysThatLeaveACellValidateFirstAndARefusalKeepsTheEditor) {
+  struct KeyCase {
+    const char* What;
+    WORD Key;
+    TShiftState Shift;
+    bool CaretAtStart;
+  };
+  const std::vector<KeyCase> cases = {
+      {"Enter", VK_RETURN, {}, false},
+      {"Tab", VK_TAB, {}, false},
+      {"Up on the first line", VK_UP, {}, false},
+      {"Down on the last line", VK_DOWN, {}, false},
+      {"Shift+Left at the start", VK_LEFT, {ssShift}, true},
+      {"Shift+Right at the end", VK_RIGHT, {ssShift}, false},
+  };
+  for (const KeyCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    EditGrid f;
+    f.G->Navigation()->SetCursorWalkEditor(true);
+    int calls = 0;
+    RefuseLong(*f.G, calls);
+    f.Input.Type(u"abcdef");
+    if (c.CaretAtStart) f.Input.Key(VK_HOME);
+    f.Input.Key(c.Key, c.Shift);
+    EXPECT_EQ(calls, 1) << "validated once";
+    ASSERT_TRUE(f.Editing()) << "a refusal keeps the editor";
+    EXPECT_EQ(f.Text(), u"abc");
+    EXPECT_EQ(f.Edit()->SelLength(), 3) << "the validated text selected";
+    EXPECT_EQ(f.G->Row(), 1);
+    EXPECT_EQ(f.G->Col(), 1);
+  }
+}
+
+TEST(AdvInplaceEdit, EscapeRestoresTheCellsText) {
+  EditGrid f;
+  f.G->SetCells(1, 1, u"kept");
+  f.Input.Key(VK_F2);
+  f.Input.Type(u"xyz");
+  f.Input.Key(VK_ESCAPE);
+  EXPECT_FALSE(f.Editing());
+  EXPECT_EQ(f.G->Cells(1, 1), u"kept");
+  EXPECT_TRUE(f.Shown.Form->Visible());
+}
+
+TEST(AdvInplaceEdit, FocusMovingAwayValidatesAndEndsTheEditButAltBackspaceDoesNot) {
+  EditGrid f;
+  int calls = 0, done = 0;
+  RefuseLong(*f.G, calls);
+  f.G->OnEditingDone = [&](TObject*) { ++done; };
+  f.Input.Type(u"ab");
+  f.Input.Key(VK_BACK, {ssAlt});
+  EXPECT_TRUE(f.Editing()) << "Alt+Backspace keeps editing";
+  EXPECT_EQ(done, 0);
+  f.Input.Click(*f.Shown.Other);
+  EXPECT_EQ(calls, 1);
+  EXPECT_FALSE(f.Editing());
+  EXPECT_EQ(done, 1);
+  EXPECT_EQ(f.G->Cells(1, 1), u"ab");
+}
+
+}  // namespace
