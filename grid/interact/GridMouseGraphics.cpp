@@ -145,8 +145,9 @@ bool TGridMouse::CheckBoxPress(TGridCoord Cell, int X, int Y, TShiftState Shift)
   }
   bool state = false;
   G.GetCheckBoxState(rcol, G.RealRowIndex(Cell.Y), state);
-  // Without the platform's move, which would click once more.
-  if (IsDataCell(Cell) && !G.Navigation()->AlwaysEdit()) G.FocusCell(Cell.X, Cell.Y);
+  // The move without the platform's click, which would toggle once more; it
+  // still goes through SelectCell, so goEditing follows the box's cell.
+  if (IsDataCell(Cell) && !G.Navigation()->AlwaysEdit()) G.MoveCurrentCell(Cell.X, Cell.Y);
   G.DoCheckBoxClick(rcol, Cell.Y, state);
   if (Cell.Y < G.FixedRows() && ma.CheckAllCheck()) CheckAllRows(rcol, state);
   FireMouseDown(Shift, X, Y);

@@ -715,7 +715,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TClipboardEvent OnClipboardPaste;
   TClipboardPasteCellEvent OnClipboardBeforePasteCell;
   TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
-  TRowColEvent OnDblClickCell;
   TEndRowSizeEvent OnEndRowSize;
 
   // ---- the floating footer's panel (grid/model/FooterPanel.cpp)
@@ -1885,6 +1884,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
  private:
   friend class TGridEditCycle;
+  friend class TAdvInplaceEdit;
   struct TEditCycleDeleter {
     void operator()(TGridEditCycle* Cycle) const;
   };
