@@ -17,7 +17,7 @@ void TAdvStringGrid::GridTimer() {
   }
   if (Hovering()) HoverFocus();
   if (EnableBlink()) {
-    t.GridBlink = !t.GridBlink;
+    FPaint.GridBlink = !FPaint.GridBlink;
     RepaintBlinkingCells();
   }
 }

@@ -54,7 +54,6 @@ struct TCellChangeState {
 struct TGridTimerState {
   // The lock switched the window's redrawing off.
   bool RedrawOff = false;
-  bool GridBlink = false;
   int SearchTics = 0;
   String SearchInc;
 };

@@ -121,7 +121,8 @@ void TCellPainter::DrawHTMLText(const String& Text, TRect T) {
   in.URLColor = URLColor;
   in.ShadowColor = clGray;
   in.ShadowOffset = 1;
-  in.Blink = G.FPaint.GridBlink;
+  // Without blinking, text in BLINK tags stays in its shown phase.
+  in.Blink = G.FPaint.GridBlink || !G.EnableBlink();
   in.HoverUnderline = G.URLUnderlineOnHover();
   in.WordWrap = !G.EnhTextSize();
   in.Down = G.FPaint.CtrlDown;

@@ -137,9 +137,14 @@ TEST_F(ConfigGridMouse, TheCheckBoxClickReportsTheStorageColumn) {
   Grid->HideColumn(1);
   ASSERT_EQ(1, Grid->DisplColIndex(2));
   Grid->ControlLook()->SetCheckAlwaysActive(true);
+  // Cells are addressed by storage column.
+  const String hidden = Grid->Cells(1, 3), right = Grid->Cells(3, 3), before = Grid->Cells(2, 3);
   Click(1, 3);  // the read-only box, now shown in column 1
   EXPECT_EQ(2, reported);
   EXPECT_EQ(2, released);
+  EXPECT_NE(before, Grid->Cells(2, 3)) << "the box's own cell toggles";
+  EXPECT_EQ(hidden, Grid->Cells(1, 3));
+  EXPECT_EQ(right, Grid->Cells(3, 3));
 }
 
 TEST_F(ConfigGridMouse, CheckAllCheckSetsEveryRowFromTheHeader) {

@@ -235,6 +235,12 @@ TEST(CellTextPaint, BlinkingTextShowsOnlyInTheVisiblePhase) {
   g.SetColor(0x00E0E0E0);
   g.Font()->SetColor(0x00102030);
   g.SetCells(2, 2, u"<blink>on</blink>");
+  {
+    const auto outs = Only(PaintCell(g, 2, 2), u"TextOut");
+    ASSERT_EQ(outs.size(), 1u);
+    EXPECT_EQ(outs[0].FontColor, TColor(0x00102030)) << "shown while blinking is off";
+  }
+  g.SetEnableBlink(true);
   for (bool phase : {false, true}) {
     g.PaintState().GridBlink = phase;
     const auto outs = Only(PaintCell(g, 2, 2), u"TextOut");
