@@ -329,4 +329,60 @@ TEST_F(SNMPTrapAccess, AFailedWriteKeepsTheWindowTheRowsAndTheOldFile) {
   EXPECT_NE(P.Boxes.Boxes()[0].Text.find(u"SNMP_Trap.xml"), String::npos);
   EXPECT_EQ(ReadFile(File()), Before);
 }
+
+// The row buttons act on the current row of the shown table; the numbers
+// follow only a click on an Enable box, and only in its own table.
+TEST_F(SNMPTrapAccess, RowButtonsAndTheNumbering) {
+  Show([&] {
+    const std::string Row2 = Row(Read(), 2), Row3 = Row(Read(), 3), Row4 = Row(Read(), 4);
+    const auto Tail = [](const std::string& Shown) { return Shown.substr(Shown.find('|')); };
+    Click_Cell(Read(), 14, 2);
+    P.Input.Click(*W().Btn_CopyRow);
+    Click_Cell(Read(), 14, 5);
+    P.Boxes.Answer(mrNo);
+    P.Input.Click(*W().Btn_PasteRow);
+    EXPECT_EQ(Row(Read(), 5).find("lampADV4"), 2 + std::string("Y|vantor|Int|N|N|N|1000|32|0|8|").size());
+    P.Boxes.Answer(mrYes);
+    P.Input.Click(*W().Btn_PasteRow);
+    EXPECT_EQ(Row(Read(), 5), "5" + Tail(Row2));
+    ASSERT_EQ(P.Boxes.Boxes().size(), 2u);
+    EXPECT_EQ(P.Boxes.Boxes()[0].Text, u"Row Already used. Do you want to overwrite the values?");
+
+    // A row copied from the read table does not paste into the write table.
+    const TRect Tab = W().PageControl1->TabRect(1);
+    P.Input.Click(*W().PageControl1, Point((Tab.Left + Tab.Right) / 2, (Tab.Top + Tab.Bottom) / 2));
+    ASSERT_EQ(W().PageControl1->ActivePage(), W().TS_SNMP_Write);
+    const std::string Write1 = Row(Write(), 1);
+    P.Input.Click(*W().Btn_PasteRow);
+    EXPECT_EQ(P.Boxes.Boxes().back().Text, u"Error!!! Copy a valid row before Paste it");
+    EXPECT_EQ(Row(Write(), 1), Write1);
+    W().PageControl1->SetActivePage(W().TS_SNMP_Read);
+
+    Click_Cell(Read(), 14, 3);
+    P.Input.Click(*W().Btn_InsRow);
+    EXPECT_EQ(Row(Read(), 3), "3|Y|||||||||||||");
+    EXPECT_EQ(Row(Read(), 4), "4" + Tail(Row3));
+    P.Boxes.Answer(mrNo);
+    P.Input.Click(*W().Btn_DelRow);
+    EXPECT_EQ(P.Boxes.Boxes().back().Text, u"Are you sure to delete the Row number 3");
+    EXPECT_EQ(P.Boxes.Boxes().back().Buttons, static_cast<TMsgDlgButtons>(mbYesNo));
+    EXPECT_EQ(Row(Read(), 3), "3|Y|||||||||||||");
+    P.Boxes.Answer(mrYes);
+    P.Input.Click(*W().Btn_DelRow);
+    EXPECT_EQ(Row(Read(), 3), "3" + Tail(Row3));
+    P.Boxes.Answer(mrYes);
+    P.Input.Click(*W().Btn_DelRow);
+    EXPECT_EQ(Row(Read(), 3), "3" + Tail(Row4));
+    EXPECT_EQ(Row(Read(), 256), "256" + std::string(14, '|'));  // emptied; not renumbered yet
+
+    Click_Cell(Read(), 1, 2);
+    EXPECT_EQ(Read().GetCellEx(1, 2), u"N");
+    EXPECT_EQ(Read().GetCellEx(0, 2), u"");
+    EXPECT_EQ(Read().GetCellEx(0, 3), u"2");
+    EXPECT_EQ(Read().GetCellEx(0, 255), u"");  // emptied by the deletes
+    EXPECT_EQ(Read().GetCellEx(0, 254), u"253");
+    EXPECT_EQ(Write().GetCellEx(0, 3), u"3");
+    W().Close();
+  });
+}
 }  // namespace
