@@ -3,6 +3,8 @@
 // runs, saving, Cancel, and the files it cannot read or write.
 #include <gtest/gtest.h>
 
+#include "app/BankBuilder.h"
+#include "app/MibWriter.h"
 #include "controls/button/LbButton.h"
 #include "editors/USNMP_Trap_Access.h"
 #include "grid/model/AdvColumnGrid.h"
@@ -64,6 +66,18 @@ class SNMPTrapAccess : public ::testing::Test {
     Grid.ScrollInView(Col, R);
     const TRect Rect = Grid.CellRect(Col, R);
     P.Input.Click(Grid, Point((Rect.Left + Rect.Right) / 2, (Rect.Top + Rect.Bottom) / 2));
+  }
+
+  std::string Bank2() {
+    TBankBuilder Builder;
+    Builder.Build_Banks(*P.State);
+    Builder.Save_Banks(*P.State);
+    return ReadFile(P.Project("Plant") / "bin" / "bank2.bin");
+  }
+  std::string Mib() {
+    std::string Text;
+    for (const String& Line : MIB_Lines(Load_MIB_Objects(P.State->File_SNMP_Trap))) Text += StringToUtf8(Line) + "\n";
+    return Text;
   }
 
   testsupport::ProgramFixture P;
@@ -384,5 +398,22 @@ TEST_F(SNMPTrapAccess, RowButtonsAndTheNumbering) {
     EXPECT_EQ(Write().GetCellEx(0, 3), u"3");
     W().Close();
   });
+}
+
+// What OK writes is what the bank builder and the MIB writer take: the
+// untouched defaults give what no file gives, and a file with a gap gives
+// the expected trap tables and module.
+TEST_F(SNMPTrapAccess, TheBankAndTheModuleFollowTheSavedTables) {
+  const std::string Without_File = Bank2(), Mib_Without_File = Mib();
+  Show([&] { P.Input.Click(*W().Btn_OK); });
+  EXPECT_EQ(Bank2(), Without_File);
+  EXPECT_EQ(Mib(), Mib_Without_File);
+
+  const auto Case = golden::Data("snmp") / "gap";
+  WriteFile(File(), ReadFile(Case / "input.xml"));
+  Show([&] { P.Input.Click(*W().Btn_OK); });
+  EXPECT_TRUE(Bank2() == ReadFile(Case / "bank2.bin"));
+  golden::ExpectSameText(Mib(), Case / "module.mib");
+  EXPECT_TRUE(P.Boxes.Boxes().empty());
 }
 }  // namespace
