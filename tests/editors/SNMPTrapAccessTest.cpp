@@ -416,4 +416,37 @@ TEST_F(SNMPTrapAccess, TheBankAndTheModuleFollowTheSavedTables) {
   golden::ExpectSameText(Mib(), Case / "module.mib");
   EXPECT_TRUE(P.Boxes.Boxes().empty());
 }
+
+// Each column's editor through the window system, on an empty row: text is
+// typed, a list is run to its end; the write grid edits though its
+// editing option is off.
+TEST_F(SNMPTrapAccess, EachColumnEditsWithItsEditor) {
+  const std::string Long = "abcdefghijklmnopqrst";
+  const struct {
+    bool In_Read;
+    int Col;
+    WORD List_Key;  // 0: type Long
+    const char* Expected;
+  } Cases[] = {
+      {true, 2, 0, "abcdefghijklmno"},   {true, 11, 0, "abcdefghijklmno"}, {true, 14, 0, Long.c_str()},
+      {true, 7, 0, Long.c_str()},        {true, 3, VK_END, "String"},      {true, 8, VK_END, "1439"},
+      {true, 9, VK_END, "7"},            {true, 13, VK_END, "Float / 100"}, {true, 8, VK_HOME, "0"},
+      {false, 2, 0, "abcdefghijklmno"},  {false, 7, 0, "abcdefghijklmno"}, {false, 9, 0, Long.c_str()},
+      {false, 4, VK_END, "1439"},        {false, 5, VK_END, "7"},          {false, 8, VK_END, "Float / 100"},
+  };
+  Show([&] {
+    for (const auto& C : Cases) {
+      SCOPED_TRACE(std::string(C.In_Read ? "read " : "write ") + std::to_string(C.Col));
+      W().PageControl1->SetActivePage(C.In_Read ? W().TS_SNMP_Read : W().TS_SNMP_Write);
+      TAdvColumnGrid& Grid = C.In_Read ? Read() : Write();
+      Click_Cell(Grid, C.Col, 70);
+      if (Grid.Columns()->Items(C.Col)->Editor() != edNormal) P.Input.Key(VK_F2);
+      if (C.List_Key) P.Input.Key(C.List_Key);
+      else P.Input.Type(S(Long));
+      P.Input.Key(VK_RETURN);
+      EXPECT_EQ(StringToUtf8(Grid.GetCellEx(C.Col, 70)), C.Expected);
+    }
+    W().Close();
+  });
+}
 }  // namespace
