@@ -449,4 +449,38 @@ TEST_F(SNMPTrapAccess, EachColumnEditsWithItsEditor) {
     W().Close();
   });
 }
+
+TEST_F(SNMPTrapAccess, EnterJumpsAndHeaderDoubleClicksSizeOnlyWhenSwitchedOn) {
+  for (const bool On : {false, true}) {
+    SCOPED_TRACE(On ? "on" : "off");
+    P.State->Enable_Jump = On;
+    P.State->Enable_Auto_Size = On;
+    Show([&] {
+      Click_Cell(Read(), 12, 2);
+      P.Input.Key(VK_RETURN);
+      if (On) {
+        EXPECT_EQ(Read().Col(), 13);
+        EXPECT_EQ(Read().Row(), 2);
+      }
+      Read().SetCol(14);
+      P.Input.Key(VK_RETURN);
+      if (On) {
+        EXPECT_EQ(Read().Col(), 1);
+        EXPECT_EQ(Read().Row(), 3);
+      } else {
+        EXPECT_EQ(Read().Row(), 2);
+      }
+      const int Width = Read().ColWidths(14);
+      const TRect Data = Read().CellRect(14, Read().TopRow());
+      P.Input.DoubleClick(Read(), Point(Data.Left + 5, (Data.Top + Data.Bottom) / 2));
+      EXPECT_EQ(Read().ColWidths(14), Width);
+      Read().SetLeftCol(10);
+      const TRect Header = Read().CellRect(14, 0);
+      P.Input.DoubleClick(Read(), Point((Header.Left + Header.Right) / 2, (Header.Top + Header.Bottom) / 2));
+      EXPECT_EQ(Read().ColWidths(14) != Width, On);
+      W().Close();
+    });
+  }
+  EXPECT_TRUE(P.Boxes.Boxes().empty());
+}
 }  // namespace
