@@ -147,6 +147,14 @@ TEST_F(SNMPTrapAccess, HeaderCellsHintTheirColumns) {
   EXPECT_EQ(Hint(Write(), 0, 8), "Select the Data Conversion from Int to Float");
   EXPECT_EQ(Hint(Read(), 0, 0), "");
   EXPECT_EQ(Hint(Read(), 3, 2), "");
+  // A language change renames the headers and refills the hints.
+  for (int Index : {1917, 1939, 1959, 1938, 1909}) P.State->Texts.SetStrings(Index, u"T" + IntToStr(Index));
+  P.Main->Change_Language();
+  EXPECT_EQ(Hint(Read(), 0, 1), "T1939");
+  EXPECT_EQ(Hint(Write(), 0, 9), "T1959");
+  EXPECT_EQ(Read().GetCellEx(1, 0), u"T1917");
+  EXPECT_EQ(Write().GetCellEx(9, 0), u"T1938");
+  EXPECT_EQ(W().TS_SNMP_Write->Caption(), u"T1909");
 }
 
 std::string Trap_Row(int K) {
