@@ -1,0 +1,142 @@
+// The SNMP access tables: loading SNMP_Trap.xml or the default rows, saving
+// it, and the row buttons.
+#include "app/ProgramState.h"
+#include "app/ProjectFile.h"
+#include "app/TableRowHelpers.h"
+#include "editors/USNMP_Trap_Access.h"
+#include "grid/model/AdvColumnGrid.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/sys/SysUtils.h"
+
+namespace {
+constexpr StringView Root_Name = u"SNMP_Trap";
+constexpr StringView Read_Name = u"SNMP_Trap_Read";
+constexpr StringView Write_Name = u"SNMP_Trap_Write";
+constexpr StringView Version_Comment = u"SW_VERSION = 1.000";
+
+void Clear_Rows(TAdvColumnGrid& Grid) {
+  for (int Row = 1; Row < Grid.RowCount(); ++Row) {
+    for (int Col = 0; Col < Grid.AllColCount(); ++Col) Grid.SetCellEx(Col, Row, String());
+    Grid.SetCellEx(1, Row, u"Y");
+  }
+}
+
+void Fill_Positions(TAdvColumnGrid& Grid, int Col, int Count) {
+  TStrings& Items = *Grid.Columns()->Items(Col)->ComboItems();
+  Items.Clear();
+  for (int Position = 0; Position < Count; ++Position) Items.Add(IntToStr(Position));
+}
+
+// A data check box shows checked only for "Y": a flag that the gateway
+// takes as set (any letter case) is shown so.
+String Loaded_Text(const TTrapColumn& Column, const String& Text) {
+  if (Column.Editor == edDataCheckBox && UpperCase(Text) == u"Y") return u"Y";
+  return Text;
+}
+
+void Load_Section(const TXmlNode& Section, TAdvColumnGrid& Grid, std::span<const TTrapColumn> Columns) {
+  int Row = 1;
+  for (TXmlNode Node = Section ? Section.FirstChild() : TXmlNode(); Node && Row < Grid.RowCount();
+       Node = Node.NextSibling()) {
+    if (Node.NodeType() != ntElement) continue;
+    for (std::size_t k = 0; k < Columns.size(); ++k) {
+      const TTrapColumn& Column = Columns[k];
+      const String Text = Node.HasAttribute(Column.Attribute) ? Node.Attribute(Column.Attribute) : String(Column.Missing);
+      Grid.SetCellEx(static_cast<int>(k) + 1, Row, Loaded_Text(Column, Text));
+    }
+    ++Row;
+  }
+}
+
+String Numbered(StringView Prefix, int K) { return String(Prefix) + IntToStr(K); }
+
+void Fill_Defaults(TAdvColumnGrid& Read, TAdvColumnGrid& Write) {
+  for (int K = 0; K < SNMP_Default_Rows; ++K) {
+    const int Row = K + 1;
+    const std::initializer_list<String> Read_Row{
+        u"Y",    u"vantor",         u"Int", u"N", u"N", u"N", u"1000", IntToStr(8 * K), u"0", u"8",
+        Numbered(u"lampADV", K), u"192.168.2.16", u"None", Numbered(u"lampADV", K)};
+    const std::initializer_list<String> Write_Row{u"Y",  u"vantor",           u"Int", IntToStr(K),
+                                                  u"0",  u"8",                Numbered(u"lamp", K),
+                                                  u"None", Numbered(u"lamp", K)};
+    int Col = 1;
+    for (const String& Text : Read_Row) Read.SetCellEx(Col++, Row, Text);
+    Col = 1;
+    for (const String& Text : Write_Row) Write.SetCellEx(Col++, Row, Text);
+  }
+}
+
+// Rows without a Community Name are not part of the table: they are
+// passed over, and rows below them still count.
+bool Has_Community_Name(TAdvColumnGrid& Grid, int Row) { return !Trim(Grid.GetCellEx(2, Row)).empty(); }
+
+void Save_Section(const TXmlNode& Root, StringView Name, TAdvColumnGrid& Grid, std::span<const TTrapColumn> Columns) {
+  const TXmlNode Section = Root.AddChild(Name);
+  for (int Row = 1; Row < Grid.RowCount(); ++Row) {
+    if (!Has_Community_Name(Grid, Row)) continue;
+    const TXmlNode Node = Section.AddChild(u"row");
+    for (std::size_t k = 0; k < Columns.size(); ++k)
+      Node.SetAttribute(Columns[k].Attribute, Grid.GetCellEx(static_cast<int>(k) + 1, Row));
+  }
+}
+}  // namespace
+
+void TFSNMP_Trap_Access::FormShow() {
+  Clear_Rows(*ACG_SNMP_Read);
+  Clear_Rows(*ACG_SNMP_Write);
+  NByte_IN = SNMP_Positions;
+  NByte_OUT = SNMP_Positions;
+  Fill_Positions(*ACG_SNMP_Read, 8, NByte_IN);
+  Fill_Positions(*ACG_SNMP_Write, 4, NByte_OUT);
+  // A file that cannot be read raises out of here: the window stays closed
+  // rather than offering OK over a file it could not show.
+  Load_File();
+  Index_Row_Build(*ACG_SNMP_Read);
+  Index_Row_Build(*ACG_SNMP_Write);
+  Do_Copy_In_Read = false;
+  Do_Copy_In_Write = false;
+}
+
+void TFSNMP_Trap_Access::Load_File() {
+  const TProjectFile File(State.File_SNMP_Trap);
+  if (!File.Exists()) return Fill_Defaults(*ACG_SNMP_Read, *ACG_SNMP_Write);
+  Load_Section(File.Child(Read_Name), *ACG_SNMP_Read, SNMP_Read_Columns());
+  Load_Section(File.Child(Write_Name), *ACG_SNMP_Write, SNMP_Write_Columns());
+}
+
+void TFSNMP_Trap_Access::Btn_OKClick() {
+  if (!Controllo_dati()) return;
+  Save_File();
+  SetModalResult(mrOk);
+}
+
+void TFSNMP_Trap_Access::Save_File() const {
+  TXMLDocument Document;
+  const TXmlNode Root = Document.AddChild(Root_Name);
+  Document.AddComment(Version_Comment);
+  Save_Section(Root, Read_Name, *ACG_SNMP_Read, SNMP_Read_Columns());
+  Save_Section(Root, Write_Name, *ACG_SNMP_Write, SNMP_Write_Columns());
+  Document.SaveToFile(State.File_SNMP_Trap);
+}
+
+bool TFSNMP_Trap_Access::Read_Active() const { return PageControl1->ActivePage() == TS_SNMP_Read; }
+
+TAdvColumnGrid& TFSNMP_Trap_Access::Active_Grid() const { return Read_Active() ? *ACG_SNMP_Read : *ACG_SNMP_Write; }
+
+void TFSNMP_Trap_Access::Btn_CopyRowClick() {
+  Copy_Grid_Row(State, Active_Grid(), Active_Grid().Row());
+  Do_Copy_In_Read = Read_Active();
+  Do_Copy_In_Write = !Read_Active();
+}
+
+void TFSNMP_Trap_Access::Btn_PasteRowClick() {
+  Paste_Grid_Row(State, Active_Grid(), Active_Grid().Row(), Read_Active() ? Do_Copy_In_Read : Do_Copy_In_Write);
+}
+
+void TFSNMP_Trap_Access::Btn_InsRowClick() { Insert_Grid_Row(Active_Grid().Row(), Active_Grid(), true); }
+
+void TFSNMP_Trap_Access::Btn_DelRowClick() {
+  const int Row = Active_Grid().Row();
+  if (MessageDlg(State.Text(1975) + IntToStr(Row), mtConfirmation, mbYesNo) == mrYes) Delete_Grid_Row(Row, Active_Grid());
+}
