@@ -39,7 +39,10 @@ class TGridMouse {
   bool CheckBoxPress(TGridCoord Cell, int X, int Y, TShiftState Shift);
   void CheckAllRows(int RCol, bool State);
   bool DirectEditPress(TGridCoord Cell, int X);
-  void PlainPress(TGridCoord Cell, int X, TMessage& Message);
+  void PlainPress(TGridCoord Cell, TGridCoord Pressed, int X, TMessage& Message);
+  void PointIntoBaseCell(TGridCoord Base, TMessage& Message);
+  bool PartlyShown(TGridCoord Cell) const;
+  void KeepViewStill(bool Partial, int OldTop);
 
   // Release steps.
   bool ButtonRelease(int X, int Y);

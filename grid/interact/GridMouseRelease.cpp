@@ -29,6 +29,10 @@ void TGridMouse::LButtonUp(TMessage& Message) {
   G.SetColMoveFlg(false);
   if (onCell) DisjunctRelease(cell);
   const TShiftState shift = MouseShiftState(Message.WParam);
+  if (onCell && state == gsSelecting && !G.OnMouseDown) {
+    const TPoint base = G.BaseCell(cell.X, cell.Y);
+    if (base.X != cell.X || base.Y != cell.Y) PointIntoBaseCell({base.X, base.Y}, Message);
+  }
   G.InheritedDispatch(Message);
   if (!onCell) return;
   GraphicRelease(cell);
