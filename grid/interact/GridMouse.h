@@ -48,6 +48,7 @@ class TGridMouse {
   bool ButtonRelease(int X, int Y);
   void DisjunctRelease(TGridCoord Cell);
   bool DisjunctCellRelease(TMouseButton Button, TShiftState Shift, TGridCoord Cell);
+  void GroupRelease(TGridCoord Cell);
   void GraphicRelease(TGridCoord Cell);
   bool SortApplies(TGridCoord Cell, int X, int Y, bool Busy);
   void HeaderSort(int ACol, TShiftState Shift);

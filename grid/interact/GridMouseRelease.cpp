@@ -1,11 +1,14 @@
 // The left release and the grid's own mouse steps around the platform
 // grid's: the pushed cell button, disjunct selections, the filter list of
 // the filter row, and the selection reported once per change.
+#include <algorithm>
+
 #include "grid/base/ControlLook.h"
 #include "grid/base/MouseActions.h"
 #include "grid/interact/GridMouse.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/FilterDropLists.h"
+#include "grid/model/Grouping.h"
 #include "grid/model/SortSettings.h"
 
 namespace {
@@ -35,6 +38,7 @@ void TGridMouse::LButtonUp(TMessage& Message) {
   }
   G.InheritedDispatch(Message);
   if (!onCell) return;
+  GroupRelease(cell);
   GraphicRelease(cell);
   if (FDblClk) {
     FDblClk = false;
@@ -76,6 +80,17 @@ void TGridMouse::DisjunctRelease(TGridCoord Cell) {
     if (FDeselectState) G.SetColSelect(Cell.X, false);
   }
   FDeselectState = false;
+}
+
+// After the platform's release, whose drag end would narrow it again.
+void TGridMouse::GroupRelease(TGridCoord Cell) {
+  if (!G.Grouping()->AutoSelectGroup() || Cell.X <= 0 || !IsDataCell(Cell)) return;
+  if (!G.IsNode(Cell.Y) || G.GetNodeState(Cell.Y)) return;
+  const int last = std::min(Cell.Y + G.GetNodeSpan(Cell.Y) - 1, G.RowCount() - 1);
+  G.HideEditor();
+  G.SetSelection({G.FixedCols(), Cell.Y, G.ColCount() - 1, last});
+  if (!G.MouseActions()->DisjunctRowSelect()) return;
+  for (int r = Cell.Y; r <= last; ++r) G.SetRowSelect(r, true);
 }
 
 void TGridMouse::GraphicRelease(TGridCoord Cell) {

@@ -2,6 +2,7 @@
 
 #include "grid/base/ControlLook.h"
 #include "grid/base/MouseActions.h"
+#include "grid/model/Grouping.h"
 #include "tests/grid/interact/MouseGridSupport.h"
 #include "tests/grid/paint/PaintSupport.h"
 
@@ -152,6 +153,19 @@ TEST_F(NodeGrid, TheHeaderGlyphContractsAndExpandsEveryNode) {
   EXPECT_EQ(3, Grid->RowCount()) << "header and two contracted nodes";
   Input.Click(*Grid, Glyph(0));
   EXPECT_EQ(6, Grid->RowCount());
+}
+
+TEST_F(NodeGrid, ReleasingOnAnOpenGroupHeaderSelectsTheGroup) {
+  Input.Click(*Grid, Centre(2, 1));
+  EXPECT_EQ((TGridRect{2, 1, 2, 1}), Grid->Selection()) << "without AutoSelectGroup";
+  Grid->Grouping()->SetAutoSelectGroup(true);
+  Input.Click(*Grid, Centre(2, 1));
+  EXPECT_EQ((TGridRect{1, 1, 4, 3}), Grid->Selection());
+  Input.Click(*Grid, Centre(2, 4));
+  EXPECT_EQ((TGridRect{2, 4, 2, 4}), Grid->Selection()) << "not a header";
+  Input.Click(*Grid, Glyph(1));
+  Input.Click(*Grid, Centre(2, 1));
+  EXPECT_EQ((TGridRect{2, 1, 2, 1}), Grid->Selection()) << "contracted";
 }
 
 // A click on the current editable cell opens its editor, so each case
