@@ -67,6 +67,10 @@ class TGridMouse {
   void RightClickSelect(TGridCoord Cell);
   void DoubleClickEdit(TGridCoord Cell);
 
+  bool ShowsPressedFace(TGridCoord Cell);
+  void FixedFacePress(TGridCoord Cell);
+  void FixedFaceRelease(TGridCoord Cell);
+
   bool FilterListRelease(TGridCoord Cell, int X, int Y);
   void ShowFilterList(TGridCoord Cell, int RCol);
   bool NearColumnBorder(TGridCoord Cell, int X, int Margin) const;

@@ -122,6 +122,7 @@ void TGridMouse::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   }
   const TGridRect before = G.Selection();
   G.InheritedMouseUp(Button, Shift, X, Y);
+  FixedFaceRelease(cell);
   ReportSelection(before);
 }
 

@@ -112,6 +112,29 @@ TEST_F(SmallGrid, TheExpandButtonTogglesTheRowHeight) {
   EXPECT_NE(60, Grid->RowHeights(3));
 }
 
+// The down face shows while the button is held on a hovered header.
+TEST_F(SmallGrid, AHeldHeaderShowsTheDownFace) {
+  constexpr TColor down = 0x708090;
+  Grid->SetFixedGradientColor(fgDownFrom, down);
+  Grid->SetFixedGradientColor(fgDownTo, down);
+  Grid->SetHoverFixedCells(hfAll);
+  auto downFace = [&](int ACol) {
+    for (const TCanvasRecord& r : paint_test::PaintCell(*Grid, ACol, 0)) {
+      if ((r.Op == u"FillRect" || r.Op == u"Rectangle") && r.BrushColor == down) return true;
+    }
+    return false;
+  };
+  Input.MouseDown(*Grid, Centre(2, 0));
+  EXPECT_TRUE(downFace(2));
+  EXPECT_FALSE(downFace(3));
+  Input.MouseUp(*Grid, Centre(2, 0));
+  EXPECT_FALSE(downFace(2)) << "released";
+  Grid->ControlLook()->SetFixedGradientDownTo(clNone);
+  Input.MouseDown(*Grid, Centre(2, 0));
+  EXPECT_FALSE(downFace(2)) << "no down gradient";
+  Input.MouseUp(*Grid, Centre(2, 0));
+}
+
 struct NodeGrid : SmallGrid {
   NodeGrid() {
     for (int r = 1; r < 6; ++r) Grid->SetCells(1, r, u"row " + IntToStr(r));
