@@ -58,13 +58,16 @@ class TGridMouse {
   // Anchors and in-text controls.
   bool AnchorClick(TGridCoord Cell, const String& Anchor);
   bool HitTestText(TGridCoord Cell, const String& Text, int X, int Y, THTMLRenderResults& Hit);
-  bool ControlPress(TGridCoord Cell, const THTMLRenderResults& Hit);
+  bool ControlPress(TGridCoord Cell, const THTMLRenderResults& Hit, TPoint At);
+  void PressControlButton(TGridCoord Cell, TPoint At);
+  void ReleaseControlButton();
   void FollowAnchor(const String& Anchor);
   void JumpToCell(const String& Target);
 
   // Double and right clicks.
   bool BorderDoubleClick(TGridCoord Cell, int X, TMessage& Message);
   void RightClickSelect(TGridCoord Cell);
+  void EditURLCell(TGridCoord Cell);
   void DoubleClickEdit(TGridCoord Cell);
 
   bool ShowsPressedFace(TGridCoord Cell);

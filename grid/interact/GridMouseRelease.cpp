@@ -20,6 +20,7 @@ constexpr int FilterButtonHeight = 19;
 
 void TGridMouse::LButtonUp(TMessage& Message) {
   const int X = GetXLParam(Message.LParam), Y = GetYLParam(Message.LParam);
+  ReleaseControlButton();
   if (FPushedCellButton.X >= 0) {
     ButtonRelease(X, Y);
     return;
