@@ -39,12 +39,16 @@ class TGridMouse {
   bool CheckBoxPress(TGridCoord Cell, int X, int Y, TShiftState Shift);
   void CheckAllRows(int RCol, bool State);
   bool DirectEditPress(TGridCoord Cell, int X);
-  void PlainPress(TGridCoord Cell, int X, TMessage& Message);
+  void PlainPress(TGridCoord Cell, TGridCoord Pressed, int X, TMessage& Message);
+  void PointIntoBaseCell(TGridCoord Base, TMessage& Message);
+  bool PartlyShown(TGridCoord Cell) const;
+  void KeepViewStill(bool Partial, int OldTop);
 
   // Release steps.
   bool ButtonRelease(int X, int Y);
   void DisjunctRelease(TGridCoord Cell);
   bool DisjunctCellRelease(TMouseButton Button, TShiftState Shift, TGridCoord Cell);
+  void GroupRelease(TGridCoord Cell);
   void GraphicRelease(TGridCoord Cell);
   bool SortApplies(TGridCoord Cell, int X, int Y, bool Busy);
   void HeaderSort(int ACol, TShiftState Shift);
@@ -54,14 +58,21 @@ class TGridMouse {
   // Anchors and in-text controls.
   bool AnchorClick(TGridCoord Cell, const String& Anchor);
   bool HitTestText(TGridCoord Cell, const String& Text, int X, int Y, THTMLRenderResults& Hit);
-  bool ControlPress(TGridCoord Cell, const THTMLRenderResults& Hit);
+  bool ControlPress(TGridCoord Cell, const THTMLRenderResults& Hit, TPoint At);
+  void PressControlButton(TGridCoord Cell, TPoint At);
+  void ReleaseControlButton();
   void FollowAnchor(const String& Anchor);
   void JumpToCell(const String& Target);
 
   // Double and right clicks.
   bool BorderDoubleClick(TGridCoord Cell, int X, TMessage& Message);
   void RightClickSelect(TGridCoord Cell);
+  void EditURLCell(TGridCoord Cell);
   void DoubleClickEdit(TGridCoord Cell);
+
+  bool ShowsPressedFace(TGridCoord Cell);
+  void FixedFacePress(TGridCoord Cell);
+  void FixedFaceRelease(TGridCoord Cell);
 
   bool FilterListRelease(TGridCoord Cell, int X, int Y);
   void ShowFilterList(TGridCoord Cell, int RCol);

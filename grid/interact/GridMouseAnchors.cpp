@@ -46,7 +46,7 @@ bool TGridMouse::AnchorPress(TGridCoord Cell, int X, int Y) {
   if (kind != ctkHTML) return false;
   THTMLRenderResults hit;
   if (HitTestText(Cell, text, X, Y, hit)) {
-    if (!hit.ControlID.empty() && ControlPress(Cell, hit)) return true;
+    if (!hit.ControlID.empty() && ControlPress(Cell, hit, Point(X, Y))) return true;
     if (hit.ControlID.empty() && !hit.AnchorVal.empty()) return AnchorClick(Cell, hit.AnchorVal);
   }
   if (!HasControlTag(text)) return false;
@@ -85,10 +85,11 @@ bool TGridMouse::HitTestText(TGridCoord Cell, const String& Text, int X, int Y, 
 
 // A check box flips, a radio button is set and its cell mates cleared; a
 // cell that may not be edited takes the press as any other.
-bool TGridMouse::ControlPress(TGridCoord Cell, const THTMLRenderResults& Hit) {
+bool TGridMouse::ControlPress(TGridCoord Cell, const THTMLRenderResults& Hit, TPoint At) {
   if (!G.IsEditable(G.RealColIndex(Cell.X), Cell.Y)) return false;
   G.HideEditor();
   const String type = UpperCase(Hit.ControlType);
+  if (type == u"BUTTON") PressControlButton(Cell, At);
   String text = G.Cells(Cell.X, Cell.Y);
   String value;
   GetControlValue(text, Hit.ControlID, value);
@@ -103,6 +104,23 @@ bool TGridMouse::ControlPress(TGridCoord Cell, const THTMLRenderResults& Hit) {
   if (text != G.Cells(Cell.X, Cell.Y)) G.SetCells(Cell.X, Cell.Y, text);
   if (G.OnControlClick) G.OnControlClick(&G, Cell.Y, Cell.X, Hit.ControlID, type, value);
   return true;
+}
+
+// Drawn down until the release.
+void TGridMouse::PressControlButton(TGridCoord Cell, TPoint At) {
+  TAdvGridPaintValues& paint = G.PaintState();
+  paint.CtrlDown = true;
+  paint.CtrlCell = TPoint{Cell.X, Cell.Y};
+  paint.CtrlXY = At;
+  G.RepaintCell(Cell.X, Cell.Y);
+}
+
+void TGridMouse::ReleaseControlButton() {
+  TAdvGridPaintValues& paint = G.PaintState();
+  if (!paint.CtrlDown) return;
+  paint.CtrlDown = false;
+  G.RepaintCell(paint.CtrlCell.X, paint.CtrlCell.Y);
+  paint.CtrlCell = TPoint{-1, -1};
 }
 
 void TGridMouse::FollowAnchor(const String& Anchor) {

@@ -1,5 +1,7 @@
 // Double and right clicks: auto-sizing a column from a header border,
 // OnDblClickCell and OnRightClickCell, and selecting on a right click.
+#include "grid/base/CellText.h"
+#include "grid/base/GridStrings.h"
 #include "grid/base/MouseActions.h"
 #include "grid/interact/GridMouse.h"
 #include "grid/model/AdvStringGrid.h"
@@ -58,6 +60,19 @@ void TGridMouse::RButtonDown(TMessage& Message) {
   const TMouseActions& ma = *G.MouseActions();
   if (ma.SelectOnRightClick() && IsDataCell(cell) && !ma.DisjunctCellSelect()) RightClickSelect(cell);
   if (G.OnRightClickCell) G.OnRightClickCell(&G, cell.Y, cell.X);
+  if (G.URLShow() && G.URLEdit()) EditURLCell(cell);
+}
+
+// The link's text can be changed where a left click would follow it.
+void TGridMouse::EditURLCell(TGridCoord Cell) {
+  const int rcol = G.RealColIndex(Cell.X);
+  const String text = G.GetFormattedCell(rcol, Cell.Y);
+  if (!IsDataCell(Cell) || CellTextKind(text, G.EnableHTML()) != ctkPlain || !IsURLText(text)) return;
+  if (!G.IsEditable(rcol, Cell.Y)) return;
+  G.FocusCell(Cell.X, Cell.Y, true);
+  if (G.Col() != Cell.X || G.Row() != Cell.Y) return;
+  G.SetOptions(G.Options() + TGridOptions{goEditing});
+  G.ShowInplaceEdit();
 }
 
 // A selected cell keeps the selection, so a popup menu acts on all of it.

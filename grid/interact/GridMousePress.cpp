@@ -13,6 +13,8 @@ constexpr int PressShiftX = 5;
 constexpr int PressShiftY = 4;
 // A press this near a header border sizes rather than clicks.
 constexpr int BorderMargin = 4;
+// How far inside a merged area's base cell a press is handed on.
+constexpr int BaseCellInset = 2;
 }  // namespace
 
 void TGridMouse::LButtonDown(TMessage& Message) {
@@ -52,7 +54,7 @@ void TGridMouse::LButtonDown(TMessage& Message) {
   if (target.Y < G.FixedRows() && target.X >= G.FixedCols()) Movecell = target.X;
   if (target.X < G.FixedCols() && target.Y >= G.FixedRows()) Movecell = target.Y;
   if (CheckBoxPress(target, X, Y, shift) || DirectEditPress(target, X)) return;
-  PlainPress(target, X, Message);
+  PlainPress(target, cell, X, Message);
 }
 
 bool TGridMouse::CanClick(TGridCoord Cell) {
@@ -114,16 +116,46 @@ bool TGridMouse::DisjunctPress(TGridCoord Cell, TShiftState Shift, TMessage& Mes
 }
 
 // The platform grid selects; a cell the grid counts as fixed inside the
-// data area only reports the click.
-void TGridMouse::PlainPress(TGridCoord Cell, int X, TMessage& Message) {
+// data area only reports the click (the floating footer's row not even that).
+void TGridMouse::PlainPress(TGridCoord Cell, TGridCoord Pressed, int X, TMessage& Message) {
   if (IsDataCell(Cell) && G.IsFixed(Cell.X, Cell.Y)) {
-    ClickCell(Cell);
+    if (!(G.HasFooterRow() && Cell.Y == G.RowCount() - 1)) ClickCell(Cell);
     return;
   }
-  if (!G.SelHidden()) G.InheritedDispatch(Message);
+  if (!G.SelHidden()) {
+    const int oldTop = G.TopRow();
+    const bool partial = PartlyShown(Cell);
+    if (Pressed != Cell && !G.OnMouseDown) PointIntoBaseCell(Cell, Message);
+    G.InheritedDispatch(Message);
+    KeepViewStill(partial, oldTop);
+  }
   const bool sizing = Cell.Y < G.FixedRows() && G.Options().Contains(goColSizing) &&
                       NearColumnBorder(Cell, X, BorderMargin);
   if (!sizing) ClickCell(Cell);
+}
+
+// The platform grid then selects (or ends its drag on) the merged area's
+// base cell.
+void TGridMouse::PointIntoBaseCell(TGridCoord Base, TMessage& Message) {
+  const TRect r = G.CellRect(Base.X, Base.Y);
+  if (r.IsEmpty()) return;
+  Message.LParam = MakeLParam(r.Left + BaseCellInset, r.Top + BaseCellInset);
+}
+
+// A press on a partly shown cell would start a range drag that scrolls the
+// grid while the button is held, or would scroll it at once.
+void TGridMouse::KeepViewStill(bool Partial, int OldTop) {
+  const TMouseActions& ma = *G.MouseActions();
+  if (ma.NoAutoRangeScroll() && Partial && G.GridState() == gsSelecting) G.CancelGridState();
+  if (ma.NoScrollOnPartialRow() && G.TopRow() != OldTop) {
+    G.SetTopRow(OldTop);
+    G.Perform(WM_LBUTTONUP, 0, MakeLParam(Clickposx, Clickposy));
+  }
+}
+
+bool TGridMouse::PartlyShown(TGridCoord Cell) const {
+  return Cell.Y == G.TopRow() + G.VisibleRowCount() || Cell.X == G.LeftCol() + G.VisibleColCount() ||
+         (Cell.X == G.LeftCol() && G.LeftCol() > G.FixedCols());
 }
 
 bool TGridMouse::NearColumnBorder(TGridCoord Cell, int X, int Margin) const {

@@ -1,11 +1,14 @@
 // The left release and the grid's own mouse steps around the platform
 // grid's: the pushed cell button, disjunct selections, the filter list of
 // the filter row, and the selection reported once per change.
+#include <algorithm>
+
 #include "grid/base/ControlLook.h"
 #include "grid/base/MouseActions.h"
 #include "grid/interact/GridMouse.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/FilterDropLists.h"
+#include "grid/model/Grouping.h"
 #include "grid/model/SortSettings.h"
 
 namespace {
@@ -17,6 +20,7 @@ constexpr int FilterButtonHeight = 19;
 
 void TGridMouse::LButtonUp(TMessage& Message) {
   const int X = GetXLParam(Message.LParam), Y = GetYLParam(Message.LParam);
+  ReleaseControlButton();
   if (FPushedCellButton.X >= 0) {
     ButtonRelease(X, Y);
     return;
@@ -29,8 +33,13 @@ void TGridMouse::LButtonUp(TMessage& Message) {
   G.SetColMoveFlg(false);
   if (onCell) DisjunctRelease(cell);
   const TShiftState shift = MouseShiftState(Message.WParam);
+  if (onCell && state == gsSelecting && !G.OnMouseDown) {
+    const TPoint base = G.BaseCell(cell.X, cell.Y);
+    if (base.X != cell.X || base.Y != cell.Y) PointIntoBaseCell({base.X, base.Y}, Message);
+  }
   G.InheritedDispatch(Message);
   if (!onCell) return;
+  GroupRelease(cell);
   GraphicRelease(cell);
   if (FDblClk) {
     FDblClk = false;
@@ -74,6 +83,17 @@ void TGridMouse::DisjunctRelease(TGridCoord Cell) {
   FDeselectState = false;
 }
 
+// After the platform's release, whose drag end would narrow it again.
+void TGridMouse::GroupRelease(TGridCoord Cell) {
+  if (!G.Grouping()->AutoSelectGroup() || Cell.X <= 0 || !IsDataCell(Cell)) return;
+  if (!G.IsNode(Cell.Y) || G.GetNodeState(Cell.Y)) return;
+  const int last = std::min(Cell.Y + G.GetNodeSpan(Cell.Y) - 1, G.RowCount() - 1);
+  G.HideEditor();
+  G.SetSelection({G.FixedCols(), Cell.Y, G.ColCount() - 1, last});
+  if (!G.MouseActions()->DisjunctRowSelect()) return;
+  for (int r = Cell.Y; r <= last; ++r) G.SetRowSelect(r, true);
+}
+
 void TGridMouse::GraphicRelease(TGridCoord Cell) {
   if (!IsDataCell(Cell) && !(G.SortSettings()->FixedCols() && Cell.Y >= G.FixedRows())) return;
   const int rcol = G.RealColIndex(Cell.X);
@@ -103,6 +123,7 @@ void TGridMouse::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   }
   const TGridRect before = G.Selection();
   G.InheritedMouseUp(Button, Shift, X, Y);
+  FixedFaceRelease(cell);
   ReportSelection(before);
 }
 

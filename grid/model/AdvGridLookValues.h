@@ -15,6 +15,7 @@ struct TAdvGridLookValues {
   TColor URLColor = 0xFF0000;
   bool URLShow = false;
   bool URLShowInText = false;
+  bool URLEdit = false;
   bool URLFull = false;
   bool ShowDesignHelper = true;
   TColor ActiveCellColorTo = clNone;

@@ -34,5 +34,7 @@ struct TAdvGridPaintValues {
   TPoint HoverCell{-1, -1};
   int HoverAnchor = -1;
   bool CtrlDown = false;   // a button control of a mini-HTML cell held down
+  TPoint CtrlCell{-1, -1};  // its cell
+  TPoint CtrlXY{-1, -1};    // the press point on it
   bool GridBlink = false;  // the blink phase of text in BLINK tags; the grid timer flips it
 };

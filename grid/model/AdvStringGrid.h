@@ -1465,6 +1465,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetURLColor(TColor Value);
   bool URLShow() const { return FLook.URLShow; }
   void SetURLShow(bool Value);
+  // A right click on a URL cell opens the editor on it, not the link.
+  bool URLEdit() const { return FLook.URLEdit; }
+  void SetURLEdit(bool Value) { FLook.URLEdit = Value; }
   bool URLShowInText() const { return FLook.URLShowInText; }
   void SetURLShowInText(bool Value);
   bool URLFull() const { return FLook.URLFull; }

@@ -125,7 +125,11 @@ void TCellPainter::DrawHTMLText(const String& Text, TRect T) {
   in.Blink = G.FPaint.GridBlink || !G.EnableBlink();
   in.HoverUnderline = G.URLUnderlineOnHover();
   in.WordWrap = !G.EnhTextSize();
-  in.Down = G.FPaint.CtrlDown;
+  in.Down = G.FPaint.CtrlDown && G.FPaint.CtrlCell == TPoint{ACol, ARow};
+  if (in.Down) {
+    in.XPos = G.FPaint.CtrlXY.X;
+    in.YPos = G.FPaint.CtrlXY.Y;
+  }
   in.PictureCache = G.ImageCache();
   in.PictureContainer = G.Container();
   THTMLRenderResults out;

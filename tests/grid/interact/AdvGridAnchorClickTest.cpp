@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/grid/interact/MouseGridSupport.h"
+#include "tests/grid/paint/PaintSupport.h"
 #include "tests/support/GuiTest.h"
 
 namespace {
@@ -98,6 +99,53 @@ TEST_F(AnchorGrid, ControlsInTheTextChangeTheirValuesInAnEditableGrid) {
   EXPECT_EQ(u"TRUE", Grid->ControlValues(1, 3, u"r2"));
   EXPECT_EQ(u"FALSE", Grid->ControlValues(1, 3, u"r1"));
   EXPECT_EQ((std::vector<String>{u"c1 CHECK TRUE", u"r2 RADIO TRUE"}), clicks);
+}
+
+// A button control is drawn down while held on it, and up again after.
+TEST_F(AnchorGrid, AButtonControlIsDrawnDownWhileHeld) {
+  Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+  Grid->SetCells(1, 2, u"<CONTROL TYPE=\"BUTTON\" ID=\"b1\" VALUE=\"Go\" WIDTH=\"60\">");
+  Grid->SetCells(2, 2, Grid->Cells(1, 2));
+  Grid->SetRowHeights(2, 30);
+  const auto drawn = [&](int ACol) {
+    String out;
+    for (const TCanvasRecord& r : paint_test::PaintCell(*Grid, ACol, 2, {}, Grid->CellRect(ACol, 2))) {
+      out += r.ToString() + u"\n";
+    }
+    return out;
+  };
+  const String up = drawn(1), otherUp = drawn(2);
+  const TRect r = Grid->CellRect(1, 2);
+  const TPoint on = Point(r.Left + 20, r.Top + 14);
+  std::vector<String> clicks;
+  Grid->OnControlClick = [&](TObject*, int, int, const String& ID, const String&, const String&) {
+    clicks.push_back(ID);
+  };
+  Input.MouseDown(*Grid, on);
+  EXPECT_NE(up, drawn(1)) << "held";
+  EXPECT_EQ(otherUp, drawn(2)) << "the same control in another cell";
+  Input.MouseUp(*Grid, on);
+  EXPECT_EQ(up, drawn(1)) << "released";
+  EXPECT_EQ((std::vector<String>{u"b1"}), clicks);
+}
+
+TEST_F(AnchorGrid, ARightClickOnAURLEditsItWithURLEdit) {
+  Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+  Grid->SetURLShow(true);
+  Grid->SetCells(1, 2, u"http://example.org");
+  const TPoint on = At(1, 2, 10);
+  Input.Click(*Grid, on, mbRight);
+  EXPECT_FALSE(Grid->EditorMode()) << "without URLEdit";
+  Grid->SetURLEdit(true);
+  Input.Click(*Grid, on, mbRight);
+  EXPECT_TRUE(Grid->EditorMode());
+  EXPECT_EQ(1, Grid->Col());
+  EXPECT_EQ(2, Grid->Row());
+  EXPECT_TRUE(Shell.Opened().empty());
+  Grid->HideEditor();
+  Grid->SetCells(1, 3, u"plain words");
+  Input.Click(*Grid, At(1, 3, 10), mbRight);
+  EXPECT_FALSE(Grid->EditorMode()) << "no URL";
 }
 
 }  // namespace

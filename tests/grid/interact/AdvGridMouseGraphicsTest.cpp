@@ -2,7 +2,9 @@
 
 #include "grid/base/ControlLook.h"
 #include "grid/base/MouseActions.h"
+#include "grid/model/Grouping.h"
 #include "tests/grid/interact/MouseGridSupport.h"
+#include "tests/grid/paint/PaintSupport.h"
 
 namespace {
 
@@ -20,6 +22,16 @@ struct SmallGrid : ::testing::Test, mousetest::TGridOnForm<TAdvStringGrid> {
   void Paint() {
     Grid->Repaint();
     Input.Pump();
+  }
+  // Where the cell's button caption is drawn now: a pressed face moves it.
+  TRect CaptionRect(int ACol, int ARow) {
+    TRect r = Grid->CellRect(ACol, ARow);
+    InflateRect(r, -1, -1);
+    for (const TCanvasRecord& rec : paint_test::Only(paint_test::PaintCell(*Grid, ACol, ARow, {}, r), u"DrawText")) {
+      if (!rec.Text.empty()) return rec.Rect;
+    }
+    ADD_FAILURE() << "no caption";
+    return {};
   }
 };
 
@@ -77,12 +89,12 @@ TEST_F(SmallGrid, ACellButtonClicksOnlyWhenReleasedOnIt) {
   Input.Click(*Grid, on);
   EXPECT_EQ(1, clicks);
   Input.MouseMove(*Grid, on);
+  const TRect up = CaptionRect(2, 2);
   Input.MouseDown(*Grid, on);
-  // The pushed flag is what the painter draws the button by.
-  EXPECT_TRUE(Grid->GetCellGraphic(2, 2)->CellBoolean()) << "drawn pressed while held";
+  EXPECT_EQ(up.Left + 1, CaptionRect(2, 2).Left) << "drawn pressed while held";
   Input.MouseUp(*Grid, Centre(4, 4));
   EXPECT_EQ(1, clicks) << "released elsewhere";
-  EXPECT_FALSE(Grid->GetCellGraphic(2, 2)->CellBoolean()) << "drawn released";
+  EXPECT_EQ(up, CaptionRect(2, 2)) << "drawn released";
   EXPECT_EQ(nullptr, GetCaptureControl());
 }
 
@@ -98,6 +110,29 @@ TEST_F(SmallGrid, TheExpandButtonTogglesTheRowHeight) {
   Input.Click(*Grid, on);
   EXPECT_EQ((std::vector<bool>{true, false}), states);
   EXPECT_NE(60, Grid->RowHeights(3));
+}
+
+// The down face shows while the button is held on a hovered header.
+TEST_F(SmallGrid, AHeldHeaderShowsTheDownFace) {
+  constexpr TColor down = 0x708090;
+  Grid->SetFixedGradientColor(fgDownFrom, down);
+  Grid->SetFixedGradientColor(fgDownTo, down);
+  Grid->SetHoverFixedCells(hfAll);
+  auto downFace = [&](int ACol) {
+    for (const TCanvasRecord& r : paint_test::PaintCell(*Grid, ACol, 0)) {
+      if ((r.Op == u"FillRect" || r.Op == u"Rectangle") && r.BrushColor == down) return true;
+    }
+    return false;
+  };
+  Input.MouseDown(*Grid, Centre(2, 0));
+  EXPECT_TRUE(downFace(2));
+  EXPECT_FALSE(downFace(3));
+  Input.MouseUp(*Grid, Centre(2, 0));
+  EXPECT_FALSE(downFace(2)) << "released";
+  Grid->ControlLook()->SetFixedGradientDownTo(clNone);
+  Input.MouseDown(*Grid, Centre(2, 0));
+  EXPECT_FALSE(downFace(2)) << "no down gradient";
+  Input.MouseUp(*Grid, Centre(2, 0));
 }
 
 struct NodeGrid : SmallGrid {
@@ -141,6 +176,19 @@ TEST_F(NodeGrid, TheHeaderGlyphContractsAndExpandsEveryNode) {
   EXPECT_EQ(3, Grid->RowCount()) << "header and two contracted nodes";
   Input.Click(*Grid, Glyph(0));
   EXPECT_EQ(6, Grid->RowCount());
+}
+
+TEST_F(NodeGrid, ReleasingOnAnOpenGroupHeaderSelectsTheGroup) {
+  Input.Click(*Grid, Centre(2, 1));
+  EXPECT_EQ((TGridRect{2, 1, 2, 1}), Grid->Selection()) << "without AutoSelectGroup";
+  Grid->Grouping()->SetAutoSelectGroup(true);
+  Input.Click(*Grid, Centre(2, 1));
+  EXPECT_EQ((TGridRect{1, 1, 4, 3}), Grid->Selection());
+  Input.Click(*Grid, Centre(2, 4));
+  EXPECT_EQ((TGridRect{2, 4, 2, 4}), Grid->Selection()) << "not a header";
+  Input.Click(*Grid, Glyph(1));
+  Input.Click(*Grid, Centre(2, 1));
+  EXPECT_EQ((TGridRect{2, 1, 2, 1}), Grid->Selection()) << "contracted";
 }
 
 // A click on the current editable cell opens its editor, so each case

@@ -2,6 +2,7 @@
 
 #include "grid/base/ControlLook.h"
 #include "grid/base/MouseActions.h"
+#include "grid/model/FloatingFooter.h"
 #include "platform/sys/SysUtils.h"
 #include "tests/grid/interact/MouseGridSupport.h"
 
@@ -198,6 +199,60 @@ TEST_F(ConfigGridMouse, TheSelectionChangeIsReportedOnce) {
   Click(4, 3);
   const std::vector<TGridRect> expected{{4, 3, 4, 3}};
   EXPECT_EQ(expected, reported);
+}
+
+TEST_F(ConfigGridMouse, APressInAMergedAreaSelectsItsBaseCell) {
+  Grid->MergeCells(3, 2, 2, 2);
+  LogClicks();
+  Grid->OnMouseDown = nullptr;
+  const TRect last = Grid->CellRect(4, 3);
+  Input.MouseDown(*Grid, Point(last.Right - 6, last.Bottom - 6));
+  EXPECT_EQ(3, Grid->Col()) << "down";
+  EXPECT_EQ(2, Grid->Row()) << "down";
+  Input.MouseUp(*Grid, Point(last.Right - 6, last.Bottom - 6));
+  EXPECT_EQ(3, Grid->Col());
+  EXPECT_EQ(2, Grid->Row());
+  EXPECT_EQ(1, std::count(Log.begin(), Log.end(), "ClickCell(2,3)"));
+}
+
+TEST_F(ConfigGridMouse, TheFloatingFootersRowTakesNoClick) {
+  Grid->FloatingFooter()->SetFooterStyle(fsFixedLastRow);
+  Grid->FloatingFooter()->SetVisible(true);
+  LogClicks();
+  Click(4, Grid->RowCount() - 1);
+  EXPECT_EQ(0, std::count(Log.begin(), Log.end(), Cell("ClickCell", Grid->RowCount() - 1, 4)));
+  Click(4, 2);
+  EXPECT_EQ(1, std::count(Log.begin(), Log.end(), "ClickCell(2,4)"));
+}
+
+// A press on the partly shown row below the last whole one.
+TEST_F(ConfigGridMouse, APartlyShownRowNeedNotScrollTheGrid) {
+  struct Case {
+    const char* What;
+    bool NoAutoRangeScroll, NoScrollOnPartialRow;
+    bool Selecting, Scrolled;
+  };
+  const Case cases[] = {
+      {"default", false, false, true, true},
+      {"no range scroll", true, false, false, true},
+      {"no scroll", false, true, false, false},
+  };
+  Grid->SetRowCount(40);
+  Grid->SetDefaultRowHeight(22);
+  for (const Case& c : cases) {
+    Grid->SetTopRow(1);
+    Grid->FocusCell(4, 1, true);
+    Grid->MouseActions()->SetNoAutoRangeScroll(c.NoAutoRangeScroll);
+    Grid->MouseActions()->SetNoScrollOnPartialRow(c.NoScrollOnPartialRow);
+    const int partial = Grid->TopRow() + Grid->VisibleRowCount();
+    const TRect r = Grid->CellRect(4, partial);
+    ASSERT_LT(r.Top + 4, Grid->ClientHeight()) << c.What;
+    const TPoint at = Point((r.Left + r.Right) / 2, r.Top + 4);
+    Input.MouseDown(*Grid, at);
+    EXPECT_EQ(c.Selecting, Grid->GridState() == gsSelecting) << c.What;
+    EXPECT_EQ(c.Scrolled, Grid->TopRow() != 1) << c.What;
+    Input.MouseUp(*Grid, at);
+  }
 }
 
 }  // namespace
