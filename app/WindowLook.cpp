@@ -1,5 +1,6 @@
 #include "app/WindowLook.h"
 
+#include "grid/model/AdvStringGrid.h"
 #include "platform/gui/ExtCtrls.h"
 
 void Set_Window_Look(TForm& Form, TFormBorderStyle Border) {
@@ -45,4 +46,14 @@ void Place_OK_Cancel(TForm* Form, TPanel*& Panel, TLbButton*& OK, TLbButton*& Ca
   OK = Place_Button(Form, Panel, u"Btn_OK", 16, 6);
   Cancel = Place_Button(Form, Panel, u"Btn_Cancel", 134, 6);
   Cancel->SetModalResult(mrCancel);
+}
+
+void Set_Table_Fonts(TAdvStringGrid& Grid, StringView Font_Name) {
+  Grid.Font()->SetName(String(Font_Name));
+  Grid.Font()->SetSize(8);
+  TFont Bold;
+  Bold.Assign(*Grid.Font());
+  Bold.SetStyle({fsBold});
+  Grid.SetFixedFont(Bold);
+  Grid.SetActiveCellFont(Bold);
 }

@@ -25,6 +25,10 @@ T* Place(TComponent* Owner, TWinControl* Parent, StringView Name, int Left, int 
   return Control;
 }
 
+class TAdvStringGrid;
+
+// A table window's grid font at 8 pt; fixed and current cells in bold.
+void Set_Table_Fonts(TAdvStringGrid& Grid, StringView Font_Name);
 // Window colour, Verdana 8 pt, the border, centred on the screen.
 void Set_Window_Look(TForm& Form, TFormBorderStyle Border);
 // A grey label in the window's font (Size 0 keeps the window's size).

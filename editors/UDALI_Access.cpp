@@ -31,13 +31,7 @@ void Set_Grid_Look(TAdvColumnGrid& Grid, int Cols, int Rows) {
   Grid.SetOptions(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect,
                                goColSizing, goEditing});
   Grid.SetScrollBars(ssBoth);
-  Grid.Font()->SetName(u"Tahoma");
-  Grid.Font()->SetSize(8);
-  TFont Bold;
-  Bold.Assign(*Grid.Font());
-  Bold.SetStyle({fsBold});
-  Grid.SetFixedFont(Bold);
-  Grid.SetActiveCellFont(Bold);
+  Set_Table_Fonts(Grid, u"Tahoma");
 }
 
 void Set_Columns(TFDALI_Access& Window, TAdvColumnGrid& Grid, std::initializer_list<TColumnLook> Looks) {

@@ -78,13 +78,7 @@ void Set_Grid_Look(TAdvColumnGrid& Grid, int Cols, bool Editing) {
   Grid.SetOptions(Options);
   Grid.SetScrollBars(ssBoth);
   Grid.SetShowHint(true);
-  Grid.Font()->SetName(u"Verdana");
-  Grid.Font()->SetSize(8);
-  TFont Bold;
-  Bold.Assign(*Grid.Font());
-  Bold.SetStyle({fsBold});
-  Grid.SetFixedFont(Bold);
-  Grid.SetActiveCellFont(Bold);
+  Set_Table_Fonts(Grid, u"Verdana");
 }
 
 void Set_Columns(TAdvColumnGrid& Grid, std::span<const TTrapColumn> Columns) {

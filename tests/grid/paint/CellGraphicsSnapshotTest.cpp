@@ -11,6 +11,7 @@
 #include "grid/model/GridColumnCollection.h"
 #include "grid/model/GridColumnItem.h"
 #include "platform/gui/Forms.h"
+#include "tests/grid/paint/ShownColumnGrid.h"
 #include "tests/support/SnapshotFile.h"
 
 namespace {
@@ -19,18 +20,6 @@ constexpr TColor kDone = 0x3070E0;
 constexpr TColor kShape = 0x40A040;
 constexpr TColor kStarOn = 0x00C0FF;
 constexpr TColor kStarOff = 0xC0C0C0;
-
-struct ShownColumnGrid {
-  std::unique_ptr<TForm> Form{new TForm(nullptr)};
-  TAdvColumnGrid* Grid = new TAdvColumnGrid(nullptr);
-  ShownColumnGrid() {
-    Form->SetBounds(0, 0, 560, 300);
-    Grid->SetParent(Form.get());
-    Form->InsertComponent(Grid);
-    Grid->SetBounds(0, 0, 540, 260);
-    Form->Show();
-  }
-};
 
 void Fill(TAdvColumnGrid& g) {
   g.SetColCount(5);

@@ -11,6 +11,7 @@
 #include "grid/model/GridColumnItem.h"
 #include "grid/model/SortSettings.h"
 #include "platform/gui/Forms.h"
+#include "tests/grid/paint/ShownColumnGrid.h"
 #include "tests/support/SnapshotFile.h"
 
 namespace {
@@ -18,18 +19,6 @@ namespace {
 constexpr TColor kPrimary = 0xF0E0D0;
 constexpr TColor kSecondary = 0xFFFFFF;
 constexpr TColor kModified = 0x0000FF;
-
-struct ShownColumnGrid {
-  std::unique_ptr<TForm> Form{new TForm(nullptr)};
-  TAdvColumnGrid* Grid = new TAdvColumnGrid(nullptr);
-  ShownColumnGrid() {
-    Form->SetBounds(0, 0, 560, 300);
-    Grid->SetParent(Form.get());
-    Form->InsertComponent(Grid);
-    Grid->SetBounds(0, 0, 540, 260);
-    Form->Show();
-  }
-};
 
 void Fill(TAdvColumnGrid& g) {
   g.SetColCount(5);
