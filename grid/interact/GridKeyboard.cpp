@@ -38,6 +38,10 @@ bool TGridKeyboard::Before(WORD Key, TShiftState Shift) {
     SelectionNotify();
     return true;
   }
+  const bool plain = !Shift.Contains(ssCtrl) && !Shift.Contains(ssShift) && !Shift.Contains(ssAlt);
+  TNavigation& nav = *G.Navigation();
+  if (Key == VK_INSERT && plain && nav.AllowInsertRow()) InsertRowKey();
+  if (Key == VK_DELETE && !Shift.Contains(ssAlt) && nav.AllowDeleteRow()) DeleteRowKey();
   return false;
 }
 

@@ -26,6 +26,11 @@ class TGridKeyboard {
   void GraphicKey(WORD Key);
   void SelectionNotify();
 
+  // Insert and Delete (GridKeyboardRows.cpp).
+  void InsertRowKey();
+  void DeleteRowKey();
+  bool FooterShown();
+
   // The Tab walk (GridKeyboardTab.cpp).
   bool CanTabToCell(int ACol, int ARow);
   int FirstTabCellInRow(int ARow);

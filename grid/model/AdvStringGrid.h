@@ -487,8 +487,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
   virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
   virtual void InplaceEditTextChanged(const String& Text, TPoint& SelRange, int SelStart) {}
-  virtual void InsertUserRow(int ARow) {}
-  virtual void DeleteUserRow(int ARow) {}
+  // One row in or out at displayed row ARow, inside a node where ARow is.
+  virtual void InsertUserRow(int ARow);
+  virtual void DeleteUserRow(int ARow);
   virtual void ColumnHeadersChanged() {}
   virtual void BeginSmartPaste() {}
   virtual void EndSmartPaste() {}
@@ -653,6 +654,11 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TSelectionChangedEvent OnSelectionChanged;
   TCanAddRowEvent OnCanAddRow;
   TCanInsertRowEvent OnCanInsertRow;
+  // The row keys: Insert and Delete with Navigation's AllowInsertRow and
+  // AllowDeleteRow (grid/interact/GridKeyboardRows.cpp); real rows.
+  TCanInsertRowEvent OnCanDeleteRow;
+  TAutoAddRowEvent OnAutoInsertRow;
+  TAutoAddRowEvent OnAutoDeleteRow;
   TRatingChangeEvent OnRatingChange;
   TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
   TNotifyEvent OnStartBlockFocus;
