@@ -62,13 +62,6 @@ int TAdvStringGrid::GetComboIndex(int ACol, int ARow) {
   return Combobox()->Items().IndexOf(Cells(ACol, ARow));
 }
 
-// ---- Tab from an editor
-
-void TAdvStringGrid::TabAdvance(bool Backward) {
-  WORD key = VK_TAB;
-  KeyDown(key, Backward ? TShiftState{ssShift} : TShiftState{});
-}
-
 void TAdvStringGrid::ShowEditorChar(Char Ch) {
   EditCycle().StartEditChar = Ch;
   TBaseGrid::ShowEditorChar(Ch);

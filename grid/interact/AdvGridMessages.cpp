@@ -1,5 +1,6 @@
 // The grid's own window messages: its timer, the mouse buttons and the end of an edit.
 #include "grid/base/MouseActions.h"
+#include "grid/interact/GridKeyboard.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "platform/gui/Messages.h"
 
@@ -13,6 +14,9 @@ void TAdvStringGrid::Dispatch(TMessage& Message) {
     case WM_LBUTTONDBLCLK: return WMLButtonDblClk(Message);
     case WM_RBUTTONDOWN: return WMRButtonDown(Message);
     case WM_RBUTTONUP: return WMRButtonUp(Message);
+    case WM_KEYDOWN: return Keyboard().WMKeyDown(Message);
+    case WM_CHAR: return Keyboard().WMChar(Message);
+    case WM_GETDLGCODE: return Keyboard().DialogCode(Message);
     default: break;
   }
   if (GridEditDoneMessage != 0 && Message.Msg == GridEditDoneMessage && !Destroying()) {

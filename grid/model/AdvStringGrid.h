@@ -41,6 +41,7 @@ class TSelectedCellList;
 class TGridRowEngine;
 class TGridSorter;
 class TGridMouse;
+class TGridKeyboard;
 class TGridEditCycle;
 class TOutlineNodes;
 class TRowGrouping;
@@ -486,8 +487,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
   virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
   virtual void InplaceEditTextChanged(const String& Text, TPoint& SelRange, int SelStart) {}
-  virtual void InsertUserRow(int ARow) {}
-  virtual void DeleteUserRow(int ARow) {}
+  // One row in or out at displayed row ARow, inside a node where ARow is.
+  virtual void InsertUserRow(int ARow);
+  virtual void DeleteUserRow(int ARow);
   virtual void ColumnHeadersChanged() {}
   virtual void BeginSmartPaste() {}
   virtual void EndSmartPaste() {}
@@ -652,6 +654,11 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TSelectionChangedEvent OnSelectionChanged;
   TCanAddRowEvent OnCanAddRow;
   TCanInsertRowEvent OnCanInsertRow;
+  // The row keys: Insert and Delete with Navigation's AllowInsertRow and
+  // AllowDeleteRow (grid/interact/GridKeyboardRows.cpp); real rows.
+  TCanInsertRowEvent OnCanDeleteRow;
+  TAutoAddRowEvent OnAutoInsertRow;
+  TAutoAddRowEvent OnAutoDeleteRow;
   TRatingChangeEvent OnRatingChange;
   TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
   TNotifyEvent OnStartBlockFocus;
@@ -692,9 +699,10 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // The typed length an editable combo takes: the column's EditLength in a
   // column grid when above 0, else MaxComboLength.
   int ComboLengthLimit();
-  // Tab from an editor; the plain step to the next (previous) cell until the
-  // keyboard family walks its own way.
-  virtual void TabAdvance(bool Backward);
+  // One Tab (Shift+Tab) step over the Tab-selectable cells, taken by the
+  // grid with goTabs and by every editor; false only when the Tab went on
+  // to the window's next control (grid/interact/GridKeyboard*.cpp).
+  virtual bool TabAdvance(bool Backward);
   // goTabs, or a validation handler that wants to see Tab leave a cell.
   bool WantsTab() const;
   bool LButFlg() const;
@@ -766,6 +774,12 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
 
  private:
   friend class TGridMouse;
+  friend class TGridKeyboard;
+  struct TGridKeyboardDeleter {
+    void operator()(TGridKeyboard* Keyboard) const;
+  };
+  std::unique_ptr<TGridKeyboard, TGridKeyboardDeleter> FKeyboard;
+  TGridKeyboard& Keyboard();
   struct TGridMouseDeleter {
     void operator()(TGridMouse* Mouse) const;
   };

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "grid/base/ControlLook.h"
+#include "grid/base/Navigation.h"
+#include "grid/interact/GridCombo.h"
+#include "platform/grids/InplaceEdit.h"
+#include "platform/gui/StdCtrls.h"
+#include "tests/grid/interact/MouseGridSupport.h"
+
+namespace {
+
+using mousetest::TConfigGrid;
+
+struct ConfigGridKeys : ::testing::Test, TConfigGrid {
+  std::vector<std::string> Clicks;
+  void Start(int ACol, int ARow) {
+    Grid->OnCheckBoxClick = [this](TObject*, int C, int R, bool State) {
+      Clicks.push_back(std::to_string(C) + "," + std::to_string(R) + (State ? " on" : " off"));
+    };
+    Grid->SetCol(ACol);
+    Grid->SetRow(ARow);
+    Input.Pump();
+  }
+};
+
+TEST_F(ConfigGridKeys, TabIsNotTheGridsAndMovesTheFocusOn) {
+  auto* next = new TEdit(Form.get());
+  next->SetParent(Form.get());
+  next->SetBounds(0, 305, 100, 20);
+  Input.Pump();
+  Grid->SetFocus();
+  Input.Pump();
+  EXPECT_EQ(0, Grid->Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB);
+  Start(4, 2);
+  Input.Key(VK_TAB);
+  EXPECT_TRUE(next->Focused());
+  EXPECT_EQ(4, Grid->Col());
+  EXPECT_EQ(2, Grid->Row());
+}
+
+TEST_F(ConfigGridKeys, SpaceTogglesADataCheckBoxAndReportsEachToggle) {
+  struct Case {
+    const char16_t* Before;
+    const char16_t* After;
+    const char* Reported;
+  };
+  const Case Cases[] = {{u"", u"Y", "1,1 on"}, {u"x", u"Y", "1,2 on"}, {u"N", u"Y", "1,3 on"}, {u"Y", u"N", "1,4 off"}};
+  int row = 1;
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(row);
+    Grid->SetCells(1, row, C.Before);
+    Clicks.clear();
+    Start(1, row);
+    Input.Key(VK_SPACE);
+    EXPECT_EQ(C.After, Grid->Cells(1, row));
+    EXPECT_EQ(std::vector<std::string>{C.Reported}, Clicks);
+    EXPECT_FALSE(Grid->EditorMode()) << "the space opens no editor";
+    ++row;
+  }
+  Clicks.clear();
+  Start(1, 5);
+  Input.Key(VK_RETURN);
+  EXPECT_EQ(u"N", Grid->Cells(1, 5)) << "Enter does not toggle";
+  EXPECT_TRUE(Clicks.empty());
+}
+
+TEST_F(ConfigGridKeys, AReadOnlyBoxTogglesOnlyWhenAlwaysActive) {
+  Start(2, 3);
+  Input.Key(VK_SPACE);
+  EXPECT_EQ(u"N", Grid->Cells(2, 3));
+  Grid->ControlLook()->SetCheckAlwaysActive(true);
+  Input.Key(VK_SPACE);
+  EXPECT_EQ(u"Y", Grid->Cells(2, 3));
+}
+
+TEST_F(ConfigGridKeys, TheToggleReportsTheStorageColumnPastAHiddenColumn) {
+  Grid->HideColumn(1);
+  Grid->ControlLook()->SetCheckAlwaysActive(true);
+  const String hidden = Grid->Cells(1, 3);
+  Start(1, 3);  // the read-only box, shown in column 1
+  Input.Key(VK_SPACE);
+  EXPECT_EQ(u"Y", Grid->Cells(2, 3));
+  EXPECT_EQ(hidden, Grid->Cells(1, 3));
+  EXPECT_EQ(std::vector<std::string>{"2,3 on"}, Clicks);
+}
+
+TEST_F(ConfigGridKeys, ATypedCharacterOpensTheEditorWithIt) {
+  std::u16string pressed;
+  Grid->OnKeyPress = [&](TObject*, Char& Key) { pressed += Key; };
+  Start(4, 2);
+  Input.Type(u"q");
+  ASSERT_TRUE(Grid->EditorMode());
+  ASSERT_NE(nullptr, Grid->InplaceEditor());
+  EXPECT_EQ(u"q", Grid->InplaceEditor()->Text());
+  EXPECT_EQ(u"q", pressed);
+  Input.Key(VK_ESCAPE);
+  Start(3, 2);
+  Input.Type(u"G");
+  EXPECT_TRUE(Grid->Combobox()->Visible());
+  EXPECT_EQ(u"Group", Grid->Combobox()->Text()) << "the list picks the typed item";
+}
+
+TEST_F(ConfigGridKeys, AKeyPressHandlerCanSwallowTheCharacter) {
+  Grid->OnKeyPress = [](TObject*, Char& Key) { Key = Key == u'z' ? 0 : u'Z'; };
+  Start(4, 2);
+  Input.Type(u"z");
+  EXPECT_FALSE(Grid->EditorMode());
+  Input.Type(u"a");
+  ASSERT_TRUE(Grid->EditorMode());
+  EXPECT_EQ(u"Z", Grid->InplaceEditor()->Text());
+}
+
+}  // namespace
