@@ -252,6 +252,10 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // the merged area's base cell.
   String GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const String& Value) override;
+  // On, the text editor writes its text into the cell as it is typed;
+  // Escape still puts back the text the cell had when the edit started.
+  bool ShowEditProcess() const { return EditWritesThrough(); }
+  void SetShowEditProcess(bool Value) { SetEditWritesThrough(Value); }
 
   // ---- mini-HTML (grid/model/AdvGridHTML.cpp)
   // The cell's text without its tags; BR and HR become line breaks.

@@ -217,13 +217,48 @@ TEST(IsEditable, AsksTheBaseCellAndRefusesFixedAndReadOnlyCells) {
 // ---- ending an edit
 
 TEST(EditorClosing, EscapeKeepsTheTextTheCellHad) {
+  struct Case {
+    Opener how;
+    bool live;  // ShowEditProcess
+    const char16_t* whileTyping;
+  };
+  const Case cases[] = {
+      {Opener::F2, false, u"c4r2"},
+      {Opener::F2, true, u"c4r2new"},
+      {Opener::TypedChar, true, u"znew"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.how) << " live " << c.live);
+    ColumnGridForm f;
+    f.G->SetShowEditProcess(c.live);
+    Open(f, c.how, 4, 2);
+    f.Input.Type(u"new");
+    EXPECT_EQ(f.G->Cells(4, 2), c.whileTyping);
+    EXPECT_TRUE(f.EditorShown());
+    f.Input.Key(VK_ESCAPE);
+    EXPECT_EQ(f.G->Cells(4, 2), u"c4r2");
+    EXPECT_FALSE(f.G->EditMode());
+    f.Input.Click(*f.Other);
+    EXPECT_EQ(f.G->Cells(4, 2), u"c4r2") << "leaving afterwards writes nothing";
+  }
+}
+
+// Written live, a value refused on Enter stays in the reopened editor (and
+// so in the cell); Escape then puts back the text from before the edit.
+TEST(EditorClosing, EscapeAfterALiveWrittenValueWasRefusedRestoresTheOldText) {
   ColumnGridForm f;
+  f.G->SetShowEditProcess(true);
+  f.G->OnCellValidate = [](TObject*, int, int, String&, bool& Valid) { Valid = false; };
   Open(f, Opener::F2, 4, 2);
-  f.Input.Type(u"new");
+  f.Input.Type(u"x");
+  ASSERT_EQ(f.G->Cells(4, 2), u"c4r2x");
+  f.Input.Key(VK_RETURN);
+  f.Input.Pump();
+  EXPECT_TRUE(f.EditorShown());
+  EXPECT_EQ(f.EditorText(), u"c4r2x");
   f.Input.Key(VK_ESCAPE);
   EXPECT_EQ(f.G->Cells(4, 2), u"c4r2");
-  f.Input.Click(*f.Other);
-  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2") << "leaving afterwards writes nothing";
+  EXPECT_FALSE(f.G->Modified());
 }
 
 TEST(EditorClosing, RestoreCachedCellWritesTheMergedAreasBaseCell) {
