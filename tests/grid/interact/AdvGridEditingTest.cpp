@@ -11,6 +11,7 @@
 #include "grid/base/AdvGridUndoRedo.h"
 #include "grid/base/GridTypes.h"
 #include "grid/base/Navigation.h"
+#include "grid/interact/AdvInplaceEdit.h"
 #include "grid/interact/GridEditCycle.h"
 #include "grid/model/AdvColumnGrid.h"
 #include "grid/model/AdvStringGrid.h"
@@ -345,6 +346,36 @@ TEST(EnterWriteBack, ValidatesAChangedValueAndStoresWhatValidationLeaves) {
     EXPECT_EQ(validations, c.validations);
     EXPECT_EQ(Point(f.G->Col(), f.G->Row()), Point(4, 2));
   }
+}
+
+// Also with AdvanceOnEnter, a refused value keeps the grid's own text editor
+// open on the edited cell; the next Enter that is accepted moves on.
+TEST(EnterWriteBack, ARefusalKeepsTheTextEditorOpenOnTheEditedCell) {
+  ColumnGridForm f;
+  f.G->Navigation()->SetAdvanceOnEnter(true);
+  bool accept = false;
+  f.G->OnCellValidate = [&](TObject*, int, int, String&, bool& Valid) { Valid = accept; };
+  Open(f, Opener::F2, 4, 2);
+  f.Input.Type(u"x");
+  f.Input.Key(VK_RETURN);
+  f.Input.Pump();
+  EXPECT_EQ(Point(f.G->Col(), f.G->Row()), Point(4, 2));
+  EXPECT_TRUE(f.G->EditMode());
+  ASSERT_TRUE(f.EditorShown());
+  EXPECT_NE(dynamic_cast<TAdvInplaceEdit*>(f.G->InplaceEditor()), nullptr);
+  EXPECT_EQ(f.G->InplaceEditor()->Left(), f.G->CellRect(4, 2).Left);
+  EXPECT_EQ(f.G->InplaceEditor()->Top(), f.G->CellRect(4, 2).Top);
+  EXPECT_EQ(f.EditorText(), u"c4r2x") << "the refused value stays, selected, to be corrected";
+  EXPECT_EQ(f.G->InplaceEditor()->SelLength(), 5);
+  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2");
+
+  accept = true;
+  f.Input.Key(VK_END);
+  f.Input.Type(u"y");
+  f.Input.Key(VK_RETURN);
+  f.Input.Pump();
+  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2xy");
+  EXPECT_EQ(Point(f.G->Col(), f.G->Row()), Point(1, 3)) << "advanced past the row end";
 }
 
 TEST(EnterWriteBack, UndoAfterAnEditRestoresTheOldText) {
