@@ -1110,6 +1110,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Scrolls down a row at a time until the last row clears the footer, or
   // the grid scrolls no further.
   void ScrollLastRowAboveSearchFooter();
+  // A row being selected scrolls clear of the floating and the search
+  // footer; false for the row the fixed floating footer covers.
+  bool ScrollSelectedRowClearOfFooters(int ARow);
 
   // ---- rotated text and hit testing (grid/paint/AdvGridMeasure.cpp, grid/interact/AdvGridHitTest.cpp)
   // Moves R's left and top so that Text rotated by Angle degrees is aligned in R.
@@ -1134,6 +1137,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // The bottom of the last row as if the view went on; past the view when it is not shown.
   int LastRowBottom() const;
   int SearchFooterTop() const;
+  // The bottom of a shown row; INT_MIN when it is not shown.
+  int ShownRowBottom(int ARow) const;
+  void ScrollDownOneRow();
   void SizeRowPadded(int ARow, int Padding, int GraphicTextHeight);
 
   TCellEditorSetup FEditorSetup;
