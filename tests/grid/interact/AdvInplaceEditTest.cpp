@@ -96,6 +96,19 @@ TEST(AdvInplaceEdit, TheLengthLimitDropsWhatWouldPassItUnlessTextIsSelected) {
   EXPECT_EQ(f.Text(), u"9") << "typing over a selection";
 }
 
+TEST(AdvInplaceEdit, AdvanceAutoMovesOnAfterTheLastCharacterTheLimitAllows) {
+  EditGrid f;
+  f.G->SetMaxEditLength(3);
+  f.G->Navigation()->SetAdvanceOnEnter(true);
+  f.G->Navigation()->SetAdvanceAuto(true);
+  f.Input.Type(u"ab");
+  EXPECT_EQ(Point(f.G->Col(), f.G->Row()), Point(1, 1));
+  f.Input.Type(u"c");
+  f.Input.Pump();
+  EXPECT_EQ(f.G->Cells(1, 1), u"abc");
+  EXPECT_EQ(Point(f.G->Col(), f.G->Row()), Point(2, 1));
+}
+
 TEST(AdvInplaceEdit, PastingIsFilteredAndTheEventsMayChangeOrRefuseIt) {
   testsupport::ClipboardFake clipboard;
   EditGrid f;
