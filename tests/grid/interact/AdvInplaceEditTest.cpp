@@ -202,6 +202,41 @@ TEST(AdvInplaceEdit, TheKeysThatLeaveACellValidateFirstAndARefusalKeepsTheEditor
   }
 }
 
+TEST(AdvInplaceEdit, CursorWalkingLeavesAtTheTextEndsAndEditsOn) {
+  struct Case {
+    const char* What;
+    bool AlwaysEdit;
+    bool Home;  // caret to the start before the walk
+    WORD Key;
+    int Col;
+  };
+  const Case cases[] = {
+      {"Right at the end", true, false, VK_RIGHT, 3},
+      {"Left at the start", true, true, VK_LEFT, 1},
+      {"Right without editing on", false, false, VK_RIGHT, 3},
+      {"Left inside the text", true, false, VK_LEFT, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    EditGrid f;
+    f.G->Navigation()->SetCursorWalkEditor(true);
+    f.G->Navigation()->SetCursorWalkAlwaysEdit(c.AlwaysEdit);
+    f.G->SetCol(2);
+    f.Input.Pump();
+    f.Input.Type(u"ab");
+    if (c.Home) f.Input.Key(VK_HOME);
+    f.Input.Key(c.Key);
+    f.Input.Pump();
+    EXPECT_EQ(f.G->Col(), c.Col);
+    if (c.Col == 2) {
+      EXPECT_TRUE(f.Editing()) << "the caret moved inside the text";
+      continue;
+    }
+    EXPECT_EQ(f.G->Cells(2, 1), u"ab");
+    EXPECT_EQ(f.Editing(), c.AlwaysEdit);
+  }
+}
+
 TEST(AdvInplaceEdit, EscapeRestoresTheCellsText) {
   EditGrid f;
   f.G->SetCells(1, 1, u"kept");
