@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/base/Navigation.h"
+#include "grid/base/SizeWhileTyping.h"
 #include "grid/model/AdvStringGrid.h"
 #include "platform/sys/FormatSettings.h"
 #include "tests/support/BeepRecorder.h"
@@ -235,6 +236,19 @@ TEST(AdvInplaceEdit, CursorWalkingLeavesAtTheTextEndsAndEditsOn) {
     EXPECT_EQ(f.G->Cells(2, 1), u"ab");
     EXPECT_EQ(f.Editing(), c.AlwaysEdit);
   }
+}
+
+TEST(AdvInplaceEdit, AWrappingEditorGrowsItsRowWhileTyping) {
+  EditGrid f;
+  f.G->SetWordWrap(true);
+  f.G->SizeWhileTyping()->SetHeight(true);
+  f.G->SetColWidths(1, 60);
+  const int before = f.G->RowHeights(1);
+  f.Input.Key(VK_F2);
+  ASSERT_TRUE(f.Edit()->WordWrap());
+  f.Input.Type(u"one two three four five six");
+  EXPECT_GT(f.G->RowHeights(1), before) << "the editor's text, wrapped, sizes the row";
+  EXPECT_EQ(f.G->Cells(1, 1), u"") << "nothing written before the edit ends";
 }
 
 TEST(AdvInplaceEdit, EscapeRestoresTheCellsText) {
