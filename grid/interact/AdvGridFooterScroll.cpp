@@ -1,9 +1,11 @@
-// Keeping the last row clear of the search footer at the grid's bottom.
+// Keeping rows clear of the search footer and the floating footer at the grid's bottom.
+#include <algorithm>
 #include <climits>
 
 #include "grid/base/SearchFooter.h"
-#include "grid/model/SearchPanel.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/FloatingFooter.h"
+#include "grid/model/SearchPanel.h"
 
 namespace {
 // The footer's top edge may cover this much of the last row.
@@ -36,4 +38,35 @@ void TAdvStringGrid::ScrollLastRowAboveSearchFooter() {
     SetTopRow(top + 1);
     if (TopRow() == top) return;
   }
+}
+
+int TAdvStringGrid::ShownRowBottom(int ARow) const {
+  if (ARow < 0 || ARow >= RowCount()) return INT_MIN;
+  const TRect r = TGridModel::CellRect(FixedCols(), ARow);
+  return r.IsEmpty() ? INT_MIN : r.Top + RowHeights(ARow);
+}
+
+void TAdvStringGrid::ScrollDownOneRow() {
+  if (TopRow() < RowCount() - 1) SetTopRow(TopRow() + 1);
+}
+
+bool TAdvStringGrid::ScrollSelectedRowClearOfFooters(int ARow) {
+  const int panel = FSearchFooter->Visible() && FSearchPanel ? FSearchPanel->Height() : 0;
+  if (FFloatingFooter->Visible()) {
+    const bool fixedLast = FFloatingFooter->FooterStyle() == fsFixedLastRow;
+    if (fixedLast && ARow == RowCount() - 1) return false;
+    if (fixedLast && ARow >= TopRow() + VisibleRowCount())
+      SetTopRow(std::max(FixedRows(), ARow + FixedRows() - VisibleRowCount()));
+    if (!fixedLast) FFloatingFooter->Invalidate();
+    const int gap = panel > 0 ? panel + 2 : 0;
+    if (ShownRowBottom(ARow) > ClientHeight() - FFloatingFooter->Height() - gap + FooterOverlap)
+      ScrollDownOneRow();
+  }
+  if (!FSearchFooter->Visible()) return true;
+  while (ShownRowBottom(ARow) > ClientHeight() - panel + FooterOverlap) {
+    const int top = TopRow();
+    ScrollDownOneRow();
+    if (TopRow() == top) break;
+  }
+  return true;
 }

@@ -4,7 +4,6 @@
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
 #include "grid/model/AdvStringGridPrivate.h"
-#include "grid/model/FloatingFooter.h"
 #include "platform/grids/InplaceEdit.h"
 
 void TAdvStringGrid::DoCellChanging(int ACol, int ARow, bool& Allow) {
@@ -20,9 +19,7 @@ bool TAdvStringGrid::SelectCell(int ACol, int ARow) {
   // Unparented grids keep the base rules (and OnSelectCell).
   if (!Parent()) return TBaseGrid::SelectCell(ACol, ARow);
   s.EditText = ACol >= 0 && ARow >= 0 ? GridCells(RealColIndex(ACol), ARow) : String();
-  if (FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow &&
-      ARow == RowCount() - 1)
-    return false;
+  if (!ScrollSelectedRowClearOfFooters(ARow)) return false;
   if (ACol < 0 || ARow < 0) return false;
   if (IsMergedNonBaseCell(ACol, ARow) && !Options().Contains(goRangeSelect)) {
     MoveToMergedBase(ACol, ARow);

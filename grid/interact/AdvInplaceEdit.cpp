@@ -275,6 +275,8 @@ bool TAdvInplaceEdit::WrapsOrMultiline() const { return FWordWrap || FGrid->Mult
 
 void TAdvInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
   FSelKeyDown = SelStart();
+  FAtStartOnKeyDown = SelLength() == 0 && SelStart() == 0;
+  FAtEndOnKeyDown = SelLength() == 0 && SelStart() == static_cast<int>(Text().size());
   Workmode = Key != VK_BACK && Key != VK_DELETE;
   if (Key == VK_RETURN && (Shift.Contains(ssShift) || Shift.Contains(ssCtrl)) &&
       FGrid->SizeWhileTyping()->Height() && FGrid->Multilinecells()) {
@@ -293,10 +295,37 @@ void TAdvInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TAdvInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
-  if (Key == VK_LEFT || Key == VK_RIGHT) return;
+  if (Key == VK_LEFT || Key == VK_RIGHT) {
+    if (FGrid->Navigation()->CursorWalkEditor() && !Shift.Contains(ssShift)) WalkOut(Key, Key == VK_RIGHT);
+    return;
+  }
   TInplaceEdit::KeyUp(Key, Shift);
   DoChange();
   SizeWhileTyping();
+}
+
+// A refused value keeps the editor on its cell.
+void TAdvInplaceEdit::WalkOut(WORD& Key, bool Right) {
+  const bool ready = Right ? FAtEndOnKeyDown : FAtStartOnKeyDown && SelStart() == 0;
+  if (!ready || SelLength() != 0) return;
+  Key = 0;
+  const String T = Text();
+  const int col = FGrid->Col(), row = FGrid->Row();
+  const int next = Right ? col + FGrid->CellSpan(FGrid->RealColIndex(col), row).X + 1 : col - 1;
+  if (!FGrid->ValidateCell(T)) return;
+  FGrid->HideInplaceEdit();
+  if (next >= FGrid->FixedCols() && next < FGrid->ColCount() &&
+      FGrid->HasClickableGraphic(FGrid->RealColIndex(next), row)) {
+    FGrid->SetCol(next);
+    return;
+  }
+  TNavigation& nav = *FGrid->Navigation();
+  const TAdvanceDirection direction = nav.AdvanceDirection();
+  nav.SetAdvanceDirection(adLeftRight);
+  FGrid->AdvanceToNextCell(FGrid->Col(), FGrid->Row(), true, false, Right, true, true);
+  nav.SetAdvanceDirection(direction);
+  if (nav.CursorWalkAlwaysEdit()) FGrid->ShowInplaceEdit();
+  else FGrid->HideInplaceEdit();
 }
 
 void TAdvInplaceEdit::SizeWhileTyping() {

@@ -49,12 +49,16 @@ class TAdvInplaceEdit : public TInplaceEdit {
   void Paste();
   void CopyOrCut(bool Cut);
   void SizeWhileTyping();
+  // Left at the text's start or Right at its end walks to the next cell.
+  void WalkOut(WORD& Key, bool Right);
   bool CaretOnFirstLine();
   bool CaretOnLastLine();
   bool WrapsOrMultiline() const;
 
   TAdvStringGrid* FGrid;
   int FSelKeyDown = 0;
+  bool FAtStartOnKeyDown = false;  // caret at 0, nothing selected
+  bool FAtEndOnKeyDown = false;    // caret at the text's end, nothing selected
   int FOldSelStart = 0;
   int FLengthLimit = 0;
   bool FValign = false;

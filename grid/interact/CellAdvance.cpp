@@ -3,7 +3,9 @@
 
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
+#include "grid/interact/GridEditCycle.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "platform/gui/Messages.h"
 
 void TAdvStringGrid::AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool Repeating,
                                        bool Forward, bool AutoEdit, bool Force) {
@@ -44,9 +46,7 @@ void TCellAdvance::Run(int ACol, int ARow, bool ShowEditor, bool Repeating, bool
     }
     at = n;
   }
-  if (ShowEditor && AutoEdit && G.Navigation()->AdvanceAutoEdit() && Editable(G.Col(), G.Row()) &&
-      G.Options().Contains(goEditing))
-    G.ShowEditor();
+  if (ShowEditor) ShowEditorAfterMove(ACol, ARow, AutoEdit);
   if (G.MouseActions()->DisjunctRowSelect()) {
     G.ClearRowSelect();
     G.SetRowSelect(G.Row(), true);
@@ -156,4 +156,36 @@ void TCellAdvance::MoveTo(int StartCol, int StartRow, const TPoint& N) {
   if (allow) G.FocusCell(newCol, newRow, true);
   else G.FocusCell(StartCol, StartRow, true);
   s.DisableChange = was;
+}
+
+// Entering a cell whose graphic is clicked (a check box, a button) by Enter
+// acts on it as a click would.
+void TCellAdvance::ShowEditorAfterMove(int StartCol, int StartRow, bool AutoEdit) {
+  const TPoint n{G.Col(), G.Row()};
+  const int real = G.RealColIndex(n.X);
+  const bool clickable = G.HasClickableGraphic(real, n.Y);
+  if (!(AutoEdit && G.Navigation()->AdvanceAutoEdit()) && !clickable) return;
+  if (!G.IsEditable(real, n.Y)) return;
+  G.ShowEditor();
+  if (!clickable) return;
+  TCellChangeState& s = G.FState->CellChange;
+  const bool was = s.DisableChange;
+  s.DisableChange = true;
+  G.FocusCell(StartCol, StartRow, true);
+  G.FocusCell(n.X, n.Y, true);
+  s.DisableChange = was;
+  if (!G.HasClickableGraphic(G.RealColIndex(StartCol), StartRow)) ClickAt(n);
+  bool allow = true;
+  if (G.OnCellChanging) G.OnCellChanging(&G, StartRow, StartCol, G.Row(), G.Col(), allow);
+  TEditorType kind = G.DefaultEditor();
+  G.PrepareCellEditor(G.RealColIndex(StartCol), StartRow, kind);
+  if (!TGridEditCycle::IsTextKind(kind)) G.HideEditor();
+}
+
+void TCellAdvance::ClickAt(const TPoint& N) {
+  const TRect r = G.CellRect(N.X, N.Y);
+  const LPARAM at = MakeLParam(r.Left + 2, r.Top + 2);
+  SendMessage(G.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessage(G.Handle(), WM_LBUTTONUP, 0, at);
+  if (G.Navigation()->AdvanceDirection() != adLeftRight) G.HideEditor();
 }

@@ -19,6 +19,10 @@ class TCellAdvance {
   bool Editable(int ACol, int ARow);
   bool AnyEditableColumn(int ARow);
   void MoveTo(int StartCol, int StartRow, const TPoint& N);
+  // With the editor asked for: shown on the new current cell, and a
+  // clickable graphic there clicked.
+  void ShowEditorAfterMove(int StartCol, int StartRow, bool AutoEdit);
+  void ClickAt(const TPoint& N);
 
   TAdvStringGrid& G;
   bool Forward;

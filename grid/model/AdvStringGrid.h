@@ -253,6 +253,10 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // the merged area's base cell.
   String GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const String& Value) override;
+  // On, the text editor writes its text into the cell as it is typed;
+  // Escape still puts back the text the cell had when the edit started.
+  bool ShowEditProcess() const { return EditWritesThrough(); }
+  void SetShowEditProcess(bool Value) { SetEditWritesThrough(Value); }
 
   // ---- mini-HTML (grid/model/AdvGridHTML.cpp)
   // The cell's text without its tags; BR and HR become line breaks.
@@ -1120,6 +1124,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Scrolls down a row at a time until the last row clears the footer, or
   // the grid scrolls no further.
   void ScrollLastRowAboveSearchFooter();
+  // A row being selected scrolls clear of the floating and the search
+  // footer; false for the row the fixed floating footer covers.
+  bool ScrollSelectedRowClearOfFooters(int ARow);
 
   // ---- rotated text and hit testing (grid/paint/AdvGridMeasure.cpp, grid/interact/AdvGridHitTest.cpp)
   // Moves R's left and top so that Text rotated by Angle degrees is aligned in R.
@@ -1144,6 +1151,9 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // The bottom of the last row as if the view went on; past the view when it is not shown.
   int LastRowBottom() const;
   int SearchFooterTop() const;
+  // The bottom of a shown row; INT_MIN when it is not shown.
+  int ShownRowBottom(int ARow) const;
+  void ScrollDownOneRow();
   void SizeRowPadded(int ARow, int Padding, int GraphicTextHeight);
 
   TCellEditorSetup FEditorSetup;

@@ -7,6 +7,7 @@
 #include "grid/base/HTMLRender.h"
 #include "grid/base/RichTextPlain.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "platform/grids/InplaceEdit.h"
 #include "platform/gui/BitmapCanvas.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/PixelBuffer.h"
@@ -47,7 +48,10 @@ TPoint TAdvStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   TBrush brush;
   DoGetCellColor(ACol, ARow, canvas.Font(), &brush, TGridDrawState());
   canvas.Font()->SetSize(canvas.Font()->Size() + FValues.ZoomFactor);
-  String text = GetFormattedCell(ACol, ARow);
+  // While typing, the cell is as large as what the editor holds.
+  const TInplaceEdit* editor = InplaceEditor();
+  const bool edited = EditorMode() && editor && editor->Visible() && ACol == RealCol() && ARow == Row();
+  String text = edited ? editor->Text() : GetFormattedCell(ACol, ARow);
   if (text.empty()) return TPoint{0, 0};
   const int wrapWidth = std::max(ColWidths(displCol) - GetHorzPadding(), 1);
   const int kind = CellTextKind(text, true);

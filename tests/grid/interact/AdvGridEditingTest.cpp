@@ -11,6 +11,7 @@
 #include "grid/base/AdvGridUndoRedo.h"
 #include "grid/base/GridTypes.h"
 #include "grid/base/Navigation.h"
+#include "grid/interact/AdvInplaceEdit.h"
 #include "grid/interact/GridEditCycle.h"
 #include "grid/model/AdvColumnGrid.h"
 #include "grid/model/AdvStringGrid.h"
@@ -217,13 +218,48 @@ TEST(IsEditable, AsksTheBaseCellAndRefusesFixedAndReadOnlyCells) {
 // ---- ending an edit
 
 TEST(EditorClosing, EscapeKeepsTheTextTheCellHad) {
+  struct Case {
+    Opener how;
+    bool live;  // ShowEditProcess
+    const char16_t* whileTyping;
+  };
+  const Case cases[] = {
+      {Opener::F2, false, u"c4r2"},
+      {Opener::F2, true, u"c4r2new"},
+      {Opener::TypedChar, true, u"znew"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.how) << " live " << c.live);
+    ColumnGridForm f;
+    f.G->SetShowEditProcess(c.live);
+    Open(f, c.how, 4, 2);
+    f.Input.Type(u"new");
+    EXPECT_EQ(f.G->Cells(4, 2), c.whileTyping);
+    EXPECT_TRUE(f.EditorShown());
+    f.Input.Key(VK_ESCAPE);
+    EXPECT_EQ(f.G->Cells(4, 2), u"c4r2");
+    EXPECT_FALSE(f.G->EditMode());
+    f.Input.Click(*f.Other);
+    EXPECT_EQ(f.G->Cells(4, 2), u"c4r2") << "leaving afterwards writes nothing";
+  }
+}
+
+// Written live, a value refused on Enter stays in the reopened editor (and
+// so in the cell); Escape then puts back the text from before the edit.
+TEST(EditorClosing, EscapeAfterALiveWrittenValueWasRefusedRestoresTheOldText) {
   ColumnGridForm f;
+  f.G->SetShowEditProcess(true);
+  f.G->OnCellValidate = [](TObject*, int, int, String&, bool& Valid) { Valid = false; };
   Open(f, Opener::F2, 4, 2);
-  f.Input.Type(u"new");
+  f.Input.Type(u"x");
+  ASSERT_EQ(f.G->Cells(4, 2), u"c4r2x");
+  f.Input.Key(VK_RETURN);
+  f.Input.Pump();
+  EXPECT_TRUE(f.EditorShown());
+  EXPECT_EQ(f.EditorText(), u"c4r2x");
   f.Input.Key(VK_ESCAPE);
   EXPECT_EQ(f.G->Cells(4, 2), u"c4r2");
-  f.Input.Click(*f.Other);
-  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2") << "leaving afterwards writes nothing";
+  EXPECT_FALSE(f.G->Modified());
 }
 
 TEST(EditorClosing, RestoreCachedCellWritesTheMergedAreasBaseCell) {
@@ -312,6 +348,36 @@ TEST(EnterWriteBack, ValidatesAChangedValueAndStoresWhatValidationLeaves) {
   }
 }
 
+// Also with AdvanceOnEnter, a refused value keeps the grid's own text editor
+// open on the edited cell; the next Enter that is accepted moves on.
+TEST(EnterWriteBack, ARefusalKeepsTheTextEditorOpenOnTheEditedCell) {
+  ColumnGridForm f;
+  f.G->Navigation()->SetAdvanceOnEnter(true);
+  bool accept = false;
+  f.G->OnCellValidate = [&](TObject*, int, int, String&, bool& Valid) { Valid = accept; };
+  Open(f, Opener::F2, 4, 2);
+  f.Input.Type(u"x");
+  f.Input.Key(VK_RETURN);
+  f.Input.Pump();
+  EXPECT_EQ(Point(f.G->Col(), f.G->Row()), Point(4, 2));
+  EXPECT_TRUE(f.G->EditMode());
+  ASSERT_TRUE(f.EditorShown());
+  EXPECT_NE(dynamic_cast<TAdvInplaceEdit*>(f.G->InplaceEditor()), nullptr);
+  EXPECT_EQ(f.G->InplaceEditor()->Left(), f.G->CellRect(4, 2).Left);
+  EXPECT_EQ(f.G->InplaceEditor()->Top(), f.G->CellRect(4, 2).Top);
+  EXPECT_EQ(f.EditorText(), u"c4r2x") << "the refused value stays, selected, to be corrected";
+  EXPECT_EQ(f.G->InplaceEditor()->SelLength(), 5);
+  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2");
+
+  accept = true;
+  f.Input.Key(VK_END);
+  f.Input.Type(u"y");
+  f.Input.Key(VK_RETURN);
+  f.Input.Pump();
+  EXPECT_EQ(f.G->Cells(4, 2), u"c4r2xy");
+  EXPECT_EQ(Point(f.G->Col(), f.G->Row()), Point(1, 3)) << "advanced past the row end";
+}
+
 TEST(EnterWriteBack, UndoAfterAnEditRestoresTheOldText) {
   ColumnGridForm f;
   TAdvGridUndoRedo undo(f.Form.get());
@@ -342,6 +408,28 @@ TEST(EnterWriteBack, ClosingEventsInOrderWithTheRealColumnAfterPumping) {
   EXPECT_EQ(f.G->Cells(4, 2), u"c4r2x");
   EXPECT_EQ(log, (std::vector<String>{u"validate 4", u"changed 4", u"done", u"cell done 4,2"}));
   EXPECT_FALSE(f.G->EditMode());
+}
+
+TEST(EditorClosing, TabWithGoTabsValidatesWritesBackAndEndsTheEdit) {
+  ColumnGridForm f;
+  f.G->SetOptions(f.G->Options() + TGridOptions{goTabs});
+  int validations = 0, done = 0;
+  f.G->OnCellValidate = [&](TObject*, int ACol, int ARow, String& V, bool&) {
+    EXPECT_EQ(Point(ACol, ARow), Point(4, 2));
+    ++validations;
+    V = u"ok";
+  };
+  f.G->OnEditingDone = [&](TObject*) { ++done; };
+  Open(f, Opener::F2, 4, 2);
+  f.Input.Type(u"x");
+  f.Input.Key(VK_TAB);
+  f.Input.Pump();
+  EXPECT_EQ(validations, 1);
+  EXPECT_EQ(f.G->Cells(4, 2), u"ok");
+  EXPECT_GE(done, 1);
+  EXPECT_FALSE(f.G->EditMode());
+  EXPECT_NE(Point(f.G->Col(), f.G->Row()), Point(4, 2)) << "the grid kept the focus and moved on";
+  EXPECT_TRUE(f.G->Focused());
 }
 
 TEST(EditorClosing, LeavingTheGridValidatesFirst) {

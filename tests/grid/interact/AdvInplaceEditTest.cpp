@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/base/Navigation.h"
+#include "grid/base/SizeWhileTyping.h"
 #include "grid/model/AdvStringGrid.h"
 #include "platform/sys/FormatSettings.h"
 #include "tests/support/BeepRecorder.h"
@@ -94,6 +95,19 @@ TEST(AdvInplaceEdit, TheLengthLimitDropsWhatWouldPassItUnlessTextIsSelected) {
   f.Input.Key('A', {ssCtrl});
   f.Input.Type(u"9");
   EXPECT_EQ(f.Text(), u"9") << "typing over a selection";
+}
+
+TEST(AdvInplaceEdit, AdvanceAutoMovesOnAfterTheLastCharacterTheLimitAllows) {
+  EditGrid f;
+  f.G->SetMaxEditLength(3);
+  f.G->Navigation()->SetAdvanceOnEnter(true);
+  f.G->Navigation()->SetAdvanceAuto(true);
+  f.Input.Type(u"ab");
+  EXPECT_EQ(Point(f.G->Col(), f.G->Row()), Point(1, 1));
+  f.Input.Type(u"c");
+  f.Input.Pump();
+  EXPECT_EQ(f.G->Cells(1, 1), u"abc");
+  EXPECT_EQ(Point(f.G->Col(), f.G->Row()), Point(2, 1));
 }
 
 TEST(AdvInplaceEdit, PastingIsFilteredAndTheEventsMayChangeOrRefuseIt) {
@@ -187,6 +201,54 @@ TEST(AdvInplaceEdit, TheKeysThatLeaveACellValidateFirstAndARefusalKeepsTheEditor
     EXPECT_EQ(f.G->Row(), 1);
     EXPECT_EQ(f.G->Col(), 1);
   }
+}
+
+TEST(AdvInplaceEdit, CursorWalkingLeavesAtTheTextEndsAndEditsOn) {
+  struct Case {
+    const char* What;
+    bool AlwaysEdit;
+    bool Home;  // caret to the start before the walk
+    WORD Key;
+    int Col;
+  };
+  const Case cases[] = {
+      {"Right at the end", true, false, VK_RIGHT, 3},
+      {"Left at the start", true, true, VK_LEFT, 1},
+      {"Right without editing on", false, false, VK_RIGHT, 3},
+      {"Left inside the text", true, false, VK_LEFT, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    EditGrid f;
+    f.G->Navigation()->SetCursorWalkEditor(true);
+    f.G->Navigation()->SetCursorWalkAlwaysEdit(c.AlwaysEdit);
+    f.G->SetCol(2);
+    f.Input.Pump();
+    f.Input.Type(u"ab");
+    if (c.Home) f.Input.Key(VK_HOME);
+    f.Input.Key(c.Key);
+    f.Input.Pump();
+    EXPECT_EQ(f.G->Col(), c.Col);
+    if (c.Col == 2) {
+      EXPECT_TRUE(f.Editing()) << "the caret moved inside the text";
+      continue;
+    }
+    EXPECT_EQ(f.G->Cells(2, 1), u"ab");
+    EXPECT_EQ(f.Editing(), c.AlwaysEdit);
+  }
+}
+
+TEST(AdvInplaceEdit, AWrappingEditorGrowsItsRowWhileTyping) {
+  EditGrid f;
+  f.G->SetWordWrap(true);
+  f.G->SizeWhileTyping()->SetHeight(true);
+  f.G->SetColWidths(1, 60);
+  const int before = f.G->RowHeights(1);
+  f.Input.Key(VK_F2);
+  ASSERT_TRUE(f.Edit()->WordWrap());
+  f.Input.Type(u"one two three four five six");
+  EXPECT_GT(f.G->RowHeights(1), before) << "the editor's text, wrapped, sizes the row";
+  EXPECT_EQ(f.G->Cells(1, 1), u"") << "nothing written before the edit ends";
 }
 
 TEST(AdvInplaceEdit, EscapeRestoresTheCellsText) {

@@ -8,6 +8,7 @@
 
 #include "grid/base/Navigation.h"
 #include "grid/model/AdvColumnGrid.h"
+#include "platform/grids/InplaceEdit.h"
 #include "grid/model/GridColumnCollection.h"
 #include "grid/model/GridColumnItem.h"
 #include "tests/support/ShownOnForm.h"
@@ -208,6 +209,25 @@ TEST(GridKeyPress, EnterAdvancesFromACheckBoxCellAndIsDroppedOnAReadOnlyCell) {
   f.Input.Key(VK_RETURN);
   EXPECT_EQ(f.Current(), "1,2") << "from the check box past the read-only column";
   EXPECT_EQ(enters, 2);
+}
+
+// Enter from a text edit onto a data check box toggles it as a click
+// would; a box entered from another box is not toggled.
+TEST(CellAdvance, EnterOntoACheckBoxClicksIt) {
+  TableGrid f;
+  f.G->Navigation()->SetAdvanceOnEnter(true);
+  f.G->Columns()->Items(2)->SetCheckTrue(u"Y");
+  f.G->Columns()->Items(2)->SetCheckFalse(u"N");
+  f.G->SetCells(2, 2, u"N");
+  f.ClickCell(1, 2);
+  f.Input.Key(VK_F2);
+  f.Input.Type(u"x");
+  f.Input.Key(VK_RETURN);
+  f.Input.Pump();
+  EXPECT_EQ(f.G->Cells(1, 2), u"x");
+  EXPECT_EQ(f.Current(), "2,2");
+  EXPECT_EQ(f.G->Cells(2, 2), u"Y");
+  EXPECT_FALSE(f.G->InplaceEditor() && f.G->InplaceEditor()->Visible());
 }
 
 }  // namespace
