@@ -404,6 +404,11 @@ TEST_F(SNMPTrapAccess, RowButtonsAndTheNumbering) {
     EXPECT_EQ(Read().GetCellEx(0, 255), u"");  // emptied by the deletes
     EXPECT_EQ(Read().GetCellEx(0, 254), u"253");
     EXPECT_EQ(Write().GetCellEx(0, 3), u"3");
+
+    P.Input.Key(VK_SPACE);  // the current Enable cell, toggled back by key
+    EXPECT_EQ(Read().GetCellEx(1, 2), u"Y");
+    EXPECT_EQ(Read().GetCellEx(0, 2), u"2");
+    EXPECT_EQ(Read().GetCellEx(0, 3), u"3");
     W().Close();
   });
 }

@@ -411,25 +411,30 @@ TEST(EnterWriteBack, ClosingEventsInOrderWithTheRealColumnAfterPumping) {
 }
 
 TEST(EditorClosing, TabWithGoTabsValidatesWritesBackAndEndsTheEdit) {
-  ColumnGridForm f;
-  f.G->SetOptions(f.G->Options() + TGridOptions{goTabs});
-  int validations = 0, done = 0;
-  f.G->OnCellValidate = [&](TObject*, int ACol, int ARow, String& V, bool&) {
-    EXPECT_EQ(Point(ACol, ARow), Point(4, 2));
-    ++validations;
-    V = u"ok";
-  };
-  f.G->OnEditingDone = [&](TObject*) { ++done; };
-  Open(f, Opener::F2, 4, 2);
-  f.Input.Type(u"x");
-  f.Input.Key(VK_TAB);
-  f.Input.Pump();
-  EXPECT_EQ(validations, 1);
-  EXPECT_EQ(f.G->Cells(4, 2), u"ok");
-  EXPECT_GE(done, 1);
-  EXPECT_FALSE(f.G->EditMode());
-  EXPECT_NE(Point(f.G->Col(), f.G->Row()), Point(4, 2)) << "the grid kept the focus and moved on";
-  EXPECT_TRUE(f.G->Focused());
+  for (bool autoEdit : {true, false}) {
+    SCOPED_TRACE(autoEdit ? "AdvanceAutoEdit" : "no AdvanceAutoEdit");
+    ColumnGridForm f;
+    f.G->SetOptions(f.G->Options() + TGridOptions{goTabs});
+    f.G->Navigation()->SetAdvanceAutoEdit(autoEdit);
+    int validations = 0, done = 0;
+    f.G->OnCellValidate = [&](TObject*, int ACol, int ARow, String& V, bool&) {
+      EXPECT_EQ(Point(ACol, ARow), Point(4, 2));
+      ++validations;
+      V = u"ok";
+    };
+    f.G->OnEditingDone = [&](TObject*) { ++done; };
+    Open(f, Opener::F2, 4, 2);
+    f.Input.Type(u"x");
+    f.Input.Key(VK_TAB);
+    f.Input.Pump();
+    EXPECT_EQ(validations, 1);
+    EXPECT_EQ(f.G->Cells(4, 2), u"ok");
+    EXPECT_GE(done, 1);
+    EXPECT_NE(Point(f.G->Col(), f.G->Row()), Point(4, 2)) << "the walk moved on";
+    // Where the walk lands the editor opens again only with AdvanceAutoEdit.
+    EXPECT_EQ(f.G->EditMode(), autoEdit);
+    EXPECT_EQ(f.G->Focused(), !autoEdit);
+  }
 }
 
 TEST(EditorClosing, LeavingTheGridValidatesFirst) {
