@@ -35,7 +35,7 @@ class TCellEditorKind {
   virtual ~TCellEditorKind() = default;
   // Places, fills, shows and focuses the kind's control; calls
   // Grid.DoGetEditorProp where the kind lets the application adjust it, and
-  // TGridEditCycle::PostStartChar when the kind takes the typed character.
+  // TGridEditCycle::SendStartChar when the kind takes the typed character.
   // Answers the control shown (nil when none is).
   virtual TWinControl* Show(TAdvStringGrid& Grid, const TCellEditorPlace& Place) = 0;
   // Stores the control's value through Grid.StoreEditorValue (ACol is the

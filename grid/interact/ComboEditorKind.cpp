@@ -42,7 +42,7 @@ TWinControl* TComboEditorKind::Show(TAdvStringGrid& Grid, const TCellEditorPlace
     if (Grid.OnComboObjectChange)
       Grid.OnComboObjectChange(&Grid, Place.Col, Place.Row, i, combo.Text(), combo.Items().Objects(i));
   }
-  Grid.EditCycle().PostStartChar(&combo);
+  Grid.EditCycle().SendStartChar(&combo);
   return &combo;
 }
 

@@ -134,8 +134,10 @@ void TGridEditCycle::RestoreCachedCell() {
   FGrid.SetCells(base.X, base.Y, FGrid.CellCache());
 }
 
-void TGridEditCycle::PostStartChar(TWinControl* Target) const {
-  if (StartEditChar != 0 && Target) PostMessage(Target->Handle(), WM_CHAR, StartEditChar, 0);
+// Sent, not posted: keys typed right after it are already queued and would
+// reach the editor first.
+void TGridEditCycle::SendStartChar(TWinControl* Target) const {
+  if (StartEditChar != 0 && Target) SendMessage(Target->Handle(), WM_CHAR, StartEditChar, 0);
 }
 
 void TGridEditCycle::StyleTextEditor() {

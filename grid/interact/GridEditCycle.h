@@ -32,8 +32,8 @@ class TGridEditCycle {
   void HideEditControl(int ACol, int ARow);
   // Writes the grid's CellCache into the current cell (Escape).
   void RestoreCachedCell();
-  // Posts the start character (when one was typed) to Target as if typed there.
-  void PostStartChar(TWinControl* Target) const;
+  // Sends the start character (when one was typed) to Target as if typed there.
+  void SendStartChar(TWinControl* Target) const;
 
   // The text kinds open the grid's text editor; edNone opens nothing.
   static bool IsTextKind(TEditorType Kind);

@@ -521,7 +521,7 @@ struct RecordingKind : TCellEditorKind {
     Control->SetText(P.Text);
     Control->SetVisible(true);
     Control->SetFocus();
-    G.EditCycle().PostStartChar(Control);
+    G.EditCycle().SendStartChar(Control);
     Log.push_back(u"shown " + P.Text);
     return Control;
   }

@@ -246,6 +246,15 @@ TEST(ComboEditing, LeavingTheGridWritesBackAndLookupHistoryKeepsTheNewText) {
   EXPECT_GE(t.Combo().Items().IndexOf(u"guest"), 0);
 }
 
+TEST(ComboEditing, CharactersTypedRightAfterTheOpeningOneFollowIt) {
+  SnmpTable t;
+  t.G->SetCells(1, 3, u"");
+  t.Start(1, 3);
+  t.Input.Type(u"abc");  // delivered one after another, no pumping between
+  EXPECT_TRUE(t.ComboShown());
+  EXPECT_EQ(t.Combo().Text(), u"abc");
+}
+
 TEST(ComboEditing, AnEditableComboTakesAtMostTheColumnsEditLength) {
   SnmpTable t;
   t.G->SetMaxComboLength(4);
