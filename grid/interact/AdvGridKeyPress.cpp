@@ -16,22 +16,12 @@ void TAdvStringGrid::KeyPress(Char& Key) {
 // What is left of Enter once the grid advanced (or refused to).
 TAdvStringGrid::TEnterStep TAdvStringGrid::EnterPress() {
   const bool advance = FNavigation->AdvanceOnEnter();
-  if (!advance && !CurrentCellEditable()) return TEnterStep::Drop;
+  if (!advance && !IsEditable(RealCol(), Row())) return TEnterStep::Drop;
   if (Focused() && !HasClickableGraphic(RealCol(), Row())) return TEnterStep::Platform;
   AdvanceToNextCell(Col(), Row(), EditorMode(), false, true, false, false);
   if (!FNavigation->AdvanceAutoEdit()) return TEnterStep::Drop;
   if (!HasClickableGraphic(RealCol(), Row())) return TEnterStep::Platform;
   return advance ? TEnterStep::DropAndEdit : TEnterStep::Drop;
-}
-
-bool TAdvStringGrid::CurrentCellEditable() {
-  bool canEdit = Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit() || FEditDisable;
-  if (!canEdit) return false;
-  const TPoint base = BaseCell(RealCol(), Row());
-  CanEditCell(base.X, base.Y, canEdit);
-  bool fixed = false;
-  DoIsFixedCell(base.X, base.Y, fixed);
-  return canEdit && !fixed;
 }
 
 void TAdvStringGrid::Click() {

@@ -842,7 +842,6 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void ShowInvalidEntryBalloon();
   enum class TEnterStep { Platform, Drop, DropAndEdit };
   TEnterStep EnterPress();
-  bool CurrentCellEditable();
   // Cell selection's steps (grid/interact/AdvGridSelectCell.cpp).
   void MoveToMergedBase(int ACol, int ARow);
   void SetEditOptionFor(int ACol, int ARow);

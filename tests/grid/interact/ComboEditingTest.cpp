@@ -62,6 +62,13 @@ struct SnmpTable {
     G->SetFocus();
     Input.Pump();
   }
+  // Opens the current cell's combo, drops its list and takes the next item.
+  void ChooseNextItem() {
+    Input.Key(VK_F2);
+    Input.Key(VK_DOWN, {ssAlt});
+    Input.Key(VK_DOWN);
+    Input.Key(VK_RETURN);
+  }
   TGridCombo& Combo() { return *G->Combobox(); }
   bool ComboShown() { return Combo().Visible(); }
   TPoint Centre(int ACol, int ARow) const {
@@ -137,10 +144,7 @@ TEST(ComboEditing, AListOnANonItemSelectsTheShownTextOrTheFirstAndTellsOnce) {
 TEST(ComboEditing, EnterWritesBackAndARefusalKeepsTheComboWithTheCorrection) {
   SnmpTable t;
   t.Start(2, 1);
-  t.Input.Key(VK_F2);
-  t.Input.Key(VK_DOWN, {ssAlt});
-  t.Input.Key(VK_DOWN);
-  t.Input.Key(VK_RETURN);
+  t.ChooseNextItem();
   t.Input.Key(VK_RETURN);
   EXPECT_FALSE(t.ComboShown());
   EXPECT_EQ(t.G->Cells(2, 1), u"String") << "the selected item's text";
@@ -177,10 +181,7 @@ TEST(ComboEditing, TabWithGoTabsMovesOnAndWithoutItTheFormMovesTheFocus) {
   SnmpTable t;
   t.G->SetOptions(t.G->Options() + TGridOptions{goTabs});
   t.Start(2, 1);
-  t.Input.Key(VK_F2);
-  t.Input.Key(VK_DOWN, {ssAlt});
-  t.Input.Key(VK_DOWN);
-  t.Input.Key(VK_RETURN);
+  t.ChooseNextItem();
   t.Input.Key(VK_TAB);
   EXPECT_FALSE(t.ComboShown());
   EXPECT_EQ(t.G->Cells(2, 1), u"String");
