@@ -9,6 +9,7 @@
 #include "platform/sys/String.h"
 
 class TAdvStringGrid;
+class TPopupMenu;
 struct THTMLRenderResults;
 
 class TGridMouse {
@@ -73,6 +74,10 @@ class TGridMouse {
   bool ShowsPressedFace(TGridCoord Cell);
   void FixedFacePress(TGridCoord Cell);
   void FixedFaceRelease(TGridCoord Cell);
+  void PushFixedCell(TGridCoord Cell, int X);
+  void RaiseFixedCell();
+  bool FixedDropDownPress(TGridCoord Cell, int X);
+  void PopUpFixedMenu(TGridCoord Cell, TPopupMenu& Menu, bool KeepHighlight);
 
   bool FilterListRelease(TGridCoord Cell, int X, int Y);
   void ShowFilterList(TGridCoord Cell, int RCol);

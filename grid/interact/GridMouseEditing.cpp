@@ -26,6 +26,7 @@ void TGridMouse::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
     return;
   }
   if (rangeEdit && !current && Shift.Contains(ssShift)) G.SetOptions(G.Options() - TGridOptions{goEditing});
+  if (Button == mbLeft && FixedDropDownPress(cell, X)) return;
   FixedFacePress(cell);
   G.InheritedMouseDown(Button, Shift, X, Y);
 }

@@ -45,6 +45,7 @@ void TGridMouse::LButtonDown(TMessage& Message) {
   const TPoint base = G.BaseCell(cell.X, cell.Y);
   const TGridCoord target{base.X, base.Y};
   if (!IsDataCell(target)) G.HideEditor();
+  PushFixedCell(target, X);
   if (NodePress(target, X, Y, shift) || RadioGroupPress(target, X, Y) || OutlineColumnPress(target, X, Y, shift)) {
     return;
   }
@@ -98,6 +99,9 @@ bool TGridMouse::DisjunctPress(TGridCoord Cell, TShiftState Shift, TMessage& Mes
       G.InheritedDispatch(Message);
       const int far = Cell.Y >= old.Top ? old.Top : old.Bottom;
       G.SetSelection({G.FixedCols(), std::min(Cell.Y, far), G.ColCount() - 1, std::max(Cell.Y, far)});
+      // The platform's range drag would pull the selection back to the
+      // pressed row on release.
+      G.CancelGridState();
       return true;
     }
     if (Shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl()) {

@@ -21,6 +21,7 @@ constexpr int FilterButtonHeight = 19;
 void TGridMouse::LButtonUp(TMessage& Message) {
   const int X = GetXLParam(Message.LParam), Y = GetYLParam(Message.LParam);
   ReleaseControlButton();
+  RaiseFixedCell();
   if (FPushedCellButton.X >= 0) {
     ButtonRelease(X, Y);
     return;
@@ -56,7 +57,8 @@ bool TGridMouse::ButtonRelease(int X, int Y) {
   const int rcol = G.RealColIndex(c.X);
   if (G.HasButton(rcol, c.Y)) {
     if (!G.IsNode(c.Y)) G.PushButton(c.X, c.Y, false);
-    const bool inside = G.GetCellButtonRect(c.X, c.Y).Contains(Point(X, Y)) || c.Y < G.FixedRows();
+    const bool inside = G.GetCellButtonRect(c.X, c.Y).Contains(Point(X, Y)) || c.Y < G.FixedRows() ||
+                        (c.X < G.FixedCols() && G.FixedAsButtons());
     bool canEdit = true;
     G.CanEditCell(rcol, c.Y, canEdit);
     if (inside && (canEdit || G.ControlLook()->NoDisabledButtonLook())) G.DoButtonClick(c.X, c.Y);

@@ -82,6 +82,9 @@ using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& C
 using TRatingChangeEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
 using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
+class TPopupMenu;
+using TFixedDropDownClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu,
+                                                    bool& KeepFixedCellHighlighted)>;
 using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                             int ScrollPosition, int ScrollMin, int ScrollMax)>;
 // The icon of the balloon that explains a refused entry.

@@ -9,6 +9,7 @@
 #include "grid/model/GridChangeNotifier.h"
 #include "grid/model/GroupCount.h"
 #include "grid/model/Grouping.h"
+#include "platform/gui/Menus.h"
 
 namespace {
 
@@ -51,5 +52,6 @@ void TAdvStringGrid::Notification(TComponent* AComponent, TOperation Operation) 
   TBaseGrid::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FState->Container) FState->Container = nullptr;
   if (Operation == opRemove && AComponent == FState->CellChecker) FState->CellChecker = nullptr;
+  if (Operation == opRemove && AComponent == FState->FixedDropDownMenu) FState->FixedDropDownMenu = nullptr;
   if (Operation == opRemove) std::erase(FState->Notifiers, AComponent);
 }

@@ -25,11 +25,13 @@ struct TAdvGridPaintValues {
   bool URLUnderlineOnHover = false;
   bool SelectionRTFKeep = false;
   TColor SelectionRectangleColor = 0;
+  bool FixedAsButtons = false;
 
   // run-time pointer state
   TPoint HoverFixedCell{-1, -1};
   bool HoverFixedPressed = false;
   bool FixedDropDownOpen = false;
+  TPoint PushedFixedCell{-1, -1};  // a fixed cell drawn as a button, held down
   bool MouseDown = false;  // the left button held on the grid
   TPoint HoverCell{-1, -1};
   int HoverAnchor = -1;

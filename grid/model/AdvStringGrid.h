@@ -766,6 +766,18 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TEndColumnSizeEvent OnEndColumnSize;
   TCanSortEvent OnCanSort;
 
+  // ---- fixed cells as buttons and the fixed drop-down menu
+  // With both fixed grid lines and the 3-D look (not Flat) fixed cells are
+  // raised buttons, sunken while pressed.
+  bool FixedAsButtons() const { return FPaint.FixedAsButtons; }
+  void SetFixedAsButtons(bool Value) { SetPaintValue(FPaint.FixedAsButtons, Value); }
+  // Pops up under a header's drop-down button; its Tag is the storage column.
+  TPopupMenu* FixedDropDownMenu() const;
+  void SetFixedDropDownMenu(TPopupMenu* Value);
+  // ACol is the storage column. AMenu starts as FixedDropDownMenu (null:
+  // nothing pops up); KeepFixedCellHighlighted leaves the header lit after it.
+  TFixedDropDownClickEvent OnFixedDropDownClick;
+
  protected:
   // The raw button messages; each decides whether the platform grid's handling runs.
   void WMLButtonDown(TMessage& Message);

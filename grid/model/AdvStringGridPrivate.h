@@ -101,6 +101,7 @@ struct TAdvGridState {
   TDropCheckList* DropCheckList = nullptr;
   std::vector<TGridChangeNotifier*> Notifiers;
   TAdvStringGridCheck* CellChecker = nullptr;  // not owned
+  TPopupMenu* FixedDropDownMenu = nullptr;     // not owned
   // A footer recalculation asked for inside an update bracket.
   bool FooterDue = false;
   TCellChangeState CellChange;

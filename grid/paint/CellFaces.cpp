@@ -92,6 +92,7 @@ void TCellPainter::DrawListViewFace() {
 }
 
 void TCellPainter::DrawFixedEdges() {
+  if (DrawFixedButtonEdge()) return;
   TRect r = R;
   const TColor shade = HalveColor(G.FixedColor());
   const bool horz = HasOption(goFixedHorzLine);

@@ -23,6 +23,8 @@ class TCellPainter {
   void DrawRowIndicator();
   void DrawModifiedBar();
   void DrawEditorButtons();
+  // FixedButtonEdge.cpp; answers whether the cell is drawn as a button.
+  bool DrawFixedButtonEdge();
   // CellLines.cpp
   void DrawBorders(const TRect& Rect);
   void DrawTreeLines();

@@ -35,6 +35,7 @@ TEST_F(DisjunctGrid, CtrlClicksAddAndRemoveRows) {
   EXPECT_EQ((std::vector<int>{1, 5}), SelectedRows()) << "a selected row leaves";
   Input.Click(*Grid, Centre(2, 2), Shift);
   EXPECT_EQ(2, Grid->Selection().Top);
+  EXPECT_EQ(3, Grid->Selection().Bottom) << "Shift stretches to the last selection's far row";
   Click(2, 4);
   EXPECT_EQ((std::vector<int>{4}), SelectedRows()) << "a plain click starts anew";
 }
