@@ -52,4 +52,6 @@ void TGridMouse::PopUpFixedMenu(TGridCoord Cell, TPopupMenu& Menu, bool KeepHigh
   paint.FixedDropDownOpen = false;
   if (!KeepHighlight) paint.HoverFixedCell = TPoint{-1, -1};
   G.RepaintCell(Cell.X, Cell.Y);
+  // The menu took the button's release.
+  RaiseFixedCell();
 }

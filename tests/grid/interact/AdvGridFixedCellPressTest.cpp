@@ -151,6 +151,16 @@ TEST_F(FixedDropDownGrid, TheButtonPopsTheMenuUpUnderTheCellWithTheStorageColumn
   EXPECT_EQ(-1, Grid->SortSettings()->Column()) << "the button does not sort";
 }
 
+// A menu takes the release of the press that opened it.
+TEST_F(FixedDropDownGrid, AHeaderPressedAsAButtonRisesWhenTheMenuCloses) {
+  Grid->SetFixedAsButtons(true);
+  Menus.Choose(u"Hide");
+  Input.MouseDown(*Grid, FromRight(2, 8));
+  ASSERT_EQ(1u, Menus.Menus().size());
+  EXPECT_EQ(clBtnHighlight, EdgeTop(2, 0));
+  Input.MouseUp(*Grid, FromRight(2, 8));
+}
+
 TEST_F(FixedDropDownGrid, NoMenuOffTheButtonOrWhereTheColumnShowsNone) {
   Grid->SetOptions(Grid->Options() + TGridOptions{goColSizing});
   Grid->OnCanShowFixedDropDown = [](TObject*, int ACol, bool& Allow) { Allow = ACol != 3; };
