@@ -151,6 +151,13 @@ TEST_F(FixedDropDownGrid, TheButtonPopsTheMenuUpUnderTheCellWithTheStorageColumn
   EXPECT_EQ(-1, Grid->SortSettings()->Column()) << "the button does not sort";
 }
 
+TEST_F(FixedDropDownGrid, AFreedMenuIsForgotten) {
+  delete Menu;
+  EXPECT_EQ(nullptr, Grid->FixedDropDownMenu());
+  Input.Click(*Grid, FromRight(2, 8));
+  EXPECT_TRUE(Menus.Menus().empty());
+}
+
 // A menu takes the release of the press that opened it.
 TEST_F(FixedDropDownGrid, AHeaderPressedAsAButtonRisesWhenTheMenuCloses) {
   Grid->SetFixedAsButtons(true);
