@@ -393,6 +393,19 @@ void TAdvInplaceEdit::FocusGained() {
     SetSelStart(static_cast<int>(Text().size()));
     SetSelLength(0);
   }
+  CaretToPress();
+}
+
+// Only the opening of the editor takes the press point.
+void TAdvInplaceEdit::CaretToPress() {
+  if (!FGrid->LButFlg()) return;
+  const TPoint at = ScreenToClient(FGrid->ClientToScreen(FGrid->LButPoint()));
+  FGrid->SetLButFlg(false);
+  if (!ClientRect().Contains(at)) return;
+  const LRESULT pos = Perform(EM_CHARFROMPOS, 0, MakeLParam(at.X, at.Y));
+  if (pos < 0) return;
+  SetSelStart(LoWord(pos));
+  SetSelLength(0);
 }
 
 // The platform reloads its editor by hiding and showing it again, which

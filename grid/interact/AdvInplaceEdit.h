@@ -45,6 +45,8 @@ class TAdvInplaceEdit : public TInplaceEdit {
   bool ValidateOrRestore(const String& T);
   void RestoreAfterFailure(int CaretAt);
   void FocusGained();
+  // A left press that opened the editor puts the caret under it.
+  void CaretToPress();
   void FocusLost(TMessage& Message);
   void Paste();
   void CopyOrCut(bool Cut);

@@ -41,7 +41,7 @@ void TGridCombo::Dispatch(TMessage& Message) {
         SetSelStart(static_cast<int>(Text().size()));
         SetSelLength(0);
       }
-      return;
+      return CaretToPress();
     default: break;
   }
   TAsgComboBox::Dispatch(Message);
@@ -56,6 +56,17 @@ void TGridCombo::Wheel(int Delta) {
   if (Delta >= 0 && i > 0) SetItemIndex(i - 1);
   if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->RealCol(), FGrid->Row(), Text());
   FireComboChange();
+}
+
+// Only the opening of the combo takes the press point.
+void TGridCombo::CaretToPress() {
+  if (!FGrid->LButFlg()) return;
+  const TPoint at = ScreenToClient(FGrid->ClientToScreen(FGrid->LButPoint()));
+  FGrid->SetLButFlg(false);
+  const int pos = ClientRect().Contains(at) ? CharFromPos(at) : -1;
+  if (pos < 0) return;
+  SetSelStart(pos);
+  SetSelLength(0);
 }
 
 void TGridCombo::FireComboChange() {

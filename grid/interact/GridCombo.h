@@ -31,6 +31,8 @@ class TGridCombo : public TAsgComboBox {
 
  private:
   void Wheel(int Delta);
+  // A left press that opened the combo puts the caret under it.
+  void CaretToPress();
   void FireComboChange();
   // Lookup completion from the items, then from the grid's lookup list.
   void DoChange();

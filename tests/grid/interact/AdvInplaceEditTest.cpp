@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
 #include "grid/base/SizeWhileTyping.h"
 #include "grid/model/AdvStringGrid.h"
@@ -151,6 +152,39 @@ TEST(AdvInplaceEdit, LookupCompletionKeepsThePrefixAsTypedAndSelectsTheRest) {
   cs.G->LookupItems()->Add(u"Alpha");
   cs.Input.Type(u"al");
   EXPECT_EQ(cs.Text(), u"al") << "case-sensitive: no item begins with al";
+}
+
+// Where character I of the current cell's text shows, in grid client
+// points, measured in an editor opened and closed again.
+TPoint CharacterPoint(EditGrid& F, int I) {
+  F.Input.Key(VK_F2);
+  const LRESULT at = F.Edit()->Perform(EM_POSFROMCHAR, static_cast<WPARAM>(I), 0);
+  const TRect cell = F.G->CellRect(1, 1);
+  const TPoint p = F.G->ScreenToClient(F.Edit()->ClientToScreen(Point(GetXLParam(at) + 1, 0)));
+  F.Input.Key(VK_ESCAPE);
+  return Point(p.X, (cell.Top + cell.Bottom) / 2);
+}
+
+TEST(AdvInplaceEdit, AClickOpeningTheEditorPutsTheCaretAtTheClickedCharacter) {
+  for (const bool positioning : {true, false}) {
+    SCOPED_TRACE(positioning);
+    EditGrid f;
+    f.G->SetColWidths(1, 160);  // room for the whole text: the editor does not scroll it
+    f.G->SetCells(1, 1, u"abcdefgh");
+    f.G->MouseActions()->SetCaretPositioning(positioning);
+    f.G->Navigation()->SetEditSelectAll(false);
+    const TPoint at = CharacterPoint(f, 3);
+    ASSERT_FALSE(f.Editing());
+    f.Input.Click(*f.G, at);
+    ASSERT_TRUE(f.Editing());
+    EXPECT_EQ(f.Edit()->SelStart(), positioning ? 3 : 8);
+    EXPECT_EQ(f.Edit()->SelLength(), 0);
+    f.Input.Type(u"X");
+    EXPECT_EQ(f.Text(), positioning ? u"abcXdefgh" : u"abcdefghX");
+    f.Input.Key(VK_ESCAPE);
+    f.Input.Key(VK_F2);
+    EXPECT_EQ(f.Edit()->SelStart(), 8) << "a key opening the editor again ignores the old press";
+  }
 }
 
 TEST(AdvInplaceEdit, ARightAlignedCellEditsRightAligned) {

@@ -5,8 +5,10 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
 #include "grid/interact/GridCombo.h"
 #include "grid/model/AdvColumnGrid.h"
@@ -102,6 +104,41 @@ TEST(ComboEditing, F2AClickAndATypedCharacterOpenTheColumnsCombo) {
   EXPECT_EQ(list.Combo().Style(), csDropDownList);
   EXPECT_EQ(list.Combo().Items().Count(), 3);
   EXPECT_EQ(list.Combo().ItemIndex(), 0);
+}
+
+TEST(ComboEditing, SoftAndOfficeLooksShowTheComboFlatAndEtchedInTheCellsColour) {
+  const std::pair<TGridLook, bool> looks[] = {{glSoft, true},     {glZEV, true},      {glXP, true},
+                                              {glOffice2007, true}, {glStandard, false}, {glClassic, false},
+                                              {glCustom, false}};
+  for (const auto& [look, flat] : looks) {
+    SCOPED_TRACE(static_cast<int>(look));
+    SnmpTable t;
+    t.G->SetLook(look);
+    t.G->SetColors(2, 1, clYellow);
+    t.Start(2, 1);
+    t.Input.Key(VK_F2);
+    ASSERT_TRUE(t.ComboShown());
+    EXPECT_EQ(t.Combo().Flat(), flat);
+    EXPECT_EQ(t.Combo().Etched(), flat);
+    EXPECT_EQ(t.Combo().Color(), clYellow) << "the cell's colour, not the grid's";
+  }
+}
+
+TEST(ComboEditing, AClickOpeningAnEditableComboPutsTheCaretAtTheClickedCharacter) {
+  SnmpTable t;
+  t.G->MouseActions()->SetCaretPositioning(true);
+  t.G->Navigation()->SetEditSelectAll(false);
+  t.Start(1, 2);
+  t.Input.Key(VK_F2);
+  int x = 0;
+  while (x < t.Combo().Width() && t.Combo().CharFromPos(Point(x, 4)) < 3) ++x;
+  const TRect cell = t.G->CellRect(1, 2);
+  const TPoint at = t.G->ScreenToClient(t.Combo().ClientToScreen(Point(x, 0)));
+  t.Input.Key(VK_ESCAPE);
+  t.Input.Click(*t.G, Point(at.X, (cell.Top + cell.Bottom) / 2));
+  ASSERT_TRUE(t.ComboShown());
+  EXPECT_EQ(t.Combo().SelStart(), 3);
+  EXPECT_EQ(t.Combo().SelLength(), 0);
 }
 
 TEST(ComboEditing, AListOnANonItemSelectsTheShownTextOrTheFirstAndTellsOnce) {
