@@ -91,13 +91,11 @@ void TAdvInplaceEdit::DblClick() {
 void TAdvInplaceEdit::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_CHAR: return CharMessage(Message);
-    case WM_KEYDOWN: {
-      const auto key = static_cast<WORD>(Message.WParam);
-      FGrid->InplaceEditWMKeyDown(Message);
+    case WM_KEYDOWN:
+      FGrid->InplaceEditWMKeyDown(Message);  // may change the key
       FOldSelStart = SelStart();
-      if (EditKeyDown(key, platform::KeyDataToShiftState(Message.LParam))) return;
+      if (EditKeyDown(static_cast<WORD>(Message.WParam), platform::KeyDataToShiftState(Message.LParam))) return;
       break;
-    }
     case WM_SYSKEYDOWN:
       if (Message.WParam == VK_BACK) FAltBack = true;
       break;
@@ -106,12 +104,7 @@ void TAdvInplaceEdit::Dispatch(TMessage& Message) {
       break;
     case WM_KEYUP:
       TInplaceEdit::Dispatch(Message);
-      if (SelStart() > 0) {
-        TPoint range{-1, -1};
-        FGrid->InplaceEditTextChanged(Text(), range, SelStart());
-      }
-      FGrid->InplaceEditFormula(Text().rfind(u"=", 0) == 0);
-      return;
+      return TextChanged();
     case WM_PASTE: return Paste();
     case WM_COPY: return CopyOrCut(false);
     case WM_CUT: return CopyOrCut(true);
@@ -122,6 +115,18 @@ void TAdvInplaceEdit::Dispatch(TMessage& Message) {
     default: break;
   }
   TInplaceEdit::Dispatch(Message);
+}
+
+// The hooks learn where the character before the caret shows and whether
+// a formula is being typed.
+void TAdvInplaceEdit::TextChanged() {
+  const String text = Text();
+  if (const int caret = SelStart(); caret > 0) {
+    const LRESULT at = Perform(EM_POSFROMCHAR, static_cast<WPARAM>(caret - 1), 0);
+    TPoint before = at == -1 ? Point(-1, -1) : Point(GetXLParam(at), GetYLParam(at));
+    FGrid->InplaceEditTextChanged(text, before, caret);
+  }
+  FGrid->InplaceEditFormula(text.rfind(u"=", 0) == 0);
 }
 
 // ---- characters

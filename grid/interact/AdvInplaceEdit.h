@@ -36,6 +36,7 @@ class TAdvInplaceEdit : public TInplaceEdit {
  private:
   // Lookup completion of the text before the caret.
   void DoChange();
+  void TextChanged();
   void CharMessage(TMessage& Message);
   bool FilterChar(Char& Key, LPARAM KeyData);
   void AdvanceWhenFull();

@@ -19,12 +19,12 @@
 namespace {
 
 struct EditGrid {
-  TAdvStringGrid* G = new TAdvStringGrid(nullptr);
-  testsupport::TShownOnForm<TAdvStringGrid> Shown{G};
+  TAdvStringGrid* G;
+  testsupport::TShownOnForm<TAdvStringGrid> Shown;
   testsupport::SystemInputDriver Input;
   TEditorType Kind = edNormal;
 
-  EditGrid() {
+  explicit EditGrid(TAdvStringGrid* Grid = new TAdvStringGrid(nullptr)) : G(Grid), Shown(Grid) {
     G->SetColCount(4);
     G->SetRowCount(5);
     G->SetOptions(G->Options() + TGridOptions{goEditing});
@@ -185,6 +185,56 @@ TEST(AdvInplaceEdit, AClickOpeningTheEditorPutsTheCaretAtTheClickedCharacter) {
     f.Input.Key(VK_F2);
     EXPECT_EQ(f.Edit()->SelStart(), 8) << "a key opening the editor again ignores the old press";
   }
+}
+
+// A grid that keeps what its editor hooks were told, and takes Delete away
+// from the editor.
+struct HookGrid : TAdvStringGrid {
+  HookGrid() : TAdvStringGrid(nullptr) {}
+  struct Changed {
+    String Text;
+    TPoint Before;
+    int Caret;
+  };
+  std::vector<Changed> Changes;
+  std::vector<bool> Formula;
+  std::vector<WORD> KeysDown;
+  void InplaceEditTextChanged(const String& Text, TPoint& SelRange, int SelStart) override {
+    Changes.push_back({Text, SelRange, SelStart});
+  }
+  void InplaceEditFormula(bool Active) override { Formula.push_back(Active); }
+  void InplaceEditWMKeyDown(TMessage& Message) override { KeysDown.push_back(static_cast<WORD>(Message.WParam)); }
+  void InplaceEditKeyDown(WORD& Key, TShiftState) override {
+    if (Key == VK_DELETE) Key = 0;
+  }
+};
+
+TEST(AdvInplaceEdit, TheEditorHooksLearnTheTextTheCaretAndAFormula) {
+  auto* hooks = new HookGrid;
+  EditGrid f(hooks);
+  f.Input.Key(VK_F2);
+  f.Input.Type(u"=ab");
+  ASSERT_EQ(hooks->Changes.size(), 3u);
+  const HookGrid::Changed& last = hooks->Changes.back();
+  EXPECT_EQ(last.Text, u"=ab");
+  EXPECT_EQ(last.Caret, 3);
+  const LRESULT at = f.Edit()->Perform(EM_POSFROMCHAR, 2, 0);
+  EXPECT_EQ(last.Before, Point(GetXLParam(at), GetYLParam(at))) << "where the character before the caret shows";
+  EXPECT_GT(last.Before.X, hooks->Changes.front().Before.X);
+  EXPECT_EQ(hooks->Formula, std::vector<bool>({false, true, true, true})) << "F2's key-up, then each character";
+
+  f.Input.Key(VK_HOME);
+  f.Input.Key(VK_DELETE);
+  EXPECT_EQ(f.Text(), u"=ab") << "the key hook took Delete";
+  EXPECT_EQ(hooks->KeysDown.back(), VK_DELETE);
+  EXPECT_EQ(hooks->Changes.size(), 3u) << "no change reported with the caret at 0";
+
+  f.Input.Key(VK_END);
+  f.Input.Key(VK_BACK);
+  f.Input.Type(u"c");
+  EXPECT_EQ(hooks->Changes.back().Text, u"=ac");
+  f.Input.Click(*f.Shown.Other);
+  EXPECT_FALSE(hooks->Formula.back()) << "no formula once the editor lost the focus";
 }
 
 TEST(AdvInplaceEdit, ARightAlignedCellEditsRightAligned) {
