@@ -10,6 +10,7 @@
 #include "grid/base/Navigation.h"
 #include "grid/base/SizeWhileTyping.h"
 #include "grid/model/AdvStringGrid.h"
+#include "platform/gui/Canvas.h"
 #include "platform/sys/FormatSettings.h"
 #include "tests/support/BeepRecorder.h"
 #include "tests/support/ClipboardFake.h"
@@ -333,6 +334,29 @@ TEST(AdvInplaceEdit, AWrappingEditorGrowsItsRowWhileTyping) {
   f.Input.Type(u"one two three four five six");
   EXPECT_GT(f.G->RowHeights(1), before) << "the editor's text, wrapped, sizes the row";
   EXPECT_EQ(f.G->Cells(1, 1), u"") << "nothing written before the edit ends";
+}
+
+TEST(AdvInplaceEdit, TheColumnAndItsEditorWidenWhileTypingAndDoNotNarrowAgain) {
+  for (const bool sizing : {true, false}) {
+    SCOPED_TRACE(sizing);
+    EditGrid f;
+    f.G->SizeWhileTyping()->SetWidth(sizing);
+    f.G->SetColWidths(1, 40);
+    f.Input.Type(u"a much longer text");
+    ASSERT_TRUE(f.Editing());
+    const int grown = f.G->ColWidths(1);
+    if (!sizing) {
+      EXPECT_EQ(grown, 40);
+      continue;
+    }
+    EXPECT_GT(grown, f.G->MeasureCanvas()->TextWidth(u"a much longer text")) << "room for the whole text";
+    EXPECT_EQ(f.Edit()->Width(), grown - 1) << "the editor covers the wider cell";
+    EXPECT_EQ(f.G->Cells(1, 1), u"") << "nothing written before the edit ends";
+    for (int i = 0; i < 10; ++i) f.Input.Key(VK_BACK);
+    EXPECT_EQ(f.G->ColWidths(1), grown) << "grows only";
+    f.Input.Key(VK_RETURN);
+    EXPECT_EQ(f.G->Cells(1, 1), u"a much l");
+  }
 }
 
 TEST(AdvInplaceEdit, EscapeRestoresTheCellsText) {
