@@ -55,6 +55,7 @@ TEST(AdvInplaceEdit, EachKindFiltersWhatIsTyped) {
       {edFloat, u',', u"1,2,3.4", u"1,234", 0},
       {edPositiveFloat, u'.', u"-1.5", u"1.5", 0},
       {edUpperCase, u'.', u"abc", u"ABC", 0},
+      {edCapital, u'.', u"abc", u"ABC", 0},
       {edLowerCase, u'.', u"ABC", u"abc", 0},
       {edValidChars, u'.', u"abxc", u"abc", 1},
       {edPassword, u'.', u"secret", u"secret", 0},
@@ -70,6 +71,7 @@ TEST(AdvInplaceEdit, EachKindFiltersWhatIsTyped) {
     f.Input.Type(c.Typed);
     EXPECT_EQ(f.Text(), c.Shown) << static_cast<int>(c.Kind) << " " << static_cast<char>(c.Decimal);
     EXPECT_EQ(beeps.Count(), c.Beeps) << static_cast<int>(c.Kind);
+    EXPECT_EQ(f.Edit()->PasswordChar(), c.Kind == edPassword ? f.G->PasswordChar() : Char(0));
   }
 }
 

@@ -187,6 +187,7 @@ TEST(ComboEditing, EnterWritesBackAndARefusalKeepsTheComboWithTheCorrection) {
   EXPECT_EQ(t.G->Cells(2, 1), u"String") << "the selected item's text";
 
   SnmpTable r;
+  r.G->Navigation()->SetAdvanceOnEnter(true);
   r.G->OnCellValidate = [](TObject*, int, int, String& Value, bool& Valid) {
     Valid = Value.size() <= 6;
     if (!Valid) Value = Value.substr(0, 6);
@@ -198,7 +199,11 @@ TEST(ComboEditing, EnterWritesBackAndARefusalKeepsTheComboWithTheCorrection) {
   EXPECT_TRUE(r.ComboShown()) << "a refusal keeps the combo";
   EXPECT_EQ(r.Combo().Text(), u"public");
   EXPECT_EQ(r.Combo().SelLength(), 6) << "all of the corrected text selected";
-  EXPECT_EQ(r.G->Row(), 1);
+  EXPECT_EQ(Point(r.G->Col(), r.G->Row()), Point(1, 1)) << "no advance after a refusal";
+  r.Input.Key(VK_RETURN);
+  EXPECT_EQ(r.G->Cells(1, 1), u"public");
+  EXPECT_EQ(Point(r.G->Col(), r.G->Row()), Point(2, 1)) << "an accepted Enter advances";
+  EXPECT_EQ(r.Combo().Style(), csDropDownList) << "and edits on there (AdvanceAutoEdit)";
 }
 
 TEST(ComboEditing, EscapeRestoresTheTextAndSelectionTheCellHad) {
