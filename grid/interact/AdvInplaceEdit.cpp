@@ -5,6 +5,7 @@
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
 #include "grid/base/SizeWhileTyping.h"
+#include "grid/interact/CursorWalk.h"
 #include "grid/interact/EditCharFilter.h"
 #include "grid/interact/GridEditCycle.h"
 #include "grid/interact/TextCompletion.h"
@@ -314,23 +315,11 @@ void TAdvInplaceEdit::WalkOut(WORD& Key, bool Right) {
   const bool ready = Right ? FAtEndOnKeyDown : FAtStartOnKeyDown && SelStart() == 0;
   if (!ready || SelLength() != 0) return;
   Key = 0;
-  const String T = Text();
-  const int col = FGrid->Col(), row = FGrid->Row();
-  const int next = Right ? col + FGrid->CellSpan(FGrid->RealColIndex(col), row).X + 1 : col - 1;
-  if (!FGrid->ValidateCell(T)) return;
+  const int graphic = WalkGraphicColumn(*FGrid, Right);
+  if (!FGrid->ValidateCell(Text())) return;
   FGrid->HideInplaceEdit();
-  if (next >= FGrid->FixedCols() && next < FGrid->ColCount() &&
-      FGrid->HasClickableGraphic(FGrid->RealColIndex(next), row)) {
-    FGrid->SetCol(next);
-    return;
-  }
-  TNavigation& nav = *FGrid->Navigation();
-  const TAdvanceDirection direction = nav.AdvanceDirection();
-  nav.SetAdvanceDirection(adLeftRight);
-  FGrid->AdvanceToNextCell(FGrid->Col(), FGrid->Row(), true, false, Right, true, true);
-  nav.SetAdvanceDirection(direction);
-  if (nav.CursorWalkAlwaysEdit()) FGrid->ShowInplaceEdit();
-  else FGrid->HideInplaceEdit();
+  if (graphic >= 0) return FGrid->SetCol(graphic);
+  WalkToNextCell(*FGrid, Right);
 }
 
 void TAdvInplaceEdit::SizeWhileTyping() {

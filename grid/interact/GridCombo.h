@@ -45,6 +45,11 @@ class TGridCombo : public TAsgComboBox {
   void Revalidated();
   bool TabKey(TShiftState Shift);
   void CloseAndPass(WORD& Key, TShiftState Shift);
+  // Left at the text's start or Right at its end leaves the cell sideways;
+  // answers whether it did.
+  bool WalkOut(WORD& Key, TShiftState Shift);
 
   TAdvStringGrid* FGrid;
+  bool FAtStartOnKeyDown = false;  // caret at 0, nothing selected
+  bool FAtEndOnKeyDown = false;    // caret at the text's end, nothing selected
 };

@@ -265,6 +265,41 @@ TEST(ComboEditing, UpInAClosedComboWithoutComboGetUpDownMovesUpAndLeavesThatCell
   EXPECT_EQ(g.G->Cells(1, 3), u"own");
 }
 
+TEST(ComboEditing, CursorWalkingLeavesAnEditableComboAtItsTextEnds) {
+  struct Case {
+    const char* What;
+    std::vector<WORD> Keys;
+    bool AlwaysEdit;
+    TPoint Cell;  // where the grid stands afterwards
+  };
+  const std::vector<Case> cases = {
+      {"Right at the end", {VK_END, VK_RIGHT}, true, Point(2, 2)},
+      {"Right at the end, no editing on", {VK_END, VK_RIGHT}, false, Point(2, 2)},
+      {"Left at the start", {VK_HOME, VK_LEFT}, true, Point(4, 1)},
+      {"Left onto the first character", {VK_HOME, VK_RIGHT, VK_LEFT}, true, Point(1, 2)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    SnmpTable t;
+    t.G->Navigation()->SetCursorWalkEditor(true);
+    t.G->Navigation()->SetCursorWalkAlwaysEdit(c.AlwaysEdit);
+    t.Start(1, 2);
+    t.Input.Key(VK_F2);
+    t.Input.Key(VK_END);
+    t.Input.Type(u"s");
+    for (WORD key : c.Keys) t.Input.Key(key);
+    t.Input.Pump();
+    EXPECT_EQ(Point(t.G->Col(), t.G->Row()), c.Cell);
+    if (c.Cell == Point(1, 2)) {
+      EXPECT_TRUE(t.ComboShown()) << "the caret moved inside the text";
+      EXPECT_EQ(t.Combo().SelStart(), 0);
+      continue;
+    }
+    EXPECT_EQ(t.G->Cells(1, 2), u"privates");
+    EXPECT_EQ(t.ComboShown(), c.AlwaysEdit);
+  }
+}
+
 TEST(ComboEditing, AltDownOpensTheListWithoutLeavingTheCell) {
   SnmpTable t;
   t.Start(4, 1);
