@@ -19,7 +19,12 @@ TGridCombo* TAdvStringGrid::Combobox() {
 }
 
 bool TAdvStringGrid::LButFlg() const { return FState->LButFlg; }
-void TAdvStringGrid::SetLButFlg(bool Value) { FState->LButFlg = Value; }
+TPoint TAdvStringGrid::LButPoint() const { return FState->LButPoint; }
+
+void TAdvStringGrid::SetLButFlg(bool Value, TPoint At) {
+  FState->LButFlg = Value;
+  FState->LButPoint = At;
+}
 
 bool TAdvStringGrid::WantsTab() const {
   return Options().Contains(goTabs) || OnCellValidate || OnCellValidateWide;

@@ -5,6 +5,7 @@
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
 #include "grid/base/SizeWhileTyping.h"
+#include "grid/interact/CursorWalk.h"
 #include "grid/interact/EditCharFilter.h"
 #include "grid/interact/GridEditCycle.h"
 #include "grid/interact/TextCompletion.h"
@@ -91,13 +92,11 @@ void TAdvInplaceEdit::DblClick() {
 void TAdvInplaceEdit::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_CHAR: return CharMessage(Message);
-    case WM_KEYDOWN: {
-      const auto key = static_cast<WORD>(Message.WParam);
-      FGrid->InplaceEditWMKeyDown(Message);
+    case WM_KEYDOWN:
+      FGrid->InplaceEditWMKeyDown(Message);  // may change the key
       FOldSelStart = SelStart();
-      if (EditKeyDown(key, platform::KeyDataToShiftState(Message.LParam))) return;
+      if (EditKeyDown(static_cast<WORD>(Message.WParam), platform::KeyDataToShiftState(Message.LParam))) return;
       break;
-    }
     case WM_SYSKEYDOWN:
       if (Message.WParam == VK_BACK) FAltBack = true;
       break;
@@ -106,12 +105,7 @@ void TAdvInplaceEdit::Dispatch(TMessage& Message) {
       break;
     case WM_KEYUP:
       TInplaceEdit::Dispatch(Message);
-      if (SelStart() > 0) {
-        TPoint range{-1, -1};
-        FGrid->InplaceEditTextChanged(Text(), range, SelStart());
-      }
-      FGrid->InplaceEditFormula(Text().rfind(u"=", 0) == 0);
-      return;
+      return TextChanged();
     case WM_PASTE: return Paste();
     case WM_COPY: return CopyOrCut(false);
     case WM_CUT: return CopyOrCut(true);
@@ -122,6 +116,18 @@ void TAdvInplaceEdit::Dispatch(TMessage& Message) {
     default: break;
   }
   TInplaceEdit::Dispatch(Message);
+}
+
+// The hooks learn where the character before the caret shows and whether
+// a formula is being typed.
+void TAdvInplaceEdit::TextChanged() {
+  const String text = Text();
+  if (const int caret = SelStart(); caret > 0) {
+    const LRESULT at = Perform(EM_POSFROMCHAR, static_cast<WPARAM>(caret - 1), 0);
+    TPoint before = at == -1 ? Point(-1, -1) : Point(GetXLParam(at), GetYLParam(at));
+    FGrid->InplaceEditTextChanged(text, before, caret);
+  }
+  FGrid->InplaceEditFormula(text.rfind(u"=", 0) == 0);
 }
 
 // ---- characters
@@ -309,23 +315,11 @@ void TAdvInplaceEdit::WalkOut(WORD& Key, bool Right) {
   const bool ready = Right ? FAtEndOnKeyDown : FAtStartOnKeyDown && SelStart() == 0;
   if (!ready || SelLength() != 0) return;
   Key = 0;
-  const String T = Text();
-  const int col = FGrid->Col(), row = FGrid->Row();
-  const int next = Right ? col + FGrid->CellSpan(FGrid->RealColIndex(col), row).X + 1 : col - 1;
-  if (!FGrid->ValidateCell(T)) return;
+  const int graphic = WalkGraphicColumn(*FGrid, Right);
+  if (!FGrid->ValidateCell(Text())) return;
   FGrid->HideInplaceEdit();
-  if (next >= FGrid->FixedCols() && next < FGrid->ColCount() &&
-      FGrid->HasClickableGraphic(FGrid->RealColIndex(next), row)) {
-    FGrid->SetCol(next);
-    return;
-  }
-  TNavigation& nav = *FGrid->Navigation();
-  const TAdvanceDirection direction = nav.AdvanceDirection();
-  nav.SetAdvanceDirection(adLeftRight);
-  FGrid->AdvanceToNextCell(FGrid->Col(), FGrid->Row(), true, false, Right, true, true);
-  nav.SetAdvanceDirection(direction);
-  if (nav.CursorWalkAlwaysEdit()) FGrid->ShowInplaceEdit();
-  else FGrid->HideInplaceEdit();
+  if (graphic >= 0) return FGrid->SetCol(graphic);
+  WalkToNextCell(*FGrid, Right);
 }
 
 void TAdvInplaceEdit::SizeWhileTyping() {
@@ -393,6 +387,19 @@ void TAdvInplaceEdit::FocusGained() {
     SetSelStart(static_cast<int>(Text().size()));
     SetSelLength(0);
   }
+  CaretToPress();
+}
+
+// Only the opening of the editor takes the press point.
+void TAdvInplaceEdit::CaretToPress() {
+  if (!FGrid->LButFlg()) return;
+  const TPoint at = ScreenToClient(FGrid->ClientToScreen(FGrid->LButPoint()));
+  FGrid->SetLButFlg(false);
+  if (!ClientRect().Contains(at)) return;
+  const LRESULT pos = Perform(EM_CHARFROMPOS, 0, MakeLParam(at.X, at.Y));
+  if (pos < 0) return;
+  SetSelStart(LoWord(pos));
+  SetSelLength(0);
 }
 
 // The platform reloads its editor by hiding and showing it again, which

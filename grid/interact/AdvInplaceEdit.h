@@ -36,6 +36,7 @@ class TAdvInplaceEdit : public TInplaceEdit {
  private:
   // Lookup completion of the text before the caret.
   void DoChange();
+  void TextChanged();
   void CharMessage(TMessage& Message);
   bool FilterChar(Char& Key, LPARAM KeyData);
   void AdvanceWhenFull();
@@ -45,6 +46,8 @@ class TAdvInplaceEdit : public TInplaceEdit {
   bool ValidateOrRestore(const String& T);
   void RestoreAfterFailure(int CaretAt);
   void FocusGained();
+  // A left press that opened the editor puts the caret under it.
+  void CaretToPress();
   void FocusLost(TMessage& Message);
   void Paste();
   void CopyOrCut(bool Cut);

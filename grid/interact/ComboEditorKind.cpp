@@ -7,6 +7,12 @@
 #include "grid/interact/GridEditCycle.h"
 #include "grid/model/AdvStringGrid.h"
 
+namespace {
+// The looks whose combos are flat and etched; another look leaves the
+// combo as it is (the colour tones make it flat under the classic look).
+bool SoftLook(TGridLook Look) { return Look == glSoft || (Look >= glZEV && Look <= glOffice2007); }
+}  // namespace
+
 TWinControl* TComboEditorKind::Show(TAdvStringGrid& Grid, const TCellEditorPlace& Place) {
   TGridCombo& combo = *Grid.Combobox();
   TAdvStringGrid::TCellEditorSetup& setup = Grid.EditorSetup();
@@ -21,6 +27,11 @@ TWinControl* TComboEditorKind::Show(TAdvStringGrid& Grid, const TCellEditorPlace
   const bool changeDue = Load(Grid, Place);
   combo.SetBounds(Place.Rect.Left, Place.Rect.Top, Place.Width,
                   combo.ItemHeight() * (combo.DropDownCount() + 1) + Place.Height);
+  // Before the colour: turning flat takes the parent's colour.
+  if (SoftLook(Grid.Look())) {
+    combo.SetFlat(true);
+    combo.SetEtched(true);
+  }
   combo.SetColor(Place.Color);
   if (!FList) combo.SetMaxLength(Grid.ComboLengthLimit());
   combo.SetVisible(true);

@@ -4,6 +4,7 @@
 
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
+#include "grid/interact/CursorWalk.h"
 #include "grid/interact/TextCompletion.h"
 #include "grid/model/AdvStringGrid.h"
 #include "platform/gui/Canvas.h"
@@ -41,7 +42,7 @@ void TGridCombo::Dispatch(TMessage& Message) {
         SetSelStart(static_cast<int>(Text().size()));
         SetSelLength(0);
       }
-      return;
+      return CaretToPress();
     default: break;
   }
   TAsgComboBox::Dispatch(Message);
@@ -56,6 +57,17 @@ void TGridCombo::Wheel(int Delta) {
   if (Delta >= 0 && i > 0) SetItemIndex(i - 1);
   if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->RealCol(), FGrid->Row(), Text());
   FireComboChange();
+}
+
+// Only the opening of the combo takes the press point.
+void TGridCombo::CaretToPress() {
+  if (!FGrid->LButFlg()) return;
+  const TPoint at = ScreenToClient(FGrid->ClientToScreen(FGrid->LButPoint()));
+  FGrid->SetLButFlg(false);
+  const int pos = ClientRect().Contains(at) ? CharFromPos(at) : -1;
+  if (pos < 0) return;
+  SetSelStart(pos);
+  SetSelLength(0);
 }
 
 void TGridCombo::FireComboChange() {
@@ -90,6 +102,7 @@ void TGridCombo::KeyPress(Char& Key) {
 }
 
 void TGridCombo::KeyUp(WORD& Key, TShiftState Shift) {
+  if (WalkOut(Key, Shift)) return;
   FGrid->SetNoAutoAdvance(false);
   if (Key != VK_RETURN) TAsgComboBox::KeyUp(Key, Shift);
   DoChange();
@@ -112,6 +125,26 @@ void TGridCombo::DoChange() {
 
 // ---- keys
 
+// As in the text editor, the caret must have stood at that end before the
+// key, so a Left onto the first character does not leave the cell yet.
+bool TGridCombo::WalkOut(WORD& Key, TShiftState Shift) {
+  if (IsList() || !FGrid->Navigation()->CursorWalkEditor() || Shift.Contains(ssShift)) return false;
+  const bool right = Key == VK_RIGHT;
+  const bool atEnd = SelLength() == 0 && SelStart() == (right ? static_cast<int>(Text().size()) : 0);
+  if ((Key != VK_LEFT && !right) || !atEnd || !(right ? FAtEndOnKeyDown : FAtStartOnKeyDown)) return false;
+  Key = 0;
+  FGrid->SetNoAutoAdvance(false);
+  if (const int graphic = WalkGraphicColumn(*FGrid, right); graphic >= 0) {
+    if (!FGrid->ValidateCell(Text())) return true;
+    FGrid->HideInplaceEdit();
+    FGrid->SetCol(graphic);
+    return true;
+  }
+  if (FGrid->CanFocus()) FGrid->SetFocus();
+  WalkToNextCell(*FGrid, right);
+  return true;
+}
+
 bool TGridCombo::GridHandles(WORD Key, TShiftState Shift) const {
   if (Shift.Contains(ssAlt) && Key == VK_DOWN) return false;
   switch (Key) {
@@ -124,6 +157,8 @@ bool TGridCombo::GridHandles(WORD Key, TShiftState Shift) const {
 
 void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
   Forced = false;
+  FAtStartOnKeyDown = SelLength() == 0 && SelStart() == 0;
+  FAtEndOnKeyDown = SelLength() == 0 && SelStart() == static_cast<int>(Text().size());
   WorkMode = Key != VK_BACK && Key != VK_DECIMAL && Key != VK_OEM_PERIOD;
   const bool open = DroppedDown();
   if ((Key == VK_UP || Key == VK_DOWN) && !Shift.Contains(ssAlt) && !open &&

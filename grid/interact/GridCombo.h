@@ -31,6 +31,8 @@ class TGridCombo : public TAsgComboBox {
 
  private:
   void Wheel(int Delta);
+  // A left press that opened the combo puts the caret under it.
+  void CaretToPress();
   void FireComboChange();
   // Lookup completion from the items, then from the grid's lookup list.
   void DoChange();
@@ -43,6 +45,11 @@ class TGridCombo : public TAsgComboBox {
   void Revalidated();
   bool TabKey(TShiftState Shift);
   void CloseAndPass(WORD& Key, TShiftState Shift);
+  // Left at the text's start or Right at its end leaves the cell sideways;
+  // answers whether it did.
+  bool WalkOut(WORD& Key, TShiftState Shift);
 
   TAdvStringGrid* FGrid;
+  bool FAtStartOnKeyDown = false;  // caret at 0, nothing selected
+  bool FAtEndOnKeyDown = false;    // caret at the text's end, nothing selected
 };

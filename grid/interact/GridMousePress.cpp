@@ -44,6 +44,7 @@ void TGridMouse::LButtonDown(TMessage& Message) {
   }
   const TPoint base = G.BaseCell(cell.X, cell.Y);
   const TGridCoord target{base.X, base.Y};
+  G.SetLButFlg(ma.CaretPositioning(), Point(X, Y));
   if (!IsDataCell(target)) G.HideEditor();
   PushFixedCell(target, X);
   if (NodePress(target, X, Y, shift) || RadioGroupPress(target, X, Y) || OutlineColumnPress(target, X, Y, shift)) {

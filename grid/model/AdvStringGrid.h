@@ -709,8 +709,11 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   virtual bool TabAdvance(bool Backward);
   // goTabs, or a validation handler that wants to see Tab leave a cell.
   bool WantsTab() const;
+  // Editing begun by a left press with MouseActions.CaretPositioning; the
+  // editor that opens puts its caret at the press point (grid client).
   bool LButFlg() const;
-  void SetLButFlg(bool Value);
+  void SetLButFlg(bool Value, TPoint At = {});
+  TPoint LButPoint() const;
   GX_OPTION(bool, Lookup)
   GX_OPTION(bool, LookupCaseSensitive)
   GX_OPTION(bool, LookupHistory)

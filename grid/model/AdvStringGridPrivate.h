@@ -107,8 +107,9 @@ struct TAdvGridState {
   TCellChangeState CellChange;
   TGridTimerState Timer;
   // What the text and combo editors share with the editing cycle: editing
-  // begun by a left click, the preset combo item (-1 none).
+  // begun by a left click and where, the preset combo item (-1 none).
   bool LButFlg = false;
+  TPoint LButPoint{};
   int ComboIdx = -1;
   // GroupCalc's ranges: one group's data rows, no node or summary among them.
   bool CalcInsideGroup = false;

@@ -18,6 +18,7 @@ char16_t CharOfKey(WORD Vk, TShiftState Shift) {
     case VK_OEM_PERIOD: return u'.';
     case VK_OEM_COMMA: return u',';
     case VK_OEM_MINUS: return u'-';
+    case VK_OEM_PLUS: return u'=';
     default: return 0;
   }
 }
@@ -35,6 +36,7 @@ WORD KeyOfChar(char16_t Ch, TShiftState& Shift) {
     case u',': return VK_OEM_COMMA;
     case u'-': return VK_OEM_MINUS;
     case u'/': return VK_OEM_2;
+    case u'=': return VK_OEM_PLUS;
     case u':':
       Shift = Shift | TShiftState(ssShift);
       return VK_OEM_1;

@@ -6,9 +6,11 @@
 
 #include <vector>
 
+#include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
 #include "grid/base/SizeWhileTyping.h"
 #include "grid/model/AdvStringGrid.h"
+#include "platform/gui/Canvas.h"
 #include "platform/sys/FormatSettings.h"
 #include "tests/support/BeepRecorder.h"
 #include "tests/support/ClipboardFake.h"
@@ -18,12 +20,12 @@
 namespace {
 
 struct EditGrid {
-  TAdvStringGrid* G = new TAdvStringGrid(nullptr);
-  testsupport::TShownOnForm<TAdvStringGrid> Shown{G};
+  TAdvStringGrid* G;
+  testsupport::TShownOnForm<TAdvStringGrid> Shown;
   testsupport::SystemInputDriver Input;
   TEditorType Kind = edNormal;
 
-  EditGrid() {
+  explicit EditGrid(TAdvStringGrid* Grid = new TAdvStringGrid(nullptr)) : G(Grid), Shown(Grid) {
     G->SetColCount(4);
     G->SetRowCount(5);
     G->SetOptions(G->Options() + TGridOptions{goEditing});
@@ -53,6 +55,7 @@ TEST(AdvInplaceEdit, EachKindFiltersWhatIsTyped) {
       {edFloat, u',', u"1,2,3.4", u"1,234", 0},
       {edPositiveFloat, u'.', u"-1.5", u"1.5", 0},
       {edUpperCase, u'.', u"abc", u"ABC", 0},
+      {edCapital, u'.', u"abc", u"ABC", 0},
       {edLowerCase, u'.', u"ABC", u"abc", 0},
       {edValidChars, u'.', u"abxc", u"abc", 1},
       {edPassword, u'.', u"secret", u"secret", 0},
@@ -68,6 +71,7 @@ TEST(AdvInplaceEdit, EachKindFiltersWhatIsTyped) {
     f.Input.Type(c.Typed);
     EXPECT_EQ(f.Text(), c.Shown) << static_cast<int>(c.Kind) << " " << static_cast<char>(c.Decimal);
     EXPECT_EQ(beeps.Count(), c.Beeps) << static_cast<int>(c.Kind);
+    EXPECT_EQ(f.Edit()->PasswordChar(), c.Kind == edPassword ? f.G->PasswordChar() : Char(0));
   }
 }
 
@@ -151,6 +155,89 @@ TEST(AdvInplaceEdit, LookupCompletionKeepsThePrefixAsTypedAndSelectsTheRest) {
   cs.G->LookupItems()->Add(u"Alpha");
   cs.Input.Type(u"al");
   EXPECT_EQ(cs.Text(), u"al") << "case-sensitive: no item begins with al";
+}
+
+// Where character I of the current cell's text shows, in grid client
+// points, measured in an editor opened and closed again.
+TPoint CharacterPoint(EditGrid& F, int I) {
+  F.Input.Key(VK_F2);
+  const LRESULT at = F.Edit()->Perform(EM_POSFROMCHAR, static_cast<WPARAM>(I), 0);
+  const TRect cell = F.G->CellRect(1, 1);
+  const TPoint p = F.G->ScreenToClient(F.Edit()->ClientToScreen(Point(GetXLParam(at) + 1, 0)));
+  F.Input.Key(VK_ESCAPE);
+  return Point(p.X, (cell.Top + cell.Bottom) / 2);
+}
+
+TEST(AdvInplaceEdit, AClickOpeningTheEditorPutsTheCaretAtTheClickedCharacter) {
+  for (const bool positioning : {true, false}) {
+    SCOPED_TRACE(positioning);
+    EditGrid f;
+    f.G->SetColWidths(1, 160);  // room for the whole text: the editor does not scroll it
+    f.G->SetCells(1, 1, u"abcdefgh");
+    f.G->MouseActions()->SetCaretPositioning(positioning);
+    f.G->Navigation()->SetEditSelectAll(false);
+    const TPoint at = CharacterPoint(f, 3);
+    ASSERT_FALSE(f.Editing());
+    f.Input.Click(*f.G, at);
+    ASSERT_TRUE(f.Editing());
+    EXPECT_EQ(f.Edit()->SelStart(), positioning ? 3 : 8);
+    EXPECT_EQ(f.Edit()->SelLength(), 0);
+    f.Input.Type(u"X");
+    EXPECT_EQ(f.Text(), positioning ? u"abcXdefgh" : u"abcdefghX");
+    f.Input.Key(VK_ESCAPE);
+    f.Input.Key(VK_F2);
+    EXPECT_EQ(f.Edit()->SelStart(), 8) << "a key opening the editor again ignores the old press";
+  }
+}
+
+// A grid that keeps what its editor hooks were told, and takes Delete away
+// from the editor.
+struct HookGrid : TAdvStringGrid {
+  HookGrid() : TAdvStringGrid(nullptr) {}
+  struct Changed {
+    String Text;
+    TPoint Before;
+    int Caret;
+  };
+  std::vector<Changed> Changes;
+  std::vector<bool> Formula;
+  std::vector<WORD> KeysDown;
+  void InplaceEditTextChanged(const String& Text, TPoint& SelRange, int SelStart) override {
+    Changes.push_back({Text, SelRange, SelStart});
+  }
+  void InplaceEditFormula(bool Active) override { Formula.push_back(Active); }
+  void InplaceEditWMKeyDown(TMessage& Message) override { KeysDown.push_back(static_cast<WORD>(Message.WParam)); }
+  void InplaceEditKeyDown(WORD& Key, TShiftState) override {
+    if (Key == VK_DELETE) Key = 0;
+  }
+};
+
+TEST(AdvInplaceEdit, TheEditorHooksLearnTheTextTheCaretAndAFormula) {
+  auto* hooks = new HookGrid;
+  EditGrid f(hooks);
+  f.Input.Key(VK_F2);
+  f.Input.Type(u"=ab");
+  ASSERT_EQ(hooks->Changes.size(), 3u);
+  const HookGrid::Changed& last = hooks->Changes.back();
+  EXPECT_EQ(last.Text, u"=ab");
+  EXPECT_EQ(last.Caret, 3);
+  const LRESULT at = f.Edit()->Perform(EM_POSFROMCHAR, 2, 0);
+  EXPECT_EQ(last.Before, Point(GetXLParam(at), GetYLParam(at))) << "where the character before the caret shows";
+  EXPECT_GT(last.Before.X, hooks->Changes.front().Before.X);
+  EXPECT_EQ(hooks->Formula, std::vector<bool>({false, true, true, true})) << "F2's key-up, then each character";
+
+  f.Input.Key(VK_HOME);
+  f.Input.Key(VK_DELETE);
+  EXPECT_EQ(f.Text(), u"=ab") << "the key hook took Delete";
+  EXPECT_EQ(hooks->KeysDown.back(), VK_DELETE);
+  EXPECT_EQ(hooks->Changes.size(), 3u) << "no change reported with the caret at 0";
+
+  f.Input.Key(VK_END);
+  f.Input.Key(VK_BACK);
+  f.Input.Type(u"c");
+  EXPECT_EQ(hooks->Changes.back().Text, u"=ac");
+  f.Input.Click(*f.Shown.Other);
+  EXPECT_FALSE(hooks->Formula.back()) << "no formula once the editor lost the focus";
 }
 
 TEST(AdvInplaceEdit, ARightAlignedCellEditsRightAligned) {
@@ -249,6 +336,29 @@ TEST(AdvInplaceEdit, AWrappingEditorGrowsItsRowWhileTyping) {
   f.Input.Type(u"one two three four five six");
   EXPECT_GT(f.G->RowHeights(1), before) << "the editor's text, wrapped, sizes the row";
   EXPECT_EQ(f.G->Cells(1, 1), u"") << "nothing written before the edit ends";
+}
+
+TEST(AdvInplaceEdit, TheColumnAndItsEditorWidenWhileTypingAndDoNotNarrowAgain) {
+  for (const bool sizing : {true, false}) {
+    SCOPED_TRACE(sizing);
+    EditGrid f;
+    f.G->SizeWhileTyping()->SetWidth(sizing);
+    f.G->SetColWidths(1, 40);
+    f.Input.Type(u"a much longer text");
+    ASSERT_TRUE(f.Editing());
+    const int grown = f.G->ColWidths(1);
+    if (!sizing) {
+      EXPECT_EQ(grown, 40);
+      continue;
+    }
+    EXPECT_GT(grown, f.G->MeasureCanvas()->TextWidth(u"a much longer text")) << "room for the whole text";
+    EXPECT_EQ(f.Edit()->Width(), grown - 1) << "the editor covers the wider cell";
+    EXPECT_EQ(f.G->Cells(1, 1), u"") << "nothing written before the edit ends";
+    for (int i = 0; i < 10; ++i) f.Input.Key(VK_BACK);
+    EXPECT_EQ(f.G->ColWidths(1), grown) << "grows only";
+    f.Input.Key(VK_RETURN);
+    EXPECT_EQ(f.G->Cells(1, 1), u"a much l");
+  }
 }
 
 TEST(AdvInplaceEdit, EscapeRestoresTheCellsText) {

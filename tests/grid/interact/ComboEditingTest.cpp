@@ -5,8 +5,10 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
 #include "grid/interact/GridCombo.h"
 #include "grid/model/AdvColumnGrid.h"
@@ -104,6 +106,41 @@ TEST(ComboEditing, F2AClickAndATypedCharacterOpenTheColumnsCombo) {
   EXPECT_EQ(list.Combo().ItemIndex(), 0);
 }
 
+TEST(ComboEditing, SoftAndOfficeLooksShowTheComboFlatAndEtchedInTheCellsColour) {
+  const std::pair<TGridLook, bool> looks[] = {{glSoft, true},     {glZEV, true},      {glXP, true},
+                                              {glOffice2007, true}, {glStandard, false}, {glClassic, false},
+                                              {glCustom, false}};
+  for (const auto& [look, flat] : looks) {
+    SCOPED_TRACE(static_cast<int>(look));
+    SnmpTable t;
+    t.G->SetLook(look);
+    t.G->SetColors(2, 1, clYellow);
+    t.Start(2, 1);
+    t.Input.Key(VK_F2);
+    ASSERT_TRUE(t.ComboShown());
+    EXPECT_EQ(t.Combo().Flat(), flat);
+    EXPECT_EQ(t.Combo().Etched(), flat);
+    EXPECT_EQ(t.Combo().Color(), clYellow) << "the cell's colour, not the grid's";
+  }
+}
+
+TEST(ComboEditing, AClickOpeningAnEditableComboPutsTheCaretAtTheClickedCharacter) {
+  SnmpTable t;
+  t.G->MouseActions()->SetCaretPositioning(true);
+  t.G->Navigation()->SetEditSelectAll(false);
+  t.Start(1, 2);
+  t.Input.Key(VK_F2);
+  int x = 0;
+  while (x < t.Combo().Width() && t.Combo().CharFromPos(Point(x, 4)) < 3) ++x;
+  const TRect cell = t.G->CellRect(1, 2);
+  const TPoint at = t.G->ScreenToClient(t.Combo().ClientToScreen(Point(x, 0)));
+  t.Input.Key(VK_ESCAPE);
+  t.Input.Click(*t.G, Point(at.X, (cell.Top + cell.Bottom) / 2));
+  ASSERT_TRUE(t.ComboShown());
+  EXPECT_EQ(t.Combo().SelStart(), 3);
+  EXPECT_EQ(t.Combo().SelLength(), 0);
+}
+
 TEST(ComboEditing, AListOnANonItemSelectsTheShownTextOrTheFirstAndTellsOnce) {
   struct Case {
     const char* What;
@@ -150,6 +187,7 @@ TEST(ComboEditing, EnterWritesBackAndARefusalKeepsTheComboWithTheCorrection) {
   EXPECT_EQ(t.G->Cells(2, 1), u"String") << "the selected item's text";
 
   SnmpTable r;
+  r.G->Navigation()->SetAdvanceOnEnter(true);
   r.G->OnCellValidate = [](TObject*, int, int, String& Value, bool& Valid) {
     Valid = Value.size() <= 6;
     if (!Valid) Value = Value.substr(0, 6);
@@ -161,7 +199,11 @@ TEST(ComboEditing, EnterWritesBackAndARefusalKeepsTheComboWithTheCorrection) {
   EXPECT_TRUE(r.ComboShown()) << "a refusal keeps the combo";
   EXPECT_EQ(r.Combo().Text(), u"public");
   EXPECT_EQ(r.Combo().SelLength(), 6) << "all of the corrected text selected";
-  EXPECT_EQ(r.G->Row(), 1);
+  EXPECT_EQ(Point(r.G->Col(), r.G->Row()), Point(1, 1)) << "no advance after a refusal";
+  r.Input.Key(VK_RETURN);
+  EXPECT_EQ(r.G->Cells(1, 1), u"public");
+  EXPECT_EQ(Point(r.G->Col(), r.G->Row()), Point(2, 1)) << "an accepted Enter advances";
+  EXPECT_EQ(r.Combo().Style(), csDropDownList) << "and edits on there (AdvanceAutoEdit)";
 }
 
 TEST(ComboEditing, EscapeRestoresTheTextAndSelectionTheCellHad) {
@@ -221,6 +263,41 @@ TEST(ComboEditing, UpInAClosedComboWithoutComboGetUpDownMovesUpAndLeavesThatCell
   EXPECT_EQ(validated, 1) << "with ComboGetUpDown the text is validated before the move";
   EXPECT_EQ(g.G->Row(), 3);
   EXPECT_EQ(g.G->Cells(1, 3), u"own");
+}
+
+TEST(ComboEditing, CursorWalkingLeavesAnEditableComboAtItsTextEnds) {
+  struct Case {
+    const char* What;
+    std::vector<WORD> Keys;
+    bool AlwaysEdit;
+    TPoint Cell;  // where the grid stands afterwards
+  };
+  const std::vector<Case> cases = {
+      {"Right at the end", {VK_END, VK_RIGHT}, true, Point(2, 2)},
+      {"Right at the end, no editing on", {VK_END, VK_RIGHT}, false, Point(2, 2)},
+      {"Left at the start", {VK_HOME, VK_LEFT}, true, Point(4, 1)},
+      {"Left onto the first character", {VK_HOME, VK_RIGHT, VK_LEFT}, true, Point(1, 2)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    SnmpTable t;
+    t.G->Navigation()->SetCursorWalkEditor(true);
+    t.G->Navigation()->SetCursorWalkAlwaysEdit(c.AlwaysEdit);
+    t.Start(1, 2);
+    t.Input.Key(VK_F2);
+    t.Input.Key(VK_END);
+    t.Input.Type(u"s");
+    for (WORD key : c.Keys) t.Input.Key(key);
+    t.Input.Pump();
+    EXPECT_EQ(Point(t.G->Col(), t.G->Row()), c.Cell);
+    if (c.Cell == Point(1, 2)) {
+      EXPECT_TRUE(t.ComboShown()) << "the caret moved inside the text";
+      EXPECT_EQ(t.Combo().SelStart(), 0);
+      continue;
+    }
+    EXPECT_EQ(t.G->Cells(1, 2), u"privates");
+    EXPECT_EQ(t.ComboShown(), c.AlwaysEdit);
+  }
 }
 
 TEST(ComboEditing, AltDownOpensTheListWithoutLeavingTheCell) {
