@@ -129,7 +129,7 @@ bool TAdvStringGrid::IsLastDataRow() {
 void TAdvStringGrid::AutoAddRow() {
   if (!DoCanAddRow()) return;
   const bool floating = FFloatingFooter->Visible();
-  const int at = RowCount() - FixedFooters() - (floating ? 1 : 0);
+  const int at = RowCount() - std::max(FixedFooters(), floating ? 1 : 0);
   if (at >= RowCount()) {
     IncRowCount();
     ClearRows(RowCount() - 1, 1);

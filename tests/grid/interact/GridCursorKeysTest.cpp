@@ -6,6 +6,7 @@
 #include "grid/base/Navigation.h"
 #include "grid/base/SyncGrid.h"
 #include "grid/interact/GridCombo.h"
+#include "grid/model/FloatingFooter.h"
 #include "tests/grid/interact/KeyGridSupport.h"
 
 namespace {
@@ -104,6 +105,8 @@ TEST(CursorKeys, ScrollOnlyKeysMoveTheViewButNeverTheCell) {
       {VK_PRIOR, 20, 20 - page}, {VK_PRIOR, page, 1},   {VK_END, 1, 40 - page}, {VK_HOME, 9, 1},
   };
   f.At(2, 3);
+  int keyDowns = 0;
+  f.Grid->OnKeyDown = [&](TObject*, WORD&, TShiftState) { ++keyDowns; };
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Key);
     f.Grid->SetTopRow(C.TopBefore);
@@ -111,6 +114,7 @@ TEST(CursorKeys, ScrollOnlyKeysMoveTheViewButNeverTheCell) {
     EXPECT_EQ(C.TopAfter, f.Grid->TopRow());
     EXPECT_EQ(Point(2, 3), f.Cell());
   }
+  EXPECT_EQ(0, keyDowns);
   f.Input.Key(VK_RIGHT);
   EXPECT_EQ(Point(3, 3), f.Cell()) << "Left and Right still move";
 }
@@ -213,16 +217,26 @@ TEST_F(AppendOnDown, DownOnTheLastRowAddsAnEmptyRowAndMovesOntoIt) {
   EXPECT_EQ(4, Grid->Row());
 }
 
-TEST_F(AppendOnDown, AFooterRowStaysBelowTheAddedRow) {
-  Grid->SetFixedFooters(1);
-  Grid->SetCells(1, 3, u"sum");
-  At(2, 2);
-  Input.Key(VK_DOWN);
-  ASSERT_EQ(5, Grid->RowCount());
-  EXPECT_EQ(3, Grid->Row());
-  EXPECT_EQ(u"", Grid->Cells(1, 3));
-  EXPECT_EQ(u"sum", Grid->Cells(1, 4));
-  EXPECT_EQ(std::vector<int>{3}, Added);
+// The row goes in above a footer row, fixed or floating, which keeps its text.
+TEST(CursorKeys, AFooterRowStaysBelowTheRowDownAdds) {
+  for (const bool floating : {false, true}) {
+    SCOPED_TRACE(floating ? "floating footer" : "fixed footer");
+    std::vector<int> added;
+    TKeyGrid f([&](TAdvStringGrid& G) {
+      G.SetRowCount(4);
+      G.Navigation()->SetAppendOnArrowDown(true);
+      floating ? G.FloatingFooter()->SetVisible(true) : G.SetFixedFooters(1);
+      G.SetCells(1, 3, u"sum");
+      G.OnAutoAddRow = [&](TObject*, int ARow) { added.push_back(ARow); };
+    });
+    f.At(2, 2);
+    f.Input.Key(VK_DOWN);
+    ASSERT_EQ(5, f.Grid->RowCount());
+    EXPECT_EQ(3, f.Grid->Row());
+    EXPECT_EQ(u"", f.Grid->Cells(1, 3));
+    EXPECT_EQ(u"sum", f.Grid->Cells(1, 4));
+    EXPECT_EQ(std::vector<int>{3}, added);
+  }
 }
 
 // An editable combo hands Down back to the grid when it closes.
