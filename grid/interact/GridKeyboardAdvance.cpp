@@ -63,8 +63,7 @@ void TGridKeyboard::Wrap(WORD Key) {
     case VK_DOWN: to = {snake && col < last ? col + 1 : col, G.FixedRows()}; break;
     default: return;
   }
-  G.SetRow(to.Y);
-  G.SetCol(to.X);
+  G.FocusCell(to.X, to.Y, true);
 }
 
 // The platform grid stops at a disabled row; the nearest enabled one past it is taken.
@@ -81,6 +80,8 @@ void TGridKeyboard::FollowSyncGrid() {
   const TSyncGrid* sync = G.SyncGrid();
   TStringGrid* other = sync ? sync->Grid() : nullptr;
   if (!other) return;
-  if (sync->SelectionColumn() && G.Col() < other->ColCount()) other->SetCol(G.Col());
-  if (sync->SelectionRow() && G.Row() < other->RowCount()) other->SetRow(G.Row());
+  if (sync->SelectionColumn() && G.Col() >= other->FixedCols() && G.Col() < other->ColCount())
+    other->SetCol(G.Col());
+  if (sync->SelectionRow() && G.Row() >= other->FixedRows() && G.Row() < other->RowCount())
+    other->SetRow(G.Row());
 }

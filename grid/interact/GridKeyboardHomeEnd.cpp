@@ -1,5 +1,6 @@
 // Home and End as Navigation's HomeEndKey sets them: to the first or last
-// cell, row or column. Cases it leaves alone go to the platform grid.
+// cell, row or column, short of fixed right columns and footer rows. Cases
+// it leaves alone go to the platform grid.
 #include <algorithm>
 
 #include "grid/base/MouseActions.h"
@@ -19,7 +20,7 @@ bool TGridKeyboard::HomeEnd(WORD Key, TShiftState Shift) {
   }
   switch (action) {
     case heFirstLastCell:
-      home ? JumpTo(G.FixedCols(), G.FixedRows()) : JumpTo(G.ColCount() - 1, G.RowCount() - 1);
+      home ? JumpTo(G.FixedCols(), G.FixedRows()) : JumpTo(RightEnd() - 1, LastDataRow());
       break;
     case heFirstLastRow: HomeEndRow(home, Shift); break;
     case heFirstLastColumn:
@@ -31,8 +32,7 @@ bool TGridKeyboard::HomeEnd(WORD Key, TShiftState Shift) {
 }
 
 void TGridKeyboard::JumpTo(int ACol, int ARow) {
-  G.SetRow(ARow);
-  G.SetCol(ACol);
+  G.FocusCell(ACol, ARow, true);
   G.MoveToBaseCell();
 }
 
@@ -73,7 +73,7 @@ void TGridKeyboard::HomeEndColumn(bool Home, TShiftState Shift) {
     const int c = FirstTabCellInRow(row);
     if (c >= 0) G.SetCol(c);
   } else {
-    G.SetCol(G.ColCount() - 1);
+    G.SetCol(RightEnd() - 1);  // the fixed right columns refuse the cursor
   }
   G.MoveToBaseCell();
   G.SetLeftCol(Home ? FirstNavigableCol() : G.ColCount() - G.VisibleColCount());

@@ -52,6 +52,13 @@ TEST(HomeEndKeys, EachActionGoesToItsCellRowOrColumn) {
       {"row Ctrl+End", Action(heFirstLastRow), VK_END, {ssCtrl}, {5, 7}, AnySel},
       {"cell Home", Action(heFirstLastCell), VK_HOME, {}, {1, 1}, AnySel},
       {"cell End", Action(heFirstLastCell), VK_END, {}, {5, 7}, AnySel},
+      {"column End before a fixed right column",
+       Action(heFirstLastColumn, [](TAdvStringGrid& G) { G.SetFixedRightCols(1); }), VK_END, {}, {4, 4}, AnySel},
+      {"cell End short of a fixed right column and a footer row", Action(heFirstLastCell, [](TAdvStringGrid& G) {
+         G.SetFixedRightCols(1);
+         G.SetFixedFooters(1);
+       }),
+       VK_END, {}, {4, 6}, AnySel},
       {"cell End onto a merged cell's base",
        Action(heFirstLastCell, [](TAdvStringGrid& G) { G.MergeCells(4, 7, 2, 1); }), VK_END, {}, {4, 7}, AnySel},
   };
