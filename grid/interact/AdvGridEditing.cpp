@@ -91,6 +91,7 @@ void TAdvStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   cycle.BlockFocus = true;
   SetEditing(false);
   HideInplaceEdit();
+  if (Key == VK_DOWN && FNavigation->AppendOnArrowDown() && IsLastDataRow()) AutoAddRow();
   switch (Key) {
     case VK_TAB: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: {
       WORD key = Key;

@@ -26,9 +26,12 @@ void TGridKeyboard::DialogCode(TMessage& Message) {
 
 void TGridKeyboard::WMKeyDown(TMessage& Message) {
   const WORD key = static_cast<WORD>(Message.WParam);
+  const TShiftState shift = platform::KeyDataToShiftState(Message.LParam);
   FMoveSelection = G.Selection();
-  if (Before(key, platform::KeyDataToShiftState(Message.LParam))) return;
+  const TGridRect before = FMoveSelection;
+  if (Before(key, shift) || CursorBefore(key, shift)) return;
   G.InheritedDispatch(Message);
+  CursorAfter(key, shift, before);
 }
 
 bool TGridKeyboard::Before(WORD Key, TShiftState Shift) {

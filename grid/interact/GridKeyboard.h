@@ -19,6 +19,8 @@ class TGridKeyboard {
   // One Tab (Shift+Tab) step; false only when the Tab went on to the
   // window's next control.
   bool TabAdvance(bool Backward);
+  // The grid's key-down step around the platform grid's cursor movement.
+  void KeyDown(WORD& Key, TShiftState Shift);
 
  private:
   // Steps before the platform's key handling; true when the key ends there.
@@ -50,8 +52,37 @@ class TGridKeyboard {
   bool HandOver();
   void ClickCellQuiet();
 
+  // Cursor keys before and after the platform grid's handling
+  // (GridKeyboardCursor.cpp, GridKeyboardHomeEnd.cpp, GridKeyboardAdvance.cpp,
+  // GridKeyboardDisjunct.cpp).
+  bool CursorBefore(WORD Key, TShiftState Shift);
+  void CursorAfter(WORD Key, TShiftState Shift, const TGridRect& Before);
+  // Fires OnKeyDown for a key the grid ends itself; always true.
+  bool Consumed(WORD Key, TShiftState Shift);
+  void KeepLeft(WORD Key);
+  bool ScrollOnly(WORD Key);
+  void NodeKey(WORD Key);
+  bool LeftRightScroll(WORD Key, TShiftState Shift);
+  bool SkipFixed(WORD Key, TShiftState Shift);
+  bool SkipFixedAcross(int Dc, int Dr);
+  bool HomeEnd(WORD Key, TShiftState Shift);
+  void JumpTo(int ACol, int ARow);
+  void HomeEndRow(bool Home, TShiftState Shift);
+  void HomeEndColumn(bool Home, TShiftState Shift);
+  void CtrlHome();
+  void RowsFromKey(int StartRow, TShiftState Shift);
+  void MoveRowsByKey(WORD Key, const TGridRect& Sel);
+  bool AtEdge(WORD Key, TPoint From);
+  void Wrap(WORD Key);
+  void SkipDisabled(WORD Key);
+  void FollowSyncGrid();
+  void DisjunctRowsCols(WORD Key, TShiftState Shift);
+  void DisjunctCells(WORD Key, TShiftState Shift, const TGridRect& Before);
+  void SpaceCell(TShiftState Shift);
+
   TAdvStringGrid& G;
   int FLastTabCol = -1;
   int FLastTabRow = -1;
   TGridRect FMoveSelection{};
+  int FKeepLeft = -1;  // left column put back after a vertical move; -1 none
 };

@@ -2080,6 +2080,17 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetRowCountKeepingFooter(int Value);
   // Due footer recalculation, run by the outermost EndUpdate.
   void CalcDueFooter();
+
+  // ==== cursor keys (grid/interact/GridKeyboardCursor.cpp, GridKeyboardAdvance.cpp)
+ public:
+  // The current row is the last data row (above a shown floating footer).
+  bool IsLastDataRow();
+  // An empty row after the last data row, footer rows kept below it;
+  // OnCanAddRow may refuse, OnAutoAddRow reports the new row.
+  void AutoAddRow();
+  // Moving rows by Ctrl+Up/Down, wrapping and skipping disabled rows
+  // around the platform grid's cursor movement.
+  void KeyDown(WORD& Key, TShiftState Shift) override;
 };
 
 // The rotated-text alignment behind CalcRotatedTextRect; printing passes its
