@@ -2,12 +2,16 @@
 // and a click stores the clicked cell as the one edited next.
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
+#include "grid/interact/GridKeyboard.h"
 #include "grid/model/AdvStringGridPrivate.h"
 
 void TAdvStringGrid::KeyPress(Char& Key) {
   if (Key == 27 && Options().Contains(goEditing) && Editing()) RestoreCachedCell();
   const TEnterStep step = Key == 13 ? EnterPress() : TEnterStep::Platform;
-  if (step == TEnterStep::Platform) return TBaseGrid::KeyPress(Key);
+  if (step == TEnterStep::Platform) {
+    if (Key != 27 && !Options().Contains(goEditing) && FNavigation->AutoGotoWhenSorted()) Keyboard().IncrementalSearch(Key);
+    return TBaseGrid::KeyPress(Key);
+  }
   if (OnKeyPress) OnKeyPress(this, Key);
   Key = 0;
   if (step == TEnterStep::DropAndEdit) ShowInplaceEdit();
