@@ -10,7 +10,14 @@ void TGridKeyboard::SelectAllKey() {
   if (G.MouseActions()->DisjunctRowSelect())
     for (int r = area.Top; r <= area.Bottom; ++r) G.SetRowSelect(r, true);
   G.SelectAllByKey(area);
+  const bool editing = G.EditorMode();
   G.SetSelection(area);
   PressCell(area.Right, area.Bottom, true);
+  // The press lands on the cell just made current, which with goEditing
+  // would open its editor: the key selects, it does not edit.
+  if (!editing && G.EditorMode()) {
+    G.HideInplaceEdit();
+    G.HideEditor();
+  }
   G.SetSelection(area);
 }
