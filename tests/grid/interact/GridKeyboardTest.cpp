@@ -110,6 +110,22 @@ TEST_F(ConfigGridKeys, AKeyPressHandlerCanSwallowTheCharacter) {
   EXPECT_EQ(u"Z", Grid->InplaceEditor()->Text());
 }
 
+TEST_F(ConfigGridKeys, ACharacterBeyondLatinOpensTheEditorWhole) {
+  const std::u16string Cases[] = {u"\u20AC", u"\u0142", u"\U0001D11E", u"\u00E9\U0001F600x"};
+  int row = 1;
+  for (const std::u16string& C : Cases) {
+    SCOPED_TRACE(row);
+    std::u16string pressed;
+    Grid->OnKeyPress = [&](TObject*, Char& Key) { pressed += Key; };
+    Start(4, row++);
+    Input.Type(C);
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(C, Grid->InplaceEditor()->Text());
+    EXPECT_EQ(C, pressed) << "each unit once";
+    Input.Key(VK_ESCAPE);
+  }
+}
+
 // A radio group in (1, 1), single radio buttons down column 2, a cell
 // button in (3, 1).
 struct GraphicKeys : ::testing::Test, mousetest::TGridOnForm<TAdvStringGrid> {
