@@ -5,15 +5,22 @@
 #include "grid/model/AdvStringGridPrivate.h"
 #include "platform/sys/SysUtils.h"
 
+namespace {
+// A character of two units goes whole.
+void DropLastCharacter(String& Text) {
+  if (Text.empty()) return;
+  Text.pop_back();
+  if (!Text.empty() && Text.back() >= 0xD800 && Text.back() < 0xDC00) Text.pop_back();
+}
+}  // namespace
+
 void TGridKeyboard::IncrementalSearch(Char Key) {
   TGridTimerState& t = G.FState->Timer;
   if (!G.Navigation()->AutoGotoIncremental()) {
     t.SearchInc = String(1, Key);
   } else {
-    if (Key != 8) t.SearchInc += Key;
-    else if (!t.SearchInc.empty()) t.SearchInc.pop_back();
-    // A character of two units goes whole.
-    if (Key == 8 && !t.SearchInc.empty() && t.SearchInc.back() >= 0xD800 && t.SearchInc.back() < 0xDC00) t.SearchInc.pop_back();
+    if (Key == 8) DropLastCharacter(t.SearchInc);
+    else t.SearchInc += Key;
     t.SearchTics = 0;
   }
   // With nothing left to look for every row would match.

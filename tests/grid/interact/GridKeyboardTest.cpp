@@ -138,7 +138,9 @@ struct GraphicKeys : ::testing::Test, mousetest::TGridOnForm<TAdvStringGrid> {
     Grid->AddRadioButtonColumn(2);
     Grid->SetRadioButtonColumnIndex(2, 1);
     Grid->AddButton(3, 1, 40, 16, u"Go", haCenter, vaCenter);
-    Grid->OnRadioClick = [this](TObject*, int C, int R, int I) { Add("radio " + Cell(C, R) + " " + std::to_string(I)); };
+    Grid->OnRadioClick = [this](TObject*, int C, int R, int I) {
+      Add("radio " + Cell(C, R) + " " + std::to_string(I));
+    };
     Grid->OnRadioButtonClick = [this](TObject*, int C, int R) { Add("radio button " + Cell(C, R)); };
     Grid->OnButtonClick = [this](TObject*, int C, int R) { Add("button " + Cell(C, R)); };
     Show();
