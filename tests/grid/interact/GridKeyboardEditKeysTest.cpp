@@ -5,6 +5,7 @@
 
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
+#include "grid/interact/GridCombo.h"
 #include "platform/grids/InplaceEdit.h"
 #include "platform/sys/FormatSettings.h"
 #include "tests/grid/interact/MouseGridSupport.h"
@@ -89,6 +90,15 @@ TEST_F(EditKeys, UnderRangeSelectAndEditACharacterOpensTheEditorByAPress) {
   EXPECT_EQ(u"q", Pressed) << "once, before the editor has it";
   EXPECT_EQ(std::vector<std::string>{"down"}, presses);
   EXPECT_TRUE(Grid->Options().Contains(goEditing));
+  Input.Key(VK_ESCAPE);
+  At(3, 2);
+  Input.Type(u"G");
+  EXPECT_TRUE(Grid->Combobox()->Visible());
+  EXPECT_EQ(u"Group", Grid->Combobox()->Text()) << "the combo has the character once";
+  Input.Key(VK_ESCAPE);
+  At(2, 3);  // read-only
+  Input.Type(u"q");
+  EXPECT_FALSE(Grid->EditorMode());
 }
 
 TEST_F(EditKeys, UnderRangeSelectAndEditEnterOpensOnlyAnEditableCell) {
