@@ -1,13 +1,19 @@
-// The grid's own steps for Escape and Enter before the platform's key press;
-// and a click stores the clicked cell as the one edited next.
+// The grid's own steps for Escape and Enter and the incremental search
+// before the platform's key press; and a click stores the clicked cell as
+// the one edited next.
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
+#include "grid/interact/GridKeyboard.h"
 #include "grid/model/AdvStringGridPrivate.h"
 
 void TAdvStringGrid::KeyPress(Char& Key) {
   if (Key == 27 && Options().Contains(goEditing) && Editing()) RestoreCachedCell();
   const TEnterStep step = Key == 13 ? EnterPress() : TEnterStep::Platform;
-  if (step == TEnterStep::Platform) return TBaseGrid::KeyPress(Key);
+  if (step == TEnterStep::Platform) {
+    const bool search = Key != 27 && !Options().Contains(goEditing) && FNavigation->AutoGotoWhenSorted();
+    if (search) Keyboard().IncrementalSearch(Key);
+    return TBaseGrid::KeyPress(Key);
+  }
   if (OnKeyPress) OnKeyPress(this, Key);
   Key = 0;
   if (step == TEnterStep::DropAndEdit) ShowInplaceEdit();

@@ -35,6 +35,7 @@ void TGridKeyboard::WMKeyDown(TMessage& Message) {
 }
 
 bool TGridKeyboard::Before(WORD Key, TShiftState Shift) {
+  if (EditKey(Key, Shift)) return true;
   if ((Key == VK_RETURN || Key == VK_SPACE) && G.HasClickableGraphic(G.RealCol(), G.Row())) GraphicKey(Key);
   if (Key == VK_TAB && G.Options().Contains(goTabs)) {
     TabAdvance(Shift.Contains(ssShift));
@@ -45,6 +46,10 @@ bool TGridKeyboard::Before(WORD Key, TShiftState Shift) {
   TNavigation& nav = *G.Navigation();
   if (Key == VK_INSERT && plain && nav.AllowInsertRow()) InsertRowKey();
   if (Key == VK_DELETE && !Shift.Contains(ssAlt) && nav.AllowDeleteRow()) DeleteRowKey();
+  if (Key == 'A' && Shift.Contains(ssCtrl)) {
+    SelectAllKey();
+    return true;
+  }
   return false;
 }
 
@@ -89,18 +94,25 @@ void TGridKeyboard::GraphicKey(WORD Key) {
 // A typed character fires OnKeyPress and opens the editor with it, except on
 // a cell graphic, which Space toggled already.
 void TGridKeyboard::WMChar(TMessage& Message) {
-  Char key = static_cast<Char>(Message.WParam);
+  Char key = CharStep(Message);
+  if (RangeEditChar(key, platform::KeyDataToShiftState(Message.LParam)))
+    return WithoutKeyPress([&] { G.InheritedDispatch(Message); });
   const bool typed = key == 8 || (key >= 32 && key != 127);
   if (!G.Options().Contains(goEditing) || !typed) return G.InheritedDispatch(Message);
   if (G.OnKeyPress) G.OnKeyPress(&G, key);
   if (key == 0) return;
   if (G.HasClickableGraphic(G.RealCol(), G.Row())) return;
-  // The editor hands its characters to OnKeyPress; this one was seen already.
+  WithoutKeyPress([&] { G.ShowEditorChar(key); });
+}
+
+// The editor hands its characters to OnKeyPress; the one that opens it was
+// seen already.
+void TGridKeyboard::WithoutKeyPress(const std::function<void()>& Step) {
   struct TDetached {
     TAdvStringGrid& G;
     TKeyPressEvent Saved;
     ~TDetached() { G.OnKeyPress = std::move(Saved); }
   } detached{G, std::move(G.OnKeyPress)};
   G.OnKeyPress = nullptr;
-  G.ShowEditorChar(key);
+  Step();
 }

@@ -2,6 +2,8 @@
 // The grid's own key rules while no editor is open, around the platform
 // grid's cursor movement: keys on cell graphics, typing that opens the
 // editor, and the Tab walk that the grid and every editor take.
+#include <functional>
+
 #include "platform/grids/GridTypes.h"
 #include "platform/gui/ControlTypes.h"
 #include "platform/gui/Messages.h"
@@ -22,11 +24,30 @@ class TGridKeyboard {
   // The grid's key-down step around the platform grid's cursor movement.
   void KeyDown(WORD& Key, TShiftState Shift);
 
+  // Key-up: the search text and the editor after moving keys
+  // (GridKeyboardKeyUp.cpp).
+  void KeyUp(WORD& Key, TShiftState Shift);
+  // The typed character looks up the row whose sort column starts with the
+  // search text (GridKeyboardSearch.cpp).
+  void IncrementalSearch(Char Key);
+
  private:
   // Steps before the platform's key handling; true when the key ends there.
   bool Before(WORD Key, TShiftState Shift);
   void GraphicKey(WORD Key);
   void SelectionNotify();
+
+  // Enter and F2 while goEditing is off, and characters that open the
+  // editor by a press on the cell (GridKeyboardEditKeys.cpp).
+  bool EditKey(WORD Key, TShiftState Shift);
+  bool RangeEditChar(Char Key, TShiftState Shift);
+  // The character as the grid takes it; may switch goEditing on.
+  Char CharStep(TMessage& Message);
+  void WithoutKeyPress(const std::function<void()>& Step);
+  bool EditableAsRangeEdit();
+  void PressCell(int ACol, int ARow, bool Release);
+  // Ctrl+A (GridKeyboardSelectAll.cpp).
+  void SelectAllKey();
 
   // Insert and Delete (GridKeyboardRows.cpp).
   void InsertRowKey();

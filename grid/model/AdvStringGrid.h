@@ -739,6 +739,12 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TRowColEvent OnClickCell;
   friend class TFooterPanel;
 
+  // ==== key-up (grid/interact/GridKeyboardKeyUp.cpp): the moving keys end
+  // the incremental search; with AlwaysEdit the editor opens where they land.
+ protected:
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+
+ public:
   // ==== mouse handling (grid/interact/AdvGridMouse.cpp, family TGridMouse)
   // Rows and columns of the events are displayed ones unless said otherwise.
   // Picks the option of the radio group under a click; Y and X from the

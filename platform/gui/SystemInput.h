@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "platform/gui/ControlTypes.h"
+#include "platform/sys/String.h"
 
 class TControl;
 
@@ -19,6 +20,9 @@ void SystemWheel(TPoint ScreenPos, int Delta, TShiftState Shift);
 // A key going down (with the character it types, 0 for none) or up; Keypad:
 // the key of the numeric keypad.
 void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift, bool Keypad = false);
+// A key with no key code of its own that types Text (a character of a
+// keyboard layout or an input method, one or two UTF-16 units), down and up.
+void SystemTypeText(const String& Text, TShiftState Shift);
 // The window system's close request for the window that shows Control (its
 // title bar's close button).
 void SystemCloseWindow(const TControl& Control);

@@ -176,6 +176,15 @@ void SystemKey(bool Down, WORD Key, Char Ch, TShiftState Shift, bool Keypad) {
   qt_handleKeyEvent(w, Down ? QEvent::KeyPress : QEvent::KeyRelease, key, mods, text, false, 1);
 }
 
+void SystemTypeText(const String& Text, TShiftState Shift) {
+  QWindow* w = KeyWindow();
+  if (!w || Text.empty()) return;
+  const QString text = QString::fromUtf16(Text.data(), static_cast<qsizetype>(Text.size()));
+  const Qt::KeyboardModifiers mods = QtModifiers(Shift.Bits());
+  qt_handleKeyEvent(w, QEvent::KeyPress, Qt::Key_unknown, mods, text, false, 1);
+  qt_handleKeyEvent(w, QEvent::KeyRelease, Qt::Key_unknown, mods, text, false, 1);
+}
+
 void SystemCloseWindow(const TControl& Control) {
   QWidget* w = WindowOf(&Control);
   if (w && w->windowHandle()) w->windowHandle()->close();

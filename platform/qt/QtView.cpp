@@ -1,5 +1,7 @@
 #include "platform/qt/QtView.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -251,6 +253,19 @@ void QtView::ForwardKey(TMessage& Message) {
   if (Message.Msg == WM_SYSCHAR) return;
   const Char ch = static_cast<Char>(Message.WParam);
   if (ch == 9 || ch == 27) return;
+  // The native control takes a character of two units only whole.
+  const Char high = std::exchange(FHighSurrogate, 0);
+  if (QChar::isHighSurrogate(ch)) {
+    FHighSurrogate = ch;
+    return;
+  }
+  if (QChar::isLowSurrogate(ch)) {
+    if (high == 0) return;
+    const QChar pair[2] = {QChar(high), QChar(ch)};
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_unknown, mods, QString(pair, 2));
+    SendToNative(KeyReceiver(), e);
+    return;
+  }
   int key = 0;
   QString text;
   Qt::KeyboardModifiers charMods = mods;
@@ -362,6 +377,10 @@ bool QtView::eventFilter(QObject* Watched, QEvent* Event) {
       auto* k = static_cast<QKeyEvent*>(Event);
       InputKeyDown(static_cast<WORD>(VirtualKeyOfQtKey(k->key())), CharOf(*k), ShiftAfter(*k),
                    k->modifiers().testFlag(Qt::KeypadModifier));
+      // The second unit of a character of two goes on as a character of its
+      // own, to whichever control has the keyboard now.
+      if (k->text().size() == 2 && k->text().at(0).isHighSurrogate())
+        InputChar(static_cast<Char>(k->text().at(1).unicode()), ShiftAfter(*k));
       return true;
     }
     case QEvent::KeyRelease: {

@@ -85,6 +85,8 @@ class QtView : public QObject, public TControlView {
   QImage FLayeredImage;
   qreal FLayeredOpacity = 1.0;
   bool FPaintHooks = false;
+  // The first unit of a character of two, until its second arrives.
+  Char FHighSurrogate = 0;
 };
 
 // Forwards Event to Receiver without our filters turning it into messages again.

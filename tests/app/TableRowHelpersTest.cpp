@@ -216,6 +216,44 @@ TEST_F(TableRowHelpers, EnterMovesToTheNextCellAndIsSwallowedWithTheOptionOn) {
   }
 }
 
+TEST_F(TableRowHelpers, EnterInAnOpenEditorStoresTheTypedValueBeforeItMoves) {
+  struct Case {
+    const char* Name;
+    bool Jump;
+    TGridCoord To;
+  };
+  const Case Cases[] = {{"option on", true, {3, 2}}, {"option off", false, {2, 2}}};
+  Grid->OnKeyPress = [this](TObject*, Char& Key) { Grid_Enter_Next_Cell(State, *Grid, Key); };
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    State.Enable_Jump = C.Jump;
+    Grid->FocusCell(2, 2, true);
+    Grid->SetFocus();
+    Input.Type(u"new");
+    ASSERT_TRUE(Grid->EditorMode());
+    Input.Key(VK_RETURN);
+    Input.Pump();
+    EXPECT_EQ(u"new", Grid->Cells(2, 2));
+    EXPECT_EQ(C.To, (TGridCoord{Grid->Col(), Grid->Row()}));
+    Input.Key(VK_ESCAPE);
+    Grid->SetCells(2, 2, u"name 2");
+  }
+}
+
+TEST_F(TableRowHelpers, WithTheOptionOffEnterOpensAndClosesTheEditor) {
+  State.Enable_Jump = false;
+  Grid->OnKeyPress = [this](TObject*, Char& Key) { Grid_Enter_Next_Cell(State, *Grid, Key); };
+  Grid->FocusCell(3, 2, true);
+  Input.Key(*Grid, VK_RETURN);
+  ASSERT_TRUE(Grid->EditorMode());
+  Input.Key(VK_END);
+  Input.Type(u"x");
+  Input.Key(VK_RETURN);
+  EXPECT_FALSE(Grid->EditorMode());
+  EXPECT_EQ(u"addr 2x", Grid->Cells(3, 2));
+  EXPECT_EQ((TGridCoord{3, 2}), (TGridCoord{Grid->Col(), Grid->Row()}));
+}
+
 TEST_F(TableRowHelpers, OtherKeysPassEvenWithTheOptionOn) {
   State.Enable_Jump = true;
   Grid->FocusCell(2, 2, true);

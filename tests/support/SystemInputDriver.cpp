@@ -98,11 +98,19 @@ void SystemInputDriver::KeyUp(WORD Vk, TShiftState Shift) {
 }
 
 void SystemInputDriver::Type(const String& Text) {
-  for (char16_t ch : Text) {
+  for (size_t i = 0; i < Text.size(); ++i) {
     TShiftState shift;
+    const char16_t ch = Text[i];
     const WORD vk = KeyOfChar(ch, shift);
-    platform::SystemKey(true, vk, ch, shift);
-    platform::SystemKey(false, vk, 0, shift);
+    if (vk != 0) {
+      platform::SystemKey(true, vk, ch, shift);
+      platform::SystemKey(false, vk, 0, shift);
+      continue;
+    }
+    // A character no key of ours types, as a keyboard layout or an input method gives it.
+    const bool pair = ch >= 0xD800 && ch < 0xDC00 && i + 1 < Text.size();
+    platform::SystemTypeText(Text.substr(i, pair ? 2 : 1), {});
+    if (pair) ++i;
   }
   Pump();
 }

@@ -39,6 +39,8 @@ class SystemInputDriver {
   void KeyUp(WORD Vk, TShiftState Shift = {});
   // The key of the numeric keypad that types what Vk types.
   void KeypadKey(WORD Vk);
+  // Characters no key types ("€", a character of two UTF-16 units) come as
+  // a keyboard layout or an input method gives them.
   void Type(const String& Text);
   // The open pop-up window (a drop-down list), false when none is open.
   bool PopupRect(TRect& Rect) const;

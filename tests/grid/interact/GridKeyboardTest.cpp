@@ -110,4 +110,87 @@ TEST_F(ConfigGridKeys, AKeyPressHandlerCanSwallowTheCharacter) {
   EXPECT_EQ(u"Z", Grid->InplaceEditor()->Text());
 }
 
+TEST_F(ConfigGridKeys, ACharacterBeyondLatinOpensTheEditorWhole) {
+  const std::u16string Cases[] = {u"\u20AC", u"\u0142", u"\U0001D11E", u"\u00E9\U0001F600x"};
+  int row = 1;
+  for (const std::u16string& C : Cases) {
+    SCOPED_TRACE(row);
+    std::u16string pressed;
+    Grid->OnKeyPress = [&](TObject*, Char& Key) { pressed += Key; };
+    Start(4, row++);
+    Input.Type(C);
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(C, Grid->InplaceEditor()->Text());
+    EXPECT_EQ(C, pressed) << "each unit once";
+    Input.Key(VK_ESCAPE);
+  }
+}
+
+// A radio group in (1, 1), single radio buttons down column 2, a cell
+// button in (3, 1).
+struct GraphicKeys : ::testing::Test, mousetest::TGridOnForm<TAdvStringGrid> {
+  GraphicKeys() {
+    Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+    Grid->SetColCount(4);
+    Grid->SetRowCount(5);
+    TStrings* options = Grid->CreateRadio(1, 1, 0, 0);
+    for (const char16_t* o : {u"off", u"slow", u"fast"}) options->Add(o);
+    Grid->AddRadioButtonColumn(2);
+    Grid->SetRadioButtonColumnIndex(2, 1);
+    Grid->AddButton(3, 1, 40, 16, u"Go", haCenter, vaCenter);
+    Grid->OnRadioClick = [this](TObject*, int C, int R, int I) {
+      Add("radio " + Cell(C, R) + " " + std::to_string(I));
+    };
+    Grid->OnRadioButtonClick = [this](TObject*, int C, int R) { Add("radio button " + Cell(C, R)); };
+    Grid->OnButtonClick = [this](TObject*, int C, int R) { Add("button " + Cell(C, R)); };
+    Show();
+  }
+  static std::string Cell(int C, int R) { return std::to_string(C) + "," + std::to_string(R); }
+  void KeyAt(int ACol, int ARow, WORD Key) {
+    Grid->FocusCell(ACol, ARow, true);
+    Input.Key(Key);
+  }
+  int RadioIdx() {
+    int idx = -1;
+    Grid->GetRadioIdx(1, 1, idx);
+    return idx;
+  }
+};
+
+TEST_F(GraphicKeys, SpaceCyclesARadioGroupAndWrapsToTheFirstOption) {
+  for (int expected : {1, 2, 0}) {
+    KeyAt(1, 1, VK_SPACE);
+    EXPECT_EQ(expected, RadioIdx());
+  }
+  EXPECT_EQ((std::vector<std::string>{"radio 1,1 1", "radio 1,1 2", "radio 1,1 0"}), Log);
+}
+
+TEST_F(GraphicKeys, SpaceChecksARadioButtonAndUnchecksTheColumnsOthers) {
+  KeyAt(2, 3, VK_SPACE);
+  EXPECT_TRUE(Grid->IsRadioButtonChecked(2, 3));
+  EXPECT_FALSE(Grid->IsRadioButtonChecked(2, 1));
+  EXPECT_EQ(3, Grid->GetRadioButtonColumnIndex(2));
+  EXPECT_EQ(std::vector<std::string>{"radio button 2,3"}, Log);
+}
+
+TEST_F(GraphicKeys, EnterAndSpaceOnACellButtonPressIt) {
+  KeyAt(3, 1, VK_RETURN);
+  KeyAt(3, 1, VK_SPACE);
+  EXPECT_EQ((std::vector<std::string>{"button 3,1", "button 3,1"}), Log);
+  EXPECT_FALSE(Grid->EditorMode());
+}
+
+TEST_F(GraphicKeys, WithoutEditingOnlyRadioAlwaysActiveLetsSpaceThrough) {
+  Grid->SetOptions(Grid->Options() - TGridOptions{goEditing});
+  KeyAt(1, 1, VK_SPACE);
+  KeyAt(2, 3, VK_SPACE);
+  KeyAt(3, 1, VK_SPACE);
+  EXPECT_TRUE(Log.empty());
+  Grid->ControlLook()->SetRadioAlwaysActive(true);
+  KeyAt(1, 1, VK_SPACE);
+  KeyAt(2, 3, VK_SPACE);
+  KeyAt(3, 1, VK_SPACE);
+  EXPECT_EQ((std::vector<std::string>{"radio 1,1 1", "radio button 2,3"}), Log) << "a button needs editing";
+}
+
 }  // namespace
