@@ -424,15 +424,16 @@ void TQtCanvas::DoTextOut(int X, int Y, const String& Text, int UnderlineAt, boo
   p->setFont(cached.Font);
   const QFontMetrics& fm = cached.Metrics;
   const QString s = QString::fromStdU16String(Text);
-  const int w = fm.horizontalAdvance(s), h = fm.height();
   p->save();
   p->translate(X, Y);
   p->rotate(-Font()->Orientation() / 10.0);
-  if (Brush()->Style() != bsClear) p->fillRect(QRect(0, 0, w, h), ToQColor(Brush()->Color()));
+  // Measuring costs a second text layout: only the filled box needs it.
+  if (Brush()->Style() != bsClear)
+    p->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), ToQColor(Brush()->Color()));
   const QColor color = ToQColor(Font()->Color());
   p->setPen(color);
-  const int dir = RightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
-  p->drawText(QRect(0, 0, w, h), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip | dir, s);
+  p->setLayoutDirection(RightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+  p->drawText(QPointF(0, fm.ascent()), s);
   if (UnderlineAt >= 0 && UnderlineAt < s.size()) {
     const int x0 = fm.horizontalAdvance(s.left(UnderlineAt));
     const int cw = fm.horizontalAdvance(s.mid(UnderlineAt, 1));
