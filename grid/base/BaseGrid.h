@@ -189,6 +189,7 @@ class TBaseGrid : public TStringGrid {
   virtual bool AppStyleActive() { return false; }
   // The control's reading order; a subclass may mirror otherwise.
   virtual bool UseRightToLeftAlignment() const { return TStringGrid::UseRightToLeftAlignment(); }
+  bool MirroredView() const override { return UseRightToLeftAlignment(); }
 
   // The one cell painter: footer row, merged areas, the fixed-area clip,
   // looks, hover and active rows, selection looks, background, lines and,

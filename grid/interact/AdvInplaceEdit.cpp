@@ -70,7 +70,8 @@ void TAdvInplaceEdit::UpdateContents() {
 
 void TAdvInplaceEdit::UpdateLoc(const TRect& Loc) {
   if (Loc.IsEmpty()) return TInplaceEdit::UpdateLoc(Loc);
-  TRect r = FGrid->CellRect(FGrid->Col(), FGrid->Row());
+  TRect r = FGrid->ClientOfView(FGrid->CellRect(FGrid->Col(), FGrid->Row()));
+  if (FGrid->UseRightToLeftAlignment()) ++r.Left;
   r.Right -= 1;
   r.Bottom -= 1;
   TInplaceEdit::UpdateLoc(r);

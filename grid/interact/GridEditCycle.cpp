@@ -71,7 +71,7 @@ bool TGridEditCycle::CanEditShow(bool FrameworkAnswer) {
 
 TCellEditorPlace TGridEditCycle::PlaceFor(int ACol, int ARow, TFont& Font) {
   TCellEditorPlace p{};
-  p.Rect = FGrid.CellRect(ACol, ARow);
+  p.Rect = FGrid.ClientOfView(FGrid.CellRect(ACol, ARow));  // a right-to-left grid is mirrored
   if (FGrid.UseRightToLeftAlignment()) ++p.Rect.Left;
   p.Width = p.Rect.Right - p.Rect.Left - 1;
   p.Height = p.Rect.Bottom - p.Rect.Top - 1;

@@ -112,6 +112,7 @@ void TGridMouse::PressControlButton(TGridCoord Cell, TPoint At) {
   paint.CtrlDown = true;
   paint.CtrlCell = TPoint{Cell.X, Cell.Y};
   paint.CtrlXY = At;
+  paint.PointerXY = At;
   G.RepaintCell(Cell.X, Cell.Y);
 }
 

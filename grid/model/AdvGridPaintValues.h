@@ -38,5 +38,6 @@ struct TAdvGridPaintValues {
   bool CtrlDown = false;   // a button control of a mini-HTML cell held down
   TPoint CtrlCell{-1, -1};  // its cell
   TPoint CtrlXY{-1, -1};    // the press point on it
+  TPoint PointerXY{-1, -1};  // the pointer over the grid (client pixels), -1 when away
   bool GridBlink = false;  // the blink phase of text in BLINK tags; the grid timer flips it
 };

@@ -2020,12 +2020,11 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   bool InFixedArea(int ACol, int ARow) const { return ACol < FixedCols() || ARow < FixedRows(); }
   void ApplySelectionColors(TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                             TColor& AMirrorColorTo, TFont& AFont);
-  // Under a right-to-left layout the grid's own surface shows its cells
-  // mirrored; our canvas never is, so what goes there is placed mirrored.
-  // Other surfaces (the footer panel) place their cells themselves.
-  bool DrawsMirrored(const TCanvas& ACanvas) const {
-    return UseRightToLeftAlignment() && &ACanvas == Canvas();
-  }
+  // A right-to-left grid paints its own surface on a mirrored layout. Text
+  // and glyphs are placed mirrored by hand and drawn upright (TMirrorLayout
+  // off), so they read left to right. Other surfaces (the footer panel, a
+  // print page) keep left to right and place their cells themselves.
+  static bool DrawsMirrored(const TCanvas& ACanvas) { return ACanvas.Mirrored(); }
   // The sort index entry's glyph or triangle with its number, at (X, Y).
   void DrawSortIndex(TCanvas& ACanvas, const TBitmap* Glyph, bool Descending, int Pos, int X, int Y);
   TAdvGridPaintValues FPaint;
@@ -2097,6 +2096,17 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Moving rows by Ctrl+Up/Down, wrapping and skipping disabled rows
   // around the platform grid's cursor movement.
   void KeyDown(WORD& Key, TShiftState Shift) override;
+
+  // ==== the pointer over the grid (grid/interact/GridPointerHover.cpp)
+ protected:
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseLeave() override;
+
+ private:
+  // Keeps the pointer position for the hot and pressed looks of mini-HTML
+  // controls and repaints the control cells it leaves and enters.
+  void TrackPointer(TPoint At);
+  void RepaintControlCellAt(TPoint At);
 };
 
 // The rotated-text alignment behind CalcRotatedTextRect; printing passes its

@@ -103,11 +103,17 @@ void TCellPainter::PaintCellText() {
   }
 }
 
-// Where the mirrored grid shows the text.
+// Where the mirrored grid shows the text, which is drawn upright there. A
+// right-to-left grid on a surface that keeps left to right widens it by
+// XYOffset.X on both sides instead.
 TRect TCellPainter::TextPlace(const TRect& T) const {
-  if (!G.DrawsMirrored(C)) return T;
-  const int w = G.ClientWidth();
-  return TRect{w - T.Right, T.Top, w - T.Left, T.Bottom};
+  if (G.DrawsMirrored(C)) {
+    const int w = G.ClientWidth();
+    return TRect{w - T.Right, T.Top, w - T.Left, T.Bottom};
+  }
+  if (!G.UseRightToLeftAlignment()) return T;
+  const int x = G.XYOffset().X;
+  return TRect{T.Left - x, T.Top, T.Right + x, T.Bottom};
 }
 
 void TCellPainter::DrawHTMLText(const String& Text, TRect T) {
@@ -125,15 +131,18 @@ void TCellPainter::DrawHTMLText(const String& Text, TRect T) {
   in.Blink = G.FPaint.GridBlink || !G.EnableBlink();
   in.HoverUnderline = G.URLUnderlineOnHover();
   in.WordWrap = !G.EnhTextSize();
+  // A held button control looks pressed only while the pointer is on it.
   in.Down = G.FPaint.CtrlDown && G.FPaint.CtrlCell == TPoint{ACol, ARow};
-  if (in.Down) {
-    in.XPos = G.FPaint.CtrlXY.X;
-    in.YPos = G.FPaint.CtrlXY.Y;
-  }
+  in.XPos = G.FPaint.PointerXY.X;
+  in.YPos = G.FPaint.PointerXY.Y;
   in.PictureCache = G.ImageCache();
   in.PictureContainer = G.Container();
   THTMLRenderResults out;
-  RenderMiniHTML(C, Text, TextPlace(T), in, out);
+  const TRect placed = TextPlace(T);
+  {
+    TMirrorLayout upright(C, 0);
+    RenderMiniHTML(C, Text, placed, in, out);
+  }
   if (sortGlyph) DrawSortGlyph(out.XSize, T, true);
 }
 
@@ -141,6 +150,7 @@ void TCellPainter::DrawHTMLText(const String& Text, TRect T) {
 // RTF stream, never the stream itself.
 void TCellPainter::DrawRichText(const String& Text, TRect T) {
   T = TextPlace(T);
+  TMirrorLayout upright(C, 0);
   const bool selected = AState.Contains(gdSelected);
   if (!(selected && !AState.Contains(gdFocused) && G.SelectionColor() == clNone)) C.FillRect(T);
   if (selected && !G.SelectionRTFKeep() && G.SelectionTextColor() != clNone) {
@@ -178,11 +188,14 @@ void TCellPainter::DrawPlainText(String Text, TRect T) {
   TRect placed = TextPlace(T);
   if (Graphic && !Text.empty()) TextWidth = C.TextWidth(Text) + 2;
   {
-    TClearBrush clear(C);
-    C.DrawText(Text, placed, flags);
+    TMirrorLayout upright(C, 0);
+    {
+      TClearBrush clear(C);
+      C.DrawText(Text, placed, flags);
+    }
+    int errPos = 0, errLen = 0;
+    G.GetMarker(RCol, ARow, errPos, errLen);
+    if (errLen > 0) DrawErrorUnderline(C, Text, placed, C.TextHeight(u"gh"), errPos, errLen);
   }
-  int errPos = 0, errLen = 0;
-  G.GetMarker(RCol, ARow, errPos, errLen);
-  if (errLen > 0) DrawErrorUnderline(C, Text, placed, C.TextHeight(u"gh"), errPos, errLen);
   if (ShowsSortGlyph()) DrawSortGlyph(C.TextWidth(Text), T, false);
 }

@@ -101,7 +101,8 @@ void TAdvStringGrid::DrawCellCheckBox(TCanvas& ACanvas, const TRect& R, bool Che
   const TControlLook& look = *ControlLook();
   Enabled = Enabled || look.NoDisabledCheckRadioLook() || look.CheckAlwaysActive();
   TCheckGlyph glyph = CheckBoxGlyph(Style, Checked, Grayed, Enabled, StylesPaint());
-  const bool rtl = UseRightToLeftAlignment();
+  const bool rtl = DrawsMirrored(ACanvas);
+  TMirrorLayout upright(ACanvas, 0);
   auto mirrored = [&](const TRect& Box) {
     return rtl ? TRect{ClientWidth() - Box.Right, Box.Top, ClientWidth() - Box.Left, Box.Bottom} : Box;
   };

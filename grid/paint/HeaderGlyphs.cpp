@@ -78,6 +78,7 @@ void TAdvStringGrid::DrawSortIndicator(TCanvas& ACanvas, int ACol, int Y, int X)
   }
   if (!Usable(glyph)) glyph = nullptr;
   if (DrawsMirrored(ACanvas)) X = ClientWidth() - X - 4 - (glyph ? glyph->Width() : 0) - 7;
+  TMirrorLayout upright(ACanvas, 0);
   if (indexed) return DrawSortIndex(ACanvas, glyph, descending, pos, X, Y);
   if (glyph) {
     DrawTransparent(ACanvas, *glyph, X - 4, Y - 4);

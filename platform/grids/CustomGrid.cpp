@@ -42,15 +42,15 @@ void TCustomGrid::Click() { TCustomControl::Click(); }
 // ---- the model's hooks
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow) {
-  if (!RepaintCovered()) InvalidateRect(CellArea(ACol, ARow));
+  if (!RepaintCovered()) InvalidateRect(ClientOfView(CellArea(ACol, ARow)));
 }
 
 void TCustomGrid::InvalidateCol(int ACol) {
-  if (!RepaintCovered()) InvalidateRect(ColumnArea(ACol));
+  if (!RepaintCovered()) InvalidateRect(ClientOfView(ColumnArea(ACol)));
 }
 
 void TCustomGrid::InvalidateRow(int ARow) {
-  if (!RepaintCovered()) InvalidateRect(RowArea(ARow));
+  if (!RepaintCovered()) InvalidateRect(ClientOfView(RowArea(ARow)));
 }
 
 void TCustomGrid::InvalidateGrid() { RequestRepaint(); }
@@ -67,7 +67,7 @@ bool TCustomGrid::RepaintCovered() const { return RepaintLocked() || (FStaleRepa
 
 void TCustomGrid::TopLeftChanged() {
   SyncScrollBars();
-  if (FEditorMode && FInplaceEdit && FInplaceCol >= 0) FInplaceEdit->UpdateLoc(CellRect(Col(), Row()));
+  if (FEditorMode && FInplaceEdit && FInplaceCol >= 0) FInplaceEdit->UpdateLoc(ClientOfView(CellRect(Col(), Row())));
 }
 
 void TCustomGrid::OptionsChanged() {
@@ -98,8 +98,8 @@ void TCustomGrid::CellSizesChanged() {
 // The old and the new selection repaint (the focus frame lies on their corner cells).
 void TCustomGrid::SelectionMoved(const TGridRect& OldSel) {
   if (!RepaintCovered()) {
-    InvalidateRect(GridRectArea(OldSel));
-    InvalidateRect(GridRectArea(Selection()));
+    InvalidateRect(ClientOfView(GridRectArea(OldSel)));
+    InvalidateRect(ClientOfView(GridRectArea(Selection())));
   }
   if (FInplaceCol < 0 || (FInplaceCol == Col() && FInplaceRow == Row())) return;
   // The editor stays with its cell: it closes, or with goAlwaysShowEditor moves along.
@@ -130,11 +130,16 @@ void TCustomGrid::Resize() {
   TCustomControl::Resize();
 }
 
+// A right-to-left grid paints on a mirrored layout: the cells are laid out
+// left to right and land mirrored, column 0 at the right edge.
 void TCustomGrid::Paint() {
   TCanvas& canvas = *Canvas();
   canvas.SetFont(*Font());
-  PaintCells(canvas, Color(), Focused(), FDefaultDrawing);
-  PaintDragFeedback(canvas);
+  {
+    TMirrorLayout layout(canvas, MirroredView() ? ClientWidth() : 0);
+    PaintCells(canvas, Color(), Focused(), FDefaultDrawing);
+    PaintDragFeedback(canvas);
+  }
   PaintScrollBars(canvas);
 }
 

@@ -99,6 +99,8 @@ class TCustomGrid : public TCustomControl, public TGridModel {
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
   void PaintCell(TCanvas& Canvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  // A right-to-left window shows its cells mirrored.
+  bool MirroredView() const override { return UseRightToLeftAlignment(); }
 
   // The editor's overridables.
   virtual bool CanEditShow();

@@ -63,7 +63,7 @@ void TCustomGrid::UpdateEdit() {
     UpdateEditor();
   }
   // The editor's own handlers may have closed the editor meanwhile.
-  if (CanEditShow()) FInplaceEdit->Move(CellRect(Col(), Row()));
+  if (CanEditShow()) FInplaceEdit->Move(ClientOfView(CellRect(Col(), Row())));
 }
 
 void TCustomGrid::UpdateEditor() {

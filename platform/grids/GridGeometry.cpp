@@ -71,7 +71,14 @@ TRect TGridModel::GridRectArea(const TGridRect& R) const {
   return TRect{left.Left, top.Top, right.Right, bottom.Bottom};
 }
 
-TGridCoord TGridModel::MouseCoord(int X, int Y) const {
+TRect TGridModel::ClientOfView(const TRect& R) const {
+  if (!MirroredView() || R.IsEmpty()) return R;
+  return TRect{ViewWidth() - R.Right, R.Top, ViewWidth() - R.Left, R.Bottom};
+}
+
+TGridCoord TGridModel::MouseCoord(int X, int Y) const { return CoordAt(ViewX(X), Y); }
+
+TGridCoord TGridModel::CoordAt(int X, int Y) const {
   int c = FCols.Hit(X, LeftCol(), ViewWidth(), EffectiveColLine());
   int r = FRows.Hit(Y, TopRow(), ViewHeight(), EffectiveRowLine());
   if (c < 0 || r < 0) return TGridCoord{-1, -1};

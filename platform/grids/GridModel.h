@@ -93,8 +93,15 @@ class TGridModel {
   TRect RowArea(int ARow) const;
   // The part of the view the shown cells of R cover.
   TRect GridRectArea(const TGridRect& R) const;
+  // Mouse positions are client pixels; under a mirrored view (a
+  // right-to-left window) column 0 sits at the right edge, so client x
+  // runs the other way from the view's x that the rectangles above use.
   TGridCoord MouseCoord(int X, int Y) const;  // -1 outside the cells
   void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+  virtual bool MirroredView() const { return false; }
+  // The view's x of client pixel X, and the client rectangle of a view one.
+  int ViewX(int X) const { return MirroredView() ? ViewWidth() - 1 - X : X; }
+  TRect ClientOfView(const TRect& R) const;
   // Whether every scrollable column (row) fits a view that wide (high).
   bool AllColsFit(int Width) const;
   bool AllRowsFit(int Height) const;
@@ -201,6 +208,8 @@ class TGridModel {
     return FViewport;
   }
   void RefreshViewport() const;
+  // MouseCoord at the view's x.
+  TGridCoord CoordAt(int X, int Y) const;
   void CheckCell(int ACol, int ARow) const;
   void CheckRow(int ARow) const;
   void ChangeSize(int NewColCount, int NewRowCount);

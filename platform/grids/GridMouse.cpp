@@ -26,7 +26,9 @@ int BorderNear(const TGridAxis& a, int Pixel, int First, int View, int Line, int
 
 }  // namespace
 
+// SizingPos and SizingOfs are in the view's x, as the sizing line is drawn.
 void TGridModel::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) {
+  X = ViewX(X);
   State = gsNormal;
   Index = -1;
   int border = 0;
@@ -66,11 +68,12 @@ void TGridModel::GridMouseDown(int X, int Y, bool Shift) {
 }
 
 void TGridModel::GridMouseMove(int X, int Y) {
+  X = ViewX(X);
   switch (FGridState) {
     case gsSelecting: {
       int x = std::clamp(X, FCols.FixedExtent(EffectiveColLine()), std::max(ViewWidth() - 1, 0));
       int y = std::clamp(Y, FRows.FixedExtent(EffectiveRowLine()), std::max(ViewHeight() - 1, 0));
-      TGridCoord cell = MouseCoord(x, y);
+      TGridCoord cell = CoordAt(x, y);
       if (cell.X >= FixedCols() && cell.Y >= FixedRows() && !(cell == FCurrent)) MoveCurrent(cell.X, cell.Y, false, true);
       break;
     }
@@ -113,6 +116,7 @@ void TGridModel::GridMouseUp(int X, int Y) {
 
 bool TGridModel::SelectingScrollStep(int X, int Y) {
   if (FGridState != gsSelecting) return false;
+  X = ViewX(X);
   auto step = [](int pixel, int low, int high, int current, int fixed, int count) {
     if (pixel >= high) return std::min(current + 1, count - 1);
     if (pixel < low) return std::max(current - 1, fixed);

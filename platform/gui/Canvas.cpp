@@ -12,34 +12,41 @@ TCanvas::~TCanvas() = default;
 void TCanvas::MoveTo(int X, int Y) { FPenPos = TPoint{X, Y}; }
 
 TPoint TCanvas::Dev(TPoint P) const {
-  return TPoint{P.X - FWindowOrg.X + FViewportOrg.X, P.Y - FWindowOrg.Y + FViewportOrg.Y};
+  const int x = P.X - FWindowOrg.X + FViewportOrg.X;
+  return TPoint{Mirrored() ? FMirrorWidth - x : x, P.Y - FWindowOrg.Y + FViewportOrg.Y};
 }
 
 TRect TCanvas::Dev(const TRect& R) const {
   TRect d = R;
   OffsetRect(d, FViewportOrg.X - FWindowOrg.X, FViewportOrg.Y - FWindowOrg.Y);
+  if (Mirrored()) d = TRect{FMirrorWidth - d.Right, d.Top, FMirrorWidth - d.Left, d.Bottom};
   return d;
 }
+
+TPoint TCanvas::DevText(int X, int Y, int Width) const {
+  const TRect box = Dev(TRect{X, Y, X + Width, Y});
+  return TPoint{box.Left, box.Top};
+}
+
+TPoint TCanvas::DevPixel(int X, int Y) const { return Mirrored() ? DevText(X, Y, 1) : Dev(TPoint{X, Y}); }
 
 void TCanvas::LineTo(int X, int Y) {
   DoLine(Dev(FPenPos), Dev(TPoint{X, Y}));
   FPenPos = TPoint{X, Y};
 }
 
-namespace {
-std::vector<TPoint> Moved(std::span<const TPoint> Points, TPoint By) {
+std::vector<TPoint> TCanvas::DevPoints(std::span<const TPoint> Points) const {
   std::vector<TPoint> out(Points.begin(), Points.end());
-  for (TPoint& p : out) p = TPoint{p.X + By.X, p.Y + By.Y};
+  for (TPoint& p : out) p = Dev(p);
   return out;
 }
-}  // namespace
 
 void TCanvas::Polyline(std::span<const TPoint> Points) {
-  if (Points.size() >= 2) DoPolyline(Moved(Points, Dev(TPoint{})));
+  if (Points.size() >= 2) DoPolyline(DevPoints(Points));
 }
 
 void TCanvas::Polygon(std::span<const TPoint> Points) {
-  if (Points.size() >= 2) DoPolygon(Moved(Points, Dev(TPoint{})));
+  if (Points.size() >= 2) DoPolygon(DevPoints(Points));
 }
 
 namespace {
@@ -71,20 +78,20 @@ void TCanvas::DrawFocusRect(const TRect& Rect) {
 
 TColor TCanvas::Pixels(int X, int Y) {
   const TSize e = Extent();
-  const TPoint p = Dev(TPoint{X, Y});
+  const TPoint p = DevPixel(X, Y);
   if (p.X < 0 || p.Y < 0 || p.X >= e.cx || p.Y >= e.cy) return CLR_INVALID;
   return DoGetPixel(p.X, p.Y);
 }
 
 void TCanvas::SetPixels(int X, int Y, TColor Color) {
-  const TPoint p = Dev(TPoint{X, Y});
+  const TPoint p = DevPixel(X, Y);
   if (FHasClip && !FClip.Contains(p)) return;
   if (FClipRegion && !FClipRegion->Contains(p)) return;
   DoSetPixel(p.X, p.Y, ColorToRGB(Color));
 }
 
 void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle) {
-  DoFloodFill(Dev(TPoint{X, Y}), ColorToRGB(Color), FillStyle);
+  DoFloodFill(DevPixel(X, Y), ColorToRGB(Color), FillStyle);
 }
 
 void TCanvas::CopyRect(const TRect& Dest, TCanvas& Canvas, const TRect& Source) {
@@ -92,16 +99,17 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas& Canvas, const TRect& Source) 
 }
 
 void TCanvas::TextOut(int X, int Y, const String& Text) {
-  const TPoint p = Dev(TPoint{X, Y});
+  const int width = DoTextWidth(Text);
+  const TPoint p = Mirrored() ? DevText(X, Y, width) : Dev(TPoint{X, Y});
   DoTextOut(p.X, p.Y, Text, -1, false);
-  FPenPos = TPoint{X + DoTextWidth(Text), Y};
+  FPenPos = TPoint{X + width, Y};
 }
 
 void TCanvas::TextRect(const TRect& Rect, int X, int Y, const String& Text) {
   const int saved = SaveDC();
   IntersectClipRect(Rect);
   if (FBrush.Style() != bsClear) FillRect(Rect);
-  const TPoint p = Dev(TPoint{X, Y});
+  const TPoint p = Mirrored() ? DevText(X, Y, DoTextWidth(Text)) : Dev(TPoint{X, Y});
   DoTextOut(p.X, p.Y, Text, -1, false);
   RestoreDC(saved);
 }
@@ -128,7 +136,7 @@ int TCanvas::DrawText(const String& Text, TRect& Rect, unsigned Format) {
   const int saved = SaveDC();
   if (!(Format & DT_NOCLIP)) IntersectClipRect(Rect);
   for (const TTextLine& line : layout.Lines) {
-    const TPoint p = Dev(TPoint{line.X, line.Y});
+    const TPoint p = Mirrored() ? DevText(line.X, line.Y, DoTextWidth(line.Text)) : Dev(TPoint{line.X, line.Y});
     DoTextOut(p.X, p.Y, line.Text, line.UnderlineAt, (Format & DT_RTLREADING) != 0);
   }
   RestoreDC(saved);
@@ -151,7 +159,9 @@ void TCanvas::DrawPixels(const TRect& Dest, const TPixelView& Image) {
 TRect TCanvas::ClipRect() {
   const TSize e = Extent();
   TRect box = FHasClip ? FClip.Bounds() : TRect{0, 0, e.cx, e.cy};
-  if (!box.IsEmpty()) OffsetRect(box, FWindowOrg.X - FViewportOrg.X, FWindowOrg.Y - FViewportOrg.Y);
+  if (box.IsEmpty()) return box;
+  if (Mirrored()) box = TRect{FMirrorWidth - box.Right, box.Top, FMirrorWidth - box.Left, box.Bottom};
+  OffsetRect(box, FWindowOrg.X - FViewportOrg.X, FWindowOrg.Y - FViewportOrg.Y);
   return box;
 }
 
@@ -182,9 +192,8 @@ void TCanvas::ResetClip() {
 }
 
 void TCanvas::IntersectClipRegion(const TRegion& Region) {
-  TRegion r = Region;
-  const TPoint d = Dev(TPoint{0, 0});
-  r.Offset(d.X, d.Y);
+  TRegion r;
+  for (const TRect& part : Region.Rects()) r = r.Combined(TRegion::FromRect(Dev(part)), RGN_OR);
   FClipRegion = std::make_shared<const TRegion>(FClipRegion ? FClipRegion->Combined(r, RGN_AND) : r);
   const TRect b = FClipRegion->Bounds();
   if (!FHasClip) {
@@ -196,7 +205,7 @@ void TCanvas::IntersectClipRegion(const TRegion& Region) {
 }
 
 int TCanvas::SaveDC() {
-  FSaved.push_back(TSavedState{FHasClip, FClip, FClipRegion, FPenPos, FWindowOrg, FViewportOrg});
+  FSaved.push_back(TSavedState{FHasClip, FClip, FClipRegion, FPenPos, FWindowOrg, FViewportOrg, FMirrorWidth});
   return static_cast<int>(FSaved.size());
 }
 
@@ -212,4 +221,5 @@ void TCanvas::RestoreDC(int Index) {
   FPenPos = s.PenPos;
   FWindowOrg = s.WindowOrg;
   FViewportOrg = s.ViewportOrg;
+  FMirrorWidth = s.MirrorWidth;
 }

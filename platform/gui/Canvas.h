@@ -137,6 +137,13 @@ class TCanvas {
   void SetWindowOrg(TPoint Value) { FWindowOrg = Value; }
   TPoint ViewportOrg() const { return FViewportOrg; }
   void SetViewportOrg(TPoint Value) { FViewportOrg = Value; }
+  // A mirrored layout of the given width (0: none), as a right-to-left
+  // window has: after the origins, x lands at Width - x and [Left, Right)
+  // at [Width - Right, Width - Left). Text and pictures keep their own
+  // orientation; only where they go is mirrored.
+  int MirrorWidth() const { return FMirrorWidth; }
+  void SetMirrorWidth(int Value) { FMirrorWidth = Value > 0 ? Value : 0; }
+  bool Mirrored() const { return FMirrorWidth > 0; }
 
   // Narrows the clip to a region (logical coordinates) too; SetClipRect and
   // ResetClip drop it.
@@ -193,11 +200,17 @@ class TCanvas {
     TPoint PenPos;
     TPoint WindowOrg;
     TPoint ViewportOrg;
+    int MirrorWidth;
   };
 
   // Logical to surface coordinates.
   TPoint Dev(TPoint P) const;
   TRect Dev(const TRect& R) const;
+  // Where a text Width wide placed at logical (X, Y) starts on the surface.
+  TPoint DevText(int X, int Y, int Width) const;
+  // The surface pixel of the logical pixel (X, Y).
+  TPoint DevPixel(int X, int Y) const;
+  std::vector<TPoint> DevPoints(std::span<const TPoint> Points) const;
 
   TFont FFont;
   TBrush FBrush;
@@ -208,7 +221,23 @@ class TCanvas {
   std::shared_ptr<const TRegion> FClipRegion;  // surface coordinates
   TPoint FWindowOrg;
   TPoint FViewportOrg;
+  int FMirrorWidth = 0;
   TCopyMode FCopyMode = cmSrcCopy;
   bool FSmooth = false;
   std::vector<TSavedState> FSaved;
+};
+
+// A canvas's mirrored layout set for a scope; the one before comes back after.
+class TMirrorLayout {
+ public:
+  TMirrorLayout(TCanvas& Canvas, int Width) : FCanvas(Canvas), FSaved(Canvas.MirrorWidth()) {
+    Canvas.SetMirrorWidth(Width);
+  }
+  ~TMirrorLayout() { FCanvas.SetMirrorWidth(FSaved); }
+  TMirrorLayout(const TMirrorLayout&) = delete;
+  TMirrorLayout& operator=(const TMirrorLayout&) = delete;
+
+ private:
+  TCanvas& FCanvas;
+  int FSaved;
 };

@@ -106,12 +106,14 @@ TQtCanvas::~TQtCanvas() { ReleaseImage(); }
 
 void TQtCanvas::SetPainter(QPainter* Painter) {
   FPainter = Painter;
+  FFontCache.reset();
   if (Painter) Font()->SetPixelsPerInch(PixelsPerInch());
 }
 
 void TQtCanvas::ReleaseImage() {
   if (FOwnPainter && FOwnPainter->isActive()) FOwnPainter->end();
   FOwnPainter.reset();
+  FFontCache.reset();
 }
 
 QPainter* TQtCanvas::Begin() {
@@ -370,7 +372,30 @@ void TQtCanvas::DoSetPixel(int X, int Y, TColor Color) {
   }
 }
 
-QFont TQtCanvas::MakeFont() const { return ToQFont(*const_cast<TQtCanvas*>(this)->Font()); }
+struct TQtCanvas::TFontCache {
+  String Name;
+  int Height;
+  TFontStyles Style;
+  TFontPitch Pitch;
+  const QPaintDevice* Device;
+  QFont Font;
+  QFontMetrics Metrics;
+
+  bool Matches(const TFont& F, const QPaintDevice* D) const {
+    return Height == F.Height() && Style == F.Style() && Pitch == F.Pitch() && Device == D && Name == F.Name();
+  }
+};
+
+const TQtCanvas::TFontCache& TQtCanvas::CurrentFont() {
+  const TFont& f = *Font();
+  QPaintDevice* d = Device();
+  if (!FFontCache || !FFontCache->Matches(f, d)) {
+    QFont font = ToQFont(f);
+    QFontMetrics metrics = d ? QFontMetrics(font, d) : QFontMetrics(font);
+    FFontCache = std::make_unique<TFontCache>(TFontCache{f.Name(), f.Height(), f.Style(), f.Pitch(), d, font, metrics});
+  }
+  return *FFontCache;
+}
 
 QFont ToQFont(const TFont& f) {
   QFont q(QString::fromStdU16String(f.Name()));
@@ -387,35 +412,28 @@ QFont ToQFont(const TFont& f) {
 }
 
 int TQtCanvas::DoTextWidth(const String& Text) {
-  QPaintDevice* d = Device();
-  const QFont font = MakeFont();
-  QFontMetrics fm = d ? QFontMetrics(font, d) : QFontMetrics(font);
-  return fm.horizontalAdvance(QString::fromStdU16String(Text));
+  return CurrentFont().Metrics.horizontalAdvance(QString::fromStdU16String(Text));
 }
 
-int TQtCanvas::DoLineHeight() {
-  QPaintDevice* d = Device();
-  const QFont font = MakeFont();
-  QFontMetrics fm = d ? QFontMetrics(font, d) : QFontMetrics(font);
-  return fm.height();
-}
+int TQtCanvas::DoLineHeight() { return CurrentFont().Metrics.height(); }
 
 void TQtCanvas::DoTextOut(int X, int Y, const String& Text, int UnderlineAt, bool RightToLeft) {
   QPainter* p = Begin();
   if (!p) return;
-  const QFont font = MakeFont();
-  p->setFont(font);
-  const QFontMetrics fm = p->fontMetrics();
+  const TFontCache& cached = CurrentFont();
+  p->setFont(cached.Font);
+  const QFontMetrics& fm = cached.Metrics;
   const QString s = QString::fromStdU16String(Text);
-  const int w = fm.horizontalAdvance(s), h = fm.height();
   p->save();
   p->translate(X, Y);
   p->rotate(-Font()->Orientation() / 10.0);
-  if (Brush()->Style() != bsClear) p->fillRect(QRect(0, 0, w, h), ToQColor(Brush()->Color()));
+  // Measuring costs a second text layout: only the filled box needs it.
+  if (Brush()->Style() != bsClear)
+    p->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), ToQColor(Brush()->Color()));
   const QColor color = ToQColor(Font()->Color());
   p->setPen(color);
-  const int dir = RightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
-  p->drawText(QRect(0, 0, w, h), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip | dir, s);
+  p->setLayoutDirection(RightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+  p->drawText(QPointF(0, fm.ascent()), s);
   if (UnderlineAt >= 0 && UnderlineAt < s.size()) {
     const int x0 = fm.horizontalAdvance(s.left(UnderlineAt));
     const int cw = fm.horizontalAdvance(s.mid(UnderlineAt, 1));

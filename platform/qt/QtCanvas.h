@@ -54,12 +54,16 @@ class TQtCanvas : public TCanvas {
   void ApplyCommon(QPainter& P);
   void ApplyPen(QPainter& P, bool WithPen);
   void ApplyBrush(QPainter& P, bool WithBrush);
-  QFont MakeFont() const;
+  // The toolkit font with its metrics on the device: made again only when
+  // the font or the device changes, as text is drawn cell by cell.
+  struct TFontCache;
+  const TFontCache& CurrentFont();
   QPaintDevice* Device() const;
 
   QPainter* FPainter = nullptr;  // bound from outside, or FOwnPainter
   QImage* FImage = nullptr;
   std::unique_ptr<QPainter> FOwnPainter;
+  std::unique_ptr<TFontCache> FFontCache;
 };
 
 // The toolkit font for a font of ours (also what widgets show their text in).

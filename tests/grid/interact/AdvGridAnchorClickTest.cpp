@@ -129,6 +129,35 @@ TEST_F(AnchorGrid, AButtonControlIsDrawnDownWhileHeld) {
   EXPECT_EQ((std::vector<String>{u"b1"}), clicks);
 }
 
+// Held, the button looks pressed only while the pointer is on it, as a
+// push button does.
+TEST_F(AnchorGrid, AHeldButtonControlLooksPressedOnlyUnderThePointer) {
+  Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+  Grid->SetCells(1, 2, u"<CONTROL TYPE=\"BUTTON\" ID=\"b1\" VALUE=\"Go\" WIDTH=\"60\">");
+  Grid->SetColWidths(1, 120);
+  Grid->SetRowHeights(2, 30);
+  const auto drawn = [&] {
+    String out;
+    for (const TCanvasRecord& r : paint_test::PaintCell(*Grid, 1, 2, {}, Grid->CellRect(1, 2))) {
+      out += r.ToString() + u"\n";
+    }
+    return out;
+  };
+  const TRect r = Grid->CellRect(1, 2);
+  const TPoint on = Point(r.Left + 20, r.Top + 14), off = Point(r.Left + 100, r.Top + 14);
+  Input.MouseMove(*Grid, on);
+  const String up = drawn();
+  Input.MouseDown(*Grid, on);
+  const String down = drawn();
+  EXPECT_NE(up, down);
+  Input.MouseMove(*Grid, off);
+  EXPECT_EQ(up, drawn()) << "held, pointer moved off the button";
+  Input.MouseMove(*Grid, on);
+  EXPECT_EQ(down, drawn()) << "back on it";
+  Input.MouseUp(*Grid, on);
+  EXPECT_EQ(up, drawn());
+}
+
 TEST_F(AnchorGrid, ARightClickOnAURLEditsItWithURLEdit) {
   Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
   Grid->SetURLShow(true);

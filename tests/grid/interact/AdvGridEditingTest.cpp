@@ -348,6 +348,18 @@ TEST(EnterWriteBack, ValidatesAChangedValueAndStoresWhatValidationLeaves) {
   }
 }
 
+// Mirrored, the editor covers the cell where the grid shows it: one pixel in
+// from the left, as the grid lines take that pixel.
+TEST(EditorOpening, ARightToLeftGridOpensItsEditorOverTheMirroredCell) {
+  ColumnGridForm f;
+  f.G->SetBiDiMode(bdRightToLeft);
+  Open(f, Opener::F2, 4, 2);
+  ASSERT_TRUE(f.EditorShown());
+  const TRect cell = f.G->CellRect(4, 2);
+  const int w = f.G->ClientWidth();
+  EXPECT_EQ(f.G->InplaceEditor()->BoundsRect(), Rect(w - cell.Right + 1, cell.Top, w - cell.Left - 1, cell.Bottom - 1));
+}
+
 // Also with AdvanceOnEnter, a refused value keeps the grid's own text editor
 // open on the edited cell; the next Enter that is accepted moves on.
 TEST(EnterWriteBack, ARefusalKeepsTheTextEditorOpenOnTheEditedCell) {

@@ -217,8 +217,31 @@ TEST(CellTextPaint, UnderARightToLeftLayoutTheTextGoesWhereTheMirroredGridShowsT
   const TRect plain = PlaceOf(ltr, u"abc");
   EXPECT_EQ(PlaceOf(rtl, u"xyz", true).Left - PlaceOf(ltr, u"xyz", true).Left,
             w - (plain.Left + 1 + plain.Right));
-  EXPECT_EQ(PlaceOf(PaintCell(g, 2, 1), u"abc").Left, kCell.Left + 2)
-      << "another surface places its cells itself";
+}
+
+// A surface other than the grid's own (a print page, the footer panel)
+// keeps left to right: there a right-to-left grid's text is not mirrored
+// but widened by XYOffset.X on both sides.
+TEST(CellTextPaint, ARightToLeftGridOnALeftToRightSurfaceWidensTheTextByXYOffset) {
+  struct Case {
+    TBiDiMode mode;
+    bool topLeftOnly;
+    TRect expected;
+  } cases[] = {
+      {bdLeftToRight, false, {kCell.Left + 5, kCell.Top + 3, kCell.Right - 5, kCell.Bottom}},
+      {bdLeftToRight, true, {kCell.Left + 5, kCell.Top + 3, kCell.Right, kCell.Bottom}},
+      {bdRightToLeft, false, {kCell.Left, kCell.Top + 3, kCell.Right, kCell.Bottom}},
+      {bdRightToLeft, true, {kCell.Left, kCell.Top + 3, kCell.Right + 5, kCell.Bottom}},
+      {bdRightToLeftReadingOnly, false, {kCell.Left + 5, kCell.Top + 3, kCell.Right - 5, kCell.Bottom}},
+  };
+  for (const Case& c : cases) {
+    TAdvStringGrid g(nullptr);
+    g.SetCells(2, 1, u"abc");
+    g.SetXYOffset(TPoint{5, 3});
+    g.SetXYOffsetTopLeftOnly(c.topLeftOnly);
+    g.SetBiDiMode(c.mode);
+    EXPECT_EQ(PlaceOf(PaintCell(g, 2, 1), u"abc"), c.expected) << c.mode << " " << c.topLeftOnly;
+  }
 }
 
 TEST(CellTextPaint, PlainTextReadsRightToLeftUnlessTheGridIsLeftToRight) {

@@ -20,9 +20,11 @@ using namespace paint_test;
 
 const TRect kBox{30, 40, 50, 60};
 
+// MirrorWidth: on the mirrored surface of a right-to-left grid of that width.
 std::vector<TCanvasRecord> CheckBox(TAdvStringGrid& g, TControlStyle Style, bool Checked, bool Enabled,
-                                    bool Grayed = false) {
+                                    bool Grayed = false, int MirrorWidth = 0) {
   TRecordingCanvas c;
+  c.SetMirrorWidth(MirrorWidth);
   g.DrawCellCheckBox(c, kBox, Checked, cbUnchecked, false, Style, Grayed, Enabled);
   return c.Records();
 }
@@ -148,11 +150,13 @@ TEST(CheckGlyphPaint, RightToLeftMirrorsTheBox) {
   g.SetBounds(0, 0, 300, 200);
   g.SetBiDiMode(bdRightToLeft);
   const int w = g.ClientWidth();
-  const auto draws = Only(CheckBox(g, csWinXP, true, true), u"Draw");
+  const auto draws = Only(CheckBox(g, csWinXP, true, true, false, w), u"Draw");
   ASSERT_EQ(draws.size(), 1u);
   EXPECT_EQ(draws[0].Rect, (TRect{w - 30 - 16, 40, w - 30, 56}));
-  EXPECT_EQ(Dump(CheckBox(g, csClassic, true, true)),
+  EXPECT_EQ(Dump(CheckBox(g, csClassic, true, true, false, w)),
             FrameControl(TRect{w - 47, 42, w - 32, 57}, DFCS_BUTTONCHECK | DFCS_CHECKED));
+  EXPECT_EQ(Only(CheckBox(g, csWinXP, true, true), u"Draw")[0].Rect, (TRect{30, 40, 46, 56}))
+      << "a surface that keeps left to right places it as given";
 }
 
 // ---- radio groups

@@ -73,4 +73,55 @@ TEST(GridSnapshot, ColumnGridShowsThePaintersVariants) {
   EXPECT_NE(at(2, 0, 10, 2), at(2, 0, 10, 18)) << "the header's gradient";
 }
 
+// Under a right-to-left layout the columns run from the right edge, and
+// each text lands upright inside its mirrored cell.
+TEST(GridSnapshot, ARightToLeftGridShowsItsCellsMirrored) {
+  ShownColumnGrid shown;
+  TAdvColumnGrid& g = *shown.Grid;
+  Fill(g);
+  const TPixelBuffer ltr = testsupport::RenderSnapshot(g, "column-grid-ltr.png");
+  g.SetBiDiMode(bdRightToLeft);
+  const TPixelBuffer px = testsupport::RenderSnapshot(g, "column-grid-rtl.png");
+  ASSERT_FALSE(px.Empty());
+  const int w = g.ClientWidth();
+  auto mirroredCell = [&](int ACol, int ARow) {
+    const TRect r = g.CellRect(ACol, ARow);
+    return TRect{w - r.Right, r.Top, w - r.Left, r.Bottom};
+  };
+  auto at = [&](int ACol, int ARow, int dx, int dy) {
+    const TRect r = mirroredCell(ACol, ARow);
+    return px.Pixel(r.Left + dx, r.Top + dy);
+  };
+  EXPECT_EQ(at(2, 1, 20, 10), kPrimary) << "bands";
+  EXPECT_EQ(at(2, 6, 20, 10), ColorToRGB(g.SelectionColor())) << "the selection";
+  const TRect row5 = mirroredCell(0, 5);
+  int bar = -1;
+  for (int x = row5.Left; x < row5.Right && bar < 0; ++x)
+    if (px.Pixel(x, row5.Top + 10) == kModified) bar = x;
+  EXPECT_GE(bar, row5.Left) << "the modified-row bar inside the mirrored column 0";
+  EXPECT_LT(bar, row5.Left + 6) << "at its far side, which is the left";
+  // "Lamp 1" shows in its mirrored cell exactly as in the left-to-right
+  // grid's cell, upright, not as its mirror image.
+  const TRect cell = g.CellRect(1, 1), mirrored = mirroredCell(1, 1);
+  auto dark = [](const TPixelBuffer& P, int x, int y) {
+    const TColor c = P.Pixel(x, y);
+    return (c & 0xFF) < 0x80 && ((c >> 8) & 0xFF) < 0x80 && ((c >> 16) & 0xFF) < 0x80;
+  };
+  int inked = 0, same = 0, flipped = 0;
+  for (int y = cell.Top; y < cell.Bottom; ++y) {
+    for (int dx = 3; dx < cell.Width() - 3; ++dx) {
+      const bool ink = dark(ltr, cell.Left + dx, y);
+      inked += ink;
+      same += ink == dark(px, mirrored.Left + dx, y);
+      flipped += ink == dark(px, mirrored.Right - 1 - dx, y);
+    }
+  }
+  const int area = cell.Height() * (cell.Width() - 6);
+  EXPECT_GT(inked, 10);
+  EXPECT_GE(same, area - 2) << "a pixel or two may round differently";
+  EXPECT_GT(area - flipped, 10);
+  EXPECT_EQ(px.Pixel(cell.Left + 5, cell.Top + 5), px.Pixel(2, cell.Top + 5))
+      << "where a left-to-right grid has the cell, only the background past the columns";
+}
+
 }  // namespace

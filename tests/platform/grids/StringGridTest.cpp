@@ -435,4 +435,46 @@ TEST(GridMoveFeedback, AGridWithItsOwnMoveMarkGetsNoLineAndNoRepaintFromThePlatf
   }
 }
 
+// A right-to-left grid shows column 0 at the right edge: clicks, the
+// painted cells and the editor all agree on where a cell is.
+TEST_F(StringGridWindow, ARightToLeftGridRunsItsColumnsFromTheRightEdge) {
+  AddOption(goEditing);
+  Grid->SetFixedCols(0);
+  Grid->SetLeftCol(0);
+  Grid->SetCells(1, 2, u"x");
+  Input.Click(*Grid, Centre(1, 2));
+  Input.Key(VK_F2);
+  ASSERT_TRUE(EditorShown());
+  const TRect ltrEditor = Grid->InplaceEditor()->BoundsRect();
+  Grid->HideEditor();
+  Grid->SetBiDiMode(bdRightToLeft);
+  const int w = Grid->ClientWidth();
+  auto mirrored = [w](const TRect& r) { return TRect{w - r.Right, r.Top, w - r.Left, r.Bottom}; };
+  auto mirroredCentre = [&](int ACol, int ARow) {
+    const TPoint p = Centre(ACol, ARow);
+    return Point(w - 1 - p.X, p.Y);
+  };
+  Input.Click(*Grid, Point(w - 2, Centre(0, 3).Y));
+  EXPECT_EQ((TGridCoord{0, 3}), Current()) << "the rightmost pixels are column 0's";
+  Input.Click(*Grid, mirroredCentre(1, 2));
+  EXPECT_EQ((TGridCoord{1, 2}), Current());
+
+  TRecordingCanvas canvas(Grid->Width(), Grid->Height());
+  Grid->Perform(WM_PAINT, reinterpret_cast<WPARAM>(static_cast<TCanvas*>(&canvas)));
+  const TRect cell = mirrored(Grid->CellRect(1, 2));
+  bool filled = false, text = false;
+  for (const auto& r : canvas.RecordsOf(u"FillRect")) filled |= r.Rect == cell;
+  for (const auto& r : canvas.RecordsOf(u"TextOut"))
+    text |= r.Text == u"x" && r.Points[0].X >= cell.Left && r.Points[0].X < cell.Right;
+  EXPECT_TRUE(filled) << "the cell painted at its mirrored place";
+  EXPECT_TRUE(text) << "its text inside it";
+
+  Input.Key(VK_F2);
+  ASSERT_TRUE(EditorShown());
+  EXPECT_EQ(Grid->InplaceEditor()->BoundsRect(), mirrored(ltrEditor)) << "the editor over the mirrored cell";
+  Grid->HideEditor();
+  Input.Click(*Grid, Point(1, Centre(0, 2).Y));
+  EXPECT_EQ((TGridCoord{5, 2}), Current()) << "the leftmost pixels: the last column, partly shown";
+}
+
 }  // namespace
