@@ -52,4 +52,5 @@ void TAdvStringGrid::Notification(TComponent* AComponent, TOperation Operation) 
   if (Operation == opRemove && AComponent == FState->Container) FState->Container = nullptr;
   if (Operation == opRemove && AComponent == FState->CellChecker) FState->CellChecker = nullptr;
   if (Operation == opRemove) std::erase(FState->Notifiers, AComponent);
+  if (Operation == opRemove) std::erase(FState->Window.HostedControls, AComponent);
 }

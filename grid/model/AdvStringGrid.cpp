@@ -58,6 +58,8 @@ TAdvStringGrid::~TAdvStringGrid() {
   // Stop listening first: the form may resize while the grid goes.
   FState->FormResize.reset();
   RemoveMetroScrollControls();
+  if (HandleAllocated()) RegisterThemeWindow(false);
+  RevokeDropTarget();
   if (HandleAllocated()) KillTimer(Handle(), GridTimerID);
 }
 
