@@ -1,12 +1,21 @@
 // The grid's own window messages: its timer, the mouse buttons and the end
 // of an edit; the others go through WindowMessage.
 #include "grid/base/MouseActions.h"
+#include "grid/base/SyncGrid.h"
 #include "grid/interact/GridKeyboard.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "platform/gui/Messages.h"
 
+// A move of the current row by any message reaches a grid that follows rows.
 void TAdvStringGrid::Dispatch(TMessage& Message) {
   if (Destroying()) return TBaseGrid::Dispatch(Message);
+  const int row = Row();
+  const TFreeWatch watch(*this);
+  DispatchOwn(Message);
+  if (!watch.Freed() && Row() != row && FSyncGrid->Grid() && FSyncGrid->SelectionRow()) SetRow(Row());
+}
+
+void TAdvStringGrid::DispatchOwn(TMessage& Message) {
   switch (Message.Msg) {
     case WM_TIMER:
       if (Message.WParam != GridTimerID) break;

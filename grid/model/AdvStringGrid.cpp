@@ -93,7 +93,7 @@ void TAdvStringGrid::CreateSettings() {
   FMouseActions->OnInvalidate = [this](TObject*) { MouseActionsInvalidate(); };
   FBands = std::make_unique<TBands>();
   FBands->OnChange = [this](TObject*) { Invalidate(); };
-  FSyncGrid = std::make_unique<TSyncGrid>(nullptr);
+  FSyncGrid = std::make_unique<TSyncGrid>(this);
   FFocusHelper = std::make_unique<TFocusHelper>(this);
   FCellNode = std::make_unique<TCellNode>(this);
   FColumnSize = std::make_unique<TColumnSize>(this);

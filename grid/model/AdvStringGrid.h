@@ -868,8 +868,10 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void RepaintBlinkingCells();
   // "GridEditDone" arrived: OnEditCellDone, and with EditOnDblClickOnly editing goes off.
   void EditCellDone(int ACol, int ARow);
-  // The window procedure's steps (grid/interact/AdvGridWindowProc.cpp).
-  // Answers whether Message was handled in full.
+  // The window procedure's steps (grid/interact/AdvGridMessages.cpp,
+  // AdvGridWindowProc.cpp). WindowMessage answers whether Message was
+  // handled in full.
+  void DispatchOwn(TMessage& Message);
   bool WindowMessage(TMessage& Message);
   void ComponentMessage(TMessage& Message);
   void PaintMessage(TMessage& Message);

@@ -1,13 +1,15 @@
 // The grid's window procedure beyond input: what a move of the current cell
 // repaints besides the cell, the component notifications, cancel mode,
-// theme changes, the hovered fixed cell, the footer's canvas, and controls
-// placed in cells (their notifications and their dialog keys).
+// theme changes, the hovered fixed cell, the footer's canvas, controls
+// placed in cells (their notifications and their dialog keys), and a grid
+// that follows rows.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "grid/base/RegMonitorThread.h"
+#include "grid/base/SyncGrid.h"
 #include "grid/model/FloatingFooter.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Messages.h"
@@ -172,6 +174,28 @@ TEST(GridCellControls, NotificationsReachTheControlAndGoTabsGivesItTheDialogKeys
   edit->SetFocus();
   f.Input.Key(VK_TAB);
   EXPECT_TRUE(edit->Focused()) << "Tab stays in the control";
+}
+
+// A grid that follows rows moves with every move of the current row, and
+// is forgotten when it goes.
+TEST(GridSyncGrid, AFollowerTakesTheRowAMessageMovedToAndIsForgottenWhenFreed) {
+  ShownGrid f;
+  auto* follower = new TAdvStringGrid(f.Shown.Form.get());
+  follower->SetParent(f.Shown.Form.get());
+  follower->SetBounds(0, 220, 200, 80);
+  follower->SetRowCount(6);
+  f.G->SyncGrid()->SetGrid(follower);
+  f.G->SyncGrid()->SetSelectionRow(true);
+  f.G->SetFocus();
+  f.Input.Key(VK_DOWN);
+  f.Input.Key(VK_DOWN);
+  EXPECT_EQ(f.G->Row(), 3);
+  EXPECT_EQ(follower->Row(), 3);
+
+  delete follower;
+  EXPECT_EQ(f.G->SyncGrid()->Grid(), nullptr);
+  f.Input.Key(VK_DOWN);
+  EXPECT_EQ(f.G->Row(), 4);
 }
 
 }  // namespace
