@@ -15,7 +15,10 @@ void TAdvStringGrid::DoCellChanging(int ACol, int ARow, bool& Allow) {
 
 bool TAdvStringGrid::SelectCell(int ACol, int ARow) {
   TCellChangeState& s = FState->CellChange;
-  if (s.ForceSel) return true;
+  if (s.ForceSel) {
+    RepaintRowIndicators(ARow);
+    return true;
+  }
   // Unparented grids keep the base rules (and OnSelectCell).
   if (!Parent()) return TBaseGrid::SelectCell(ACol, ARow);
   s.EditText = ACol >= 0 && ARow >= 0 ? GridCells(RealColIndex(ACol), ARow) : String();
@@ -101,6 +104,7 @@ bool TAdvStringGrid::MayMoveTo(int ACol, int ARow) {
 }
 
 void TAdvStringGrid::CellSelected(int ACol, int ARow) {
+  RepaintRowIndicators(ARow);
   if (ActiveCellShow()) {
     RepaintHeaderCells(Col(), Row(), ACol, ARow);
   }
@@ -113,4 +117,5 @@ void TAdvStringGrid::CellSelected(int ACol, int ARow) {
     OnRowChanged(this, Row(), ARow);
     FState->OldRowSel = ARow;
   }
+  RepaintCustomBorders(ARow);
 }

@@ -41,16 +41,18 @@ bool TAdvStringGrid::RunValidation(const String& NewValue, bool Wide) {
   s.Validating = true;
   const TValidationEnd end{*this, s.Validating};
   s.NewCellText = NewValue;
-  if (NewValue == s.OldCellText && !AlwaysValidate()) return true;
-  const int c = RealColIndex(s.OldCol), r = s.OldRow;
   bool valid = true;
-  if (Wide) {
-    valid = CheckEditedWideValue(c, r, NewValue);
-  } else {
-    const TAdvanceOff advanceOff(*FNavigation);
-    valid = CheckEditedValue(c, r, NewValue);
+  if (NewValue != s.OldCellText || AlwaysValidate()) {
+    const int c = RealColIndex(s.OldCol), r = s.OldRow;
+    if (Wide) {
+      valid = CheckEditedWideValue(c, r, NewValue);
+    } else {
+      const TAdvanceOff advanceOff(*FNavigation);
+      valid = CheckEditedValue(c, r, NewValue);
+    }
+    s.OldCellText = GridCells(c, r);
   }
-  s.OldCellText = GridCells(c, r);
+  if (valid) HideFocusWindow();
   return valid;
 }
 

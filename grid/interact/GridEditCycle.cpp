@@ -1,5 +1,6 @@
 #include "grid/interact/GridEditCycle.h"
 
+#include "grid/base/FocusHelper.h"
 #include "grid/interact/ComboEditorKind.h"
 #include "grid/model/AdvStringGrid.h"
 #include "platform/grids/InplaceEdit.h"
@@ -57,6 +58,7 @@ bool TGridEditCycle::CanEditShow(bool FrameworkAnswer) {
     if (!IsTextKind(EditControl)) {
       ShowEditControl(FGrid.DisplColIndex(base.X), base.Y);
       Entered = true;
+      ShowFocusGlow();
       return false;
     }
     ShowEditProcess = true;
@@ -65,8 +67,13 @@ bool TGridEditCycle::CanEditShow(bool FrameworkAnswer) {
     Entered = true;
     FGrid.SetEditing(true);
     StyleTextEditor();
+    ShowFocusGlow();
   }
   return answer;
+}
+
+void TGridEditCycle::ShowFocusGlow() {
+  if (FGrid.FocusHelper()->Enabled()) FGrid.ShowFocusWindow(FGrid.CellRect(FGrid.Col(), FGrid.Row()));
 }
 
 TCellEditorPlace TGridEditCycle::PlaceFor(int ACol, int ARow, TFont& Font) {

@@ -54,6 +54,8 @@ class TGridEditCycle {
   void EndOfEditing(int ACol, int ARow);
   // The platform text editor takes the cell's colour, font and limit.
   void StyleTextEditor();
+  // With FocusHelper enabled the glow surrounds the edited cell.
+  void ShowFocusGlow();
 
   TAdvStringGrid& FGrid;
   std::map<TEditorType, std::unique_ptr<TCellEditorKind>> FKinds;

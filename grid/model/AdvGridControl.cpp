@@ -57,6 +57,7 @@ void TAdvStringGrid::Resize() {
   if (FBackGround->IsGradient() && FBackGround->ColorTo() != clNone) Invalidate();
   ApplyScrollBarAlways(false);
   CellControlsUpdate(false);
+  UpdateScrollProportional();
 }
 
 void TAdvStringGrid::CreateWnd() {

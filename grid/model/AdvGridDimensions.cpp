@@ -62,6 +62,7 @@ void TAdvStringGrid::SetRow(int Value) {
     OnRowUpdate(this, FState->OldRowSel, Row());
     FState->OldRowSel = Row();
   }
+  if (FSyncGrid->Grid() && FSyncGrid->SelectionRow()) FSyncGrid->Grid()->SetRow(Row());
 }
 
 void TAdvStringGrid::SetCol(int Value) { TGridModel::SetCol(Value); }

@@ -5,6 +5,7 @@
 
 #include "grid/base/AdvStringGridCheck.h"
 #include "grid/base/HTMLText.h"
+#include "grid/base/SyncGrid.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/GridChangeNotifier.h"
 #include "grid/model/GroupCount.h"
@@ -54,4 +55,6 @@ void TAdvStringGrid::Notification(TComponent* AComponent, TOperation Operation) 
   if (Operation == opRemove && AComponent == FState->CellChecker) FState->CellChecker = nullptr;
   if (Operation == opRemove && AComponent == FState->FixedDropDownMenu) FState->FixedDropDownMenu = nullptr;
   if (Operation == opRemove) std::erase(FState->Notifiers, AComponent);
+  if (Operation == opRemove) std::erase(FState->Window.HostedControls, AComponent);
+  if (Operation == opRemove && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
 }

@@ -83,6 +83,8 @@ void TAdvStringGrid::SetAutoThemeAdapt(bool Value) {
 }
 
 void TAdvStringGrid::RegisterThemeWindow(bool Register) {
+  if (!Register && !FState->Window.ThemeRegistered) return;
+  FState->Window.ThemeRegistered = Register;
   TThemeNotifier* notifier = GetThemeNotifier(this);
   if (Register) {
     notifier->RegisterWindow(Handle());

@@ -58,6 +58,8 @@ TAdvStringGrid::~TAdvStringGrid() {
   // Stop listening first: the form may resize while the grid goes.
   FState->FormResize.reset();
   RemoveMetroScrollControls();
+  if (HandleAllocated()) RegisterThemeWindow(false);
+  RevokeDropTarget();
   if (HandleAllocated()) KillTimer(Handle(), GridTimerID);
 }
 
@@ -91,7 +93,7 @@ void TAdvStringGrid::CreateSettings() {
   FMouseActions->OnInvalidate = [this](TObject*) { MouseActionsInvalidate(); };
   FBands = std::make_unique<TBands>();
   FBands->OnChange = [this](TObject*) { Invalidate(); };
-  FSyncGrid = std::make_unique<TSyncGrid>(nullptr);
+  FSyncGrid = std::make_unique<TSyncGrid>(this);
   FFocusHelper = std::make_unique<TFocusHelper>(this);
   FCellNode = std::make_unique<TCellNode>(this);
   FColumnSize = std::make_unique<TColumnSize>(this);

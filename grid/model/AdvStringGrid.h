@@ -616,6 +616,22 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // Asks the cell-selection check for the current cell.
   void Select();
 
+  // ---- the rest of the window procedure (grid/interact/AdvGridWindowProc.cpp)
+  // Forgets the fixed-edge sizing marks and a kept header highlight; with
+  // HoverFixedCells the hovered fixed cell is repainted and forgotten.
+  void ResetFixedCellHighlight();
+  // The floating footer's drawing surface: the footer panel's canvas while
+  // it paints, nil otherwise.
+  TCanvas* GetFooterCanvas() const;
+  // A control placed in a cell of this grid wants Tab, the arrows and the
+  // characters while goTabs is on.
+  void HostCellControl(TWinControl& Control);
+  // The focus glow around the current cell (R in client coordinates);
+  // shown when an editor opens with FocusHelper enabled, hidden once a
+  // value was validated.
+  void ShowFocusWindow(const TRect& R);
+  void HideFocusWindow();
+
   // ---- TLookOwner, TFocusWindowTracked
   void LookChanged() override { Invalidate(); }
   void SetFixedGradientColor(TFixedGradientPart Part, TColor Value) override;
@@ -873,6 +889,28 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void RepaintBlinkingCells();
   // "GridEditDone" arrived: OnEditCellDone, and with EditOnDblClickOnly editing goes off.
   void EditCellDone(int ACol, int ARow);
+  // The window procedure's steps (grid/interact/AdvGridMessages.cpp,
+  // AdvGridWindowProc.cpp). WindowMessage answers whether Message was
+  // handled in full.
+  void DispatchOwn(TMessage& Message);
+  bool WindowMessage(TMessage& Message);
+  void ComponentMessage(TMessage& Message);
+  void PaintMessage(TMessage& Message);
+  void NonClientPaint(TMessage& Message);
+  // WM_CANCELMODE ends a column or row move that shows the drag cursor.
+  void CancelMode();
+  void UpdateScrollProportional();
+  // Repaints what marks the current cell beyond the cell itself when it
+  // moves to row ARow: the row indicator, and custom cell borders.
+  void RepaintRowIndicators(int ARow);
+  void RepaintCustomBorders(int ARow);
+  // Hooks for families still to come; empty until then.
+  void PaintLookBorder(TCanvas& Canvas) {}
+  void HideHeaderDragButton() {}
+  void ApplyActiveStyleColors() {}
+  // The mouse select mode goes back to normal unless the grid set the cursor.
+  void CursorChanged() {}
+  void RevokeDropTarget() {}
   // The record of a cell, or nil; never creates one.
   TCellProperties* PropsOrNil(int ACol, int ARow) const;
   TCellProperties& PropsForWrite(int ACol, int ARow);

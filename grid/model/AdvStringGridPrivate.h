@@ -58,6 +58,19 @@ struct TGridTimerState {
   String SearchInc;
 };
 
+// What the grid's window procedure keeps between messages.
+struct TGridWindowState {
+  int PaintCount = 0;  // 1 once a grid that is no tab stop has painted
+  // Set by the pointer over a fixed edge (sizing marks) and by a pop-up from
+  // a fixed cell that keeps its hover face; ResetFixedCellHighlight clears them.
+  bool SizeFixed = false;
+  bool SizeFixedR = false;
+  bool NoMouseLeave = false;
+  bool ThemeRegistered = false;  // the Office theme watcher knows the window
+  // Controls placed in cells whose window procedure the grid wrapped.
+  std::vector<TComponent*> HostedControls;
+};
+
 struct TAdvGridState {
   // Children of the grid, owned by it as components: the focus glow's window
   // (none at design time) and the move arrows, up, down, left, right.
@@ -106,6 +119,7 @@ struct TAdvGridState {
   bool FooterDue = false;
   TCellChangeState CellChange;
   TGridTimerState Timer;
+  TGridWindowState Window;
   // What the text and combo editors share with the editing cycle: editing
   // begun by a left click and where, the preset combo item (-1 none).
   bool LButFlg = false;

@@ -51,6 +51,11 @@ class FramedView : public QtView, public TFramedView {
   void SetClientArea(const TRect& Area) override {
     FClient->setGeometry(Area.Left, Area.Top, std::max(0, Area.Width()), std::max(0, Area.Height()));
   }
+  // An opaque client is not repainted with its frame: both are asked.
+  void Invalidate() override {
+    QtView::Invalidate();
+    FClient->update();
+  }
   void InvalidateNonClient() override {
     Widget()->update(QRegion(Widget()->rect()).subtracted(QRegion(FClient->geometry())));
   }

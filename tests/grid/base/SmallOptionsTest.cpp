@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "grid/base/Bands.h"
 #include "grid/base/FocusHelper.h"
 #include "grid/base/SyncGrid.h"
+#include "platform/grids/StringGrid.h"
 #include "tests/grid/base/SettingsTable.h"
 
 namespace {
@@ -58,18 +62,17 @@ TEST(Bands, AssignRecomputesTheTotalLength) {
   EXPECT_TRUE(target.Print());
 }
 
-TStringGrid* FakeGrid(int i) {
-  static char pool[4];
-  return reinterpret_cast<TStringGrid*>(&pool[i]);  // never dereferenced
-}
-
 TEST(SyncGrid, DefaultsAssignAndTheOwnerRefusedAsItsOwnPartner) {
-  TSyncGrid sync(FakeGrid(0));
+  // The partner is asked to report its freeing, so the grids are real.
+  std::vector<std::unique_ptr<TStringGrid>> grids;
+  for (int i = 0; i < 4; ++i) grids.push_back(std::make_unique<TStringGrid>(nullptr));
+  const auto GridAt = [&grids](int i) { return grids[static_cast<size_t>(i)].get(); };
+  TSyncGrid sync(GridAt(0));
   EXPECT_EQ(sync.Grid(), nullptr);
-  sync.SetGrid(FakeGrid(0));
+  sync.SetGrid(GridAt(0));
   EXPECT_EQ(sync.Grid(), nullptr);
-  sync.SetGrid(FakeGrid(1));
-  EXPECT_EQ(sync.Grid(), FakeGrid(1));
+  sync.SetGrid(GridAt(1));
+  EXPECT_EQ(sync.Grid(), GridAt(1));
 
   using S = TSyncGrid;
   const std::vector<std::pair<bool (S::*)() const, void (S::*)(bool)>> switches = {
@@ -77,14 +80,14 @@ TEST(SyncGrid, DefaultsAssignAndTheOwnerRefusedAsItsOwnPartner) {
       {&S::SelectionColumn, &S::SetSelectionColumn}, {&S::SelectionRow, &S::SetSelectionRow},
       {&S::MoveColumn, &S::SetMoveColumn},           {&S::MoveRow, &S::SetMoveRow}};
   for (auto [get, set] : switches) {
-    TSyncGrid source(FakeGrid(2)), target(FakeGrid(3));
+    TSyncGrid source(GridAt(2)), target(GridAt(3));
     EXPECT_FALSE((target.*get)());
     (source.*set)(true);
     target.Assign(source);
     EXPECT_TRUE((target.*get)());
   }
   // A partner that is the target's own grid is refused by the setter.
-  TSyncGrid target(FakeGrid(1));
+  TSyncGrid target(GridAt(1));
   target.Assign(sync);
   EXPECT_EQ(target.Grid(), nullptr);
   target.Assign(TForeign());

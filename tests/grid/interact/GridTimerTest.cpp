@@ -3,53 +3,15 @@
 // end-of-edit message.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <utility>
+#include <string>
+#include <vector>
 
 #include "grid/base/MouseActions.h"
 #include "grid/base/Navigation.h"
-#include "grid/model/AdvStringGrid.h"
-#include "tests/support/GuiTest.h"
-#include "tests/support/ShownOnForm.h"
-#include "tests/support/SystemInputDriver.h"
+#include "tests/grid/interact/PaintCountingGrid.h"
 
 namespace {
-
-class TPaintCountingGrid : public TAdvStringGrid {
- public:
-  using TAdvStringGrid::TAdvStringGrid;
-  void PaintCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect,
-                 TGridDrawState AState) override {
-    ++Painted[{ACol, ARow}];
-    TAdvStringGrid::PaintCell(ACanvas, ACol, ARow, ARect, AState);
-  }
-  int PaintsOf(int ACol, int ARow) { return Painted[{ACol, ARow}]; }
-  std::map<std::pair<int, int>, int> Painted;
-};
-
-struct ShownGrid {
-  TPaintCountingGrid* G = new TPaintCountingGrid(nullptr);
-  testsupport::TShownOnForm<TPaintCountingGrid> Shown{G};
-  testsupport::SystemInputDriver Input;
-  testsupport::InputDriver Clock;  // the virtual clock
-
-  ShownGrid() {
-    G->SetColCount(5);
-    G->SetRowCount(6);
-    Input.Pump();
-  }
-  // Paints asked for so far are done and forgotten.
-  void Settle() {
-    Input.Pump();
-    G->Painted.clear();
-  }
-  // Paints caused by the next Ms of the clock.
-  void Run(unsigned Ms) {
-    Settle();
-    Clock.Advance(Ms);
-    Input.Pump();
-  }
-};
+using painttest::ShownGrid;
 
 TEST(GridTimer, OnlyCellsWithABlinkTagRepaintEveryTick) {
   ShownGrid f;

@@ -3,6 +3,7 @@
 // the picture a person sees.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -248,6 +249,19 @@ TEST_F(GridFrame, UpdateAfterInvalidateCellPaintsJustThatCell) {
   Grid->InvalidateCell(2, 3);
   Grid->Update();
   EXPECT_EQ(std::vector<TGridCoord>{(TGridCoord{2, 3})}, cells);
+}
+
+// A repaint of the whole window reaches the cells inside the frame.
+TEST_F(GridFrame, InvalidatingTheWholeGridRepaintsItsCells) {
+  Shape(bsSingle, 6, 20);
+  Input.Pump();
+  std::vector<TGridCoord> cells;
+  Grid->OnDrawCell = [&](TObject*, int ACol, int ARow, const TRect&, TGridDrawState) {
+    cells.push_back(TGridCoord{ACol, ARow});
+  };
+  Grid->Invalidate();
+  Input.Pump();
+  EXPECT_NE(std::find(cells.begin(), cells.end(), TGridCoord{3, 4}), cells.end());
 }
 
 // Through the window system: a press on a cell inside the frame selects that
