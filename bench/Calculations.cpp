@@ -2,7 +2,7 @@
 // of about 1,000 groups of the same rows into their summary rows. The floor
 // is a plain loop over a std::vector of the same texts, each converted once
 // with the grid's number parser; the grouped cases also against one read of
-// every row after the grouping's sort scattered them. All grow linearly.
+// every grouped row. All grow linearly.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -61,7 +61,7 @@ void BM_GroupSum(benchmark::State& state) {
   state.counters["groups"] = g.NumNodes();
 }
 
-// The whole grouped column at once: rows scattered by the sort.
+// The whole grouped column at once, node and summary rows among the data.
 void BM_ColumnSumGrouped(benchmark::State& state) {
   TAdvStringGrid g(nullptr);
   FillGrouped(g, static_cast<int>(state.range(0)));
@@ -69,7 +69,7 @@ void BM_ColumnSumGrouped(benchmark::State& state) {
 }
 
 // The memory floor of the grouped cases: one read of the value text of
-// every row, whose row objects lie scattered after the sort.
+// every row of the grouped grid.
 void BM_ReadGroupedRowsFloor(benchmark::State& state) {
   TAdvStringGrid g(nullptr);
   FillGrouped(g, static_cast<int>(state.range(0)));

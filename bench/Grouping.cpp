@@ -121,7 +121,7 @@ void BM_ExpandAll(benchmark::State& state) {
 }
 
 // The memory floor of the linear steps: one read of a cell of every row of
-// the grouped grid, whose row objects lie scattered after the sort.
+// the grouped grid.
 void BM_TouchEveryGroupedRowFloor(benchmark::State& state) {
   const std::vector<String> values = GroupValues(static_cast<int>(state.range(0)));
   TAdvStringGrid g(nullptr);

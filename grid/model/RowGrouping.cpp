@@ -117,6 +117,8 @@ void TRowGrouping::BuildGroups(int ColIndex, const std::vector<int>& Starts) {
     summaries.push_back(h + rows + 1);
   }
   G.RemoveCols(ColIndex, 1);
+  // The sort scattered the rows in memory: walks over the groups read in order again.
+  G.Store().PackInRowOrder();
   if (s.MergeHeader()) {
     for (int h : headers) MergeRowWithLook(1, h, HeaderLook());
   }

@@ -1,6 +1,9 @@
 #include "platform/grids/CellStore.h"
 
 #include <algorithm>
+#include <functional>
+#include <map>
+#include <utility>
 
 #include "platform/grids/EraseIndexes.h"
 
@@ -40,6 +43,77 @@ void MoveWithin(std::vector<T>& V, int From, int To) {
     std::rotate(from, from + 1, to + 1);
   else
     std::rotate(to, from, from + 1);
+}
+
+// Puts the content item k holds into the k-th item of Order (ascending)
+// for every k: Exchange(a, b) swaps the contents of items a and b. The items
+// of a cycle are visited in an order known in advance, so Fetch(item) asks
+// for the memory of those a few exchanges ahead: they lie scattered.
+template <class F, class P>
+void PermuteInto(std::vector<size_t> Order, F Exchange, P Fetch) {
+  constexpr int kAhead = 8;
+  // Order[j]: the item whose content the j-th target item holds now
+  for (size_t j = 0; j < Order.size(); ++j) {
+    size_t ahead = Order[j];  // Order of an item not yet reached is as given
+    for (int i = 0; i < kAhead && ahead != j; ++i) {
+      Fetch(ahead);
+      ahead = Order[ahead];
+    }
+    while (Order[j] != j) {
+      const size_t t = Order[j];
+      if (ahead != j) {
+        Fetch(ahead);
+        ahead = Order[ahead];
+      }
+      Exchange(j, t);
+      std::swap(Order[j], Order[t]);
+    }
+  }
+}
+
+// The rooms of vectors of one capacity, given in row order, go to the rows
+// in address order, each row keeping its content.
+template <class T>
+void PackRooms(const std::vector<std::vector<T>*>& Vecs) {
+  const size_t n = Vecs.size();
+  const size_t bytes = n > 0 ? Vecs.front()->capacity() * sizeof(T) : 0;
+  std::vector<std::pair<const T*, size_t>> rooms(n);  // (room, row), by address
+  for (size_t i = 0; i < n; ++i) rooms[i] = {Vecs[i]->data(), i};
+  std::sort(rooms.begin(), rooms.end(),
+            [](const auto& a, const auto& b) { return std::less<const T*>()(a.first, b.first); });
+  std::vector<std::vector<T>> byRoom(n);
+  std::vector<size_t> order(n);
+  for (size_t j = 0; j < n; ++j) {
+    byRoom[j] = std::move(*Vecs[rooms[j].second]);
+    order[j] = rooms[j].second;
+  }
+  auto exchange = [&](size_t a, size_t b) {
+    std::vector<T>& x = byRoom[a];
+    std::vector<T>& y = byRoom[b];
+    const size_t nx = x.size(), ny = y.size(), most = std::max(nx, ny);
+    x.resize(most);  // within the common capacity: the rooms stay
+    y.resize(most);
+    std::swap_ranges(x.begin(), x.end(), y.begin());
+    x.resize(ny);
+    y.resize(nx);
+  };
+  PermuteInto(std::move(order), exchange, [&](size_t a) {
+    __builtin_prefetch(&byRoom[a]);
+    const char* room = reinterpret_cast<const char*>(rooms[a].first);
+    for (size_t b = 0; b < bytes; b += 64) __builtin_prefetch(room + b);
+  });
+  for (size_t j = 0; j < n; ++j) *Vecs[j] = std::move(byRoom[j]);
+}
+
+// PackRooms for the vectors of each capacity that Member picks from the rows.
+template <class T, class Row>
+void PackRoomsBySize(const std::vector<Row*>& Rows, std::vector<T> Row::*Member) {
+  std::map<size_t, std::vector<std::vector<T>*>> bySize;
+  for (Row* row : Rows) {
+    std::vector<T>& v = row->*Member;
+    if (v.capacity() > 0) bySize[v.capacity()].push_back(&v);
+  }
+  for (const auto& [size, vecs] : bySize) PackRooms(vecs);
 }
 
 }  // namespace
@@ -150,6 +224,30 @@ void TCellStore::PutRow(int ARow, TRowPtr Row) {
   TRow*& slot = At(ARow);
   DropRow(slot);
   slot = Row.release();
+}
+
+// The row objects first, their vectors following their contents; then the
+// rooms of the texts and of the objects by themselves, as they may have been
+// made at other times than the rows.
+void TCellStore::PackInRowOrder() {
+  std::vector<size_t> slots;  // the slots holding a row, in row order
+  for (size_t i = 0; i < FRows.size(); ++i) {
+    if ((i < FGapAt || i >= FGapAt + FGapSize) && FRows[i]) slots.push_back(i);
+  }
+  std::vector<std::pair<TRow*, size_t>> homes;  // (row object, row), by address
+  homes.reserve(slots.size());
+  for (size_t k = 0; k < slots.size(); ++k) homes.emplace_back(FRows[slots[k]], k);
+  std::sort(homes.begin(), homes.end(),
+            [](const auto& a, const auto& b) { return std::less<TRow*>()(a.first, b.first); });
+  std::vector<size_t> order(homes.size());
+  for (size_t j = 0; j < homes.size(); ++j) order[j] = homes[j].second;
+  PermuteInto(
+      std::move(order), [&](size_t a, size_t b) { std::swap(*homes[a].first, *homes[b].first); },
+      [&](size_t a) { __builtin_prefetch(homes[a].first); });
+  std::vector<TRow*> rows(homes.size());
+  for (size_t k = 0; k < slots.size(); ++k) rows[k] = FRows[slots[k]] = homes[k].first;
+  PackRoomsBySize(rows, &TRow::Texts);
+  PackRoomsBySize(rows, &TRow::Objects);
 }
 
 void TCellStore::InsertRows(int Index, int Count) {

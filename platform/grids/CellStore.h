@@ -79,6 +79,12 @@ class TCellStore {
   TRowPtr TakeRow(int ARow);
   void PutRow(int ARow, TRowPtr Row);
   void ExchangeRows(int ARow1, int ARow2) { std::swap(At(ARow1), At(ARow2)); }
+  // After a sort has scattered the row objects, lays the rows out in memory
+  // in row order again, so that walks down a column read memory in order:
+  // the row objects stay where they are and the cells move between them,
+  // each row keeping its room where the other's is large enough. Cells and
+  // objects read the same afterwards; references into rows do not hold.
+  void PackInRowOrder();
 
  private:
   static const String& EmptyText();

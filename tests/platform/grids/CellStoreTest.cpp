@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -109,4 +110,78 @@ TEST(CellStoreRows, ManyDeletesThenGrowthKeepRowsAndFreeNothingTwice) {
   ASSERT_TRUE(s.Same());
   s.Resize(2);
   EXPECT_TRUE(s.Same());
+}
+
+// Rows of several widths (so rooms of several sizes), short and long texts,
+// objects, empty rows and free slots in the middle, shuffled as a sort would:
+// after packing every cell reads the same, the row objects lie in row order
+// and so do the text and object rooms of each size.
+TEST(CellStorePack, CellsStayAndRowsAndRoomsLieInRowOrder) {
+  struct TMirrorRow {
+    std::vector<String> Texts;
+    int ObjectCol = -1;
+    TObject* Object = nullptr;
+  };
+  constexpr int kWritten = 280;
+  std::vector<TPersistent> objects(kWritten);
+  TCellStore store;
+  std::vector<TMirrorRow> mirror(kWritten);
+  store.SetRowCount(kWritten);
+  for (int r = 0; r < kWritten; ++r) {
+    store.SetColHint(r % 2 ? 3 : 6);
+    if (r % 7 == 0) continue;  // never written
+    TMirrorRow& m = mirror[static_cast<size_t>(r)];
+    for (int c = 0; c <= r % 5; ++c) {
+      m.Texts.push_back(S((c == 2 ? "a text too long to sit inside the string " : "") + std::to_string(r * 10 + c)));
+      store.SetText(c, r, m.Texts.back());
+    }
+    if (r % 3 == 0) {
+      m.ObjectCol = r % 4;
+      m.Object = &objects[static_cast<size_t>(r)];
+      store.SetObject(m.ObjectCol, r, m.Object);
+    }
+  }
+  store.InsertRows(100, 20);  // free slots stay behind the inserted rows
+  mirror.insert(mirror.begin() + 100, 20, TMirrorRow());
+  const int rowCount = store.RowCount();
+  std::mt19937 rng(5);
+  for (int i = 0; i < 2 * rowCount; ++i) {
+    const int a = static_cast<int>(rng() % static_cast<unsigned>(rowCount));
+    const int b = static_cast<int>(rng() % static_cast<unsigned>(rowCount));
+    store.ExchangeRows(a, b);
+    std::swap(mirror[static_cast<size_t>(a)], mirror[static_cast<size_t>(b)]);
+  }
+
+  store.PackInRowOrder();
+
+  for (int r = 0; r < rowCount; ++r) {
+    const TMirrorRow& m = mirror[static_cast<size_t>(r)];
+    for (int c = 0; c < 6; ++c) {
+      const bool has = c < static_cast<int>(m.Texts.size());
+      ASSERT_EQ(store.Text(c, r), has ? m.Texts[static_cast<size_t>(c)] : String()) << "row " << r << " col " << c;
+      ASSERT_EQ(store.Object(c, r), c == m.ObjectCol ? m.Object : nullptr) << "row " << r << " col " << c;
+    }
+  }
+  std::vector<const TCellStore::TRow*> rows;
+  for (int r = 0; r < rowCount; ++r) {
+    TCellStore::TRowPtr row = store.TakeRow(r);
+    if (row) rows.push_back(row.get());
+    store.PutRow(r, std::move(row));
+  }
+  auto ascending = [](const auto& Addresses) {
+    return std::is_sorted(Addresses.begin(), Addresses.end(), std::less<>());
+  };
+  EXPECT_TRUE(ascending(rows));
+  for (size_t room : {size_t{3}, size_t{6}}) {
+    std::vector<const String*> textRooms;
+    std::vector<TObject* const*> objectRooms;
+    for (const TCellStore::TRow* row : rows) {
+      if (row->Texts.capacity() == room) textRooms.push_back(row->Texts.data());
+      if (row->Objects.capacity() == room) objectRooms.push_back(row->Objects.data());
+    }
+    EXPECT_GT(textRooms.size(), 50u) << room;
+    EXPECT_GT(objectRooms.size(), 10u) << room;
+    EXPECT_TRUE(ascending(textRooms)) << room;
+    EXPECT_TRUE(ascending(objectRooms)) << room;
+  }
 }
