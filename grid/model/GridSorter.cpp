@@ -422,7 +422,7 @@ void TGridSorter::SortRows(int ACol, int Start, int End) {
   // pivot copy makes the comparisons CompareLine counts for it, all equal.
   const bool shortCut = FKeys->ShortCutSameRow;
   const int sameRowCompares = shortCut ? SameRowCompares(ACol) : 0;
-  fast->WithCompare([&](auto Cmp, auto Quick) {
+  fast->WithCompare(Start, End, [&](auto Cmp, auto Quick) {
     auto compare = [&](int A, int B) {
       if (shortCut && fast->SameRow(A, B)) {
         FCompares += sameRowCompares;

@@ -36,25 +36,27 @@ class TSortFastColumn {
 
   int Compare(int A, int B) const {
     int res = 0;
-    WithCompare([&](auto Cmp, auto) { res = Cmp(A, B); });
+    Pass(FOrder, [&](auto Cmp, auto) { res = Cmp(A, B); });
     return res;
   }
-  // Calls Use once with a comparison of two rows made for the column's
-  // order, so that a sort's inner loops carry no choice of order, and with
-  // its quick form: the same answer where the fixed facts alone give it
-  // and the rows neither tie nor are one row, else 0.
+  // Calls Use once with a comparison of two rows among First..Last made for
+  // the column's order, so that a sort's inner loops carry no choice of
+  // order, and with its quick form: the same answer where the numbers or
+  // heads alone give it and the rows neither tie nor are one row, else 0.
+  // Rows that all read as numbers, or none, compare as numbers or as texts.
   template <class Use>
-  void WithCompare(Use&& U) const {
-    switch (FOrder) {
-      case TOrder::Numeric:
-        return Pass<TOrder::Numeric>(U);
-      case TOrder::Automatic:
-        return Pass<TOrder::Automatic>(U);
-      case TOrder::AlphaNumeric:
-        return Pass<TOrder::AlphaNumeric>(U);
-      default:
-        return Pass<TOrder::Ordinal>(U);
+  void WithCompare(int First, int Last, Use&& U) const {
+    TOrder order = FOrder;
+    if (order == TOrder::Automatic || order == TOrder::AlphaNumeric) {
+      bool numbers = false, texts = false;
+      for (int r = First; r <= Last; ++r) {
+        numbers = numbers || FKeys[Index(r)].IsNumber;
+        texts = texts || !FKeys[Index(r)].IsNumber;
+      }
+      if (!texts) order = TOrder::Numeric;
+      if (!numbers) order = TOrder::Ordinal;
     }
+    Pass(order, U);
   }
   bool SameRow(int A, int B) const { return FKeys[Index(A)].Origin == FKeys[Index(B)].Origin; }
   StringView Text(int Row) const { return {FKeys[Index(Row)].Text, FKeys[Index(Row)].Size}; }
@@ -75,8 +77,21 @@ class TSortFastColumn {
     std::uint32_t IsNumber : 1 = 0;
   };
   static size_t Index(int Row) { return static_cast<size_t>(Row); }
+  template <class Use>
+  void Pass(TOrder Order, Use&& U) const {
+    switch (Order) {
+      case TOrder::Numeric:
+        return PassAs<TOrder::Numeric>(U);
+      case TOrder::Automatic:
+        return PassAs<TOrder::Automatic>(U);
+      case TOrder::AlphaNumeric:
+        return PassAs<TOrder::AlphaNumeric>(U);
+      default:
+        return PassAs<TOrder::Ordinal>(U);
+    }
+  }
   template <TOrder O, class Use>
-  void Pass(Use& U) const {
+  void PassAs(Use& U) const {
     U([this](int A, int B) { return CompareAs<O>(A, B); }, [this](int A, int B) { return QuickAs<O>(A, B); });
   }
   // The answer from the numbers or the heads, before blanks are placed.

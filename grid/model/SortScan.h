@@ -42,7 +42,7 @@ struct TScanBlocks {
   }
 
  private:
-  static constexpr int kBlock = 8;
+  static constexpr int kBlock = 4;
 
   template <class QuickAt, class FullAt>
   int Scan(int At, int Last, int Step, QuickAt&& QuickOf, FullAt&& FullOf) const {
