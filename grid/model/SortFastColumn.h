@@ -122,8 +122,9 @@ class TSortFastColumn {
   int QuickAs(int A, int B) const {
     const TKey& a = FKeys[Index(A)];
     const TKey& b = FKeys[Index(B)];
+    // A row and its pivot copy hold the same key, so their facts tie.
     const bool blank = FSettings.IgnoreBlanks && (a.Size == 0 || b.Size == 0);
-    return a.Origin != b.Origin && !blank ? Facts<O>(a, b) : 0;
+    return blank ? 0 : Facts<O>(a, b);
   }
   int CompareTail(const TKey& A, const TKey& B) const;
 

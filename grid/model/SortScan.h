@@ -46,19 +46,21 @@ struct TScanBlocks {
 
   template <class QuickAt, class FullAt>
   int Scan(int At, int Last, int Step, QuickAt&& QuickOf, FullAt&& FullOf) const {
+    int counted = 0;  // kept here, so that no store in the loop may touch the keys
     for (;;) {
       const int left = (Last - At) * Step;  // rows after At up to Last
       const int n = std::min(kBlock, left + 1);
       unsigned stops = 0;
       for (int k = 0; k < n; ++k) stops |= static_cast<unsigned>(QuickOf(At + k * Step) != Target) << k;
       if (stops == 0 && n <= left) {
-        Count += n;
+        counted += n;
         At += n * Step;
         continue;
       }
       const int s = stops != 0 ? std::countr_zero(stops) : n - 1;
-      Count += s;
       At += s * Step;
+      Count += counted + s;
+      counted = 0;
       const int quick = QuickOf(At);
       const int res = quick != 0 ? (++Count, quick) : FullOf(At);
       if (res != Target || At == Last) return At;
