@@ -8,6 +8,7 @@ Char UpAscii(Char C) { return C >= u'a' && C <= u'z' ? static_cast<Char>(C - 32)
 
 bool SameFolded(StringView A, StringView B) {
   if (A.size() != B.size()) return false;
+  if (A == B) return true;  // most repeats are spelt alike: one block compare
   for (size_t i = 0; i < A.size(); ++i)
     if (UpAscii(A[i]) != UpAscii(B[i])) return false;
   return true;

@@ -13,6 +13,7 @@
 #include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/SortFastColumn.h"
 #include "grid/model/SortKeyCache.h"
+#include "grid/model/SortScan.h"
 #include "grid/model/SortSettings.h"
 #include "platform/sys/SysUtils.h"
 
@@ -281,6 +282,15 @@ int TGridSorter::CompareLineIndexed(int Index, int ARow1, int ARow2) {
   return 0;
 }
 
+int TGridSorter::SameRowCompares(int ACol) const {
+  const bool full = G.SortSettings()->Full();
+  int n = 0;
+  for (int c = ACol;; ++c) {
+    n += G.IsIgnoredColumn(c) ? 0 : 1;
+    if (!full || c > G.AllColCount() - 2) return n;
+  }
+}
+
 bool TGridSorter::SortLine(int Col, int ARow1, int ARow2) {
   const bool descending = G.SortSettings()->Direction() == sdDescending;
   FSortDir = descending ? -1 : 1;
@@ -372,14 +382,14 @@ int TGridSorter::CompareAfterFast(int ACol, int ARow1, int ARow2) {
 
 // Recurses into the smaller part and loops on the larger, so the depth stays
 // below log2 of the row count whatever the order.
-template <class Cmp>
-void TGridSorter::SortRange(int Start, int End, int Target, bool SkipEqual, Cmp&& Compare) {
+template <class Scan, class Cmp>
+void TGridSorter::SortRange(int Start, int End, bool SkipEqual, const Scan& Scans, Cmp&& Compare) {
   while (Start < End) {
     const int pivot = CopyPivot((Start + End) / 2);
     int i = Start, j = End;
     do {
-      while (Compare(pivot, i) == Target && i < End) ++i;
-      while (Compare(j, pivot) == Target && j > Start) --j;
+      i = Scans.Up(pivot, i, End);
+      j = Scans.Down(pivot, j, Start);
       if (i <= j) {
         if (i != j && !(SkipEqual && Compare(i, j) == 0)) Swap(i, j);
         ++i;
@@ -387,10 +397,10 @@ void TGridSorter::SortRange(int Start, int End, int Target, bool SkipEqual, Cmp&
       }
     } while (i <= j);
     if (j - Start < End - i) {
-      if (Start < j) SortRange(Start, j, Target, SkipEqual, Compare);
+      if (Start < j) SortRange(Start, j, SkipEqual, Scans, Compare);
       Start = i;
     } else {
-      if (i < End) SortRange(i, End, Target, SkipEqual, Compare);
+      if (i < End) SortRange(i, End, SkipEqual, Scans, Compare);
       End = j;
     }
   }
@@ -398,9 +408,36 @@ void TGridSorter::SortRange(int Start, int End, int Target, bool SkipEqual, Cmp&
 
 void TGridSorter::SortRows(int ACol, int Start, int End) {
   FSortDir = G.SortSettings()->Direction() == sdDescending ? -1 : 1;
-  SortRange(Start, End, FSortDir, true, [&](int A, int B) { return CompareFirst(ACol, A, B); });
+  if (Start >= End) return;
+  // The keys are read before the first comparison asks for them, so that
+  // the partition below can be made for the column's order.
+  if (!FKeys->FastTried) FastColumn(ACol);
+  const TSortFastColumn* fast = FKeys->Fast && FKeys->FastCol == ACol ? FKeys->Fast : nullptr;
+  if (!fast) {
+    auto compare = [&](int A, int B) { return CompareFirst(ACol, A, B); };
+    SortRange(Start, End, true, TScanEach<decltype(compare)>{compare, FSortDir}, compare);
+    return;
+  }
+  // CompareFirst with the flat keys known to decide. A row against its own
+  // pivot copy makes the comparisons CompareLine counts for it, all equal.
+  const bool shortCut = FKeys->ShortCutSameRow;
+  const int sameRowCompares = shortCut ? SameRowCompares(ACol) : 0;
+  fast->WithCompare(Start, End, [&](auto Cmp, auto Quick) {
+    auto compare = [&](int A, int B) {
+      if (shortCut && fast->SameRow(A, B)) {
+        FCompares += sameRowCompares;
+        return 0;
+      }
+      ++FCompares;
+      const int res = Cmp(A, B);
+      return res != 0 ? res : CompareAfterFast(ACol, A, B);
+    };
+    SortRange(Start, End, true, TScanBlocks<decltype(Quick), decltype(compare)>{Quick, compare, FSortDir, FCompares},
+              compare);
+  });
 }
 
 void TGridSorter::SortRowsIndexed(int Start, int End) {
-  SortRange(Start, End, 1, false, [&](int A, int B) { return CompareLineIndexed(0, A, B); });
+  auto compare = [&](int A, int B) { return CompareLineIndexed(0, A, B); };
+  SortRange(Start, End, false, TScanEach<decltype(compare)>{compare, 1}, compare);
 }

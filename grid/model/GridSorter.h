@@ -53,8 +53,8 @@ class TGridSorter {
   void RunScratch(const std::function<void()>& Work);
   void SortRows(int ACol, int Start, int End);
   void SortRowsIndexed(int Start, int End);
-  template <class Cmp>
-  void SortRange(int Start, int End, int Target, bool SkipEqual, Cmp&& Compare);
+  template <class Scan, class Cmp>
+  void SortRange(int Start, int End, bool SkipEqual, const Scan& Scans, Cmp&& Compare);
   int CopyPivot(int ARow);
   void FillPivot(int ARow, int Scratch);
   void Touch(int ARow);
@@ -76,6 +76,8 @@ class TGridSorter {
   int CompareByStyle(TSortColumn& C, int ACol, int ARow1, int ARow2, TSortKey& k1, TSortKey& k2);
   bool IsCheckBoxCell(TSortKey& K, int ACol, int ARow);
   bool SameRow(int ARow1, int ARow2) const;
+  // What CompareLine(ACol, ...) counts for a row and its pivot copy.
+  int SameRowCompares(int ACol) const;
 
   TAdvStringGrid& G;
   TIntList FUnSortRowXRef{-1, -1};

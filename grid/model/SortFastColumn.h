@@ -35,24 +35,28 @@ class TSortFastColumn {
   void Close();
 
   int Compare(int A, int B) const {
-    const TKey& a = FKeys[Index(A)];
-    const TKey& b = FKeys[Index(B)];
-    int res;
-    switch (FOrder) {
-      case TOrder::Numeric:
-        res = SortSign(a.Number, b.Number);
-        break;
-      case TOrder::Automatic:
-        res = a.IsNumber ? SortSign(a.Number, b.Number) : CompareText(a, b);
-        break;
-      case TOrder::AlphaNumeric:
-        res = a.IsNumber && b.IsNumber ? SortSign(a.Number, b.Number) : CompareText(a, b);
-        break;
-      default:
-        res = CompareText(a, b);
+    int res = 0;
+    Pass(FOrder, [&](auto Cmp, auto) { res = Cmp(A, B); });
+    return res;
+  }
+  // Calls Use once with a comparison of two rows among First..Last made for
+  // the column's order, so that a sort's inner loops carry no choice of
+  // order, and with its quick form: the same answer where the numbers or
+  // heads alone give it and the rows neither tie nor are one row, else 0.
+  // Rows that all read as numbers, or none, compare as numbers or as texts.
+  template <class Use>
+  void WithCompare(int First, int Last, Use&& U) const {
+    TOrder order = FOrder;
+    if (order == TOrder::Automatic || order == TOrder::AlphaNumeric) {
+      bool numbers = false, texts = false;
+      for (int r = First; r <= Last; ++r) {
+        numbers = numbers || FKeys[Index(r)].IsNumber;
+        texts = texts || !FKeys[Index(r)].IsNumber;
+      }
+      if (!texts) order = TOrder::Numeric;
+      if (!numbers) order = TOrder::Ordinal;
     }
-    if (!FSettings.IgnoreBlanks) return res;
-    return PlaceSortBlanks(res, a.Size == 0, b.Size == 0, FSettings.Descending, FSettings.BlanksFirst);
+    Pass(order, U);
   }
   bool SameRow(int A, int B) const { return FKeys[Index(A)].Origin == FKeys[Index(B)].Origin; }
   StringView Text(int Row) const { return {FKeys[Index(Row)].Text, FKeys[Index(Row)].Size}; }
@@ -73,9 +77,54 @@ class TSortFastColumn {
     std::uint32_t IsNumber : 1 = 0;
   };
   static size_t Index(int Row) { return static_cast<size_t>(Row); }
-  int CompareText(const TKey& A, const TKey& B) const {
-    if (A.Head != B.Head) return SortSign(A.Head, B.Head);
-    return CompareTail(A, B);
+  template <class Use>
+  void Pass(TOrder Order, Use&& U) const {
+    switch (Order) {
+      case TOrder::Numeric:
+        return PassAs<TOrder::Numeric>(U);
+      case TOrder::Automatic:
+        return PassAs<TOrder::Automatic>(U);
+      case TOrder::AlphaNumeric:
+        return PassAs<TOrder::AlphaNumeric>(U);
+      default:
+        return PassAs<TOrder::Ordinal>(U);
+    }
+  }
+  template <TOrder O, class Use>
+  void PassAs(Use& U) const {
+    U([this](int A, int B) { return CompareAs<O>(A, B); }, [this](int A, int B) { return QuickAs<O>(A, B); });
+  }
+  // The answer from the numbers or the heads, before blanks are placed.
+  template <TOrder O>
+  static int Facts(const TKey& A, const TKey& B) {
+    const int numbers = SortSign(A.Number, B.Number), heads = SortSign(A.Head, B.Head);
+    if constexpr (O == TOrder::Numeric)
+      return numbers;
+    else if constexpr (O == TOrder::Automatic)
+      return A.IsNumber ? numbers : heads;
+    else if constexpr (O == TOrder::AlphaNumeric)
+      return A.IsNumber && B.IsNumber ? numbers : heads;
+    else
+      return heads;
+  }
+  template <TOrder O>
+  int CompareAs(int A, int B) const {
+    const TKey& a = FKeys[Index(A)];
+    const TKey& b = FKeys[Index(B)];
+    int res = Facts<O>(a, b);
+    if (res == 0 && !(O == TOrder::Numeric || (O == TOrder::Automatic && a.IsNumber) ||
+                      (O == TOrder::AlphaNumeric && a.IsNumber && b.IsNumber)))
+      res = CompareTail(a, b);
+    if (!FSettings.IgnoreBlanks) return res;
+    return PlaceSortBlanks(res, a.Size == 0, b.Size == 0, FSettings.Descending, FSettings.BlanksFirst);
+  }
+  template <TOrder O>
+  int QuickAs(int A, int B) const {
+    const TKey& a = FKeys[Index(A)];
+    const TKey& b = FKeys[Index(B)];
+    // A row and its pivot copy hold the same key, so their facts tie.
+    const bool blank = FSettings.IgnoreBlanks && (a.Size == 0 || b.Size == 0);
+    return blank ? 0 : Facts<O>(a, b);
   }
   int CompareTail(const TKey& A, const TKey& B) const;
 

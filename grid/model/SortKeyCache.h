@@ -55,19 +55,24 @@ class TSortKeyCache {
     }
     return Origin[static_cast<size_t>(A)] == Origin[static_cast<size_t>(B)];
   }
-  int OriginOf(int ARow) const { return Origin[static_cast<size_t>(ARow)]; }
+  // With flat keys the origins travel in them alone.
+  int OriginOf(int ARow) const { return Fast ? Fast->Origin(ARow) : Origin[static_cast<size_t>(ARow)]; }
   std::unique_ptr<TSortColumn>& Column(int ACol) {
     if (static_cast<size_t>(ACol) >= Columns.size()) Columns.resize(static_cast<size_t>(ACol) + 1);
     return Columns[static_cast<size_t>(ACol)];
   }
   void Swap(int A, int B) {
-    std::swap(Origin[static_cast<size_t>(A)], Origin[static_cast<size_t>(B)]);
-    if (Fast) Fast->Swap(A, B);
+    if (Fast)
+      Fast->Swap(A, B);
+    else
+      std::swap(Origin[static_cast<size_t>(A)], Origin[static_cast<size_t>(B)]);
     for (TSortColumn* c : Filled) std::swap(c->Keys[static_cast<size_t>(A)], c->Keys[static_cast<size_t>(B)]);
   }
   void CopyKey(int To, int From) {
-    Origin[static_cast<size_t>(To)] = Origin[static_cast<size_t>(From)];
-    if (Fast) Fast->Copy(To, From);
+    if (Fast)
+      Fast->Copy(To, From);
+    else
+      Origin[static_cast<size_t>(To)] = Origin[static_cast<size_t>(From)];
     for (TSortColumn* c : Filled) c->Keys[static_cast<size_t>(To)] = c->Keys[static_cast<size_t>(From)];
   }
 

@@ -35,6 +35,28 @@ bool ParsePlainFloat(const String& S, double& Value) {
 
 bool IsDecimalDigit(Char c) { return c >= u'0' && c <= u'9'; }
 
+// ClassifyNumberText's answer for the usual number texts (ASCII digits, a
+// leading minus, one decimal separator) in one plain walk; -1 for the rest.
+int PlainNumberClass(StringView T) {
+  const Char dec = GetDecimalSeparator();
+  const Char thou = GetThousandSeparator();
+  if (dec == thou || dec == u'-' || thou == u'-' || IsDecimalDigit(dec)) return -1;
+  size_t i = !T.empty() && T[0] == u'-' ? 1 : 0;
+  bool digits = false, decimal = false;
+  for (; i < T.size(); ++i) {
+    const Char c = T[i];
+    if (IsDecimalDigit(c)) {
+      digits = true;
+    } else if (c == dec && !decimal) {
+      decimal = true;
+    } else {
+      return -1;
+    }
+  }
+  if (!digits) return -1;
+  return decimal ? ntSeparated : ntInteger;
+}
+
 // The separator first at position 2 or 3 (1-based), not last, between digits.
 bool LeadingSeparator(StringView T, Char Sep) {
   const size_t at = T.find(Sep);
@@ -89,7 +111,9 @@ void TSortKey::SetText(StringView Text) {
 }
 
 int TSortKey::NumberClass() {
-  if (Need(kClass)) FClass = static_cast<std::int8_t>(ClassifyNumberText(FText));
+  if (!Need(kClass)) return FClass;
+  const int plain = PlainNumberClass(FText);
+  FClass = static_cast<std::int8_t>(plain >= 0 ? plain : ClassifyNumberText(FText));
   return FClass;
 }
 

@@ -18,6 +18,21 @@ TEST(BulkRows, DuplicatesGoInAnyCase) {
   }
 }
 
+// Many rows: each text is read some rows ahead of its turn, and a repeat
+// is told from the row it repeats, read again where it stands.
+TEST(BulkRows, DuplicatesAmongManyRowsKeepTheFirstOfEach) {
+  SortGrid s;
+  s.G.SetRowCount(201);
+  for (int r = 1; r <= 200; ++r) {
+    const std::string word = "w" + std::to_string((r * 5) % 7);
+    s.G.SetCells(1, r, S(r % 2 ? word : "W" + word.substr(1)));
+    s.G.SetCells(2, r, S(std::to_string(r)));
+  }
+  s.G.RemoveDuplicates(1, false);
+  EXPECT_EQ(s.Column(1), (Texts{u"w5", u"W3", u"w1", u"W6", u"w4", u"W2", u"w0"}));
+  EXPECT_EQ(s.Column(2), (Texts{u"1", u"2", u"3", u"4", u"5", u"6", u"7"}));
+}
+
 TEST(BulkRows, SelectionRectangleRowsGo) {
   SortGrid s;
   s.Fill(1, {u"a", u"b", u"c", u"d", u"e"});

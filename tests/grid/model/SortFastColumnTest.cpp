@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "grid/model/GridSorter.h"
 #include "grid/model/SortSettings.h"
 #include "tests/grid/base/Locale.h"
@@ -78,6 +80,42 @@ TEST(SortFastColumn, OrdersExactlyAsTheFullComparison) {
         ASSERT_EQ(fast.Column(2), full.Column(2)) << what;
         ASSERT_EQ(fast.G.Compares(), reference.Compares()) << what;
       }
+}
+
+// Thousands of rows: the partition's scans cross many blocks of rows, and
+// meet ties, blanks and the pivot's own row at every place in a block.
+TEST(SortFastColumn, ManyRowsOrderExactlyAsTheFullComparison) {
+  ScopedLocale locale(PointDecimalMDY);
+  std::mt19937 rnd(5);
+  std::vector<String> first, then;
+  for (int r = 0; r < 3000; ++r) {
+    const int v = static_cast<int>(rnd() % 400);
+    first.push_back(v < 20 ? String() : (v % 3 == 0 ? S("w" + std::to_string(v)) : S(std::to_string(v / 7) + ".5")));
+    then.push_back(S(std::to_string(rnd() % 3)));
+  }
+  const TSortStyle styles[] = {ssAutomatic, ssAlphabetic, ssNumeric, ssAlphaNumeric};
+  for (TSortStyle style : styles)
+    for (int bits = 0; bits < 8; ++bits) {
+      const SortCase c{style, false, (bits & 1) != 0, blLast, (bits & 2) != 0 ? sdDescending : sdAscending,
+                       (bits & 4) == 0};
+      SortGrid fast, full;
+      for (SortGrid* s : {&fast, &full}) {
+        Prepare(*s, c, nullptr);
+        s->G.SetRowCount(static_cast<int>(first.size()) + 1);
+        for (size_t r = 0; r < first.size(); ++r) {
+          s->G.SetCells(1, static_cast<int>(r) + 1, first[r]);
+          s->G.SetCells(2, static_cast<int>(r) + 1, then[r]);
+        }
+      }
+      fast.G.QSort();
+      TGridSorter reference(full.G);
+      reference.SetFastColumns(false);
+      reference.QSort();
+      const std::string what = "style " + std::to_string(style) + " bits " + std::to_string(bits);
+      ASSERT_EQ(fast.Column(1), full.Column(1)) << what;
+      ASSERT_EQ(fast.Column(2), full.Column(2)) << what;
+      ASSERT_EQ(fast.G.Compares(), reference.Compares()) << what;
+    }
 }
 
 }  // namespace
