@@ -6,14 +6,6 @@ namespace {
 
 Char UpAscii(Char C) { return C >= u'a' && C <= u'z' ? static_cast<Char>(C - 32) : C; }
 
-bool SameFolded(StringView A, StringView B) {
-  if (A.size() != B.size()) return false;
-  if (A == B) return true;  // most repeats are spelt alike: one block compare
-  for (size_t i = 0; i < A.size(); ++i)
-    if (UpAscii(A[i]) != UpAscii(B[i])) return false;
-  return true;
-}
-
 }  // namespace
 
 // At most two thirds of the slots are taken.
@@ -32,24 +24,19 @@ std::uint32_t TFoldedTextSet::Hash(StringView Text) {
   return static_cast<std::uint32_t>(h ^ h >> 32);
 }
 
-size_t TFoldedTextSet::Probe(StringView Text, std::uint32_t Hash, bool& Found) const {
-  size_t i = Home(Hash);
-  for (;; i = i + 1 == FSize ? 0 : i + 1) {
-    const TSlot& s = FSlots[i];
-    if (s.Entry == 0) break;
-    if (s.Hash == Hash && SameFolded(Text, FEntries[s.Entry - 1])) {
-      Found = true;
-      return i;
-    }
-  }
-  Found = false;
-  return i;
+bool TFoldedTextSet::SameFolded(StringView A, StringView B) {
+  if (A.size() != B.size()) return false;
+  if (A == B) return true;  // most repeats are spelt alike: one block compare
+  for (size_t i = 0; i < A.size(); ++i)
+    if (UpAscii(A[i]) != UpAscii(B[i])) return false;
+  return true;
 }
 
 bool TFoldedTextSet::Insert(StringView Text) {
+  if (FByIndex) throw std::logic_error("TFoldedTextSet::Insert: the set was filled by InsertEach");
   const std::uint32_t hash = Hash(Text);
   bool found = false;
-  const size_t at = Probe(Text, hash, found);
+  const size_t at = Probe(Text, hash, found, [&](size_t Entry) { return FEntries[Entry]; });
   if (!found) {
     FEntries.push_back(FCopies.emplace_back(Text));
     Take(at, FEntries.size() - 1, hash);

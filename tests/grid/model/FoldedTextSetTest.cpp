@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,9 @@ TEST(FoldedTextSet, ViewsReportTheirRepeatsInOrder) {
   std::vector<size_t> expected = {2, 5};
   for (size_t i = 507; i < 1007; ++i) expected.push_back(i);
   EXPECT_EQ(repeats, expected);
-  EXPECT_FALSE(set.Insert(u"aBd"));
-  EXPECT_TRUE(set.Insert(u"abe"));
+  // Its entries are the caller's indexes: no other filling may follow.
+  EXPECT_THROW(set.Insert(u"abe"), std::logic_error);
+  EXPECT_THROW(set.InsertEach(1, [&](size_t) { return StringView(texts[0]); }, [](size_t) {}), std::logic_error);
 }
 
 }  // namespace
