@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "grid/base/ControlLook.h"
+#include "grid/base/MouseActions.h"
+#include "grid/model/FilterDropLists.h"
+#include "tests/grid/interact/MouseGridSupport.h"
+
+namespace {
+
+// A right-to-left string grid, editable, 5 x 6 cells of 80 x 24 pixels.
+struct RightToLeftGrid : mousetest::TGridOnForm<TAdvStringGrid> {
+  int ButtonClicks = 0;
+  RightToLeftGrid() {
+    Grid->OnButtonClick = [this](TObject*, int, int) { ++ButtonClicks; };
+    Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+    Grid->SetBiDiMode(bdRightToLeft);
+    Grid->SetColCount(5);
+    Grid->SetRowCount(6);
+    Grid->SetDefaultColWidth(80);
+    Grid->SetDefaultRowHeight(24);
+    Show();
+  }
+  // Where the grid shows the pixel at X, Y of its left-to-right layout.
+  TPoint Shown(int X, int Y) const { return Point(Grid->ClientWidth() - 1 - X, Y); }
+  // The pixel at the same height, as far in from the cell's other side.
+  static TPoint OtherSide(const TRect& Cell, TPoint P) { return Point(Cell.Left + Cell.Right - 1 - P.X, P.Y); }
+};
+
+struct HitCase {
+  const char* what;
+  TGridCoord cell;
+  std::function<void(RightToLeftGrid&)> setUp;
+  // The graphic's middle in the left-to-right layout.
+  std::function<TPoint(RightToLeftGrid&)> target;
+  std::function<bool(RightToLeftGrid&)> hit;
+};
+
+int RadioIndex(TAdvStringGrid& G) {
+  int idx = -1;
+  G.GetRadioIdx(1, 1, idx);
+  return idx;
+}
+
+// Each graphic is hit where it is painted, mirrored, and not where the
+// left-to-right cell has it.
+TEST(RightToLeftHits, AClickHitsTheGraphicWhereItIsPainted) {
+  const HitCase cases[] = {
+      {"check box", {1, 2},
+       [](RightToLeftGrid& f) {
+         f.Grid->MouseActions()->SetPreciseCheckBoxCheck(true);
+         f.Grid->AddCheckBox(1, 2, false, false);
+       },
+       [](RightToLeftGrid& f) {
+         const int s = f.Grid->ControlLook()->CheckSize();
+         const TRect r = f.Grid->CellRect(1, 2);
+         return Point(r.Left + 2 + s / 2, r.Top + 2 + s / 2);
+       },
+       [](RightToLeftGrid& f) { return f.Grid->IsChecked(1, 2); }},
+      {"radio option", {1, 1},
+       [](RightToLeftGrid& f) {
+         TStrings* options = f.Grid->CreateRadio(1, 1, 1, 0);
+         options->Add(u"A");
+         options->Add(u"B");
+         f.Grid->SetColWidths(1, 120);
+         f.Grid->ControlLook()->SetControlStyle(csWinXP);  // option glyphs 16 px wide
+       },
+       [](RightToLeftGrid& f) {
+         const TRect r = f.Grid->CellRect(1, 1);
+         return Point(r.Left + f.Grid->MeasureCanvas()->TextWidth(u"A") + 16 + 3, r.Top + 5);
+       },
+       [](RightToLeftGrid& f) { return RadioIndex(*f.Grid) == 1; }},
+      {"cell button", {2, 3},
+       [](RightToLeftGrid& f) {
+         f.Grid->AddButton(2, 3, 30, 18, u"Go", haLeft, vaCenter);
+         f.Grid->Repaint();  // a button is hit where it was last painted
+         f.Input.Pump();
+       },
+       [](RightToLeftGrid& f) {
+         const TRect b = f.Grid->GetCellButtonRect(2, 3);
+         return Point((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+       },
+       [](RightToLeftGrid& f) { return f.ButtonClicks == 1; }},
+      {"filter button", {1, 0},
+       [](RightToLeftGrid& f) {
+         f.Grid->SetFilterDropDownAuto(true);
+         f.Grid->OnGetColumnFilter = [](TObject*, int, TStrings* Filter) { Filter->Add(u"Low=<2"); };
+       },
+       [](RightToLeftGrid& f) {
+         const TRect r = f.Grid->CellRect(1, 0);
+         return Point(r.Right - 8, r.Top + 8);
+       },
+       [](RightToLeftGrid& f) { return f.Grid->FilterDropList()->Visible(); }},
+  };
+  for (const HitCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    RightToLeftGrid f;
+    c.setUp(f);
+    const TPoint target = c.target(f);
+    const TRect cell = f.Grid->CellRect(c.cell.X, c.cell.Y);
+    ASSERT_TRUE(cell.Contains(target));
+    const TPoint wrong = f.Shown(f.OtherSide(cell, target).X, target.Y);
+    EXPECT_EQ(c.cell, f.Grid->MouseCoord(wrong.X, wrong.Y)) << "the other side of the same shown cell";
+    f.Input.Click(*f.Grid, wrong);
+    EXPECT_FALSE(c.hit(f)) << "missed where the left-to-right cell has it";
+    const TPoint shown = f.Shown(target.X, target.Y);
+    f.Input.Click(*f.Grid, shown);
+    EXPECT_TRUE(c.hit(f)) << "hit where it is painted";
+  }
+}
+
+}  // namespace
