@@ -5,7 +5,9 @@
 #include "grid/base/ControlLook.h"
 #include "grid/base/MouseActions.h"
 #include "grid/model/FilterDropLists.h"
+#include "platform/gui/Menus.h"
 #include "tests/grid/interact/MouseGridSupport.h"
+#include "tests/support/GuiTest.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ struct HitCase {
   const char* what;
   TGridCoord cell;
   std::function<void(RightToLeftGrid&)> setUp;
-  // The graphic's middle in the left-to-right layout.
+  // The view's point (the left-to-right layout's) of the graphic as painted.
   std::function<TPoint(RightToLeftGrid&)> target;
   std::function<bool(RightToLeftGrid&)> hit;
 };
@@ -92,6 +94,16 @@ TEST(RightToLeftHits, AClickHitsTheGraphicWhereItIsPainted) {
          return Point(r.Right - 8, r.Top + 8);
        },
        [](RightToLeftGrid& f) { return f.Grid->FilterDropList()->Visible(); }},
+      {"check box control in the text", {1, 4},
+       [](RightToLeftGrid& f) {
+         f.Grid->SetCells(1, 4, u"<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"FALSE\" WIDTH=\"15\"> lamp");
+       },
+       [](RightToLeftGrid& f) {
+         // The text is drawn upright, so its first control starts at the shown cell's left.
+         const TRect r = f.Grid->CellRect(1, 4);
+         return Point(r.Right - 9, r.Top + 6);
+       },
+       [](RightToLeftGrid& f) { return f.Grid->ControlValues(1, 4, u"c1") == u"TRUE"; }},
   };
   for (const HitCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -108,6 +120,28 @@ TEST(RightToLeftHits, AClickHitsTheGraphicWhereItIsPainted) {
     f.Input.Click(*f.Grid, shown);
     EXPECT_TRUE(c.hit(f)) << "hit where it is painted";
   }
+}
+
+// The header's drop-down button is painted at the left of the shown cell;
+// its menu pops up under it.
+TEST(RightToLeftHits, TheFixedDropDownButtonIsPressedWhereItIsPainted) {
+  testsupport::MenuResponder menus;
+  RightToLeftGrid f;
+  auto* menu = new TPopupMenu(f.Form.get());
+  auto* item = new TMenuItem(f.Form.get());
+  item->SetCaption(u"Hide");
+  menu->Items()->Add(item);
+  menus.Choose(u"Hide");
+  f.Grid->ControlLook()->SetFixedDropDownButton(true);
+  f.Grid->SetHoverFixedCells(hfAll);
+  f.Grid->SetFixedDropDownMenu(menu);
+  const TRect r = f.Grid->CellRect(2, 0);
+  f.Input.Click(*f.Grid, f.Shown(r.Left + 8, r.Top + 6));
+  EXPECT_TRUE(menus.Menus().empty()) << "where the left-to-right cell has the button";
+  f.Input.Click(*f.Grid, f.Shown(r.Right - 8, r.Top + 6));
+  ASSERT_EQ(1u, menus.Menus().size());
+  const int w = f.Grid->ClientWidth();
+  EXPECT_EQ(f.Grid->ClientToScreen(Point(w - r.Right, r.Bottom)), menus.Menus()[0].At);
 }
 
 }  // namespace
