@@ -5,16 +5,19 @@
 #include "grid/base/ControlLook.h"
 #include "grid/base/MouseActions.h"
 #include "grid/model/FilterDropLists.h"
+#include "grid/model/GridColumnItem.h"
 #include "platform/gui/Menus.h"
 #include "tests/grid/interact/MouseGridSupport.h"
 #include "tests/support/GuiTest.h"
 
 namespace {
 
-// A right-to-left string grid, editable, 5 x 6 cells of 80 x 24 pixels.
-struct RightToLeftGrid : mousetest::TGridOnForm<TAdvStringGrid> {
+// A right-to-left grid, editable, 5 x 6 cells of 80 x 24 pixels.
+template <class T>
+struct MirroredGrid : mousetest::TGridOnForm<T> {
+  using mousetest::TGridOnForm<T>::Grid;
   int ButtonClicks = 0;
-  RightToLeftGrid() {
+  MirroredGrid() {
     Grid->OnButtonClick = [this](TObject*, int, int) { ++ButtonClicks; };
     Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
     Grid->SetBiDiMode(bdRightToLeft);
@@ -22,13 +25,23 @@ struct RightToLeftGrid : mousetest::TGridOnForm<TAdvStringGrid> {
     Grid->SetRowCount(6);
     Grid->SetDefaultColWidth(80);
     Grid->SetDefaultRowHeight(24);
-    Show();
+    this->Show();
+  }
+  // A popup menu with one item, chosen when it pops up.
+  TPopupMenu* MakeMenu(testsupport::MenuResponder& Menus) {
+    auto* menu = new TPopupMenu(this->Form.get());
+    auto* item = new TMenuItem(this->Form.get());
+    item->SetCaption(u"Hide");
+    menu->Items()->Add(item);
+    Menus.Choose(u"Hide");
+    return menu;
   }
   // Where the grid shows the pixel at X, Y of its left-to-right layout.
   TPoint Shown(int X, int Y) const { return Point(Grid->ClientWidth() - 1 - X, Y); }
   // The pixel at the same height, as far in from the cell's other side.
   static TPoint OtherSide(const TRect& Cell, TPoint P) { return Point(Cell.Left + Cell.Right - 1 - P.X, P.Y); }
 };
+using RightToLeftGrid = MirroredGrid<TAdvStringGrid>;
 
 struct HitCase {
   const char* what;
@@ -127,11 +140,7 @@ TEST(RightToLeftHits, AClickHitsTheGraphicWhereItIsPainted) {
 TEST(RightToLeftHits, TheFixedDropDownButtonIsPressedWhereItIsPainted) {
   testsupport::MenuResponder menus;
   RightToLeftGrid f;
-  auto* menu = new TPopupMenu(f.Form.get());
-  auto* item = new TMenuItem(f.Form.get());
-  item->SetCaption(u"Hide");
-  menu->Items()->Add(item);
-  menus.Choose(u"Hide");
+  TPopupMenu* menu = f.MakeMenu(menus);
   f.Grid->ControlLook()->SetFixedDropDownButton(true);
   f.Grid->SetHoverFixedCells(hfAll);
   f.Grid->SetFixedDropDownMenu(menu);
@@ -142,6 +151,19 @@ TEST(RightToLeftHits, TheFixedDropDownButtonIsPressedWhereItIsPainted) {
   ASSERT_EQ(1u, menus.Menus().size());
   const int w = f.Grid->ClientWidth();
   EXPECT_EQ(f.Grid->ClientToScreen(Point(w - r.Right, r.Bottom)), menus.Menus()[0].At);
+}
+
+// A column's popup menu pops up under the cell as shown.
+TEST(RightToLeftHits, AColumnPopupPopsUpUnderTheShownCell) {
+  testsupport::MenuResponder menus;
+  MirroredGrid<TAdvColumnGrid> f;
+  TGridColumnItem* column = f.Grid->Columns()->Items(2);
+  column->SetColumnPopup(f.MakeMenu(menus));
+  column->SetColumnPopupType(cpNormalCellsLClick);
+  const TRect r = f.Grid->CellRect(2, 2);
+  f.Input.Click(*f.Grid, f.Shown((r.Left + r.Right) / 2, r.Top + 6));
+  ASSERT_EQ(1u, menus.Menus().size());
+  EXPECT_EQ(f.Grid->ClientToScreen(Point(f.Grid->ClientWidth() - r.Right, r.Bottom)), menus.Menus()[0].At);
 }
 
 }  // namespace
