@@ -22,5 +22,5 @@ bool TAdvStringGrid::IsOnSizingEdge(int X, int Y) {
   if (cell.X < 0 || cell.Y < 0) return false;
   const TRect r = CellRect(cell.X, cell.Y);
   if (cell.X <= FixedCols() && Options().Contains(goRowSizing)) return NearEither(Y, r.Top, r.Bottom);
-  return cell.Y <= FixedRows() && Options().Contains(goColSizing) && NearEither(X, r.Left, r.Right);
+  return cell.Y <= FixedRows() && Options().Contains(goColSizing) && NearEither(ViewX(X), r.Left, r.Right);
 }

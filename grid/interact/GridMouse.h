@@ -26,7 +26,9 @@ class TGridMouse {
 
  private:
   // Press steps; each answers whether the press ends with it. Cells are
-  // displayed ones.
+  // displayed ones. X is the view's x (ViewX) where a graphic of the cell
+  // is hit, and the client's where an event, a node glyph, a check box or
+  // a cell's text (drawn upright in a right-to-left grid) takes it.
   bool CanClick(TGridCoord Cell);
   void RecordPress(int X, int Y);
   bool NodePress(TGridCoord Cell, int X, int Y, TShiftState Shift);

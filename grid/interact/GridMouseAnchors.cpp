@@ -70,7 +70,10 @@ bool TGridMouse::HitTestText(TGridCoord Cell, const String& Text, int X, int Y, 
   const TPoint xy = G.XYOffset();
   r.Left += xy.X + 1;
   r.Top += xy.Y;
+  if (!G.XYOffsetTopLeftOnly()) r.Right -= xy.X;
   if (G.HasCheckBox(rcol, Cell.Y)) r.Left += G.ControlLook()->CheckSize();
+  // The text sits upright at the mirrored place of a right-to-left grid.
+  r = G.ClientOfView(r);
   TCanvas& canvas = *G.MeasureCanvas();
   canvas.Font()->Assign(*G.Fonts(rcol, Cell.Y));
   THTMLRenderInputs in;

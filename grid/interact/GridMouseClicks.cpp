@@ -22,7 +22,7 @@ void TGridMouse::LButtonDblClk(TMessage& Message) {
   const int rcol = G.RealColIndex(cell.X);
   const bool clickable = G.HasClickableGraphic(rcol, cell.Y);
   if (G.MouseActions()->RangeSelectAndEdit() && !clickable && IsDataCell(cell)) G.FocusCell(cell.X, cell.Y, true);
-  if (BorderDoubleClick(cell, X, Message)) return;
+  if (BorderDoubleClick(cell, G.ViewX(X), Message)) return;
   if (G.HasButton(rcol, cell.Y) || G.HasExpand(rcol, cell.Y)) return;
   G.InheritedDispatch(Message);
   if (clickable) return;

@@ -26,7 +26,7 @@ void TGridMouse::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
     return;
   }
   if (rangeEdit && !current && Shift.Contains(ssShift)) G.SetOptions(G.Options() - TGridOptions{goEditing});
-  if (Button == mbLeft && FixedDropDownPress(cell, X)) return;
+  if (Button == mbLeft && FixedDropDownPress(cell, G.ViewX(X))) return;
   FixedFacePress(cell);
   G.InheritedMouseDown(Button, Shift, X, Y);
 }
@@ -63,6 +63,6 @@ void TGridMouse::DoubleClickEdit(TGridCoord Cell) {
     G.SetOptions(G.Options() + TGridOptions{goEditing});
     const TPoint base = G.BaseCell(Cell.X, Cell.Y);
     const TRect r = G.CellRect(base.X, base.Y);
-    G.Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(r.Left + PressInset, r.Top + PressInset));
+    G.Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(G.ViewX(r.Left + PressInset), r.Top + PressInset));
   }
 }

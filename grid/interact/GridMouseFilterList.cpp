@@ -58,7 +58,8 @@ void TGridMouse::ShowFilterList(TGridCoord Cell, int RCol) {
     w = r.Width();
   }
   if (left + w > G.ClientWidth()) left = std::max(G.CellRect(Cell.X, 0).Right - w, 0);
-  list->SetBounds(left, r.Top + ListOffset, w, h);
+  const TRect place = G.ClientOfView(TRect{left, r.Top + ListOffset, left + w, r.Top + ListOffset + h});
+  list->SetBounds(place.Left, place.Top, w, h);
   list->Show();
   if (list->CanFocus()) list->SetFocus();
   G.SetFilterCol(RCol);

@@ -44,7 +44,8 @@ void TGridMouse::PopUpFixedMenu(TGridCoord Cell, TPopupMenu& Menu, bool KeepHigh
   paint.FixedDropDownOpen = true;
   G.RepaintCell(Cell.X, Cell.Y);
   const TRect r = G.CellRect(Cell.X, Cell.Y);
-  const TPoint at = G.ClientToScreen(Point(r.Right - DropDownButtonWidth, r.Bottom));
+  const TRect button = G.ClientOfView(TRect{r.Right - DropDownButtonWidth, r.Top, r.Right, r.Bottom});
+  const TPoint at = G.ClientToScreen(Point(button.Left, button.Bottom));
   Menu.SetTag(G.RealColIndex(Cell.X));
   Menu.SetPopupComponent(&G);
   Menu.Popup(at.X, at.Y);

@@ -21,6 +21,9 @@ void TGridMouse::LButtonDown(TMessage& Message) {
   const int X = GetXLParam(Message.LParam), Y = GetYLParam(Message.LParam);
   const TShiftState shift = MouseShiftState(Message.WParam);
   const TGridCoord cell = G.MouseCoord(X, Y);
+  // In-cell hits are judged where they are painted: on the view's x, which a
+  // right-to-left grid mirrors. Events and node glyphs keep the client x.
+  const int vx = G.ViewX(X);
   const bool onCell = cell.X >= 0 && cell.Y >= 0;
   const TGridRect sel = G.Selection();
   FPressSelection = sel;
@@ -47,16 +50,16 @@ void TGridMouse::LButtonDown(TMessage& Message) {
   G.SetLButFlg(ma.CaretPositioning(), Point(X, Y));
   if (!IsDataCell(target)) G.HideEditor();
   PushFixedCell(target, X);
-  if (NodePress(target, X, Y, shift) || RadioGroupPress(target, X, Y) || OutlineColumnPress(target, X, Y, shift)) {
+  if (NodePress(target, X, Y, shift) || RadioGroupPress(target, vx, Y) || OutlineColumnPress(target, X, Y, shift)) {
     return;
   }
-  RatingPress(target, X);
-  if (ButtonPress(target, X, Y) || DisjunctPress(target, shift, Message) || AnchorPress(target, X, Y)) return;
+  RatingPress(target, vx);
+  if (ButtonPress(target, vx, Y) || DisjunctPress(target, shift, Message) || AnchorPress(target, X, Y)) return;
   Movecell = -1;
   if (target.Y < G.FixedRows() && target.X >= G.FixedCols()) Movecell = target.X;
   if (target.X < G.FixedCols() && target.Y >= G.FixedRows()) Movecell = target.Y;
-  if (CheckBoxPress(target, X, Y, shift) || DirectEditPress(target, X)) return;
-  PlainPress(target, cell, X, Message);
+  if (CheckBoxPress(target, X, Y, shift) || DirectEditPress(target, vx)) return;
+  PlainPress(target, cell, vx, Message);
 }
 
 bool TGridMouse::CanClick(TGridCoord Cell) {
@@ -71,7 +74,7 @@ void TGridMouse::RecordPress(int X, int Y) {
   const TGridCoord at = G.MouseCoord(X, Y);
   const int dx = at.X == 0 && at.Y != 0 ? 0 : PressShiftX;
   const int dy = at.Y == 0 ? 0 : PressShiftY;
-  G.MouseToCell(X - dx, Y - dy, Colclicked, Rowclicked);
+  G.MouseToCell(G.ViewX(G.ViewX(X) - dx), Y - dy, Colclicked, Rowclicked);
   Colclickedsize = Colclicked >= 0 ? G.ColWidths(Colclicked) : 0;
   Rowclickedsize = Rowclicked >= 0 ? G.RowHeights(Rowclicked) : 0;
   Clickposx = X;
@@ -140,11 +143,11 @@ void TGridMouse::PlainPress(TGridCoord Cell, TGridCoord Pressed, int X, TMessage
 }
 
 // The platform grid then selects (or ends its drag on) the merged area's
-// base cell.
+// base cell; the message takes client pixels, ViewX turns both ways.
 void TGridMouse::PointIntoBaseCell(TGridCoord Base, TMessage& Message) {
   const TRect r = G.CellRect(Base.X, Base.Y);
   if (r.IsEmpty()) return;
-  Message.LParam = MakeLParam(r.Left + BaseCellInset, r.Top + BaseCellInset);
+  Message.LParam = MakeLParam(G.ViewX(r.Left + BaseCellInset), r.Top + BaseCellInset);
 }
 
 // A press on a partly shown cell would start a range drag that scrolls the

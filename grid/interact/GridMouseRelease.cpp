@@ -23,7 +23,7 @@ void TGridMouse::LButtonUp(TMessage& Message) {
   ReleaseControlButton();
   RaiseFixedCell();
   if (FPushedCellButton.X >= 0) {
-    ButtonRelease(X, Y);
+    ButtonRelease(G.ViewX(X), Y);
     return;
   }
   const TGridCoord cell = G.MouseCoord(X, Y);
@@ -112,7 +112,7 @@ void TGridMouse::GraphicRelease(TGridCoord Cell) {
 
 void TGridMouse::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   const TGridCoord cell = G.MouseCoord(X, Y);
-  FilterListRelease(cell, X, Y);
+  FilterListRelease(cell, G.ViewX(X), Y);
   const TGridState state = G.GridState();
   if ((state == gsColSizing && X > G.ClientWidth()) || (state == gsRowSizing && Y > G.ClientHeight())) {
     G.CancelGridState();

@@ -21,10 +21,11 @@ bool TGridMouse::SortApplies(TGridCoord Cell, int X, int Y, bool Busy) {
   if (Busy || !ss.Show() || G.FixedRows() == 0 || G.RowCount() <= 2) return false;
   if (Cell.Y != ss.Row() || FPressCell.Y != ss.Row() || FPressCell.X != Cell.X) return false;
   if (Cell.X < G.FixedCols() && !ss.FixedCols()) return false;
-  if (Cell.Y == 0 && G.Options().Contains(goColSizing) && NearColumnBorder(Cell, X, SortBorderMargin)) return false;
+  const int vx = G.ViewX(X);
+  if (Cell.Y == 0 && G.Options().Contains(goColSizing) && NearColumnBorder(Cell, vx, SortBorderMargin)) return false;
   const bool buttons = G.ControlLook()->FixedDropDownButton() ||
                        (G.FilterDropDownAuto() && Cell.Y == G.FilterDropDownRow());
-  if (buttons && G.CellRect(Cell.X, Cell.Y).Right - X <= HeaderButtonWidth) return false;
+  if (buttons && G.CellRect(Cell.X, Cell.Y).Right - vx <= HeaderButtonWidth) return false;
   const int rcol = G.RealColIndex(Cell.X);
   return !(G.HasCheckBox(rcol, Cell.Y) && G.IsInCheckBox(rcol, Cell.Y, X, Y));
 }

@@ -317,7 +317,7 @@ void TAdvColumnGrid::ShowColumnPopup(TMouseButton Button, int X, int Y) {
   const bool inFixedRow = cell.Y < FixedRows();
   const bool show = type == allType || (inFixedRow ? type == fixedType : type == normalType);
   if (!show || !menu) return;
-  const TRect r = CellRect(cell.X, cell.Y);
+  const TRect r = ClientOfView(CellRect(cell.X, cell.Y));
   const TPoint p = ClientToScreen(TPoint{r.Left, r.Bottom});
   menu->Popup(p.X, p.Y);
 }

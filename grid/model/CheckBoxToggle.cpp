@@ -164,5 +164,6 @@ bool TCheckBoxToggle::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
       break;
   }
   const int left = BoxLeft(ACol, ARow, r, s);
+  XPos = G.ViewX(XPos);  // a right-to-left grid shows the box mirrored
   return XPos >= left && XPos < left + s && YPos >= top && YPos < top + s;
 }

@@ -397,6 +397,21 @@ TEST(AdvGridHitTest, SizingEdgesOfHeaderCellsAndFixedColumns) {
   EXPECT_FALSE(g.IsOnSizingEdge(-5, -5));
 }
 
+// Mirrored, a header cell's edges are where the grid shows them.
+TEST(AdvGridHitTest, ARightToLeftGridsSizingEdgesAreMirrored) {
+  TAdvStringGrid g(nullptr);
+  g.SetBounds(0, 0, 400, 300);
+  g.SetOptions(g.Options() + TGridOptions{goColSizing});
+  g.SetBiDiMode(bdRightToLeft);
+  const TRect header = g.CellRect(2, 0);
+  const int mid = (header.Top + header.Bottom) / 2;
+  const auto shown = [&](int X) { return g.ClientWidth() - 1 - X; };
+  EXPECT_TRUE(g.IsOnSizingEdge(shown(header.Left + 3), mid));
+  EXPECT_FALSE(g.IsOnSizingEdge(shown(header.Left + 4), mid));
+  EXPECT_TRUE(g.IsOnSizingEdge(shown(header.Right - 3), mid));
+  EXPECT_FALSE(g.IsOnSizingEdge(shown(header.Right - 5), mid));
+}
+
 }  // namespace
 
 TEST(AdvGridTextSize, MiniHTMLCellMeasuredByTheRenderer) {
