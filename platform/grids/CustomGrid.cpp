@@ -101,7 +101,10 @@ void TCustomGrid::SelectionMoved(const TGridRect& OldSel) {
     InvalidateRect(ClientOfView(GridRectArea(OldSel)));
     InvalidateRect(ClientOfView(GridRectArea(Selection())));
   }
-  if (FInplaceCol < 0 || (FInplaceCol == Col() && FInplaceRow == Row())) return;
+  // An editor still up while it holds no cell (its cell was written while it
+  // could not be reloaded, as during a validation) closes as well.
+  const bool shown = FInplaceEdit && FInplaceEdit->Visible();
+  if ((FInplaceCol < 0 && !shown) || (FInplaceCol == Col() && FInplaceRow == Row())) return;
   // The editor stays with its cell: it closes, or with goAlwaysShowEditor moves along.
   if (Options().Contains(goAlwaysShowEditor))
     UpdateEdit();

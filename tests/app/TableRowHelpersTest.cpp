@@ -11,6 +11,7 @@
 #include "app/ProgramState.h"
 #include "app/TableRowHelpers.h"
 #include "grid/model/AdvColumnGrid.h"
+#include "platform/grids/InplaceEdit.h"
 #include "platform/gui/Forms.h"
 #include "platform/sys/SysUtils.h"
 #include "tests/support/GuiTest.h"
@@ -216,17 +217,20 @@ TEST_F(TableRowHelpers, EnterMovesToTheNextCellAndIsSwallowedWithTheOptionOn) {
   }
 }
 
+// The editor does not stay behind on the cell it stored: the next character
+// typed opens it on the cell that is current now.
 TEST_F(TableRowHelpers, EnterInAnOpenEditorStoresTheTypedValueBeforeItMoves) {
   struct Case {
     const char* Name;
     bool Jump;
-    TGridCoord To;
+    TGridCoord To, Next;  // current after the first and the second Enter
   };
-  const Case Cases[] = {{"option on", true, {3, 2}}, {"option off", false, {2, 2}}};
+  const Case Cases[] = {{"option on", true, {3, 2}, {4, 2}}, {"option off", false, {2, 2}, {2, 2}}};
   Grid->OnKeyPress = [this](TObject*, Char& Key) { Grid_Enter_Next_Cell(State, *Grid, Key); };
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Name);
     State.Enable_Jump = C.Jump;
+    SetRow(2, Original(2));
     Grid->FocusCell(2, 2, true);
     Grid->SetFocus();
     Input.Type(u"new");
@@ -235,8 +239,19 @@ TEST_F(TableRowHelpers, EnterInAnOpenEditorStoresTheTypedValueBeforeItMoves) {
     Input.Pump();
     EXPECT_EQ(u"new", Grid->Cells(2, 2));
     EXPECT_EQ(C.To, (TGridCoord{Grid->Col(), Grid->Row()}));
-    Input.Key(VK_ESCAPE);
-    Grid->SetCells(2, 2, u"name 2");
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_FALSE(Grid->InplaceEditor()->Visible());
+    EXPECT_TRUE(Grid->Focused());
+    Input.Type(u"x");
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(u"x", Grid->InplaceEditor()->Text());
+    EXPECT_EQ(Grid->ClientOfView(Grid->CellRect(C.To.X, C.To.Y)).Left, Grid->InplaceEditor()->Left());
+    Input.Key(VK_RETURN);
+    Input.Pump();
+    EXPECT_EQ(u"x", Grid->Cells(C.To.X, C.To.Y));
+    EXPECT_EQ(C.Jump ? u"new" : u"x", Grid->Cells(2, 2));
+    EXPECT_EQ(C.Next, (TGridCoord{Grid->Col(), Grid->Row()}));
+    EXPECT_FALSE(Grid->InplaceEditor()->Visible());
   }
 }
 

@@ -8,6 +8,7 @@
 #include "controls/button/LbButton.h"
 #include "editors/USNMP_Trap_Access.h"
 #include "grid/model/AdvColumnGrid.h"
+#include "platform/grids/InplaceEdit.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/sys/SafeWrite.h"
 #include "platform/sys/SysUtils.h"
@@ -459,6 +460,28 @@ TEST_F(SNMPTrapAccess, EachColumnEditsWithItsEditor) {
       P.Input.Key(VK_RETURN);
       EXPECT_EQ(StringToUtf8(Grid.GetCellEx(C.Col, 70)), C.Expected);
     }
+    W().Close();
+  });
+}
+
+// Enter in an open editor stores the text and jumps; the editor does not stay
+// behind, so the next text typed goes into the next cell.
+TEST_F(SNMPTrapAccess, EnterInAnOpenEditorJumpsWithoutLeavingTheEditorBehind) {
+  P.State->Enable_Jump = true;
+  Show([&] {
+    Click_Cell(Read(), 11, 70);
+    P.Input.Type(u"lamp");
+    P.Input.Key(VK_RETURN);
+    EXPECT_EQ(Read().GetCellEx(11, 70), u"lamp");
+    EXPECT_EQ(Read().Col(), 12);
+    EXPECT_FALSE(Read().EditorMode());
+    EXPECT_FALSE(Read().InplaceEditor()->Visible());
+    P.Input.Type(u"10.0.0.1");
+    P.Input.Key(VK_RETURN);
+    EXPECT_EQ(Read().GetCellEx(11, 70), u"lamp");
+    EXPECT_EQ(Read().GetCellEx(12, 70), u"10.0.0.1");
+    EXPECT_EQ(Read().Col(), 13);
+    EXPECT_EQ(Read().Row(), 70);
     W().Close();
   });
 }

@@ -29,8 +29,11 @@ class TWriteRecordingGrid : public TStringGrid {
     Writes.push_back(TWrite{ACol, ARow, Value});
     TStringGrid::SetEditText(ACol, ARow, Value);
   }
+  // A grid busy with the edited value (validating it, say) may not place its editor.
+  bool CanEditShow() override { return !Busy && TStringGrid::CanEditShow(); }
   String Offered;
   std::vector<TWrite> Writes;
+  bool Busy = false;
 };
 
 class EditorWrites : public ::testing::TestWithParam<bool> {
@@ -110,6 +113,35 @@ TEST_P(EditorWrites, MovingOnWritesTheEditedCellOnce) {
   EXPECT_EQ(2, Grid->Row());
   EXPECT_EQ((std::vector<TWrite>{{2, 1, u"xy"}}), Grid->Writes);
   EXPECT_EQ(u"xy", Grid->Cells(2, 1));
+}
+
+// The cell under the editor is written while the editor may not be reloaded:
+// the editor holds no cell any more, yet a move must still close it (or take
+// it along) and must not write its stale text over the new value.
+TEST_P(EditorWrites, AnEditorWhoseCellWasWrittenUnderItFollowsTheMove) {
+  for (const bool AlwaysShow : {false, true}) {
+    SCOPED_TRACE(AlwaysShow ? "goAlwaysShowEditor" : "plain");
+    if (AlwaysShow) Grid->SetOptions(Grid->Options() + TGridOptions{goAlwaysShowEditor});
+    Grid->SetCells(2, 1, u"x");
+    Grid->SetCells(3, 1, u"next");
+    Grid->SetCol(2);
+    Input.Key(VK_F2);
+    Input.Type(u"y");
+    Grid->Busy = true;
+    Grid->SetCells(2, 1, u"stored");
+    Grid->Busy = false;
+    Grid->Writes.clear();
+    Grid->SetCol(3);
+    TInplaceEdit* Editor = Grid->InplaceEditor();
+    EXPECT_EQ(u"stored", Grid->Cells(2, 1));
+    EXPECT_TRUE(Grid->Writes.empty());
+    EXPECT_EQ(AlwaysShow, Editor->Visible());
+    EXPECT_EQ(AlwaysShow, Grid->EditorMode());
+    if (AlwaysShow) {
+      EXPECT_EQ(u"next", Editor->Text());
+      EXPECT_EQ(Grid->ClientOfView(Grid->CellRect(3, 1)).Left, Editor->Left());
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(WriteThrough, EditorWrites, ::testing::Bool(),
