@@ -36,10 +36,14 @@ class TGridKeyboard {
   bool Before(WORD Key, TShiftState Shift);
   void GraphicKey(WORD Key);
   void SelectionNotify();
+  void RepaintMovedSelection();
 
   // Enter and F2 while goEditing is off, and characters that open the
   // editor by a press on the cell (GridKeyboardEditKeys.cpp).
   bool EditKey(WORD Key, TShiftState Shift);
+  bool StartEditByKey(WORD Key, TShiftState Shift);
+  bool HoldsControlTag();
+  bool FormPreviewsKeys();
   bool RangeEditChar(Char Key, TShiftState Shift);
   // The character as the grid takes it; may switch goEditing on.
   Char CharStep(TMessage& Message);
