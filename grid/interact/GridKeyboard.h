@@ -90,6 +90,8 @@ class TGridKeyboard {
   bool LeftRightScroll(WORD Key, TShiftState Shift);
   bool SkipFixed(WORD Key, TShiftState Shift);
   bool SkipFixedAcross(int Dc, int Dr);
+  bool SearchFooterEdge(WORD Key, TShiftState Shift);
+  void ClearOfSearchFooter(WORD Key);
   bool HomeEnd(WORD Key, TShiftState Shift);
   void JumpTo(int ACol, int ARow);
   void HomeEndRow(bool Home, TShiftState Shift);
