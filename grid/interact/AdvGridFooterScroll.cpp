@@ -23,6 +23,11 @@ int TAdvStringGrid::SearchFooterTop() const {
   return ClientHeight() - panel + FooterOverlap;
 }
 
+int TAdvStringGrid::BottomReserve() const {
+  if (!FSearchFooter || !FSearchFooter->Visible() || !FSearchPanel) return 0;
+  return std::max(0, FSearchPanel->Height() - FooterOverlap);
+}
+
 bool TAdvStringGrid::IsLastRowAboveSearchFooter() {
   if (!FSearchFooter->Visible() || TopRow() + VisibleRowCount() < RowCount() - 1) return false;
   return LastRowBottom() <= SearchFooterTop();

@@ -30,6 +30,7 @@ void TGridKeyboard::WMKeyDown(TMessage& Message) {
   FMoveSelection = G.Selection();
   const TGridRect before = FMoveSelection;
   if (Before(key, shift) || CursorBefore(key, shift)) return;
+  RepaintMovedSelection();
   G.InheritedDispatch(Message);
   CursorAfter(key, shift, before);
 }
@@ -51,6 +52,16 @@ bool TGridKeyboard::Before(WORD Key, TShiftState Shift) {
     return true;
   }
   return false;
+}
+
+// The selection rectangle is drawn around the whole selection, so a moved
+// selection is repainted whole.
+void TGridKeyboard::RepaintMovedSelection() {
+  const TGridRect now = G.Selection();
+  if (!G.SelectionRectangle() || now == FMoveSelection) return;
+  for (int r = now.Top; r <= now.Bottom; ++r)
+    for (int c = now.Left; c <= now.Right; ++c) G.RepaintCell(c, r);
+  FMoveSelection = now;
 }
 
 void TGridKeyboard::SelectionNotify() {
@@ -94,6 +105,7 @@ void TGridKeyboard::GraphicKey(WORD Key) {
 // A typed character fires OnKeyPress and opens the editor with it, except on
 // a cell graphic, which Space toggled already.
 void TGridKeyboard::WMChar(TMessage& Message) {
+  if (HoldsControlTag()) return;
   Char key = CharStep(Message);
   if (RangeEditChar(key, platform::KeyDataToShiftState(Message.LParam)))
     return WithoutKeyPress([&] { G.InheritedDispatch(Message); });

@@ -36,10 +36,14 @@ class TGridKeyboard {
   bool Before(WORD Key, TShiftState Shift);
   void GraphicKey(WORD Key);
   void SelectionNotify();
+  void RepaintMovedSelection();
 
   // Enter and F2 while goEditing is off, and characters that open the
   // editor by a press on the cell (GridKeyboardEditKeys.cpp).
   bool EditKey(WORD Key, TShiftState Shift);
+  bool StartEditByKey(WORD Key, TShiftState Shift);
+  bool HoldsControlTag();
+  bool FormPreviewsKeys();
   bool RangeEditChar(Char Key, TShiftState Shift);
   // The character as the grid takes it; may switch goEditing on.
   Char CharStep(TMessage& Message);
@@ -86,6 +90,8 @@ class TGridKeyboard {
   bool LeftRightScroll(WORD Key, TShiftState Shift);
   bool SkipFixed(WORD Key, TShiftState Shift);
   bool SkipFixedAcross(int Dc, int Dr);
+  bool SearchFooterEdge(WORD Key, TShiftState Shift);
+  void ClearOfSearchFooter(WORD Key);
   bool HomeEnd(WORD Key, TShiftState Shift);
   void JumpTo(int ACol, int ARow);
   void HomeEndRow(bool Home, TShiftState Shift);

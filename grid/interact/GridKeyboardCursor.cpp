@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/base/Navigation.h"
+#include "grid/base/SearchFooter.h"
 #include "grid/interact/GridKeyboard.h"
 #include "grid/model/AdvStringGrid.h"
 #include "grid/model/FloatingFooter.h"
@@ -24,7 +25,24 @@ bool TGridKeyboard::CursorBefore(WORD Key, TShiftState Shift) {
   }
   // Before the fixed-cell jump: a footer row below must not keep the row from being added.
   if (Key == VK_DOWN && nav.AppendOnArrowDown() && G.IsLastDataRow()) G.AutoAddRow();
-  return nav.SkipFixedCells() && SkipFixed(Key, Shift);
+  if (nav.SkipFixedCells() && SkipFixed(Key, Shift)) return true;
+  return SearchFooterEdge(Key, Shift);
+}
+
+// Scrolled to the end with the search panel shown: Down on the last row
+// lifts it above the panel; Right and Left stop at the last row's ends.
+bool TGridKeyboard::SearchFooterEdge(WORD Key, TShiftState Shift) {
+  if (!G.SearchFooter()->Visible() || G.TopRow() < G.RowCount() - G.VisibleRowCount()) return false;
+  if (G.Row() != G.RowCount() - 1) return false;
+  if (Key == VK_DOWN) G.ScrollLastRowAboveSearchFooter();
+  const bool end = (Key == VK_RIGHT && G.Col() == G.ColCount() - 1) || (Key == VK_LEFT && G.Col() == G.FixedCols());
+  return (Key == VK_DOWN || end) && Consumed(Key, Shift);
+}
+
+// A move onto the last row leaves it clear of the search panel.
+void TGridKeyboard::ClearOfSearchFooter(WORD Key) {
+  const bool moving = Key == VK_NEXT || Key == VK_END || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_DOWN;
+  if (moving && G.SearchFooter()->Visible() && G.Row() == G.RowCount() - 1) G.ScrollLastRowAboveSearchFooter();
 }
 
 // A row-select grid scrolled sideways stays scrolled when the rows move.

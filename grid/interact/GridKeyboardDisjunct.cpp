@@ -13,6 +13,7 @@ bool IsNavigationKey(WORD Key) { return Key >= VK_PRIOR && Key <= VK_DOWN; }
 void TGridKeyboard::CursorAfter(WORD Key, TShiftState Shift, const TGridRect& Before) {
   if (FKeepLeft >= 0) G.SetLeftCol(FKeepLeft);
   FKeepLeft = -1;
+  ClearOfSearchFooter(Key);
   DisjunctRowsCols(Key, Shift);
   if (G.MouseActions()->DisjunctCellSelect() && !G.Options().Contains(goEditing)) DisjunctCells(Key, Shift, Before);
   SelectionNotify();

@@ -1,10 +1,13 @@
 // Keys that start editing on a grid whose goEditing is off: Enter and F2
 // with EditOnDblClickOnly or RangeSelectAndEdit, and a character typed
 // under RangeSelectAndEdit, which opens the editor by a press on the cell.
+#include "grid/base/CellText.h"
+#include "grid/base/HTMLControls.h"
 #include "grid/base/MouseActions.h"
 #include "grid/interact/GridEditCycle.h"
 #include "grid/interact/GridKeyboard.h"
 #include "grid/model/AdvStringGridPrivate.h"
+#include "platform/gui/Forms.h"
 #include "platform/gui/Input.h"
 #include "platform/sys/FormatSettings.h"
 
@@ -21,17 +24,35 @@ bool TGridKeyboard::EditableAsRangeEdit() {
 
 // True when the key ends here.
 bool TGridKeyboard::EditKey(WORD Key, TShiftState Shift) {
-  if ((Key != VK_RETURN && Key != VK_F2) || G.Options().Contains(goEditing)) return false;
+  if (Key != VK_RETURN && Key != VK_F2) return false;
+  if (!G.Options().Contains(goEditing) && StartEditByKey(Key, Shift)) return true;
+  const bool editing = G.Options().Contains(goEditing);
+  if (editing && !G.IsEditable(G.RealCol(), G.Row())) return Consumed(Key, Shift);
+  if (HoldsControlTag()) return true;
+  // The character Enter types still comes: the table windows' Enter jump needs it.
+  if (Key == VK_RETURN && !editing && !FormPreviewsKeys()) return Consumed(Key, Shift);
+  return false;
+}
+
+bool TGridKeyboard::StartEditByKey(WORD Key, TShiftState Shift) {
   const TMouseActions& ma = *G.MouseActions();
   if (ma.EditOnDblClickOnly() && EditableAsRangeEdit()) G.SetOptions(G.Options() + TGridOptions{goEditing});
   if (!ma.RangeSelectAndEdit() || G.Options().Contains(goEditing)) return false;
-  if (!G.IsEditable(G.RealCol(), G.Row())) {
-    if (G.OnKeyDown) G.OnKeyDown(&G, Key, Shift);
-    return true;
-  }
+  if (!G.IsEditable(G.RealCol(), G.Row())) return Consumed(Key, Shift);
   G.SetOptions(G.Options() + TGridOptions{goEditing});
   G.ShowInplaceEdit();
   return false;
+}
+
+// The cell's in-text controls take the keys themselves.
+bool TGridKeyboard::HoldsControlTag() {
+  const String text = G.Cells(G.Col(), G.Row());
+  return CellTextKind(text, G.EnableHTML()) == ctkHTML && HasControlTag(text);
+}
+
+bool TGridKeyboard::FormPreviewsKeys() {
+  const TCustomForm* form = G.GetParentForm();
+  return form && form->KeyPreview();
 }
 
 // A press 2 px inside the cell's top-left corner, made where the cell is

@@ -1185,6 +1185,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // A row being selected scrolls clear of the floating and the search
   // footer; false for the row the fixed floating footer covers.
   bool ScrollSelectedRowClearOfFooters(int ARow);
+  // The search panel's height while it is shown.
+  int BottomReserve() const override;
 
   // ---- rotated text and hit testing (grid/paint/AdvGridMeasure.cpp, grid/interact/AdvGridHitTest.cpp)
   // Moves R's left and top so that Text rotated by Angle degrees is aligned in R.

@@ -209,7 +209,9 @@ void TGridModel::RefreshViewport() const {
 }
 
 int TGridModel::MaxLeftCol() const { return FCols.MaxFirst(ViewWidth(), EffectiveColLine()); }
-int TGridModel::MaxTopRow() const { return FRows.MaxFirst(ViewHeight(), EffectiveRowLine()); }
+int TGridModel::MaxTopRow() const {
+  return FRows.MaxFirst(std::max(0, ViewHeight() - BottomReserve()), EffectiveRowLine());
+}
 
 void TGridModel::SetLeftCol(int Value) { MoveTopLeft(std::clamp(Value, FixedCols(), MaxLeftCol()), TopRow()); }
 void TGridModel::SetTopRow(int Value) { MoveTopLeft(LeftCol(), std::clamp(Value, FixedRows(), MaxTopRow())); }

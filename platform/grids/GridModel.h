@@ -76,6 +76,9 @@ class TGridModel {
   void SetTopRow(int Value);
   int MaxLeftCol() const;
   int MaxTopRow() const;
+  // Pixels at the client's bottom that a panel over the grid covers: the
+  // last row may scroll up above them.
+  virtual int BottomReserve() const { return 0; }
 
   // Geometry over a client area of the given size.
   int ViewWidth() const { return Viewport().Width; }

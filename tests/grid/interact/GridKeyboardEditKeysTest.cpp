@@ -76,6 +76,7 @@ struct EditKeys : ::testing::Test, TConfigGrid {
     Grid->FocusCell(ACol, ARow, true);
     Input.Pump();
   }
+  bool EditorShown() const { return Grid->InplaceEditor() && Grid->InplaceEditor()->Visible(); }
   String EditorText() const { return Grid->InplaceEditor() ? Grid->InplaceEditor()->Text() : String(u"<none>"); }
 };
 
@@ -112,6 +113,71 @@ TEST_F(EditKeys, UnderRangeSelectAndEditEnterOpensOnlyAnEditableCell) {
   Input.Key(VK_F2);
   EXPECT_TRUE(Grid->EditorMode());
   EXPECT_EQ(u"Device 2", EditorText());
+}
+
+// Enter and F2 that open nothing end at the grid, which fires OnKeyDown
+// itself; the form's key preview sees only keys the grid hands on. The
+// character Enter types still reaches OnKeyPress.
+TEST_F(EditKeys, EnterAndF2ThatOpenNothingEndAtTheGrid) {
+  struct Case {
+    const char* Name;
+    bool Editing;
+    bool Preview;
+    int Col;
+    WORD Key;
+    std::vector<WORD> FormSaw;
+    bool Editor;
+  };
+  const Case Cases[] = {
+      {"editing off, Enter", false, false, 4, VK_RETURN, {}, false},
+      {"editing off, Enter, preview", false, true, 4, VK_RETURN, {VK_RETURN}, false},
+      {"read-only cell, Enter", true, true, 2, VK_RETURN, {}, false},
+      {"read-only cell, F2", true, true, 2, VK_F2, {}, false},
+      {"editable cell, Enter", true, true, 4, VK_RETURN, {VK_RETURN}, true},
+  };
+  std::vector<WORD> formSaw;
+  Form->OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { formSaw.push_back(Key); };
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    At(C.Col, 2);  // may switch goEditing to suit the cell
+    Grid->SetOptions(C.Editing ? Grid->Options() + TGridOptions{goEditing} : Grid->Options() - TGridOptions{goEditing});
+    Form->SetKeyPreview(C.Preview);
+    formSaw.clear();
+    Downs.clear();
+    Pressed.clear();
+    ASSERT_FALSE(Grid->EditorMode());
+    Input.Key(C.Key);
+    EXPECT_EQ(C.FormSaw, formSaw);
+    EXPECT_EQ(std::vector<WORD>{C.Key}, Downs) << "the grid's OnKeyDown once";
+    EXPECT_EQ(C.Key == VK_RETURN ? u"\r" : u"", Pressed);
+    EXPECT_EQ(C.Editor, EditorShown());
+    if (EditorShown()) Input.Key(VK_ESCAPE);
+    Grid->HideEditor();
+  }
+}
+
+// A cell with in-text controls takes neither Enter, F2 nor characters.
+TEST_F(EditKeys, ACellWithInTextControlsOpensNoEditor) {
+  const String control = u"Mode <CONTROL TYPE=\"EDIT\" ID=\"m\" VALUE=\"1\">";
+  Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+  Grid->SetCells(4, 2, control);
+  for (bool html : {true, false}) {
+    SCOPED_TRACE(html ? "html" : "plain text");
+    Grid->SetEnableHTML(html);
+    for (WORD key : {WORD(VK_RETURN), WORD(VK_F2), WORD('Q')}) {
+      At(4, 2);
+      Downs.clear();
+      Pressed.clear();
+      Input.Key(key);
+      EXPECT_EQ(!html, EditorShown()) << key;
+      if (html) {
+        EXPECT_TRUE(Pressed.empty()) << key;
+        EXPECT_EQ(key == 'Q', !Downs.empty()) << "Enter and F2 end without OnKeyDown";
+      }
+      if (EditorShown()) Input.Key(VK_ESCAPE);
+    }
+  }
+  EXPECT_EQ(control, Grid->Cells(4, 2));
 }
 
 TEST_F(EditKeys, WithEditOnDblClickOnlyEnterF2AndTypingSwitchEditingOn) {
