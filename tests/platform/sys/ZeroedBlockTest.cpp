@@ -8,7 +8,7 @@
 // A block freed dirty and asked for again may come back from the heap: it
 // must still be zero, small or large.
 TEST(ZeroedBlock, ComesZeroedAfterADirtyBlockOfTheSameSize) {
-  for (size_t bytes : {size_t{0}, size_t{100}, size_t{3} << 20, (size_t{5} << 20) + 12}) {
+  for (size_t bytes : {size_t{0}, size_t{100}, size_t{300} << 10, size_t{3} << 20, (size_t{5} << 20) + 12}) {
     SCOPED_TRACE(bytes);
     for (int round = 0; round < 3; ++round) {
       TZeroedBlockPtr block = AllocateZeroedBlock(bytes);
