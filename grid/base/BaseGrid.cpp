@@ -186,6 +186,11 @@ void TBaseGrid::FreeCellPropsRange(int FromCol, int FromRow, int ToCol, int ToRo
   ForEachStoredProps(FromRow, ToRow, FromCol, ToCol, [this](int c, int r) { FreeCellProps(c, r); });
 }
 
+void TBaseGrid::FreeCellPropsOfRows(const std::vector<int>& Rows) {
+  if (!FHasCellProps) return;  // no record was ever made: nothing to walk
+  for (int r : Rows) FreeCellPropsRange(0, r, std::numeric_limits<int>::max(), r);
+}
+
 void TBaseGrid::FreeCellProps(int ACol, int ARow) {
   delete GridObjects(ACol, ARow);  // the record frees its graphic
   SetGridObject(ACol, ARow, nullptr);

@@ -12,6 +12,7 @@
 // slot always holds the record, the application's object lives inside it.
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "grid/base/CellProperties.h"
 #include "grid/base/GridTypes.h"
@@ -223,6 +224,8 @@ class TBaseGrid : public TStringGrid {
   // Freeing a record frees its graphic too; a merged area reaching into the
   // range is split first. Ranges are inclusive.
   void FreeCellPropsRange(int FromCol, int FromRow, int ToCol, int ToRow);
+  // Each whole row listed, in turn, as FreeCellPropsRange frees it.
+  void FreeCellPropsOfRows(const std::vector<int>& Rows);
   void FreeCellProps(int ACol, int ARow);
   void FreeAllCellProps();  // every storage column, hidden ones included
   // Empty the slots without freeing (the records went with a moved row or

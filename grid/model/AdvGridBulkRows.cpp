@@ -102,7 +102,7 @@ void TAdvStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
   std::vector<int> rows;
   if (PlainTexts()) {  // the views are the stored texts: they hold while nothing changes
     seen.InsertEach(
-        static_cast<size_t>(count), [&](size_t i) { return CellView(col, first + static_cast<int>(i)); },
+        static_cast<size_t>(count), [&](size_t i) { return StringView(TGridModel::Cells(col, first + static_cast<int>(i))); },
         [&](size_t i) { rows.push_back(first + static_cast<int>(i)); });
   } else {
     for (int r = first; r < first + count; ++r)

@@ -1,6 +1,5 @@
 #include "grid/model/FoldedTextSet.h"
 
-#include <new>
 
 namespace {
 
@@ -11,11 +10,14 @@ Char UpAscii(Char C) { return C >= u'a' && C <= u'z' ? static_cast<Char>(C - 32)
 // At most two thirds of the slots are taken.
 TFoldedTextSet::TFoldedTextSet(size_t Expected) { Allocate(Expected + Expected / 2 + 16); }
 
-// Zeroed by the allocator: a large table comes as fresh pages, not written here.
-void TFoldedTextSet::Allocate(size_t Slots) {
-  FSlots.reset(static_cast<TSlot*>(std::calloc(Slots, sizeof(TSlot))));
-  if (!FSlots) throw std::bad_alloc();
+// A large table in large pages: faulting in 4 KiB pages one by one cost more
+// than all the probing. Nothing changes when there is no memory.
+TZeroedBlockPtr TFoldedTextSet::Allocate(size_t Slots) {
+  TZeroedBlockPtr block = AllocateZeroedBlock(Slots * sizeof(TSlot));
+  FSlots = static_cast<TSlot*>(block.get());
   FSize = Slots;
+  FBlock.swap(block);
+  return block;
 }
 
 std::uint32_t TFoldedTextSet::Hash(StringView Text) {
@@ -51,8 +53,8 @@ void TFoldedTextSet::Take(size_t At, size_t Entry, std::uint32_t Hash) {
 
 void TFoldedTextSet::Grow() {
   const size_t oldSize = FSize;
-  std::unique_ptr<TSlot[], TFree> old = std::move(FSlots);
-  Allocate(oldSize * 2);
+  const TSlot* old = FSlots;
+  const TZeroedBlockPtr oldBlock = Allocate(oldSize * 2);
   for (size_t k = 0; k < oldSize; ++k) {
     const TSlot& s = old[k];
     if (s.Entry == 0) continue;

@@ -4,13 +4,13 @@
 // and where the text is listed): a text already there is found without a
 // folded copy, and a text the caller keeps is not copied at all.
 #include <cstdint>
-#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
 #include "platform/sys/String.h"
+#include "platform/sys/ZeroedBlock.h"
 
 class TFoldedTextSet {
  public:
@@ -50,13 +50,10 @@ class TFoldedTextSet {
   }
 
  private:
-  // All zero is a free slot: the table comes zeroed from the allocator.
+  // All zero is a free slot: the table comes zeroed.
   struct TSlot {
     std::uint32_t Hash;
     std::uint32_t Entry;  // the text's index plus one
-  };
-  struct TFree {
-    void operator()(TSlot* P) const { std::free(P); }
   };
   static std::uint32_t Hash(StringView Text);
   // The first slot a hash looks at: its share of the table, not its low bits,
@@ -80,10 +77,12 @@ class TFoldedTextSet {
   }
   static bool SameFolded(StringView A, StringView B);
   void Take(size_t At, size_t Entry, std::uint32_t Hash);
-  void Allocate(size_t Slots);
+  // Returns the table it replaces.
+  TZeroedBlockPtr Allocate(size_t Slots);
   void Grow();
 
-  std::unique_ptr<TSlot[], TFree> FSlots;
+  TZeroedBlockPtr FBlock;
+  TSlot* FSlots = nullptr;  // FBlock's slots
   size_t FSize = 0;
   size_t FTaken = 0;
   bool FByIndex = false;  // filled by InsertEach: entries are the caller's indexes

@@ -332,7 +332,7 @@ void TGridRowEngine::RemoveRowList(const std::vector<int>& DisplRows, bool AllLi
     }
     return;
   }
-  for (int r : DisplRows) G.FreeCellPropsRange(0, r, AllColumns, r);
+  G.FreeCellPropsOfRows(DisplRows);
   G.FNodes->NodesMayBeGone();
   const bool entered = std::exchange(G.FState->Entered, false);
   G.BeginUpdate();

@@ -274,10 +274,23 @@ void TCellStore::DeleteRows(int Index, int Count) {
   ShrinkGap();
 }
 
+// The gap goes to the end first: the rows then close up in one pass.
 void TCellStore::DeleteRowList(const std::vector<int>& Rows) {
-  int gone = 0;
-  for (int r : Rows) DeleteRows(r - gone++, 1);
-  FRows.resize(FRows.size() + Rows.size(), nullptr);
+  if (Rows.empty()) return;
+  MoveGap(static_cast<size_t>(RowCount()));
+  const auto count = static_cast<size_t>(RowCount());
+  auto write = static_cast<size_t>(Rows.front());
+  auto gone = Rows.begin();
+  for (size_t read = write; read < count; ++read) {
+    if (gone != Rows.end() && static_cast<size_t>(*gone) == read) {
+      ++gone;
+      DropRow(FRows[read]);
+      continue;
+    }
+    FRows[write++] = FRows[read];
+  }
+  std::fill(FRows.begin() + static_cast<std::ptrdiff_t>(write), FRows.begin() + static_cast<std::ptrdiff_t>(count),
+            nullptr);
 }
 
 void TCellStore::MoveRow(int FromIndex, int ToIndex) {
