@@ -22,7 +22,10 @@ void TAdvStringGrid::SetFixedDropDownMenu(TPopupMenu* Value) {
 
 // The press on the button belongs to it: no selection, move or sort follows.
 bool TGridMouse::FixedDropDownPress(TGridCoord Cell, int X) {
-  if (Cell.X < 0 || Cell.Y < 0 || !G.ControlLook()->FixedDropDownButton()) return false;
+  // Only where the button is painted: the gradient looks draw it.
+  if (Cell.X < 0 || Cell.Y < 0 || !G.ControlLook()->FixedDropDownButton() ||
+      !HasGradientFixedFace(G.Look()))
+    return false;
   const int rcol = G.RealColIndex(Cell.X);
   if (!G.IsHoverFixedCell(Cell.X, Cell.Y) || !G.DoCanShowFixedDropDown(rcol)) return false;
   const TRect r = G.CellRect(Cell.X, Cell.Y);

@@ -8,6 +8,12 @@
 GX_ENUM(TGridLook, glStandard, glSoft, glClassic, glZEV, glXP, glListView, glVista, glWin7,
         glOffice2007, glCustom);
 
+// The looks whose fixed cells have gradient faces, and with them the hover
+// face and the fixed drop-down button.
+constexpr bool HasGradientFixedFace(TGridLook Look) {
+  return Look == glZEV || Look == glXP || Look == glVista || Look == glWin7 || Look == glOffice2007;
+}
+
 // Which fixed cells show the hover face under the pointer.
 GX_ENUM(THoverFixedCells, hfNone, hfAll, hfFixedRows, hfFixedColumns);
 

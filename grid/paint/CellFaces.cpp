@@ -11,10 +11,6 @@
 
 namespace {
 
-bool HasGradientFace(TGridLook Look) {
-  return Look == glZEV || Look == glXP || Look == glVista || Look == glWin7 || Look == glOffice2007;
-}
-
 void DrawLine(TCanvas& C, TColor Color, int X1, int Y1, int X2, int Y2) {
   C.Pen()->SetColor(Color);
   C.MoveTo(X1, Y1);
@@ -24,7 +20,7 @@ void DrawLine(TCanvas& C, TColor Color, int X1, int Y1, int X2, int Y2) {
 }  // namespace
 
 void TCellPainter::DrawFixedFace() {
-  if (!HasGradientFace(G.Look())) return;
+  if (!HasGradientFixedFace(G.Look())) return;
   const bool movedColumn = G.GridState() == gsColMoving && ACol == G.MoveIndex();
   if (G.IsHoverFixedCell(ACol, ARow) && (G.FPaint.HoverFixedCell == TPoint{ACol, ARow} || movedColumn)) {
     DrawHoverFace();

@@ -184,6 +184,12 @@ TEST_F(FixedDropDownGrid, NoMenuOffTheButtonOrWhereTheColumnShowsNone) {
          Grid->SetHoverFixedCells(hfFixedColumns);
          Input.Click(*Grid, FromRight(2, 8));
        }},
+      {"a look that draws no button",
+       [&] {
+         Grid->SetHoverFixedCells(hfAll);
+         Grid->SetLook(glClassic);
+         Input.Click(*Grid, FromRight(2, 8));
+       }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
