@@ -3,11 +3,14 @@
 // headers; taking them out again is one pass too.
 #include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/Grouping.h"
+#include "grid/model/ParkedRowsShown.h"
 #include "grid/model/RowGrouping.h"
 
 void TRowGrouping::SubGroup(int ColIndex) {
-  if (G.FGroupColumn <= 0 || !G.IsGroupableColumn(ColIndex)) return;
-  if (FSub.Column >= 0) G.SubUnGroup(FSub.Column);
+  if (G.FGroupColumn <= 0 || !G.IsGroupableColumn(ColIndex))
+    return;
+  if (FSub.Column >= 0)
+    G.SubUnGroup(FSub.Column);
   // Contracted groups would keep their rows out of the sub-groups.
   G.ExpandAll();
   G.BeginUpdate();
@@ -15,9 +18,12 @@ void TRowGrouping::SubGroup(int ColIndex) {
     FSub = Take(ColIndex, true);
     const std::vector<TRun> runs = SubGroupRuns(ColIndex);
     std::vector<int> before;
-    for (const TRun& run : runs) before.push_back(run.First);
+    for (const TRun &run : runs)
+      before.push_back(run.First);
     G.FRows->OpenRowsBefore(before);
-    for (size_t j = 0; j < runs.size(); ++j) MakeSubGroup(ColIndex, runs[j].First + static_cast<int>(j), runs[j].Count, runs[j].Parent);
+    for (size_t j = 0; j < runs.size(); ++j)
+      MakeSubGroup(ColIndex, runs[j].First + static_cast<int>(j), runs[j].Count,
+                   runs[j].Parent);
     G.SetRow(G.FixedRows());
   } catch (...) {
     G.EndUpdate();
@@ -30,7 +36,7 @@ void TRowGrouping::SubGroup(int ColIndex) {
 // by the headers opened above it.
 std::vector<TRowGrouping::TRun> TRowGrouping::SubGroupRuns(int ColIndex) {
   std::vector<TRun> runs;
-  const String* previous = nullptr;
+  const String *previous = nullptr;
   int parent = -1;
   for (int r = G.FixedRows(); r < DataEnd(); ++r) {
     if (G.IsNode(r) || G.IsSummary(r)) {
@@ -38,8 +44,9 @@ std::vector<TRowGrouping::TRun> TRowGrouping::SubGroupRuns(int ColIndex) {
       previous = nullptr;
       continue;
     }
-    const String& text = G.GridCells(ColIndex, r);
-    if (!previous || text != *previous) runs.push_back({r, 0, parent});
+    const String &text = G.GridCells(ColIndex, r);
+    if (!previous || text != *previous)
+      runs.push_back({r, 0, parent});
     ++runs.back().Count;
     previous = &text;
   }
@@ -50,7 +57,8 @@ std::vector<TRowGrouping::TRun> TRowGrouping::SubGroupRuns(int ColIndex) {
 // below the group's node row, which grows by the header.
 void TRowGrouping::MakeSubGroup(int ColIndex, int H, int Count, int Parent) {
   G.SetGridCells(ColIndex + 1, H, String(G.GridCells(ColIndex, H + 1)));
-  for (int r = H + 1; r <= H + Count; ++r) G.SetGridCells(ColIndex, r, String());
+  for (int r = H + 1; r <= H + Count; ++r)
+    G.SetGridCells(ColIndex, r, String());
   if (G.Grouping()->MergeHeader())
     MergeRowWithLook(ColIndex + 1, H, HeaderLook());
   else
@@ -67,34 +75,50 @@ void TRowGrouping::MakeSubGroup(int ColIndex, int H, int Count, int Parent) {
 void TRowGrouping::SubUnGroup(int ColIndex) {
   G.ExpandAll();
   G.BeginUpdate();
-  try {
-    std::vector<int> gone;
-    String value;
-    int group = -1;
-    for (int r = G.FixedRows(); r < DataEnd(); ++r) {
-      if (G.IsSummary(r)) continue;
-      if (!G.IsNode(r)) {
-        G.SetGridCells(ColIndex, r, value);
-        continue;
-      }
-      if (G.GetCellGraphic(0, r)->CellVar() != ColIndex) {
-        group = r;
-        value.clear();
-        continue;
-      }
-      value = G.GridCells(ColIndex + 1, r);
-      if (group >= 0 && G.GetNodeSpan(group) > 1) {
-        G.UpdateNodeSpan(group, -1);
-        G.UpdateSubNodeCount(group, -1);
-      }
-      G.RemoveNode(G.RealRowIndex(r));
-      gone.push_back(r);
-    }
-    G.FRows->RemoveRowList(gone, false);
-    if (ColIndex == FSub.Column) FSub = TTakenColumn();
-  } catch (...) {
+  TParkedRowsShown parked(G, *G.FRows);
+  auto finish = [&] {
+    parked.ParkAgain();
     G.EndUpdate();
+  };
+  try {
+    RemoveRows(SubUnGroupRows(ColIndex, parked), parked);
+    if (ColIndex == FSub.Column)
+      FSub = TTakenColumn();
+  } catch (...) {
+    finish();
     throw;
   }
-  G.EndUpdate();
+  finish();
+}
+
+// Each data row gets its sub-group's value back and the sub-headers are
+// listed for removal. The sub-groups emptied the cells of the rows shown
+// then: a parked row whose cell holds a text was not among them and keeps it.
+std::vector<int> TRowGrouping::SubUnGroupRows(int ColIndex,
+                                              const TParkedRowsShown &Parked) {
+  std::vector<int> gone;
+  String value;
+  int group = -1;
+  for (int r = G.FixedRows(); r < DataEnd(); ++r) {
+    if (G.IsSummary(r))
+      continue;
+    if (!G.IsNode(r)) {
+      if (!Parked.Held(r) || G.GridCells(ColIndex, r).empty())
+        G.SetGridCells(ColIndex, r, value);
+      continue;
+    }
+    if (G.GetCellGraphic(0, r)->CellVar() != ColIndex) {
+      group = r;
+      value.clear();
+      continue;
+    }
+    value = G.GridCells(ColIndex + 1, r);
+    if (group >= 0 && G.GetNodeSpan(group) > 1) {
+      G.UpdateNodeSpan(group, -1);
+      G.UpdateSubNodeCount(group, -1);
+    }
+    G.RemoveNode(G.RealRowIndex(r));
+    gone.push_back(r);
+  }
+  return gone;
 }
