@@ -16,19 +16,16 @@
 namespace {
 
 // -1 for either end stands for every data row.
-void DefaultRows(const TAdvStringGrid &G, int &From, int &To) {
-  if (From != -1 && To != -1)
-    return;
+void DefaultRows(const TAdvStringGrid& G, int& From, int& To) {
+  if (From != -1 && To != -1) return;
   From = G.FixedRows();
   To = G.RowCount() - G.FixedFooters() - 1;
 }
 
-double CustomCalc(TAdvStringGrid &G, const TColumnCalcEvent &Handler, int ACol,
-                  int FromRow, int ToRow) {
+double CustomCalc(TAdvStringGrid& G, const TColumnCalcEvent& Handler, int ACol, int FromRow, int ToRow) {
   double res = 0.0;
   DefaultRows(G, FromRow, ToRow);
-  if (Handler)
-    Handler(&G, ACol, FromRow, ToRow, res);
+  if (Handler) Handler(&G, ACol, FromRow, ToRow, res);
   return res;
 }
 
@@ -42,54 +39,46 @@ struct TCalcRows {
 };
 
 class TColumnWalk {
-public:
+ public:
   // InsideGroup: the range holds a group's data rows only, so no row needs
   // its type read.
-  TColumnWalk(TAdvStringGrid &Grid, int ACol, int FromRow, int ToRow,
-              bool FooterRow, bool InsideGroup)
+  TColumnWalk(TAdvStringGrid& Grid, int ACol, int FromRow, int ToRow, bool FooterRow, bool InsideGroup)
       : G(Grid), Col(ACol), Footer(FooterRow), InsideGroup(InsideGroup),
         Rows(Resolve(Grid, FromRow, ToRow, FooterRow)) {}
 
-  const TCalcRows &Range() const { return Rows; }
+  const TCalcRows& Range() const { return Rows; }
 
   // The cell's number, tags stripped on grid rows; false when it holds none.
-  bool Number(int ARow, double &Value) {
-    if (Rows.Real)
-      return TryCellTextToFloat(G.AllCells(Col, ARow), Value);
+  bool Number(int ARow, double& Value) {
+    if (Rows.Real) return TryCellTextToFloat(G.AllCells(Col, ARow), Value);
     const StringView text = G.CellView(Col, ARow);
-    if (text.find(u'<') == StringView::npos)
-      return TryCellTextToFloat(text, Value);
+    if (text.find(u'<') == StringView::npos) return TryCellTextToFloat(text, Value);
     return TryCellTextToFloat(HTMLToPlainText(text), Value);
   }
   double NumberOrRaise(int ARow) {
     double v = 0.0;
-    if (!Number(ARow, v))
-      throw EAdvGridError(AdvGridErrors::NoFloatValue);
+    if (!Number(ARow, v)) throw EAdvGridError(AdvGridErrors::NoFloatValue);
     return v;
   }
-  String RawText(int ARow) {
-    return Rows.Real ? G.AllCells(Col, ARow) : G.Cells(Col, ARow);
-  }
+  String RawText(int ARow) { return Rows.Real ? G.AllCells(Col, ARow) : G.Cells(Col, ARow); }
 
   // Grid rows a sort left scattered in memory are asked for some rows ahead
   // of their turn, so that they have arrived when read; also past the range,
   // where the next group's rows follow.
   [[gnu::always_inline]] void FetchAhead(int ARow) const {
-    if (Rows.Real)
-      return;
+    if (Rows.Real) return;
     constexpr int kApart = 16;
-    for (int step = 0; step < 3; ++step)
-      G.PrefetchCell(Col, ARow + (3 - step) * kApart, step);
+    for (int step = 0; step < 3; ++step) G.PrefetchCell(Col, ARow + (3 - step) * kApart, step);
   }
 
   // Visit(row) for each counted cell, with the progress hook around.
-  template <class F> void ForCounted(F Visit) {
+  template <class F>
+  void ForCounted(F Visit) {
     G.ExportNotification(esExportStart, Rows.From);
     const int last = LastRow();
     for (int r = Rows.From; r <= last; ++r) {
       FetchAhead(r);
-      if (!Counted(r))
-        continue;
+      if (!Counted(r)) continue;
       G.ExportNotification(esExportNewRow, r);
       Visit(r);
     }
@@ -102,9 +91,8 @@ public:
     return std::min(Rows.To, rows - 1 - (Footer ? 1 : 0));
   }
 
-private:
-  static TCalcRows Resolve(TAdvStringGrid &G, int From, int To,
-                           bool FooterRow) {
+ private:
+  static TCalcRows Resolve(TAdvStringGrid& G, int From, int To, bool FooterRow) {
     DefaultRows(G, From, To);
     const int lastData = G.RowCount() - (FooterRow ? 2 : 1);
     return {std::max(From, 0), To, To > lastData};
@@ -113,58 +101,49 @@ private:
   bool Counted(int ARow) {
     int d = ARow;
     if (Rows.Real) {
-      if (G.IsHiddenRow(ARow))
-        return true;
+      if (G.IsHiddenRow(ARow)) return true;
       d = G.DisplRowIndex(ARow);
     }
     if (!InsideGroup && G.GroupColumn() >= 0) {
       const TCellType type = G.GetCellType(0, d);
-      if (type == ctNode || type == ctSummary)
-        return false;
+      if (type == ctNode || type == ctSummary) return false;
     }
     return G.MergeCount() == 0 || G.IsBaseCell(Col, d);
   }
 
-  TAdvStringGrid &G;
+  TAdvStringGrid& G;
   int Col;
   bool Footer;
   bool InsideGroup;
   TCalcRows Rows;
 };
 
-double NumberOrRaise(const String &Text) {
+double NumberOrRaise(const String& Text) {
   double v = 0.0;
-  if (!TryCellTextToFloat(Text, v))
-    throw EAdvGridError(AdvGridErrors::NoFloatValue);
+  if (!TryCellTextToFloat(Text, v)) throw EAdvGridError(AdvGridErrors::NoFloatValue);
   return v;
 }
 
-bool Beyond(double Value, double Best, bool Largest) {
-  return Largest ? Value > Best : Value < Best;
-}
+bool Beyond(double Value, double Best, bool Largest) { return Largest ? Value > Best : Value < Best; }
 
-} // namespace
+}  // namespace
 
 bool TAdvStringGrid::HasFooterRow() const {
-  return FFloatingFooter && FFloatingFooter->Visible() &&
-         FFloatingFooter->FooterStyle() == fsFixedLastRow;
+  return FFloatingFooter && FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow;
 }
 
 double TAdvStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) {
-  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(),
-                FState->CalcInsideGroup);
+  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(), FState->CalcInsideGroup);
   double sum = 0.0;
   w.ForCounted([&](int r) {
     double v = 0.0;
-    if (w.Number(r, v))
-      sum += v;
+    if (w.Number(r, v)) sum += v;
   });
   return sum;
 }
 
 double TAdvStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) {
-  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(),
-                FState->CalcInsideGroup);
+  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(), FState->CalcInsideGroup);
   const int n = w.Range().Count();
   return n > 0 ? ColumnSum(ACol, w.Range().From, w.Range().To) / n : 0.0;
 }
@@ -177,10 +156,8 @@ double TAdvStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) {
   return ColumnExtreme(ACol, FromRow, ToRow, true);
 }
 
-double TAdvStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow,
-                                     bool Largest) {
-  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(),
-                FState->CalcInsideGroup);
+double TAdvStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) {
+  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(), FState->CalcInsideGroup);
   bool first = true;
   double best = 0.0;
   w.ForCounted([&](int r) {
@@ -198,17 +175,14 @@ double TAdvStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow,
 // One read of each row: the counted values give the average, every row the
 // deviation.
 double TAdvStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
-  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(),
-                FState->CalcInsideGroup);
+  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(), FState->CalcInsideGroup);
   const int n = w.Range().Count();
-  if (n <= 0)
-    return 0.0;
+  if (n <= 0) return 0.0;
   std::vector<double> values;
   double sum = 0.0;
   int next = w.Range().From;
   auto readUpTo = [&](int r) {
-    for (; next <= r; ++next)
-      values.push_back(w.NumberOrRaise(next));
+    for (; next <= r; ++next) values.push_back(w.NumberOrRaise(next));
   };
   w.ForCounted([&](int r) {
     readUpTo(r);
@@ -218,18 +192,14 @@ double TAdvStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
   ExportNotification(esExportStart, w.Range().From);
   const double avg = sum / n;
   double squares = 0.0;
-  for (double v : values)
-    squares += (v - avg) * (v - avg);
+  for (double v : values) squares += (v - avg) * (v - avg);
   ExportNotification(esExportDone, -1);
   return std::sqrt(squares / n);
 }
 
 double TAdvStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) {
-  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(),
-                FState->CalcInsideGroup);
-  auto caseless = [](const String &a, const String &b) {
-    return AnsiCompareText(a, b) < 0;
-  };
+  TColumnWalk w(*this, ACol, FromRow, ToRow, HasFooterRow(), FState->CalcInsideGroup);
+  auto caseless = [](const String& a, const String& b) { return AnsiCompareText(a, b) < 0; };
   std::set<String, decltype(caseless)> texts(caseless);
   ExportNotification(esExportStart, w.Range().From);
   for (int r = w.Range().From; r <= w.LastRow(); ++r) {
@@ -253,8 +223,7 @@ double TAdvStringGrid::RowSum(int ARow, int FromCol, int ToCol) {
   double sum = 0.0;
   for (int c = FromCol; c <= ToCol; ++c) {
     double v = 0.0;
-    if (IsBaseCell(c, ARow) && TryCellTextToFloat(StrippedCells(c, ARow), v))
-      sum += v;
+    if (IsBaseCell(c, ARow) && TryCellTextToFloat(StrippedCells(c, ARow), v)) sum += v;
   }
   return sum;
 }
@@ -272,13 +241,11 @@ double TAdvStringGrid::RowMax(int ARow, int FromCol, int ToCol) {
   return RowExtreme(ARow, FromCol, ToCol, true);
 }
 
-double TAdvStringGrid::RowExtreme(int ARow, int FromCol, int ToCol,
-                                  bool Largest) {
+double TAdvStringGrid::RowExtreme(int ARow, int FromCol, int ToCol, bool Largest) {
   double best = NumberOrRaise(StrippedCells(FromCol, ARow));
   for (int c = FromCol + 1; c <= ToCol; ++c) {
     double v = 0.0;
-    if (IsBaseCell(c, ARow) && TryCellTextToFloat(StrippedCells(c, ARow), v) &&
-        Beyond(v, best, Largest))
+    if (IsBaseCell(c, ARow) && TryCellTextToFloat(StrippedCells(c, ARow), v) && Beyond(v, best, Largest))
       best = v;
   }
   return best;

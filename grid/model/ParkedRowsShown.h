@@ -8,21 +8,21 @@ class TAdvStringGrid;
 class TGridRowEngine;
 
 class TParkedRowsShown {
-public:
+ public:
   // Shows every parked row.
-  TParkedRowsShown(TAdvStringGrid &Grid, TGridRowEngine &Rows);
+  TParkedRowsShown(TAdvStringGrid& Grid, TGridRowEngine& Rows);
   // The displayed row was parked.
   bool Held(int ARow) const;
   // The rebuild removed these displayed rows (ascending).
-  void Removed(const std::vector<int> &Rows);
+  void Removed(const std::vector<int>& Rows);
   void ParkAgain();
 
-private:
+ private:
   struct TParked {
-    int Row; // displayed while every row shows
+    int Row;  // displayed while every row shows
     int Level;
   };
-  TAdvStringGrid &G;
-  TGridRowEngine &FRows;
-  std::vector<TParked> FParked; // ascending Row
+  TAdvStringGrid& G;
+  TGridRowEngine& FRows;
+  std::vector<TParked> FParked;  // ascending Row
 };

@@ -15,79 +15,64 @@ namespace {
 // The header's text column, counted while the grouped column is still there.
 int GroupTextColumn(int GroupColumn) { return GroupColumn == 1 ? 2 : 1; }
 
-} // namespace
+}  // namespace
 
 TRowGrouping::TTakenColumn TRowGrouping::Take(int ColIndex, bool Display) {
   TTakenColumn taken;
   taken.Column = ColIndex;
   taken.Width = G.ColWidths(ColIndex);
-  auto text = [&](int r) {
-    return Display ? G.Cells(ColIndex, r) : G.GridCells(ColIndex, r);
-  };
-  if (G.FixedRows() > 0)
-    taken.Caption = text(0);
-  if (G.FixedFooters() > 0)
-    taken.Footer = text(G.RowCount() - 1);
+  auto text = [&](int r) { return Display ? G.Cells(ColIndex, r) : G.GridCells(ColIndex, r); };
+  if (G.FixedRows() > 0) taken.Caption = text(0);
+  if (G.FixedFooters() > 0) taken.Footer = text(G.RowCount() - 1);
   return taken;
 }
 
 int TRowGrouping::DataEnd() const { return G.RowCount() - G.FixedFooters(); }
 
 TRowGrouping::TLook TRowGrouping::HeaderLook() const {
-  const TGrouping &s = *G.Grouping();
+  const TGrouping& s = *G.Grouping();
   return {s.HeaderColor(), s.HeaderColorTo(), s.HeaderTextColor()};
 }
 
 TRowGrouping::TLook TRowGrouping::SummaryLook() const {
-  const TGrouping &s = *G.Grouping();
+  const TGrouping& s = *G.Grouping();
   return {s.SummaryColor(), s.SummaryColorTo(), s.SummaryTextColor()};
 }
 
-void TRowGrouping::SetRowLook(int ARow, const TLook &Look) {
-  if (Look.Color != clNone)
-    G.SetRowColor(ARow, Look.Color);
-  if (Look.ColorTo != clNone)
-    G.SetRowColorTo(ARow, Look.ColorTo);
-  if (Look.TextColor != clNone)
-    G.SetRowFontColor(ARow, Look.TextColor);
+void TRowGrouping::SetRowLook(int ARow, const TLook& Look) {
+  if (Look.Color != clNone) G.SetRowColor(ARow, Look.Color);
+  if (Look.ColorTo != clNone) G.SetRowColorTo(ARow, Look.ColorTo);
+  if (Look.TextColor != clNone) G.SetRowFontColor(ARow, Look.TextColor);
 }
 
-void TRowGrouping::SetCellLook(int ACol, int ARow, const TLook &Look) {
-  if (Look.Color != clNone)
-    G.SetColors(ACol, ARow, Look.Color);
-  if (Look.ColorTo != clNone)
-    G.SetColorsTo(ACol, ARow, Look.ColorTo);
-  if (Look.TextColor != clNone)
-    G.SetFontColors(ACol, ARow, Look.TextColor);
+void TRowGrouping::SetCellLook(int ACol, int ARow, const TLook& Look) {
+  if (Look.Color != clNone) G.SetColors(ACol, ARow, Look.Color);
+  if (Look.ColorTo != clNone) G.SetColorsTo(ACol, ARow, Look.ColorTo);
+  if (Look.TextColor != clNone) G.SetFontColors(ACol, ARow, Look.TextColor);
 }
 
 // Cells FromCol .. the last column become one, with the look on its base cell.
-void TRowGrouping::MergeRowWithLook(int FromCol, int ARow, const TLook &Look) {
-  if (FromCol >= G.ColCount())
-    return;
+void TRowGrouping::MergeRowWithLook(int FromCol, int ARow, const TLook& Look) {
+  if (FromCol >= G.ColCount()) return;
   G.MergeCells(FromCol, ARow, G.ColCount() - FromCol, 1);
   SetCellLook(FromCol, ARow, Look);
 }
 
 std::vector<int> TRowGrouping::RunStarts(int ColIndex) const {
   std::vector<int> starts;
-  const String *previous = nullptr;
+  const String* previous = nullptr;
   for (int r = G.FixedRows(); r < DataEnd(); ++r) {
-    const String &text = G.GridCells(ColIndex, r);
-    if (!previous || text != *previous)
-      starts.push_back(r);
+    const String& text = G.GridCells(ColIndex, r);
+    if (!previous || text != *previous) starts.push_back(r);
     previous = &text;
   }
   return starts;
 }
 
 void TRowGrouping::Group(int ColIndex) {
-  if (!G.IsGroupableColumn(ColIndex))
-    return;
-  if (G.FGroupColumn > 0)
-    G.UnGroup();
-  if (DataEnd() <= G.FixedRows())
-    return;
+  if (!G.IsGroupableColumn(ColIndex)) return;
+  if (G.FGroupColumn > 0) G.UnGroup();
+  if (DataEnd() <= G.FixedRows()) return;
   G.BeginUpdate();
   FIsGrouping = true;
   try {
@@ -107,55 +92,45 @@ void TRowGrouping::Group(int ColIndex) {
 
 // Group g's header opens before its first row, the summary of the group
 // before it ahead of that, and the last summary before the footers.
-void TRowGrouping::BuildGroups(int ColIndex, const std::vector<int> &Starts) {
-  const TGrouping &s = *G.Grouping();
+void TRowGrouping::BuildGroups(int ColIndex, const std::vector<int>& Starts) {
+  const TGrouping& s = *G.Grouping();
   const bool summary = s.Summary();
   const int end = DataEnd();
   std::vector<int> before;
   for (size_t g = 0; g < Starts.size(); ++g) {
-    if (g > 0 && summary)
-      before.push_back(Starts[g]);
+    if (g > 0 && summary) before.push_back(Starts[g]);
     before.push_back(Starts[g]);
   }
-  if (summary)
-    before.push_back(end);
+  if (summary) before.push_back(end);
   G.FRows->OpenRowsBefore(before);
   const int opened = summary ? 2 : 1;
   std::vector<int> headers, summaries;
   for (size_t g = 0; g < Starts.size(); ++g) {
     const int h = Starts[g] + static_cast<int>(g) * opened;
     const int rows = (g + 1 < Starts.size() ? Starts[g + 1] : end) - Starts[g];
-    G.SetGridCells(GroupTextColumn(ColIndex), h,
-                   String(G.GridCells(ColIndex, h + 1)));
-    if (!s.MergeHeader())
-      SetRowLook(h, HeaderLook());
+    G.SetGridCells(GroupTextColumn(ColIndex), h, String(G.GridCells(ColIndex, h + 1)));
+    if (!s.MergeHeader()) SetRowLook(h, HeaderLook());
     G.AddNode(G.RealRowIndex(h), rows + 1);
     headers.push_back(h);
-    if (!summary)
-      continue;
+    if (!summary) continue;
     G.AddSummaryRow(G.RealRowIndex(h + rows + 1));
-    if (!s.MergeSummary())
-      SetRowLook(h + rows + 1, SummaryLook());
+    if (!s.MergeSummary()) SetRowLook(h + rows + 1, SummaryLook());
     summaries.push_back(h + rows + 1);
   }
   G.RemoveCols(ColIndex, 1);
-  // The sort scattered the rows in memory: walks over the groups read in order
-  // again.
+  // The sort scattered the rows in memory: walks over the groups read in order again.
   G.Store().PackInRowOrder();
   if (s.MergeHeader()) {
-    for (int h : headers)
-      MergeRowWithLook(1, h, HeaderLook());
+    for (int h : headers) MergeRowWithLook(1, h, HeaderLook());
   }
   if (s.MergeSummary()) {
-    for (int r : summaries)
-      MergeRowWithLook(1, r, SummaryLook());
+    for (int r : summaries) MergeRowWithLook(1, r, SummaryLook());
   }
   if (G.CellNode()->ExpandOne()) {
     G.ContractAll();
     G.ExpandNode(G.RealRowIndex(headers.front()));
   }
-  if (G.Col() >= G.ColCount())
-    G.SetCol(G.FixedCols());
+  if (G.Col() >= G.ColCount()) G.SetCol(G.FixedCols());
   G.SetRow(G.FixedRows());
 }
 
@@ -163,7 +138,7 @@ void TRowGrouping::EndGroup() {
   FIsGrouping = false;
   G.EndUpdate();
   // The footer lays itself out again on a size change.
-  TSearchPanel *panel = G.SearchPanel();
+  TSearchPanel* panel = G.SearchPanel();
   if (panel && G.SearchFooter()->Visible()) {
     panel->SetWidth(panel->Width() + 1);
     panel->SetWidth(panel->Width() - 1);
@@ -172,11 +147,9 @@ void TRowGrouping::EndGroup() {
 
 void TRowGrouping::UnGroup() {
   const int column = G.FGroupColumn;
-  if (column <= 0)
-    return;
-  if (FSub.Column >= 0)
-    G.SubUnGroup(FSub.Column);
-  TCellNode &node = *G.CellNode();
+  if (column <= 0) return;
+  if (FSub.Column >= 0) G.SubUnGroup(FSub.Column);
+  TCellNode& node = *G.CellNode();
   const bool expandOne = node.ExpandOne();
   node.SetExpandOne(false);
   G.ExpandAll();
@@ -187,10 +160,8 @@ void TRowGrouping::UnGroup() {
   try {
     G.InsertCols(column, 1);
     G.SetColWidths(column, FMain.Width);
-    if (G.FixedRows() > 0)
-      G.SetGridCells(column, 0, FMain.Caption);
-    if (G.FixedFooters() > 0)
-      G.SetGridCells(column, G.RowCount() - 1, FMain.Footer);
+    if (G.FixedRows() > 0) G.SetGridCells(column, 0, FMain.Caption);
+    if (G.FixedFooters() > 0) G.SetGridCells(column, G.RowCount() - 1, FMain.Footer);
     RemoveRows(UnGroupRows(column), parked);
     G.FGroupColumn = -1;
   } catch (...) {
@@ -200,8 +171,7 @@ void TRowGrouping::UnGroup() {
   EndUnGroup(expandOne, parked);
 }
 
-void TRowGrouping::RemoveRows(const std::vector<int> &Rows,
-                              TParkedRowsShown &Parked) {
+void TRowGrouping::RemoveRows(const std::vector<int>& Rows, TParkedRowsShown& Parked) {
   G.FRows->RemoveRowList(Rows, false);
   Parked.Removed(Rows);
 }
@@ -231,7 +201,7 @@ std::vector<int> TRowGrouping::UnGroupRows(int ColIndex) {
   return gone;
 }
 
-void TRowGrouping::EndUnGroup(bool ExpandOne, TParkedRowsShown &Parked) {
+void TRowGrouping::EndUnGroup(bool ExpandOne, TParkedRowsShown& Parked) {
   Parked.ParkAgain();
   FIsGrouping = false;
   G.CellNode()->SetExpandOne(ExpandOne);

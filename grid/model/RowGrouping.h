@@ -12,8 +12,8 @@ class TAdvStringGrid;
 class TParkedRowsShown;
 
 class TRowGrouping {
-public:
-  explicit TRowGrouping(TAdvStringGrid &Grid) : G(Grid) {}
+ public:
+  explicit TRowGrouping(TAdvStringGrid& Grid) : G(Grid) {}
 
   void Group(int ColIndex);
   void UnGroup();
@@ -22,7 +22,7 @@ public:
   bool IsGrouping() const { return FIsGrouping; }
   int SubGroupColumn() const { return FSub.Column; }
 
-private:
+ private:
   // What a grouped column showed, for ungrouping.
   struct TTakenColumn {
     int Column = -1;
@@ -35,32 +35,31 @@ private:
   };
   // A run of equal values inside a group, before its header opens.
   struct TRun {
-    int First;  // its first data row
-    int Count;  // its data rows
-    int Parent; // the group's node row once the headers are open; -1: none
+    int First;   // its first data row
+    int Count;   // its data rows
+    int Parent;  // the group's node row once the headers are open; -1: none
   };
   TTakenColumn Take(int ColIndex, bool Display);
   // The first displayed row of each run of equal texts in the column among
   // the data rows.
   std::vector<int> RunStarts(int ColIndex) const;
-  void BuildGroups(int ColIndex, const std::vector<int> &Starts);
+  void BuildGroups(int ColIndex, const std::vector<int>& Starts);
   void EndGroup();
   std::vector<TRun> SubGroupRuns(int ColIndex);
   void MakeSubGroup(int ColIndex, int H, int Count, int Parent);
   std::vector<int> UnGroupRows(int ColIndex);
-  std::vector<int> SubUnGroupRows(int ColIndex, const TParkedRowsShown &Parked);
-  // Removes the displayed rows (ascending) from the grid and from the parked
-  // rows.
-  void RemoveRows(const std::vector<int> &Rows, TParkedRowsShown &Parked);
-  void EndUnGroup(bool ExpandOne, TParkedRowsShown &Parked);
+  std::vector<int> SubUnGroupRows(int ColIndex, const TParkedRowsShown& Parked);
+  // Removes the displayed rows (ascending) from the grid and from the parked rows.
+  void RemoveRows(const std::vector<int>& Rows, TParkedRowsShown& Parked);
+  void EndUnGroup(bool ExpandOne, TParkedRowsShown& Parked);
   TLook HeaderLook() const;
   TLook SummaryLook() const;
-  void SetRowLook(int ARow, const TLook &Look);
-  void SetCellLook(int ACol, int ARow, const TLook &Look);
-  void MergeRowWithLook(int FromCol, int ARow, const TLook &Look);
+  void SetRowLook(int ARow, const TLook& Look);
+  void SetCellLook(int ACol, int ARow, const TLook& Look);
+  void MergeRowWithLook(int FromCol, int ARow, const TLook& Look);
   int DataEnd() const;
 
-  TAdvStringGrid &G;
+  TAdvStringGrid& G;
   TTakenColumn FMain;
   TTakenColumn FSub;
   bool FIsGrouping = false;

@@ -7,10 +7,8 @@
 #include "grid/model/RowGrouping.h"
 
 void TRowGrouping::SubGroup(int ColIndex) {
-  if (G.FGroupColumn <= 0 || !G.IsGroupableColumn(ColIndex))
-    return;
-  if (FSub.Column >= 0)
-    G.SubUnGroup(FSub.Column);
+  if (G.FGroupColumn <= 0 || !G.IsGroupableColumn(ColIndex)) return;
+  if (FSub.Column >= 0) G.SubUnGroup(FSub.Column);
   // Contracted groups would keep their rows out of the sub-groups.
   G.ExpandAll();
   G.BeginUpdate();
@@ -18,12 +16,9 @@ void TRowGrouping::SubGroup(int ColIndex) {
     FSub = Take(ColIndex, true);
     const std::vector<TRun> runs = SubGroupRuns(ColIndex);
     std::vector<int> before;
-    for (const TRun &run : runs)
-      before.push_back(run.First);
+    for (const TRun& run : runs) before.push_back(run.First);
     G.FRows->OpenRowsBefore(before);
-    for (size_t j = 0; j < runs.size(); ++j)
-      MakeSubGroup(ColIndex, runs[j].First + static_cast<int>(j), runs[j].Count,
-                   runs[j].Parent);
+    for (size_t j = 0; j < runs.size(); ++j) MakeSubGroup(ColIndex, runs[j].First + static_cast<int>(j), runs[j].Count, runs[j].Parent);
     G.SetRow(G.FixedRows());
   } catch (...) {
     G.EndUpdate();
@@ -36,7 +31,7 @@ void TRowGrouping::SubGroup(int ColIndex) {
 // by the headers opened above it.
 std::vector<TRowGrouping::TRun> TRowGrouping::SubGroupRuns(int ColIndex) {
   std::vector<TRun> runs;
-  const String *previous = nullptr;
+  const String* previous = nullptr;
   int parent = -1;
   for (int r = G.FixedRows(); r < DataEnd(); ++r) {
     if (G.IsNode(r) || G.IsSummary(r)) {
@@ -44,9 +39,8 @@ std::vector<TRowGrouping::TRun> TRowGrouping::SubGroupRuns(int ColIndex) {
       previous = nullptr;
       continue;
     }
-    const String &text = G.GridCells(ColIndex, r);
-    if (!previous || text != *previous)
-      runs.push_back({r, 0, parent});
+    const String& text = G.GridCells(ColIndex, r);
+    if (!previous || text != *previous) runs.push_back({r, 0, parent});
     ++runs.back().Count;
     previous = &text;
   }
@@ -57,8 +51,7 @@ std::vector<TRowGrouping::TRun> TRowGrouping::SubGroupRuns(int ColIndex) {
 // below the group's node row, which grows by the header.
 void TRowGrouping::MakeSubGroup(int ColIndex, int H, int Count, int Parent) {
   G.SetGridCells(ColIndex + 1, H, String(G.GridCells(ColIndex, H + 1)));
-  for (int r = H + 1; r <= H + Count; ++r)
-    G.SetGridCells(ColIndex, r, String());
+  for (int r = H + 1; r <= H + Count; ++r) G.SetGridCells(ColIndex, r, String());
   if (G.Grouping()->MergeHeader())
     MergeRowWithLook(ColIndex + 1, H, HeaderLook());
   else
@@ -82,8 +75,7 @@ void TRowGrouping::SubUnGroup(int ColIndex) {
   };
   try {
     RemoveRows(SubUnGroupRows(ColIndex, parked), parked);
-    if (ColIndex == FSub.Column)
-      FSub = TTakenColumn();
+    if (ColIndex == FSub.Column) FSub = TTakenColumn();
   } catch (...) {
     finish();
     throw;
@@ -94,17 +86,14 @@ void TRowGrouping::SubUnGroup(int ColIndex) {
 // Each data row gets its sub-group's value back and the sub-headers are
 // listed for removal. The sub-groups emptied the cells of the rows shown
 // then: a parked row whose cell holds a text was not among them and keeps it.
-std::vector<int> TRowGrouping::SubUnGroupRows(int ColIndex,
-                                              const TParkedRowsShown &Parked) {
+std::vector<int> TRowGrouping::SubUnGroupRows(int ColIndex, const TParkedRowsShown& Parked) {
   std::vector<int> gone;
   String value;
   int group = -1;
   for (int r = G.FixedRows(); r < DataEnd(); ++r) {
-    if (G.IsSummary(r))
-      continue;
+    if (G.IsSummary(r)) continue;
     if (!G.IsNode(r)) {
-      if (!Parked.Held(r) || G.GridCells(ColIndex, r).empty())
-        G.SetGridCells(ColIndex, r, value);
+      if (!Parked.Held(r) || G.GridCells(ColIndex, r).empty()) G.SetGridCells(ColIndex, r, value);
       continue;
     }
     if (G.GetCellGraphic(0, r)->CellVar() != ColIndex) {

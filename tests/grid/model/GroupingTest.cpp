@@ -368,6 +368,20 @@ TEST_F(ParkedWhileGrouped, UnGroupGivesParkedRowsTheirValuesAndKeepsThemParked) 
   }
 }
 
+// A row parked before grouping sits between a group's last row and its
+// summary once shown: the summary still goes.
+TEST_F(ParkedWhileGrouped, ASummaryBelowARowParkedBeforeGroupingGoes) {
+  Fill({{u"A", u"p"}, {u"A", u"q"}, {u"B", u"s"}});
+  G.SortSettings()->SetAutoSortForGrouping(false);
+  G.Grouping()->SetSummary(true);
+  G.HideRow(2);
+  G.Group(2);
+  G.UnGroup();
+  EXPECT_EQ(ShownNames(), (std::vector<std::string>{"r1", "r3"}));
+  G.UnHideRowsAll();
+  EXPECT_EQ(Values(), (std::vector<std::string>{"r1=A/p", "r2=A/q", "r3=B/s"}));
+}
+
 // Sub-groups alone go too, and a row parked before they were made kept
 // its own value, which stays.
 TEST_F(ParkedWhileGrouped, SubUnGroupGivesParkedRowsTheirValues) {
