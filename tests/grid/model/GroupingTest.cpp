@@ -302,7 +302,8 @@ struct ParkedWhileGrouped : GroupRows {
   // the order of equal values.
   std::vector<std::string> Values() {
     std::vector<std::string> v;
-    for (int d = 1; d < G.RowCount(); ++d) v.push_back(Narrow(G.Cells(1, d) + u"=" + G.Cells(2, d) + u"/" + G.Cells(3, d)));
+    for (int d = 1; d < G.RowCount(); ++d)
+      v.push_back(Narrow(G.Cells(1, d) + u"=" + G.Cells(2, d) + u"/" + G.Cells(3, d)));
     std::ranges::sort(v);
     return v;
   }
