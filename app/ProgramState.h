@@ -58,6 +58,9 @@ class TProgramState {
   String File_ModbusM_SetAccess;
   String File_SNMP_Trap;
 
+  // Folder of the EDE file last chosen in the BACnet window; never saved.
+  String EDE_Last_Dir;
+
   TStringList Texts;
   int Text_Count = 0;
   TStringList Row_Clipboard;

@@ -8,7 +8,6 @@
 #include "platform/sys/SysUtils.h"
 
 namespace {
-constexpr int Header_Height = 22;
 constexpr int Name_Length = 15;
 constexpr TColor Enable_Color = 0x00B0D8FF;
 constexpr TColor Name_Color = 0x00FEFAE0;
@@ -18,96 +17,48 @@ constexpr TColor Size_Color = 0x00A8FFFF;
 constexpr TColor Desc_Color = 0x00FFD5D5;
 constexpr TColor IP_Color = 0x00E4E4C9;
 
-constexpr TTrapColumn Read_Columns[] = {
-    {u"Enable", 1917, 1939, 50, edDataCheckBox, tiNone, Enable_Color, 0, u"Y"},
-    {u"Community_Name", 1918, 1940, 130, edComboEdit, tiCommunity, Name_Color, Name_Length, u""},
-    {u"Type", 1919, 1941, 60, edComboList, tiType, Name_Color, 0, u""},
-    {u"On_Change", 1920, 1942, 75, edDataCheckBox, tiNone, Trap_Color, 0, u"N"},
-    {u"On_Command", 1921, 1943, 50, edDataCheckBox, tiNone, Trap_Color, 0, u"N"},
-    {u"On_Timer", 1922, 1944, 60, edDataCheckBox, tiNone, Trap_Color, 0, u"N"},
-    {u"Time", 1923, 1945, 65, edNormal, tiNone, Trap_Color, 0, u""},
-    {u"Position", 1924, 1946, 60, edComboList, tiPosition, Place_Color, 0, u""},
-    {u"Bit", 1925, 1947, 60, edComboList, tiBit, Place_Color, 0, u""},
-    {u"NumBits", 1926, 1948, 95, edNormal, tiNone, Size_Color, 0, u""},
-    {u"Description", 1927, 1949, 130, edNormal, tiNone, Desc_Color, Name_Length, u""},
-    {u"IP_Address", 1928, 1950, 120, edNormal, tiNone, IP_Color, 0, u""},
-    {u"Conversion", 1981, 1983, 100, edComboList, tiConversion, Enable_Color, 0, u"None"},
-    {u"Mnemonic", 1929, 1951, 130, edNormal, tiNone, clWhite, 0, u""},
+void Community_Items(TStrings& Items) {
+  for (StringView Name : {u"Vantor", u"Morlend"}) Items.Add(String(Name));
+}
+void Type_Items(TStrings& Items) {
+  for (StringView Type : {u"Int", u"String"}) Items.Add(String(Type));
+}
+void Bit_Items(TStrings& Items) {
+  for (int Bit = 0; Bit < 8; ++Bit) Items.Add(IntToStr(Bit));
+}
+void Conversion_Items(TStrings& Items) {
+  for (StringView Conversion : SNMP_Conversions) Items.Add(String(Conversion));
+}
+
+// The Position lists are filled on showing.
+constexpr TAccessColumn Read_Columns[] = {
+    {u"Enable", 1917, 1939, 50, edDataCheckBox, nullptr, Enable_Color, 0, u"Y"},
+    {u"Community_Name", 1918, 1940, 130, edComboEdit, Community_Items, Name_Color, Name_Length, u""},
+    {u"Type", 1919, 1941, 60, edComboList, Type_Items, Name_Color, 0, u""},
+    {u"On_Change", 1920, 1942, 75, edDataCheckBox, nullptr, Trap_Color, 0, u"N"},
+    {u"On_Command", 1921, 1943, 50, edDataCheckBox, nullptr, Trap_Color, 0, u"N"},
+    {u"On_Timer", 1922, 1944, 60, edDataCheckBox, nullptr, Trap_Color, 0, u"N"},
+    {u"Time", 1923, 1945, 65, edNormal, nullptr, Trap_Color, 0, u""},
+    {u"Position", 1924, 1946, 60, edComboList, nullptr, Place_Color, 0, u""},
+    {u"Bit", 1925, 1947, 60, edComboList, Bit_Items, Place_Color, 0, u""},
+    {u"NumBits", 1926, 1948, 95, edNormal, nullptr, Size_Color, 0, u""},
+    {u"Description", 1927, 1949, 130, edNormal, nullptr, Desc_Color, Name_Length, u""},
+    {u"IP_Address", 1928, 1950, 120, edNormal, nullptr, IP_Color, 0, u""},
+    {u"Conversion", 1981, 1983, 100, edComboList, Conversion_Items, Enable_Color, 0, u"None"},
+    {u"Mnemonic", 1929, 1951, 130, edNormal, nullptr, clWhite, 0, u""},
 };
 
-constexpr TTrapColumn Write_Columns[] = {
-    {u"Enable", 1931, 1952, 50, edDataCheckBox, tiNone, Enable_Color, 0, u"Y"},
-    {u"Community_Name", 1932, 1953, 130, edComboEdit, tiCommunity, Name_Color, Name_Length, u""},
-    {u"Type", 1933, 1954, 60, edComboList, tiType, Name_Color, 0, u""},
-    {u"Position", 1934, 1955, 60, edComboList, tiPosition, Place_Color, 0, u""},
-    {u"Bit", 1935, 1956, 60, edComboList, tiBit, Place_Color, 0, u""},
-    {u"NumBits", 1936, 1957, 95, edNormal, tiNone, Size_Color, 0, u""},
-    {u"Description", 1937, 1958, 130, edNormal, tiNone, Desc_Color, Name_Length, u""},
-    {u"Conversion", 1982, 1984, 100, edComboList, tiConversion, Enable_Color, 0, u"None"},
-    {u"Mnemonic", 1938, 1959, 500, edNormal, tiNone, clWhite, 0, u""},
+constexpr TAccessColumn Write_Columns[] = {
+    {u"Enable", 1931, 1952, 50, edDataCheckBox, nullptr, Enable_Color, 0, u"Y"},
+    {u"Community_Name", 1932, 1953, 130, edComboEdit, Community_Items, Name_Color, Name_Length, u""},
+    {u"Type", 1933, 1954, 60, edComboList, Type_Items, Name_Color, 0, u""},
+    {u"Position", 1934, 1955, 60, edComboList, nullptr, Place_Color, 0, u""},
+    {u"Bit", 1935, 1956, 60, edComboList, Bit_Items, Place_Color, 0, u""},
+    {u"NumBits", 1936, 1957, 95, edNormal, nullptr, Size_Color, 0, u""},
+    {u"Description", 1937, 1958, 130, edNormal, nullptr, Desc_Color, Name_Length, u""},
+    {u"Conversion", 1982, 1984, 100, edComboList, Conversion_Items, Enable_Color, 0, u"None"},
+    {u"Mnemonic", 1938, 1959, 500, edNormal, nullptr, clWhite, 0, u""},
 };
-
-void Fill_Items(TStrings& Items, TTrapItems Kind) {
-  switch (Kind) {
-    case tiCommunity:
-      for (StringView Name : {u"Vantor", u"Morlend"}) Items.Add(String(Name));
-      break;
-    case tiType:
-      for (StringView Type : {u"Int", u"String"}) Items.Add(String(Type));
-      break;
-    case tiBit:
-      for (int Bit = 0; Bit < 8; ++Bit) Items.Add(IntToStr(Bit));
-      break;
-    case tiConversion:
-      for (StringView Conversion : SNMP_Conversions) Items.Add(String(Conversion));
-      break;
-    case tiPosition:  // filled on showing
-    case tiNone:
-      break;
-  }
-}
-
-void Set_Grid_Look(TAdvColumnGrid& Grid, int Cols, bool Editing) {
-  Grid.SetColCount(Cols);
-  Grid.SetRowCount(SNMP_Trap_Rows + 1);
-  Grid.SetFixedCols(1);
-  Grid.SetFixedRows(1);
-  Grid.SetRowHeights(0, Header_Height);
-  TGridOptions Options{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing};
-  if (Editing) Options.Include(goEditing);
-  Grid.SetOptions(Options);
-  Grid.SetScrollBars(ssBoth);
-  Grid.SetShowHint(true);
-  Set_Table_Fonts(Grid, u"Verdana");
-}
-
-void Set_Columns(TAdvColumnGrid& Grid, std::span<const TTrapColumn> Columns) {
-  TGridColumnItem& Number = *Grid.Columns()->Items(0);
-  Number.SetWidth(40);
-  Number.SetFixed(true);
-  for (std::size_t k = 0; k < Columns.size(); ++k) {
-    const TTrapColumn& Look = Columns[k];
-    TGridColumnItem& Item = *Grid.Columns()->Items(static_cast<int>(k) + 1);
-    Item.SetFont(*Grid.Font());
-    Item.SetHeaderFont(*Grid.FixedFont());
-    Item.SetWidth(Look.Width);
-    Item.SetEditor(Look.Editor);
-    Item.SetColor(Look.Color);
-    Item.SetEditLength(Look.Edit_Length);
-    Item.SetAlignment(Look.Editor == edDataCheckBox ? taCenter : taLeftJustify);
-    Fill_Items(*Item.ComboItems(), Look.Items);
-  }
-}
-
-void Set_Headers(const TProgramState& State, TAdvColumnGrid& Grid, int Number_Text,
-                 std::span<const TTrapColumn> Columns, TStringList& Hints) {
-  Grid.Columns()->Items(0)->SetHeader(State.Text(Number_Text));
-  Hints.Clear();
-  for (std::size_t k = 0; k < Columns.size(); ++k) {
-    Grid.Columns()->Items(static_cast<int>(k) + 1)->SetHeader(State.Text(Columns[k].Header_Text));
-    Hints.Add(State.Text(Columns[k].Hint_Text));
-  }
-}
 
 // Header cells from column 1 show their column's hint; no other cell has one.
 void Header_Hint(const TStringList& Hints, int ARow, int ACol, String& Hint) {
@@ -115,8 +66,8 @@ void Header_Hint(const TStringList& Hints, int ARow, int ACol, String& Hint) {
 }
 }  // namespace
 
-std::span<const TTrapColumn> SNMP_Read_Columns() { return Read_Columns; }
-std::span<const TTrapColumn> SNMP_Write_Columns() { return Write_Columns; }
+std::span<const TAccessColumn> SNMP_Read_Columns() { return Read_Columns; }
+std::span<const TAccessColumn> SNMP_Write_Columns() { return Write_Columns; }
 
 TFSNMP_Trap_Access::TFSNMP_Trap_Access(TComponent* AOwner, TProgramState& AState)
     : TFConfWindow(AOwner, AState, {u"FSNMP_Trap_Access", 1900, 1901, 1256, 337, bsSizeable}) {
@@ -143,11 +94,12 @@ TFSNMP_Trap_Access::TFSNMP_Trap_Access(TComponent* AOwner, TProgramState& AState
 }
 
 TAdvColumnGrid* TFSNMP_Trap_Access::Place_Grid(TTabSheet* Page, StringView Name,
-                                              std::span<const TTrapColumn> Columns) {
+                                              std::span<const TAccessColumn> Columns) {
   auto* Grid = Place<TAdvColumnGrid>(this, Page, Name, 0, 0, Page->ClientWidth(), Page->ClientHeight());
   Grid->SetAlign(alClient);
-  Set_Grid_Look(*Grid, static_cast<int>(Columns.size()) + 1, Columns.size() == std::size(Read_Columns));
-  Set_Columns(*Grid, Columns);
+  Set_Access_Grid_Look(*Grid, static_cast<int>(Columns.size()) + 1, SNMP_Trap_Rows + 1,
+                       Columns.size() == std::size(Read_Columns));
+  Set_Access_Columns(*Grid, 40, Columns);
   Grid->OnKeyPress = [this, Grid](TObject*, Char& Key) { Grid_Enter_Next_Cell(State, *Grid, Key); };
   Grid->OnDblClickCell = [this, Grid](TObject*, int ARow, int ACol) { Grid_Auto_Size_Column(State, *Grid, ARow, ACol); };
   Grid->OnCheckBoxClick = [Grid](TObject*, int ACol, int, bool) {
@@ -187,8 +139,8 @@ void TFSNMP_Trap_Access::Set_Lang() {
   }
   TS_SNMP_Read->SetText(State.Text(1908));
   TS_SNMP_Write->SetText(State.Text(1909));
-  Set_Headers(State, *ACG_SNMP_Read, 1916, Read_Columns, Hint_SNMP_Read);
-  Set_Headers(State, *ACG_SNMP_Write, 1930, Write_Columns, Hint_SNMP_Write);
+  Set_Access_Headers(State, *ACG_SNMP_Read, 1916, Read_Columns, &Hint_SNMP_Read);
+  Set_Access_Headers(State, *ACG_SNMP_Write, 1930, Write_Columns, &Hint_SNMP_Write);
 }
 
 void TFSNMP_Trap_Access::Index_Row_Build(TAdvColumnGrid& Grid) {

@@ -4,8 +4,7 @@
 #include <span>
 
 #include "app/ConfWindow.h"
-#include "grid/model/AdvGridEvents.h"
-#include "platform/sys/Strings.h"
+#include "editors/AccessColumns.h"
 
 class TAdvColumnGrid;
 class TLbButton;
@@ -17,22 +16,6 @@ inline constexpr int SNMP_Default_Rows = 64;
 inline constexpr int SNMP_Positions = 1440;
 inline constexpr StringView SNMP_Conversions[] = {u"None",      u"Float",       u"Float * 10",
                                                   u"Float * 100", u"Float / 10", u"Float / 100"};
-
-// Which item list a column's editor offers.
-enum TTrapItems { tiNone, tiCommunity, tiType, tiPosition, tiBit, tiConversion };
-
-// One column of a trap table: its look and the file attribute it holds.
-struct TTrapColumn {
-  StringView Attribute;
-  int Header_Text;
-  int Hint_Text;  // 0: none
-  int Width;
-  TEditorType Editor;
-  TTrapItems Items;
-  TColor Color;
-  int Edit_Length;
-  StringView Missing;  // the text of a row without the attribute
-};
 
 class TFSNMP_Trap_Access : public TFConfWindow {
  public:
@@ -72,7 +55,7 @@ class TFSNMP_Trap_Access : public TFConfWindow {
   void FormCreate() override;
 
  private:
-  TAdvColumnGrid* Place_Grid(TTabSheet* Page, StringView Name, std::span<const TTrapColumn> Columns);
+  TAdvColumnGrid* Place_Grid(TTabSheet* Page, StringView Name, std::span<const TAccessColumn> Columns);
   void Create_Buttons();
   void FormShow();
   void Btn_OKClick();
@@ -87,8 +70,8 @@ class TFSNMP_Trap_Access : public TFConfWindow {
 };
 
 // The columns 1 onwards of each table, in grid order.
-std::span<const TTrapColumn> SNMP_Read_Columns();
-std::span<const TTrapColumn> SNMP_Write_Columns();
+std::span<const TAccessColumn> SNMP_Read_Columns();
+std::span<const TAccessColumn> SNMP_Write_Columns();
 
 // True (an error) when Text holds a character other than an ASCII letter or
 // digit; with Check_Type 1 the first one must be a lower-case letter too.

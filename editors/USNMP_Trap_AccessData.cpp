@@ -15,13 +15,6 @@ constexpr StringView Read_Name = u"SNMP_Trap_Read";
 constexpr StringView Write_Name = u"SNMP_Trap_Write";
 constexpr StringView Version_Comment = u"SW_VERSION = 1.000";
 
-void Clear_Rows(TAdvColumnGrid& Grid) {
-  for (int Row = 1; Row < Grid.RowCount(); ++Row) {
-    for (int Col = 0; Col < Grid.AllColCount(); ++Col) Grid.SetCellEx(Col, Row, String());
-    Grid.SetCellEx(1, Row, u"Y");
-  }
-}
-
 void Fill_Positions(TAdvColumnGrid& Grid, int Col, int Count) {
   TStrings& Items = *Grid.Columns()->Items(Col)->ComboItems();
   Items.Clear();
@@ -30,23 +23,9 @@ void Fill_Positions(TAdvColumnGrid& Grid, int Col, int Count) {
 
 // A data check box shows checked only for "Y": a flag that the gateway
 // takes as set (any letter case) is shown so.
-String Loaded_Text(const TTrapColumn& Column, const String& Text) {
+String Loaded_Text(const TAccessColumn& Column, const String& Text) {
   if (Column.Editor == edDataCheckBox && UpperCase(Text) == u"Y") return u"Y";
   return Text;
-}
-
-void Load_Section(const TXmlNode& Section, TAdvColumnGrid& Grid, std::span<const TTrapColumn> Columns) {
-  int Row = 1;
-  for (TXmlNode Node = Section ? Section.FirstChild() : TXmlNode(); Node && Row < Grid.RowCount();
-       Node = Node.NextSibling()) {
-    if (Node.NodeType() != ntElement) continue;
-    for (std::size_t k = 0; k < Columns.size(); ++k) {
-      const TTrapColumn& Column = Columns[k];
-      const String Text = Node.HasAttribute(Column.Attribute) ? Node.Attribute(Column.Attribute) : String(Column.Missing);
-      Grid.SetCellEx(static_cast<int>(k) + 1, Row, Loaded_Text(Column, Text));
-    }
-    ++Row;
-  }
 }
 
 String Numbered(StringView Prefix, int K) { return String(Prefix) + IntToStr(K); }
@@ -69,22 +48,12 @@ void Fill_Defaults(TAdvColumnGrid& Read, TAdvColumnGrid& Write) {
 
 // Rows without a Community Name are not part of the table: they are
 // passed over, and rows below them still count.
-bool Has_Community_Name(TAdvColumnGrid& Grid, int Row) { return !Trim(Grid.GetCellEx(2, Row)).empty(); }
-
-void Save_Section(const TXmlNode& Root, StringView Name, TAdvColumnGrid& Grid, std::span<const TTrapColumn> Columns) {
-  const TXmlNode Section = Root.AddChild(Name);
-  for (int Row = 1; Row < Grid.RowCount(); ++Row) {
-    if (!Has_Community_Name(Grid, Row)) continue;
-    const TXmlNode Node = Section.AddChild(u"row");
-    for (std::size_t k = 0; k < Columns.size(); ++k)
-      Node.SetAttribute(Columns[k].Attribute, Grid.GetCellEx(static_cast<int>(k) + 1, Row));
-  }
-}
+constexpr int Key_Col = 2;
 }  // namespace
 
 void TFSNMP_Trap_Access::FormShow() {
-  Clear_Rows(*ACG_SNMP_Read);
-  Clear_Rows(*ACG_SNMP_Write);
+  Clear_Access_Rows(*ACG_SNMP_Read, u"Y");
+  Clear_Access_Rows(*ACG_SNMP_Write, u"Y");
   NByte_IN = SNMP_Positions;
   NByte_OUT = SNMP_Positions;
   Fill_Positions(*ACG_SNMP_Read, 8, NByte_IN);
@@ -101,8 +70,8 @@ void TFSNMP_Trap_Access::FormShow() {
 void TFSNMP_Trap_Access::Load_File() {
   const TProjectFile File(State.File_SNMP_Trap);
   if (!File.Exists()) return Fill_Defaults(*ACG_SNMP_Read, *ACG_SNMP_Write);
-  Load_Section(File.Child(Read_Name), *ACG_SNMP_Read, SNMP_Read_Columns());
-  Load_Section(File.Child(Write_Name), *ACG_SNMP_Write, SNMP_Write_Columns());
+  Load_Access_Section(File.Child(Read_Name), *ACG_SNMP_Read, SNMP_Read_Columns(), Loaded_Text);
+  Load_Access_Section(File.Child(Write_Name), *ACG_SNMP_Write, SNMP_Write_Columns(), Loaded_Text);
 }
 
 void TFSNMP_Trap_Access::Btn_OKClick() {
@@ -115,8 +84,8 @@ void TFSNMP_Trap_Access::Save_File() const {
   TXMLDocument Document;
   const TXmlNode Root = Document.AddChild(Root_Name);
   Document.AddComment(Version_Comment);
-  Save_Section(Root, Read_Name, *ACG_SNMP_Read, SNMP_Read_Columns());
-  Save_Section(Root, Write_Name, *ACG_SNMP_Write, SNMP_Write_Columns());
+  Save_Access_Section(Root, Read_Name, *ACG_SNMP_Read, SNMP_Read_Columns(), Key_Col);
+  Save_Access_Section(Root, Write_Name, *ACG_SNMP_Write, SNMP_Write_Columns(), Key_Col);
   Document.SaveToFile(State.File_SNMP_Trap);
 }
 

@@ -36,8 +36,11 @@ TFCorvanoFirmWare* Create_Program_Windows(TComponent* Owner, TProgramState& Stat
   Create<TFProfinetFileName>(W.FProfinetFileName, Owner, State);
   Create<TFModbus_TCP_Master_Set_Access>(W.FModbus_TCP_Master_Set_Access, Owner, State);
   Create<TFDMXDefVal>(W.FDMXDefVal, Owner, State);
-  Create<TFBACnetAccess>(W.FBACnetAccess, Owner, State);
-  Create<TFImportEDEFile>(W.FImportEDEFile, Owner, State);
+  auto* BACnet = new TFBACnetAccess(Owner, State);
+  auto* Import_EDE = new TFImportEDEFile(Owner, State);
+  BACnet->FImportEDEFile = Import_EDE;
+  W.FBACnetAccess = BACnet;
+  W.FImportEDEFile = Import_EDE;
   Create<TFSetAccess>(W.FSetAccess, Owner, State);
   Create<TFSNMP_Trap_Access>(W.FSNMP_Trap_Access, Owner, State);
   W.FSoftOptions->OnChangeLanguage = [Main](TObject*) { Main->Change_Language(); };
