@@ -59,6 +59,10 @@ class AnsweringDialogs : public TDialogService {
     return mrCancel;
   }
   bool FileDialog(TFileDialogRequest& r) override {
+    if (r.Filter.find(u"*.csv") != String::npos && !Ede_File.empty()) {
+      r.FileName = Ede_File;
+      return true;
+    }
     if (r.Filter.find(u"*.mib") == String::npos) return false;
     SetDialogService(nullptr);
     const bool Chosen = DialogService().FileDialog(r);
@@ -68,6 +72,7 @@ class AnsweringDialogs : public TDialogService {
   }
   int Boxes = 0;
   int Native_File_Dialogs = 0;
+  String Ede_File;  // the answer of the EDE open dialog; empty cancels it
 
  private:
   TDialogService* FPrevious;
@@ -154,6 +159,30 @@ TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithIts
       Walker.Walk(*Window, Ending_Buttons);
       Sys.CloseWindow(*Window);
     });
+
+  // The BACnet step is hidden in this product: its window is reached through
+  // the step itself, the import dialog through "Import EDE" on a fixture file.
+  TCustomForm& BACnet = *W.FBACnetAccess;
+  TCustomForm& Import = *W.FImportEDEFile;
+  Dialogs.Ede_File = S((std::filesystem::path(GX_TEST_DATA) / "ede" / "line7" / "input.csv").string());
+  bool BACnet_Opened = false, Import_Opened = false;
+  P.Input.WhenModal([&] {
+    BACnet_Opened = BACnet.Visible();
+    std::set<String> Skip = Ending_Buttons;
+    Skip.insert(u"Btn_Import_CSV");
+    Walker.Walk(BACnet, Skip);
+    P.Input.WhenModal([&] {
+      Import_Opened = Import.Visible();
+      Walk_And_Close(Import, u"Btn_Cancel");
+    });
+    Sys.Click(P.Control(BACnet, u"Btn_Import_CSV"));
+    Sys.CloseWindow(BACnet);
+  });
+  P.Main->Btn_Click(P.Main->Btn_Set_BACnet_Access);
+  EXPECT_TRUE(BACnet_Opened);
+  EXPECT_TRUE(Import_Opened);
+  EXPECT_FALSE(BACnet.Visible());
+  EXPECT_FALSE(Import.Visible());
 
   EXPECT_GT(Walker.Clicks(), 100);
   EXPECT_TRUE(P.Main->Visible());

@@ -1,0 +1,87 @@
+#pragma once
+// The BACnet tables window and its EDE import dialog on an open
+// configuration, reached through the main window's hidden BACnet step.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "editors/UBACnetAccess.h"
+#include "editors/UImportEDEFile.h"
+#include "grid/model/AdvColumnGrid.h"
+#include "platform/sys/SysUtils.h"
+#include "shell/UCorvanoFirmWare.h"
+#include "tests/app/ProgramFixture.h"
+#include "tests/support/TempDir.h"
+
+namespace testsupport {
+
+class BACnetFixture : public ::testing::Test {
+ protected:
+  BACnetFixture() {
+    std::filesystem::create_directories(P.Project("Plant"));
+    P.State->Project_Name = u"Plant";
+    P.State->Project_Path = S(P.Project("Plant").string());
+    P.State->Set_Files();
+    Set_Type("0");
+  }
+
+  TFBACnetAccess& W() { return dynamic_cast<TFBACnetAccess&>(*P.Main->Windows.FBACnetAccess); }
+  TFImportEDEFile& D() { return dynamic_cast<TFImportEDEFile&>(*P.Main->Windows.FImportEDEFile); }
+  TAdvColumnGrid& Read() { return *W().ACG1; }
+  TAdvColumnGrid& Write() { return *W().ACG2; }
+  std::filesystem::path File() const { return P.Project("Plant") / "BACnet_Master_Access.xml"; }
+  std::filesystem::path ParGen() const { return P.Project("Plant") / "ParGen.xml"; }
+  // ParGen.xml with that BACnet_Type text.
+  void Set_Type(const std::string& Type) {
+    WriteFile(ParGen(), "<ParGen><IP_Address>1.2.3.4</IP_Address><BACnet_Type>" + Type + "</BACnet_Type></ParGen>");
+  }
+
+  // Opens the window by its (hidden) step and runs Action in it; Action must
+  // close it. Answers the modal result.
+  TModalResult Show(const std::function<void()>& Action) {
+    P.Input.WhenModal(Action);
+    P.Main->Btn_Click(P.Main->Btn_Set_BACnet_Access);
+    return W().ModalResult();
+  }
+  // Chooses File in the window's open dialog and runs Action in the import
+  // dialog, which it must close.
+  void Import(const std::filesystem::path& Ede, const std::function<void()>& Action) {
+    P.Boxes.AnswerFile(S(Ede.string()));
+    P.Input.WhenModal(Action);
+    P.Input.Click(*W().Btn_Import_CSV);
+  }
+  // The dialog's address typed in, then OK.
+  void Import_OK(const char* Address) {
+    P.Input.Click(*D().E_ID_IP);
+    P.Input.Key(VK_END);
+    while (!D().E_ID_IP->Text().empty()) P.Input.Key(VK_BACK);
+    P.Input.Type(S(Address));
+    P.Input.Click(*D().Btn_OK);
+  }
+  // A data row as shown, columns 0 onwards (hidden ones too) joined by '|'.
+  static std::string Row(TAdvColumnGrid& Grid, int R) {
+    std::string Shown;
+    for (int Col = 0; Col < Grid.AllColCount(); ++Col) Shown += (Col ? "|" : "") + StringToUtf8(Grid.GetCellEx(Col, R));
+    return Shown;
+  }
+  static void Set_Row(TAdvColumnGrid& Grid, int R, std::initializer_list<const char*> Cells) {
+    int Col = 1;
+    for (const char* Text : Cells) Grid.SetCellEx(Col++, R, S(Text));
+  }
+  void Click_Cell(TAdvColumnGrid& Grid, int Col, int R) {
+    Grid.ScrollInView(Col, R);
+    const TRect Rect = Grid.CellRect(Grid.DisplColIndex(Col), R);
+    P.Input.Click(Grid, Point((Rect.Left + Rect.Right) / 2, (Rect.Top + Rect.Bottom) / 2));
+  }
+
+  ProgramFixture P;
+};
+
+inline constexpr std::initializer_list<const char*> Good_Read_Row = {
+    "Y", "192.168.0.10", "Analog Input", "5", "Present Value (85)", "4", "N", "", "", "", "1000", "0", "0", "0",
+    "N", "", "m"};
+inline constexpr std::initializer_list<const char*> Good_Write_Row = {
+    "Y", "192.168.0.10", "Analog Output", "Real", "1", "Present Value (85)", "0", "4", "N", "", "",
+    "", "N", "N", "1000", "0", "0", "0", "N", "", "m"};
+
+}  // namespace testsupport
