@@ -8,6 +8,8 @@
 #include "editors/UBACnetAccess.h"
 #include "editors/UImportEDEFile.h"
 #include "grid/model/AdvColumnGrid.h"
+#include "platform/gui/Application.h"
+#include "platform/sys/Exceptions.h"
 #include "platform/sys/SysUtils.h"
 #include "shell/UCorvanoFirmWare.h"
 #include "tests/app/ProgramFixture.h"
@@ -40,8 +42,17 @@ class BACnetFixture : public ::testing::Test {
   // close it. Answers the modal result.
   TModalResult Show(const std::function<void()>& Action) {
     P.Input.WhenModal(Action);
-    P.Main->Btn_Click(P.Main->Btn_Set_BACnet_Access);
+    Click_Step();
     return W().ModalResult();
+  }
+  // The hidden step's click, under the trap that the window system's
+  // dispatch of a real click puts around it.
+  void Click_Step() {
+    try {
+      P.Main->Btn_Click(P.Main->Btn_Set_BACnet_Access);
+    } catch (const Exception&) {
+      Application->HandleException(P.Main);
+    }
   }
   // Chooses File in the window's open dialog and runs Action in the import
   // dialog, which it must close.
@@ -52,9 +63,8 @@ class BACnetFixture : public ::testing::Test {
   }
   // The dialog's address typed in, then OK.
   void Import_OK(const char* Address) {
+    D().E_ID_IP->SetText(u"");
     P.Input.Click(*D().E_ID_IP);
-    P.Input.Key(VK_END);
-    while (!D().E_ID_IP->Text().empty()) P.Input.Key(VK_BACK);
     P.Input.Type(S(Address));
     P.Input.Click(*D().Btn_OK);
   }
@@ -69,8 +79,9 @@ class BACnetFixture : public ::testing::Test {
     for (const char* Text : Cells) Grid.SetCellEx(Col++, R, S(Text));
   }
   void Click_Cell(TAdvColumnGrid& Grid, int Col, int R) {
-    Grid.ScrollInView(Col, R);
-    const TRect Rect = Grid.CellRect(Grid.DisplColIndex(Col), R);
+    const int Shown = Grid.DisplColIndex(Col);
+    Grid.ScrollInView(Shown, R);
+    const TRect Rect = Grid.CellRect(Shown, R);
     P.Input.Click(Grid, Point((Rect.Left + Rect.Right) / 2, (Rect.Top + Rect.Bottom) / 2));
   }
 

@@ -31,7 +31,8 @@ std::string Dump(const std::vector<TBACnet_Var>& Vars) {
 TEST(EdeFile, GoldenFiles) {
   for (const auto& Case : golden::Cases("ede")) {
     SCOPED_TRACE(Case.filename().string());
-    golden::ExpectSameText(Dump(Load_EDE_File(S((Case / "input.csv").string()))), Case / "expected.txt");
+    const std::string Actual = Dump(Load_EDE_File(S((Case / "input.csv").string())));
+    golden::ExpectSameText(Actual, Case / "expected.txt");
   }
 }
 

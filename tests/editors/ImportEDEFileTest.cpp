@@ -16,7 +16,7 @@ class ImportEDEFile : public testsupport::BACnetFixture {
   // An EDE file of Count analog inputs named ai1, ai2, ...
   std::filesystem::path Inputs(int Count) {
     std::string Text = "#mandatory\nnames\n";
-    for (int K = 1; K <= Count; ++K) Text += "k;1;ai" + std::to_string(K) + ";0;" + std::to_string(K) + ";d\n";
+    for (int K = 1; K <= Count; ++K) Text += "k;1;ai" + std::to_string(K) + ";0;" + std::to_string(K) + ";d;\n";
     const auto Path = P.Dir.Path() / ("inputs" + std::to_string(Count) + ".csv");
     WriteFile(Path, Text);
     return Path;
