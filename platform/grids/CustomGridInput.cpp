@@ -112,8 +112,13 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
   TCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
+// A range drag follows the pointer's moves, not the view's: a press on a
+// partly shown cell scrolls it into view, and the pointer, still where it
+// pressed, then stands over another cell. So a move or a release where the
+// pointer was last leaves the selection as it is.
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
-  if (!ThumbDragMouse(X, Y, false) && GridState() != gsNormal) {
+  const bool still = GridState() == gsSelecting && Point(X, Y) == FLastMouse;
+  if (!ThumbDragMouse(X, Y, false) && GridState() != gsNormal && !still) {
     FLastMouse = Point(X, Y);
     GridMouseMove(X, Y);
     // The drag feedback follows (a grid drawing its own move mark repaints it itself).
@@ -127,7 +132,10 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
   TGridState state = GridState();
   if (!ThumbDragMouse(X, Y, true) && state != gsNormal) {
     KillTimer(Handle(), kSelectTimer);
-    GridMouseUp(X, Y);
+    if (state == gsSelecting && Point(X, Y) == FLastMouse)
+      CancelGridState();
+    else
+      GridMouseUp(X, Y);
     Invalidate();
     if (state == gsSelecting) {
       UpdateEdit();

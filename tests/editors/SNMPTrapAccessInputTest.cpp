@@ -1,0 +1,91 @@
+// The SNMP tables window under input made as the window system makes it:
+// a press on the partly shown last row, the thumb of a 256-row table, and
+// the text editor of a cell.
+#include <gtest/gtest.h>
+
+#include "controls/button/LbButton.h"
+#include "editors/USNMP_Trap_Access.h"
+#include "grid/model/AdvColumnGrid.h"
+#include "platform/grids/InplaceEdit.h"
+#include "platform/gui/Messages.h"
+#include "platform/sys/SysUtils.h"
+#include "tests/app/ProgramFixture.h"
+#include "tests/support/SystemInputDriver.h"
+
+namespace {
+using testsupport::SystemInputDriver;
+
+class SNMPTrapAccessInput : public ::testing::Test {
+ protected:
+  SNMPTrapAccessInput() {
+    std::filesystem::create_directories(P.Project("Plant"));
+    P.State->Project_Name = u"Plant";
+    P.State->Project_Path = S(P.Project("Plant").string());
+    P.State->Set_Files();
+  }
+  TFSNMP_Trap_Access& W() { return dynamic_cast<TFSNMP_Trap_Access&>(*P.Main->Windows.FSNMP_Trap_Access); }
+  TAdvColumnGrid& Read() { return *W().ACG_SNMP_Read; }
+  // Runs Action in the shown window, then closes it.
+  void Show(const std::function<void()>& Action) {
+    P.Input.WhenModal([&] {
+      Action();
+      W().Close();
+    });
+    P.Click(u"Btn_SNMP_Trap");
+  }
+  static TPoint Centre(const TRect& R) { return Point((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2); }
+
+  testsupport::ProgramFixture P;
+  SystemInputDriver Sys;
+};
+
+// The press scrolls the row into view; the release at the same place, now
+// over the row below, must not take the current cell there.
+TEST_F(SNMPTrapAccessInput, APressOnThePartlyShownLastRowMakesThatRowCurrent) {
+  Show([&] {
+    TAdvColumnGrid& G = Read();
+    ASSERT_EQ(G.TopRow(), 1);
+    const int Last = G.TopRow() + G.VisibleRowCount();
+    const TRect Cell = G.CellRect(11, Last);
+    ASSERT_GT(Cell.Bottom, G.ClientHeight()) << "the row is partly shown";
+    Sys.Click(G, Point((Cell.Left + Cell.Right) / 2, Cell.Top + 2));
+    EXPECT_EQ(G.Row(), Last);
+    EXPECT_EQ(G.Col(), 11);
+    EXPECT_EQ(G.Selection(), (TGridRect{11, Last, 11, Last})) << "one cell selected";
+    EXPECT_GT(G.TopRow(), 1) << "the row scrolled into view";
+    P.Boxes.Answer(mrNo);
+    Sys.Click(*W().Btn_DelRow);
+    ASSERT_FALSE(P.Boxes.Boxes().empty());
+    EXPECT_EQ(P.Boxes.Boxes().back().Text, P.Text(1975) + IntToStr(Last));
+  });
+}
+
+// The thumb of the 256-row table, dragged from a place away from the top
+// to the end of the track, follows the pointer and shows the last rows.
+TEST_F(SNMPTrapAccessInput, TheThumbDraggedToTheBottomShowsTheLastRows) {
+  Show([&] {
+    TAdvColumnGrid& G = Read();
+    G.SetTopRow(100);
+    Sys.Pump();
+    const int Bar = G.ClientWidth() + TCustomGrid::ScrollBarThickness() / 2;
+    const int Length = G.ClientHeight();
+    const int Thumb = G.ScrollThumbSize(SB_VERT);
+    TScrollInfo Info;
+    ASSERT_TRUE(G.GetScrollInfo(SB_VERT, Info));
+    const int Track = Length - 2 * TCustomGrid::ScrollBarThickness() - Thumb;
+    const int Top = TCustomGrid::ScrollBarThickness() + Track * (Info.nPos - Info.nMin) / (Info.nMax - Info.nMin);
+    const TPoint Grab = Point(Bar, Top + Thumb / 2);
+    Sys.MouseMove(G, Grab);
+    Sys.MouseDown(G, Grab);
+    const TPoint Half = Point(Bar, Grab.Y + (Length - Grab.Y) / 2);
+    Sys.MouseMove(G, Half);
+    Info.fMask = SIF_TRACKPOS;
+    ASSERT_TRUE(G.GetScrollInfo(SB_VERT, Info));
+    EXPECT_GT(Info.nTrackPos, Info.nPos) << "the thumb follows the pointer";
+    Sys.MouseMove(G, Point(Bar, Length + 40));
+    Sys.MouseUp(G, Point(Bar, Length + 40));
+    EXPECT_EQ(G.TopRow(), G.MaxTopRow());
+    EXPECT_EQ(G.LastVisibleRow(), G.RowCount() - 1);
+  });
+}
+}  // namespace
