@@ -94,7 +94,8 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
       return;
     }
   }
-  if (Button == mbLeft && !Shift.Contains(ssDouble) && !ScrollBarMouseDown(X, Y)) {
+  // A scroll bar takes no double clicks: the second press is a press again.
+  if (Button == mbLeft && !ScrollBarMouseDown(X, Y) && !Shift.Contains(ssDouble)) {
     TGridState sizing = gsNormal;
     int index = 0, pos = 0, ofs = 0;
     CalcSizingState(X, Y, sizing, index, pos, ofs);

@@ -77,6 +77,9 @@ TEST_F(SNMPTrapAccessInput, TheThumbDraggedToTheBottomShowsTheLastRows) {
     const TPoint Grab = Point(Bar, Top + Thumb / 2);
     Sys.MouseMove(G, Grab);
     Sys.MouseDown(G, Grab);
+    Info.fMask = SIF_ALL;
+    ASSERT_TRUE(G.GetScrollInfo(SB_VERT, Info));
+    EXPECT_EQ(Info.nTrackPos, Info.nPos) << "the grabbed thumb stays where it stands";
     const TPoint Half = Point(Bar, Grab.Y + (Length - Grab.Y) / 2);
     Sys.MouseMove(G, Half);
     Info.fMask = SIF_TRACKPOS;
@@ -86,6 +89,18 @@ TEST_F(SNMPTrapAccessInput, TheThumbDraggedToTheBottomShowsTheLastRows) {
     Sys.MouseUp(G, Point(Bar, Length + 40));
     EXPECT_EQ(G.TopRow(), G.MaxTopRow());
     EXPECT_EQ(G.LastVisibleRow(), G.RowCount() - 1);
+  });
+}
+// Quick presses on the track page as often as they come, as on any scroll
+// bar: a second press there is no double click on the grid.
+TEST_F(SNMPTrapAccessInput, APressRightAfterAnotherOnTheBarPagesAgain) {
+  Show([&] {
+    TAdvColumnGrid& G = Read();
+    const TPoint Track = Point(G.ClientWidth() + TCustomGrid::ScrollBarThickness() / 2, G.ClientHeight() - 25);
+    const int Width = G.ColWidths(G.ColCount() - 1);
+    Sys.DoubleClick(G, Track);
+    EXPECT_EQ(G.TopRow(), 1 + 2 * G.VisibleRowCount());
+    EXPECT_EQ(G.ColWidths(G.ColCount() - 1), Width);
   });
 }
 }  // namespace
