@@ -3,11 +3,15 @@
 // the text editor of a cell.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "controls/button/LbButton.h"
 #include "editors/USNMP_Trap_Access.h"
 #include "grid/model/AdvColumnGrid.h"
 #include "platform/grids/InplaceEdit.h"
+#include "platform/gui/ImageGraphic.h"
 #include "platform/gui/Messages.h"
+#include "platform/gui/Snapshot.h"
 #include "platform/sys/SysUtils.h"
 #include "tests/app/ProgramFixture.h"
 #include "tests/support/SystemInputDriver.h"
@@ -101,6 +105,61 @@ TEST_F(SNMPTrapAccessInput, APressRightAfterAnotherOnTheBarPagesAgain) {
     Sys.DoubleClick(G, Track);
     EXPECT_EQ(G.TopRow(), 1 + 2 * G.VisibleRowCount());
     EXPECT_EQ(G.ColWidths(G.ColCount() - 1), Width);
+  });
+}
+// The top row and left column of the darkest (text) pixels in R of a picture.
+TPoint TextCorner(const TPixelBuffer& Px, const TRect& R) {
+  TPoint Corner{R.Right, R.Bottom};
+  for (int Y = R.Top; Y < R.Bottom; ++Y)
+    for (int X = R.Left; X < R.Right; ++X) {
+      const TColor C = Px.Pixel(X, Y);
+      if ((C & 0xFF) + ((C >> 8) & 0xFF) + ((C >> 16) & 0xFF) > 3 * 100) continue;
+      Corner.X = std::min(Corner.X, X);
+      Corner.Y = std::min(Corner.Y, Y);
+    }
+  return Corner;
+}
+
+// The text editor of a one-line cell is a one-line edit without a frame or
+// arrows, with its text where the cell shows it, and it keeps the caret of
+// a long text in view. Set GX_SNAPSHOT_DIR to keep the pictures.
+TEST_F(SNMPTrapAccessInput, TheCellEditorIsOneLineAtTheCellsTextAndShowsTheCaret) {
+  const char* Keep = std::getenv("GX_SNAPSHOT_DIR");
+  const std::filesystem::path Dir = Keep ? std::filesystem::path(Keep) : P.Dir.Path();
+  Show([&] {
+    TAdvColumnGrid& G = Read();
+    const TRect Cell = G.CellRect(11, 2);
+    const String Shown = G.Cells(11, 2);
+    ASSERT_TRUE(platform::RenderToPng(G, S((Dir / "SNMPCellShown.png").string())));
+    Sys.Click(G, Centre(Cell));
+    Sys.Key(VK_F2);
+    ASSERT_TRUE(G.EditorMode());
+    TInplaceEdit& Edit = *G.InplaceEditor();
+    EXPECT_FALSE(Edit.MultiLineNative());
+    ASSERT_TRUE(platform::RenderToPng(G, S((Dir / "SNMPCellEdited.png").string())));
+    TPngImage Before, After;
+    Before.LoadFromFile(S((Dir / "SNMPCellShown.png").string()));
+    After.LoadFromFile(S((Dir / "SNMPCellEdited.png").string()));
+    const TRect Inside{Cell.Left + 1, Cell.Top + 1, Cell.Right - 1, Cell.Bottom - 1};
+    const TPoint Was = TextCorner(Before.Bitmap().Pixels(), Inside), Is = TextCorner(After.Bitmap().Pixels(), Inside);
+    EXPECT_LE(std::abs(Is.X - Was.X), 1) << "the text keeps its place";
+    EXPECT_LE(std::abs(Is.Y - Was.Y), 1) << "the text keeps its line";
+    // No arrows at the editor's right end.
+    EXPECT_EQ(TextCorner(After.Bitmap().Pixels(), TRect{Cell.Right - 18, Cell.Top + 1, Cell.Right - 1, Cell.Bottom - 1}).X,
+              Cell.Right - 1);
+    // A long text: the caret at its end is in view.
+    const TRect Long = G.CellRect(14, 2);
+    Sys.Key(VK_RETURN);
+    Sys.Click(G, Centre(Long));
+    Sys.Type(u"thisisaverylongmnemonictextforthecell");
+    ASSERT_TRUE(G.EditorMode());
+    const int Last = static_cast<int>(G.InplaceEditor()->Text().size()) - 1;
+    const LRESULT At = G.InplaceEditor()->Perform(EM_POSFROMCHAR, static_cast<WPARAM>(Last), 0);
+    ASSERT_NE(At, -1);
+    EXPECT_LT(GetXLParam(At), G.InplaceEditor()->Width());
+    EXPECT_GT(GetXLParam(At), G.InplaceEditor()->Width() / 2);
+    Sys.Key(VK_ESCAPE);
+    ASSERT_TRUE(platform::RenderToPng(W(), S((Dir / "SNMPWindow.png").string())));
   });
 }
 }  // namespace
