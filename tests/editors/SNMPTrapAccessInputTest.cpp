@@ -107,17 +107,42 @@ TEST_F(SNMPTrapAccessInput, APressRightAfterAnotherOnTheBarPagesAgain) {
     EXPECT_EQ(G.ColWidths(G.ColCount() - 1), Width);
   });
 }
-// The top row and left column of the darkest (text) pixels in R of a picture.
-TPoint TextCorner(const TPixelBuffer& Px, const TRect& R) {
-  TPoint Corner{R.Right, R.Bottom};
+// Where the dark (text) pixels inside R of a picture lie; (R.Right, R.Bottom)
+// for the top-left when there are none.
+TRect TextBox(const TPixelBuffer& Px, const TRect& R) {
+  TRect Box{R.Right, R.Bottom, R.Left, R.Top};
   for (int Y = R.Top; Y < R.Bottom; ++Y)
     for (int X = R.Left; X < R.Right; ++X) {
       const TColor C = Px.Pixel(X, Y);
       if ((C & 0xFF) + ((C >> 8) & 0xFF) + ((C >> 16) & 0xFF) > 3 * 100) continue;
-      Corner.X = std::min(Corner.X, X);
-      Corner.Y = std::min(Corner.Y, Y);
+      Box = TRect{std::min(Box.Left, X), std::min(Box.Top, Y), std::max(Box.Right, X + 1), std::max(Box.Bottom, Y + 1)};
     }
-  return Corner;
+  return Box;
+}
+TPoint TextCorner(const TPixelBuffer& Px, const TRect& R) {
+  const TRect Box = TextBox(Px, R);
+  return Point(Box.Left, Box.Top);
+}
+
+// Header texts wider than their column stay on the one line the 22-pixel
+// header row shows, whole. Set GX_SNAPSHOT_DIR to keep the picture.
+TEST_F(SNMPTrapAccessInput, LongHeaderTextsStayOnTheLineTheHeaderRowShows) {
+  const char* Keep = std::getenv("GX_SNAPSHOT_DIR");
+  const std::filesystem::path File = (Keep ? std::filesystem::path(Keep) : P.Dir.Path()) / "SNMPHeaders.png";
+  Show([&] {
+    TAdvColumnGrid& G = Read();
+    ASSERT_TRUE(platform::RenderToPng(G, S(File.string())));
+    TPngImage Png;
+    Png.LoadFromFile(S(File.string()));
+    for (const int Col : {5, 6, 7, 10}) {
+      SCOPED_TRACE(Col);
+      const TRect Head = G.CellRect(Col, 0);
+      ASSERT_EQ(Head.Height(), 22);
+      const TRect Box = TextBox(Png.Bitmap().Pixels(), TRect{Head.Left + 1, Head.Top, Head.Right - 1, Head.Bottom - 1});
+      EXPECT_LT(Box.Bottom, Head.Bottom - 3) << "no line cut by the row's end";
+      EXPECT_GT(Box.Width(), Head.Width() * 4 / 5) << "the whole text on one line";
+    }
+  });
 }
 
 // The text editor of a one-line cell is a one-line edit without a frame or
