@@ -173,11 +173,9 @@ void TCellPainter::DrawRichText(const String& Text, TRect T) {
 // text's own are kept.
 void TCellPainter::FitFixedText(const String& Text, TRect& T, unsigned& Flags) {
   if (!Fixed || !(Flags & DT_WORDBREAK) || LineCount(Text, true) > 1) return;
-  TRect wrapped = T;
-  C.DrawText(Text, wrapped, Flags | DT_CALCRECT);
-  if (wrapped.Bottom <= T.Bottom) return;
+  const int width = C.TextWidth(Text);
+  if (width <= T.Width() || 2 * C.TextHeight(Text) <= T.Height()) return;
   Flags = (Flags & ~(DT_WORDBREAK | DT_EDITCONTROL)) | DT_SINGLELINE;
-  if (C.TextWidth(Text) <= T.Width()) return;
   T.Left = std::min(T.Left, R.Left + G.GridLineWidth() + 1);
   T.Right = std::max(T.Right, R.Right - 1);
 }

@@ -61,12 +61,12 @@ void TCustomEdit::MakeNative(unsigned Style) {
   const Qt::Alignment align = (Style & ES_RIGHT) ? Qt::AlignRight : (Style & ES_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
   if (Style & ES_MULTILINE) {
     auto w = std::make_unique<MemoWidget>();
+    w->document()->setDocumentMargin(0);
     ConnectTrapped(w.get(), &QPlainTextEdit::textChanged, [this] { TextChangedByWidget(); });
     w->setLineWrapMode((Style & ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     QTextOption option = w->document()->defaultTextOption();
     option.setAlignment(align);
     w->document()->setDefaultTextOption(option);
-    w->document()->setDocumentMargin(0);
     w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (!frame) w->setFrameShape(QFrame::NoFrame);
