@@ -20,10 +20,7 @@ namespace testsupport {
 class BACnetFixture : public ::testing::Test {
  protected:
   BACnetFixture() {
-    std::filesystem::create_directories(P.Project("Plant"));
-    P.State->Project_Name = u"Plant";
-    P.State->Project_Path = S(P.Project("Plant").string());
-    P.State->Set_Files();
+    P.Open_Project("Plant");
     Set_Type("0");
   }
 
