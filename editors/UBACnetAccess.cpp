@@ -2,6 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "app/TableRowHelpers.h"
+#include "editors/AccessRowButtons.h"
 #include "controls/button/LbButton.h"
 #include "grid/model/AdvColumnGrid.h"
 #include "platform/gui/ComCtrls.h"
@@ -194,19 +195,10 @@ bool TFBACnetAccess::Read_Active() const { return PageControl1->ActivePage() == 
 
 TAdvColumnGrid& TFBACnetAccess::Active_Grid() const { return Read_Active() ? *ACG1 : *ACG2; }
 
-void TFBACnetAccess::Btn_CopyRowClick() {
-  Copy_Grid_Row(State, Active_Grid(), Active_Grid().Row());
-  Do_Copy_In_Read = Read_Active();
-  Do_Copy_In_Write = !Read_Active();
-}
+void TFBACnetAccess::Btn_CopyRowClick() { Row_Copy.Copy(State, Active_Grid(), Read_Active()); }
 
-void TFBACnetAccess::Btn_PasteRowClick() {
-  Paste_Grid_Row(State, Active_Grid(), Active_Grid().Row(), Read_Active() ? Do_Copy_In_Read : Do_Copy_In_Write);
-}
+void TFBACnetAccess::Btn_PasteRowClick() { Row_Copy.Paste(State, Active_Grid(), Read_Active()); }
 
-void TFBACnetAccess::Btn_InsRowClick() { Insert_Grid_Row(Active_Grid().Row(), Active_Grid(), true); }
+void TFBACnetAccess::Btn_InsRowClick() { Access_Insert_Row(Active_Grid()); }
 
-void TFBACnetAccess::Btn_DelRowClick() {
-  const int Row = Active_Grid().Row();
-  if (MessageDlg(State.Text(1436) + IntToStr(Row), mtConfirmation, mbYesNo) == mrYes) Delete_Grid_Row(Row, Active_Grid());
-}
+void TFBACnetAccess::Btn_DelRowClick() { Access_Delete_Row(State, Active_Grid(), 1436); }

@@ -7,6 +7,7 @@
 
 #include "app/ConfWindow.h"
 #include "editors/AccessColumns.h"
+#include "editors/AccessRowButtons.h"
 
 class TAdvColumnGrid;
 class TFImportEDEFile;
@@ -52,8 +53,7 @@ class TFBACnetAccess : public TFConfWindow {
   TFImportEDEFile* FImportEDEFile = nullptr;
 
   int App_BACnet_Type = 0;
-  bool Do_Copy_In_Read = false;
-  bool Do_Copy_In_Write = false;
+  TAccessRowCopy Row_Copy;
 
  protected:
   void FormCreate() override;

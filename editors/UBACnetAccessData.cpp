@@ -68,8 +68,7 @@ void TFBACnetAccess::FormShow() {
   Read_BACnet_Type();
   Show_Address_Columns();
   Load_File();
-  Do_Copy_In_Read = false;
-  Do_Copy_In_Write = false;
+  Row_Copy.Clear();
 }
 
 void TFBACnetAccess::Read_BACnet_Type() {

@@ -5,6 +5,7 @@
 
 #include "app/ConfWindow.h"
 #include "editors/AccessColumns.h"
+#include "editors/AccessRowButtons.h"
 
 class TAdvColumnGrid;
 class TLbButton;
@@ -48,8 +49,7 @@ class TFSNMP_Trap_Access : public TFConfWindow {
 
   int NByte_IN = SNMP_Positions;
   int NByte_OUT = SNMP_Positions;
-  bool Do_Copy_In_Read = false;
-  bool Do_Copy_In_Write = false;
+  TAccessRowCopy Row_Copy;
 
  protected:
   void FormCreate() override;

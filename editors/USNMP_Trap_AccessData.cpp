@@ -3,6 +3,7 @@
 #include "app/ProgramState.h"
 #include "app/ProjectFile.h"
 #include "app/TableRowHelpers.h"
+#include "editors/AccessRowButtons.h"
 #include "editors/USNMP_Trap_Access.h"
 #include "grid/model/AdvColumnGrid.h"
 #include "platform/gui/ComCtrls.h"
@@ -63,8 +64,7 @@ void TFSNMP_Trap_Access::FormShow() {
   Load_File();
   Index_Row_Build(*ACG_SNMP_Read);
   Index_Row_Build(*ACG_SNMP_Write);
-  Do_Copy_In_Read = false;
-  Do_Copy_In_Write = false;
+  Row_Copy.Clear();
 }
 
 void TFSNMP_Trap_Access::Load_File() {
@@ -93,19 +93,10 @@ bool TFSNMP_Trap_Access::Read_Active() const { return PageControl1->ActivePage()
 
 TAdvColumnGrid& TFSNMP_Trap_Access::Active_Grid() const { return Read_Active() ? *ACG_SNMP_Read : *ACG_SNMP_Write; }
 
-void TFSNMP_Trap_Access::Btn_CopyRowClick() {
-  Copy_Grid_Row(State, Active_Grid(), Active_Grid().Row());
-  Do_Copy_In_Read = Read_Active();
-  Do_Copy_In_Write = !Read_Active();
-}
+void TFSNMP_Trap_Access::Btn_CopyRowClick() { Row_Copy.Copy(State, Active_Grid(), Read_Active()); }
 
-void TFSNMP_Trap_Access::Btn_PasteRowClick() {
-  Paste_Grid_Row(State, Active_Grid(), Active_Grid().Row(), Read_Active() ? Do_Copy_In_Read : Do_Copy_In_Write);
-}
+void TFSNMP_Trap_Access::Btn_PasteRowClick() { Row_Copy.Paste(State, Active_Grid(), Read_Active()); }
 
-void TFSNMP_Trap_Access::Btn_InsRowClick() { Insert_Grid_Row(Active_Grid().Row(), Active_Grid(), true); }
+void TFSNMP_Trap_Access::Btn_InsRowClick() { Access_Insert_Row(Active_Grid()); }
 
-void TFSNMP_Trap_Access::Btn_DelRowClick() {
-  const int Row = Active_Grid().Row();
-  if (MessageDlg(State.Text(1975) + IntToStr(Row), mtConfirmation, mbYesNo) == mrYes) Delete_Grid_Row(Row, Active_Grid());
-}
+void TFSNMP_Trap_Access::Btn_DelRowClick() { Access_Delete_Row(State, Active_Grid(), 1975); }

@@ -466,3 +466,18 @@ TEST_F(BACnetAccess, TheReadHintOnTheNByteCell) {
   });
 }
 }  // namespace
+
+namespace {
+// Both keep the language of start-up: a change of language leaves their
+// captions, headers and buttons as they were.
+TEST_F(BACnetAccess, ALanguageChangeLeavesTheWindowAndTheDialogAlone) {
+  for (int Index : {1400, 1411, 1459, 1600, 1605, 1615}) P.State->Texts.SetStrings(Index, u"T" + IntToStr(Index));
+  P.Main->Change_Language();
+  EXPECT_EQ(W().Caption(), u"Set BACnet Access");
+  EXPECT_EQ(Read().GetCellEx(3, 0), u"Object Type");
+  EXPECT_EQ(W().Btn_Import_CSV->Caption(), u"Import EDE");
+  EXPECT_EQ(D().Caption(), u"Import BACnet EDE File");
+  EXPECT_EQ(D().ACG->GetCellEx(1, 0), u"Import");
+  EXPECT_EQ(D().LID_IP->Caption(), u"ID or IP address of the BACnet device");
+}
+}  // namespace

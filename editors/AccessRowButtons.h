@@ -1,0 +1,22 @@
+#pragma once
+// The row buttons of the windows with a read and a write table: each acts
+// on the current row of the table shown, and a copied row pastes only into
+// the table it came from.
+#include "platform/sys/String.h"
+
+class TAdvColumnGrid;
+class TProgramState;
+
+struct TAccessRowCopy {
+  bool Do_Copy_In_Read = false;
+  bool Do_Copy_In_Write = false;
+
+  void Clear() { Do_Copy_In_Read = Do_Copy_In_Write = false; }
+  void Copy(TProgramState& State, TAdvColumnGrid& Grid, bool In_Read);
+  void Paste(const TProgramState& State, TAdvColumnGrid& Grid, bool In_Read) const;
+};
+
+// An empty row (Enable "Y") at the current row, the rows below moved down.
+void Access_Insert_Row(TAdvColumnGrid& Grid);
+// The current row removed after Yes to Confirm_Text + its number.
+void Access_Delete_Row(const TProgramState& State, TAdvColumnGrid& Grid, int Confirm_Text);
