@@ -177,8 +177,15 @@ void TControl::SetAlign(TAlign v) {
 
 void TControl::SetVisible(bool v) {
   if (FVisible == v) return;
-  VisibleChanging();
   FVisible = v;
+  // The hook may undo the change: by the opposite one, or by an exception.
+  try {
+    VisibleChanging();
+  } catch (...) {
+    FVisible = !v;
+    throw;
+  }
+  if (FVisible != v) return;
   if (FView) FView->SetVisible(v);
   Perform(CM_VISIBLECHANGED, v ? 1 : 0, 0);
   if (FParent && FAlign != alNone) FParent->AlignControls();

@@ -176,6 +176,7 @@ class TControl : public TComponent {
   virtual void MouseEnter();
   virtual void MouseLeave();
   virtual void Resize();
+  // Visible() is the new state; the view still shows the old one.
   virtual void VisibleChanging() {}
   void SetControlState(unsigned v) { FControlState = v; }
   void ParentColorChanged();

@@ -128,8 +128,9 @@ void TCustomForm::Show() {
 }
 
 void TCustomForm::VisibleChanging() {
-  // Called before the change: Visible() is still the old state.
-  if (!Visible()) {
+  // OnShow sees the form visible, so it can give a control the focus, but
+  // runs before the window shows.
+  if (Visible()) {
     ApplyWindowParams();
     PlaceOnScreen();
     DoShow();

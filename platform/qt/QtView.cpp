@@ -279,7 +279,9 @@ void QtView::ForwardKey(TMessage& Message) {
 }
 
 void QtView::ForwardMouse(TMessage& Message) {
-  const QPoint pos(GetXLParam(Message.LParam), GetYLParam(Message.LParam));
+  QPoint pos(GetXLParam(Message.LParam), GetYLParam(Message.LParam));
+  // The wheel's point is on the screen.
+  if (Message.Msg == WM_MOUSEWHEEL) pos = FWidget->mapFromGlobal(pos);
   const Qt::KeyboardModifiers mods = QtModifiers(KeyboardShiftState().Bits());
   QWidget* target = FWidget->childAt(pos);
   if (!target) target = FWidget.get();
@@ -290,6 +292,8 @@ void QtView::ForwardMouse(TMessage& Message) {
     QWheelEvent e(local, global, QPoint(), QPoint(0, delta), Qt::NoButton, mods, Qt::NoScrollPhase, false);
     e.setTimestamp(PointerTime());
     SendToNative(target, e);
+    // A wheel the native control leaves goes on to the parent.
+    Message.Result = e.isAccepted() ? 1 : 0;
     return;
   }
   QEvent::Type type = QEvent::MouseMove;
