@@ -198,9 +198,10 @@ void QtView::BringToFront() { FWidget->raise(); }
 void QtView::SetNativeFocus() {
   QWidget* w = FWidget->focusProxy() ? FWidget->focusProxy() : FWidget.get();
   w->setFocus(Qt::OtherFocusReason);
-  // In a form too tall for the screen the focused control scrolls into view.
+  // In a form larger than the screen the focused control scrolls into view,
+  // only as far as it must: a button pressed at the frame's edge stays under the pointer.
   for (QWidget* p = FWidget->parentWidget(); p; p = p->parentWidget())
-    if (auto* area = qobject_cast<QScrollArea*>(p)) area->ensureWidgetVisible(FWidget.get());
+    if (auto* area = qobject_cast<QScrollArea*>(p)) area->ensureWidgetVisible(FWidget.get(), 0, 0);
 }
 
 void QtView::SetRegion(const TRegion* Region) {

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "platform/gui/Application.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Views.h"
 #include "platform/gui/WindowStyles.h"

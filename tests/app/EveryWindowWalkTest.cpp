@@ -1,7 +1,7 @@
 // Every window of the program opened from the main window twice (a window is
 // made once and shown again), every control in it clicked at each showing and
 // the window closed with its own button, all through the window system's
-// input path, on a screen of 1366 x 768 where the taller windows scroll. It passes when nothing crashes, no sanitizer
+// input path. It passes when nothing crashes, no sanitizer
 // reports and every window closes. Nothing leaves the machine and no program
 // starts: HTTP, echo, process start and shell are the test's; message boxes
 // are answered; the MIB save dialog is the toolkit's own.
@@ -103,11 +103,6 @@ class EveryWindow : public ::testing::Test {
     EXPECT_TRUE(Sys.ScrollIntoView(Close, Point(Close.Width() / 2, Close.Height() / 2)));
     Sys.Click(Close);
   }
-  // The size of the Xvfb screen the walk also runs on.
-  struct Laptop_Screen {
-    Laptop_Screen() { Screen->PinSize(1366, 768); }
-    ~Laptop_Screen() { Screen->PinSize(1920, 1080); }
-  } Laptop;
 
   ClosedMachine Machine;
   ProgramFixture P;

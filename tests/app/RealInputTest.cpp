@@ -21,6 +21,7 @@
 namespace {
 using testsupport::ProgramFixture;
 using testsupport::SystemInputDriver;
+using testsupport::WindowWalker;
 
 // The toolkit's own message boxes while it lives, in place of the scripted ones.
 struct ToolkitBoxes {
@@ -207,7 +208,7 @@ TEST_F(RealInput, EveryControlOfTheSnmpWindowCanBeReachedAtA1024By768Screen) {
     EXPECT_LE(Window.Right, 1024);
     EXPECT_LE(Window.Bottom, 768);
     Walker.Walk(W, {u"Btn_OK", u"Btn_Cancel"});
-    for (TControl* Far : {static_cast<TControl*>(W.Btn_PasteRow), W.ACG_SNMP_Read})
+    for (TControl* Far : std::initializer_list<TControl*>{W.Btn_PasteRow, W.PageControl1})
       EXPECT_TRUE(Sys.ScrollIntoView(*Far, Point(Far->Width() - 3, Far->Height() / 2))) << StringToUtf8(Far->Name());
     if (const char* Dir = std::getenv("GX_SNAPSHOT_DIR"))
       platform::RenderWindowToPng(W, Utf8ToString(std::string(Dir) + "/snmp-window-1024x768.png"));
@@ -215,7 +216,7 @@ TEST_F(RealInput, EveryControlOfTheSnmpWindowCanBeReachedAtA1024By768Screen) {
   });
   Sys.Click(P.Control(u"Btn_SNMP_Trap"));
   EXPECT_FALSE(W.Visible());
-  EXPECT_GT(Walker.Clicks(), 10);
+  EXPECT_GE(Walker.Clicks(), 6) << "both tabs and the four row buttons";
 }
 
 // A table window sized by its frame: the aligned page control or panel
