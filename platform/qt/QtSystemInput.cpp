@@ -224,7 +224,11 @@ void SystemFrameBars(const TControl& Control, TRect& Vert, TRect& Horz) {
 
 void SystemResizeWindow(const TControl& Control, int Width, int Height) {
   QWidget* w = WindowOf(&Control);
-  if (w && w->windowHandle()) w->windowHandle()->resize(Width, Height);
+  if (!w || !w->windowHandle()) return;
+  w->windowHandle()->resize(Width, Height);
+  // The window system answers in its own time: the entry returns once the window has the size.
+  for (int round = 0; round < 100 && w->size() != QSize(Width, Height); ++round)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
 TRect SystemWindowRect(const TControl& Control) {
