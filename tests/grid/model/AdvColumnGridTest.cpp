@@ -340,6 +340,20 @@ TEST(AdvColumnGridLayout, ColumnStreamWritesAndReadsBackEverySetting) {
   EXPECT_THROW(other.LoadColumnsFromStream(bad), EReadError);
 }
 
+// The bytes of a column record are kept in a file: stored layouts must read
+// the same whatever the codec beneath becomes.
+TEST(AdvColumnGridLayout, ColumnStreamBytesAreKept) {
+  TAdvColumnGrid g(nullptr);
+  SetEverything(*g.Columns()->Items(3));
+  g.Columns()->Items(1)->SetHeader(u"Ünï €");
+  TMemoryStream st;
+  g.SaveColumnsToStream(st);
+  const std::string file = std::string(GX_TEST_DATA) + "/column-stream/everything/expected.bin";
+  TMemoryStream expected;
+  expected.LoadFromFile(Utf8ToString(file));
+  EXPECT_TRUE(st.Bytes() == expected.Bytes());
+}
+
 String IniPath(const testsupport::TempDir& dir) { return Utf8ToString((dir / "cols.ini").string()); }
 
 void Name(TAdvColumnGrid& g) {
