@@ -51,6 +51,7 @@ class TFilePicture;
 class TIcon;
 class TImageList;
 class TPicture;
+class TStream;
 
 class TBackGround;
 class TBalloonSettings;
@@ -1176,6 +1177,27 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   int SaveStartRow() const { return FValues.SaveFixedCells || FValues.SaveFixedRows ? 0 : FixedRows(); }
   int SaveEndRow() const { return RowCount() - 1 - (FValues.SaveFixedCells || FValues.SaveFixedRows ? 0 : FFixedFooters); }
   int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+
+  // ---- the binary grid stream (grid/exchange/AdvGridBinStream.cpp, family
+  // TGridBinWriter/TGridBinReader). Rectangles are inclusive storage columns
+  // and rows. A stream is read and checked whole before any cell changes:
+  // on an error the grid is as it was.
+  void SaveRectToBinStream(const TRect& Rect, TStream& Stream);
+  void SaveToBinStream(TStream& Stream);
+  // Through the safe writer: a failed save leaves the old file.
+  void SaveToBinFile(const String& FileName);
+  void LoadAtPointFromBinStream(TPoint Point, TStream& Stream);
+  // At (0, 0), then the outline nodes are counted again.
+  void LoadFromBinStream(TStream& Stream);
+  void LoadFromBinFile(const String& FileName);
+  // Percent of the rows written or read, fired when it changes.
+  TFileProgressEvent OnFileProgress;
+
+ private:
+  friend class TGridBinReader;
+  friend class TGridBinWriter;
+
+ public:
 
   // ---- the last row kept clear of the search footer (grid/interact/AdvGridFooterScroll.cpp)
   bool IsLastRowAboveSearchFooter();
