@@ -108,7 +108,9 @@ TEST(ProjectFile, NoRegularFileOrTooLargeRaisesNamingTheFile) {
       ADD_FAILURE() << OddFileName(Kind) << ": no error raised";
     } catch (const EInOutError& e) {
       EXPECT_NE(e.Message().find(u"\"" + name + u"\""), String::npos) << e.what();
-      if (Kind == testsupport::OddFile::Oversized) EXPECT_NE(e.Message().find(u"16777217 bytes"), String::npos) << e.what();
+      if (Kind == testsupport::OddFile::Oversized) {
+        EXPECT_NE(e.Message().find(u"16777217 bytes"), String::npos) << e.what();
+      }
     }
   }
 }

@@ -58,7 +58,7 @@ TEST_F(ProjectFilesUnderFaults, FilesWithADeclarationFirstShowTheirValuesAndOkKe
   P.Click(u"Btn_DALI_Access");
   EXPECT_NE(ReadFile(File("DALI_Access.xml")).find("<DALI_ID_DEVICE_3>1</DALI_ID_DEVICE_3>"), std::string::npos);
   auto& Traps = dynamic_cast<TFSNMP_Trap_Access&>(*P.Main->Windows.FSNMP_Trap_Access);
-  Show(u"Btn_SNMP_Trap", Traps, [&] { EXPECT_EQ(Traps.ACG_SNMP_Read->GetCellEx(15, 1), u"lamp"); });
+  Show(u"Btn_SNMP_Trap", Traps, [&] { EXPECT_EQ(Traps.ACG_SNMP_Read->GetCellEx(14, 1), u"lamp"); });
   EXPECT_TRUE(P.Boxes.Boxes().empty());
 }
 
@@ -94,7 +94,9 @@ TEST_F(ProjectFilesUnderFaults, NoRegularFileOrTooLargeStopsEveryReaderAndIsLeft
                 Kind == OddFile::Fifo     ? std::filesystem::file_type::fifo
                 : Kind == OddFile::Folder ? std::filesystem::file_type::directory
                                           : std::filesystem::file_type::regular);
-      if (Kind == OddFile::Oversized) EXPECT_EQ(std::filesystem::file_size(File(R.File)), 16u * 1024 * 1024 + 1);
+      if (Kind == OddFile::Oversized) {
+        EXPECT_EQ(std::filesystem::file_size(File(R.File)), 16u * 1024 * 1024 + 1);
+      }
     }
   }
 }

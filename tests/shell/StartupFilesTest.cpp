@@ -4,6 +4,7 @@
 
 #include "app/DefaultTexts.h"
 #include "app/Settings.h"
+#include "platform/sys/SysUtils.h"
 #include "tests/app/ProgramFixture.h"
 
 namespace {
@@ -77,7 +78,9 @@ TEST(StartupFiles, SettingsThatAreNoRegularFileOrTooLargeAreRefusedUnreadAndKept
               : Kind == OddFile::Folder ? std::filesystem::file_type::directory
                                         : std::filesystem::file_type::regular)
         << OddFileName(Kind);
-    if (Kind == OddFile::Oversized) EXPECT_EQ(std::filesystem::file_size(P.Dir / "Corvan.xml.bad"), Size);
+    if (Kind == OddFile::Oversized) {
+      EXPECT_EQ(std::filesystem::file_size(P.Dir / "Corvan.xml.bad"), Size);
+    }
     EXPECT_TRUE(std::filesystem::is_regular_file(P.Dir / "Corvan.xml")) << OddFileName(Kind);
   }
 }
