@@ -5,6 +5,7 @@
 // read it must refuse with an error, never a crash.
 #include <memory>
 
+#include "app/Language.h"
 #include "app/ProgramState.h"
 #include "fuzz/FuzzSupport.h"
 #include "platform/sys/Exceptions.h"
@@ -18,6 +19,7 @@ class WindowTarget {
     StartGui();
     state_.Project_Path = ScratchFile("");
     state_.Set_Files();
+    Load_Default_Texts(state_);
     window_ = std::make_unique<Window>(nullptr, state_);
   }
   TProgramState& State() { return state_; }
