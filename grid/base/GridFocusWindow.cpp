@@ -11,6 +11,6 @@ TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TCustomControl(AOwner) 
 }
 
 void TGridFocusWindow::CreateParams(TCreateParams& Params) {
-  Params.Style = WS_POPUP | WS_DISABLED;
-  Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+  Params.Style = WS_CHILD | WS_DISABLED;
+  Params.ExStyle = 0;
 }
