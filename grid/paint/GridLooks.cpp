@@ -151,6 +151,7 @@ void TAdvStringGrid::SetStyle(TAdvGridStyle AStyle) {
 void TAdvStringGrid::SetComponentStyle(TZEVStyle AStyle) {
   FState->Looks.Style = AStyle;
   SetStyle(static_cast<TAdvGridStyle>(AStyle));
+  FState->Looks.Style = AStyle;  // a look the preset brings stores its own
   PassStyleToEditors(AStyle);
   if (AStyle != tsCustom) SetScrollType(ssNormal);
 }

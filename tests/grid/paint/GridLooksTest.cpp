@@ -71,7 +71,7 @@ TEST(GridLooks, SetLookWritesEachLooksPlainDefaults) {
     EXPECT_EQ(g.BorderStyle(), bsSingle) << what;
     EXPECT_EQ(g.BorderColor(), 0xB99D7F) << what;
     const bool gradientFace = k.Look == glXP || k.Look == glZEV;
-    EXPECT_EQ(g.ZEVGradient(fgHoverFrom), gradientFace ? 0xCFD0D1 : clWhite) << what;
+    EXPECT_EQ(g.ZEVGradient(fgHoverFrom), gradientFace ? 0xCFD0D1 : clNone) << what;
     EXPECT_EQ(g.ZEVGradient(fgDownMirrorTo), gradientFace ? 0x627376 : clNone) << what;
   }
 }
