@@ -5,7 +5,7 @@
 #include "platform/gui/Messages.h"
 
 // Window styles (TCreateParams::Style) and extended styles (ExStyle).
-constexpr unsigned WS_POPUP = 0x80000000u, WS_DISABLED = 0x08000000u, WS_BORDER = 0x00800000u;
+constexpr unsigned WS_POPUP = 0x80000000u, WS_CHILD = 0x40000000u, WS_DISABLED = 0x08000000u, WS_BORDER = 0x00800000u;
 constexpr unsigned WS_EX_TOOLWINDOW = 0x0080, WS_EX_LAYERED = 0x00080000, WS_EX_NOACTIVATE = 0x08000000;
 // Window-class styles (TCreateParams::WindowClassStyle).
 constexpr unsigned CS_SAVEBITS = 0x0800, CS_DROPSHADOW = 0x00020000;
