@@ -78,8 +78,11 @@ void TCustomGrid::OptionsChanged() {
     HideEditor();
 }
 
+// Counts often change by the thousand too (rows hidden one by one): the view
+// is worked out when next read, as for cell sizes.
 void TCustomGrid::SizeChanged(int, int) {
-  UpdateViewport();
+  if (!ViewportStale()) FStaleRepaintAsked = false;
+  MarkViewportStale();
   if (FInplaceCol >= ColCount() || FInplaceRow >= RowCount()) FInplaceCol = FInplaceRow = -1;
   InvalidateEditor();
 }
