@@ -119,7 +119,9 @@ void BM_HideRowListLackingAbAndShowAll(benchmark::State& state) {
   HideRowsLackingAb(state, [](TAdvStringGrid& g, const std::vector<int>& list) { g.HideRowList(list); });
 }
 
-void BM_VectorFilterFloor(benchmark::State& state) { bench::VectorFilterFloor(state, bench::MakeRows(static_cast<int>(state.range(0)), bench::kMostLackAb)); }
+void BM_VectorFilterFloor(benchmark::State& state) {
+  bench::VectorFilterFloor(state, bench::MakeRows(static_cast<int>(state.range(0)), bench::kMostLackAb));
+}
 
 }  // namespace
 
