@@ -78,11 +78,10 @@ void TCustomGrid::OptionsChanged() {
     HideEditor();
 }
 
-// Counts often change by the thousand too (rows hidden one by one): the view
-// is worked out when next read, as for cell sizes.
+// At once, not when next read: a scroll bar hidden by hand comes back when
+// the need for it changes, and each count change may change it.
 void TCustomGrid::SizeChanged(int, int) {
-  if (!ViewportStale()) FStaleRepaintAsked = false;
-  MarkViewportStale();
+  UpdateViewport();
   if (FInplaceCol >= ColCount() || FInplaceRow >= RowCount()) FInplaceCol = FInplaceRow = -1;
   InvalidateEditor();
 }
