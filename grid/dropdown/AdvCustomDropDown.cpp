@@ -180,8 +180,8 @@ void TAdvCustomDropDown::SetLabelCaption(const String& v) {
 
 void TAdvCustomDropDown::UpdateLabel() {
   if (Destroying() || !FLabel.Label()) return;
-  const bool parentFont = FLoadedParentFont;
-  FLabel.Update(parentFont ? Font() : FLabel.Font());
+  // Built in code, the edit is loaded when made: ParentFont as it is now decides.
+  FLabel.Update(ParentFont() ? Font() : FLabel.Font());
 }
 
 // The value and what it shows.
@@ -423,7 +423,6 @@ void TAdvCustomDropDown::NativeMade() {
 
 void TAdvCustomDropDown::Loaded() {
   TMaskEdit::Loaded();
-  FLoadedParentFont = ParentFont();
   SetEditRect();
   ResizeEdit();
   if (FButton) FButton->SetEnabled(Enabled());

@@ -301,6 +301,5 @@ class TAdvCustomDropDown : public TMaskEdit, public IZEVStyle, public IZEVTones 
   bool FSelClick = false;
   bool FSysKeyDown = false;  // inside a WM_SYSKEYDOWN
   bool FDroppedDown = false;
-  bool FLoadedParentFont = false;
   TSize FUserSize{-1, -1};
 };

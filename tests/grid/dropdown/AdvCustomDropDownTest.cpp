@@ -212,6 +212,7 @@ TEST(AdvCustomDropDown, TheLabelAtTheNewPositionsAndTallerThanTheEdit) {
   EXPECT_EQ(label->Left(), 350 - lw);
   EXPECT_EQ(label->Top(), 124 + 4);
   d.SetLabelPosition(lpLeftCenter);
+  d.SetParentFont(false);
   d.LabelFont()->SetSize(40);
   ASSERT_GT(label->Height(), d.Height());
   EXPECT_EQ(label->Top(), 100 - (label->Height() - 24) / 2) << "centred over the edit";

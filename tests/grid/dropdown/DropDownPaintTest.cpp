@@ -104,8 +104,9 @@ TEST(DropDownBorders, TheFirstRuleThatAppliesDrawsAlone) {
     std::vector<TColor> colours;
     for (const TCanvasRecord& r : canvas.RecordsOf(u"FrameRect")) colours.push_back(r.BrushColor);
     EXPECT_EQ(colours, c.Colours) << c.Name;
-    if (!canvas.RecordsOf(u"FrameRect").empty() && ops.size() == 1)
+    if (!canvas.RecordsOf(u"FrameRect").empty() && ops.size() == 1) {
       EXPECT_EQ(canvas.RecordsOf(u"FrameRect")[0].Rect, Rect(0, 0, 120, 21)) << c.Name;
+    }
   }
 }
 
@@ -173,7 +174,7 @@ TEST(DropDownArrow, GlyphFaceOverTheVisualStyle) {
   ASSERT_EQ(DropArrowFace(l), dafGlyph);
   TRecordingCanvas c;
   DrawDropDownArrow(c, l);
-  EXPECT_EQ(Ops(c), (std::vector<std::string>{"Rectangle", "DrawPixels"}));
+  EXPECT_EQ(Ops(c), (std::vector<std::string>{"Rectangle", "Draw"}));
   EXPECT_EQ(c.Records()[0].Rect, Rect(0, 0, 17, 17));
   EXPECT_EQ(c.Records()[0].PenColor, clGray);
   EXPECT_EQ(c.Records()[1].Rect, Rect(0, 0, 8, 8));
@@ -246,6 +247,7 @@ TEST(DropDownPushButton, ThemedFlatOrThePlatformsOwn) {
   l.Flat = false;
   l.Down = false;
   l.Hot = true;
+  l.Themed = true;
   c.Clear();
   EXPECT_TRUE(DrawDropDownPushButton(c, l));
   EXPECT_EQ(themed.Styles.Calls,
