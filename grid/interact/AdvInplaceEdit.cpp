@@ -13,6 +13,7 @@
 #include "platform/gui/Clipboard.h"
 #include "platform/gui/Input.h"
 #include "platform/gui/SystemMetrics.h"
+#include "platform/gui/WindowStyles.h"
 #include "platform/sys/FormatSettings.h"
 
 namespace {
@@ -25,7 +26,7 @@ bool IsTextLike(TEditorType Kind) {
 }
 }  // namespace
 
-TAdvInplaceEdit::TAdvInplaceEdit(TAdvStringGrid* AGrid) : TInplaceEdit(AGrid), FGrid(AGrid) {}
+TAdvInplaceEdit::TAdvInplaceEdit(TAdvStringGrid* AGrid) : TInplaceEdit(AGrid), FGrid(AGrid) { RecreateWnd(); }
 
 void TAdvInplaceEdit::SetVAlign(bool Value) {
   if (FValign == Value) return;
@@ -39,13 +40,15 @@ void TAdvInplaceEdit::SetWordWrap(bool Value) {
   RecreateWnd();
 }
 
-// A password never wraps; the native edit is the multi-line kind only for wrapping cells.
+// No frame: the editor lies on the cell. A password never wraps; the native
+// edit is the multi-line kind only for a wrapping cell that shows more than
+// one line.
 void TAdvInplaceEdit::CreateParams(TCreateParams& Params) {
   TInplaceEdit::CreateParams(Params);
+  Params.Style &= ~WS_BORDER;
   if (FValign) Params.Style |= ES_RIGHT;
-  const bool password = FGrid->EditControl() == edPassword;
-  if (password) Params.Style |= ES_PASSWORD;
-  if (FWordWrap && !password) Params.Style = (Params.Style & ~ES_AUTOHSCROLL) | ES_MULTILINE;
+  if (FGrid->EditControl() == edPassword) Params.Style |= ES_PASSWORD;
+  if (MultiLineCell()) Params.Style = (Params.Style & ~ES_AUTOHSCROLL) | ES_MULTILINE;
   Params.Style |= ES_WANTRETURN;
   GotKey = false;
   Workmode = true;
@@ -60,6 +63,7 @@ void TAdvInplaceEdit::UpdateContents() {
   FGrid->DoGetWordWrap(col, row, wrap);
   SetVAlign(halign == taRightJustify);
   SetWordWrap(wrap);
+  if (MultiLineNative() != MultiLineCell()) RecreateWnd();
   SetPasswordChar(FGrid->EditControl() == edPassword ? FGrid->PasswordChar() : Char(0));
   TInplaceEdit::UpdateContents();
   FColE = col;
@@ -277,6 +281,21 @@ bool TAdvInplaceEdit::CaretOnLastLine() {
 }
 
 bool TAdvInplaceEdit::WrapsOrMultiline() const { return FWordWrap || FGrid->Multilinecells(); }
+
+// A one-line cell edits on one line, scrolled to the caret. A cell keeps
+// the multi-line editor when it is two lines high, holds a line break, or
+// may get one or grow while typing.
+bool TAdvInplaceEdit::MultiLineCell() const {
+  if (!FWordWrap || FGrid->EditControl() == edPassword) return false;
+  if (FGrid->Multilinecells() || FGrid->Navigation()->LineFeedOnEnter() || FGrid->SizeWhileTyping()->Height())
+    return true;
+  const int row = FGrid->Row();
+  const String& text = FGrid->Cells(FGrid->RealColIndex(FGrid->Col()), row);
+  if (text.find_first_of(u"\r\n") != String::npos) return true;
+  TCanvas& canvas = *FGrid->MeasureCanvas();
+  canvas.Font()->Assign(*FGrid->Font());
+  return FGrid->RowHeights(row) >= 2 * canvas.TextHeight(u"gh") + FGrid->GetVertPadding();
+}
 
 // ---- the dynamic key steps
 

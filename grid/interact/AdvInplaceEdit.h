@@ -57,6 +57,7 @@ class TAdvInplaceEdit : public TInplaceEdit {
   bool CaretOnFirstLine();
   bool CaretOnLastLine();
   bool WrapsOrMultiline() const;
+  bool MultiLineCell() const;
 
   TAdvStringGrid* FGrid;
   int FSelKeyDown = 0;

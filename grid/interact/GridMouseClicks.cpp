@@ -14,6 +14,8 @@ constexpr int AutoSizeMargin = 3;
 
 void TGridMouse::LButtonDblClk(TMessage& Message) {
   const int X = GetXLParam(Message.LParam), Y = GetYLParam(Message.LParam);
+  // On a scroll bar or the frame it is no click on the grid.
+  if (X < 0 || Y < 0 || X >= G.ClientWidth() || Y >= G.ClientHeight()) return G.InheritedDispatch(Message);
   TGridCoord cell = G.MouseCoord(X, Y);
   if (cell.X < 0 || cell.Y < 0) {
     if (G.FixedRowAlways()) return G.InheritedDispatch(Message);

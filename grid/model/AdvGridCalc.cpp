@@ -15,6 +15,20 @@
 
 namespace {
 
+// -1 for either end stands for every data row.
+void DefaultRows(const TAdvStringGrid& G, int& From, int& To) {
+  if (From != -1 && To != -1) return;
+  From = G.FixedRows();
+  To = G.RowCount() - G.FixedFooters() - 1;
+}
+
+double CustomCalc(TAdvStringGrid& G, const TColumnCalcEvent& Handler, int ACol, int FromRow, int ToRow) {
+  double res = 0.0;
+  DefaultRows(G, FromRow, ToRow);
+  if (Handler) Handler(&G, ACol, FromRow, ToRow, res);
+  return res;
+}
+
 // The rows a column calculation walks: grid rows, or real rows with the
 // parked ones among them.
 struct TCalcRows {
@@ -79,10 +93,7 @@ class TColumnWalk {
 
  private:
   static TCalcRows Resolve(TAdvStringGrid& G, int From, int To, bool FooterRow) {
-    if (From == -1 || To == -1) {
-      From = G.FixedRows();
-      To = G.RowCount() - G.FixedFooters() - 1;
-    }
+    DefaultRows(G, From, To);
     const int lastData = G.RowCount() - (FooterRow ? 2 : 1);
     return {std::max(From, 0), To, To > lastData};
   }
@@ -201,15 +212,11 @@ double TAdvStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) {
 }
 
 double TAdvStringGrid::ColumnCustomCalc(int ACol, int FromRow, int ToRow) {
-  double res = 0.0;
-  if (OnColumnCalc) OnColumnCalc(this, ACol, FromRow, ToRow, res);
-  return res;
+  return CustomCalc(*this, OnColumnCalc, ACol, FromRow, ToRow);
 }
 
 double TAdvStringGrid::GroupCustomCalc(int ACol, int FromRow, int ToRow) {
-  double res = 0.0;
-  if (OnGroupCalc) OnGroupCalc(this, ACol, FromRow, ToRow, res);
-  return res;
+  return CustomCalc(*this, OnGroupCalc, ACol, FromRow, ToRow);
 }
 
 double TAdvStringGrid::RowSum(int ARow, int FromCol, int ToCol) {

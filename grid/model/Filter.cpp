@@ -27,7 +27,7 @@ TFilterData* TFilter::Add() {
   return item;
 }
 
-TFilterData* TFilter::Insert(int Index) { return static_cast<TFilterData*>(TCollection::Insert(Index)); }
+TFilterData* TFilter::Insert(int /*Index*/) { return static_cast<TFilterData*>(TCollection::Add()); }
 
 TFilterData* TFilter::ColumnFilter(int Col) {
   for (int i = 0; i < Count(); ++i)

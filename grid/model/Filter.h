@@ -61,7 +61,9 @@ class TFilter : public TCollection {
   // A new last condition that joins the others with foAND (foNONE when it
   // is the only one).
   TFilterData* Add();
-  // A new condition with the defaults at Index.
+  // A new last condition with the defaults, foSHORT among them. Conditions
+  // join left to right, so callers' filters rely on the order staying put:
+  // Index is not used.
   TFilterData* Insert(int Index);
   // The first condition on the column, added when there is none.
   TFilterData* ColumnFilter(int Col);

@@ -6,6 +6,7 @@
 #include "grid/base/SearchFooter.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/Grouping.h"
+#include "grid/model/ParkedRowsShown.h"
 #include "grid/model/SearchPanel.h"
 #include "grid/model/SortSettings.h"
 
@@ -154,34 +155,44 @@ void TRowGrouping::UnGroup() {
   G.ExpandAll();
   G.BeginUpdate();
   FIsGrouping = true;
+  // The headers hold the only copy of the values of parked rows too.
+  TParkedRowsShown parked(G, *G.FRows);
   try {
     G.InsertCols(column, 1);
     G.SetColWidths(column, FMain.Width);
     if (G.FixedRows() > 0) G.SetGridCells(column, 0, FMain.Caption);
     if (G.FixedFooters() > 0) G.SetGridCells(column, G.RowCount() - 1, FMain.Footer);
-    G.FRows->RemoveRowList(UnGroupRows(column), false);
+    RemoveRows(UnGroupRows(column), parked);
     G.FGroupColumn = -1;
   } catch (...) {
-    EndUnGroup(expandOne);
+    EndUnGroup(expandOne, parked);
     throw;
   }
-  EndUnGroup(expandOne);
+  EndUnGroup(expandOne, parked);
+}
+
+void TRowGrouping::RemoveRows(const std::vector<int>& Rows, TParkedRowsShown& Parked) {
+  G.FRows->RemoveRowList(Rows, false);
+  Parked.Removed(Rows);
 }
 
 // Each data row gets its group's value back; the header and summary rows
-// are listed for removal. A summary is only taken where one is.
+// are listed for removal. A summary is only taken where one is: the first
+// after the group's span, which a row parked when the groups were made may
+// have pushed down.
 std::vector<int> TRowGrouping::UnGroupRows(int ColIndex) {
   std::vector<int> gone;
   String value;
-  int summaryAt = -1;
+  int summaryFrom = -1;
   for (int r = G.FixedRows(); r < DataEnd(); ++r) {
     if (G.IsNode(r)) {
       const int span = G.GetNodeSpan(r);
-      if (span > 0 && G.IsSummary(r + span)) summaryAt = r + span;
+      summaryFrom = span > 0 ? r + span : -1;
       value = G.GridCells(GroupTextColumn(ColIndex), r);
       G.RemoveNode(G.RealRowIndex(r));
       gone.push_back(r);
-    } else if (r == summaryAt) {
+    } else if (summaryFrom >= 0 && r >= summaryFrom && G.IsSummary(r)) {
+      summaryFrom = -1;
       gone.push_back(r);
     } else {
       G.SetGridCells(ColIndex, r, value);
@@ -190,7 +201,8 @@ std::vector<int> TRowGrouping::UnGroupRows(int ColIndex) {
   return gone;
 }
 
-void TRowGrouping::EndUnGroup(bool ExpandOne) {
+void TRowGrouping::EndUnGroup(bool ExpandOne, TParkedRowsShown& Parked) {
+  Parked.ParkAgain();
   FIsGrouping = false;
   G.CellNode()->SetExpandOne(ExpandOne);
   G.EndUpdate();

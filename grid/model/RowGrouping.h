@@ -9,6 +9,7 @@
 #include "platform/sys/Types.h"
 
 class TAdvStringGrid;
+class TParkedRowsShown;
 
 class TRowGrouping {
  public:
@@ -47,7 +48,10 @@ class TRowGrouping {
   std::vector<TRun> SubGroupRuns(int ColIndex);
   void MakeSubGroup(int ColIndex, int H, int Count, int Parent);
   std::vector<int> UnGroupRows(int ColIndex);
-  void EndUnGroup(bool ExpandOne);
+  std::vector<int> SubUnGroupRows(int ColIndex, const TParkedRowsShown& Parked);
+  // Removes the displayed rows (ascending) from the grid and from the parked rows.
+  void RemoveRows(const std::vector<int>& Rows, TParkedRowsShown& Parked);
+  void EndUnGroup(bool ExpandOne, TParkedRowsShown& Parked);
   TLook HeaderLook() const;
   TLook SummaryLook() const;
   void SetRowLook(int ARow, const TLook& Look);

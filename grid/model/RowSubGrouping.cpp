@@ -3,6 +3,7 @@
 // headers; taking them out again is one pass too.
 #include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/Grouping.h"
+#include "grid/model/ParkedRowsShown.h"
 #include "grid/model/RowGrouping.h"
 
 void TRowGrouping::SubGroup(int ColIndex) {
@@ -67,34 +68,46 @@ void TRowGrouping::MakeSubGroup(int ColIndex, int H, int Count, int Parent) {
 void TRowGrouping::SubUnGroup(int ColIndex) {
   G.ExpandAll();
   G.BeginUpdate();
+  TParkedRowsShown parked(G, *G.FRows);
+  auto finish = [&] {
+    parked.ParkAgain();
+    G.EndUpdate();
+  };
   try {
-    std::vector<int> gone;
-    String value;
-    int group = -1;
-    for (int r = G.FixedRows(); r < DataEnd(); ++r) {
-      if (G.IsSummary(r)) continue;
-      if (!G.IsNode(r)) {
-        G.SetGridCells(ColIndex, r, value);
-        continue;
-      }
-      if (G.GetCellGraphic(0, r)->CellVar() != ColIndex) {
-        group = r;
-        value.clear();
-        continue;
-      }
-      value = G.GridCells(ColIndex + 1, r);
-      if (group >= 0 && G.GetNodeSpan(group) > 1) {
-        G.UpdateNodeSpan(group, -1);
-        G.UpdateSubNodeCount(group, -1);
-      }
-      G.RemoveNode(G.RealRowIndex(r));
-      gone.push_back(r);
-    }
-    G.FRows->RemoveRowList(gone, false);
+    RemoveRows(SubUnGroupRows(ColIndex, parked), parked);
     if (ColIndex == FSub.Column) FSub = TTakenColumn();
   } catch (...) {
-    G.EndUpdate();
+    finish();
     throw;
   }
-  G.EndUpdate();
+  finish();
+}
+
+// Each data row gets its sub-group's value back and the sub-headers are
+// listed for removal. The sub-groups emptied the cells of the rows shown
+// then: a parked row whose cell holds a text was not among them and keeps it.
+std::vector<int> TRowGrouping::SubUnGroupRows(int ColIndex, const TParkedRowsShown& Parked) {
+  std::vector<int> gone;
+  String value;
+  int group = -1;
+  for (int r = G.FixedRows(); r < DataEnd(); ++r) {
+    if (G.IsSummary(r)) continue;
+    if (!G.IsNode(r)) {
+      if (!Parked.Held(r) || G.GridCells(ColIndex, r).empty()) G.SetGridCells(ColIndex, r, value);
+      continue;
+    }
+    if (G.GetCellGraphic(0, r)->CellVar() != ColIndex) {
+      group = r;
+      value.clear();
+      continue;
+    }
+    value = G.GridCells(ColIndex + 1, r);
+    if (group >= 0 && G.GetNodeSpan(group) > 1) {
+      G.UpdateNodeSpan(group, -1);
+      G.UpdateSubNodeCount(group, -1);
+    }
+    G.RemoveNode(G.RealRowIndex(r));
+    gone.push_back(r);
+  }
+  return gone;
 }

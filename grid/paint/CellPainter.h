@@ -36,6 +36,7 @@ class TCellPainter {
   void DrawHTMLText(const String& Text, TRect T);
   void DrawRichText(const String& Text, TRect T);
   void DrawPlainText(String Text, TRect T);
+  void FitFixedText(const String& Text, TRect& T, unsigned& Flags);
   TRect TextPlace(const TRect& T) const;
   // CellBackgroundPaint.cpp
   // The picture, then the gradient of BackGround.

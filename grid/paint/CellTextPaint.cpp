@@ -2,6 +2,8 @@
 // background picture, the selection rectangle, the filter glyph and the text
 // in its kinds (plain with URL, password and multi-line handling, mini-HTML,
 // rich text) with the sort glyph of a sort header cell.
+#include <algorithm>
+
 #include "grid/base/CanvasMarks.h"
 #include "grid/base/CellText.h"
 #include "grid/base/GridStrings.h"
@@ -163,6 +165,21 @@ void TCellPainter::DrawRichText(const String& Text, TRect T) {
   C.Font()->SetColor(clBlack);
 }
 
+// A header text wrapped onto more lines than its cell shows would be cut
+// through its last line: it stays on one line instead, and a line too wide
+// for the padded text area may use the padding as well. What is still too
+// wide is cut at the cell's edge: a few pixels of the last letter lost read
+// better than an ellipsis in place of whole letters. Line breaks of the
+// text's own are kept.
+void TCellPainter::FitFixedText(const String& Text, TRect& T, unsigned& Flags) {
+  if (!Fixed || !(Flags & DT_WORDBREAK) || LineCount(Text, true) > 1) return;
+  const int width = C.TextWidth(Text);
+  if (width <= T.Width() || 2 * C.TextHeight(Text) <= T.Height()) return;
+  Flags = (Flags & ~(DT_WORDBREAK | DT_EDITCONTROL)) | DT_SINGLELINE;
+  T.Left = std::min(T.Left, R.Left + G.GridLineWidth() + 1);
+  T.Right = std::max(T.Right, R.Right - 1);
+}
+
 void TCellPainter::DrawPlainText(String Text, TRect T) {
   const TSortSettings& sort = *G.SortSettings();
   if (HA == taCenter && ARow == sort.Row() && sort.Show() && RCol == sort.Column()) T.Left += 10;
@@ -185,6 +202,7 @@ void TCellPainter::DrawPlainText(String Text, TRect T) {
   flags |= WW || multi ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
   if (G.BiDiMode() != bdLeftToRight) flags |= DT_RTLREADING;
   if (FilterRow) T.Right -= 16;
+  FitFixedText(Text, T, flags);
   TRect placed = TextPlace(T);
   if (Graphic && !Text.empty()) TextWidth = C.TextWidth(Text) + 2;
   {

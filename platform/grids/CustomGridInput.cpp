@@ -94,7 +94,8 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
       return;
     }
   }
-  if (Button == mbLeft && !Shift.Contains(ssDouble) && !ScrollBarMouseDown(X, Y)) {
+  // A scroll bar takes no double clicks: the second press is a press again.
+  if (Button == mbLeft && !ScrollBarMouseDown(X, Y) && !Shift.Contains(ssDouble)) {
     TGridState sizing = gsNormal;
     int index = 0, pos = 0, ofs = 0;
     CalcSizingState(X, Y, sizing, index, pos, ofs);
@@ -112,8 +113,13 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
   TCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
+// A range drag follows the pointer's moves, not the view's: a press on a
+// partly shown cell scrolls it into view, and the pointer, still where it
+// pressed, then stands over another cell. So a move or a release where the
+// pointer was last leaves the selection as it is.
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
-  if (!ThumbDragMouse(X, Y, false) && GridState() != gsNormal) {
+  const bool still = GridState() == gsSelecting && Point(X, Y) == FLastMouse;
+  if (!ThumbDragMouse(X, Y, false) && GridState() != gsNormal && !still) {
     FLastMouse = Point(X, Y);
     GridMouseMove(X, Y);
     // The drag feedback follows (a grid drawing its own move mark repaints it itself).
@@ -127,7 +133,10 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
   TGridState state = GridState();
   if (!ThumbDragMouse(X, Y, true) && state != gsNormal) {
     KillTimer(Handle(), kSelectTimer);
-    GridMouseUp(X, Y);
+    if (state == gsSelecting && Point(X, Y) == FLastMouse)
+      CancelGridState();
+    else
+      GridMouseUp(X, Y);
     Invalidate();
     if (state == gsSelecting) {
       UpdateEdit();

@@ -148,9 +148,12 @@ bool TCustomGrid::ScrollBarMouseDown(int X, int Y) {
   const bool vertical = ScrollBarShown(true) && X >= cw && X < cw + kBar && Y >= 0 && Y < ch;
   const bool horizontal = ScrollBarShown(false) && Y >= ch && Y < ch + kBar && X >= 0 && X < cw;
   if (!vertical && !horizontal) return true;  // the frame or the corner box
-  const TGridScrollBar& bar = ScrollBar(vertical ? SB_VERT : SB_HORZ);
+  TGridScrollBar& bar = ScrollBar(vertical ? SB_VERT : SB_HORZ);
   const int pixel = vertical ? Y : X, length = vertical ? ch : cw;
   if (bar.OnThumb(length, pixel)) {
+    // The dragged thumb is painted at the track position: it starts where
+    // the thumb stands now, not where the last drag left it.
+    bar.SetTrackPos(bar.Info().nPos);
     FThumbDrag = vertical ? 2 : 1;
     FThumbGrab = pixel - bar.ThumbStart(length);
     return true;

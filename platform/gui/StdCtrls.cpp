@@ -81,7 +81,7 @@ void TCustomEdit::Change() {
 
 void TCustomEdit::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
-  Params.Style |= ES_AUTOHSCROLL;
+  Params.Style |= ES_AUTOHSCROLL | WS_BORDER;
   if (FPasswordChar) Params.Style |= ES_PASSWORD;
   if (FReadOnly) Params.Style |= ES_READONLY;
 }

@@ -93,9 +93,16 @@ TRect TCustomEdit::FormatRect() const {
   return Rect(FLeftMargin, 0, ClientWidth() - FRightMargin, ClientHeight());
 }
 
+// A frameless line edit lies over text it stands for (a grid cell): its
+// text starts at the formatting rectangle itself, without the small margin
+// the native line edit keeps inside.
 void TCustomEdit::ApplyFormat() {
   const TRect r = FFormatRect.IsEmpty() ? ClientRect() : FFormatRect;
   const QMargins m(r.Left + FLeftMargin, r.Top, ClientWidth() - r.Right + FRightMargin, ClientHeight() - r.Bottom);
-  if (QLineEdit* e = Native<QLineEdit>(*this)) e->setTextMargins(m);
+  constexpr int kLineEditInset = 2;
+  if (QLineEdit* e = Native<QLineEdit>(*this)) {
+    const int inset = e->hasFrame() ? 0 : std::min(kLineEditInset, m.left());
+    e->setTextMargins(m - QMargins(inset, 0, 0, 0));
+  }
   if (auto* memo = dynamic_cast<MemoWidget*>(NativeWidget(*this))) memo->SetMargins(m);
 }

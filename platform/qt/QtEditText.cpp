@@ -62,6 +62,7 @@ void EditText::SetSel(int Start, int End) {
   c.setPosition(a);
   c.setPosition(b, QTextCursor::KeepAnchor);
   FMemo->setTextCursor(c);
+  FMemo->ensureCursorVisible();
 }
 
 int EditText::LineCount() const { return FMemo ? FMemo->document()->blockCount() : 1; }

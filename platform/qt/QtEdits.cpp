@@ -11,6 +11,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/gui/WindowStyles.h"
 #include "platform/qt/QtEditText.h"
 #include "platform/qt/QtNative.h"
 
@@ -41,30 +42,39 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
-  MakeNative(0);
+  MakeNative(WS_BORDER);
   SetBounds(0, 0, 121, 21);
 }
 
 TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner) {
-  MakeNative(ES_MULTILINE);
+  MakeNative(ES_MULTILINE | WS_BORDER);
   SetBounds(0, 0, 185, 89);
   SetAutoSelect(false);
 }
 
+// Without WS_BORDER the edit has no frame. The text starts at the
+// formatting rectangle, so the native editors' own margins are taken out;
+// no scroll bars, as a window made without scroll bar styles has none.
 void TCustomEdit::MakeNative(unsigned Style) {
   FMultiLineNative = Style & ES_MULTILINE;
+  const bool frame = Style & WS_BORDER;
   const Qt::Alignment align = (Style & ES_RIGHT) ? Qt::AlignRight : (Style & ES_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
   if (Style & ES_MULTILINE) {
     auto w = std::make_unique<MemoWidget>();
+    w->document()->setDocumentMargin(0);
     ConnectTrapped(w.get(), &QPlainTextEdit::textChanged, [this] { TextChangedByWidget(); });
     w->setLineWrapMode((Style & ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     QTextOption option = w->document()->defaultTextOption();
     option.setAlignment(align);
     w->document()->setDefaultTextOption(option);
+    w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (!frame) w->setFrameShape(QFrame::NoFrame);
     w->setReadOnly(Style & ES_READONLY);
     return ReplaceView(ViewOf(*this, std::move(w)));
   }
   auto w = std::make_unique<QLineEdit>();
+  w->setFrame(frame);
   ConnectTrapped(w.get(), &QLineEdit::textChanged, [this, e = w.get()] {
     FitNativeLimit(*e, MaxLength());
     TextChangedByWidget();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/ProgramState.h"
+#include "platform/sys/SysUtils.h"
 #include "shell/ProgramWindows.h"
 #include "shell/UCorvanoFirmWare.h"
 #include "tests/support/GuiTest.h"
@@ -44,6 +45,13 @@ class ProgramFixture {
   String Caption(const char16_t* Name) { return Control(Name).Caption(); }
   String Text(int Index) const { return State->Text(Index); }
   std::filesystem::path Project(std::string_view Name) const { return Dir.Projects() / Name; }
+  // The program as after opening the project Name (its folder made).
+  void Open_Project(std::string_view Name) {
+    std::filesystem::create_directories(Project(Name));
+    State->Project_Name = Utf8ToString(Name);
+    State->Project_Path = S(Project(Name).string());
+    State->Set_Files();
+  }
 
   TempProgramDir Dir;
   std::unique_ptr<TProgramState> State;

@@ -21,12 +21,7 @@ using testsupport::WriteFile;
 
 class SNMPTrapAccess : public ::testing::Test {
  protected:
-  SNMPTrapAccess() {
-    std::filesystem::create_directories(P.Project("Plant"));
-    P.State->Project_Name = u"Plant";
-    P.State->Project_Path = S(P.Project("Plant").string());
-    P.State->Set_Files();
-  }
+  SNMPTrapAccess() { P.Open_Project("Plant"); }
 
   TFSNMP_Trap_Access& W() { return dynamic_cast<TFSNMP_Trap_Access&>(*P.Main->Windows.FSNMP_Trap_Access); }
   TAdvColumnGrid& Read() { return *W().ACG_SNMP_Read; }

@@ -97,6 +97,33 @@ TEST_F(Calc, ColumnCustomCalcGoesThroughItsEvent) {
   EXPECT_EQ(G.GroupCustomCalc(1, 2, 3), -1.0);
 }
 
+// A handler that loops from FromRow to ToRow needs the real range.
+TEST_F(Calc, CustomCalcsHandTheDefaultRangeForMinusOne) {
+  struct Case {
+    const char* Name;
+    int From, To, FixedFooters;
+    bool Group;
+    double Expected;
+  } cases[] = {
+      {"both ends", -1, -1, 0, false, 103},
+      {"the start alone", -1, 2, 0, false, 103},
+      {"the end alone", 2, -1, 0, false, 103},
+      {"above a fixed footer", -1, -1, 1, false, 103},
+      {"given rows stay", 2, 3, 0, false, 203},
+      {"group handler", -1, -1, 0, true, 103},
+  };
+  auto answer = [](TObject*, int, int From, int To, double& Res) { Res = From * 100 + To; };
+  G.OnColumnCalc = answer;
+  G.OnGroupCalc = answer;
+  for (const Case& c : cases) {
+    Fill({u"1", u"2", u"3", u"foot"});
+    G.SetFixedFooters(c.FixedFooters);
+    if (c.FixedFooters == 0) G.SetRowCount(4);
+    const double got = c.Group ? G.GroupCustomCalc(1, c.From, c.To) : G.ColumnCustomCalc(1, c.From, c.To);
+    EXPECT_EQ(got, c.Expected) << c.Name;
+  }
+}
+
 TEST_F(Calc, RowFunctionsCountBaseCellsOnce) {
   G.SetColCount(6);
   const char16_t* texts[] = {u"", u"4", u"1.2.3", u"2", u"9", u"7"};

@@ -1,6 +1,8 @@
 // Grouping a grid on a column, sub-grouping inside the groups and back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "grid/base/CellProperties.h"
 #include "grid/base/ShowModified.h"
 #include "grid/model/AdvStringGrid.h"
+#include "grid/model/Filter.h"
 #include "grid/model/Grouping.h"
 #include "grid/model/SortSettings.h"
 #include "platform/sys/SysUtils.h"
@@ -278,6 +281,122 @@ TEST_F(GroupRows, SubGroupsNestInsideTheGroupsAndGoAgain) {
     EXPECT_EQ(G.SubGroupColumn(), -1);
     EXPECT_EQ(Level(2), 1);
   }
+}
+
+// Rows parked while grouped hold their group values only in the headers:
+// ungrouping gives them back and leaves the rows parked as they were.
+struct ParkedWhileGrouped : GroupRows {
+  int RowOf(const String& Name) {
+    for (int d = 1; d < G.RowCount(); ++d) {
+      if (G.Cells(1, d) == Name) return d;
+    }
+    return -1;
+  }
+  void Hide(const String& Name) { G.HideRow(G.RealRowIndex(RowOf(Name))); }
+  std::vector<std::string> ShownNames() {
+    std::vector<std::string> v;
+    for (int d = 1; d < G.RowCount(); ++d) v.push_back(Narrow(G.Cells(1, d)));
+    return v;
+  }
+  // "name=column 2/column 3" of every row, by name: the sort need not keep
+  // the order of equal values.
+  std::vector<std::string> Values() {
+    std::vector<std::string> v;
+    for (int d = 1; d < G.RowCount(); ++d)
+      v.push_back(Narrow(G.Cells(1, d) + u"=" + G.Cells(2, d) + u"/" + G.Cells(3, d)));
+    std::ranges::sort(v);
+    return v;
+  }
+};
+
+TEST_F(ParkedWhileGrouped, UnGroupGivesParkedRowsTheirValuesAndKeepsThemParked) {
+  using TStep = std::function<void(ParkedWhileGrouped&)>;
+  const TStep filterToR3 = [](ParkedWhileGrouped& t) {
+    t.G.Filter()->Clear();
+    TFilterData* d = t.G.Filter()->Add();
+    d->SetColumn(1);
+    d->SetCondition(u"r3");
+    t.G.SetFilterActive(true);
+  };
+  const TStep filterOff = [](ParkedWhileGrouped& t) { t.G.SetFilterActive(false); };
+  const TStep hideR2R1 = [](ParkedWhileGrouped& t) {
+    t.Hide(u"r2");
+    t.Hide(u"r1");
+  };
+  const TStep hideGroupA = [](ParkedWhileGrouped& t) { t.G.HideRows(1, t.G.RealRowIndex(t.RowOf(u"r4"))); };
+  const TStep showAll = [](ParkedWhileGrouped& t) { t.G.UnHideRowsAll(); };
+  struct Case {
+    const char* Name;
+    bool Summary, Sub;
+    TStep Park, Show;
+    std::vector<std::string> Shown;
+    int HeadersParked;
+  } cases[] = {
+      {"filter", false, false, filterToR3, filterOff, {"r3"}, 0},
+      {"filter with summaries", true, false, filterToR3, filterOff, {"r3"}, 0},
+      {"filter over sub-groups", false, true, filterToR3, filterOff, {"r3"}, 0},
+      {"HideRows", false, false, hideR2R1, showAll, {"r3", "r4"}, 0},
+      {"HideRows over sub-groups with summaries", true, true, hideR2R1, showAll, {"r3", "r4"}, 0},
+      {"HideRows over a whole group and its header", true, false, hideGroupA, showAll, {"r1", "r3"}, 1},
+  };
+  for (const Case& k : cases) {
+    G.UnGroup();
+    G.Filter()->Clear();
+    Fill({{u"B", u"y"}, {u"A", u"x"}, {u"B", u"x"}, {u"A", u"y"}});
+    G.Grouping()->SetSummary(k.Summary);
+    G.Group(2);
+    if (k.Sub) G.SubGroup(2);
+    k.Park(*this);
+    const int parked = G.NumHiddenRows();
+    const int level = G.FilterLevel();
+
+    G.UnGroup();
+    std::vector<std::string> shown = ShownNames();
+    std::ranges::sort(shown);
+    EXPECT_EQ(shown, k.Shown) << k.Name;
+    EXPECT_EQ(G.NumHiddenRows(), parked - k.HeadersParked) << k.Name;
+    EXPECT_EQ(G.FilterLevel(), level) << k.Name;
+    EXPECT_EQ(G.NumNodes(), 0) << k.Name;
+
+    k.Show(*this);
+    EXPECT_EQ(G.NumHiddenRows(), 0) << k.Name;
+    EXPECT_EQ(Values(), (std::vector<std::string>{"r1=B/y", "r2=A/x", "r3=B/x", "r4=A/y"})) << k.Name;
+    for (int d = 1; d < G.RowCount(); ++d) {
+      EXPECT_FALSE(G.IsNode(d) || G.IsSummary(d)) << k.Name << " " << d;
+      const int r = std::stoi(Narrow(G.Cells(1, d)).substr(1));
+      EXPECT_EQ(G.RowHeights(d), 20 + r) << k.Name << " " << d;
+    }
+  }
+}
+
+// A row parked before grouping sits between a group's last row and its
+// summary once shown: the summary still goes.
+TEST_F(ParkedWhileGrouped, ASummaryBelowARowParkedBeforeGroupingGoes) {
+  Fill({{u"A", u"p"}, {u"A", u"q"}, {u"B", u"s"}});
+  G.SortSettings()->SetAutoSortForGrouping(false);
+  G.Grouping()->SetSummary(true);
+  G.HideRow(2);
+  G.Group(2);
+  G.UnGroup();
+  EXPECT_EQ(ShownNames(), (std::vector<std::string>{"r1", "r3"}));
+  G.UnHideRowsAll();
+  EXPECT_EQ(Values(), (std::vector<std::string>{"r1=A/p", "r2=A/q", "r3=B/s"}));
+}
+
+// Sub-groups alone go too, and a row parked before they were made kept
+// its own value, which stays.
+TEST_F(ParkedWhileGrouped, SubUnGroupGivesParkedRowsTheirValues) {
+  Fill({{u"A", u"x"}, {u"A", u"x"}, {u"A", u"y"}, {u"B", u"y"}});
+  G.SortSettings()->SetAutoSortForGrouping(false);
+  G.Group(2);
+  Hide(u"r3");
+  G.SubGroup(2);
+  Hide(u"r2");
+  G.SubUnGroup(2);
+  EXPECT_EQ(ShownNames(), (std::vector<std::string>{"A", "r1", "B", "r4"}));
+  EXPECT_EQ(G.NumNodes(), 2);
+  G.UnHideRowsAll();
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"H1/4 A||", "r1|x|x1", "r2|x|x2", "r3|y|x3", "H1/2 B||", "r4|y|x4"}));
 }
 
 // Sub-grouping keeps the grouped column's width, caption and footer.

@@ -205,18 +205,23 @@ String Columns(const TFilter& f) {
   return s;
 }
 
-TEST(Filter, AddJoinsWithAndInsertPlacesAtTheIndex) {
+// Conditions join left to right: an insertion that moved the first one
+// would change what a caller's filter keeps.
+TEST(Filter, AddJoinsWithAndInsertAppendsWhateverTheIndex) {
   TFilter f(nullptr);
   EXPECT_EQ(f.Add()->Operation(), foNONE) << "the only condition";
   EXPECT_EQ(f.Add()->Operation(), foAND);
   f.Items(0)->SetColumn(1);
   f.Items(1)->SetColumn(2);
+  TFilterData* first = f.Items(0);
   TFilterData* inserted = f.Insert(0);
   inserted->SetColumn(3);
-  EXPECT_EQ(Columns(f), u"312");
+  EXPECT_EQ(Columns(f), u"123");
+  EXPECT_EQ(f.Items(2), inserted);
+  EXPECT_EQ(f.Items(0), first);
   EXPECT_EQ(inserted->Operation(), foSHORT);
-  EXPECT_THROW(f.Insert(9), Exception);
-  EXPECT_EQ(f.Count(), 3);
+  for (int index : {9, -1}) f.Insert(index)->SetColumn(4);
+  EXPECT_EQ(Columns(f), u"12344");
 }
 
 TEST(Filter, ColumnFilterFindsOrAddsAndRemoveTakesEveryConditionOfTheColumn) {

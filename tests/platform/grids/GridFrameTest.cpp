@@ -288,6 +288,25 @@ TEST_F(GridFrame, ThePointerFindsCellsAndBarsInsideTheFrame) {
             platform::SystemClientToScreen(*Grid, Point(cell.Left, cell.Top)));
 }
 
+// A press on the partly shown last row scrolls it into view; the release at
+// the same place, over the row below by then, leaves that one cell selected.
+// A drag still stretches the range.
+TEST_F(GridFrame, APressOnThePartlyShownLastRowSelectsThatCellAlone) {
+  Shape(bsSingle, 10, 30);
+  Grid->SetOptions(Grid->Options() + TGridOptions{goRangeSelect});
+  testsupport::SystemInputDriver input;
+  const int last = Grid->TopRow() + Grid->VisibleRowCount();
+  const TRect cell = Grid->CellRect(2, last);
+  ASSERT_GT(cell.Top + Grid->RowHeights(last), Grid->ClientHeight()) << "the row is partly shown";
+  input.Click(*Grid, Point(cell.Left + 5, cell.Top + 2));
+  EXPECT_EQ(last, Grid->Row());
+  EXPECT_EQ((TGridRect{2, last, 2, last}), Grid->Selection());
+  EXPECT_GT(Grid->TopRow(), 1) << "scrolled into view";
+  const TRect from = Grid->CellRect(2, Grid->TopRow() + 1), to = Grid->CellRect(3, Grid->TopRow() + 3);
+  input.Drag(*Grid, Point(from.Left + 5, from.Top + 5), Point(to.Left + 5, to.Top + 5));
+  EXPECT_EQ((TGridRect{2, Grid->TopRow() + 1, 3, Grid->TopRow() + 3}), Grid->Selection());
+}
+
 // What a person sees: the sunken edge, both bars with their arrows and
 // thumbs, the corner box between them, and the cells inside.
 TEST_F(GridFrame, ASingleBorderAndBothBarsRenderAroundTheCells) {
