@@ -3,6 +3,7 @@
 #include "grid/base/StyleProbes.h"
 #include "grid/base/VisualStyleBinding.h"
 #include "grid/dropdown/AdvCustomDropDown.h"
+#include "platform/gui/Views.h"
 
 namespace {
 bool StylesActive() {
@@ -91,6 +92,8 @@ void TAdvDropDownSpeedButton::MouseLeave() {
 
 TDropDownEditButton::TDropDownEditButton(TComponent* AOwner)
     : TCustomControl(AOwner), FButton(new TAdvDropDownSpeedButton(this, *this)) {
+  SetView(platform::CreatePaintView(*this));
+  SetColor(clBtnFace);
   SetControlStyle((ControlStyle() & ~(csAcceptsControls | csSetCaption)) | csOpaque);
   FButton->SetParent(this);
   FButton->SetEnabled(Enabled());
