@@ -136,7 +136,18 @@ void TCustomForm::VisibleChanging() {
     DoShow();
   } else {
     DoHide();
+    HideOwnedWindows();
   }
+}
+
+void TCustomForm::HideOwnedWindows() {
+  if (!HandleAllocated()) return;
+  // A copy: a window told may close, and a closing form may leave the list.
+  const std::vector<TCustomForm*> forms = Screen->FForms;
+  for (TCustomForm* f : forms)
+    if (std::ranges::find(Screen->FForms, f) != Screen->FForms.end() && f != this && f->Visible() &&
+        f->FOwnerWnd == Handle())
+      SendMessage(f->Handle(), WM_SHOWWINDOW, 0, SW_PARENTCLOSING);
 }
 
 void TCustomForm::Dispatch(TMessage& Message) {
