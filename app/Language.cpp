@@ -1,8 +1,11 @@
 #include "app/Language.h"
 
+#include <algorithm>
+
 #include "app/DefaultTexts.h"
 #include "app/ProgramState.h"
 #include "platform/sys/Files.h"
+#include "platform/sys/Streams.h"
 #include "platform/sys/SysUtils.h"
 #include "platform/sys/TextFile.h"
 
@@ -50,20 +53,30 @@ void Load_Default_Texts(TProgramState& State) {
 }
 
 void Load_Language_File(TProgramState& State, const String& FileName) {
-  const String Content = ReadTextFile(FileName);
+  const String Content = ReadTextFile(FileName, Document_Size_Limit);
   State.Texts.BeginUpdate();
   for (const String& Line : SplitLines(Content)) Apply_Language_Line(State.Texts, State.Text_Count, Line);
   State.Texts.EndUpdate();
 }
 
+bool Plain_Language_Name(StringView Name) {
+  if (Name.empty() || Name == u"." || Name == u"..") return false;
+  return std::none_of(Name.begin(), Name.end(), [](Char C) { return C < u' ' || C == u'/' || C == u'\\'; });
+}
+
 void Load_Language(TProgramState& State) {
   Load_Default_Texts(State);
-  const String Chosen = Join(State.Language_Dir, State.Language + u".lng");
-  if (FileExists(Chosen)) {
-    Load_Language_File(State, Chosen);
-    return;
+  if (!Plain_Language_Name(State.Language)) State.Language = Default_Language;
+  String FileName = Join(State.Language_Dir, State.Language + u".lng");
+  if (!PathExists(FileName)) {
+    State.Language = Default_Language;
+    FileName = Join(State.Language_Dir, State.Language + u".lng");
+    if (!PathExists(FileName)) return;
   }
-  State.Language = Default_Language;
-  const String English = Join(State.Language_Dir, State.Language + u".lng");
-  if (FileExists(English)) Load_Language_File(State, English);
+  try {
+    Load_Language_File(State, FileName);
+  } catch (const Exception&) {
+    State.Language = Default_Language;
+    throw;
+  }
 }

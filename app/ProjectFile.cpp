@@ -3,10 +3,10 @@
 #include "platform/sys/Files.h"
 #include "platform/sys/SysUtils.h"
 
-TProjectFile::TProjectFile(const String& FileName) : FFileName(FileName), FExists(FileExists(FileName)) {
+TProjectFile::TProjectFile(const String& FileName) : FFileName(FileName), FExists(PathExists(FileName)) {
   if (!FExists) return;
   FDocument.LoadFromFile(FileName);
-  FRoot = FDocument.FirstChild();
+  FRoot = FDocument.DocumentElement();
 }
 
 TXmlNode TProjectFile::Child(StringView Name) const { return FRoot ? FRoot.ChildNodes(Name) : TXmlNode(); }

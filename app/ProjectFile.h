@@ -1,16 +1,18 @@
 #pragma once
 // The one way the project files (ParGen.xml, DALI_Access.xml, SNMP_Trap.xml)
-// are read. They carry no declaration: the document's first node is the
-// root, and every wanted element is looked up among the root's children on
-// its own, so a missing or unreadable element gives only that element its
-// default and never spoils the others.
+// are read. Ours carry no declaration, but other editors put one (or a
+// comment or DOCTYPE) before the root: the root is the first element. Every
+// wanted element is looked up among the root's children on its own, so a
+// missing or unreadable element gives only that element its default and
+// never spoils the others.
 #include "platform/xml/XmlDocument.h"
 
 class TProjectFile {
  public:
   // A missing file is no error: Exists() is false and every lookup answers
   // its default. A file that cannot be read or parsed raises, and the
-  // message names the file and the reason.
+  // message names the file and the reason; so does a folder, pipe or
+  // device under the name, and a file above Document_Size_Limit.
   explicit TProjectFile(const String& FileName);
   TProjectFile(const TProjectFile&) = delete;
   TProjectFile& operator=(const TProjectFile&) = delete;

@@ -28,16 +28,40 @@ void SetDefaults(TProgramState& State) {
   State.Enable_Auto_Size = false;
 }
 
-// False when the file is missing or cannot be loaded: the defaults stand.
+constexpr StringView Groups[] = {u"lastproj", u"lastipadd", u"lastlang", u"lastinternet"};
+
+// Any root name is taken, as long as the root is ours by name or holds one
+// of our groups: anything else is someone else's file, not settings.
+bool Is_Settings_Root(const TXmlNode& Root) {
+  if (!Root) return false;
+  if (Root.NodeName() == u"Conf_Settings") return true;
+  for (StringView Group : Groups)
+    if (Root.ChildNodes(Group)) return true;
+  return false;
+}
+
+// The file that cannot serve goes aside before anything can overwrite it.
+[[noreturn]] void Refuse_Settings(const String& FileName, const String& Reason) {
+  const String Aside = KeepAside(FileName);
+  String Text = u"The settings file \"" + FileName + u"\" cannot be used: " + Reason + u".\n";
+  Text += Aside.empty() ? u"It could not be moved aside and will be replaced when the settings are saved."
+                        : u"It was kept as \"" + Aside + u"\"; the default settings are used.";
+  throw EInOutError(Text);
+}
+
+// False when the file is missing; raises when it exists but cannot be used.
 bool LoadDocument(TProgramState& State) {
   const String FileName = Settings_File_Name(State);
-  if (!FileExists(FileName)) return false;
+  if (!PathExists(FileName)) return false;
+  String Reason = u"It holds no settings";
   try {
     State.XML1.LoadFromFile(FileName);
-    return true;
-  } catch (const Exception&) {
-    return false;
+    if (Is_Settings_Root(State.XML1.DocumentElement())) return true;
+  } catch (const Exception& E) {
+    Reason = E.Message();
   }
+  State.XML1.Clear();
+  Refuse_Settings(FileName, Reason);
 }
 
 void AddValue(const TXmlNode& Group, StringView Name, StringView Text) { Group.AddChild(Name).SetText(Text); }
@@ -51,9 +75,7 @@ String Settings_File_Name(const TProgramState& State) { return Join(State.Progra
 void Load_Setting(TProgramState& State) {
   SetDefaults(State);
   if (!LoadDocument(State)) return;
-  // The first node is the root, whatever its kind or name: a leading
-  // declaration or comment leaves every value at its default.
-  const TXmlNode Root = State.XML1.FirstChild();
+  const TXmlNode Root = State.XML1.DocumentElement();
   State.Project_Name = ReadValue(Root, u"lastproj", u"projectname", State.Project_Name);
   State.Last_IP_Address = ReadValue(Root, u"lastipadd", u"ipaddress", State.Last_IP_Address);
   State.Language = ReadValue(Root, u"lastlang", u"language", State.Language);

@@ -57,10 +57,8 @@ bool TFParGen::Controllo_Dati() {
   for (std::size_t i = 0; i < 4; ++i) Checks.push_back({E_SNMP_Agent_SM[i], 0, 255, 1830 + static_cast<int>(i)});
   if (CB_SNMP_Agent_En_Gat->Checked())
     for (std::size_t i = 0; i < 4; ++i) Checks.push_back({E_SNMP_Agent_GAT[i], 0, 255, 1834 + static_cast<int>(i)});
-  // The kept time-out is checked only where the user can reach it: a file
-  // with an out-of-range value behind a hidden switch must still save.
-  if (CB_DALI_SwitchOff->Checked() && CB_DALI_SwitchOff->Visible() && E_DALI_TimeOut->Visible())
-    Checks.push_back({E_DALI_TimeOut, 0, 3600000, 557});
+  // The kept time-out is checked although the window does not show it.
+  if (CB_DALI_SwitchOff->Checked()) Checks.push_back({E_DALI_TimeOut, 0, 3600000, 557});
   for (const TRangeCheck& Check : Checks) {
     const int Value = StrToIntDef(Check.Edit->Text(), Not_A_Number);
     const bool Reserved_Port = Check.Edit == E_DALI_Console_Port && Value == 10000;

@@ -2,7 +2,9 @@
 // the rows that do not match are parked as one filter level and the filter
 // is taken back again. The floor in the same run scans the same texts in a
 // plain vector of rows and lists the indexes of the matching rows. Sizes
-// from 100,000 to 1,000,000 rows show whether the work stays linear.
+// from 100,000 to 1,000,000 rows show whether the work stays linear; the
+// second argument is the letters of the words: with 8 about 92 % of the rows
+// go, with 10 about 95 %.
 #include <benchmark/benchmark.h>
 
 #include "bench/GuiBenchMain.h"
@@ -11,8 +13,12 @@
 
 namespace {
 
+bench::TRows Rows(const benchmark::State& state) {
+  return bench::MakeRows(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+}
+
 void BM_FilterAndRemove(benchmark::State& state) {
-  const bench::TRows rows = bench::MakeRows(static_cast<int>(state.range(0)));
+  const bench::TRows rows = Rows(state);
   TAdvStringGrid g(nullptr);
   bench::FillGrid(g, rows);
   TFilterData* d = g.Filter()->Add();
@@ -26,22 +32,17 @@ void BM_FilterAndRemove(benchmark::State& state) {
   state.counters["rows"] = static_cast<double>(rows.size());
 }
 
-void BM_VectorFilterFloor(benchmark::State& state) {
-  const bench::TRows rows = bench::MakeRows(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    std::vector<int> kept;
-    for (size_t r = 0; r < rows.size(); ++r) {
-      if (rows[r][bench::kWordCol].find(u"ab") != String::npos) kept.push_back(static_cast<int>(r));
-    }
-    benchmark::DoNotOptimize(kept.data());
-    state.counters["shown"] = static_cast<double>(kept.size());
-  }
-  state.counters["rows"] = static_cast<double>(rows.size());
+void BM_VectorFilterFloor(benchmark::State& state) { bench::VectorFilterFloor(state, Rows(state)); }
+
+void Sizes(benchmark::internal::Benchmark* b) {
+  for (int rows : {100000, 300000, 1000000}) b->Args({rows, 8});
+  for (int rows : {100000, 1000000}) b->Args({rows, bench::kMostLackAb});
+  b->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace
 
-BENCHMARK(BM_FilterAndRemove)->Arg(100000)->Arg(300000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_VectorFilterFloor)->Arg(100000)->Arg(300000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterAndRemove)->Apply(Sizes);
+BENCHMARK(BM_VectorFilterFloor)->Apply(Sizes);
 
 int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }

@@ -2,12 +2,20 @@
 // pointer, and rows inserted and removed in the middle of a grid that has
 // 100,000 rows parked. Each case runs at 100,000 and 1,000,000 rows, so the
 // growth between the two shows whether the work stays linear.
+//
+// The most rows hidden: 8 columns, a random word in column 1, and the 95 % of
+// rows whose word lacks "ab" hidden one by one down or up the grid, or in one
+// list, then all shown again; the floor in the same run is a filter over a
+// plain vector of the same rows, one pass building the list of shown rows.
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 #include <string>
 #include <vector>
 
 #include "bench/GuiBenchMain.h"
+#include "bench/TextGrid.h"
 #include "grid/model/AdvStringGrid.h"
 
 namespace {
@@ -80,8 +88,47 @@ void BM_InsertRemove1000OneByOne(benchmark::State& state) {
   });
 }
 
+// `Hide` hides the rows lacking "ab", given ascending; all are shown again.
+template <class Hide>
+void HideRowsLackingAb(benchmark::State& state, Hide hide) {
+  const bench::TRows rows = bench::MakeRows(static_cast<int>(state.range(0)), bench::kMostLackAb);
+  TAdvStringGrid g(nullptr);
+  bench::FillGrid(g, rows);
+  const std::vector<int> lacking = bench::RowsWithAb(rows, false);
+  for (auto _ : state) {
+    hide(g, lacking);
+    state.counters["shown"] = g.RowCount() - 1;
+    g.UnHideRowsAll();
+  }
+  state.counters["rows"] = static_cast<double>(rows.size());
+}
+
+void BM_HideRowTopDownAndShowAll(benchmark::State& state) {
+  HideRowsLackingAb(state, [](TAdvStringGrid& g, const std::vector<int>& list) {
+    for (int r : list) g.HideRow(r);
+  });
+}
+
+void BM_HideRowBottomUpAndShowAll(benchmark::State& state) {
+  HideRowsLackingAb(state, [](TAdvStringGrid& g, const std::vector<int>& list) {
+    for (auto r = list.rbegin(); r != list.rend(); ++r) g.HideRow(*r);
+  });
+}
+
+void BM_HideRowListLackingAbAndShowAll(benchmark::State& state) {
+  HideRowsLackingAb(state, [](TAdvStringGrid& g, const std::vector<int>& list) { g.HideRowList(list); });
+}
+
+void BM_VectorFilterFloor(benchmark::State& state) {
+  bench::VectorFilterFloor(state, bench::MakeRows(static_cast<int>(state.range(0)), bench::kMostLackAb));
+}
+
 }  // namespace
 
+BENCHMARK(BM_HideRowTopDownAndShowAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HideRowBottomUpAndShowAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HideRowListLackingAbAndShowAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VectorFilterFloor)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HideEveryOtherRowAndShowAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HideEveryOtherRowTopLevelBack)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InsertRemove1000InOneCall)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,7 @@
 #include "shell/UCorvanoFirmWare.h"
 
+#include <functional>
+
 #include "app/Language.h"
 #include "app/MakerSite.h"
 #include "app/ProgramState.h"
@@ -14,6 +16,19 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Shell.h"
 #include "platform/sys/Files.h"
+
+namespace {
+
+// A file the program cannot use is shown in one box and the program goes on.
+void Show_Error_And_Go_On(const std::function<void()>& Step) {
+  try {
+    Step();
+  } catch (const Exception& E) {
+    MessageDlg(E.Message(), mtError, mbOK);
+  }
+}
+
+}  // namespace
 
 TFCorvanoFirmWare::TFCorvanoFirmWare(TComponent* AOwner, TProgramState& AState) : TForm(AOwner), State(AState) {
   BeginLoading();
@@ -31,12 +46,12 @@ TFCorvanoFirmWare::TFCorvanoFirmWare(TComponent* AOwner, TProgramState& AState) 
 void TFCorvanoFirmWare::FormCreate() {
   State.Create_Folders();
   State.Project_Name.clear();
-  Load_Setting(State);
+  Show_Error_And_Go_On([this] { Load_Setting(State); });
   Timer_Update->SetEnabled(State.Enable_Internet && State.Enable_Update);
   SetCaption(State.Program_Title);
   L_SW_Code->SetCaption(State.SW_Code);
   L_SW_Desc->SetCaption(State.SW_Description);
-  Load_Language(State);
+  Show_Error_And_Go_On([this] { Load_Language(State); });
   const String Path = Join(State.Projects_Dir, State.Project_Name);
   // A remembered configuration whose folder is gone (or whose name is not a
   // folder of PROJECTS) is not opened; its name stays and is written back at close.
@@ -50,11 +65,7 @@ void TFCorvanoFirmWare::FormCreate() {
 
 void TFCorvanoFirmWare::FormClose(TCloseAction&) {
   // The program ends even when the settings cannot be written: one box, then out.
-  try {
-    Save_Setting(State);
-  } catch (const Exception& E) {
-    MessageDlg(E.Message(), mtError, mbOK);
-  }
+  Show_Error_And_Go_On([this] { Save_Setting(State); });
 }
 
 void TFCorvanoFirmWare::Show_Configuration() {

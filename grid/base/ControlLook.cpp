@@ -1,5 +1,6 @@
 #include "grid/base/ControlLook.h"
 
+#include "grid/base/DropDownAppearances.h"
 #include "platform/gui/Bitmap.h"
 
 namespace {
@@ -17,7 +18,9 @@ TControlLook::TControlLook(TLookOwner* AOwner)
       FUnCheckedGlyph(std::make_unique<TBitmap>()),
       FCheckedGlyph(std::make_unique<TBitmap>()),
       FRadioOffGlyph(std::make_unique<TBitmap>()),
-      FRadioOnGlyph(std::make_unique<TBitmap>()) {
+      FRadioOnGlyph(std::make_unique<TBitmap>()),
+      FDropDownHeader(std::make_unique<THeaderAppearance>(dynamic_cast<TPersistent*>(AOwner))),
+      FDropDownFooter(std::make_unique<TFooterAppearance>(dynamic_cast<TPersistent*>(AOwner))) {
   Init();
 }
 
@@ -66,5 +69,11 @@ void TControlLook::Assign(const TPersistent& Source) {
   FDropDownAlwaysVisible = src->FDropDownAlwaysVisible;
   FSpinButtonsAlwaysVisible = src->FSpinButtonsAlwaysVisible;
   FDropDownCount = src->FDropDownCount;
+  FDropDownFooter->Assign(*src->FDropDownFooter);
+  FDropDownHeader->Assign(*src->FDropDownHeader);
   FHintMaxWidth = src->FHintMaxWidth;
 }
+
+void TControlLook::SetDropDownHeader(const THeaderAppearance& Value) { FDropDownHeader->Assign(Value); }
+
+void TControlLook::SetDropDownFooter(const TFooterAppearance& Value) { FDropDownFooter->Assign(Value); }

@@ -11,6 +11,8 @@
 #include "platform/sys/Component.h"
 
 class TBitmap;
+class THeaderAppearance;
+class TFooterAppearance;
 
 #define GX_FIXED_GRADIENT(Name, Part)                                  \
   TColor Name() const { return FFixedGradient[Part]; }                \
@@ -65,6 +67,12 @@ class TControlLook : public TPersistent {
   void SetDropDownCount(int Value) { FDropDownCount = Value; }
   int HintMaxWidth() const { return FHintMaxWidth; }
   void SetHintMaxWidth(int Value) { FHintMaxWidth = Value; }
+  // What the grid's drop-down editors take for their pop-ups' strips;
+  // assigning copies and repaints nothing.
+  THeaderAppearance* DropDownHeader() const { return FDropDownHeader.get(); }
+  void SetDropDownHeader(const THeaderAppearance& Value);
+  TFooterAppearance* DropDownFooter() const { return FDropDownFooter.get(); }
+  void SetDropDownFooter(const TFooterAppearance& Value);
 
   // The glyphs are copied in; an empty glyph means the built-in drawing.
   TBitmap* CheckedGlyph() const { return FCheckedGlyph.get(); }
@@ -127,6 +135,8 @@ class TControlLook : public TPersistent {
   bool FCheckAlwaysActive = false;
   bool FRadioAlwaysActive = false;
   int FDropDownCount = 8;
+  std::unique_ptr<THeaderAppearance> FDropDownHeader;
+  std::unique_ptr<TFooterAppearance> FDropDownFooter;
   int FHintMaxWidth = 0;
 };
 

@@ -51,6 +51,15 @@ constexpr std::array<StringView, N> Split(StringView List) {
     static constexpr auto Names = enum_names::Split<enum_names::Count(List)>(List);     \
   }
 
+// The name table of an enumeration declared elsewhere (the platform's);
+// the list must repeat its enumerators in order.
+#define GX_ENUM_NAMES(E, ...)                                                           \
+  template <>                                                                           \
+  struct TEnumInfo<E> {                                                                 \
+    static constexpr StringView List = u"" #__VA_ARGS__;                                \
+    static constexpr auto Names = enum_names::Split<enum_names::Count(List)>(List);     \
+  }
+
 template <class E>
 constexpr int EnumCount() {
   return static_cast<int>(std::size(TEnumInfo<E>::Names));

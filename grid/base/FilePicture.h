@@ -17,6 +17,13 @@ class TFilePicture : public TPersistent {
   // raising here would repeat an error box on every repaint.
   void DrawPicture(TCanvas& Canvas, const TRect& R) const;
 
+  // A name and size known from elsewhere (a stored grid): the file is not read.
+  void SetStored(const String& Filename, int Width, int Height) {
+    FFilename = Filename;
+    FWidth = Width;
+    FHeight = Height;
+  }
+
   // Name and size only, no reload.
   void Assign(const TPersistent& Source) override;
 

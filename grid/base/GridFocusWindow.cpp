@@ -1,8 +1,10 @@
 #include "grid/base/GridFocusWindow.h"
 
+#include "platform/gui/Views.h"
 #include "platform/gui/WindowStyles.h"
 
 TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TCustomControl(AOwner) {
+  SetView(platform::CreatePaintView(*this));
   SetBounds(0, 0, 0, 0);
   SetColor(0x0000FF);
   SetVisible(false);
@@ -11,6 +13,6 @@ TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TCustomControl(AOwner) 
 }
 
 void TGridFocusWindow::CreateParams(TCreateParams& Params) {
-  Params.Style = WS_POPUP | WS_DISABLED;
-  Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+  Params.Style = WS_CHILD | WS_DISABLED;
+  Params.ExStyle = 0;
 }

@@ -31,6 +31,8 @@ TPoint PlaceLabel(TLabelPosition Position, const TLabelPlacement& P) {
     case lpRightTop: return Point(after, c.Top);
     case lpRightCenter: return Point(after, CenterTop(P));
     case lpRighBottom: return Point(after, bottom);
+    case lpTopRight: return Point(c.Right - P.LabelWidth, above);
+    case lpBottomRight: return Point(c.Right - P.LabelWidth, below);
   }
   return Point(c.Left, c.Top);
 }

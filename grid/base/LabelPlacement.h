@@ -1,6 +1,6 @@
 #pragma once
 // Where an editor's attached label goes around it, for every position the
-// flat combo and the date/time pickers offer.
+// flat combo, the date/time pickers and the drop-down edits offer.
 #include "platform/sys/Types.h"
 
 enum TLabelPosition {
@@ -16,7 +16,9 @@ enum TLabelPosition {
   lpBottomCenter,
   lpRightTop,
   lpRightCenter,
-  lpRighBottom
+  lpRighBottom,
+  lpTopRight,
+  lpBottomRight
 };
 
 struct TLabelPlacement {

@@ -2,7 +2,7 @@
 // Painting routines of the drop-down family (and of the grid's gradient
 // backgrounds). They keep no state and draw with the canvas's own pen
 // width and font; pen and brush are left as the last step set them.
-#include "grid/dropdown/DropDownTypes.h"
+#include "grid/base/DropDownTypes.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/Canvas.h"
 #include "platform/gui/Messages.h"

@@ -70,6 +70,7 @@ void TAdvStringGrid::ShowInplaceEdit() {
 void TAdvStringGrid::HideInplaceEdit() {
   TGridEditCycle& cycle = EditCycle();
   if (!cycle.EditMode) return;
+  HideFocusWindow();
   HideEditor();
   HideEditControl(Col(), Row());
   cycle.EditMode = false;

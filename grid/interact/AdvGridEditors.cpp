@@ -14,6 +14,7 @@ TGridCombo* TAdvStringGrid::Combobox() {
     FCombobox = new TGridCombo(this);
     FCombobox->SetVisible(false);
     FCombobox->SetParent(this);
+    ApplyColorTonesToCombo();
   }
   return FCombobox;
 }

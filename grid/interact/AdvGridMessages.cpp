@@ -53,6 +53,7 @@ void TAdvStringGrid::EditCellDone(int ACol, int ARow) {
 
 // Posted, so that OnEditCellDone runs once the editor's own handler returned.
 void TAdvStringGrid::EditingDoneNotify(int ACol, int ARow) {
+  HideFocusWindow();
   if (OnEditingDone) OnEditingDone(this);
   SetEditorMode(false);
   if (HandleAllocated())

@@ -24,11 +24,4 @@ void TAdvStringGrid::EndUpdate() {
   if (Visible()) Invalidate();
 }
 
-// A paint that still comes while locked draws nothing: the lock's end
-// repaints the whole grid.
-void TAdvStringGrid::Paint() {
-  if (FUpdateCount > 0) return;
-  TBaseGrid::Paint();
-}
-
 void TAdvStringGrid::CellControlsUpdate(bool RebuildList) {}

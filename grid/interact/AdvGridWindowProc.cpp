@@ -23,6 +23,9 @@ bool TAdvStringGrid::WindowMessage(TMessage& Message) {
     case WM_PAINT: PaintMessage(Message); return true;
     case WM_NCPAINT: NonClientPaint(Message); return true;
     case WM_CANCELMODE: CancelMode(); return false;
+    case CM_VISIBLECHANGED:
+      if (!Message.WParam) HideFocusWindow();
+      return false;
     case WM_THEMECHANGED: case OfficeThemeChangeMessage:
       if (AutoThemeAdapt() && !(ComponentState() & csDesigning)) FollowOfficeTheme();
       return false;
@@ -122,13 +125,4 @@ void TAdvStringGrid::RepaintCustomBorders(int ARow) {
   if (!HasCustomCellBorders()) return;
   RepaintRow(Row());
   if (ARow != Row()) RepaintRow(ARow);
-}
-
-// ---- the focus glow
-
-void TAdvStringGrid::ShowFocusWindow(const TRect& R) {}
-
-void TAdvStringGrid::HideFocusWindow() {
-  if (FocusWindowGrid == this) FocusWindowGrid = nullptr;
-  if (FState->FocusWindow) FState->FocusWindow->SetVisible(false);
 }

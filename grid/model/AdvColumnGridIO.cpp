@@ -4,139 +4,51 @@
 #include <span>
 #include <vector>
 
-#include "platform/sys/CodePage.h"
+#include "grid/base/PlatformEnumNames.h"
+#include "platform/sys/ComponentStream.h"
 #include "platform/sys/Streams.h"
 
 namespace {
 
-// Value tags of the component stream.
-enum TValueType : std::uint8_t {
-  vaNull = 0, vaList = 1, vaInt32 = 4, vaIdent = 7, vaFalse = 8, vaTrue = 9, vaSet = 11,
-  vaCollection = 14, vaWString = 18,
-};
-
-struct TPropValue {
-  TValueType Type = vaNull;
-  int Int = 0;
-  String Text;                 // string or identifier
-  std::vector<String> Names;   // set members or string list
-};
-
-// ---- writing
-
-void WriteByte(TStream& st, std::uint8_t b) { st.WriteBuffer(&b, 1); }
-
-void WriteShortString(TStream& st, const String& s) {
-  const AnsiString a = StringToAnsi(s).substr(0, 255);
-  WriteByte(st, static_cast<std::uint8_t>(a.size()));
-  st.WriteBytes(a);
-}
-
-void WriteInt32(TStream& st, int v) {
-  const auto u = static_cast<std::uint32_t>(v);
-  const std::uint8_t b[4] = {std::uint8_t(u), std::uint8_t(u >> 8), std::uint8_t(u >> 16),
-                             std::uint8_t(u >> 24)};
-  st.WriteBuffer(b, 4);
-}
-
-void WriteWide(TStream& st, const String& s) {
-  WriteInt32(st, static_cast<int>(s.size()));
-  for (Char c : s) {
-    const std::uint8_t b[2] = {std::uint8_t(c), std::uint8_t(c >> 8)};
-    st.WriteBuffer(b, 2);
-  }
-}
-
-void WriteValue(TStream& st, const TPropValue& v) {
-  switch (v.Type) {
-    case vaInt32: WriteByte(st, vaInt32); WriteInt32(st, v.Int); break;
-    case vaFalse: case vaTrue: WriteByte(st, v.Type); break;
-    case vaIdent: WriteByte(st, vaIdent); WriteShortString(st, v.Text); break;
-    case vaWString: WriteByte(st, vaWString); WriteWide(st, v.Text); break;
-    case vaSet:
-      WriteByte(st, vaSet);
-      for (const String& n : v.Names) WriteShortString(st, n);
-      WriteShortString(st, String());
-      break;
-    case vaList:
-      WriteByte(st, vaList);
-      for (const String& n : v.Names) { WriteByte(st, vaWString); WriteWide(st, n); }
-      WriteByte(st, vaNull);
-      break;
-    default: break;
-  }
-}
-
-// ---- reading
+using TPropValue = TStreamValue;
 
 [[noreturn]] void BadFormat() { throw EReadError(u"Invalid stream format"); }
 
-std::uint8_t ReadByte(TStream& st) {
-  std::uint8_t b = 0;
-  st.ReadBuffer(&b, 1);
-  return b;
-}
-
-String ReadShortString(TStream& st) {
-  std::string a(ReadByte(st), '\0');
-  if (!a.empty()) st.ReadBuffer(a.data(), static_cast<std::int64_t>(a.size()));
-  return AnsiToString(a);
-}
-
-int ReadInt32(TStream& st) {
-  std::uint8_t b[4];
-  st.ReadBuffer(b, 4);
-  return static_cast<int>(b[0] | (b[1] << 8) | (b[2] << 16) | (std::uint32_t(b[3]) << 24));
-}
-
-String ReadWide(TStream& st) {
-  const int n = ReadInt32(st);
-  if (n < 0 || n > st.Size() - st.Position()) BadFormat();
-  String s(static_cast<size_t>(n), u'\0');
-  for (Char& c : s) {
-    std::uint8_t b[2];
-    st.ReadBuffer(b, 2);
-    c = static_cast<Char>(b[0] | (b[1] << 8));
-  }
-  return s;
-}
-
-TPropValue ReadValue(TStream& st) {
-  TPropValue v;
-  v.Type = static_cast<TValueType>(ReadByte(st));
-  switch (v.Type) {
-    case vaInt32: v.Int = ReadInt32(st); break;
-    case vaFalse: case vaTrue: break;
-    case vaIdent: v.Text = ReadShortString(st); break;
-    case vaWString: v.Text = ReadWide(st); break;
-    case vaSet:
-      for (String n = ReadShortString(st); !n.empty(); n = ReadShortString(st)) v.Names.push_back(n);
-      break;
-    case vaList:
-      for (std::uint8_t t = ReadByte(st); t != vaNull; t = ReadByte(st)) {
-        if (t != vaWString) BadFormat();
-        v.Names.push_back(ReadWide(st));
-      }
-      break;
-    default: BadFormat();
-  }
-  return v;
-}
-
 // ---- the published properties of a column item
 
-TPropValue IntValue(int i) { return {vaInt32, i, {}, {}}; }
-TPropValue BoolValue(bool b) { return {b ? vaTrue : vaFalse, 0, {}, {}}; }
-TPropValue TextValue(const String& s) { return {vaWString, 0, s, {}}; }
-TPropValue ListValue(const TStrings& l) {
-  TPropValue v{vaList, 0, {}, {}};
-  for (int i = 0; i < l.Count(); ++i) v.Names.push_back(l.Strings(i));
+// The column record keeps its own tags: 4-byte integers and UTF-16 texts.
+TPropValue IntValue(int i) {
+  TPropValue v;
+  v.Type = vaInt32;
+  v.Int = i;
   return v;
 }
+TPropValue BoolValue(bool b) {
+  TPropValue v;
+  v.Type = b ? vaTrue : vaFalse;
+  return v;
+}
+TPropValue TextValue(const String& s) {
+  TPropValue v;
+  v.Type = vaWString;
+  v.Text = s;
+  return v;
+}
+TPropValue ListValue(const TStrings& l) {
+  TPropValue v;
+  v.Type = vaList;
+  for (int i = 0; i < l.Count(); ++i) v.List.push_back(TextValue(l.Strings(i)));
+  return v;
+}
+// Read values of another integer tag are taken too.
+int IntOf(const TPropValue& v) { return static_cast<int>(v.Int); }
 
 template <class E>
 TPropValue IdentValue(E e, std::span<const StringView> Names) {
-  return {vaIdent, 0, String(Names[static_cast<size_t>(e)]), {}};
+  TPropValue v;
+  v.Type = vaIdent;
+  v.Text = String(Names[static_cast<size_t>(e)]);
+  return v;
 }
 
 template <class E>
@@ -148,7 +60,8 @@ E IdentOf(const TPropValue& v, std::span<const StringView> Names, E Default) {
 }
 
 TPropValue SetValue(unsigned Bits, std::span<const StringView> Names) {
-  TPropValue v{vaSet, 0, {}, {}};
+  TPropValue v;
+  v.Type = vaSet;
   for (size_t i = 0; i < Names.size(); ++i) {
     if (Bits & (1u << i)) v.Names.emplace_back(Names[i]);
   }
@@ -165,8 +78,8 @@ unsigned BitsOf(const TPropValue& v, std::span<const StringView> Names) {
   return bits;
 }
 
-constexpr StringView AlignmentNames[] = {u"taLeftJustify", u"taRightJustify", u"taCenter"};
-constexpr StringView FontStyleNames[] = {u"fsBold", u"fsItalic", u"fsUnderline", u"fsStrikeOut"};
+constexpr auto& AlignmentNames = TEnumInfo<TAlignment>::Names;
+constexpr auto& FontStyleNames = TEnumInfo<TFontStyle>::Names;
 
 struct TPropDef {
   const char16_t* Name;
@@ -175,13 +88,13 @@ struct TPropDef {
 };
 
 #define GX_INT(N) {u"" #N, [](const TGridColumnItem& i) { return IntValue(i.N()); }, \
-                   [](TGridColumnItem& i, const TPropValue& v) { i.Set##N(v.Int); }}
+                   [](TGridColumnItem& i, const TPropValue& v) { i.Set##N(IntOf(v)); }}
 #define GX_BOOL(N) {u"" #N, [](const TGridColumnItem& i) { return BoolValue(i.N()); }, \
                     [](TGridColumnItem& i, const TPropValue& v) { i.Set##N(v.Type == vaTrue); }}
 #define GX_TEXT(N) {u"" #N, [](const TGridColumnItem& i) { return TextValue(i.N()); }, \
                     [](TGridColumnItem& i, const TPropValue& v) { i.Set##N(v.Text); }}
 #define GX_COLOR(N) {u"" #N, [](const TGridColumnItem& i) { return IntValue(int(i.N())); }, \
-                     [](TGridColumnItem& i, const TPropValue& v) { i.Set##N(TColor(v.Int)); }}
+                     [](TGridColumnItem& i, const TPropValue& v) { i.Set##N(TColor(IntOf(v))); }}
 #define GX_ENUM_PROP(N, T, Names, Def)                                                 \
   {u"" #N, [](const TGridColumnItem& i) { return IdentValue(i.N(), Names); },          \
    [](TGridColumnItem& i, const TPropValue& v) { i.Set##N(IdentOf<T>(v, Names, Def)); }}
@@ -191,12 +104,12 @@ struct TPropDef {
      i.Set##N(TCellBorders::FromBits(BitsOf(v, TEnumInfo<TCellBorder>::Names))); }}
 #define GX_LIST(N) {u"" #N ".Strings", [](const TGridColumnItem& i) { return ListValue(*i.N()); }, \
    [](TGridColumnItem& i, const TPropValue& v) {                                       \
-     i.N()->Clear(); for (const String& s : v.Names) i.N()->Add(s); }}
+     i.N()->Clear(); for (const TPropValue& s : v.List) i.N()->Add(s.Text); }}
 #define GX_FONT(N)                                                                     \
   {u"" #N ".Color", [](const TGridColumnItem& i) { return IntValue(int(i.N()->Color())); }, \
-   [](TGridColumnItem& i, const TPropValue& v) { i.N()->SetColor(TColor(v.Int)); }},   \
+   [](TGridColumnItem& i, const TPropValue& v) { i.N()->SetColor(TColor(IntOf(v))); }},   \
   {u"" #N ".Height", [](const TGridColumnItem& i) { return IntValue(i.N()->Height()); }, \
-   [](TGridColumnItem& i, const TPropValue& v) { i.N()->SetHeight(v.Int); }},          \
+   [](TGridColumnItem& i, const TPropValue& v) { i.N()->SetHeight(IntOf(v)); }},          \
   {u"" #N ".Name", [](const TGridColumnItem& i) { return TextValue(i.N()->Name()); },  \
    [](TGridColumnItem& i, const TPropValue& v) { i.N()->SetName(v.Text); }},           \
   {u"" #N ".Style", [](const TGridColumnItem& i) { return SetValue(i.N()->Style().Bits(), FontStyleNames); }, \
@@ -204,9 +117,9 @@ struct TPropDef {
      i.N()->SetStyle(TFontStyles(FontStylesFromBits(BitsOf(v, FontStyleNames)))); }}
 #define GX_PEN(N)                                                                      \
   {u"" #N ".Color", [](const TGridColumnItem& i) { return IntValue(int(i.N()->Color())); }, \
-   [](TGridColumnItem& i, const TPropValue& v) { i.N()->SetColor(TColor(v.Int)); }},   \
+   [](TGridColumnItem& i, const TPropValue& v) { i.N()->SetColor(TColor(IntOf(v))); }},   \
   {u"" #N ".Width", [](const TGridColumnItem& i) { return IntValue(i.N()->Width()); }, \
-   [](TGridColumnItem& i, const TPropValue& v) { i.N()->SetWidth(v.Int); }}
+   [](TGridColumnItem& i, const TPropValue& v) { i.N()->SetWidth(IntOf(v)); }}
 
 TFontStyles FontStylesFromBits(unsigned Bits) {
   TFontStyles s;
@@ -219,7 +132,7 @@ TFontStyles FontStylesFromBits(unsigned Bits) {
 const std::vector<TPropDef>& ItemProps() {
   static const std::vector<TPropDef> props = {
       {u"Width", [](const TGridColumnItem& i) { return IntValue(i.Width()); },
-       [](TGridColumnItem& i, const TPropValue& v) { i.SetWidth(v.Int); }},
+       [](TGridColumnItem& i, const TPropValue& v) { i.SetWidth(IntOf(v)); }},
       GX_ENUM_PROP(Alignment, TAlignment, AlignmentNames, taLeftJustify),
       GX_TEXT(Header),
       GX_ENUM_PROP(SortStyle, TSortStyle, TEnumInfo<TSortStyle>::Names, ssAutomatic),
@@ -258,10 +171,9 @@ const TPropDef* FindProp(const String& Name) {
   return nullptr;
 }
 
-void ReadItem(TStream& st, TGridColumnItem& Item) {
-  for (String name = ReadShortString(st); !name.empty(); name = ReadShortString(st)) {
-    const TPropValue v = ReadValue(st);
-    if (const TPropDef* p = FindProp(name)) p->Set(Item, v);
+void ReadItem(const std::vector<TStreamProperty>& Props, TGridColumnItem& Item) {
+  for (const TStreamProperty& p : Props) {
+    if (const TPropDef* def = FindProp(p.Name)) def->Set(Item, p.Value);
   }
 }
 
@@ -273,40 +185,29 @@ TAdvColumnGridIO::TAdvColumnGridIO(TComponent* AOwner, TAdvColumnGrid* Grid)
 }
 
 void TAdvColumnGridIO::WriteTo(TStream& st) const {
-  st.WriteBytes("TPF0");
-  WriteShortString(st, ClassName());
-  WriteShortString(st, Name());
-  WriteShortString(st, u"Items");
-  WriteByte(st, vaCollection);
+  TComponentWriter w(st);
+  w.BeginRecord(ClassName());
+  w.Name(u"Items");
+  w.BeginCollection();
   for (int k = 0; k < FItems->Count(); ++k) {
-    WriteByte(st, vaList);
+    w.BeginItem();
     for (const TPropDef& p : ItemProps()) {
-      WriteShortString(st, p.Name);
-      WriteValue(st, p.Get(*FItems->Items(k)));
+      w.Name(p.Name);
+      w.Value(p.Get(*FItems->Items(k)));
     }
-    WriteByte(st, vaNull);
+    w.End();
   }
-  WriteByte(st, vaNull);  // end of the collection
-  WriteByte(st, vaNull);  // end of the properties
-  WriteByte(st, vaNull);  // no child components
+  w.End();
+  w.EndRecord();
 }
 
 void TAdvColumnGridIO::ReadFrom(TStream& st) {
-  char sig[4];
-  st.ReadBuffer(sig, 4);
-  if (std::string_view(sig, 4) != "TPF0" || ReadShortString(st) != ClassName()) BadFormat();
-  ReadShortString(st);  // the component's name
-  for (String name = ReadShortString(st); !name.empty(); name = ReadShortString(st)) {
-    if (name != u"Items") {
-      ReadValue(st);
-      continue;
-    }
-    if (ReadByte(st) != vaCollection) BadFormat();
+  TComponentReader r(st);
+  if (r.BeginRecord() != ClassName()) BadFormat();
+  while (r.NextProperty()) {
+    if (r.Path() != u"Items") continue;
+    if (r.Value().Type != vaCollection) BadFormat();
     FItems->Clear();
-    for (std::uint8_t t = ReadByte(st); t != vaNull; t = ReadByte(st)) {
-      if (t != vaList) BadFormat();
-      ReadItem(st, *FItems->Add());
-    }
+    for (const auto& item : r.Value().Items) ReadItem(item, *FItems->Add());
   }
-  ReadByte(st);  // end of the children
 }

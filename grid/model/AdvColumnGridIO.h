@@ -1,10 +1,10 @@
 #pragma once
 // The column layout as a stream record: one component record of class
 // TAdvColumnGridIO whose property Items is the column collection, each item
-// with its published properties by name and typed value. The record has the
-// binary component-stream layout: "TPF0", the class name, the component name,
-// then properties, each a name and a tagged value; a collection is a list of
-// property lists. Unknown properties are skipped on reading.
+// with its published properties by name and typed value, in the platform's
+// component record (platform/sys/ComponentStream.h) with this record's own
+// tags: 4-byte integers, UTF-16 texts, a collection of property lists.
+// Unknown properties are skipped on reading.
 #include <memory>
 
 #include "grid/model/GridColumnCollection.h"

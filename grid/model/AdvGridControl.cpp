@@ -83,7 +83,6 @@ void TAdvStringGrid::ShowSearchPanel() {
   const bool searching = FSearchFooter->Visible();
   FSearchPanel->SetVisible(searching);
   FSearchPanel->SetHeight(searching ? SearchPanelHeight : 0);
-  if (FState->FocusWindow) FState->FocusWindow->SetParent(this);
   for (TArrowWindow* arrow : FState->Arrows) arrow->SetParent(this);
 }
 
@@ -117,4 +116,5 @@ void TAdvStringGrid::Loaded() {
   UpdateSearchPanel();
   ApplyScrollBarAlways(false);
   SetColumnOrder();
+  if (AutoThemeAdapt()) FollowOfficeTheme();
 }

@@ -17,7 +17,13 @@ class TCheckListBox;
 // What a search-footer search did.
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 // Progress states of exports, searches and calculations.
-enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportFail };
+// The codes the exchange formats pass to ExportNotification and
+// ImportNotification: start, a row of a whole-grid transfer, end, failure,
+// a row of a selection transfer, a row written by an export.
+enum TGridExportState {
+  esExportStart, esExportNewRow, esExportDone, esExportFail, esExportSelectionRow, esExportRowWritten
+};
+using TFileProgressEvent = std::function<void(TObject* Sender, short Progress)>;
 
 using TFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
 // A column or group calculation of the handler's own over FromRow..ToRow.

@@ -6,6 +6,7 @@
 #include "grid/base/AdvStringGridCheck.h"
 #include "grid/base/HTMLText.h"
 #include "grid/base/SyncGrid.h"
+#include "grid/base/GridFocusWindow.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/GridChangeNotifier.h"
 #include "grid/model/GroupCount.h"
@@ -56,5 +57,9 @@ void TAdvStringGrid::Notification(TComponent* AComponent, TOperation Operation) 
   if (Operation == opRemove && AComponent == FState->FixedDropDownMenu) FState->FixedDropDownMenu = nullptr;
   if (Operation == opRemove) std::erase(FState->Notifiers, AComponent);
   if (Operation == opRemove) std::erase(FState->Window.HostedControls, AComponent);
+  if (Operation == opRemove && AComponent == FState->FocusWindow) FState->FocusWindow = nullptr;
+  if (Operation == opRemove)
+    for (TComponent*& editor : FState->Looks.DropDownEditors)
+      if (editor == AComponent) editor = nullptr;
   if (Operation == opRemove && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
 }

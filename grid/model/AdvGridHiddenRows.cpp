@@ -10,11 +10,15 @@ void TAdvStringGrid::HideRows(int FromRow, int ToRow) {
   FromRow = std::max(FromRow, 0);
   ToRow = std::min(ToRow, AllRowCount() - 1);
   std::vector<int> rows;  // the range's shown rows are consecutive from here
-  const int first = FromRow - FGridItems.CountBelow(FromRow);
+  int parked = FGridItems.CountBelow(FromRow);  // walks along the store with i
+  const int first = FromRow - parked;
   // Rows parked before RowCount was lowered keep real indexes past the last
   // shown row: the range may reach beyond the grid there.
   for (int i = FromRow; i <= ToRow && first + static_cast<int>(rows.size()) < RowCount(); ++i) {
-    if (!IsHiddenRow(i)) rows.push_back(first + static_cast<int>(rows.size()));
+    if (parked < FGridItems.Count() && FGridItems.Item(parked)->Idx() == i)
+      ++parked;
+    else
+      rows.push_back(first + static_cast<int>(rows.size()));
   }
   FRows->ParkRows(std::move(rows), 0);
 }

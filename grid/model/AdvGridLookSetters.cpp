@@ -189,9 +189,12 @@ void TAdvStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
 // A bar kept shown while everything fits has nothing to scroll: its arrows
 // go off, and come back on once the rows (columns) no longer fit.
 void TAdvStringGrid::ApplyScrollBarAlways(bool Force) {
+  const TScrollBarAlways always = FLook.ScrollBarAlways;
+  // Nothing to do leaves the view unread: rows hidden one by one then work
+  // it out once, not at each row.
+  if (always == saNone && !Force) return;
   const bool rowsFit = VisibleRowCount() + FixedRows() >= RowCount();
   const bool colsFit = VisibleColCount() + FixedCols() >= ColCount();
-  const TScrollBarAlways always = FLook.ScrollBarAlways;
   if (always != saNone) {
     if (rowsFit) ShowScrollBar(SB_VERT, always == saVert || always == saBoth);
     if (colsFit) ShowScrollBar(SB_HORZ, always == saHorz || always == saBoth);

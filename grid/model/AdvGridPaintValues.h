@@ -8,6 +8,23 @@
 GX_ENUM(TGridLook, glStandard, glSoft, glClassic, glZEV, glXP, glListView, glVista, glWin7,
         glOffice2007, glCustom);
 
+// Style presets, in the order of TZEVStyle (passed through by ordinal).
+GX_ENUM(TAdvGridStyle, gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic,
+        gsOffice2007Luna, gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom,
+        gsOffice2007Silver, gsWindowsVista, gsWindows7, gsTerminal, gsOffice2010Blue,
+        gsOffice2010Silver, gsOffice2010Black);
+constexpr int AdvGridStyleCount = gsOffice2010Black + 1;
+
+// Colour schemes of the fixed-cell gradient (SetTheme).
+GX_ENUM(TXPColorScheme, xpNone, xpBlue, xpGreen, xpGray, vistaAero);
+
+// The drop-down cell editors a grid passes its style and tones on to.
+enum TDropDownEditorSlot {
+  ddeColorPicker, ddeImagePicker, ddeGridPicker, ddeDetailPicker, ddeTimePicker, ddeCalculator,
+  ddeMemo, ddeTrackBar, ddeAdvGridPicker,
+};
+constexpr int DropDownEditorSlotCount = ddeAdvGridPicker + 1;
+
 // The looks whose fixed cells have gradient faces, and with them the hover
 // face and the fixed drop-down button.
 constexpr bool HasGradientFixedFace(TGridLook Look) {

@@ -26,7 +26,6 @@ const StringView GridClassNames[GridClassCount] = {
 
 namespace {
 
-constexpr UINT WM_WINDOWPOSCHANGING = 0x0046, WM_WINDOWPOSCHANGED = 0x0047;
 // Common controls 4.70 brought the date and time picker.
 constexpr int DateTimePickerMinVersion = 0x00040045;
 bool Initialized = false;

@@ -17,6 +17,7 @@ struct TAdvGridValues {
   // the control
   bool SizeWithForm = false;
   bool AutoThemeAdapt = false;
+  bool FitCellsInGrid = false;  // the outer border then leaves room for a second line
   // dimensions
   bool FixedRowAlways = false;
   bool FixedColAlways = false;

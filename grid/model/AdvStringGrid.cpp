@@ -55,6 +55,8 @@ TAdvStringGrid::TAdvStringGrid(TComponent* AOwner)
 
 TAdvStringGrid::~TAdvStringGrid() {
   Destroying_();
+  // The unit's window hook must not place the glow of a freed grid.
+  if (FocusWindowGrid == this) FocusWindowGrid = nullptr;
   // Stop listening first: the form may resize while the grid goes.
   FState->FormResize.reset();
   RemoveMetroScrollControls();
@@ -147,7 +149,7 @@ void TAdvStringGrid::SetDefaults() {
 void TAdvStringGrid::CreatePanels() {
   FFooterPanel = new TFooterPanel(this);
   FSearchPanel = new TSearchPanel(this);
-  // Hidden, and parented with the panels when the window is made.
+  // Hidden; it joins the grid's form when it first shows.
   if (!(ComponentState() & csDesigning)) FState->FocusWindow = new TGridFocusWindow(this);
   for (TArrowDirection dir : {arrUp, arrDown, arrLeft, arrRight}) {
     auto* arrow = new TArrowWindow(this);

@@ -19,6 +19,7 @@
 #include "grid/base/LookOwner.h"
 #include "grid/base/OptionProperty.h"
 #include "grid/base/LookTypes.h"
+#include "grid/base/StyleTypes.h"
 #include "grid/model/AdvGridEvents.h"
 #include "grid/model/AdvGridLookValues.h"
 #include "grid/model/AdvGridPaintValues.h"
@@ -51,6 +52,7 @@ class TFilePicture;
 class TIcon;
 class TImageList;
 class TPicture;
+class TStream;
 
 class TBackGround;
 class TBalloonSettings;
@@ -90,7 +92,11 @@ class TSortIndexList;
 class TSortSettings;
 class TSyncGrid;
 
-class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowTracked {
+class TAdvStringGrid : public TBaseGrid,
+                       public TLookOwner,
+                       public TFocusWindowTracked,
+                       public IZEVStyle,
+                       public IZEVTones {
  public:
   explicit TAdvStringGrid(TComponent* AOwner);
   ~TAdvStringGrid() override;
@@ -329,6 +335,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   TVAlignment VAlignment() const { return FVAlignment; }
   TColor SelectionColor() const { return FSelectionColor; }
   TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
   TColor ZEVGradient(TFixedGradientPart Part) const { return FFixedGradients[Part]; }
   bool IsWinXP() const { return FIsWinXP; }
   bool IsThemed() const { return FIsThemed; }
@@ -635,7 +642,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // ---- TLookOwner, TFocusWindowTracked
   void LookChanged() override { Invalidate(); }
   void SetFixedGradientColor(TFixedGradientPart Part, TColor Value) override;
-  void PlaceFocusWindow() override {}
+  // Moves a shown glow onto the current cell (the unit's window hook calls it).
+  void PlaceFocusWindow() override;
 
   // ---- events
   TFooterCalcEvent OnFooterCalc;
@@ -844,6 +852,8 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void Dispatch(TMessage& Message) override;
   // Draws no cells while updates are locked.
   void Paint() override;
+  // The fixed and active-cell fonts follow a scaled form.
+  void ChangeScale(int M, int D) override;
   // Escape restores the cell's text while editing; Enter advances
   // (grid/interact/AdvGridKeyPress.cpp).
   void KeyPress(Char& Key) override;
@@ -904,8 +914,17 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   // moves to row ARow: the row indicator, and custom cell borders.
   void RepaintRowIndicators(int ARow);
   void RepaintCustomBorders(int ARow);
+  // The looks' steps (grid/paint/GridLooks.cpp).
+  void ClearLookGradients();
+  void ApplyLookStyle(TAdvGridStyle Style, TZEVStyle Stored, TGridSelectionStyle Selection);
+  void ApplyPlainLook(TGridLook Look);
+  void ApplyColorTonesToCombo();
+  // The glow's steps (grid/paint/GridFocusGlow.cpp): the current cell's
+  // rectangle in the coordinates of the glow's parent.
+  TRect GlowCellRect(const TRect& R) const;
+  void DrawSizeLine(TPoint From, TPoint To);
+  void PaintSizeLines(TCanvas& Canvas);
   // Hooks for families still to come; empty until then.
-  void PaintLookBorder(TCanvas& Canvas) {}
   void HideHeaderDragButton() {}
   void ApplyActiveStyleColors() {}
   // The mouse select mode goes back to normal unless the grid set the cursor.
@@ -1176,6 +1195,27 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   int SaveStartRow() const { return FValues.SaveFixedCells || FValues.SaveFixedRows ? 0 : FixedRows(); }
   int SaveEndRow() const { return RowCount() - 1 - (FValues.SaveFixedCells || FValues.SaveFixedRows ? 0 : FFixedFooters); }
   int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+
+  // ---- the binary grid stream (grid/exchange/AdvGridBinStream.cpp, family
+  // TGridBinWriter/TGridBinReader). Rectangles are inclusive storage columns
+  // and rows. A stream is read and checked whole before any cell changes:
+  // on an error the grid is as it was.
+  void SaveRectToBinStream(const TRect& Rect, TStream& Stream);
+  void SaveToBinStream(TStream& Stream);
+  // Through the safe writer: a failed save leaves the old file.
+  void SaveToBinFile(const String& FileName);
+  void LoadAtPointFromBinStream(TPoint Point, TStream& Stream);
+  // At (0, 0), then the outline nodes are counted again.
+  void LoadFromBinStream(TStream& Stream);
+  void LoadFromBinFile(const String& FileName);
+  // Percent of the rows written or read, fired when it changes.
+  TFileProgressEvent OnFileProgress;
+
+ private:
+  friend class TGridBinReader;
+  friend class TGridBinWriter;
+
+ public:
 
   // ---- the last row kept clear of the search footer (grid/interact/AdvGridFooterScroll.cpp)
   bool IsLastRowAboveSearchFooter();
@@ -1571,11 +1611,12 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   void SetHighlightTextColor(TColor Value);
   bool Hovering() const { return FLook.Hovering; }
   void SetHovering(bool Value) { FLook.Hovering = Value; }
+  GX_OPTION(bool, FitCellsInGrid)
   bool AutoThemeAdapt() const { return FValues.AutoThemeAdapt; }
   void SetAutoThemeAdapt(bool Value);
   // Registers the grid's window with the shared theme notifier while on.
   // Office theme following arrives with the theme-aware looks.
-  virtual void FollowOfficeTheme() {}
+  virtual void FollowOfficeTheme();
   // Repaints the floating footer's panel.
   void UpdateFooter();
   TPoint XYOffset() const { return FValues.XYOffset; }
@@ -2014,7 +2055,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
                         bool Disabled, bool Horizontal, int Index, int Count);
 
   TGridLook Look() const { return FPaint.Look; }
-  void SetLook(TGridLook Value) { SetPaintValue(FPaint.Look, Value); }
+  void SetLook(TGridLook Value);
   bool UseDisabledFont() const { return FPaint.UseDisabledFont; }
   void SetUseDisabledFont(bool Value) { SetPaintValue(FPaint.UseDisabledFont, Value); }
   TColor DisabledFontColor() const { return FPaint.DisabledFontColor; }
@@ -2043,6 +2084,41 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   }
   // The pointer state the painter shows; the pointer handling sets it.
   TAdvGridPaintValues& PaintState() { return FPaint; }
+
+  // ==== looks, style presets and colour tones (grid/paint/GridLooks.cpp,
+  // GridStylePresets.cpp)
+  // A preset's look first, then its colours; an ordinal outside the
+  // sixteen styles changes nothing.
+  virtual void SetStyle(TAdvGridStyle AStyle);
+  void SetComponentStyle(TZEVStyle AStyle) override;
+  // The flat "metro" look built from the five tones.
+  void SetColorTones(const TColorTones& ATones) override;
+  void SetTheme(TXPColorScheme Scheme);
+  TZEVStyle ComponentStyle() const;
+  const TColorTones& ColorTones() const;
+  bool HasColorTones() const;
+  // The drop-down editors that exist, each in its slot; a freed editor
+  // leaves its slot. Those answering IZEVStyle or IZEVTones take the grid's
+  // style and tones.
+  void SetDropDownEditor(TDropDownEditorSlot Slot, TComponent* Editor);
+  TComponent* DropDownEditor(TDropDownEditorSlot Slot) const;
+  void PassStyleToEditors(TZEVStyle AStyle);
+  static String LookIdentifier(TGridLook Look);
+  // glCustom leaves S as it is.
+  static void LookCaption(TGridLook Look, String& S);
+
+  // ==== grid-level painting and the focus glow (grid/paint/GridFramePaint.cpp,
+  // GridFocusGlow.cpp, GridScale.cpp)
+  // The background picture or gradient where no cell is.
+  void PaintGridBackground();
+  // The one-pixel outer border in BorderColor, on the window's canvas.
+  void PaintLookBorder(TCanvas& Canvas);
+  // Resize feedback: a dotted XOR line; drawing it again erases it.
+  void DrawColSizeLine(int X);
+  void DrawRowSizeLine(int Y);
+  // The glow window, when one was made (none at design time).
+  TControl* FocusWindow() const;
+  TNotifyEvent OnPainted;
 
   TGetCellGradientEvent OnGetCellGradient;
   TCustomCellDrawEvent OnCustomCellBkgDraw;

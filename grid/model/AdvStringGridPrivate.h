@@ -3,6 +3,7 @@
 // and column move step. Code outside the grid includes AdvStringGrid.h alone.
 #include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "grid/base/ControlList.h"
@@ -69,6 +70,18 @@ struct TGridWindowState {
   bool ThemeRegistered = false;  // the Office theme watcher knows the window
   // Controls placed in cells whose window procedure the grid wrapped.
   std::vector<TComponent*> HostedControls;
+  // Resize feedback lines drawn and not yet erased, from and to.
+  std::vector<std::pair<TPoint, TPoint>> SizeLines;
+};
+
+// What the looks keep: the component style, the colour tones once set,
+// the last Office theme seen, and the drop-down editors that take them.
+struct TGridLookState {
+  TZEVStyle Style = tsWindowsXP;
+  TColorTones Tones;
+  bool TonesSet = false;
+  TOfficeTheme LastOfficeTheme = otUnknown;  // none seen yet
+  std::array<TComponent*, DropDownEditorSlotCount> DropDownEditors{};  // not owned
 };
 
 struct TAdvGridState {
@@ -118,6 +131,7 @@ struct TAdvGridState {
   // A footer recalculation asked for inside an update bracket.
   bool FooterDue = false;
   TCellChangeState CellChange;
+  TGridLookState Looks;
   TGridTimerState Timer;
   TGridWindowState Window;
   // What the text and combo editors share with the editing cycle: editing

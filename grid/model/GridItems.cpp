@@ -96,67 +96,81 @@ void THiddenRowCells::DeleteCols(int Index, int Count) {
 
 // ---- TGridItems
 
-namespace {
-
-bool IdxBelow(const TGridItemPtr& Item, int Row) { return Item->Idx() < Row; }
-
-}  // namespace
-
-TGridItem* TGridItems::AddItem() {
-  FItems.push_back(std::make_unique<TGridItem>());
-  return FItems.back().get();
+template <class P>
+int TGridItems::PartitionPoint(P Past) const {
+  int lo = 0, hi = Count();
+  while (lo < hi) {
+    const int mid = lo + (hi - lo) / 2;
+    if (Past(mid, *Item(mid)))
+      hi = mid;
+    else
+      lo = mid + 1;
+  }
+  return lo;
 }
 
-// Merged from the back in place: only the items after the first new one
-// move, so rows parked one by one down the grid cost no walk of the store.
+TGridItem* TGridItems::AddItem() {
+  const size_t at = FItems.Size();
+  FItems.Open(at, 1);
+  FItems[at] = std::make_unique<TGridItem>();
+  return FItems[at].get();
+}
+
+// Items that all fall between the same two items open there in the gap
+// buffer: rows hidden one by one move only the items between two hides.
+// Others merge from the back in one pass.
 void TGridItems::MergeIn(std::vector<TGridItemPtr> Items) {
   if (Items.empty()) return;
+  const auto at = static_cast<size_t>(CountBelow(Items.front()->Idx()));
+  if (at == FItems.Size() || Items.back()->Idx() < FItems[at]->Idx()) {
+    FItems.Open(at, Items.size());
+    for (size_t i = 0; i < Items.size(); ++i) FItems[at + i] = std::move(Items[i]);
+    return;
+  }
+  std::vector<TGridItemPtr>& flat = FItems.Flat();
   auto less = [](const TGridItemPtr& A, const TGridItemPtr& B) { return A->Idx() < B->Idx(); };
-  size_t old = FItems.size(), add = Items.size();
-  FItems.resize(old + add);
+  size_t old = flat.size(), add = Items.size();
+  flat.resize(old + add);
   for (size_t write = old + add; add > 0;) {
-    if (old > 0 && less(Items[add - 1], FItems[old - 1]))
-      FItems[--write] = std::move(FItems[--old]);
+    if (old > 0 && less(Items[add - 1], flat[old - 1]))
+      flat[--write] = std::move(flat[--old]);
     else
-      FItems[--write] = std::move(Items[--add]);
+      flat[--write] = std::move(Items[--add]);
   }
 }
 
 std::vector<TGridItemPtr> TGridItems::Extract(const std::function<bool(const TGridItem&)>& Pred) {
-  std::vector<TGridItemPtr> taken, kept;
-  kept.reserve(FItems.size());
-  for (auto& item : FItems) (Pred(*item) ? taken : kept).push_back(std::move(item));
-  FItems = std::move(kept);
+  std::vector<TGridItemPtr>& flat = FItems.Flat();
+  std::vector<TGridItemPtr> taken;
+  size_t write = 0;
+  for (auto& item : flat) {
+    if (Pred(*item))
+      taken.push_back(std::move(item));
+    else
+      flat[write++] = std::move(item);
+  }
+  flat.resize(write);
   return taken;
 }
 
 int TGridItems::CountBelow(int ARow) const {
-  return static_cast<int>(std::lower_bound(FItems.begin(), FItems.end(), ARow, IdxBelow) -
-                          FItems.begin());
+  return PartitionPoint([ARow](int, const TGridItem& I) { return I.Idx() >= ARow; });
 }
 
 TGridItem* TGridItems::FindRealRow(int ARow) const {
-  auto it = std::lower_bound(FItems.begin(), FItems.end(), ARow, IdxBelow);
-  return it != FItems.end() && (*it)->Idx() == ARow ? it->get() : nullptr;
+  const int k = CountBelow(ARow);
+  return k < Count() && Item(k)->Idx() == ARow ? Item(k) : nullptr;
 }
 
 // Item k has Idx(k) - k shown rows before it; displayed row ARow lies after
 // every item with at most ARow shown rows before it.
 int TGridItems::DisplToRealRow(int ARow) const {
-  if (FItems.empty() || ARow < 0) return ARow;
+  if (Count() == 0 || ARow < 0) return ARow;
   return ARow + CountUpToDispl(ARow);
 }
 
 int TGridItems::CountUpToDispl(int ARow) const {
-  int lo = 0, hi = Count();
-  while (lo < hi) {
-    const int mid = (lo + hi) / 2;
-    if (Item(mid)->Idx() - mid <= ARow)
-      lo = mid + 1;
-    else
-      hi = mid;
-  }
-  return lo;
+  return PartitionPoint([ARow](int k, const TGridItem& I) { return I.Idx() - k > ARow; });
 }
 
 void TGridItems::RowsInserted(int ARealRow, int Count) {
@@ -173,6 +187,6 @@ void TGridItems::RowsRemoved(int ADisplRow, int Count) {
 
 int TGridItems::TopLevel() const {
   int top = 0;
-  for (const auto& item : FItems) top = std::max(top, item->Level());
+  for (int k = 0; k < Count(); ++k) top = std::max(top, Item(k)->Level());
   return top;
 }

@@ -14,6 +14,7 @@
 
 #include "platform/grids/CellStore.h"
 #include "platform/sys/Component.h"
+#include "platform/sys/GapVector.h"
 
 // The cells of a parked row, one entry per storage column (text and object),
 // in the shape of a string list. Reads past the last entry answer "" and nil.
@@ -75,7 +76,7 @@ class TGridItems {
   explicit TGridItems(TPersistent* AOwner) : FOwner(AOwner) {}
   TPersistent* Owner() const { return FOwner; }
 
-  int Count() const { return static_cast<int>(FItems.size()); }
+  int Count() const { return static_cast<int>(FItems.Size()); }
   TGridItem* Item(int Index) const { return FItems[static_cast<size_t>(Index)].get(); }
   // Appends: the caller keeps Idx ascending.
   TGridItem* AddItem();
@@ -83,7 +84,7 @@ class TGridItems {
   void MergeIn(std::vector<TGridItemPtr> Items);
   // Takes out the items Pred selects, in ascending order of Idx.
   std::vector<TGridItemPtr> Extract(const std::function<bool(const TGridItem&)>& Pred);
-  void Clear() { FItems.clear(); }
+  void Clear() { FItems.Clear(); }
 
   // Number of items with Idx below ARow.
   int CountBelow(int ARow) const;
@@ -106,6 +107,12 @@ class TGridItems {
   int TopLevel() const;
 
  private:
+  // Number of items before the first one Past selects; Past holds from there on.
+  template <class P>
+  int PartitionPoint(P Past) const;
+
   TPersistent* FOwner;
-  std::vector<TGridItemPtr> FItems;  // ascending Idx
+  // Ascending Idx; a gap buffer, so rows hidden one by one up or down the
+  // grid open their items next to the one before.
+  TGapVector<TGridItemPtr> FItems;
 };

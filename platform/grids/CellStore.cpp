@@ -122,8 +122,7 @@ TCellStore::TCellStore() = default;
 
 template <class F>
 void TCellStore::ForEachRow(F Action) {
-  for (size_t i = 0; i < FGapAt; ++i) Action(FRows[i]);
-  for (size_t i = FGapAt + FGapSize; i < FRows.size(); ++i) Action(FRows[i]);
+  for (size_t i = 0; i < FRows.Size(); ++i) Action(FRows[i]);
 }
 
 TCellStore::~TCellStore() {
@@ -135,42 +134,10 @@ void TCellStore::DropRow(TRow*& Row) {
   Row = nullptr;
 }
 
-// The gap to logical position To: the rows between move across it in one block.
-void TCellStore::MoveGap(size_t To) {
-  auto b = FRows.begin();
-  auto gap = static_cast<std::ptrdiff_t>(FGapSize), at = static_cast<std::ptrdiff_t>(FGapAt),
-       to = static_cast<std::ptrdiff_t>(To);
-  if (To < FGapAt)
-    std::move_backward(b + to, b + at, b + at + gap);
-  else if (To > FGapAt)
-    std::move(b + at + gap, b + to + gap, b + at);
-  FGapAt = To;
-}
-
-// A gap larger than the rows it serves goes, so memory follows the row count.
-void TCellStore::ShrinkGap() {
-  if (FGapSize <= 1024 || FGapSize <= static_cast<size_t>(RowCount())) return;
-  MoveGap(static_cast<size_t>(RowCount()));
-  FRows.resize(FGapAt);
-  FGapSize = 0;
-}
-
 void TCellStore::SetRowCount(int Value) {
   const auto want = static_cast<size_t>(std::max(Value, 0));
-  const auto count = static_cast<size_t>(RowCount());
-  if (want >= count) {
-    FRows.resize(want + FGapSize, nullptr);
-    return;
-  }
-  for (size_t r = want; r < count; ++r) DropRow(At(static_cast<int>(r)));
-  if (want <= FGapAt) {  // the cut reaches into the rows before the gap: the gap goes too
-    FRows.resize(want);
-    FGapAt = want;
-    FGapSize = 0;
-  } else {
-    FRows.resize(want + FGapSize);
-  }
-  ShrinkGap();
+  for (size_t r = want; r < FRows.Size(); ++r) DropRow(FRows[r]);
+  FRows.Resize(want);
 }
 
 const String& TCellStore::EmptyText() {
@@ -179,7 +146,7 @@ const String& TCellStore::EmptyText() {
 }
 
 TObject* TCellStore::Object(int ACol, int ARow) const {
-  const TRow* row = FRows[Slot(ARow)];
+  const TRow* row = At(ARow);
   if (!row || ACol >= static_cast<int>(row->Objects.size())) return nullptr;
   return row->Objects[static_cast<size_t>(ACol)];
 }
@@ -195,21 +162,21 @@ TCellStore::TRow* TCellStore::Writable(int ARow, int ACol, bool ForObject) {
 }
 
 void TCellStore::SetText(int ACol, int ARow, const String& Value) {
-  const TRow* row = FRows[Slot(ARow)];
+  const TRow* row = At(ARow);
   bool stored = row && ACol < static_cast<int>(row->Texts.size());
   if (!stored && Value.empty()) return;  // a never-written cell is already empty
   Writable(ARow, ACol, false)->Texts[static_cast<size_t>(ACol)] = Value;
 }
 
 void TCellStore::SetObject(int ACol, int ARow, TObject* Value) {
-  const TRow* row = FRows[Slot(ARow)];
+  const TRow* row = At(ARow);
   bool stored = row && ACol < static_cast<int>(row->Objects.size());
   if (!stored && !Value) return;
   Writable(ARow, ACol, true)->Objects[static_cast<size_t>(ACol)] = Value;
 }
 
 int TCellStore::StoredCols(int ARow) const {
-  const TRow* row = FRows[Slot(ARow)];
+  const TRow* row = At(ARow);
   return row ? static_cast<int>(std::max(row->Texts.size(), row->Objects.size())) : 0;
 }
 
@@ -230,9 +197,9 @@ void TCellStore::PutRow(int ARow, TRowPtr Row) {
 // rooms of the texts and of the objects by themselves, as they may have been
 // made at other times than the rows.
 void TCellStore::PackInRowOrder() {
-  std::vector<size_t> slots;  // the slots holding a row, in row order
-  for (size_t i = 0; i < FRows.size(); ++i) {
-    if ((i < FGapAt || i >= FGapAt + FGapSize) && FRows[i]) slots.push_back(i);
+  std::vector<size_t> slots;  // the rows that hold a row object, in order
+  for (size_t i = 0; i < FRows.Size(); ++i) {
+    if (FRows[i]) slots.push_back(i);
   }
   std::vector<std::pair<TRow*, size_t>> homes;  // (row object, row), by address
   homes.reserve(slots.size());
@@ -251,58 +218,24 @@ void TCellStore::PackInRowOrder() {
 }
 
 void TCellStore::InsertRows(int Index, int Count) {
-  if (Count <= 0) return;
-  const auto count = static_cast<size_t>(Count);
-  MoveGap(static_cast<size_t>(Index));
-  if (FGapSize < count) {
-    // Room for this insert and a share of the rows more, so a run of single
-    // inserts grows the buffer rarely.
-    const size_t grow = count - FGapSize + static_cast<size_t>(RowCount()) / 16 + 16;
-    FRows.insert(FRows.begin() + static_cast<std::ptrdiff_t>(FGapAt + FGapSize), grow, nullptr);
-    FGapSize += grow;
-  }
-  std::fill_n(FRows.begin() + static_cast<std::ptrdiff_t>(FGapAt), count, nullptr);
-  FGapAt += count;
-  FGapSize -= count;
+  if (Count > 0) FRows.Open(static_cast<size_t>(Index), static_cast<size_t>(Count));
 }
 
 void TCellStore::DeleteRows(int Index, int Count) {
   if (Count <= 0) return;
   for (int r = Index; r < Index + Count; ++r) DropRow(At(r));
-  MoveGap(static_cast<size_t>(Index));
-  FGapSize += static_cast<size_t>(Count);  // the emptied slots right after the gap join it
-  ShrinkGap();
+  FRows.Close(static_cast<size_t>(Index), static_cast<size_t>(Count));
 }
 
-// The gap goes to the end first: the rows then close up in one pass.
 void TCellStore::DeleteRowList(const std::vector<int>& Rows) {
-  if (Rows.empty()) return;
-  MoveGap(static_cast<size_t>(RowCount()));
-  const auto count = static_cast<size_t>(RowCount());
-  auto write = static_cast<size_t>(Rows.front());
-  auto gone = Rows.begin();
-  for (size_t read = write; read < count; ++read) {
-    if (gone != Rows.end() && static_cast<size_t>(*gone) == read) {
-      ++gone;
-      DropRow(FRows[read]);
-      continue;
-    }
-    FRows[write++] = FRows[read];
-  }
-  std::fill(FRows.begin() + static_cast<std::ptrdiff_t>(write), FRows.begin() + static_cast<std::ptrdiff_t>(count),
-            nullptr);
+  const size_t count = FRows.Size();
+  for (int r : Rows) DropRow(At(r));
+  FRows.EraseList(Rows);
+  FRows.Resize(count);
 }
 
 void TCellStore::MoveRow(int FromIndex, int ToIndex) {
-  const auto lo = static_cast<size_t>(std::min(FromIndex, ToIndex));
-  const auto hi = static_cast<size_t>(std::max(FromIndex, ToIndex));
-  if (FGapAt > lo && FGapAt <= hi) MoveGap(hi + 1);  // the rows between in one piece
-  auto from = FRows.begin() + static_cast<std::ptrdiff_t>(Slot(FromIndex));
-  auto to = FRows.begin() + static_cast<std::ptrdiff_t>(Slot(ToIndex));
-  if (FromIndex < ToIndex)
-    std::rotate(from, from + 1, to + 1);
-  else
-    std::rotate(to, from, from + 1);
+  FRows.Move(static_cast<size_t>(FromIndex), static_cast<size_t>(ToIndex));
 }
 
 void TCellStore::ClearRow(int ARow) { DropRow(At(ARow)); }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/grids/GridTypes.h"
+#include "platform/sys/GapVector.h"
 #include "platform/sys/String.h"
 
 class TCellStore {
@@ -30,7 +31,7 @@ class TCellStore {
   TCellStore(const TCellStore&) = delete;
   TCellStore& operator=(const TCellStore&) = delete;
 
-  int RowCount() const { return static_cast<int>(FRows.size() - FGapSize); }
+  int RowCount() const { return static_cast<int>(FRows.Size()); }
   void SetRowCount(int Value);  // rows beyond Value are dropped, new rows are empty
   // The usual row width (the grid's ColCount): a row grows towards it in few steps.
   void SetColHint(int Value) { FColHint = Value; }
@@ -38,7 +39,7 @@ class TCellStore {
   // Callers check the indexes: 0 <= ARow < RowCount, 0 <= ACol.
 
   const String& Text(int ACol, int ARow) const {  // inline: the most used read of the grid
-    const TRow* row = FRows[Slot(ARow)];
+    const TRow* row = FRows[static_cast<size_t>(ARow)];
     if (!row || static_cast<size_t>(ACol) >= row->Texts.size()) return EmptyText();
     return row->Texts[static_cast<size_t>(ACol)];
   }
@@ -47,7 +48,7 @@ class TCellStore {
   // characters. A step reads only what the step before fetched. Always
   // inlined: the compiler drops a call whose only effect is a prefetch.
   [[gnu::always_inline]] void Prefetch(int ACol, int ARow, int Step) const {
-    const TRow* row = FRows[Slot(ARow)];
+    const TRow* row = FRows[static_cast<size_t>(ARow)];
     if (Step == 0 || !row) {
       __builtin_prefetch(row);
     } else if (static_cast<size_t>(ACol) < row->Texts.size()) {
@@ -88,23 +89,14 @@ class TCellStore {
 
  private:
   static const String& EmptyText();
-  size_t Slot(int ARow) const {
-    auto r = static_cast<size_t>(ARow);
-    return r < FGapAt ? r : r + FGapSize;
-  }
-  TRow*& At(int ARow) { return FRows[Slot(ARow)]; }
+  TRow*& At(int ARow) { return FRows[static_cast<size_t>(ARow)]; }
+  const TRow* At(int ARow) const { return FRows[static_cast<size_t>(ARow)]; }
   TRow* Writable(int ARow, int ACol, bool ForObject);
-  void MoveGap(size_t To);
-  void EraseOne(int ARow);
   void DropRow(TRow*& Row);
-  void ShrinkGap();
   template <class F>
   void ForEachRow(F Action);
 
-  // Owned rows (null: a row never written); the FGapSize slots from FGapAt
-  // are free and hold nothing owned.
-  std::vector<TRow*> FRows;
-  size_t FGapAt = 0;
-  size_t FGapSize = 0;
+  // Owned rows (null: a row never written); the gap's slots own nothing.
+  TGapVector<TRow*> FRows;
   int FColHint = 0;  // usual row width, to size new rows in one step
 };

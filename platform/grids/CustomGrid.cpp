@@ -78,6 +78,8 @@ void TCustomGrid::OptionsChanged() {
     HideEditor();
 }
 
+// At once, not when next read: a scroll bar hidden by hand comes back when
+// the need for it changes, and each count change may change it.
 void TCustomGrid::SizeChanged(int, int) {
   UpdateViewport();
   if (FInplaceCol >= ColCount() || FInplaceRow >= RowCount()) FInplaceCol = FInplaceRow = -1;

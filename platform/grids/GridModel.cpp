@@ -76,6 +76,9 @@ void TGridModel::KeepInside() {
   };
   FCurrent = inside(FCurrent, FCols, FRows);
   FAnchor = inside(FAnchor, FCols, FRows);
+  // A top-left cell at the fixed cells stays there whatever the view: a
+  // stale view is not worked out for it.
+  if (FViewportStale && FViewport.TopLeft == TGridCoord{FixedCols(), FixedRows()}) return;
   MoveTopLeft(std::clamp(LeftCol(), FixedCols(), MaxLeftCol()), std::clamp(TopRow(), FixedRows(), MaxTopRow()));
 }
 

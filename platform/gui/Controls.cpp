@@ -138,6 +138,9 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   FWidth = AWidth;
   FHeight = AHeight;
   UpdateViewBounds();
+  // Sent, so that window hooks see a window move or resize.
+  if (auto* w = dynamic_cast<TWinControl*>(this); w && w->HandleAllocated())
+    SendMessage(w->Handle(), WM_WINDOWPOSCHANGED, 0, 0);
   if (FParent && FAlign != alNone) FParent->AlignControls();
   if (!resized) return;
   // A window's aligned children take its new size before its OnResize reads their places.
@@ -177,8 +180,15 @@ void TControl::SetAlign(TAlign v) {
 
 void TControl::SetVisible(bool v) {
   if (FVisible == v) return;
-  VisibleChanging();
   FVisible = v;
+  // The hook may undo the change: by the opposite one, or by an exception.
+  try {
+    VisibleChanging();
+  } catch (...) {
+    FVisible = !v;
+    throw;
+  }
+  if (FVisible != v) return;
   if (FView) FView->SetVisible(v);
   Perform(CM_VISIBLECHANGED, v ? 1 : 0, 0);
   if (FParent && FAlign != alNone) FParent->AlignControls();
@@ -470,4 +480,10 @@ void PaintFromMessage(const TMessage& Message, TCanvas*& Slot, const TFont& Font
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TSelfPaintingControl(AOwner) {
   SetControlStyle(ControlStyle() | csAcceptsControls);
+}
+
+void TControl::ChangeScale(int M, int D) {
+  if (M == D || D == 0) return;
+  SetBounds(MulDiv(FLeft, M, D), MulDiv(FTop, M, D), MulDiv(FWidth, M, D), MulDiv(FHeight, M, D));
+  if (!FParentFont) Font()->SetSize(MulDiv(Font()->Size(), M, D));
 }

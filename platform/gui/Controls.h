@@ -44,6 +44,9 @@ class TControl : public TComponent {
   virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
   TRect BoundsRect() const { return Rect(FLeft, FTop, FLeft + FWidth, FTop + FHeight); }
   void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+  // Position, size and (unless it follows its parent's) font by M / D,
+  // rounded as MulDiv does; nothing when M equals D.
+  virtual void ChangeScale(int M, int D);
   virtual int ClientWidth() const { return FWidth; }
   virtual int ClientHeight() const { return FHeight; }
   void SetClientWidth(int v);
@@ -176,6 +179,7 @@ class TControl : public TComponent {
   virtual void MouseEnter();
   virtual void MouseLeave();
   virtual void Resize();
+  // Visible() is the new state; the view still shows the old one.
   virtual void VisibleChanging() {}
   void SetControlState(unsigned v) { FControlState = v; }
   void ParentColorChanged();
@@ -222,6 +226,10 @@ class TWinControl : public TControl {
   // The handle is made on first use and lives as long as the control.
   HWND Handle();
   bool HandleAllocated() const { return FHandle != 0; }
+  // The children's scale and then the control's own.
+  void ChangeScale(int M, int D) override;
+  // A window scaled in place: its children, its size and its font by M / D.
+  void ScaleBy(int M, int D);
   void HandleNeeded() { Handle(); }
 
   int ControlCount() const { return static_cast<int>(FControls.size()); }

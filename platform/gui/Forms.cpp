@@ -128,14 +128,26 @@ void TCustomForm::Show() {
 }
 
 void TCustomForm::VisibleChanging() {
-  // Called before the change: Visible() is still the old state.
-  if (!Visible()) {
+  // OnShow sees the form visible, so it can give a control the focus, but
+  // runs before the window shows.
+  if (Visible()) {
     ApplyWindowParams();
     PlaceOnScreen();
     DoShow();
   } else {
     DoHide();
+    HideOwnedWindows();
   }
+}
+
+void TCustomForm::HideOwnedWindows() {
+  if (!HandleAllocated()) return;
+  // A copy: a window told may close, and a closing form may leave the list.
+  const std::vector<TCustomForm*> forms = Screen->FForms;
+  for (TCustomForm* f : forms)
+    if (std::ranges::find(Screen->FForms, f) != Screen->FForms.end() && f != this && f->Visible() &&
+        f->FOwnerWnd == Handle())
+      SendMessage(f->Handle(), WM_SHOWWINDOW, 0, SW_PARENTCLOSING);
 }
 
 void TCustomForm::Dispatch(TMessage& Message) {

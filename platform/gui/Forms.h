@@ -107,6 +107,8 @@ class TCustomForm : public TWinControl {
   void BecomeInactive();
   // Hiding or going: the activation goes back to the form active before, if shown.
   void LoseActivation();
+  // Windows it owns are told it goes out of sight (WM_SHOWWINDOW, SW_PARENTCLOSING).
+  void HideOwnedWindows();
   void ApplyWindowParams();
   void ApplyWindowParams(const TCreateParams& Params);
   void PlaceOnScreen();
@@ -146,6 +148,7 @@ class TScreen {
   int Height() const;
   // Tests pin the size so that placement does not follow the machine's display.
   void PinSize(int AWidth, int AHeight) { FPinned = {AWidth, AHeight}; }
+  bool Pinned() const { return FPinned.X > 0 && FPinned.Y > 0; }
   TCustomForm* ActiveForm() const { return FActiveForm; }
   TWinControl* ActiveControl() const;
   int FormCount() const { return static_cast<int>(FForms.size()); }

@@ -101,4 +101,17 @@ TFrames TGIFImage::Decode(const TBytes& Data) const { return Checked(Data, TImag
 
 TBytes TGIFImage::Encode(const TPixelBuffer&) const { throw EInvalidGraphic(u"Could not save image"); }
 
+void TGIFImage::Assign(const TPersistent& Source) {
+  const auto* g = dynamic_cast<const TGIFImage*>(&Source);
+  FSource = g && g != this ? g->FSource : g ? FSource : TBytes{};
+  TImageGraphic::Assign(Source);
+}
+
+void TGIFImage::LoadFromBytes(const TBytes& Data) {
+  TImageGraphic::LoadFromBytes(Data);
+  FSource = Data;
+}
+
+TBytes TGIFImage::SaveToBytes() const { return FSource.empty() ? TImageGraphic::SaveToBytes() : FSource; }
+
 TFrames TIcon::Decode(const TBytes& Data) const { return Checked(Data, TImageKind::Ico); }

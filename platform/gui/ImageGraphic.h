@@ -63,11 +63,18 @@ class TJPEGImage : public TImageGraphic {
 class TGIFImage : public TImageGraphic {
  public:
   String ClassName() const override { return u"TGIFImage"; }
+  void Assign(const TPersistent& Source) override;
+  void LoadFromBytes(const TBytes& Data) override;
+  // No GIF writer is available: a GIF read from bytes is saved as those
+  // bytes; any other raises EInvalidGraphic.
+  TBytes SaveToBytes() const override;
 
  protected:
   TFrames Decode(const TBytes& Data) const override;
-  // No GIF writer is available: saving raises EInvalidGraphic.
   TBytes Encode(const TPixelBuffer& Pixels) const override;
+
+ private:
+  TBytes FSource;
 };
 
 class TIcon : public TImageGraphic {

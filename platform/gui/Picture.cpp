@@ -1,6 +1,7 @@
 #include "platform/gui/Picture.h"
 
 #include "platform/gui/ImageGraphic.h"
+#include "platform/gui/KeptGraphic.h"
 
 std::unique_ptr<TGraphic> NewGraphicFor(const TBytes& Data) {
   switch (SniffImage(Data)) {
@@ -21,6 +22,7 @@ std::unique_ptr<TGraphic> CopyOf(const TGraphic& Source) {
   else if (dynamic_cast<const TJPEGImage*>(&Source)) g = std::make_unique<TJPEGImage>();
   else if (dynamic_cast<const TGIFImage*>(&Source)) g = std::make_unique<TGIFImage>();
   else if (dynamic_cast<const TIcon*>(&Source)) g = std::make_unique<TIcon>();
+  else if (dynamic_cast<const TKeptGraphic*>(&Source)) g = std::make_unique<TKeptGraphic>();
   else g = std::make_unique<TBitmap>();
   g->Assign(Source);
   return g;

@@ -7,4 +7,7 @@ class TControl;
 namespace platform {
 // Renders Control (a form, or any control with its children) to a PNG file.
 bool RenderToPng(TControl& Control, const String& FileName);
+// The window that shows Control as it is on the screen now (a form in its
+// scrolled frame: the frame, its bars and the part in view).
+bool RenderWindowToPng(const TControl& Control, const String& FileName);
 }

@@ -29,6 +29,15 @@ void SystemCloseWindow(const TControl& Control);
 // Control's client point on the screen as the native windows place it now
 // (a scrolled form included).
 TPoint SystemClientToScreen(const TControl& Control, TPoint Client);
+// Whether the window system shows Control at its client point now: on the
+// screen, inside the part of its window in view, and covered by nothing.
+bool SystemShows(const TControl& Control, TPoint Client);
+// The scroll bars of the scrolled frame that shows Control, on the screen;
+// empty where it shows none (or Control's window has no frame).
+void SystemFrameBars(const TControl& Control, TRect& Vert, TRect& Horz);
+// The window system sizes the window that shows Control to a client area
+// of Width x Height (the end of a drag of its frame's edge).
+void SystemResizeWindow(const TControl& Control, int Width, int Height);
 // The screen rectangle of the pop-up window open now (a drop-down list);
 // false when none is open.
 bool SystemPopupRect(TRect& Rect);

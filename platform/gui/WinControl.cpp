@@ -260,3 +260,18 @@ void TWinControl::CMDialogKey(TMessage& Message) { Broadcast(Message); }
 void TWinControl::SelectFirst() {
   if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
 }
+
+void TWinControl::ChangeScale(int M, int D) {
+  if (M == D || D == 0) return;
+  // A child may add or free others while it scales.
+  const std::vector<TControl*> children = FControls;
+  for (TControl* c : children) c->ChangeScale(M, D);
+  TControl::ChangeScale(M, D);
+}
+
+void TWinControl::ScaleBy(int M, int D) {
+  if (M == D || D == 0) return;
+  const TPoint at{Left(), Top()};
+  ChangeScale(M, D);
+  SetBounds(at.X, at.Y, Width(), Height());
+}

@@ -137,7 +137,11 @@ void TWinControl::WMMouseWheel(TMessage& Message) {
     Message.Result = 1;
     return;
   }
-  if (!watch.Freed()) DefaultHandler(Message);
+  if (watch.Freed()) return;
+  DefaultHandler(Message);
+  // A wheel nothing here took is the parent's (a form scrolls its frame with it).
+  if (Message.Result == 0 && !watch.Freed() && Parent())
+    Message.Result = Parent()->Perform(WM_MOUSEWHEEL, Message.WParam, Message.LParam);
 }
 
 bool TWinControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {

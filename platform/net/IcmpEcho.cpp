@@ -58,24 +58,6 @@ std::vector<std::uint8_t> EchoPacket(const Request& R, const AnsiString& Data) {
   return P;
 }
 
-// The data length of Packet when it is the reply to R, else -1. A raw
-// socket hands over the IP header too, and sees every echo reply of the
-// machine; a datagram socket only ours, with the identifier set by the kernel.
-int ReplyLength(const std::uint8_t* Packet, std::size_t Size, bool Raw, const Request& R) {
-  if (Raw) {
-    if (Size < 20) return -1;
-    const std::size_t HeaderLength = static_cast<std::size_t>(Packet[0] & 0x0F) * 4;
-    if (HeaderLength > Size) return -1;
-    Packet += HeaderLength;
-    Size -= HeaderLength;
-  }
-  if (Size < 8 || Packet[0] != ICMP_ECHOREPLY || Packet[1] != 0) return -1;
-  const std::uint16_t Id = static_cast<std::uint16_t>(Packet[4] << 8 | Packet[5]);
-  const std::uint16_t Sequence = static_cast<std::uint16_t>(Packet[6] << 8 | Packet[7]);
-  if (Sequence != R.Sequence || (Raw && Id != R.Id)) return -1;
-  return static_cast<int>(Size - 8);
-}
-
 TEchoResult Failed(String Reason) {
   TEchoResult Result;
   Result.Reason = std::move(Reason);
@@ -99,7 +81,7 @@ TEchoResult AwaitReply(int Fd, bool Raw, const Request& R, in_addr Target, unsig
     const ssize_t N = ::recvfrom(Fd, Buffer, sizeof Buffer, 0, reinterpret_cast<sockaddr*>(&From), &FromLength);
     if (N < 0) continue;
     if (From.sin_addr.s_addr != Target.s_addr) continue;
-    const int Length = ReplyLength(Buffer, static_cast<std::size_t>(N), Raw, R);
+    const int Length = EchoReplyLength(Buffer, static_cast<std::size_t>(N), Raw, R.Id, R.Sequence);
     if (Length < 0) continue;
     TEchoResult Result;
     Result.Status = esReply;
@@ -117,6 +99,21 @@ Request NextRequest() {
 }
 
 }  // namespace
+
+int EchoReplyLength(const std::uint8_t* Packet, std::size_t Size, bool Raw, std::uint16_t Id, std::uint16_t Sequence) {
+  if (Raw) {
+    if (Size < 20) return -1;
+    const std::size_t HeaderLength = static_cast<std::size_t>(Packet[0] & 0x0F) * 4;
+    if (HeaderLength < 20 || HeaderLength > Size) return -1;
+    Packet += HeaderLength;
+    Size -= HeaderLength;
+  }
+  if (Size < 8 || Packet[0] != ICMP_ECHOREPLY || Packet[1] != 0) return -1;
+  const std::uint16_t GotId = static_cast<std::uint16_t>(Packet[4] << 8 | Packet[5]);
+  const std::uint16_t GotSequence = static_cast<std::uint16_t>(Packet[6] << 8 | Packet[7]);
+  if (GotSequence != Sequence || (Raw && GotId != Id)) return -1;
+  return static_cast<int>(Size - 8);
+}
 
 bool ParseDottedQuad(StringView Text, std::array<std::uint8_t, 4>& Bytes) {
   std::array<std::uint8_t, 4> Parsed{};

@@ -2,6 +2,7 @@
 // One ICMP echo to a numeric IPv4 address, behind a service that tests
 // replace. Names are never resolved: only a dotted quad is accepted.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/sys/String.h"
@@ -41,6 +42,12 @@ class TIcmpEchoClient : public TIcmpEchoService {
 // "a.b.c.d": four decimal parts of one to three digits, each 0-255, nothing
 // else (no blanks, signs or other forms). False leaves Bytes unchanged.
 bool ParseDottedQuad(StringView Text, std::array<std::uint8_t, 4>& Bytes);
+
+// The data length of a received Packet when it is the echo reply to the
+// request Id/Sequence, else -1. A raw socket hands over the IP header too
+// and sees every echo reply of the machine; a datagram socket only ours,
+// with the identifier set by the kernel.
+int EchoReplyLength(const std::uint8_t* Packet, std::size_t Size, bool Raw, std::uint16_t Id, std::uint16_t Sequence);
 
 // The service in use; null restores the real client.
 void SetIcmpEchoService(TIcmpEchoService* Service);

@@ -56,8 +56,9 @@ class FramedView : public QtView, public TFramedView {
     QtView::Invalidate();
     FClient->update();
   }
+  // A hidden widget drops what is asked: the region is not worth making.
   void InvalidateNonClient() override {
-    Widget()->update(QRegion(Widget()->rect()).subtracted(QRegion(FClient->geometry())));
+    if (Widget()->isVisible()) Widget()->update(QRegion(Widget()->rect()).subtracted(QRegion(FClient->geometry())));
   }
   void InvalidateRect(const TRect& R) override {
     if (!R.IsEmpty()) FClient->update(QRect(R.Left, R.Top, R.Width(), R.Height()));

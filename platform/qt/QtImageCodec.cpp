@@ -48,6 +48,9 @@ TFrames DecodeWithReader(const TBytes& Data, TImageKind Kind) {
   QImageReader reader(&buffer, FormatName(Kind));
   reader.setAutoTransform(false);
   CheckFramesFit(reader);
+  // An icon reader whose directory is odd may hand over the same image
+  // again and again: never more frames than the directory names.
+  const int count = reader.imageCount();
   TFrames out;
   std::uint64_t used = 0;
   while (true) {
@@ -61,6 +64,7 @@ TFrames DecodeWithReader(const TBytes& Data, TImageKind Kind) {
     used += out.Frames.back().Bits.size();
     out.DelaysMs.push_back(delay);
     if (!reader.supportsAnimation() && Kind != TImageKind::Ico) break;
+    if (count > 0 && out.Frames.size() >= static_cast<std::size_t>(count)) break;
     if (!reader.canRead()) break;
   }
   if (out.Frames.empty()) InvalidGraphic();

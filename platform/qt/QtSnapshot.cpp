@@ -21,4 +21,11 @@ bool RenderToPng(TControl& Control, const String& FileName) {
   if (wasHidden) w->hide();
   return picture.save(qt::ToQString(FileName), "PNG");
 }
+
+bool RenderWindowToPng(const TControl& Control, const String& FileName) {
+  auto* view = dynamic_cast<qt::QtView*>(Control.View());
+  if (!view || !view->Widget()->window()->isVisible()) return false;
+  QApplication::processEvents();
+  return view->Widget()->window()->grab().save(qt::ToQString(FileName), "PNG");
+}
 }  // namespace platform

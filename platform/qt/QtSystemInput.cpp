@@ -1,7 +1,9 @@
 // Input made as the window system makes it: through the toolkit's entry for
 // window-system events, so that its pop-up handling, grabs, double-click
 // detection, key routing and our event filters all run as for a user.
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QScrollBar>
 #include <QPointer>
 #include <QWheelEvent>
 #include <QWidget>
@@ -195,6 +197,38 @@ TPoint SystemClientToScreen(const TControl& Control, TPoint Client) {
   if (!w) return Control.ClientToScreen(Client);
   const QPoint g = w->mapToGlobal(QPoint(Client.X, Client.Y));
   return Point(g.x(), g.y());
+}
+
+bool SystemShows(const TControl& Control, TPoint Client) {
+  auto* view = dynamic_cast<QtView*>(Control.View());
+  QWidget* w = WidgetOf(&Control);
+  if (!view || !w || !w->isVisible()) return false;
+  const QPoint g = w->mapToGlobal(QPoint(Client.X, Client.Y));
+  QWidget* top = WindowAt(g);
+  if (!top) return false;
+  QWidget* at = top->childAt(top->mapFromGlobal(g));
+  if (!at) at = top;
+  return at == view->Widget() || view->Widget()->isAncestorOf(at);
+}
+
+void SystemFrameBars(const TControl& Control, TRect& Vert, TRect& Horz) {
+  Vert = Horz = TRect{};
+  auto* frame = qobject_cast<QAbstractScrollArea*>(WindowOf(&Control));
+  if (!frame) return;
+  const auto place = [](const QScrollBar* Bar) {
+    return Bar->isVisible() ? RectOf(QRect(Bar->mapToGlobal(QPoint()), Bar->size())) : TRect{};
+  };
+  Vert = place(frame->verticalScrollBar());
+  Horz = place(frame->horizontalScrollBar());
+}
+
+void SystemResizeWindow(const TControl& Control, int Width, int Height) {
+  QWidget* w = WindowOf(&Control);
+  if (!w || !w->windowHandle()) return;
+  w->windowHandle()->resize(Width, Height);
+  // The window system answers in its own time: the entry returns once the window has the size.
+  for (int round = 0; round < 100 && w->size() != QSize(Width, Height); ++round)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
 TRect SystemWindowRect(const TControl& Control) {

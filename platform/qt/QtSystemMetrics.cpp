@@ -46,12 +46,15 @@ int GetSystemMetrics(int Index) {
 int WheelScrollLines() { return QApplication::wheelScrollLines(); }
 
 // The primary screen is the one the program measures (a test may pin its size).
+// A pinned screen is the only one, whatever the machine has.
 TRect MonitorRectNear(TPoint P) {
+  if (Screen->Pinned()) return Rect(0, 0, Screen->Width(), Screen->Height());
   const QScreen* s = ScreenNear(P);
   return s ? RectOf(s->geometry()) : Rect(0, 0, Screen->Width(), Screen->Height());
 }
 
 TRect WorkAreaNear(TPoint P) {
+  if (Screen->Pinned()) return WorkAreaRect();
   const QScreen* s = ScreenNear(P);
   return s ? RectOf(s->availableGeometry()) : WorkAreaRect();
 }

@@ -198,9 +198,10 @@ void QtView::BringToFront() { FWidget->raise(); }
 void QtView::SetNativeFocus() {
   QWidget* w = FWidget->focusProxy() ? FWidget->focusProxy() : FWidget.get();
   w->setFocus(Qt::OtherFocusReason);
-  // In a form too tall for the screen the focused control scrolls into view.
+  // In a form larger than the screen the focused control scrolls into view,
+  // only as far as it must: a button pressed at the frame's edge stays under the pointer.
   for (QWidget* p = FWidget->parentWidget(); p; p = p->parentWidget())
-    if (auto* area = qobject_cast<QScrollArea*>(p)) area->ensureWidgetVisible(FWidget.get());
+    if (auto* area = qobject_cast<QScrollArea*>(p)) area->ensureWidgetVisible(FWidget.get(), 0, 0);
 }
 
 void QtView::SetRegion(const TRegion* Region) {
@@ -279,7 +280,9 @@ void QtView::ForwardKey(TMessage& Message) {
 }
 
 void QtView::ForwardMouse(TMessage& Message) {
-  const QPoint pos(GetXLParam(Message.LParam), GetYLParam(Message.LParam));
+  QPoint pos(GetXLParam(Message.LParam), GetYLParam(Message.LParam));
+  // The wheel's point is on the screen.
+  if (Message.Msg == WM_MOUSEWHEEL) pos = FWidget->mapFromGlobal(pos);
   const Qt::KeyboardModifiers mods = QtModifiers(KeyboardShiftState().Bits());
   QWidget* target = FWidget->childAt(pos);
   if (!target) target = FWidget.get();
@@ -290,6 +293,8 @@ void QtView::ForwardMouse(TMessage& Message) {
     QWheelEvent e(local, global, QPoint(), QPoint(0, delta), Qt::NoButton, mods, Qt::NoScrollPhase, false);
     e.setTimestamp(PointerTime());
     SendToNative(target, e);
+    // A wheel the native control leaves goes on to the parent.
+    Message.Result = e.isAccepted() ? 1 : 0;
     return;
   }
   QEvent::Type type = QEvent::MouseMove;

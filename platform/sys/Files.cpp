@@ -31,6 +31,11 @@ bool FileExists(const String& FileName) {
   return StatOf(FileName, st) && !S_ISDIR(st.st_mode);
 }
 
+bool PathExists(const String& Name) {
+  struct stat st {};
+  return StatOf(Name, st);
+}
+
 bool DirectoryExists(const String& Dir) {
   struct stat st {};
   return StatOf(Dir, st) && S_ISDIR(st.st_mode);
@@ -52,6 +57,12 @@ bool RenameFile(const String& OldName, const String& NewName) {
   struct stat st {};
   if (StatOf(NewName, st)) return false;
   return ::rename(StringToUtf8(OldName).c_str(), StringToUtf8(NewName).c_str()) == 0;
+}
+
+String KeepAside(const String& FileName) {
+  String aside = FileName + u".bad";
+  for (int n = 1; PathExists(aside); ++n) aside = FileName + u"." + IntToStr(n) + u".bad";
+  return RenameFile(FileName, aside) ? aside : String();
 }
 
 bool MatchesMask(StringView Name, StringView Mask) {

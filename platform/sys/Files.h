@@ -9,6 +9,7 @@
 constexpr Char PathDelim = u'/';
 
 bool FileExists(const String& FileName);       // a file, not a folder
+bool PathExists(const String& Name);           // anything under that name
 bool DirectoryExists(const String& Dir);
 // Creates Dir and any missing parents; true when the folder exists after.
 bool ForceDirectories(const String& Dir);
@@ -16,6 +17,10 @@ bool CreateDir(const String& Dir);
 bool DeleteFile(const String& FileName);
 bool RemoveDir(const String& Dir);
 bool RenameFile(const String& OldName, const String& NewName);
+// Moves a damaged file aside under the first free name FileName + ".bad"
+// (then ".1.bad", ...), so that writing a new one loses nothing. Answers
+// that name, or "" when the file could not be moved.
+String KeepAside(const String& FileName);
 
 enum TFindKind { fkFiles, fkFolders };
 // Names (without folder) in Dir matching Pattern ('*' and '?', letters

@@ -72,13 +72,9 @@ void Load(TStore& Store) {
             << " cannot be read; it reads as empty and is kept as .bad before the next write\n";
 }
 
-// The damaged file goes aside under the first free ".bad" name.
 void KeepDamaged(const String& FileName) {
-  String aside = FileName + u".bad";
-  for (int n = 1; FileExists(aside); ++n) aside = FileName + u"." + IntToStr(n) + u".bad";
-  if (FileExists(FileName) && !RenameFile(FileName, aside)) {
-    throw EInOutError(u"Cannot keep the damaged registry store " + FileName + u" as " + aside);
-  }
+  if (FileExists(FileName) && KeepAside(FileName).empty())
+    throw EInOutError(u"Cannot keep the damaged registry store " + FileName + u" aside");
 }
 
 void Save(TStore& Store, const TKey& Root) {

@@ -94,26 +94,55 @@ void TMemoryStream::SaveToFile(const String& FileName) const { SafeWriteFile(Fil
 
 // ---- TFileStream ----
 
+namespace {
+
+String SizeRefusal(const String& FileName, std::int64_t Size, std::int64_t MaxSize) {
+  const auto mib = [](std::int64_t Bytes) {
+    const std::int64_t tenths = (Bytes * 10 + 1024 * 1024 / 2) / (1024 * 1024);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " MiB";
+  };
+  const std::string reason = "The file is too large (" + std::to_string(Size) + " bytes, " + mib(Size) +
+                             "; the limit is " + mib(MaxSize) + ")";
+  return FileErrorText(u"Cannot open file", FileName, StringView(Utf8ToString(reason)));
+}
+
+
+// Why an open file is refused: a folder, a pipe or a device (a pipe could
+// block the program for good and a device never ends); "" for a plain file.
+String RefusedKind(int Handle) {
+  struct stat st {};
+  if (::fstat(Handle, &st) != 0) return SysErrorMessage(errno);
+  if (S_ISDIR(st.st_mode)) return SysErrorMessage(EISDIR);
+  if (!S_ISREG(st.st_mode)) return u"Not a regular file";
+  return String();
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const String& FileName, std::int64_t MaxSize) {
+  TFileStream f(FileName, fmOpenRead);
+  if (MaxSize >= 0 && f.Size() > MaxSize) throw EFOpenError(SizeRefusal(FileName, f.Size(), MaxSize));
+  return f.ReadRest();
+}
+
 TFileStream::TFileStream(const String& FileName, unsigned Mode) : FFileName(FileName) {
   const std::string path = StringToUtf8(FileName);
-  int flags = O_CLOEXEC;
+  int flags = O_CLOEXEC | O_NONBLOCK;
   if (Mode == fmCreate)
     flags |= O_RDWR | O_CREAT | O_TRUNC;
   else if ((Mode & 3) == fmOpenWrite)
     flags |= O_WRONLY;
   else if ((Mode & 3) == fmOpenReadWrite)
     flags |= O_RDWR;
+  const String action = Mode == fmCreate ? u"Cannot create file" : u"Cannot open file";
   FHandle = ::open(path.c_str(), flags, 0666);
-  struct stat st {};
-  if (FHandle >= 0 && ::fstat(FHandle, &st) == 0 && S_ISDIR(st.st_mode)) {
+  if (FHandle < 0) throw EFOpenError(FileErrorText(action, FileName, errno));
+  if (const String refused = RefusedKind(FHandle); !refused.empty()) {
     ::close(FHandle);
     FHandle = -1;
-    errno = EISDIR;
+    throw EFOpenError(FileErrorText(action, FileName, StringView(refused)));
   }
-  if (FHandle < 0) {
-    const int err = errno;
-    throw EFOpenError(FileErrorText(Mode == fmCreate ? u"Cannot create file" : u"Cannot open file", FileName, err));
-  }
+  ::fcntl(FHandle, F_SETFL, ::fcntl(FHandle, F_GETFL) & ~O_NONBLOCK);
 }
 
 TFileStream::~TFileStream() {

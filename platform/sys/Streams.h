@@ -92,6 +92,18 @@ enum : unsigned {
   fmCreate = 0xFF00,  // create or truncate, then read and write
 };
 
+// The size above which project, settings and language files are refused
+// unread: no such file of ours comes near it, and reading one that large
+// would hold the program for a long time.
+constexpr std::int64_t Document_Size_Limit = 16 * 1024 * 1024;
+
+// The whole of a regular file; refuses a file of more than MaxSize bytes
+// (when MaxSize >= 0) before reading any of it: EFOpenError naming the
+// file and its size.
+std::string ReadWholeFile(const String& FileName, std::int64_t MaxSize = -1);
+
+// Only regular files are opened: a folder, a pipe or a device raises
+// EFOpenError naming the file (opening never waits for a pipe's writer).
 // Writes in place (no temporary file): writers of whole files use the safe
 // writer or TMemoryStream::SaveToFile instead.
 class TFileStream : public TStream {

@@ -63,10 +63,7 @@ TTextEncoding ReadBackEncoding(StringView Text, TTextEncoding Encoding) {
   return looksMarked ? teUtf8Bom : Encoding;
 }
 
-String ReadTextFile(const String& FileName) {
-  TFileStream f(FileName, fmOpenRead);
-  return DecodeText(f.ReadRest());
-}
+String ReadTextFile(const String& FileName, std::int64_t MaxSize) { return DecodeText(ReadWholeFile(FileName, MaxSize)); }
 
 void WriteTextFile(const String& FileName, StringView Text, TTextEncoding Encoding) {
   SafeWriteFile(FileName, EncodeText(Text, Encoding));

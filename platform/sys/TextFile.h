@@ -3,6 +3,7 @@
 // selects UTF-8 or UTF-16 (LE/BE), otherwise the bytes are Windows-1252.
 // A UTF-16 text's odd last byte reads as U+FFFD.
 // Writing goes through the safe writer.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +21,8 @@ std::string EncodeText(StringView Text, TTextEncoding Encoding);
 // "ï»¿", or a UTF-8 U+FEFF) goes as UTF-8 with its mark instead.
 TTextEncoding ReadBackEncoding(StringView Text, TTextEncoding Encoding);
 
-String ReadTextFile(const String& FileName);
+// MaxSize >= 0 refuses a larger file unread (see ReadWholeFile).
+String ReadTextFile(const String& FileName, std::int64_t MaxSize = -1);
 void WriteTextFile(const String& FileName, StringView Text, TTextEncoding Encoding);
 
 // Splits at CR LF, LF or CR; a line break at the very end adds no empty line.

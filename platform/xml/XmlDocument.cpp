@@ -37,10 +37,31 @@ String ParseErrorText(const String& source, const String& description, size_t of
                        line, column);
 }
 
+// Reading turns every CR into LF, as XML wants, so a CR in a text must be
+// written as a reference to come back; the parser writes it bare. Only
+// CR itself is changed, in whatever encoding the output is.
 class StringWriter : public pugi::xml_writer {
  public:
-  void write(const void* data, size_t size) override { out.append(static_cast<const char*>(data), size); }
+  explicit StringWriter(bool Utf16) : utf16_(Utf16) {}
+  void write(const void* data, size_t size) override {
+    const auto* bytes = static_cast<const char*>(data);
+    for (size_t i = 0; i < size; ++i) {
+      if (!utf16_) {
+        if (bytes[i] == '\r') out.append("&#13;");
+        else out.push_back(bytes[i]);
+        continue;
+      }
+      out.push_back(bytes[i]);
+      if (out.size() % 2 == 0 && out[out.size() - 2] == '\r' && out.back() == '\0') {
+        out.resize(out.size() - 2);
+        for (const char c : std::string_view("&#13;")) out.append({c, '\0'});
+      }
+    }
+  }
   std::string out;
+
+ private:
+  bool utf16_;
 };
 
 }  // namespace
@@ -157,12 +178,7 @@ TXMLDocument::TXMLDocument() : FImpl(std::make_unique<Impl>()) {}
 TXMLDocument::~TXMLDocument() = default;
 
 void TXMLDocument::LoadFromFile(const String& FileName) {
-  std::string bytes;
-  {
-    TFileStream f(FileName, fmOpenRead);
-    bytes = f.ReadRest();
-  }
-  LoadFromBytes(bytes, FileName);
+  LoadFromBytes(ReadWholeFile(FileName, Document_Size_Limit), FileName);
 }
 
 void TXMLDocument::LoadFromString(StringView Xml) {
@@ -196,7 +212,7 @@ std::string TXMLDocument::SaveToBytes(TXmlEncoding Encoding) const {
   const pugi::xml_encoding enc = Encoding == xeUtf16LE  ? pugi::encoding_utf16_le
                                  : Encoding == xeLatin1 ? pugi::encoding_latin1
                                                         : pugi::encoding_utf8;
-  StringWriter w;
+  StringWriter w(Encoding == xeUtf16LE);
   FImpl->doc.save(w, U8(FIndent).c_str(), flags, enc);
   return w.out;
 }

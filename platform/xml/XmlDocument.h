@@ -92,7 +92,10 @@ class TXMLDocument {
   TXMLDocument& operator=(const TXMLDocument&) = delete;
 
   // Replaces the content; raises EXmlParseError (EInOutError when the file
-  // cannot be read). The document is empty after a failed load.
+  // cannot be read, is not a regular file or is larger than
+  // Document_Size_Limit). The document is empty after a failed load.
+  // Entities other than the five predefined ones stay as written: nothing
+  // is expanded and no external file is ever read.
   void LoadFromFile(const String& FileName);
   void LoadFromString(StringView Xml);
   void LoadFromBytes(std::string_view Bytes, const String& SourceName = String());

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <vector>
 
 #include "app/ProgramState.h"
 #include "platform/sys/Exceptions.h"
@@ -65,6 +69,13 @@ class BankBuilderTest : public ::testing::Test {
   TByteImage bank1{0};
   TByteImage bank2{0};
 };
+
+std::vector<std::string> FilesIn(const std::filesystem::path& Dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(Dir)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 std::string Padded(const std::string& S, std::size_t Width) { return S + std::string(Width - S.size(), '\0'); }
 
@@ -390,6 +401,111 @@ TEST_F(BankBuilderTest, BinFolderThatCannotBeCreatedRaisesNamingIt) {
   } catch (const EInOutError& e) {
     EXPECT_NE(e.Message().find(PathOf(Project() / "bin")), String::npos) << e.what();
   }
+}
+
+TEST_F(BankBuilderTest, ProjectFilesWithADeclarationFirstAreRead) {
+  WriteFile(Project() / "ParGen.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- by hand -->\n<Par_Gen>" +
+                                          Elements({{"SNMP_Agent_Name_of_Station", "hall"}}) + "</Par_Gen>");
+  WriteFile(Project() / "DALI_Access.xml",
+            "<?xml version=\"1.0\"?><!DOCTYPE DALI_Access><DALI_Access>" + Elements({{"DALI_ID_DEVICE_5", "1"}}) + "</DALI_Access>");
+  Build();
+  EXPECT_EQ(Field(PR::Station_Name), Padded("hall", 16));
+  EXPECT_EQ(DALI_Word(5), 0x8000);
+}
+
+// FAT, exFAT and some network shares refuse hard links: the old bank1.bin
+// is then kept by a copy, so the pair is written there as anywhere else.
+TEST_F(BankBuilderTest, WhereLinksAreRefusedTheOldBank1IsKeptByACopy) {
+  Build();
+  const auto bin = Project() / "bin";
+  for (const int Refusal : {EPERM, EOPNOTSUPP, ENOSYS}) {
+    for (const bool Bank2Fails : {false, true}) {
+      SCOPED_TRACE(std::to_string(Refusal) + (Bank2Fails ? ", bank2 rename fails" : ""));
+      WriteFile(bin / "bank1.bin", "old bank 1");
+      WriteFile(bin / "bank2.bin", "old bank 2");
+      int renames = 0;
+      SetSafeWriteFaultForTests([&](std::string_view step) {
+        if (step == "link") return Refusal;
+        return step == "rename" && ++renames == 2 && Bank2Fails ? EIO : 0;
+      });
+      try {
+        builder.Save_Banks(state);
+        EXPECT_FALSE(Bank2Fails) << "no error";
+      } catch (const EInOutError& e) {
+        EXPECT_TRUE(Bank2Fails) << e.what();
+      }
+      SetSafeWriteFaultForTests(nullptr);
+      EXPECT_EQ(ReadFile(bin / "bank1.bin"), Bank2Fails ? "old bank 1" : builder.Bank1_Buffer());
+      EXPECT_EQ(ReadFile(bin / "bank2.bin"), Bank2Fails ? "old bank 2" : builder.Bank2_Buffer());
+      EXPECT_EQ(FilesIn(bin), (std::vector<std::string>{"bank1.bin", "bank2.bin"}));
+    }
+  }
+  std::filesystem::remove(bin / "bank1.bin");  // a first build: nothing to keep
+  SetSafeWriteFaultForTests([](std::string_view step) { return step == "link" ? EPERM : 0; });
+  EXPECT_NO_THROW(builder.Save_Banks(state));
+  SetSafeWriteFaultForTests(nullptr);
+  EXPECT_EQ(ReadFile(bin / "bank1.bin"), builder.Bank1_Buffer());
+}
+
+// Temporaries left by a writer that was killed go at the next write of
+// their file; those of a process that still runs, or of other files, stay.
+TEST_F(BankBuilderTest, TemporariesOfWritersThatAreGoneAreRemovedAtTheNextWrite) {
+  const auto bin = Project() / "bin";
+  const std::string gone = std::to_string(testsupport::GonePid()), mine = std::to_string(getpid());
+  const std::vector<std::string> stale = {".bank1.bin." + gone + ".7.tmp", ".bank2.bin." + gone + ".0.tmp"};
+  const std::vector<std::string> kept = {".bank1.bin.1.3.tmp", ".bank2.bin." + mine + ".99999.tmp",
+                                         ".bank1.bin." + gone + ".x.tmp", ".ParGen.xml." + gone + ".1.tmp",
+                                         "bank1.bin." + gone + ".1.tmp"};
+  for (const auto& name : stale) WriteFile(bin / name, "stale");
+  for (const auto& name : kept) WriteFile(bin / name, "kept");
+  Build();
+  builder.Save_Banks(state);
+  for (const auto& name : stale) EXPECT_FALSE(std::filesystem::exists(bin / name)) << name;
+  for (const auto& name : kept) EXPECT_EQ(ReadFile(bin / name), "kept") << name;
+}
+
+// The pair write cut off between its two renames (the process killed
+// there): the disk holds the new bank1.bin beside the old bank2.bin, with
+// the old bank1.bin and the new bank2.bin as the dead writer's hidden
+// temporaries. Nothing reads the banks but Update Device, and it always
+// builds and writes the pair whole first: after it both banks are new and
+// the temporaries are gone.
+TEST_F(BankBuilderTest, APairWriteCutBetweenItsRenamesIsMadeWholeByTheNextUpdate) {
+  const auto bin = Project() / "bin", atCrash = program.Path() / "at-crash";
+  WriteFile(bin / "bank1.bin", "old bank 1");
+  WriteFile(bin / "bank2.bin", "old bank 2");
+  Build();
+  int renames = 0;
+  SetSafeWriteFaultForTests([&](std::string_view step) {
+    if (step != "rename" || ++renames != 2) return 0;
+    std::filesystem::copy(bin, atCrash);  // what a kill here leaves on disk
+    return EIO;
+  });
+  EXPECT_THROW(builder.Save_Banks(state), EInOutError);
+  SetSafeWriteFaultForTests(nullptr);
+  std::filesystem::remove_all(bin);
+  const std::string mine = "." + std::to_string(getpid()) + ".", gone = "." + std::to_string(testsupport::GonePid()) + ".";
+  for (const auto& entry : std::filesystem::directory_iterator(atCrash)) {
+    std::string name = entry.path().filename().string();
+    if (const auto at = name.find(mine); at != std::string::npos) name.replace(at, mine.size(), gone);
+    WriteFile(bin / name, ReadFile(entry.path()));
+  }
+  EXPECT_EQ(ReadFile(bin / "bank1.bin"), builder.Bank1_Buffer());
+  EXPECT_EQ(ReadFile(bin / "bank2.bin"), "old bank 2");
+  std::vector<std::string> hidden;
+  for (const auto& name : FilesIn(bin))
+    if (name.starts_with(".")) hidden.push_back(ReadFile(bin / name));
+  std::vector<std::string> expected{builder.Bank2_Buffer(), "old bank 1"};
+  std::sort(hidden.begin(), hidden.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(hidden, expected);
+
+  TBankBuilder next;
+  next.Build_Banks(state);
+  next.Save_Banks(state);
+  EXPECT_EQ(ReadFile(bin / "bank1.bin"), next.Bank1_Buffer());
+  EXPECT_EQ(ReadFile(bin / "bank2.bin"), next.Bank2_Buffer());
+  EXPECT_EQ(FilesIn(bin), (std::vector<std::string>{"bank1.bin", "bank2.bin"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Every window of the program opened from the main window, every control in
-// it clicked once and the window closed with its own button, all through the
-// window system's input path. It passes when nothing crashes, no sanitizer
+// Every window of the program opened from the main window twice (a window is
+// made once and shown again), every control in it clicked at each showing and
+// the window closed with its own button, all through the window system's
+// input path. It passes when nothing crashes, no sanitizer
 // reports and every window closes. Nothing leaves the machine and no program
 // starts: HTTP, echo, process start and shell are the test's; message boxes
 // are answered; the MIB save dialog is the toolkit's own.
@@ -94,10 +95,18 @@ class EveryWindow : public ::testing::Test {
     EXPECT_FALSE(Window.Visible()) << StringToUtf8(Button) << " did not close";
   }
   // Every control but the ending buttons, then the ending button named.
+  void Open_Twice(const char16_t* Button, TCustomForm& Window, const std::function<void()>& Walk_Then) {
+    for (int Showing = 1; Showing <= 2; ++Showing) {
+      SCOPED_TRACE("showing " + std::to_string(Showing));
+      Open(Button, Window, Walk_Then);
+    }
+  }
   void Walk_And_Close(TCustomForm& Window, const char16_t* Close_Button, std::set<String> Skip = {}) {
     Skip.insert(Ending_Buttons.begin(), Ending_Buttons.end());
     Walker.Walk(Window, Skip);
-    Sys.Click(P.Control(Window, Close_Button));
+    TControl& Close = P.Control(Window, Close_Button);
+    EXPECT_TRUE(Sys.ScrollIntoView(Close, Point(Close.Width() / 2, Close.Height() / 2)));
+    Sys.Click(Close);
   }
 
   ClosedMachine Machine;
@@ -110,10 +119,10 @@ class EveryWindow : public ::testing::Test {
 
 TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithItsOwnButton) {
   auto& W = P.Main->Windows;
-  Open(u"Btn_New", *W.FNew_Project, [&] { Walk_And_Close(*W.FNew_Project, u"Btn_Cancel"); });
+  Open_Twice(u"Btn_New", *W.FNew_Project, [&] { Walk_And_Close(*W.FNew_Project, u"Btn_Cancel"); });
 
   for (const char* Name : {"Alpha", "Beta", "Gamma"}) std::filesystem::create_directories(P.Project(Name) / "bin");
-  Open(u"Btn_Open", *W.FOpenConf, [&] { Walk_And_Close(*W.FOpenConf, u"Btn_Cancel"); });
+  Open_Twice(u"Btn_Open", *W.FOpenConf, [&] { Walk_And_Close(*W.FOpenConf, u"Btn_Cancel"); });
   // Open again, an entry chosen, OK: the configuration the steps below work on.
   Open(u"Btn_Open", *W.FOpenConf, [&] {
     Sys.Click(*W.FOpenConf->ListBox1, Point(20, 6));
@@ -122,7 +131,7 @@ TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithIts
   ASSERT_TRUE(P.State->Project_Open());
 
   TFParGen& Set = *W.FParGen;
-  Open(u"Btn_Prm_Gen", Set, [&] { Walk_And_Close(Set, u"Btn_Cancel"); });
+  Open_Twice(u"Btn_Prm_Gen", Set, [&] { Walk_And_Close(Set, u"Btn_Cancel"); });
   // Version 3 at each security level, which the walk then leaves as chosen.
   const std::set<String> Version_Choices{u"CB_SNMP_Agent_Ver1", u"CB_SNMP_Agent_Ver2", u"CB_SNMP_Agent_Ver3",
                                          u"CB_SNMP_Agent_Secure_Lev"};
@@ -137,9 +146,9 @@ TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithIts
     });
   }
 
-  Open(u"Btn_Opz", *W.FSoftOptions, [&] { Walk_And_Close(*W.FSoftOptions, u"Btn_Cancel"); });
-  Open(u"Btn_Info", *W.FAbout, [&] { Walk_And_Close(*W.FAbout, u"LbButton1"); });
-  Open(u"Btn_CreateBin", *W.FBoot, [&] { Walk_And_Close(*W.FBoot, u"Btn_Cancel"); });
+  Open_Twice(u"Btn_Opz", *W.FSoftOptions, [&] { Walk_And_Close(*W.FSoftOptions, u"Btn_Cancel"); });
+  Open_Twice(u"Btn_Info", *W.FAbout, [&] { Walk_And_Close(*W.FAbout, u"LbButton1"); });
+  Open_Twice(u"Btn_CreateBin", *W.FBoot, [&] { Walk_And_Close(*W.FBoot, u"Btn_Cancel"); });
 
   // The MIB save dialog: a click into it, then Escape.
   bool Dialog_Shown = false;
@@ -155,7 +164,7 @@ TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithIts
 
   for (auto [Button, Window] : {std::pair<const char16_t*, TCustomForm*>{u"Btn_DALI_Access", W.FDALI_Access},
                                 {u"Btn_SNMP_Trap", W.FSNMP_Trap_Access}})
-    Open(Button, *Window, [&, Window = Window] {
+    Open_Twice(Button, *Window, [&, Window = Window] {
       Walker.Walk(*Window, Ending_Buttons);
       Sys.CloseWindow(*Window);
     });

@@ -46,13 +46,73 @@ TEST(ProjectFile, EachElementIsReadOnItsOwn) {
   EXPECT_FALSE(file.Flag(u"Missing"));
 }
 
-// Only the root's direct children count, and the root is the first node.
-TEST(ProjectFile, LooksOnlyAmongTheFirstNodesChildren) {
+// Only the root's direct children count.
+TEST(ProjectFile, LooksOnlyAmongTheRootsChildren) {
   TempDir dir;
   WriteFile(dir / "a.xml", "<Root><Inner><Name>deep</Name></Inner></Root>");
   EXPECT_EQ(TProjectFile(PathOf(dir / "a.xml")).Text(u"Name", u"d"), u"d");
-  WriteFile(dir / "b.xml", "<!--first--><Root><Name>x</Name></Root>");
-  EXPECT_EQ(TProjectFile(PathOf(dir / "b.xml")).Text(u"Name", u"d"), u"d");
+}
+
+// Other editors put a declaration, a DOCTYPE, comments or processing
+// instructions before the root: the root is the first element all the same.
+TEST(ProjectFile, WhatComesBeforeTheRootIsPassedOver) {
+  TempDir dir;
+  for (const char* Before : {"", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", "<!--first-->",
+                             "<?xml version=\"1.0\"?><!DOCTYPE Root [<!ELEMENT Root ANY>]>\n<!-- c --><?pi x?>",
+                             "\xEF\xBB\xBF<?xml version=\"1.0\"?>"}) {
+    WriteFile(dir / "b.xml", std::string(Before) + "<Root><Name>x</Name></Root><!--SW_VERSION = 1.000-->");
+    const TProjectFile file(PathOf(dir / "b.xml"));
+    EXPECT_EQ(file.Root().NodeName(), u"Root") << Before;
+    EXPECT_EQ(file.Text(u"Name", u"d"), u"x") << Before;
+  }
+}
+
+// Entities declared in the file are never expanded and no external entity
+// is ever read: such a value is unreadable, and its neighbours still count.
+TEST(ProjectFile, DeclaredEntitiesAreNotExpanded) {
+  TempDir dir;
+  WriteFile(dir / "secret.txt", "secret");
+  std::string laughs = "<?xml version=\"1.0\"?><!DOCTYPE Root [<!ENTITY lol \"lol\">";
+  for (int i = 1; i <= 9; ++i) {
+    laughs += "<!ENTITY lol" + std::to_string(i) + " \"";
+    for (int k = 0; k < 10; ++k) laughs += "&lol" + (i > 1 ? std::to_string(i - 1) : std::string()) + ";";
+    laughs += "\">";
+  }
+  const struct {
+    const char* Why;
+    std::string Xml;
+  } Cases[] = {
+      {"billion laughs", laughs + "]><Root><Name>&lol9;</Name><Other>kept</Other></Root>"},
+      {"external entity", "<!DOCTYPE Root [<!ENTITY x SYSTEM \"file://" + (dir / "secret.txt").string() +
+                              "\">]><Root><Name>&x;</Name><Other>kept</Other></Root>"},
+  };
+  for (const auto& C : Cases) {
+    WriteFile(dir / "e.xml", C.Xml);
+    const TProjectFile file(PathOf(dir / "e.xml"));
+    const String Name = file.Text(u"Name", u"d");
+    EXPECT_LT(Name.size(), 10u) << C.Why;
+    EXPECT_EQ(Name.find(u"secret"), String::npos) << C.Why;
+    EXPECT_EQ(file.Text(u"Other", u"d"), u"kept") << C.Why;
+  }
+}
+
+// Under a project file's name there may be something that is no file of
+// ours: it is refused at once (never waiting on a pipe), naming the file.
+TEST(ProjectFile, NoRegularFileOrTooLargeRaisesNamingTheFile) {
+  TempDir dir;
+  for (testsupport::OddFile Kind : testsupport::OddFiles) {
+    testsupport::MakeOddFile(dir / "ParGen.xml", Kind);
+    const String name = PathOf(dir / "ParGen.xml");
+    try {
+      TProjectFile file(name);
+      ADD_FAILURE() << OddFileName(Kind) << ": no error raised";
+    } catch (const EInOutError& e) {
+      EXPECT_NE(e.Message().find(u"\"" + name + u"\""), String::npos) << e.what();
+      if (Kind == testsupport::OddFile::Oversized) {
+        EXPECT_NE(e.Message().find(u"16777217 bytes"), String::npos) << e.what();
+      }
+    }
+  }
 }
 
 TEST(ProjectFile, DamagedFileRaisesNamingTheFile) {

@@ -1,16 +1,27 @@
 // The program driven as the window system drives it: a key press that closes
-// a modal window, and a window taller than the screen.
+// a modal window, windows larger than the screen at every showing, the focus
+// of a window shown again, and a table window sized by its frame.
 #include <gtest/gtest.h>
 
 #include "app/UNew_Project.h"
 #include "app/UParGen.h"
+#include "controls/button/LbButton.h"
+#include "editors/UDALI_Access.h"
+#include "editors/USNMP_Trap_Access.h"
+#include "grid/model/AdvColumnGrid.h"
+#include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Snapshot.h"
+#include "platform/gui/SystemInput.h"
 #include "tests/app/ProgramFixture.h"
+#include "tests/app/WindowWalker.h"
 #include "tests/support/SystemInputDriver.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 using testsupport::ProgramFixture;
 using testsupport::SystemInputDriver;
+using testsupport::WindowWalker;
 
 // The toolkit's own message boxes while it lives, in place of the scripted ones.
 struct ToolkitBoxes {
@@ -40,6 +51,20 @@ class RealInput : public ::testing::Test {
       Sys.Key(VK_ESCAPE);
     });
   }
+
+  // Version 3 at "Auth Priv" chosen by its check box and its drop-down.
+  void Choose_Auth_Priv(TFParGen& W) {
+    if (!W.CB_SNMP_Agent_Ver3->Checked()) Reach_And_Click(*W.CB_SNMP_Agent_Ver3);
+    ASSERT_TRUE(Sys.ScrollIntoView(*W.CB_SNMP_Agent_Secure_Lev, Point(5, 5)));
+    WindowWalker(Sys).Choose(*W.CB_SNMP_Agent_Secure_Lev, 2);
+    ASSERT_EQ(W.CB_SNMP_Agent_Secure_Lev->Text(), u"Auth Priv");
+  }
+  void Reach_And_Click(TControl& C) {
+    EXPECT_TRUE(Sys.ScrollIntoView(C, Point(C.Width() / 2, C.Height() / 2))) << StringToUtf8(C.Name());
+    Sys.Click(C);
+  }
+  // Where the window's client area lies on the screen now (it moves as its frame scrolls).
+  static TPoint Origin(const TControl& W) { return platform::SystemClientToScreen(W, Point(0, 0)); }
 
   ProgramFixture P;
   SystemInputDriver Sys;
@@ -105,5 +130,135 @@ TEST_F(RealInput, AWindowTallerThanTheScreenStaysOnItAndScrollsToItsButtons) {
   EXPECT_LE(Window_Rect.Bottom, 768);
   EXPECT_LE(Window_Rect.Right, 1366);
   EXPECT_TRUE(Cancelled) << "Cancel was reached";
+}
+
+// A window in its scrolled frame, shown again and again: each showing shows
+// its controls, the wheel scrolls the frame, and every way of closing it
+// ends its modal loop, so the main window answers the next click.
+TEST_F(RealInput, AWindowInItsScrolledFrameShowsItsControlsAtEveryShowingAndEveryCloseEndsItsLoop) {
+  Open_Configuration();
+  auto& W = *P.Main->Windows.FParGen;
+  enum TClosing { By_OK, By_Cancel, By_Close_Box };
+  for (auto [Width, Height] : {std::pair{1366, 768}, {1024, 768}}) {
+    SCOPED_TRACE(std::to_string(Width) + "x" + std::to_string(Height));
+    const ScreenOf Small(Width, Height);
+    P.Input.WhenModal([&] {
+      Choose_Auth_Priv(W);
+      Reach_And_Click(*W.Btn_OK);
+    });
+    Sys.Click(P.Control(u"Btn_Prm_Gen"));
+    ASSERT_EQ(W.ModalResult(), mrOk);
+    for (TClosing Closing : {By_OK, By_Cancel, By_Close_Box}) {
+      SCOPED_TRACE("closing " + std::to_string(Closing));
+      bool Opened = false;
+      P.Input.WhenModal([&] {
+        Opened = true;
+        EXPECT_GT(W.ClientHeight(), Height) << "the layout's height stays";
+        EXPECT_TRUE(Sys.Shows(*W.E_SNMP_Agent_IP[0])) << "the window shows its controls";
+        EXPECT_TRUE(W.E_SNMP_Agent_Priv_Pass->Showing()) << "the file was loaded again";
+        Sys.Click(*W.E_SNMP_Agent_IP[0]);
+        const TPoint Before = Origin(W);
+        Sys.Wheel(W, -120);
+        EXPECT_LT(Origin(W).Y, Before.Y) << "the wheel scrolls the frame";
+        if (Closing == By_Close_Box) Sys.CloseWindow(W);
+        else Reach_And_Click(Closing == By_OK ? static_cast<TControl&>(*W.Btn_OK) : *W.Btn_Cancel);
+      });
+      // A modal loop still waiting takes the scripted failure's way out.
+      Sys.Click(P.Control(u"Btn_Prm_Gen"));
+      EXPECT_TRUE(Opened) << "the main window answered";
+      EXPECT_FALSE(W.Visible());
+      EXPECT_EQ(W.ModalResult(), Closing == By_OK ? mrOk : mrCancel);
+    }
+  }
+  EXPECT_TRUE(P.Boxes.Boxes().empty());
+}
+
+// The window opened before by Cancel: its second showing takes the name
+// typed at once, and Return creates the configuration.
+TEST_F(RealInput, EveryShowingOfTheNewWindowFocusesTheName) {
+  auto& New = *P.Main->Windows.FNew_Project;
+  P.Input.WhenModal([&] { Sys.Click(*New.Btn_Cancel); });
+  Sys.Click(P.Control(u"Btn_New"));
+  ASSERT_FALSE(New.Visible());
+  P.Input.WhenModal([&] {
+    EXPECT_EQ(New.ActiveControl(), New.E_New_Proj);
+    Sys.Type(u"Plant");
+    Sys.KeyDown(VK_RETURN);
+    if (New.Visible()) New.SetModalResult(mrCancel);
+  });
+  Sys.Click(P.Control(u"Btn_New"));
+  Sys.KeyUp(VK_RETURN);
+  EXPECT_EQ(P.State->Project_Name, u"Plant");
+  EXPECT_TRUE(std::filesystem::exists(P.Project("Plant")));
+  EXPECT_TRUE(P.Boxes.Boxes().empty());
+}
+
+// A window wider than a small screen keeps its layout and is shown in a
+// frame that scrolls both ways: every control in it can be reached and clicked.
+TEST_F(RealInput, EveryControlOfTheSnmpWindowCanBeReachedAtA1024By768Screen) {
+  const ScreenOf Small(1024, 768);
+  Open_Configuration();
+  auto& W = dynamic_cast<TFSNMP_Trap_Access&>(*P.Main->Windows.FSNMP_Trap_Access);
+  WindowWalker Walker(Sys);
+  for (int Question = 0; Question < 3; ++Question) P.Boxes.Answer(mrNo);  // delete or overwrite a row: no
+  P.Input.WhenModal([&] {
+    EXPECT_EQ(W.ClientWidth(), 1256) << "the layout's width stays";
+    const TRect Window = Sys.WindowRect(W);
+    EXPECT_GE(Window.Left, 0);
+    EXPECT_LE(Window.Right, 1024);
+    EXPECT_LE(Window.Bottom, 768);
+    Walker.Walk(W, {u"Btn_OK", u"Btn_Cancel"});
+    for (TControl* Far : std::initializer_list<TControl*>{W.Btn_PasteRow, W.PageControl1})
+      EXPECT_TRUE(Sys.ScrollIntoView(*Far, Point(Far->Width() - 3, Far->Height() / 2))) << StringToUtf8(Far->Name());
+    if (const char* Dir = std::getenv("GX_SNAPSHOT_DIR"))
+      platform::RenderWindowToPng(W, Utf8ToString(std::string(Dir) + "/snmp-window-1024x768.png"));
+    Reach_And_Click(*W.Btn_Cancel);
+  });
+  Sys.Click(P.Control(u"Btn_SNMP_Trap"));
+  EXPECT_FALSE(W.Visible());
+  EXPECT_GE(Walker.Clicks(), 6) << "both tabs and the four row buttons";
+}
+
+// A table window sized by its frame: the aligned page control or panel
+// fills the middle, the grid with it, and the buttons stay at the bottom.
+TEST_F(RealInput, ATableWindowSizedByItsFrameMovesItsButtonsAndSizesItsGrid) {
+  Open_Configuration();
+  auto& Snmp = *P.Main->Windows.FSNMP_Trap_Access;
+  auto& Dali = *P.Main->Windows.FDALI_Access;
+  struct TCase {
+    const char16_t* Button;
+    TFConfWindow* Window;
+    TPanel* Buttons;
+    TControl* Middle;
+    TControl* Grid;
+    TControl* OK;
+  };
+  const auto* S = dynamic_cast<TFSNMP_Trap_Access*>(&Snmp);
+  const auto* D = dynamic_cast<TFDALI_Access*>(&Dali);
+  ASSERT_TRUE(S && D);
+  for (const TCase& Case : {TCase{u"Btn_SNMP_Trap", &Snmp, S->P_Button, S->PageControl1, S->ACG_SNMP_Read, S->Btn_OK},
+                            TCase{u"Btn_DALI_Access", &Dali, D->P_Button, D->PDALI, D->ACG_DALI_Device, D->Btn_OK}}) {
+    SCOPED_TRACE(StringToUtf8(Case.Button));
+    auto& W = *Case.Window;
+    P.Input.WhenModal([&] {
+      for (auto [Grow_X, Grow_Y] : {std::pair{120, 90}, {-200, -60}}) {
+        const int Grid_Width = Case.Grid->Width(), Grid_Height = Case.Grid->Height();
+        const int Width = W.ClientWidth() + Grow_X, Height = W.ClientHeight() + Grow_Y;
+        Sys.ResizeWindow(W, Width, Height);
+        EXPECT_EQ(W.ClientWidth(), Width);
+        EXPECT_EQ(W.ClientHeight(), Height);
+        EXPECT_EQ(Case.Buttons->Top() + Case.Buttons->Height(), Height) << "the buttons stay at the bottom";
+        EXPECT_EQ(Case.Middle->Width(), Width);
+        EXPECT_EQ(Case.Middle->Top() + Case.Middle->Height(), Case.Buttons->Top());
+        EXPECT_EQ(Case.Grid->Width(), Grid_Width + Grow_X);
+        EXPECT_EQ(Case.Grid->Height(), Grid_Height + Grow_Y);
+        EXPECT_TRUE(Sys.Shows(*Case.OK));
+      }
+      Sys.Click(*Case.OK);
+      if (W.Visible()) W.SetModalResult(mrCancel);
+    });
+    Sys.Click(P.Control(Case.Button));
+    EXPECT_FALSE(W.Visible());
+  }
 }
 }  // namespace

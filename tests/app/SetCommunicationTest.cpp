@@ -6,6 +6,7 @@
 #include "platform/sys/SysUtils.h"
 #include "tests/app/Golden.h"
 #include "tests/app/SetCommunicationFixture.h"
+#include "tests/support/SystemInputDriver.h"
 
 namespace {
 namespace PR = Parameter_Record;
@@ -151,17 +152,46 @@ TEST_F(SetCommunication, OkRewritesTheWholeFileAndTheBankBuilderReadsItBack) {
   }
 }
 
-TEST_F(SetCommunication, KeptSwitchOffAndOutOfRangeTimeOutSaveAsTheyWere) {
-  WriteFile(File(), ReadFile(golden::Data("pargen") / "kept-dali" / "input.xml"));
-  Show([&] {
-    EXPECT_FALSE(W().CB_DALI_SwitchOff->Visible() || W().E_DALI_TimeOut->Visible());
-    Retype(*W().E_SNMP_Agent_Name_Of_Station, u"gw2");
-    P.Input.Click(*W().Btn_OK);
-  });
-  EXPECT_TRUE(P.Boxes.Boxes().empty());
-  const std::string Saved = ReadFile(File());
-  EXPECT_NE(Saved.find("<DALI_SWITCH_OFF>1</DALI_SWITCH_OFF><DALI_TIMEOUT>4000000</DALI_TIMEOUT>"), std::string::npos);
-  EXPECT_NE(Saved.find("<SNMP_Agent_Name_of_Station>gw2<"), std::string::npos);
+// The kept switch-off flag and time-out are not on screen, yet OK checks
+// the time-out whenever the flag is set: out of range, text 557 and the file
+// stays as it was; else both are saved as they came.
+TEST_F(SetCommunication, TheHiddenTimeOutIsCheckedWheneverItsSwitchIsSet) {
+  struct TCase {
+    const char* Switch_Off;
+    const char* Time_Out;
+    bool Refused;
+  };
+  testsupport::SystemInputDriver Sys;
+  for (const TCase& Case : {TCase{"1", "4000000", true}, TCase{"1", "-1", true}, TCase{"1", "3600000", false},
+                            TCase{"0", "4000000", false}}) {
+    SCOPED_TRACE(std::string(Case.Switch_Off) + " " + Case.Time_Out);
+    std::string Input = ReadFile(golden::Data("pargen") / "kept-dali" / "input.xml");
+    const std::string Kept = "<DALI_SWITCH_OFF>1</DALI_SWITCH_OFF><DALI_TIMEOUT>3600000</DALI_TIMEOUT>";
+    const std::string Case_Kept = std::string("<DALI_SWITCH_OFF>") + Case.Switch_Off + "</DALI_SWITCH_OFF><DALI_TIMEOUT>" +
+                                  Case.Time_Out + "</DALI_TIMEOUT>";
+    Input.replace(Input.find(Kept), Kept.size(), Case_Kept);
+    WriteFile(File(), Input);
+    const std::size_t Boxes = P.Boxes.Boxes().size();
+    bool Stayed_Open = false;
+    Show([&] {
+      EXPECT_FALSE(W().CB_DALI_SwitchOff->Visible() || W().E_DALI_TimeOut->Visible());
+      Retype(*W().E_SNMP_Agent_Name_Of_Station, u"gw2");
+      Sys.Click(*W().Btn_OK);
+      Stayed_Open = W().ModalResult() == mrNone;
+      if (Stayed_Open) W().Close();
+    });
+    EXPECT_EQ(Stayed_Open, Case.Refused);
+    const std::string Saved = ReadFile(File());
+    if (Case.Refused) {
+      ASSERT_EQ(P.Boxes.Boxes().size(), Boxes + 1);
+      EXPECT_EQ(P.Boxes.Boxes().back().Text, u"Error DALI!! TimeOut must be between 0 and 3600000 ms");
+      EXPECT_EQ(Saved, Input);
+    } else {
+      EXPECT_EQ(P.Boxes.Boxes().size(), Boxes);
+      EXPECT_NE(Saved.find(Case_Kept), std::string::npos);
+      EXPECT_NE(Saved.find("<SNMP_Agent_Name_of_Station>gw2<"), std::string::npos);
+    }
+  }
 }
 
 TEST_F(SetCommunication, ALongerNameFromTheFileIsShownAndSavedWhole) {
@@ -175,20 +205,6 @@ TEST_F(SetCommunication, ALongerNameFromTheFileIsShownAndSavedWhole) {
   });
   EXPECT_TRUE(P.Boxes.Boxes().empty());
   EXPECT_NE(ReadFile(File()).find("<SNMP_Agent_Name_of_Station>" + Name + "<"), std::string::npos);
-}
-
-TEST_F(SetCommunication, TheTimeOutIsCheckedWhereTheUserCanReachIt) {
-  WriteFile(File(), ReadFile(golden::Data("pargen") / "kept-dali" / "input.xml"));
-  bool Passed = true;
-  Show([&] {
-    W().CB_DALI_SwitchOff->Show();
-    W().E_DALI_TimeOut->Show();
-    Passed = W().Controllo_Dati();
-    W().Close();
-  });
-  EXPECT_FALSE(Passed);
-  ASSERT_EQ(P.Boxes.Boxes().size(), 1u);
-  EXPECT_EQ(P.Boxes.Boxes()[0].Text, u"Error DALI!! TimeOut must be between 0 and 3600000 ms");
 }
 
 // One bad value: its message in one error box, the window open with the

@@ -48,22 +48,44 @@ TEST_F(SettingsTest, MissingFileGivesDefaults) {
   ExpectDefaults("missing file");
 }
 
-TEST_F(SettingsTest, FilesThatGiveOnlyDefaults) {
+TEST_F(SettingsTest, AFileWithoutGroupsGivesDefaults) {
+  ReadFrom("<Conf_Settings/>");
+  ExpectDefaults("no groups");
+}
+
+TEST_F(SettingsTest, WhatComesBeforeTheRootIsPassedOver) {
+  for (const char* Before : {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", "<!-- settings -->", "<!DOCTYPE x><?pi?>"}) {
+    ReadFrom(Before + std::string(FullFile));
+    EXPECT_EQ(State.Project_Name, u"Plant A") << Before;
+    EXPECT_TRUE(State.Enable_Auto_Size) << Before;
+  }
+}
+
+// A file that cannot serve goes aside, whole, before anything could
+// overwrite it; the error names both files and the defaults stand.
+TEST_F(SettingsTest, FilesThatCannotServeAreKeptAsideAndRaise) {
   const std::string Full = FullFile;
   const struct {
     const char* Why;
     std::string Xml;
+    const char* Aside;
   } Cases[] = {
-      {"declaration first", "<?xml version=\"1.0\"?>" + Full},
-      {"comment first", "<!-- settings -->" + Full},
-      {"not well-formed", "<Conf_Settings><lastproj><projectname>x</lastproj>"},
-      {"empty file", ""},
-      {"no groups", "<Conf_Settings/>"},
-      {"groups one level too deep", "<x>" + Full + "</x>"},
+      {"not well-formed", "<Conf_Settings><lastproj><projectname>x</lastproj>", "Corvan.xml.bad"},
+      {"empty file", "", "Corvan.xml.1.bad"},
+      {"groups one level too deep", "<x>" + Full + "</x>", "Corvan.xml.2.bad"},
   };
   for (const auto& C : Cases) {
-    ReadFrom(C.Xml);
+    testsupport::WriteFile(Dir / "Corvan.xml", C.Xml);
+    Scramble();
+    try {
+      Load_Setting(State);
+      ADD_FAILURE() << C.Why << ": no error";
+    } catch (const EInOutError& E) {
+      EXPECT_NE(E.Message().find(S((Dir / C.Aside).string())), String::npos) << C.Why << ": " << E.what();
+    }
     ExpectDefaults(C.Why);
+    EXPECT_FALSE(std::filesystem::exists(Dir / "Corvan.xml")) << C.Why;
+    EXPECT_EQ(testsupport::ReadFile(Dir / C.Aside), C.Xml) << C.Why;
   }
 }
 

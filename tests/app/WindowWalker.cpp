@@ -69,6 +69,8 @@ void WindowWalker::Tabs(TPageControl& Pages) {
 }
 
 void WindowWalker::Click(TControl& Control, TPoint At) {
+  // A window larger than the screen is scrolled to the control first, as a user would.
+  if (!FInput.ScrollIntoView(Control, At)) ADD_FAILURE() << StringToUtf8(Control.Name()) << " cannot be reached";
   FInput.Click(Control, At);
   ++FClicks;
 }

@@ -2,7 +2,8 @@
 // Clicks every control of a window once through the window system's input
 // path: each list entry area, each drop-down opened and an item chosen in
 // its pop-up, each tab with the controls of its page, each check box, edit
-// and button, except the named ones (those that end the window).
+// and button, except the named ones (those that end the window). A control
+// out of view is scrolled into it first by the window's scroll bars.
 #include <set>
 
 #include "platform/gui/Controls.h"

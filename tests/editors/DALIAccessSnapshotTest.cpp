@@ -40,5 +40,10 @@ TEST(DALIAccessSnapshot, AFewDevicesEnabled) {
   const TPoint Form = Window.ClientToScreen(TPoint{0, 0});
   const int Y = Grid.Y - Form.Y + (Enable.Top + Enable.Bottom) / 2;
   EXPECT_EQ(Px.Pixel(Grid.X - Form.X + Enable.Right + 100, Y), Px.Pixel(Grid.X - Form.X + Enable.Right + 300, Y));
+  // The grid's outer frame: one line in the look's border colour.
+  const TAdvColumnGrid& Devices = *Window.ACG_DALI_Device;
+  const TPoint Edge = Devices.Parent()->ClientToScreen(TPoint{Devices.Left(), Devices.Top() + Devices.Height() / 2});
+  EXPECT_EQ(Devices.Look(), glXP);
+  EXPECT_EQ(Px.Pixel(Edge.X - Form.X, Edge.Y - Form.Y), ColorToRGB(Devices.BorderColor()));
 }
 }  // namespace

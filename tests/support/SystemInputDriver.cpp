@@ -116,6 +116,33 @@ void SystemInputDriver::Type(const String& Text) {
 }
 
 bool SystemInputDriver::PopupRect(TRect& Rect) const { return platform::SystemPopupRect(Rect); }
+bool SystemInputDriver::Shows(const TControl& Control) const { return Shows(Control, Centre(Control)); }
+bool SystemInputDriver::Shows(const TControl& Control, TPoint At) const { return platform::SystemShows(Control, At); }
+bool SystemInputDriver::ScrollIntoView(const TControl& Control, TPoint At) {
+  // A step of an arrow is small: enough presses for the largest window.
+  for (int Press = 0; Press < 200; ++Press) {
+    if (Shows(Control, At)) return true;
+    TRect Vert, Horz;
+    platform::SystemFrameBars(Control, Vert, Horz);
+    const TRect Window = WindowRect(Control);
+    const int View_Right = Vert.IsEmpty() ? Window.Right : Vert.Left;
+    const int View_Bottom = Horz.IsEmpty() ? Window.Bottom : Horz.Top;
+    const TPoint P = platform::SystemClientToScreen(Control, At);
+    const int Mid_X = (Vert.Left + Vert.Right) / 2, Mid_Y = (Horz.Top + Horz.Bottom) / 2;
+    // Each bar has an arrow at either end.
+    if (!Vert.IsEmpty() && P.Y >= View_Bottom) ClickAt(Point(Mid_X, Vert.Bottom - 4));
+    else if (!Vert.IsEmpty() && P.Y < Window.Top) ClickAt(Point(Mid_X, Vert.Top + 4));
+    else if (!Horz.IsEmpty() && P.X >= View_Right) ClickAt(Point(Horz.Right - 4, Mid_Y));
+    else if (!Horz.IsEmpty() && P.X < Window.Left) ClickAt(Point(Horz.Left + 4, Mid_Y));
+    else return false;
+  }
+  return Shows(Control, At);
+}
+
+void SystemInputDriver::ResizeWindow(const TControl& Control, int Width, int Height) {
+  platform::SystemResizeWindow(Control, Width, Height);
+  Pump();
+}
 TRect SystemInputDriver::WindowRect(const TControl& Control) const { return platform::SystemWindowRect(Control); }
 bool SystemInputDriver::ModalRect(TRect& Rect) const { return platform::SystemModalRect(Rect); }
 void SystemInputDriver::WhenNativeModal(std::function<void()> Action) {

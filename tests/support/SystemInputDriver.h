@@ -44,6 +44,14 @@ class SystemInputDriver {
   void Type(const String& Text);
   // The open pop-up window (a drop-down list), false when none is open.
   bool PopupRect(TRect& Rect) const;
+  // Whether Control is in view at its client point (its centre when omitted) and takes a click there.
+  bool Shows(const TControl& Control) const;
+  bool Shows(const TControl& Control, TPoint At) const;
+  // Presses the arrows of the scrolled frame's bars, as a user does, until
+  // Control's client point is in view; false when it does not come into view.
+  bool ScrollIntoView(const TControl& Control, TPoint At);
+  // The window that shows Control sized to a client area of Width x Height, as its frame's edge drags it.
+  void ResizeWindow(const TControl& Control, int Width, int Height);
   // The native window that shows Control, on the screen.
   TRect WindowRect(const TControl& Control) const;
   // The native modal window open now (a message box or file dialog), false when none is.

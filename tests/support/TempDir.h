@@ -33,4 +33,14 @@ class TempProgramDir : public TempDir {
 void WriteFile(const std::filesystem::path& file, std::string_view bytes);
 std::string ReadFile(const std::filesystem::path& file);
 
+// A process id that no process has now: a child that has ended.
+int GonePid();
+
+// What may stand where a program expects a file of its own.
+enum class OddFile { Fifo, Folder, Oversized };
+// Oversized is a sparse file just above the program's size limit.
+void MakeOddFile(const std::filesystem::path& file, OddFile kind);
+const char* OddFileName(OddFile kind);
+inline constexpr OddFile OddFiles[] = {OddFile::Fifo, OddFile::Folder, OddFile::Oversized};
+
 }  // namespace testsupport

@@ -36,6 +36,12 @@ void OnJpegProgress(j_common_ptr info) {
 
 void OnJpegMessage(j_common_ptr) {}
 
+// Data that ran out or is corrupt makes the library warn and go on with
+// empty blocks to the end: a few bytes naming a huge picture would decode
+// tens of millions of pixels of nothing. After a warning only this many
+// more pixels are decoded; the rest stays black. Whole pictures never warn.
+constexpr std::uint64_t MaxPixelsAfterWarning = std::uint64_t{1} << 22;
+
 void SwapRedBlue(std::uint8_t* row, int width) {
   for (int x = 0; x < width; ++x, row += 3) std::swap(row[0], row[2]);
 }
@@ -63,11 +69,16 @@ bool DecodeInto(const TBytes& data, TPixelBuffer& out) {
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   out.Resize(static_cast<int>(info.output_width), static_cast<int>(info.output_height), 3);
-  while (info.output_scanline < info.output_height) {
+  std::uint64_t budget = MaxPixelsAfterWarning;
+  bool cut = false;
+  while (info.output_scanline < info.output_height && !cut) {
     JSAMPROW row = out.Row(static_cast<int>(info.output_scanline));
     jpeg_read_scanlines(&info, &row, 1);
+    if (err.Mgr.num_warnings == 0) continue;
+    cut = budget < info.output_width;
+    budget -= cut ? 0 : info.output_width;
   }
-  jpeg_finish_decompress(&info);
+  if (!cut) jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
   for (int y = 0; y < out.Height; ++y) SwapRedBlue(out.Row(y), out.Width);
   return true;

@@ -4,6 +4,7 @@
 
 #include "grid/base/BackGround.h"
 #include "grid/base/ControlLook.h"
+#include "grid/base/DropDownAppearances.h"
 #include "grid/base/GridProgressAppearance.h"
 #include "grid/base/ShowModified.h"
 #include "platform/gui/Bitmap.h"
@@ -260,3 +261,24 @@ TEST(GridProgressAppearance, AssignCopiesEverythingAndReportsOnce) {
 }
 
 }  // namespace
+
+TEST(ControlLook, AssignCopiesTheDropDownStripsWithoutARepaint) {
+  TFakeGrid grid;
+  TControlLook from(&grid), to(&grid);
+  from.DropDownHeader()->SetCaption(u"Pick one");
+  from.DropDownHeader()->Buttons()->Add()->SetCaption(u"All");
+  from.DropDownFooter()->SetVisible(false);
+  from.DropDownFooter()->SetSizeGrip(false);
+  const int repaints = grid.Repaints;
+  to.Assign(from);
+  EXPECT_EQ(to.DropDownHeader()->Caption(), u"Pick one");
+  ASSERT_EQ(to.DropDownHeader()->Buttons()->Count(), 1);
+  EXPECT_EQ(to.DropDownHeader()->Buttons()->Items(0)->Caption(), u"All");
+  EXPECT_FALSE(to.DropDownFooter()->Visible());
+  EXPECT_FALSE(to.DropDownFooter()->SizeGrip());
+  EXPECT_EQ(grid.Repaints, repaints);
+  TFooterAppearance footer(nullptr);
+  to.SetDropDownFooter(footer);
+  EXPECT_TRUE(to.DropDownFooter()->Visible()) << "the setter copies";
+  EXPECT_NE(to.DropDownFooter(), &footer);
+}

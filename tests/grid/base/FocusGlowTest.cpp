@@ -158,12 +158,12 @@ TEST(GridAlphaMask, RoundRectMaskFilledAndUnblurred) {
   for (const auto& p : pixels) EXPECT_EQ(c.Pixels(p.x, p.y), p.want) << p.x << "," << p.y;
 }
 
-TEST(GridFocusWindow, APopUpThatTakesNoFocusOrInput) {
+TEST(GridFocusWindow, AChildThatTakesNoFocusOrInput) {
   TGridFocusWindow w(nullptr);
   TCreateParams params;
   w.CreateParams(params);
-  EXPECT_EQ(params.Style, 0x88000000u);
-  EXPECT_EQ(params.ExStyle, 0x88u);
+  EXPECT_EQ(params.Style, WS_CHILD | WS_DISABLED);
+  EXPECT_EQ(params.ExStyle, 0u);
   EXPECT_EQ(w.Width(), 0);
   EXPECT_EQ(w.Height(), 0);
   EXPECT_EQ(w.Color(), static_cast<TColor>(0x0000FF));

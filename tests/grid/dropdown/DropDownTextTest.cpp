@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/dropdown/DropDownColors.h"
+#include "grid/base/DropDownColors.h"
 #include "grid/dropdown/DropDownText.h"
 #include "platform/sys/FormatSettings.h"
 

@@ -42,26 +42,29 @@ TEST(AdvGridControl, CreatedAsAControlWithItsPanels) {
   EXPECT_EQ(g.SearchPanel()->ColorTo(), clNone);
 }
 
-// The glow window and the four move arrows: hidden children of the grid
-// once its window is made, in the order up, down, left, right.
+// The four move arrows: hidden children of the grid once its window is
+// made, in the order up, down, left, right; the glow window, owned by the
+// grid and hidden, joins the form only when it first shows.
 TEST(AdvGridControl, CreatedWithItsHiddenGlowAndArrowWindows) {
   TForm form(nullptr);
   TAdvStringGrid& g = *new TAdvStringGrid(&form);
   g.SetParent(&form);
   g.HandleNeeded();
-  int glows = 0;
   std::vector<TArrowDirection> arrows;
   for (int i = 0; i < g.ControlCount(); ++i) {
     TControl* c = g.Controls(i);
-    if (c->ClassName() == u"TGridFocusWindow") ++glows;
     if (auto* a = dynamic_cast<TArrowWindow*>(c)) arrows.push_back(a->Dir());
-    if (c->ClassName() == u"TGridFocusWindow" || c->ClassName() == u"TArrowWindow") {
+    if (c->ClassName() == u"TArrowWindow") {
       EXPECT_FALSE(c->Visible());
       EXPECT_EQ(c->Owner(), &g);
       EXPECT_EQ(c->Parent(), &g);
     }
   }
-  EXPECT_EQ(glows, 1);
+  ASSERT_NE(g.FocusWindow(), nullptr);
+  EXPECT_EQ(g.FocusWindow()->ClassName(), u"TGridFocusWindow");
+  EXPECT_EQ(g.FocusWindow()->Owner(), &g);
+  EXPECT_FALSE(g.FocusWindow()->Visible());
+  EXPECT_EQ(g.FocusWindow()->Parent(), nullptr);
   EXPECT_EQ(arrows, (std::vector<TArrowDirection>{arrUp, arrDown, arrLeft, arrRight}));
 }
 

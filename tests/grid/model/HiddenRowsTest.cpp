@@ -2,6 +2,7 @@
 // the renumbering of parked rows when shown rows are inserted or removed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
@@ -336,6 +337,93 @@ TEST_F(GridHiddenRowsModel, RandomSequencesAgreeWithAPlainModel) {
       Check(seed);
       if (HasFatalFailure()) return;
     }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Single rows hidden and shown in random order, or most rows hidden down or
+// up the grid, in a grid of Rows rows whose column 0 holds the row number;
+// after each step the grid shows what a plain list of visible rows holds.
+struct GridSingleRowSteps : ::testing::Test {
+  TAdvStringGrid G{nullptr};
+  std::vector<bool> Hidden;
+  void Build(int Rows) {
+    G.SetColCount(2);
+    G.SetRowCount(Rows);
+    Hidden.assign(static_cast<size_t>(Rows), false);
+    for (int r = 0; r < Rows; ++r) {
+      G.SetCells(0, r, IntToStr(r));
+      if (r % 5 == 0) G.SetRowHeights(r, 30);
+    }
+  }
+  int ShownCount() const { return static_cast<int>(std::count(Hidden.begin(), Hidden.end(), false)); }
+  void Hide(int Real) {
+    G.HideRow(Real);
+    if (ShownCount() > 1) Hidden[static_cast<size_t>(Real)] = true;  // the grid keeps one shown row
+  }
+  void Show(int Real) {
+    G.UnHideRow(Real);
+    Hidden[static_cast<size_t>(Real)] = false;
+  }
+  ::testing::AssertionResult Agrees() {
+    std::vector<int> visible;
+    for (size_t r = 0; r < Hidden.size(); ++r)
+      if (!Hidden[r]) visible.push_back(static_cast<int>(r));
+    if (G.RowCount() != static_cast<int>(visible.size()))
+      return ::testing::AssertionFailure() << "shown " << G.RowCount() << " != " << visible.size();
+    for (int d = 0; d < G.RowCount(); ++d) {
+      const int r = visible[static_cast<size_t>(d)];
+      if (G.Cells(0, d) != IntToStr(r) || G.RealRowIndex(d) != r || G.DisplRowIndex(r) != d ||
+          G.RowHeights(d) != (r % 5 == 0 ? 30 : G.DefaultRowHeight()))
+        return ::testing::AssertionFailure() << "displayed row " << d << " should be row " << r;
+    }
+    for (size_t r = 0; r < Hidden.size(); ++r) {
+      const int real = static_cast<int>(r);
+      if (G.IsHiddenRow(real) != Hidden[r]) return ::testing::AssertionFailure() << "row " << r << " hidden";
+      if (Hidden[r] && G.AllCells(0, real) != IntToStr(real))
+        return ::testing::AssertionFailure() << "parked row " << r << " holds " << G.AllCells(0, real).size();
+    }
+    return ::testing::AssertionSuccess();
+  }
+};
+
+TEST_F(GridSingleRowSteps, RandomHidesAndShowsAgreeWithAListOfVisibleRows) {
+  Build(300);
+  std::mt19937 rng(90);
+  int r = 150;
+  for (int step = 0; step < 4000; ++step) {
+    // Half the steps near the row before, as a user walks the grid; the rest anywhere.
+    const int near = std::clamp(r + static_cast<int>(rng() % 7) - 3, 0, 299);
+    r = rng() % 2 ? near : static_cast<int>(rng() % 300);
+    if (Hidden[static_cast<size_t>(r)])
+      Show(r);
+    else
+      Hide(r);
+    ASSERT_TRUE(Agrees()) << "after step " << step;
+  }
+  G.UnHideRowsAll();
+  std::fill(Hidden.begin(), Hidden.end(), false);
+  EXPECT_TRUE(Agrees());
+}
+
+// Enough rows that the free slots outgrow the rows left and are given back.
+TEST_F(GridSingleRowSteps, MostRowsHiddenDownOrUpTheGridComeBackInPlace) {
+  for (const bool down : {true, false}) {
+    SCOPED_TRACE(down ? "down" : "up");
+    Build(3000);
+    for (int i = 0; i < 3000; ++i) {
+      const int r = down ? i : 2999 - i;
+      if (r % 19 != 7) Hide(r);
+    }
+    ASSERT_TRUE(Agrees());
+    for (int i = 0; i < 3000; i += 3) Show(down ? 2999 - i : i);
+    ASSERT_TRUE(Agrees());
+    G.UnHideRowsAll();
+    std::fill(Hidden.begin(), Hidden.end(), false);
+    EXPECT_TRUE(Agrees());
   }
 }
 

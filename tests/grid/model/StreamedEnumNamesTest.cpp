@@ -10,6 +10,7 @@
 #include "grid/base/ColumnSize.h"
 #include "grid/base/GridTypes.h"
 #include "grid/base/LookTypes.h"
+#include "grid/base/PlatformEnumNames.h"
 #include "grid/base/PrintSettings.h"
 #include "grid/model/GridColumnItem.h"
 #include "tests/support/TempDir.h"
@@ -58,6 +59,10 @@ TEST(StreamedEnums, NamesAndOrdinalsMatchTheGoldenList) {
   GX_LIST(TColumnSizeLocation);
   GX_LIST(TAutoSizeRows);
   GX_LIST(TColumnPopupType);
+  GX_LIST(TAlignment);
+  GX_LIST(TBrushStyle);
+  GX_LIST(TCheckBoxState);
+  GX_LIST(TFontStyle);
   EXPECT_EQ(text, testsupport::ReadFile(std::filesystem::path(GX_TEST_DATA) / "enum-names" / "expected.txt"));
 }
 

@@ -1,6 +1,7 @@
 // Picture codecs: round trips and the files they must read or refuse.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/gui/ImageGraphic.h"
@@ -252,6 +253,28 @@ TEST(JpegCodec, APictureWithThousandsOfScansIsRefused) {
   for (int k = 0; k < 2000; ++k) repeated += bytes.substr(last, end - last);
   repeated += bytes.substr(end);
   EXPECT_THROW(DecodeJpeg(TBytes(repeated.begin(), repeated.end())), EInvalidGraphic);
+}
+
+// A short file naming a large picture: the library would decode millions
+// of pixels of nothing after the data ran out. The part the data holds is
+// shown; past a bound the rest is left black instead of decoded.
+TEST(JpegCodec, APictureWhoseDataRunsOutIsDecodedOnlyABoundPastTheEnd) {
+  TPixelBuffer white;
+  white.Resize(16, 16, 3);
+  std::fill(white.Bits.begin(), white.Bits.end(), std::uint8_t{255});
+  TBytes b = EncodeJpeg(white, 80);
+  for (size_t i = 2; i + 8 < b.size(); ++i)
+    if (b[i] == 0xFF && b[i + 1] == 0xC0) {
+      PutBigEndian16(b, i + 5, 4000);  // height
+      PutBigEndian16(b, i + 7, 4000);  // width
+      break;
+    }
+  b.resize(b.size() - 2);  // no end marker: the data runs out
+  const TPixelBuffer out = DecodeJpeg(b);
+  ASSERT_EQ(out.Width, 4000);
+  ASSERT_EQ(out.Height, 4000);
+  EXPECT_GT(out.Row(0)[0], 200);  // what the data holds
+  EXPECT_EQ(out.Row(3999)[0], 0);  // never decoded
 }
 
 }  // namespace

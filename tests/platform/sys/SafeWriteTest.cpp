@@ -128,3 +128,18 @@ TEST_F(SafeWriteFixture, TakenTemporaryNamesAreNotDeleted) {
     EXPECT_EQ(testsupport::ReadFile(dir / (prefix + std::to_string(k) + suffix)), "theirs") << k;
   EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), kOld);
 }
+
+// A writer killed mid-write leaves its temporary; the next write of that
+// file removes it when its process is gone, and nothing else.
+TEST_F(SafeWriteFixture, TemporariesOfAWriterThatIsGoneGoWithTheNextWrite) {
+  const std::string gone = std::to_string(testsupport::GonePid());
+  const std::string stale = ".Corvan.xml." + gone + ".12.tmp";
+  const std::string others[] = {".Corvan.xml.1.12.tmp", ".Corvan.xml." + gone + ".12.tmp.keep",
+                                ".Corvan.xm." + gone + ".1.tmp", ".Corvan.xml.-" + gone + ".1.tmp"};
+  testsupport::WriteFile(dir / stale, "half");
+  for (const auto& name : others) testsupport::WriteFile(dir / name, "theirs");
+  SafeWriteFile(Target(), "new");
+  EXPECT_FALSE(std::filesystem::exists(dir / stale));
+  for (const auto& name : others) EXPECT_EQ(testsupport::ReadFile(dir / name), "theirs") << name;
+  EXPECT_EQ(testsupport::ReadFile(dir / "Corvan.xml"), "new");
+}

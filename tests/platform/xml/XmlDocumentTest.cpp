@@ -68,6 +68,21 @@ TEST(XmlDocument, BlankTextsSurviveSaveAndLoad) {
   EXPECT_EQ(back.FirstChild().ChildNodes(u"Name").Text(), u" a ");
 }
 
+// Reading turns a bare CR into LF, so a text holding one must be written
+// with a reference to come back as it was, in every output encoding.
+TEST(XmlDocument, ACarriageReturnInATextSurvivesSaveAndLoad) {
+  for (const TXmlEncoding Encoding : {xeUtf8, xeUtf16LE, xeLatin1}) {
+    TXMLDocument d;
+    const TXmlNode root = d.AddChild(u"s");
+    root.AddChild(u"a").SetText(u"x\ry\r\nz\r");
+    root.AddChild(u"b").SetAttribute(u"v", u"\r");
+    TXMLDocument back;
+    back.LoadFromBytes(d.SaveToBytes(Encoding));
+    EXPECT_EQ(back.DocumentElement().ChildNodes(u"a").Text(), u"x\ry\r\nz\r") << Encoding;
+    EXPECT_EQ(back.DocumentElement().ChildNodes(u"b").Attribute(u"v"), u"\r") << Encoding;
+  }
+}
+
 TEST(XmlDocument, BuildsRootThenCommentAndSavesWithoutDeclaration) {
   testsupport::TempDir dir;
   TXMLDocument d;

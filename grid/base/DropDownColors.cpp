@@ -1,4 +1,4 @@
-#include "grid/dropdown/DropDownColors.h"
+#include "grid/base/DropDownColors.h"
 
 #include <algorithm>
 

@@ -1,0 +1,15 @@
+#pragma once
+// The most any file, clipboard block or drop may bring into a grid. Every
+// reader of the exchange formats checks counts read from outside against it
+// before it allocates or clears anything.
+#include <cstdint>
+
+constexpr int MaxImportRows = 16777216;
+constexpr int MaxImportCols = 65536;
+constexpr std::int64_t MaxImportCells = 67108864;
+
+// Counts that are not negative and within the limit.
+constexpr bool WithinImportLimit(std::int64_t Cols, std::int64_t Rows) {
+  return Cols >= 0 && Rows >= 0 && Cols <= MaxImportCols && Rows <= MaxImportRows &&
+         Cols * Rows <= MaxImportCells;
+}
