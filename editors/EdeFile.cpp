@@ -121,8 +121,7 @@ std::vector<TBACnet_Var> Parse_EDE_Lines(const std::vector<String>& Lines) {
 }
 
 std::vector<TBACnet_Var> Load_EDE_File(const String& FileName) {
-  TFileStream File(FileName, fmOpenRead);
-  return Parse_EDE_Lines(SplitLines(Decode_EDE_Text(File.ReadRest())));
+  return Parse_EDE_Lines(SplitLines(Decode_EDE_Text(ReadWholeFile(FileName, Document_Size_Limit))));
 }
 
 String Get_ObjType_EDE(int Object_Type) {

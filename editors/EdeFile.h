@@ -35,7 +35,9 @@ String Decode_EDE_Text(std::string_view Bytes);
 // The objects of the accepted types from the lines after the header line,
 // marked for import and read, and for write when commandable.
 std::vector<TBACnet_Var> Parse_EDE_Lines(const std::vector<String>& Lines);
-// The file read and parsed; a file that cannot be read raises, naming it.
+// The file read and parsed; a file that cannot be read raises, naming it,
+// and so do a folder, a pipe or a device under the name and a file larger
+// than any EDE export.
 std::vector<TBACnet_Var> Load_EDE_File(const String& FileName);
 
 // The name, data type and byte count a table row of that object type gets;

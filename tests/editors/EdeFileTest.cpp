@@ -1,6 +1,7 @@
 // The EDE parser: where the data starts, how a line splits into fields,
 // which objects are kept, the type mappings and the text encodings.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "editors/EdeFile.h"
 #include "platform/sys/Exceptions.h"
@@ -120,5 +121,8 @@ TEST(EdeFile, AFileThatCannotBeReadRaisesNamingIt) {
     EXPECT_NE(E.Message().find(u"gone.csv"), String::npos);
   }
   EXPECT_THROW(Load_EDE_File(S(Dir.Path().string())), Exception);
+  const auto Pipe = Dir.Path() / "pipe.csv";
+  ASSERT_EQ(mkfifo(Pipe.c_str(), 0600), 0);
+  EXPECT_THROW(Load_EDE_File(S(Pipe.string())), Exception);  // never waits for a writer
 }
 }  // namespace
