@@ -451,8 +451,9 @@ void TAdvCustomDropDown::SetParent(TWinControl* AParent) {
   TMaskEdit::SetParent(AParent);
 }
 
+// Runs with Visible() already the new state.
 void TAdvCustomDropDown::VisibleChanging() {
-  if (Visible()) CloseLeftBehind();
+  if (!Visible()) CloseLeftBehind();
   TMaskEdit::VisibleChanging();
 }
 

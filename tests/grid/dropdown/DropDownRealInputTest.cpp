@@ -258,6 +258,7 @@ TEST(DropDownRealInput, NoPopupIsLeftBehind) {
     EXPECT_TRUE(NoPopupShown()) << c.Name;
     EXPECT_FALSE(f.Drop->DroppedDown()) << c.Name;
     EXPECT_EQ(f.Drop->Text(), u"old") << c.Name << ": closed as a deactivation closes it";
+    ASSERT_FALSE(f.Events.empty()) << c.Name;
     EXPECT_EQ(f.Events.back(), "OnDropUp cancelled") << c.Name;
   }
 }
