@@ -241,7 +241,7 @@ TEST_F(RealInput, ATableWindowSizedByItsFrameMovesItsButtonsAndSizesItsGrid) {
     SCOPED_TRACE(StringToUtf8(Case.Button));
     auto& W = *Case.Window;
     P.Input.WhenModal([&] {
-      for (auto [Grow_X, Grow_Y] : {std::pair{120, 90}, {-200, -60}}) {
+      for (auto [Grow_X, Grow_Y] : {std::pair{80, 90}, {-200, -60}}) {
         const int Grid_Width = Case.Grid->Width(), Grid_Height = Case.Grid->Height();
         const int Width = W.ClientWidth() + Grow_X, Height = W.ClientHeight() + Grow_Y;
         Sys.ResizeWindow(W, Width, Height);
