@@ -78,6 +78,7 @@ void Set_Grid_Look(TAdvColumnGrid& Grid, int Cols, bool Editing) {
   Grid.SetOptions(Options);
   Grid.SetScrollBars(ssBoth);
   Grid.SetShowHint(true);
+  Grid.SetHintShowCells(true);
   Set_Table_Fonts(Grid, u"Verdana");
 }
 

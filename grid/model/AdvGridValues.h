@@ -32,6 +32,10 @@ struct TAdvGridValues {
   String EditMask;
   bool EditWithTags = false;
   bool FilterDropDownAuto = false;
+  // cell hints
+  bool HintShowCells = false;
+  bool HTMLHint = false;  // off: a cell's text is hinted without its tags
+  TColor HintColor = clInfoBk;
   String FilterDropDownClear = u"(All)";
   bool FilterIncremental = false;
   bool FilterNormalCellsOnly = true;

@@ -14,6 +14,10 @@
 #include "app/USoftOptions.h"
 #include "editors/UDALI_Access.h"
 #include "editors/USNMP_Trap_Access.h"
+#include "grid/model/AdvColumnGrid.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/HintWindow.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/net/HttpClient.h"
 #include "platform/net/IcmpEcho.h"
@@ -95,6 +99,15 @@ class EveryWindow : public ::testing::Test {
     Sys.Click(P.Control(Window, Close_Button));
   }
 
+  // Rests the pointer on a header cell for the hint pause; answers the hint shown.
+  String Rest_On_Header(TAdvColumnGrid& Grid, int Col) {
+    const TRect Cell = Grid.CellRect(Col, 0);
+    Sys.MouseMove(Grid, Point(Cell.Left + 5, (Cell.Top + Cell.Bottom) / 2));
+    P.Input.Advance(static_cast<unsigned>(Application->HintPause()));
+    const THintWindow* Hint = Application->HintWindow();
+    return Hint && Hint->Visible() ? Hint->Caption() : String();
+  }
+
   ClosedMachine Machine;
   ProgramFixture P;
   testsupport::ShellRecorder Shell;
@@ -148,12 +161,19 @@ TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithIts
   EXPECT_TRUE(Dialog_Shown);
   EXPECT_EQ(Dialogs.Native_File_Dialogs, 1);
 
-  for (auto [Button, Window] : {std::pair<const char16_t*, TCustomForm*>{u"Btn_DALI_Access", W.FDALI_Access},
-                                {u"Btn_SNMP_Trap", W.FSNMP_Trap_Access}})
-    Open(Button, *Window, [&, Window = Window] {
-      Walker.Walk(*Window, Ending_Buttons);
-      Sys.CloseWindow(*Window);
-    });
+  Open(u"Btn_DALI_Access", *W.FDALI_Access, [&] {
+    Walker.Walk(*W.FDALI_Access, Ending_Buttons);
+    Sys.CloseWindow(*W.FDALI_Access);
+  });
+  auto& Trap = dynamic_cast<TFSNMP_Trap_Access&>(*W.FSNMP_Trap_Access);
+  Open(u"Btn_SNMP_Trap", Trap, [&] {
+    EXPECT_EQ(Rest_On_Header(*Trap.ACG_SNMP_Read, 2), P.State->Text(1940));
+    const TRect Tab = Trap.PageControl1->TabRect(1);
+    Sys.Click(*Trap.PageControl1, Point((Tab.Left + Tab.Right) / 2, (Tab.Top + Tab.Bottom) / 2));
+    EXPECT_EQ(Rest_On_Header(*Trap.ACG_SNMP_Write, 2), P.State->Text(1953));
+    Walker.Walk(Trap, Ending_Buttons);
+    Sys.CloseWindow(Trap);
+  });
 
   EXPECT_GT(Walker.Clicks(), 100);
   EXPECT_TRUE(P.Main->Visible());
