@@ -1,6 +1,8 @@
 // The cell hint: the grid answers the application's hint request for the
 // cell under the pointer and drops the hint when the pointer leaves it.
+#include "grid/base/CellText.h"
 #include "grid/base/ControlLook.h"
+#include "grid/interact/HTMLHintWindow.h"
 #include "grid/model/AdvStringGridPrivate.h"
 #include "grid/model/FloatingFooter.h"
 #include "platform/gui/Application.h"
@@ -49,6 +51,10 @@ void TAdvStringGrid::BuildCellHint(THintInfo& Info) {
   if (!(FloatingFooter()->Visible() && row == RowCount() - 1)) {
     String wide;
     DoGridHint(col, row, wide, hint);
+  }
+  if (UseInternalHintClass() && CellTextKind(hint, true) == ctkHTML) {
+    Info.HintWindowClass = &CreateHintWindowOf<THTMLHintWindow>;
+    Info.HintData = this;
   }
   Info.HintStr = hint;
   Info.HintPos = ClientToScreen(pos);

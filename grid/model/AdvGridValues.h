@@ -36,6 +36,7 @@ struct TAdvGridValues {
   bool HintShowCells = false;
   bool HTMLHint = false;  // off: a cell's text is hinted without its tags
   TColor HintColor = clInfoBk;
+  bool UseInternalHintClass = true;  // mini-HTML hints show in the grid's own hint window
   String FilterDropDownClear = u"(All)";
   bool FilterIncremental = false;
   bool FilterNormalCellsOnly = true;

@@ -2144,6 +2144,7 @@ class TAdvStringGrid : public TBaseGrid, public TLookOwner, public TFocusWindowT
   GX_OPTION(bool, HintShowCells)
   GX_OPTION(bool, HTMLHint)
   GX_OPTION(TColor, HintColor)
+  GX_OPTION(bool, UseInternalHintClass)
   // Fills the application's hint request for the cell under its cursor.
   void BuildCellHint(THintInfo& Info);
 

@@ -171,6 +171,7 @@ TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithIts
     const TRect Tab = Trap.PageControl1->TabRect(1);
     Sys.Click(*Trap.PageControl1, Point((Tab.Left + Tab.Right) / 2, (Tab.Top + Tab.Bottom) / 2));
     EXPECT_EQ(Rest_On_Header(*Trap.ACG_SNMP_Write, 2), P.State->Text(1953));
+    Application->CancelHint();
     Walker.Walk(Trap, Ending_Buttons);
     Sys.CloseWindow(Trap);
   });

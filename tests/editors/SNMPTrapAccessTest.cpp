@@ -193,6 +193,7 @@ TEST_F(SNMPTrapAccess, RestingOnAHeaderShowsItsColumnsHint) {
     EXPECT_EQ(Rest(Read(), 2, 0), "STR1940");
     W().Close();
   });
+  Application->CancelHint();
 }
 
 std::string Trap_Row(int K) {
