@@ -190,6 +190,7 @@ TEST_F(SNMPTrapAccess, RestingOnAHeaderShowsItsColumnsHint) {
   P.State->Texts.SetStrings(1940, u"STR1940");
   P.Main->Change_Language();
   Show([&] {
+    Sys.Click(*W().PageControl1, Tab_Centre(0));
     EXPECT_EQ(Rest(Read(), 2, 0), "STR1940");
     W().Close();
   });

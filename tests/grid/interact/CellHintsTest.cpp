@@ -8,6 +8,7 @@
 #include "platform/gui/Application.h"
 #include "tests/grid/interact/MouseGridSupport.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/SnapshotFile.h"
 
 namespace {
 
@@ -138,6 +139,30 @@ TEST_F(HintGrid, TheHTMLHintStaysOnTheScreen) {
   EXPECT_EQ(w.Left(), 100);
   EXPECT_EQ(w.Top(), 120);
   ::Screen->PinSize(0, 0);
+}
+
+// Bold text in the hint's colour inside a light top-left and dark
+// bottom-right frame.
+TEST_F(HintGrid, TheHTMLHintPaintsBoldTextInItsFrame) {
+  Grid->SetHintShowCells(true);
+  Grid->SetHTMLHint(true);
+  Grid->SetHintColor(clYellow);
+  Grid->SetCells(1, 1, u"<b>Bold</b> and plain");
+  ASSERT_EQ(Rest(1, 1), u"<b>Bold</b> and plain");
+  THintWindow& hint = *Shown();
+  ASSERT_NE(dynamic_cast<THTMLHintWindow*>(&hint), nullptr);
+  const TPixelBuffer picture = testsupport::RenderSnapshot(hint, "html-hint.png");
+  ASSERT_FALSE(picture.Empty());
+  const int w = hint.Width(), h = hint.Height();
+  EXPECT_EQ(picture.Pixel(0, 0), ColorToRGB(cl3DLight));
+  EXPECT_EQ(picture.Pixel(0, h / 2), ColorToRGB(cl3DLight));
+  EXPECT_EQ(picture.Pixel(w - 1, h / 2), ColorToRGB(cl3DDkShadow));
+  EXPECT_EQ(picture.Pixel(w / 2, h - 1), ColorToRGB(cl3DDkShadow));
+  EXPECT_EQ(picture.Pixel(2, 2), clYellow);
+  int inked = 0;
+  for (int y = 1; y < h - 1; ++y)
+    for (int x = 1; x < w - 1; ++x) inked += picture.Pixel(x, y) != clYellow;
+  EXPECT_GT(inked, 20);
 }
 
 }  // namespace
