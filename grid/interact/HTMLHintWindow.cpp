@@ -5,6 +5,7 @@
 #include "grid/base/HTMLRender.h"
 #include "grid/model/AdvStringGrid.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/FrameControls.h"
 
 namespace {
 constexpr int MeasureWidth = 1008;  // the widest a shown hint gets
@@ -59,13 +60,7 @@ void THTMLHintWindow::Paint() {
   c.Brush()->SetColor(Color());
   c.Brush()->SetStyle(bsSolid);
   c.FillRect(r);
-  c.Pen()->SetColor(cl3DLight);
-  c.MoveTo(r.Left, r.Bottom - 1);
-  c.LineTo(r.Left, r.Top);
-  c.LineTo(r.Right - 1, r.Top);
-  c.Pen()->SetColor(cl3DDkShadow);
-  c.LineTo(r.Right - 1, r.Bottom - 1);
-  c.LineTo(r.Left - 1, r.Bottom - 1);
+  DrawBevel(c, r, cl3DLight, cl3DDkShadow);
   c.SetFont(*Font());
   const int top = r.Top + (r.Height() - FTextHeight) / 2;
   THTMLRenderInputs in;
