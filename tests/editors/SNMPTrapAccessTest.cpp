@@ -160,9 +160,9 @@ TEST_F(SNMPTrapAccess, HeaderCellsHintTheirColumns) {
 // pointer, 6 px below the header, after the hint pause; data cells show none.
 TEST_F(SNMPTrapAccess, RestingOnAHeaderShowsItsColumnsHint) {
   testsupport::SystemInputDriver Sys;
-  const auto Rest = [&](TAdvColumnGrid& Grid, int Col, int R) {
+  const auto Rest = [&](TAdvColumnGrid& Grid, int Col, int R, int Dx = 5) {
     const TRect Cell = Grid.CellRect(Col, R);
-    const TPoint At{Cell.Left + 5, (Cell.Top + Cell.Bottom) / 2};
+    const TPoint At{Cell.Left + Dx, (Cell.Top + Cell.Bottom) / 2};
     Sys.MouseMove(Grid, At);
     P.Input.Advance(static_cast<unsigned>(Application->HintPause()));
     THintWindow* Hint = Application->HintWindow();
@@ -191,7 +191,7 @@ TEST_F(SNMPTrapAccess, RestingOnAHeaderShowsItsColumnsHint) {
   P.Main->Change_Language();
   Show([&] {
     Sys.Click(*W().PageControl1, Tab_Centre(0));
-    EXPECT_EQ(Rest(Read(), 2, 0), "STR1940");
+    EXPECT_EQ(Rest(Read(), 2, 0, 9), "STR1940");
     W().Close();
   });
   Application->CancelHint();

@@ -21,6 +21,7 @@ struct HintGrid : ::testing::Test, mousetest::TGridOnForm<TAdvStringGrid> {
     Grid->SetRowCount(5);
     Grid->SetDefaultColWidth(100);
     Grid->SetShowHint(true);
+    Grid->SetBounds(0, 0, 450, 200);  // room on the form to leave the grid to
     Grid->OnGridHint = [this](TObject*, int ARow, int ACol, String&) { Asked.push_back(Point(ACol, ARow)); };
     Show();
   }
@@ -29,7 +30,7 @@ struct HintGrid : ::testing::Test, mousetest::TGridOnForm<TAdvStringGrid> {
     Application->CancelHint();
   }
   // Onto the form beside the grid, which shows no hints.
-  void Leave() { Input.MouseMove(*Form, Point(550, 320)); }
+  void Leave() { Input.MouseMove(*Form, Point(500, 250)); }
   THintWindow* Shown() const {
     THintWindow* w = Application->HintWindow();
     return w && w->Visible() ? w : nullptr;
