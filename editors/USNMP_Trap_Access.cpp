@@ -99,6 +99,7 @@ TAdvColumnGrid* TFSNMP_Trap_Access::Place_Grid(TTabSheet* Page, StringView Name,
   Grid->SetAlign(alClient);
   Set_Access_Grid_Look(*Grid, static_cast<int>(Columns.size()) + 1, SNMP_Trap_Rows + 1,
                        Columns.size() == std::size(Read_Columns));
+  Grid->SetHintShowCells(true);
   Set_Access_Columns(*Grid, 40, Columns);
   Grid->OnKeyPress = [this, Grid](TObject*, Char& Key) { Grid_Enter_Next_Cell(State, *Grid, Key); };
   Grid->OnDblClickCell = [this, Grid](TObject*, int ARow, int ACol) { Grid_Auto_Size_Column(State, *Grid, ARow, ACol); };

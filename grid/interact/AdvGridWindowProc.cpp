@@ -22,6 +22,7 @@ bool TAdvStringGrid::WindowMessage(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT: PaintMessage(Message); return true;
     case WM_NCPAINT: NonClientPaint(Message); return true;
+    case CM_HINTSHOW: CMHintShow(Message); return true;
     case WM_CANCELMODE: CancelMode(); return false;
     case CM_VISIBLECHANGED:
       if (!Message.WParam) HideFocusWindow();

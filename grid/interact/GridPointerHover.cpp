@@ -5,11 +5,13 @@
 
 void TAdvStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   TrackPointer(TPoint{X, Y});
+  CancelHintOutsideCell(TPoint{X, Y});
   TBaseGrid::MouseMove(Shift, X, Y);
 }
 
 void TAdvStringGrid::MouseLeave() {
   TrackPointer(TPoint{-1, -1});
+  CancelHintOutsideCell(TPoint{-1, -1});
   TBaseGrid::MouseLeave();
 }
 

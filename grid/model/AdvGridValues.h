@@ -33,6 +33,11 @@ struct TAdvGridValues {
   String EditMask;
   bool EditWithTags = false;
   bool FilterDropDownAuto = false;
+  // cell hints
+  bool HintShowCells = false;
+  bool HTMLHint = false;  // off: a cell's text is hinted without its tags
+  TColor HintColor = clInfoBk;
+  bool UseInternalHintClass = true;  // mini-HTML hints show in the grid's own hint window
   String FilterDropDownClear = u"(All)";
   bool FilterIncremental = false;
   bool FilterNormalCellsOnly = true;

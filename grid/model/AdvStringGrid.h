@@ -55,6 +55,7 @@ class TPicture;
 class TStream;
 
 class TBackGround;
+struct THintInfo;
 class TBalloonSettings;
 class TCanvas;
 class TImageList;
@@ -2212,6 +2213,22 @@ class TAdvStringGrid : public TBaseGrid,
   // Moving rows by Ctrl+Up/Down, wrapping and skipping disabled rows
   // around the platform grid's cursor movement.
   void KeyDown(WORD& Key, TShiftState Shift) override;
+
+  // ==== cell hints (grid/interact/CellHints.cpp)
+ public:
+  // On, a data cell's hint is its text (raw with HTMLHint, else without tags).
+  GX_OPTION(bool, HintShowCells)
+  GX_OPTION(bool, HTMLHint)
+  GX_OPTION(TColor, HintColor)
+  GX_OPTION(bool, UseInternalHintClass)
+  // Fills the application's hint request for the cell under its cursor.
+  void BuildCellHint(THintInfo& Info);
+
+ private:
+  void CMHintShow(TMessage& Message);
+  bool IsHintDataCell(int ACol, int ARow);
+  // The pending or shown hint belongs to the cell the pointer left.
+  void CancelHintOutsideCell(TPoint At);
 
   // ==== the pointer over the grid (grid/interact/GridPointerHover.cpp)
  protected:

@@ -68,6 +68,7 @@ struct TGridWindowState {
   bool SizeFixedR = false;
   bool NoMouseLeave = false;
   bool ThemeRegistered = false;  // the Office theme watcher knows the window
+  TPoint LastHintPos{-1, -1};     // the cell whose hint was asked for last
   // Controls placed in cells whose window procedure the grid wrapped.
   std::vector<TComponent*> HostedControls;
   // Resize feedback lines drawn and not yet erased, from and to.

@@ -15,6 +15,10 @@
 #include "app/USoftOptions.h"
 #include "editors/UDALI_Access.h"
 #include "editors/USNMP_Trap_Access.h"
+#include "grid/model/AdvColumnGrid.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/HintWindow.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/net/HttpClient.h"
 #include "platform/net/IcmpEcho.h"
@@ -109,6 +113,15 @@ class EveryWindow : public ::testing::Test {
     Sys.Click(Close);
   }
 
+  // Rests the pointer on a header cell for the hint pause; answers the hint shown.
+  String Rest_On_Header(TAdvColumnGrid& Grid, int Col) {
+    const TRect Cell = Grid.CellRect(Col, 0);
+    Sys.MouseMove(Grid, Point(Cell.Left + 5, (Cell.Top + Cell.Bottom) / 2));
+    P.Input.Advance(static_cast<unsigned>(Application->HintPause()));
+    const THintWindow* Hint = Application->HintWindow();
+    return Hint && Hint->Visible() ? Hint->Caption() : String();
+  }
+
   ClosedMachine Machine;
   ProgramFixture P;
   testsupport::ShellRecorder Shell;
@@ -168,6 +181,15 @@ TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithIts
       Walker.Walk(*Window, Ending_Buttons);
       Sys.CloseWindow(*Window);
     });
+  auto& Trap = dynamic_cast<TFSNMP_Trap_Access&>(*W.FSNMP_Trap_Access);
+  Open(u"Btn_SNMP_Trap", Trap, [&] {
+    EXPECT_EQ(Rest_On_Header(*Trap.ACG_SNMP_Read, 2), P.State->Text(1940));
+    const TRect Tab = Trap.PageControl1->TabRect(1);
+    Sys.Click(*Trap.PageControl1, Point((Tab.Left + Tab.Right) / 2, (Tab.Top + Tab.Bottom) / 2));
+    EXPECT_EQ(Rest_On_Header(*Trap.ACG_SNMP_Write, 2), P.State->Text(1953));
+    Application->CancelHint();
+    Sys.CloseWindow(Trap);
+  });
 
   // The BACnet step is hidden in this product: its window is reached through
   // the step itself, the import dialog through "Import EDE" on a fixture file.

@@ -9,11 +9,14 @@
 #include "editors/USNMP_Trap_Access.h"
 #include "grid/model/AdvColumnGrid.h"
 #include "platform/grids/InplaceEdit.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/HintWindow.h"
 #include "platform/sys/SafeWrite.h"
 #include "platform/sys/SysUtils.h"
 #include "tests/app/Golden.h"
 #include "tests/app/ProgramFixture.h"
+#include "tests/support/SystemInputDriver.h"
 
 namespace {
 using testsupport::ReadFile;
@@ -151,6 +154,47 @@ TEST_F(SNMPTrapAccess, HeaderCellsHintTheirColumns) {
   EXPECT_EQ(Read().GetCellEx(1, 0), u"T1917");
   EXPECT_EQ(Write().GetCellEx(9, 0), u"T1938");
   EXPECT_EQ(W().TS_SNMP_Write->Caption(), u"T1909");
+}
+
+// Resting the pointer on a header cell shows its column's hint at the
+// pointer, 6 px below the header, after the hint pause; data cells show none.
+TEST_F(SNMPTrapAccess, RestingOnAHeaderShowsItsColumnsHint) {
+  testsupport::SystemInputDriver Sys;
+  const auto Rest = [&](TAdvColumnGrid& Grid, int Col, int R, int Dx = 5) {
+    const TRect Cell = Grid.CellRect(Col, R);
+    const TPoint At{Cell.Left + Dx, (Cell.Top + Cell.Bottom) / 2};
+    Sys.MouseMove(Grid, At);
+    P.Input.Advance(static_cast<unsigned>(Application->HintPause()));
+    THintWindow* Hint = Application->HintWindow();
+    if (!Hint || !Hint->Visible()) return std::string();
+    EXPECT_EQ(Hint->Left(), Grid.ClientToScreen(At).X);
+    EXPECT_EQ(Hint->Top(), Grid.ClientToScreen(Point(0, Cell.Bottom + 6)).Y);
+    return StringToUtf8(Hint->Caption());
+  };
+  const auto Tab_Centre = [this](int Index) {
+    const TRect Tab = W().PageControl1->TabRect(Index);
+    return Point((Tab.Left + Tab.Right) / 2, (Tab.Top + Tab.Bottom) / 2);
+  };
+  Show([&] {
+    EXPECT_EQ(Rest(Read(), 2, 0), "Insert the Community Name for the SNMP Trap (Max 15 characters)");
+    EXPECT_EQ(Rest(Read(), 3, 0), "Insert the Type of SNMP Trap (Int or String)");
+    EXPECT_EQ(Rest(Read(), 2, 3), "");
+    EXPECT_EQ(Rest(Read(), 3, 0), "Insert the Type of SNMP Trap (Int or String)");
+    Sys.Click(*W().PageControl1, Tab_Centre(1));
+    ASSERT_EQ(W().PageControl1->ActivePage(), W().TS_SNMP_Write);
+    EXPECT_EQ(Rest(Write(), 8, 0), "Select the Data Conversion from Int to Float");
+    EXPECT_EQ(Rest(Write(), 2, 0), "Insert the Community Name for the SNMP Trap (Max 15 characters)");
+    W().Close();
+  });
+  // A language file's text shows after a language change.
+  P.State->Texts.SetStrings(1940, u"STR1940");
+  P.Main->Change_Language();
+  Show([&] {
+    Sys.Click(*W().PageControl1, Tab_Centre(0));
+    EXPECT_EQ(Rest(Read(), 2, 0, 9), "STR1940");
+    W().Close();
+  });
+  Application->CancelHint();
 }
 
 std::string Trap_Row(int K) {
