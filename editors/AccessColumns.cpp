@@ -3,6 +3,7 @@
 #include "app/ProgramState.h"
 #include "app/WindowLook.h"
 #include "grid/model/AdvColumnGrid.h"
+#include "platform/sys/Exceptions.h"
 #include "platform/sys/SysUtils.h"
 
 namespace {
@@ -58,30 +59,51 @@ void Clear_Access_Rows(TAdvColumnGrid& Grid, StringView Enable) {
   }
 }
 
+namespace {
+// Calls Each(Node, Row) for the element children of Section that reach a
+// grid of Rows rows, from row 1.
+template <class F>
+void For_Section_Rows(const TXmlNode& Section, int Rows, F Each) {
+  int Row = 1;
+  for (TXmlNode Node = Section ? Section.FirstChild() : TXmlNode(); Node && Row < Rows; Node = Node.NextSibling()) {
+    if (Node.NodeType() != ntElement) continue;
+    Each(Node, Row++);
+  }
+}
+}  // namespace
+
+void Require_Access_Attributes(const TXmlNode& Section, const TAdvColumnGrid& Grid,
+                               std::span<const TAccessColumn> Columns, const String& File_Name) {
+  For_Section_Rows(Section, Grid.RowCount(), [&](const TXmlNode& Node, int Row) {
+    for (const TAccessColumn& Column : Columns)
+      if (Column.Required && !Node.HasAttribute(Column.Attribute))
+        throw Exception(File_Name + u": row " + IntToStr(Row) + u" of " + Section.NodeName() +
+                        u" lacks the attribute \"" + String(Column.Attribute) + u"\"");
+  });
+}
+
 void Load_Access_Section(const TXmlNode& Section, TAdvColumnGrid& Grid, std::span<const TAccessColumn> Columns,
                          TLoadedText Loaded) {
-  int Row = 1;
-  for (TXmlNode Node = Section ? Section.FirstChild() : TXmlNode(); Node && Row < Grid.RowCount();
-       Node = Node.NextSibling()) {
-    if (Node.NodeType() != ntElement) continue;
+  For_Section_Rows(Section, Grid.RowCount(), [&](const TXmlNode& Node, int Row) {
     for (std::size_t k = 0; k < Columns.size(); ++k) {
       const TAccessColumn& Column = Columns[k];
       const String Text = Node.HasAttribute(Column.Attribute) ? Node.Attribute(Column.Attribute) : String(Column.Missing);
       Grid.SetCellEx(static_cast<int>(k) + 1, Row, Loaded(Column, Text));
     }
-    ++Row;
-  }
+  });
 }
 
 bool Has_Access_Key(TAdvColumnGrid& Grid, int Row, int Key_Col) { return !Trim(Grid.GetCellEx(Key_Col, Row)).empty(); }
 
 void Save_Access_Section(const TXmlNode& Root, StringView Name, TAdvColumnGrid& Grid,
-                         std::span<const TAccessColumn> Columns, int Key_Col) {
+                         std::span<const TAccessColumn> Columns, int Key_Col, TSavedText Saved) {
   const TXmlNode Section = Root.AddChild(Name);
   for (int Row = 1; Row < Grid.RowCount(); ++Row) {
     if (!Has_Access_Key(Grid, Row, Key_Col)) continue;
     const TXmlNode Node = Section.AddChild(u"row");
-    for (std::size_t k = 0; k < Columns.size(); ++k)
-      Node.SetAttribute(Columns[k].Attribute, Grid.GetCellEx(static_cast<int>(k) + 1, Row));
+    for (std::size_t k = 0; k < Columns.size(); ++k) {
+      const String Text = Grid.GetCellEx(static_cast<int>(k) + 1, Row);
+      Node.SetAttribute(Columns[k].Attribute, Saved ? Saved(Columns[k], Text) : Text);
+    }
   }
 }

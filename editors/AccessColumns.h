@@ -22,6 +22,7 @@ struct TAccessColumn {
   TColor Color;
   int Edit_Length;
   StringView Missing;  // the text of a row without the attribute
+  bool Required = false;  // a row without the attribute is refused
 };
 
 // Rows, fixed column and header row, options and fonts of a table grid.
@@ -41,10 +42,17 @@ using TLoadedText = String (*)(const TAccessColumn& Column, const String& Text);
 // leaves the grid alone, children past the last row are not read.
 void Load_Access_Section(const TXmlNode& Section, TAdvColumnGrid& Grid, std::span<const TAccessColumn> Columns,
                          TLoadedText Loaded);
+// Raises, naming File_Name, the row and the attribute, when an element
+// child of Section that would reach the grid lacks a Required attribute.
+void Require_Access_Attributes(const TXmlNode& Section, const TAdvColumnGrid& Grid,
+                               std::span<const TAccessColumn> Columns, const String& File_Name);
+
+// How a cell text is written to its attribute.
+using TSavedText = String (*)(const TAccessColumn& Column, const String& Text);
 // Section Name under Root with one "row" element per row whose Key_Col is
 // not empty after trimming; rows without a key are no table rows and are
 // passed over, the rows below them still count.
 void Save_Access_Section(const TXmlNode& Root, StringView Name, TAdvColumnGrid& Grid,
-                         std::span<const TAccessColumn> Columns, int Key_Col);
+                         std::span<const TAccessColumn> Columns, int Key_Col, TSavedText Saved = nullptr);
 // True when Key_Col of Row holds text after trimming.
 bool Has_Access_Key(TAdvColumnGrid& Grid, int Row, int Key_Col);

@@ -7,6 +7,8 @@
 // are answered; the MIB save dialog is the toolkit's own.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/UAbout.h"
 #include "app/UBoot.h"
 #include "app/UNew_Project.h"
@@ -214,6 +216,27 @@ TEST_F(EveryWindow, EachControlOfEachWindowTakesAClickAndEachWindowClosesWithIts
   EXPECT_TRUE(Import_Opened);
   EXPECT_FALSE(BACnet.Visible());
   EXPECT_FALSE(Import.Visible());
+
+  // The Modbus TCP and DMX steps are hidden too, and no step opens the
+  // serial Modbus window: each is walked as the program would open it.
+  const std::pair<TCustomForm*, std::function<void()>> Hidden[] = {
+      {W.FModbus_TCP_Master_Set_Access, [&] { P.Main->Btn_Click(P.Main->Btn_ModM_SetAccess); }},
+      {W.FDMXDefVal, [&] { P.Main->Btn_Click(P.Main->Btn_DMX_Default); }},
+      {W.FSetAccess, [&] { W.FSetAccess->ShowModal(); }}};
+  for (const auto& [Window, Open_It] : Hidden) {
+    for (int Showing = 1; Showing <= 2; ++Showing) {
+      SCOPED_TRACE(StringToUtf8(Window->Name()) + " showing " + std::to_string(Showing));
+      bool Opened = false;
+      P.Input.WhenModal([&, Window = Window] {
+        Opened = Window->Visible();
+        Walker.Walk(*Window, Ending_Buttons);
+        Sys.CloseWindow(*Window);
+      });
+      Open_It();
+      EXPECT_TRUE(Opened);
+      EXPECT_FALSE(Window->Visible());
+    }
+  }
 
   EXPECT_GT(Walker.Clicks(), 100);
   EXPECT_TRUE(P.Main->Visible());

@@ -1,0 +1,100 @@
+#pragma once
+// A Modbus master window on an open configuration: opened as the program
+// opens it, its rows shown as text, OK answered with the one box it shows.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "controls/button/LbButton.h"
+#include "editors/ModbusAccessWindow.h"
+#include "grid/model/AdvColumnGrid.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/sys/Exceptions.h"
+#include "platform/sys/SysUtils.h"
+#include "shell/UCorvanoFirmWare.h"
+#include "tests/app/ProgramFixture.h"
+#include "tests/support/SystemInputDriver.h"
+#include "tests/support/TempDir.h"
+
+namespace testsupport {
+
+class ModbusFixture : public ::testing::Test {
+ protected:
+  ModbusFixture(TFConfWindow* TProgramWindows::*Slot, std::string File_Name)
+      : FSlot(Slot), FFile_Name(std::move(File_Name)) {
+    P.Open_Project("Plant");
+  }
+
+  TFModbusAccess& W() { return dynamic_cast<TFModbusAccess&>(*(P.Main->Windows.*FSlot)); }
+  TAdvColumnGrid& Read() { return *W().ACG_Modbus_Read; }
+  TAdvColumnGrid& Write() { return *W().ACG_Modbus_Write; }
+  std::filesystem::path File() const { return P.Project("Plant") / FFile_Name; }
+
+  // Opens the window as the program does and runs Action in it; Action
+  // must close it. Answers the modal result.
+  TModalResult Show(const std::function<void()>& Action) {
+    P.Input.WhenModal(Action);
+    Open();
+    return W().ModalResult();
+  }
+  // The opening under the trap that the window system's dispatch of a real
+  // click puts around it.
+  void Open() {
+    try {
+      Open_Window();
+    } catch (const Exception&) {
+      Application->HandleException(P.Main);
+    }
+  }
+  virtual void Open_Window() = 0;
+
+  // A data row as kept, columns 0 onwards (hidden ones too) joined by '|'.
+  static std::string Row(TAdvColumnGrid& Grid, int R) {
+    std::string Shown;
+    for (int Col = 0; Col < Grid.AllColCount(); ++Col) Shown += (Col ? "|" : "") + StringToUtf8(Grid.GetCellEx(Col, R));
+    return Shown;
+  }
+  static void Set_Row(TAdvColumnGrid& Grid, int R, std::initializer_list<const char*> Cells) {
+    int Col = 1;
+    for (const char* Text : Cells) Grid.SetCellEx(Col++, R, S(Text));
+  }
+  // OK after Edit; answers the text of the one box it shows ("" for none)
+  // and closes the window if it stayed open.
+  std::string Ok_Message(const std::function<void()>& Edit) {
+    const std::size_t Before = P.Boxes.Boxes().size();
+    bool Stayed_Open = false;
+    Show([&] {
+      Edit();
+      Sys.Click(*W().Btn_OK);
+      Stayed_Open = W().ModalResult() == mrNone;
+      if (Stayed_Open) Sys.Click(*W().Btn_Cancel);
+    });
+    if (P.Boxes.Boxes().size() == Before) return "";
+    EXPECT_EQ(P.Boxes.Boxes().size(), Before + 1);
+    EXPECT_TRUE(Stayed_Open);
+    EXPECT_EQ(P.Boxes.Boxes().back().Kind, mtError);
+    return StringToUtf8(P.Boxes.Boxes().back().Text);
+  }
+  // A real click on a cell (a storage column), scrolled into view first.
+  void Click_Cell(TAdvColumnGrid& Grid, int Col, int R) {
+    const int Shown = Grid.DisplColIndex(Col);
+    Grid.ScrollInView(Shown, R);
+    Sys.Pump();
+    const TRect Rect = Grid.CellRect(Shown, R);
+    Sys.Click(Grid, Point((Rect.Left + Rect.Right) / 2, (Rect.Top + Rect.Bottom) / 2));
+  }
+  void Show_Tab(bool In_Read) {
+    const TRect Tab = W().PageControl1->TabRect(In_Read ? 0 : 1);
+    Sys.Click(*W().PageControl1, Point((Tab.Left + Tab.Right) / 2, (Tab.Top + Tab.Bottom) / 2));
+  }
+
+  ProgramFixture P;
+  SystemInputDriver Sys;
+
+ private:
+  TFConfWindow* TProgramWindows::*FSlot;
+  std::string FFile_Name;
+};
+
+}  // namespace testsupport
