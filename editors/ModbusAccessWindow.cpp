@@ -74,7 +74,6 @@ void TFModbusAccess::Create_Buttons() {
 }
 
 void TFModbusAccess::FormCreate() {
-  ACG_Modbus_Write->Columns()->Items(static_cast<int>(FLook.Write_Columns.size()))->SetWidth(FLook.Last_Write_Width);
   ACG_Modbus_Write->HideColumns(FLook.Write_On_Col, FLook.Write_On_Col + 1);
   PageControl1->SetActivePage(TS_Modbus_Read);
   TFConfWindow::FormCreate();

@@ -28,7 +28,6 @@ struct TModbusWindowLook {
   std::span<const TAccessColumn> Read_Columns, Write_Columns;
   int Read_Position_Col, Write_Position_Col;
   int Write_On_Col;  // the first of the two hidden On columns
-  int Last_Write_Width;
   int Delete_Text;
   String TProgramState::*File;
   StringView Root_Name;

@@ -15,8 +15,8 @@ namespace modbus_columns {
 inline constexpr TColor Enable = 0x00B0D8FF;
 inline constexpr TColor Slave = 0x00FEFAE0;
 inline constexpr TColor Timing = 0x00A8FFA8;
-inline constexpr TColor Place = 0x00F4D6FC;
-inline constexpr TColor Swap = 0x00A8FFFF;
+inline constexpr TColor Position = 0x00F4D6FC;
+inline constexpr TColor Swapped = 0x00A8FFFF;
 
 // The types a read table polls and a write table writes.
 inline constexpr StringView Read_Types[] = {u"Coil Status", u"Input Status", u"Holding Register", u"Input Register"};

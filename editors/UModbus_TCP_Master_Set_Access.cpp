@@ -15,9 +15,9 @@ constexpr TAccessColumn Read_Columns[] = {
     {u"NPoint", 1115, 0, 45, edNormal, nullptr, Slave, 0, u"", true},
     {u"PollTime", 1116, 0, 60, edNormal, nullptr, Timing, 0, u"", true},
     {u"MaxError", 1117, 0, 64, edNormal, nullptr, Timing, 0, u"", true},
-    {u"Position", 1118, 0, 60, edComboList, nullptr, Place, 0, u"", true},
-    {u"Bit", 1119, 0, 60, edComboList, Bit_Items, Place, 0, u"", true},
-    {u"Swap", 1120, 0, 40, edDataCheckBox, nullptr, Swap, 0, u"N"},
+    {u"Position", 1118, 0, 60, edComboList, nullptr, Position, 0, u"", true},
+    {u"Bit", 1119, 0, 60, edComboList, Bit_Items, Position, 0, u"", true},
+    {u"Swap", 1120, 0, 40, edDataCheckBox, nullptr, Swapped, 0, u"N"},
     {u"Mnemonic", 1121, 0, 200, edNormal, nullptr, clWhite, 0, u"", true},
 };
 
@@ -33,9 +33,9 @@ constexpr TAccessColumn Write_Columns[] = {
     {u"OnChange", 1131, 0, 66, edDataCheckBox, nullptr, Timing, 0, u"", true},
     {u"OnCMD", 1132, 0, 56, edDataCheckBox, nullptr, Timing, 0, u"N"},
     {u"MaxError", 1133, 0, 62, edNormal, nullptr, Timing, 0, u"", true},
-    {u"Position", 1134, 0, 55, edComboList, nullptr, Place, 0, u"", true},
-    {u"Bit", 1135, 0, 55, edComboList, Bit_Items, Place, 0, u"", true},
-    {u"Swap", 1136, 0, 40, edDataCheckBox, nullptr, Swap, 0, u"N"},
+    {u"Position", 1134, 0, 55, edComboList, nullptr, Position, 0, u"", true},
+    {u"Bit", 1135, 0, 55, edComboList, Bit_Items, Position, 0, u"", true},
+    {u"Swap", 1136, 0, 40, edDataCheckBox, nullptr, Swapped, 0, u"N"},
     {u"Mnemonic", 1137, 0, 212, edNormal, nullptr, clWhite, 0, u"", true},
 };
 
@@ -48,7 +48,7 @@ String Saved_Text(const TAccessColumn& Column, const String& Text) {
 
 const TModbusWindowLook Look{
     {u"FModbus_TCP_Master_Set_Access", 1100, 1101, 1007, 337, bsSizeable},
-    1102, 0, 1106, 1108, 1122, Read_Columns, Write_Columns, 10, 12, 9, 212, 1161,
+    1102, 0, 1106, 1108, 1122, Read_Columns, Write_Columns, 10, 12, 9, 1161,
     &TProgramState::File_ModbusTCPM_SetAccess, u"PROFINET_Master_to_Modbus_TCP_Master", u"", Saved_Text};
 }  // namespace
 

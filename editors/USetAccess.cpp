@@ -13,9 +13,9 @@ constexpr TAccessColumn Read_Columns[] = {
     {u"NPoint", 1715, 0, 64, edNormal, nullptr, Slave, 0, u"", true},
     {u"PollTime", 1716, 0, 64, edNormal, nullptr, Timing, 0, u"", true},
     {u"MaxError", 1717, 0, 64, edNormal, nullptr, Timing, 0, u"", true},
-    {u"Position", 1718, 0, 61, edComboList, nullptr, Place, 0, u"", true},
-    {u"Bit", 1719, 0, 64, edComboList, Bit_Items, Place, 0, u"", true},
-    {u"Swap", 1720, 0, 40, edDataCheckBox, nullptr, Swap, 0, u"N"},
+    {u"Position", 1718, 0, 61, edComboList, nullptr, Position, 0, u"", true},
+    {u"Bit", 1719, 0, 64, edComboList, Bit_Items, Position, 0, u"", true},
+    {u"Swap", 1720, 0, 40, edDataCheckBox, nullptr, Swapped, 0, u"N"},
     {u"Mnemonic", 1721, 0, 240, edNormal, nullptr, clWhite, 0, u"", true},
 };
 
@@ -29,9 +29,9 @@ constexpr TAccessColumn Write_Columns[] = {
     {u"OnChange", 1729, 0, 68, edDataCheckBox, nullptr, Timing, 0, u"", true},
     {u"OnCMD", 1730, 0, 56, edDataCheckBox, nullptr, Timing, 0, u"N"},
     {u"MaxError", 1731, 0, 64, edNormal, nullptr, Timing, 0, u"", true},
-    {u"Position", 1732, 0, 64, edComboList, nullptr, Place, 0, u"", true},
-    {u"Bit", 1733, 0, 64, edComboList, Bit_Items, Place, 0, u"", true},
-    {u"Swap", 1734, 0, 40, edDataCheckBox, nullptr, Swap, 0, u"N"},
+    {u"Position", 1732, 0, 64, edComboList, nullptr, Position, 0, u"", true},
+    {u"Bit", 1733, 0, 64, edComboList, Bit_Items, Position, 0, u"", true},
+    {u"Swap", 1734, 0, 40, edDataCheckBox, nullptr, Swapped, 0, u"N"},
     {u"Mnemonic", 1735, 0, 237, edNormal, nullptr, clWhite, 0, u"", true},
 };
 
@@ -46,7 +46,6 @@ const TModbusWindowLook Look{{u"FSetAccess", 1700, 1701, 956, 337, bsSizeable},
                              8,
                              10,
                              7,
-                             237,
                              1755,
                              &TProgramState::File_ModbusM_SetAccess,
                              u"EtherNetIP_to_Modbus",

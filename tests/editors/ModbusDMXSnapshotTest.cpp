@@ -6,6 +6,7 @@
 #include "editors/UModbus_TCP_Master_Set_Access.h"
 #include "editors/USetAccess.h"
 #include "grid/model/AdvColumnGrid.h"
+#include "platform/gui/ComCtrls.h"
 #include "platform/gui/ImageGraphic.h"
 #include "platform/gui/Snapshot.h"
 #include "tests/app/ProgramFixture.h"
@@ -27,14 +28,14 @@ TEST(ModbusDMXSnapshot, TheThreeWindowsWithData) {
       int Col = 1;
       for (const char* Text : Cells) Grid.SetCellEx(Col++, Row, S(Text));
     }
-    Grid.SetCellEx(1, 2, u"N");
+    Grid.SetCellEx(1, 2, u"N");  // row 3 is neither disabled nor current
   };
   const auto Snap = [&](TForm& Window, TAdvColumnGrid& Grid, int Col, const char* Name, TColor Expected) {
     const std::filesystem::path File = Dir / Name;
     ASSERT_TRUE(platform::RenderToPng(Window, S(File.string())));
     TPngImage Png;
     Png.LoadFromFile(S(File.string()));
-    const TRect Cell = Grid.CellRect(Grid.DisplColIndex(Col), 1);
+    const TRect Cell = Grid.CellRect(Grid.DisplColIndex(Col), 3);
     const TPoint At = Grid.ClientToScreen(TPoint{Cell.Right - 3, Cell.Top + 3});
     const TPoint Form = Window.ClientToScreen(TPoint{0, 0});
     EXPECT_EQ(Png.Bitmap().Pixels().Pixel(At.X - Form.X, At.Y - Form.Y), Expected) << Name;
@@ -54,8 +55,8 @@ TEST(ModbusDMXSnapshot, TheThreeWindowsWithData) {
   });
   Serial.ShowModal();
   P.Input.WhenModal([&] {
-    Dmx.ACG_DMX_Def_Val->SetCellEx(1, 1, u"255");
-    Dmx.ACG_DMX_Def_Val->SetCellEx(2, 1, u"spot left");
+    Dmx.ACG_DMX_Def_Val->SetCellEx(1, 3, u"255");
+    Dmx.ACG_DMX_Def_Val->SetCellEx(2, 3, u"spot left");
     Snap(Dmx, *Dmx.ACG_DMX_Def_Val, 1, "DMXDefValWindow.png", 0x00FEFAE0);
     Dmx.Close();
   });

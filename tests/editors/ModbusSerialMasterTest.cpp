@@ -18,9 +18,9 @@ class ModbusSerialMaster : public testsupport::ModbusFixture {
 };
 
 constexpr std::initializer_list<const char*> Good_Read = {"Y",  "1",   "Holding Register", "0", "4", "1000",
-                                                          "3",  "0",   "",                 "N", "m"};
+                                                          "3",  "0",   "0",                "N", "m"};
 constexpr std::initializer_list<const char*> Good_Write = {"Y", "1", "Holding Register", "0", "1", "1000", "N",
-                                                           "N", "3", "0",                "",  "N", "m"};
+                                                           "N", "3", "0",                "0", "N", "m"};
 
 TEST_F(ModbusSerialMaster, TheTablesWithoutAFile) {
   Show([&] {
