@@ -82,6 +82,17 @@ void Require_Access_Attributes(const TXmlNode& Section, const TAdvColumnGrid& Gr
   });
 }
 
+void Number_Access_Rows(TAdvColumnGrid& Grid) {
+  Clear_Access_Rows(Grid, u"Y");
+  for (int Row = 1; Row < Grid.RowCount(); ++Row) Grid.SetCellEx(0, Row, IntToStr(Row));
+}
+
+void Fill_Access_Positions(TAdvColumnGrid& Grid, int Col, int Count) {
+  TStrings& Items = *Grid.Columns()->Items(Col)->ComboItems();
+  Items.Clear();
+  for (int Position = 0; Position < Count; ++Position) Items.Add(IntToStr(Position));
+}
+
 void Load_Access_Section(const TXmlNode& Section, TAdvColumnGrid& Grid, std::span<const TAccessColumn> Columns,
                          TLoadedText Loaded) {
   For_Section_Rows(Section, Grid.RowCount(), [&](const TXmlNode& Node, int Row) {

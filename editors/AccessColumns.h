@@ -35,6 +35,10 @@ void Set_Access_Headers(const TProgramState& State, TAdvColumnGrid& Grid, int Nu
 // Column 0 := the row number, column 1 := Enable, every other storage
 // column (hidden ones too) emptied.
 void Clear_Access_Rows(TAdvColumnGrid& Grid, StringView Enable);
+// The same with Enable "Y", column 0 := the row number.
+void Number_Access_Rows(TAdvColumnGrid& Grid);
+// The list items of column Col := "0" to Count - 1.
+void Fill_Access_Positions(TAdvColumnGrid& Grid, int Col, int Count);
 
 // How a loaded attribute text is shown in its column.
 using TLoadedText = String (*)(const TAccessColumn& Column, const String& Text);

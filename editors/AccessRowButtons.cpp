@@ -2,9 +2,18 @@
 
 #include "app/ProgramState.h"
 #include "app/TableRowHelpers.h"
+#include "app/WindowLook.h"
 #include "grid/model/AdvColumnGrid.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/sys/SysUtils.h"
+
+void Place_Row_Of_Buttons(TComponent* Owner, TWinControl* Panel, std::initializer_list<TButtonSlot> Buttons) {
+  int Left = 16;
+  for (const TButtonSlot& Slot : Buttons) {
+    *Slot.Button = Place_Button(Owner, Panel, Slot.Name, Left, 6);
+    Left += 118;
+  }
+}
 
 void TAccessRowCopy::Copy(TProgramState& State, TAdvColumnGrid& Grid, bool In_Read) {
   Copy_Grid_Row(State, Grid, Grid.Row());

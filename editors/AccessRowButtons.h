@@ -2,10 +2,22 @@
 // The row buttons of the windows with a read and a write table: each acts
 // on the current row of the table shown, and a copied row pastes only into
 // the table it came from.
+#include <initializer_list>
+
 #include "platform/sys/String.h"
 
 class TAdvColumnGrid;
+class TComponent;
+class TLbButton;
 class TProgramState;
+class TWinControl;
+
+struct TButtonSlot {
+  TLbButton** Button;
+  StringView Name;
+};
+// The buttons side by side on Panel from its left, in order.
+void Place_Row_Of_Buttons(TComponent* Owner, TWinControl* Panel, std::initializer_list<TButtonSlot> Buttons);
 
 struct TAccessRowCopy {
   bool Do_Copy_In_Read = false;

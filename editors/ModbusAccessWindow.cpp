@@ -15,16 +15,6 @@ constexpr StringView Write_Name = u"Modbus_Write";
 
 String As_Stored(const TAccessColumn&, const String& Text) { return Text; }
 
-void Number_Rows(TAdvColumnGrid& Grid) {
-  Clear_Access_Rows(Grid, u"Y");
-  for (int Row = 1; Row < Grid.RowCount(); ++Row) Grid.SetCellEx(0, Row, IntToStr(Row));
-}
-
-void Fill_Positions(TAdvColumnGrid& Grid, int Col, int Count) {
-  TStrings& Items = *Grid.Columns()->Items(Col)->ComboItems();
-  Items.Clear();
-  for (int Position = 0; Position < Count; ++Position) Items.Add(IntToStr(Position));
-}
 }  // namespace
 
 TFModbusAccess::TFModbusAccess(TComponent* AOwner, TProgramState& AState, const TModbusWindowLook& ALook)
@@ -55,14 +45,13 @@ TAdvColumnGrid* TFModbusAccess::Place_Grid(TTabSheet* Page, StringView Name, std
 
 void TFModbusAccess::Create_Buttons() {
   P_Button = Place_Button_Panel(this, this);
-  const std::pair<TLbButton**, StringView> Buttons[] = {
-      {&Btn_OK, u"Btn_OK"},         {&Btn_Cancel, u"Btn_Cancel"},   {&Btn_DelRow, u"Btn_DelRow"},
-      {&Btn_InsRow, u"Btn_InsRow"}, {&Btn_CopyRow, u"Btn_CopyRow"}, {&Btn_PasteRow, u"Btn_PasteRow"}};
-  int Left = 16;
-  for (auto [Button, Name] : Buttons) {
-    *Button = Place_Button(this, P_Button, Name, Left, 6);
-    Left += 118;
-  }
+  Place_Row_Of_Buttons(this, P_Button,
+                       {{&Btn_OK, u"Btn_OK"},
+                        {&Btn_Cancel, u"Btn_Cancel"},
+                        {&Btn_DelRow, u"Btn_DelRow"},
+                        {&Btn_InsRow, u"Btn_InsRow"},
+                        {&Btn_CopyRow, u"Btn_CopyRow"},
+                        {&Btn_PasteRow, u"Btn_PasteRow"}});
   Btn_OK->OnClick = [this](TObject*) { Btn_OKClick(); };
   Btn_Cancel->SetModalResult(mrCancel);
   Btn_DelRow->OnClick = [this](TObject*) { Btn_DelRowClick(); };
@@ -94,13 +83,13 @@ void TFModbusAccess::Set_Lang() {
 }
 
 void TFModbusAccess::FormShow() {
-  Number_Rows(*ACG_Modbus_Read);
-  Number_Rows(*ACG_Modbus_Write);
+  Number_Access_Rows(*ACG_Modbus_Read);
+  Number_Access_Rows(*ACG_Modbus_Write);
   PageControl1->SetActivePage(TS_Modbus_Read);
   NByte_IN = Modbus_NByte_IN;
   NByte_OUT = Modbus_NByte_OUT;
-  Fill_Positions(*ACG_Modbus_Read, FLook.Read_Position_Col, NByte_IN);
-  Fill_Positions(*ACG_Modbus_Write, FLook.Write_Position_Col, NByte_OUT);
+  Fill_Access_Positions(*ACG_Modbus_Read, FLook.Read_Position_Col, NByte_IN);
+  Fill_Access_Positions(*ACG_Modbus_Write, FLook.Write_Position_Col, NByte_OUT);
   // A file that cannot be read raises out of here: the window stays closed
   // rather than offering OK over a file it could not show.
   Load_File();

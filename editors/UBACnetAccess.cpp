@@ -149,15 +149,14 @@ TAdvColumnGrid* TFBACnetAccess::Place_Grid(TTabSheet* Page, StringView Name, std
 
 void TFBACnetAccess::Create_Buttons() {
   P_Button = Place_Button_Panel(this, this);
-  const std::pair<TLbButton**, StringView> Buttons[] = {
-      {&Btn_OK, u"Btn_OK"},           {&Btn_Cancel, u"Btn_Cancel"},     {&Btn_DelRow, u"Btn_DelRow"},
-      {&Btn_InsRow, u"Btn_InsRow"},   {&Btn_CopyRow, u"Btn_CopyRow"},   {&Btn_PasteRow, u"Btn_PasteRow"},
-      {&Btn_Import_CSV, u"Btn_Import_CSV"}};
-  int Left = 16;
-  for (auto [Button, Name] : Buttons) {
-    *Button = Place_Button(this, P_Button, Name, Left, 6);
-    Left += 118;
-  }
+  Place_Row_Of_Buttons(this, P_Button,
+                       {{&Btn_OK, u"Btn_OK"},
+                        {&Btn_Cancel, u"Btn_Cancel"},
+                        {&Btn_DelRow, u"Btn_DelRow"},
+                        {&Btn_InsRow, u"Btn_InsRow"},
+                        {&Btn_CopyRow, u"Btn_CopyRow"},
+                        {&Btn_PasteRow, u"Btn_PasteRow"},
+                        {&Btn_Import_CSV, u"Btn_Import_CSV"}});
   Btn_OK->OnClick = [this](TObject*) { Btn_OKClick(); };
   Btn_Cancel->SetModalResult(mrCancel);
   Btn_DelRow->OnClick = [this](TObject*) { Btn_DelRowClick(); };

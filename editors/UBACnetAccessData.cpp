@@ -20,11 +20,6 @@ constexpr StringView Present_Value = u"Present Value (85)";
 
 String As_Stored(const TAccessColumn&, const String& Text) { return Text; }
 
-void Number_Rows(TAdvColumnGrid& Grid) {
-  Clear_Access_Rows(Grid, u"Y");
-  for (int Row = 1; Row < Grid.RowCount(); ++Row) Grid.SetCellEx(0, Row, IntToStr(Row));
-}
-
 // Where an import writes into a table and how far it has got.
 struct TImportTarget {
   TAdvColumnGrid& Grid;
@@ -60,8 +55,8 @@ String Mnemonic(const TBACnet_Var& Var) { return Var.object_name + u" - " + Var.
 }  // namespace
 
 void TFBACnetAccess::FormShow() {
-  Number_Rows(*ACG1);
-  Number_Rows(*ACG2);
+  Number_Access_Rows(*ACG1);
+  Number_Access_Rows(*ACG2);
   PageControl1->SetActivePage(TS_BACnet_Read);
   // A file that cannot be read raises out of here: the window stays closed
   // rather than offering OK over a file it could not show.

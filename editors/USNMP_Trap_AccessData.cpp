@@ -16,12 +16,6 @@ constexpr StringView Read_Name = u"SNMP_Trap_Read";
 constexpr StringView Write_Name = u"SNMP_Trap_Write";
 constexpr StringView Version_Comment = u"SW_VERSION = 1.000";
 
-void Fill_Positions(TAdvColumnGrid& Grid, int Col, int Count) {
-  TStrings& Items = *Grid.Columns()->Items(Col)->ComboItems();
-  Items.Clear();
-  for (int Position = 0; Position < Count; ++Position) Items.Add(IntToStr(Position));
-}
-
 // A data check box shows checked only for "Y": a flag that the gateway
 // takes as set (any letter case) is shown so.
 String Loaded_Text(const TAccessColumn& Column, const String& Text) {
@@ -57,8 +51,8 @@ void TFSNMP_Trap_Access::FormShow() {
   Clear_Access_Rows(*ACG_SNMP_Write, u"Y");
   NByte_IN = SNMP_Positions;
   NByte_OUT = SNMP_Positions;
-  Fill_Positions(*ACG_SNMP_Read, 8, NByte_IN);
-  Fill_Positions(*ACG_SNMP_Write, 4, NByte_OUT);
+  Fill_Access_Positions(*ACG_SNMP_Read, 8, NByte_IN);
+  Fill_Access_Positions(*ACG_SNMP_Write, 4, NByte_OUT);
   // A file that cannot be read raises out of here: the window stays closed
   // rather than offering OK over a file it could not show.
   Load_File();

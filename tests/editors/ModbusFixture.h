@@ -19,6 +19,16 @@
 
 namespace testsupport {
 
+struct TModbusCheckCase {
+  bool In_Read;
+  int Col;
+  const char* Value;
+  int Message;              // 0 passes
+  const char* Suffix = "";  // the number the message takes
+  int Also_Col = 0;         // a second cell of the row, when not 0
+  const char* Also_Value = "";
+};
+
 class ModbusFixture : public ::testing::Test {
  protected:
   ModbusFixture(TFConfWindow* TProgramWindows::*Slot, std::string File_Name)
@@ -75,6 +85,26 @@ class ModbusFixture : public ::testing::Test {
     EXPECT_TRUE(Stayed_Open);
     EXPECT_EQ(P.Boxes.Boxes().back().Kind, mtError);
     return StringToUtf8(P.Boxes.Boxes().back().Text);
+  }
+  // Each case: Prepare(In_Read), the case's cells of row R changed, OK.
+  // The box must be text Row_Error_Text, R and the case's message and
+  // number; the file is written exactly when the case passes.
+  void Run_Check_Cases(std::initializer_list<TModbusCheckCase> Cases, int R, int Row_Error_Text,
+                       const std::function<void(bool In_Read)>& Prepare) {
+    for (const TModbusCheckCase& C : Cases) {
+      SCOPED_TRACE(std::string(C.In_Read ? "read " : "write ") + std::to_string(C.Col) + " = \"" + C.Value + "\"");
+      std::filesystem::remove(File());
+      const std::string Message = Ok_Message([&] {
+        Prepare(C.In_Read);
+        TAdvColumnGrid& Grid = C.In_Read ? Read() : Write();
+        Grid.SetCellEx(C.Col, R, S(C.Value));
+        if (C.Also_Col) Grid.SetCellEx(C.Also_Col, R, S(C.Also_Value));
+      });
+      const std::string Expected = StringToUtf8(P.Text(Row_Error_Text)) + std::to_string(R) +
+                                   StringToUtf8(P.Text(C.Message)) + C.Suffix;
+      EXPECT_EQ(Message, C.Message ? Expected : "");
+      EXPECT_EQ(std::filesystem::exists(File()), C.Message == 0);
+    }
   }
   // A real click on a cell (a storage column), scrolled into view first.
   void Click_Cell(TAdvColumnGrid& Grid, int Col, int R) {

@@ -45,19 +45,10 @@ TEST_F(ModbusSerialMaster, TheTablesWithoutAFile) {
   EXPECT_FALSE(std::filesystem::exists(File()));
 }
 
-struct TCheckCase {
-  bool In_Read;
-  int Col;
-  const char* Value;
-  int Message;  // 0 passes
-  const char* Suffix = "";
-  int Also_Col = 0;
-  const char* Also_Value = "";
-};
-
 // Each case puts a good row at row 3 below two disabled wrong ones.
 TEST_F(ModbusSerialMaster, OkChecksTheEnabledRowsWithTheirMessages) {
-  const TCheckCase Cases[] = {
+  Run_Check_Cases(
+      {
       {true, 2, "0", 1737},           {true, 2, "248", 1737},         {true, 3, "", 1738},
       {true, 4, "65536", 1739},       {true, 5, "126", 1740, "125"},  {true, 3, "Coil Status", 1740, "2000", 5, "2001"},
       {true, 6, "0", 1741},           {true, 7, "-1", 1742},          {true, 8, "128", 1743, "127"},
@@ -67,21 +58,12 @@ TEST_F(ModbusSerialMaster, OkChecksTheEnabledRowsWithTheirMessages) {
       {false, 6, "-1", 1750},         {false, 9, "100000001", 1751},  {false, 10, "1600", 1752, "1539"},
       {false, 3, "Coil Status", 1753, "", 11, ""},                    {false, 10, "1538", 0},
       {false, 10, "1539", 1754},      {false, 7, "junk", 0},
-  };
-  for (const TCheckCase& C : Cases) {
-    SCOPED_TRACE(std::string(C.In_Read ? "read " : "write ") + std::to_string(C.Col) + " = \"" + C.Value + "\"");
-    std::filesystem::remove(File());
-    const std::string Message = Ok_Message([&] {
-      for (TAdvColumnGrid* Grid : {&Read(), &Write()})
-        for (int R = 1; R <= 2; ++R) Set_Row(*Grid, R, {"N", "999", "x"});
-      TAdvColumnGrid& Grid = C.In_Read ? Read() : Write();
-      Set_Row(Grid, 3, C.In_Read ? Good_Read : Good_Write);
-      Grid.SetCellEx(C.Col, 3, S(C.Value));
-      if (C.Also_Col) Grid.SetCellEx(C.Also_Col, 3, S(C.Also_Value));
-    });
-    EXPECT_EQ(Message, C.Message ? StringToUtf8(P.Text(1736)) + "3" + StringToUtf8(P.Text(C.Message)) + C.Suffix : "");
-    EXPECT_EQ(std::filesystem::exists(File()), C.Message == 0);
-  }
+      },
+      3, 1736, [&](bool In_Read) {
+        for (TAdvColumnGrid* Grid : {&Read(), &Write()})
+          for (int R = 1; R <= 2; ++R) Set_Row(*Grid, R, {"N", "999", "x"});
+        Set_Row(In_Read ? Read() : Write(), 3, In_Read ? Good_Read : Good_Write);
+      });
   EXPECT_EQ(StringToUtf8(P.Text(1754)), "!! [Modbus Write] Too many bytes to read starting from the Position indicate");
 }
 

@@ -129,20 +129,11 @@ TEST_F(ModbusTCPMaster, AFileItCannotTakeKeepsTheWindowClosed) {
   }
 }
 
-struct TCheckCase {
-  bool In_Read;
-  int Col;
-  const char* Value;
-  int Message;             // 0 passes
-  const char* Suffix = "";  // the number the message takes
-  int Also_Col = 0;         // a second cell of the row, when not 0
-  const char* Also_Value = "";
-};
-
 // Each case puts a good row at row 4, changes it and presses OK; rows 1 to
 // 3 are disabled and wrong, row 2 has no address.
 TEST_F(ModbusTCPMaster, OkChecksTheEnabledRowsWithTheirMessages) {
-  const TCheckCase Cases[] = {
+  Run_Check_Cases(
+      {
       {true, 2, "192.168.1.125", 0},         {true, 2, "1.2.3", 1139},
       {true, 2, "1.2.3.256", 1139},          {true, 2, "1.2.3.4.5", 1139},
       {true, 3, "65536", 1140},              {true, 3, "abc", 1140},
@@ -170,23 +161,14 @@ TEST_F(ModbusTCPMaster, OkChecksTheEnabledRowsWithTheirMessages) {
       {false, 12, "1532", 0},                {false, 12, "1533", 1160},
       {false, 5, "Coil Status", 1159, "", 13, ""},
       {false, 9, "x", 0},                    // hidden On columns are not checked
-  };
-  for (const TCheckCase& C : Cases) {
-    SCOPED_TRACE(std::string(C.In_Read ? "read " : "write ") + std::to_string(C.Col) + " = \"" + C.Value + "\"");
-    std::filesystem::remove(File());
-    const std::string Message = Ok_Message([&] {
-      for (TAdvColumnGrid* Grid : {&Read(), &Write()}) {
-        for (int R = 1; R <= 3; ++R) Set_Row(*Grid, R, {"N", "bad", "x"});
-        Grid->SetCellEx(2, 2, u" ");
-      }
-      TAdvColumnGrid& Grid = C.In_Read ? Read() : Write();
-      Set_Row(Grid, 4, C.In_Read ? Good_Read : Good_Write);
-      Grid.SetCellEx(C.Col, 4, S(C.Value));
-      if (C.Also_Col) Grid.SetCellEx(C.Also_Col, 4, S(C.Also_Value));
-    });
-    EXPECT_EQ(Message, C.Message ? StringToUtf8(P.Text(1138)) + "4" + StringToUtf8(P.Text(C.Message)) + C.Suffix : "");
-    EXPECT_EQ(std::filesystem::exists(File()), C.Message == 0);
-  }
+      },
+      4, 1138, [&](bool In_Read) {
+        for (TAdvColumnGrid* Grid : {&Read(), &Write()}) {
+          for (int R = 1; R <= 3; ++R) Set_Row(*Grid, R, {"N", "bad", "x"});
+          Grid->SetCellEx(2, 2, u" ");
+        }
+        Set_Row(In_Read ? Read() : Write(), 4, In_Read ? Good_Read : Good_Write);
+      });
   EXPECT_EQ(StringToUtf8(P.Text(1144)), "!! [Modbus Read] NPoint must be between 1 and ");
 }
 
