@@ -13,6 +13,7 @@
 #include "platform/sys/Exceptions.h"
 #include "platform/sys/SysUtils.h"
 #include "shell/UCorvanoFirmWare.h"
+#include "tests/app/Golden.h"
 #include "tests/app/ProgramFixture.h"
 #include "tests/support/SystemInputDriver.h"
 #include "tests/support/TempDir.h"
@@ -105,6 +106,32 @@ class ModbusFixture : public ::testing::Test {
       EXPECT_EQ(Message, C.Message ? Expected : "");
       EXPECT_EQ(std::filesystem::exists(File()), C.Message == 0);
     }
+  }
+  // Each case folder of Topic: input.xml (absent: no file) and the file OK
+  // writes, which reads back the same.
+  void Expect_Golden_Cases(std::string_view Topic) {
+    for (const auto& Case : golden::Cases(Topic)) {
+      SCOPED_TRACE(Case.filename().string());
+      std::filesystem::remove(File());
+      if (std::filesystem::exists(Case / "input.xml")) WriteFile(File(), ReadFile(Case / "input.xml"));
+      EXPECT_EQ(Show([&] { Sys.Click(*W().Btn_OK); }), mrOk);
+      golden::ExpectSameText(ReadFile(File()), Case / "expected.xml");
+      const std::string Written = ReadFile(File());
+      Show([&] { Sys.Click(*W().Btn_OK); });
+      EXPECT_EQ(ReadFile(File()), Written);
+    }
+    EXPECT_TRUE(P.Boxes.Boxes().empty());
+  }
+  // The "full" input of Topic, a cell changed, Cancel: the file stays.
+  void Expect_Cancel_Keeps_The_File(std::string_view Topic) {
+    const std::string Before = ReadFile(golden::Data(Topic) / "full" / "input.xml");
+    WriteFile(File(), Before);
+    EXPECT_EQ(Show([&] {
+                Write().SetCellEx(Write().AllColCount() - 1, 1, u"changed");
+                Sys.Click(*W().Btn_Cancel);
+              }),
+              mrCancel);
+    EXPECT_EQ(ReadFile(File()), Before);
   }
   // A real click on a cell (a storage column), scrolled into view first.
   void Click_Cell(TAdvColumnGrid& Grid, int Col, int R) {

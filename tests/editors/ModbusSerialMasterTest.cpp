@@ -67,28 +67,13 @@ TEST_F(ModbusSerialMaster, OkChecksTheEnabledRowsWithTheirMessages) {
   EXPECT_EQ(StringToUtf8(P.Text(1754)), "!! [Modbus Write] Too many bytes to read starting from the Position indicate");
 }
 
-// Each case folder: input.xml (absent: no file) and the file OK writes; the
-// hidden On cells are written as loaded.
-TEST_F(ModbusSerialMaster, OkWritesBothTables) {
-  for (const auto& Case : golden::Cases("modbus")) {
-    SCOPED_TRACE(Case.filename().string());
-    std::filesystem::remove(File());
-    if (std::filesystem::exists(Case / "input.xml")) WriteFile(File(), ReadFile(Case / "input.xml"));
-    EXPECT_EQ(Show([&] { Sys.Click(*W().Btn_OK); }), mrOk);
-    EXPECT_TRUE(P.Boxes.Boxes().empty());
-    golden::ExpectSameText(ReadFile(File()), Case / "expected.xml");
-  }
+// The hidden On cells are written as loaded.
+TEST_F(ModbusSerialMaster, OkWritesBothTablesAndCancelWritesNothing) {
+  Expect_Golden_Cases("modbus");
+  Expect_Cancel_Keeps_The_File("modbus");
 }
 
-TEST_F(ModbusSerialMaster, CancelAndAFileItCannotTake) {
-  const std::string Before = ReadFile(golden::Data("modbus") / "full" / "input.xml");
-  WriteFile(File(), Before);
-  EXPECT_EQ(Show([&] {
-              Write().SetCellEx(13, 1, u"changed");
-              Sys.Click(*W().Btn_Cancel);
-            }),
-            mrCancel);
-  EXPECT_EQ(ReadFile(File()), Before);
+TEST_F(ModbusSerialMaster, AFileItCannotTakeKeepsTheWindowClosed) {
   const std::string Lacking = "<EtherNetIP_to_Modbus><Modbus_Read><row Slave_ID=\"1\"/></Modbus_Read></EtherNetIP_to_Modbus>";
   WriteFile(File(), Lacking);
   Open();

@@ -216,19 +216,9 @@ TEST_F(ModbusTCPMaster, RowsBelowAGapAreCheckedAndWritten) {
   EXPECT_EQ(Saved.find("<row Enable=\"\""), std::string::npos);
 }
 
-// Each case folder: input.xml (absent: no file) and the file OK writes.
-TEST_F(ModbusTCPMaster, OkWritesBothTables) {
-  for (const auto& Case : golden::Cases("modbustcp")) {
-    SCOPED_TRACE(Case.filename().string());
-    std::filesystem::remove(File());
-    if (std::filesystem::exists(Case / "input.xml")) WriteFile(File(), ReadFile(Case / "input.xml"));
-    EXPECT_EQ(Show([&] { Sys.Click(*W().Btn_OK); }), mrOk);
-    EXPECT_TRUE(P.Boxes.Boxes().empty());
-    golden::ExpectSameText(ReadFile(File()), Case / "expected.xml");
-    const std::string Written = ReadFile(File());
-    Show([&] { Sys.Click(*W().Btn_OK); });
-    EXPECT_EQ(ReadFile(File()), Written);
-  }
+TEST_F(ModbusTCPMaster, OkWritesBothTablesAndCancelWritesNothing) {
+  Expect_Golden_Cases("modbustcp");
+  Expect_Cancel_Keeps_The_File("modbustcp");
 }
 
 TEST_F(ModbusTCPMaster, TheOnFlagsAreWrittenOffWhateverTheCellsHold) {
@@ -240,18 +230,6 @@ TEST_F(ModbusTCPMaster, TheOnFlagsAreWrittenOffWhateverTheCellsHold) {
   });
   const std::string Saved = ReadFile(File());
   EXPECT_NE(Saved.find("OnChange=\"N\" OnCMD=\"N\""), std::string::npos) << Saved;
-}
-
-TEST_F(ModbusTCPMaster, CancelLeavesTheFileAsItWas) {
-  const std::string Before = ReadFile(golden::Data("modbustcp") / "full" / "input.xml");
-  WriteFile(File(), Before);
-  EXPECT_EQ(Show([&] {
-              Read().SetCellEx(13, 1, u"changed");
-              Sys.Click(*W().Btn_Cancel);
-            }),
-            mrCancel);
-  EXPECT_EQ(ReadFile(File()), Before);
-  EXPECT_TRUE(P.Boxes.Boxes().empty());
 }
 
 TEST_F(ModbusTCPMaster, AFailedWriteKeepsTheWindowTheRowsAndTheOldFile) {
