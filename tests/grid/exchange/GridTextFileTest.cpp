@@ -11,6 +11,7 @@
 #include "grid/model/AdvGridError.h"
 #include "grid/model/AdvStringGrid.h"
 #include "platform/grids/GridTypes.h"
+#include "platform/gui/Forms.h"
 #include "platform/sys/SafeWrite.h"
 #include "platform/sys/Streams.h"
 #include "platform/sys/SysUtils.h"
@@ -421,6 +422,19 @@ TEST(GridTextFile, ASaveReportsEachRowAndItsProgress) {
 
 namespace {
 
+struct TCellText {
+  int Col, Row;
+  const char16_t* Text;
+};
+
+void WithoutFixedCells(TAdvStringGrid& G, int Cols, int Rows, std::initializer_list<TCellText> Cells = {}) {
+  G.SetColCount(Cols);
+  G.SetRowCount(Rows);
+  G.SetFixedCols(0);
+  G.SetFixedRows(0);
+  for (const TCellText& c : Cells) G.SetCells(c.Col, c.Row, c.Text);
+}
+
 std::string Ascii(TAdvStringGrid& G, const TempDir& Dir) {
   const auto file = Dir / "g.txt";
   G.SaveToASCII(Name(file));
@@ -431,15 +445,7 @@ std::string Ascii(TAdvStringGrid& G, const TempDir& Dir) {
 
 TEST(GridAsciiExport, ColumnsAreAsWideAsTheirLongestLineAndAligned) {
   TAdvStringGrid g(nullptr);
-  g.SetColCount(3);
-  g.SetRowCount(2);
-  g.SetFixedCols(0);
-  g.SetFixedRows(0);
-  g.SetCells(0, 0, u"7");
-  g.SetCells(0, 1, u"123");
-  g.SetCells(1, 0, u"a");
-  g.SetCells(1, 1, u"abcd");
-  g.SetCells(2, 0, u"left");
+  WithoutFixedCells(g, 3, 2, {{0, 0, u"7"}, {0, 1, u"123"}, {1, 0, u"a"}, {1, 1, u"abcd"}, {2, 0, u"left"}});
   g.OnGetAlignment = [](TObject*, int, int ACol, TAlignment& H, TVAlignment&) {
     H = ACol == 0 ? taRightJustify : ACol == 1 ? taCenter : taLeftJustify;
   };
@@ -449,13 +455,7 @@ TEST(GridAsciiExport, ColumnsAreAsWideAsTheirLongestLineAndAligned) {
 
 TEST(GridAsciiExport, FurtherLinesOfACellGoUnderItsColumn) {
   TAdvStringGrid g(nullptr);
-  g.SetColCount(3);
-  g.SetRowCount(1);
-  g.SetFixedCols(0);
-  g.SetFixedRows(0);
-  g.SetCells(0, 0, u"ab");
-  g.SetCells(1, 0, u"x\r\nyy\r\nz");
-  g.SetCells(2, 0, u"p\r\nq");
+  WithoutFixedCells(g, 3, 1, {{0, 0, u"ab"}, {1, 0, u"x\r\nyy\r\nz"}, {2, 0, u"p\r\nq"}});
   TempDir tmp;
   EXPECT_EQ(Ascii(g, tmp), "ab x p \r\n");  // only first lines count
   g.SetMultilinecells(true);
@@ -464,10 +464,7 @@ TEST(GridAsciiExport, FurtherLinesOfACellGoUnderItsColumn) {
 
 TEST(GridAsciiExport, ManyColumnsAndLongLinesStayAligned) {
   TAdvStringGrid g(nullptr);
-  g.SetColCount(600);
-  g.SetRowCount(2);
-  g.SetFixedCols(0);
-  g.SetFixedRows(0);
+  WithoutFixedCells(g, 600, 2);
   g.SetCells(0, 0, String(300, u'w'));
   g.SetCells(599, 0, u"end");
   g.SetCells(599, 1, u"e");
@@ -482,10 +479,7 @@ TEST(GridAsciiExport, ManyColumnsAndLongLinesStayAligned) {
 
 TEST(GridAsciiExport, AppendKeepsTheLinesBefore) {
   TAdvStringGrid g(nullptr);
-  g.SetColCount(1);
-  g.SetRowCount(1);
-  g.SetFixedCols(0);
-  g.SetFixedRows(0);
+  WithoutFixedCells(g, 1, 1);
   g.SetCells(0, 0, u"new");
   TempDir tmp;
   WriteFile(tmp / "g.txt", "old 1\r\nold 2\r\n");
@@ -503,12 +497,18 @@ TEST(GridAsciiExport, AnErrorHalfWayLeavesTheOldFile) {
   TempDir tmp;
   WriteFile(tmp / "g.txt", "precious\r\n");
   int calls = 0;
+  TCursor during = crDefault;
   g.OnSaveCell = [&](TObject*, int, int ARow, String&) {
+    during = Screen->Cursor();
     if (ARow == 2 && ++calls > 2) throw Exception(u"stop");
   };
+  Screen->SetCursor(crCross);
   for (bool append : {false, true}) {
     calls = 0;
     EXPECT_THROW(append ? g.AppendToASCII(Name(tmp / "g.txt")) : g.SaveToASCII(Name(tmp / "g.txt")), Exception);
     EXPECT_EQ(ReadFile(tmp / "g.txt"), "precious\r\n");
+    EXPECT_EQ(during, crHourGlass);
+    EXPECT_EQ(Screen->Cursor(), crCross);
   }
+  Screen->SetCursor(crDefault);
 }
