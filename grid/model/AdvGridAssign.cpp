@@ -44,7 +44,8 @@ void CopySettingsObjects(TAdvStringGrid& G, const TAdvStringGrid& S) {
 
 void TAdvStringGrid::Assign(const TPersistent& Source) {
   const auto* src = dynamic_cast<const TAdvStringGrid*>(&Source);
-  if (!src) return;
+  // Copying a grid onto itself would clear lists before reading them.
+  if (!src || src == this) return;
   const TAdvStringGrid& s = *src;
   SetFont(*s.Font());
   SetActiveCellColor(s.ActiveCellColor());

@@ -86,4 +86,21 @@ TEST_F(AssignFixture, AnotherSourceChangesNothing) {
   Dst.AssignCells(other);
   EXPECT_EQ(Dst.ColCount(), 5);
   EXPECT_EQ(Dst.Cells(1, 1), u"mine");
+  Src.Assign(Src);
+  EXPECT_EQ(Src.ColumnHeaders()->CommaText(), u"a,b,c");
+  EXPECT_EQ(Src.Cells(3, 5), u"cell");
+}
+
+TEST_F(AssignFixture, FixedRightColumnsAndFootersLeftOutStillCopy) {
+  Src.SetSaveFixedCells(false);
+  Src.SetFixedRightCols(1);
+  Src.SetFixedFooters(1);
+  Src.SetCells(2, 4, u"inside");
+  Src.SetCells(3, 1, u"right");
+  Dst.SetSaveFixedCells(false);
+  Dst.SetFixedCols(2);
+  Dst.AssignCells(Src);
+  EXPECT_EQ(Dst.ColCount(), 3);
+  EXPECT_EQ(Dst.RowCount(), 5);
+  EXPECT_EQ(Dst.Cells(2, 4), u"inside");
 }
