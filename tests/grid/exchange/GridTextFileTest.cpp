@@ -204,7 +204,7 @@ TEST_P(DamagedGridFile, RaisesNamingTheFileAndChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstLines, DamagedGridFile,
-                         ::testing::Values("abc", "0,5", "5", "5,0", "99999999,99999999", ""));
+                         ::testing::Values("abc", "0,5", "5", "5,0", ",7", "99999999,99999999"));
 
 TEST(GridTextFile, AnEmptyFirstLineKeepsTheCountsAndLoadsTheCells) {
   TAdvStringGrid g(nullptr);
@@ -216,6 +216,14 @@ TEST(GridTextFile, AnEmptyFirstLineKeepsTheCountsAndLoadsTheCells) {
   EXPECT_EQ(g.ColCount(), 3);
   EXPECT_EQ(g.ColWidths(1), 44);
   EXPECT_EQ(g.Cells(2, 2), u"here");
+}
+
+TEST(GridTextFile, AnEmptyFileHoldsNoData) {
+  TAdvStringGrid g(nullptr);
+  TempDir tmp;
+  WriteFile(tmp / "g.grd", "");
+  EXPECT_THROW(g.LoadFromFile(Name(tmp / "g.grd")), EAdvGridError);
+  EXPECT_EQ(g.ColCount(), 5);
 }
 
 TEST(GridTextFile, NumbersAreReadByTheirLeadingDigits) {
