@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@
 #include "grid/dropdown/DropDownForm.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/ImageList.h"
+#include "platform/gui/Snapshot.h"
+#include "platform/gui/codecs/Codecs.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/gui/Toolkit.h"
 #include "tests/support/GuiTest.h"
@@ -321,6 +324,15 @@ TEST(DropDownStrips, AStripFirstShownWhileOpenIsMadeThen) {
   EXPECT_EQ(f.Footer().ButtonCount(), 3);
 }
 
+// Where GX_SNAPSHOT_DIR names a folder, the screen's pixels go there too.
+void KeepScreenShot(const TPixelBuffer& Pixels, const std::string& FileName) {
+  const char* dir = std::getenv("GX_SNAPSHOT_DIR");
+  if (!dir) return;
+  const TBytes png = EncodePng(Pixels);
+  std::ofstream(std::string(dir) + "/" + FileName, std::ios::binary)
+      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+}
+
 // Within a few steps of the gradient in every channel.
 bool Near(TColor A, TColor B) {
   for (int shift = 0; shift <= 16; shift += 8)
@@ -348,6 +360,13 @@ TEST(DropDownStrips, PicturesOfAnOpenPopupInThreeStyles) {
     EXPECT_EQ(shot.Pixel(6 + 1, 12), TColor{clRed}) << c.File;
     EXPECT_EQ(shot.Pixel(6 + 6, 12), TColor{clBlue}) << c.File;
     EXPECT_TRUE(Near(shot.Pixel(3, 3), f.Drop->DropDownHeader()->Color())) << c.File;
+    // On a real screen the window system shows what the pop-up painted.
+    TPixelBuffer screen;
+    if (!platform::ReadScreen(f.Input.WindowRect(f.Popup()), screen)) continue;
+    KeepScreenShot(screen, "screen-" + c.File);
+    ASSERT_EQ(screen.Width, shot.Width) << c.File;
+    for (const TPoint p : {Point(7, 12), Point(12, 12), Point(3, 3), Point(shot.Width - 5, shot.Height - 5)})
+      EXPECT_EQ(screen.Pixel(p.X, p.Y), shot.Pixel(p.X, p.Y)) << c.File << " at " << p.X << "," << p.Y;
   }
 }
 
