@@ -3,12 +3,14 @@
 #include "grid/base/EditButtonLayout.h"
 #include "grid/base/StyleProbes.h"
 #include "grid/base/VisualStyleBinding.h"
+#include "grid/dropdown/AdvHeaderFooter.h"
 #include "grid/dropdown/DropDownBorders.h"
 #include "grid/dropdown/DropDownDrawing.h"
 #include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/DropDownKeys.h"
 #include "grid/dropdown/DropDownPlacement.h"
+#include "grid/dropdown/DropDownStyles.h"
 #include "grid/dropdown/DropDownText.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/ImageList.h"
@@ -234,12 +236,16 @@ void TAdvCustomDropDown::SelectAfterDecimal() {
   SetSelLength(0);
 }
 
-void TAdvCustomDropDown::SetComponentStyle(TZEVStyle AStyle) { FValues.ZEVStyle = AStyle; }
+void TAdvCustomDropDown::SetComponentStyle(TZEVStyle AStyle) {
+  FValues.ZEVStyle = AStyle;
+  if (const TDropDownStylePreset* preset = DropDownStylePreset(AStyle)) ApplyDropDownStyle(*this, *preset);
+}
 
-void TAdvCustomDropDown::SetColorTones(const TColorTones& ATones) { (void)ATones; }
+void TAdvCustomDropDown::SetColorTones(const TColorTones& ATones) { ApplyDropDownTones(*this, ATones); }
 
 void TAdvCustomDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
   FValues.SelectionColorStyle = Value;
+  SelectionStyleColors(Value, FValues.SelectionColor, FValues.SelectionColorTo);
 }
 
 void TAdvCustomDropDown::DrawSelection(TCanvas& Canvas, const TRect& R, TColor BackColor, int Position) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "grid/dropdown/AdvCustomDropDown.h"
+#include "grid/dropdown/AdvHeaderFooter.h"
 #include "grid/dropdown/DropDownBorders.h"
 #include "platform/gui/Timers.h"
 
@@ -31,11 +32,40 @@ void TDropDownForm::AdjustClientRect(TRect& Rect) const {
   Rect = ::Rect(Rect.Left + w, Rect.Top + w, Rect.Right - w, Rect.Bottom - w);
 }
 
-void TDropDownForm::InitializeAndUpdate() {}
+namespace {
+// Binds an existing strip again, or makes one when its settings show it.
+template <class Strip>
+Strip* UpdateStrip(TDropDownForm& Form, Strip* Existing, const TStripAppearance& Settings, TAlign Align) {
+  TAdvCustomDropDown* d = Form.AdvDropDown;
+  Strip* s = Existing;
+  if (!s) {
+    if (!Settings.Visible()) return nullptr;
+    s = new Strip(&Form);
+    s->SetParent(&Form);
+    s->SetAlign(Align);
+  }
+  s->SetAdvDropDown(d);
+  // A new Height shows at the next opening, as a new Visible does.
+  s->SetHeight(Settings.Height());
+  s->InitButtons();
+  s->SetVisible(Settings.Visible());
+  return s;
+}
+}  // namespace
 
-void TDropDownForm::SetStrips(TControl* Header, TControl* Footer) {
-  FHeader = Header;
-  FFooter = Footer;
+void TDropDownForm::InitializeAndUpdate() {
+  if (!AdvDropDown) return;
+  TAdvCustomDropDown& d = *AdvDropDown;
+  FHeader = UpdateStrip(*this, FHeader, *d.DropDownHeader(), alTop);
+  if (FHeader) {
+    FHeader->OnDrawBackGround = d.OnDrawHeader;
+    FHeader->OnGetText = d.OnGetHeaderText;
+  }
+  FFooter = UpdateStrip(*this, FFooter, *d.DropDownFooter(), alBottom);
+  if (FFooter) {
+    FFooter->OnDrawBackGround = d.OnDrawFooter;
+    FFooter->OnGetText = d.OnGetFooterText;
+  }
 }
 
 void TDropDownForm::Paint() {

@@ -9,6 +9,8 @@
 #include "platform/gui/Forms.h"
 
 class TAdvCustomDropDown;
+class TAdvFooter;
+class TAdvHeader;
 class TScrollBox;
 
 class TDropDownForm : public TSelfPaintingControl<TForm> {
@@ -34,9 +36,9 @@ class TDropDownForm : public TSelfPaintingControl<TForm> {
   // The least size the corner sizes it to.
   TSize MinSize{0, 0};
 
-  // The header and footer strips: none until built.
-  TControl* Header() const { return FHeader; }
-  TControl* Footer() const { return FFooter; }
+  // The header and footer strips: none until first shown; hidden later, they stay.
+  TAdvHeader* Header() const { return FHeader; }
+  TAdvFooter* Footer() const { return FFooter; }
   // Builds or refreshes the strips from the drop-down's settings.
   virtual void InitializeAndUpdate();
   virtual void UpdateSize() {}
@@ -47,7 +49,6 @@ class TDropDownForm : public TSelfPaintingControl<TForm> {
   void Paint() override;
   void Resize() override;
   void WndProc(TMessage& Message) override;
-  void SetStrips(TControl* Header, TControl* Footer);
 
  private:
   void Activation(const TMessage& Message);
@@ -55,6 +56,6 @@ class TDropDownForm : public TSelfPaintingControl<TForm> {
   void CloseAsDeactivated(bool Cancelled);
   LRESULT HitTest(const TMessage& Message);
   void Sizing(TMessage& Message);
-  TControl* FHeader = nullptr;
-  TControl* FFooter = nullptr;
+  TAdvHeader* FHeader = nullptr;  // owned as components
+  TAdvFooter* FFooter = nullptr;
 };

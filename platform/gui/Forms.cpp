@@ -17,7 +17,11 @@ TScreen* Screen = &TheScreen;
 
 TWinControl* TScreen::ActiveControl() const { return FActiveForm ? FActiveForm->ActiveControl() : nullptr; }
 
-void TScreen::SetCursor(TCursor v) { FCursor = v; }
+void TScreen::SetCursor(TCursor v) {
+  if (v == FCursor) return;
+  FCursor = v;
+  platform::SetOverrideCursor(v);
+}
 
 namespace {
 constexpr TPoint Fallback_Screen{1920, 1080};

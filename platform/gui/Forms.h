@@ -153,6 +153,7 @@ class TScreen {
   TWinControl* ActiveControl() const;
   int FormCount() const { return static_cast<int>(FForms.size()); }
   TCustomForm* Forms(int Index) const { return FForms.at(static_cast<size_t>(Index)); }
+  // Shown over all of the program's windows unless crDefault.
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor v);
 

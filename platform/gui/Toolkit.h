@@ -10,4 +10,9 @@ bool ProcessToolkitEvents(bool Wait);
 bool PrimaryScreenSize(int& Width, int& Height);
 // The primary display less its panels, in screen coordinates; false when there is no display.
 bool PrimaryWorkArea(TRect& Area);
+// The cursor shown over all of the program's windows, whatever a window
+// asks for; crDefault gives each window its own again.
+void SetOverrideCursor(int Cursor);
+// What SetOverrideCursor shows now (crDefault: none).
+int ShownOverrideCursor();
 }  // namespace platform

@@ -2,6 +2,7 @@
 // real clock.
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include "platform/gui/Platform.h"
 #include "platform/gui/Timers.h"
 #include "platform/gui/Toolkit.h"
+#include "platform/qt/QtCursors.h"
 #include "platform/qt/QtView.h"
 #include "platform/sys/Thread.h"
 
@@ -113,6 +115,25 @@ bool PrimaryWorkArea(TRect& Area) {
   const QRect r = Screen->availableGeometry();
   Area = Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
   return true;
+}
+
+void SetOverrideCursor(int Cursor) {
+  if (!AppHolder()) return;
+  Qt::CursorShape shape;
+  const bool shown = QGuiApplication::overrideCursor() != nullptr;
+  // One entry of ours on the toolkit's stack at most.
+  if (!qt::ToQtCursor(Cursor, shape)) {
+    if (shown) QGuiApplication::restoreOverrideCursor();
+  } else if (shown) {
+    QGuiApplication::changeOverrideCursor(QCursor(shape));
+  } else {
+    QGuiApplication::setOverrideCursor(QCursor(shape));
+  }
+}
+
+int ShownOverrideCursor() {
+  const QCursor* c = AppHolder() ? QGuiApplication::overrideCursor() : nullptr;
+  return c ? qt::FromQtCursor(c->shape()) : crDefault;
 }
 
 int RunEmptyMainWindow(const String& caption, int width, int height) {

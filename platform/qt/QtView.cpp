@@ -18,6 +18,7 @@
 #include "platform/gui/LayeredWindow.h"
 #include "platform/gui/Region.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtCursors.h"
 
 namespace platform::qt {
 namespace {
@@ -165,17 +166,9 @@ void QtView::SetFont(const TFont& Font) {
 }
 
 void QtView::SetCursor(int Cursor) {
-  switch (Cursor) {
-    case crHandPoint: FWidget->setCursor(Qt::PointingHandCursor); break;
-    case crIBeam: FWidget->setCursor(Qt::IBeamCursor); break;
-    case crHourGlass: case crSQLWait: FWidget->setCursor(Qt::WaitCursor); break;
-    case crCross: FWidget->setCursor(Qt::CrossCursor); break;
-    case crSizeWE: case crHSplit: FWidget->setCursor(Qt::SizeHorCursor); break;
-    case crSizeNS: case crVSplit: FWidget->setCursor(Qt::SizeVerCursor); break;
-    case crNo: case crNoDrop: FWidget->setCursor(Qt::ForbiddenCursor); break;
-    case crSizeAll: FWidget->setCursor(Qt::SizeAllCursor); break;
-    default: FWidget->unsetCursor(); break;
-  }
+  Qt::CursorShape shape;
+  if (qt::ToQtCursor(Cursor, shape)) FWidget->setCursor(shape);
+  else FWidget->unsetCursor();
 }
 
 void QtView::SetCaretVisible(bool Visible) {

@@ -33,13 +33,14 @@ TEST(AdvCustomDropDown, Defaults) {
   EXPECT_EQ(d.DropDownButtonWidth(), 17);
   EXPECT_EQ(d.Button()->Width(), 17);
   EXPECT_EQ(d.DropPosition(), dpAuto);
-  EXPECT_EQ(d.DropDownColor(), clWhite);
+  EXPECT_EQ(d.DropDownColor(), TColor{0xF3E5DA}) << "the Office 2007 Luna preset";
   EXPECT_EQ(d.DropDownBorderWidth(), 1);
   EXPECT_TRUE(d.DropDownSizeable());
   EXPECT_TRUE(d.DefaultHandling());
   EXPECT_TRUE(d.CanUndo());
   EXPECT_TRUE(d.FocusDraw());
   EXPECT_EQ(d.SelectionColorStyle(), scOffice2007);
+  EXPECT_EQ(d.SelectionColor(), TColor{0xD7FFFD});
   EXPECT_EQ(d.ZEVStyle(), tsOffice2007Luna);
   EXPECT_EQ(d.Version(), u"1.2.1.4");
   EXPECT_EQ(d.UserDropDownSize(), (TSize{-1, -1}));
@@ -86,6 +87,8 @@ TEST(AdvCustomDropDown, AssignCopiesItsListAndKeepsTheRest) {
   EditOnForm f;
   TAdvCustomDropDown& from = *f.Drop;
   TAdvCustomDropDown to(nullptr);
+  // First: a preset writes the colours below.
+  from.SetComponentStyle(tsWindows7);
   from.SetFocusDraw(false);
   from.SetForceShadow(true);
   from.SetDropDownEnabled(true);
@@ -127,7 +130,6 @@ TEST(AdvCustomDropDown, AssignCopiesItsListAndKeepsTheRest) {
   from.SetFocusBorderColor(clRed);
   from.SetDisabledBorder(false);
   from.SetAllowNumericNullValue(true);
-  from.SetComponentStyle(tsWindows7);
   from.SetText(u"value");
 
   to.Assign(from);
