@@ -8,6 +8,7 @@
 
 #include "grid/base/GridTypes.h"
 #include "platform/gui/Canvas.h"
+#include "platform/gui/StdCtrls.h"
 
 class TAdvStringGrid;
 

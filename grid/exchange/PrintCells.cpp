@@ -9,6 +9,7 @@
 
 #include "grid/base/CellNode.h"
 #include "grid/base/CellText.h"
+#include "grid/base/FilePicture.h"
 #include "grid/base/ControlLook.h"
 #include "grid/base/GradientFill.h"
 #include "grid/base/GridStrings.h"
@@ -20,6 +21,7 @@
 #include "grid/model/AdvStringGridPrivate.h"
 #include "platform/gui/Bitmap.h"
 #include "platform/gui/ImageList.h"
+#include "platform/gui/Picture.h"
 #include "platform/gui/Printers.h"
 #include "platform/sys/SysUtils.h"
 
@@ -47,7 +49,7 @@ namespace {
 
 constexpr int kUnbounded = 65535;
 
-int Trunc(double v) { return static_cast<int>(std::trunc(v)); }
+int TruncInt(double v) { return static_cast<int>(std::trunc(v)); }
 
 TRect Inset(TRect R, int X) {
   R.Left += X;
@@ -122,9 +124,9 @@ const TGraphic* GraphicOf(TPersistent* Object) {
 
 }  // namespace
 
-int TGridPrinter::MapFontHeight(int PointSize) const { return -Trunc(PointSize * 254.0 / 72.0 * FScale); }
+int TGridPrinter::MapFontHeight(int PointSize) const { return -TruncInt(PointSize * 254.0 / 72.0 * FScale); }
 
-int TGridPrinter::MapFontSize(int Height) { return Trunc(Height * 72.0 / 254.0); }
+int TGridPrinter::MapFontSize(int Height) { return TruncInt(Height * 72.0 / 254.0); }
 
 // ---- measuring
 
@@ -160,16 +162,16 @@ TPoint TGridPrinter::GraphicSize(int RCol, int ARow) {
   if (!G.PrintSettings()->PrintGraphics()) return {0, 0};
   const TPoint p = G.CalcPrintGraphicSize(RCol, ARow, 0, 0, ResFactor);
   const double f = PixelFactor * FScale;
-  return {Trunc(p.X * f), Trunc(p.Y * f)};
+  return {TruncInt(p.X * f), TruncInt(p.Y * f)};
 }
 
 // Measured in device pixels at the print font's size; the row's own
 // spacing (2 x T8) is left out of the height.
 TPoint TGridPrinter::MeasureHTML(const String& Text, int ACol, int PointSize) {
   TCanvas& C = Canvas();
-  const int box = G.PrintSettings()->NoAutoSize() ? Trunc((G.ColWidths(ACol) + 12) * PixelFactor) : kUnbounded;
+  const int box = G.PrintSettings()->NoAutoSize() ? TruncInt((G.ColWidths(ACol) + 12) * PixelFactor) : kUnbounded;
   TDeviceUnits device(C, TRect{0, 0, box, -kUnbounded});
-  C.Font()->SetHeight(-MulDiv(Trunc(PointSize * FScale * 100), C.PixelsPerInch(), 7200));
+  C.Font()->SetHeight(-MulDiv(TruncInt(PointSize * FScale * 100), C.PixelsPerInch(), 7200));
   THTMLRenderInputs in;
   in.CheckHeight = true;
   in.Print = true;
@@ -189,7 +191,7 @@ TPoint TGridPrinter::MeasureText(String Text, int ACol, int ARow, const TCellLoo
   const bool rotated = G.IsRotated(RCol, ARow, angle);
   if (Text.empty()) Text = u"gh";
   if (L.WW && G.PrintSettings()->NoAutoSize() && !rotated) {
-    const int width = G.IsXMergedCell(ACol, ARow) ? kUnbounded : Trunc(G.ColWidths(ACol) * PixelFactor);
+    const int width = G.IsXMergedCell(ACol, ARow) ? kUnbounded : TruncInt(G.ColWidths(ACol) * PixelFactor);
     TRect r{0, 0, width, 0};
     C.DrawText(Text, r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL);
     return {width, std::abs(r.Top - r.Bottom)};
@@ -225,7 +227,7 @@ int TGridPrinter::RowHeight(int ARow) {
   const TPrintSettings& settings = *G.PrintSettings();
   int height = 0;
   if (settings.NoAutoSizeRow()) {
-    height = Trunc(G.RowHeights(ARow) * PixelFactor) - 4;
+    height = TruncInt(G.RowHeights(ARow) * PixelFactor) - 4;
   } else if (settings.UseFixedHeight()) {
     height = settings.FixedHeight();
   } else {
@@ -249,7 +251,7 @@ int TGridPrinter::ConsumedHeight(int ARow) {
 
 // A row of a merged area below its first one, by its screen height.
 int TGridPrinter::FurtherRowHeight(int ARow) {
-  const int h = Trunc((G.RowHeights(ARow) - 4) * PixelFactor);
+  const int h = TruncInt((G.RowHeights(ARow) - 4) * PixelFactor);
   return h + h / 8 + 2 * T8 + G.PrintSettings()->RowSpacing();
 }
 
@@ -343,11 +345,8 @@ TRect TGridPrinter::PlaceGraphic(const TCellBox& Box, TPoint Size, bool HasText,
 
 void TGridPrinter::DrawContent(const TCellBox& Box) {
   TCanvas& C = Canvas();
-  const TBrush keptBrush = [&] {
-    TBrush b;
-    b.Assign(*C.Brush());
-    return b;
-  }();
+  TBrush keptBrush;
+  keptBrush.Assign(*C.Brush());
   TCellLooks looks;
   ApplyLooks(Box.Col, Box.Row, looks);
   C.Font()->SetColor(looks.Font.Color());
@@ -381,8 +380,8 @@ void TGridPrinter::DrawText(const TCellBox& Box, const TCellLooks& L, TRect T) {
   if (text.empty()) return;
   const TBrushStyle keptStyle = C.Brush()->Style();
   C.Brush()->SetStyle(bsClear);
-  const int pad = Trunc(G.XYOffset().X * PixelFactor);
-  const int twoP = Trunc(2 * PixelFactor);
+  const int pad = TruncInt(G.XYOffset().X * PixelFactor);
+  const int twoP = TruncInt(2 * PixelFactor);
   int angle = 0;
   const bool rotated = G.IsRotated(Box.RCol, Box.Row, angle);
   const bool wrapped = L.WW && G.PrintSettings()->NoAutoSize() && !rotated;
@@ -419,8 +418,8 @@ void TGridPrinter::DrawText(const TCellBox& Box, const TCellLooks& L, TRect T) {
     TRect r = Inset(T, pad);
     if (G.EnhTextSize() && G.PrintSettings()->NoAutoSize()) {
       flags |= DT_END_ELLIPSIS;
-      r.Left += Trunc(G.XYOffset().X * PixelFactor);
-      r.Top -= Trunc(G.XYOffset().Y * PixelFactor);
+      r.Left += TruncInt(G.XYOffset().X * PixelFactor);
+      r.Top -= TruncInt(G.XYOffset().Y * PixelFactor);
     } else {
       flags |= L.VA == vtaCenter ? DT_VCENTER : L.VA == vtaBottom ? DT_BOTTOM : DT_TOP;
     }
@@ -457,14 +456,13 @@ void TGridPrinter::DrawGraphic(const TCellBox& Box, const TRect& Place, TColor B
     case ctBitmap:
     case ctIcon:
     case ctPicture:
-    case ctFilePicture:
       if (const TGraphic* graphic = GraphicOf(g.CellType() == ctIcon ? g.CellIcon() : g.CellBitmap()))
         C.StretchDraw(Place, *graphic);
       return;
     case ctImageList:
     case ctDataImage: {
       const TImageList* images = G.GetCellImageList();
-      const int index = g.CellType() == ctDataImage ? CellInteger(G, Box.RCol, Box.Row) : g.CellIndex();
+      const int index = g.CellIndex() + (g.CellType() == ctDataImage ? CellInteger(G, Box.RCol, Box.Row) : 0);
       if (!images || index < 0 || index >= images->Count()) return;
       TBitmap bitmap(images->Width(), images->Height());
       bitmap.Canvas()->Brush()->SetColor(Background);
@@ -536,8 +534,9 @@ void TGridPrinter::DrawGraphic(const TCellBox& Box, const TRect& Place, TColor B
       DrawProgressBar(C, bar);
       break;
     }
-    case ctProgressPie:
-      DrawProgressPie(C, r, g.BitmapSlot().Color(), CellInteger(G, Box.RCol, Box.Row), true);
+    case ctProgressPie: DrawProgressPie(C, r, g.BitmapSlot().Color(), g.CellAngle(), true); break;
+    case ctFilePicture:
+      if (const auto* file = dynamic_cast<const TFilePicture*>(g.CellBitmap())) file->DrawPicture(C, r);
       break;
     default: break;
   }
@@ -549,19 +548,19 @@ void TGridPrinter::DrawLines(const TCellBox& Box, int Y, int FromCol, int ToCol,
   TCellBorders bits = Box.Borders;
   if (G.IsMergedNonBaseCell(Box.Col, Box.Row)) {
     const TRect area = G.FullCell(Box.Col, Box.Row);
-    if (Box.Col < area.Right) bits -= TCellBorders{cbLeft, cbRight};
-    if (Box.Row < area.Bottom) bits -= TCellBorders{cbTop, cbBottom};
-    if (area.Bottom > area.Top && Box.Row == area.Bottom) bits -= TCellBorders{cbTop};
-    if (area.Right > area.Left && Box.Col == area.Right) bits -= TCellBorders{cbLeft};
+    if (Box.Col < area.Right) bits = bits - TCellBorders{cbLeft, cbRight};
+    if (Box.Row < area.Bottom) bits = bits - TCellBorders{cbTop, cbBottom};
+    if (area.Bottom > area.Top && Box.Row == area.Bottom) bits = bits - TCellBorders{cbTop};
+    if (area.Right > area.Left && Box.Col == area.Right) bits = bits - TCellBorders{cbLeft};
   }
   TRect r = Box.R;
   if (r.Bottom < PageBottomLimit) {
     r.Bottom = Y - Consumed;
-    bits -= TCellBorders{cbBottom};
+    bits = bits - TCellBorders{cbBottom};
   }
   if (ToCol + 1 <= ColumnCount && Indent(ToCol + 1) > Indent(FromCol)) r.Right = std::min(r.Right, Indent(ToCol + 1));
   TCanvas& C = Canvas();
-  const int width = FPreviewing ? Box.Pen.Width() : Trunc(Box.Pen.Width() * PixelFactor);
+  const int width = FPreviewing ? Box.Pen.Width() : TruncInt(Box.Pen.Width() * PixelFactor);
   C.Pen()->Assign(Box.Pen);
   C.Pen()->SetWidth(width);
   const auto line = [&C](int x1, int y1, int x2, int y2) {

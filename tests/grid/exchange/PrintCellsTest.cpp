@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,8 +16,12 @@
 #include "grid/exchange/GridPrinter.h"
 #include "grid/model/AdvStringGrid.h"
 #include "platform/gui/Bitmap.h"
+#include "platform/gui/Printers.h"
 #include "platform/gui/RecordingCanvas.h"
 #include "platform/sys/Strings.h"
+#include "platform/sys/SysUtils.h"
+#include "tests/support/PdfPages.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -250,9 +256,13 @@ TEST_F(PrintedCells, AMergedAreaPrintsOneTextWithoutInnerLines) {
   EXPECT_EQ(texts[0].Text, u"merged");
   for (const TCanvasRecord& r : Of(all, u"LineTo")) {
     const bool vertical = r.Points[0].X == r.Points[1].X;
-    if (vertical) EXPECT_FALSE(r.Points[0].X == 540 || r.Points[0].X == 538) << r.ToString();
+    if (vertical) {
+      EXPECT_FALSE(r.Points[0].X == 540 || r.Points[0].X == 538) << StringToUtf8(r.ToString());
+    }
     const bool inArea = r.Points[0].X >= 320 && r.Points[1].X <= 760;
-    if (!vertical && inArea) EXPECT_NE(r.Points[0].Y, 100 + first) << r.ToString();
+    if (!vertical && inArea) {
+      EXPECT_NE(r.Points[0].Y, 100 + first) << StringToUtf8(r.ToString());
+    }
   }
   const auto fills = Of(all, u"FillRect");
   const bool spans = std::any_of(fills.begin(), fills.end(), [](const TCanvasRecord& r) {
@@ -282,7 +292,7 @@ TEST_F(PrintedCells, CheckBoxesAndRadioButtonsPrintTheirGlyphsNotTheirValues) {
   ASSERT_FALSE(expect.Records().empty());
   const String glyph = expect.Records()[0].ToString();
   EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const TCanvasRecord& r) { return r.ToString() == glyph; }))
-      << glyph;
+      << StringToUtf8(glyph);
   // Every cell drew beyond its background and lines: the data box and the radio too.
   for (int x : {540, 760}) {
     const bool drawn = std::any_of(all.begin(), all.end(), [&](const TCanvasRecord& r) {
@@ -301,7 +311,7 @@ TEST_F(PrintedCells, ARadioGroupPrintsItsButtonsAndNoCellText) {
   g.SetCells(1, 1, u"B");
   Open(true);
   const auto all = Row(-100, 1, 1, 1);
-  for (const TCanvasRecord& r : Texts(all)) EXPECT_NE(r.Op, u"DrawText") << r.ToString();
+  for (const TCanvasRecord& r : Texts(all)) EXPECT_NE(r.Op, u"DrawText") << StringToUtf8(r.ToString());
   EXPECT_GT(all.size(), Of(all, u"FillRect").size() + Of(all, u"LineTo").size());
 }
 
@@ -370,7 +380,9 @@ TEST_F(PrintedCells, ARowAtThePageLimitIsCutAndLeftOpenBelow) {
   const auto all = Row(-100, 1, 1, 1);
   const int bottom = 100 + consumed;
   EXPECT_TRUE(HasLine(all, {320, 100}, {320, bottom})) << "cut to the row's own height";
-  for (const TCanvasRecord& r : Of(all, u"LineTo")) EXPECT_FALSE(r.Points[0].Y == r.Points[1].Y && r.Points[0].Y > 100);
+  for (const TCanvasRecord& r : Of(all, u"LineTo")) {
+    EXPECT_FALSE(r.Points[0].Y == r.Points[1].Y && r.Points[0].Y > 100) << StringToUtf8(r.ToString());
+  }
 }
 
 TEST_F(PrintedCells, RotatedTextTurnsAsOnTheScreenWithOrWithoutTheDriverFix) {
@@ -407,6 +419,87 @@ TEST_F(PrintedCells, TheScaleHoldsForTheWholePrintAndEndsWithIt) {
   }
   EXPECT_EQ(g.Fontscalefactor(), 1.0);
   EXPECT_EQ(canvas.MapMode(), mmText);
+}
+
+}  // namespace
+
+namespace {
+
+// Every kind of printed cell on one PDF page through the real printer; the
+// page is kept as a PNG (in GX_SNAPSHOT_DIR when set) for a person to look at.
+TEST(PrintedPage, SampleRowsOfEveryKindReadBackFromThePdf) {
+  testsupport::TempDir dir;
+  const char* keep = std::getenv("GX_SNAPSHOT_DIR");
+  const std::filesystem::path png = (keep ? std::filesystem::path(keep) : dir.Path()) / "printed-cells.png";
+  const std::filesystem::path pdf = dir / "cells.pdf";
+  TAdvStringGrid g(nullptr);
+  g.SetColCount(5);
+  g.SetRowCount(7);
+  g.SetMultilinecells(true);
+  g.SetEnableHTML(true);
+  g.SetURLShow(true);
+  g.PrintSettings()->SetPrintGraphics(true);
+  g.PrintSettings()->SetNoAutoSize(true);
+  for (int c = 0; c < 5; ++c) g.SetCells(c, 0, u"Column " + IntToStr(c));
+  g.SetCells(0, 1, u"Plain text");
+  g.SetCells(1, 1, u"Two\r\nlines");
+  g.SetColWidths(2, 90);
+  g.SetCells(2, 1, u"Wrapped words in a narrow column");
+  g.SetCells(3, 1, u"http://www.example.com");
+  g.SetCells(4, 1, u"<B>Bold</B> and <I>italic</I>");
+  g.AddCheckBox(0, 2, true, false);
+  g.AddCheckBox(1, 2, true, true);
+  g.SetCells(1, 2, u"Y");
+  g.AddRadioButton(2, 2, true);
+  TStringList items;
+  items.Add(u"One");
+  items.Add(u"Two");
+  g.AddRadio(3, 2, 0, 1, &items);
+  g.AddProgress(4, 2, clGreen, clWhite);
+  g.SetCells(4, 2, u"60");
+  auto bitmap = std::make_unique<TBitmap>();
+  bitmap->SetSize(24, 16);
+  bitmap->Canvas()->Brush()->SetColor(clRed);
+  bitmap->Canvas()->FillRect(TRect{0, 0, 24, 16});
+  g.AddBitmap(0, 3, bitmap.get(), false, haLeft, vaTop);
+  g.AddRotated(1, 3, 90, u"Turned");
+  g.SetCells(2, 3, u"Merged 2 x 2");
+  g.MergeCells(2, 3, 2, 2);
+  g.OnGetCellGradient = [](TObject*, int ARow, int ACol, TColor& Color, TColor& ColorTo, TColor&, TColor&,
+                           TCellGradientDirection&) {
+    if (ARow == 5 && ACol == 0) {
+      Color = clYellow;
+      ColorTo = clBlue;
+    }
+  };
+  g.SetCells(0, 5, u"Gradient");
+  g.AddNode(6, 1);
+
+  TPrinter printer;
+  printer.SetOutputFileName(Utf8ToString(pdf.string()));
+  SetPrinter(&printer);
+  Printer().BeginDoc();
+  {
+    TPrintScope print(g.GridPrinter(), *Printer().Canvas(), false);
+    for (int c = 0; c <= 5; ++c) g.SetPrintColumn(c, 340, 100 + 360 * c);
+    int y = -150;
+    for (int r = 0; r < g.RowCount(); ++r) y -= g.PrintRow(y, 0, 4, r);
+  }
+  Printer().EndDoc();
+  SetPrinter(nullptr);
+
+  ASSERT_EQ(testsupport::PdfPageCount(pdf), 1);
+  const std::string text = testsupport::PdfPageText(pdf, 1);
+  for (const char* shown : {"Plain text", "Two", "lines", "Wrapped", "www.example.com", "Bold", "Merged 2 x 2"})
+    EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
+  EXPECT_EQ(text.find("http://"), std::string::npos);
+  EXPECT_EQ(text.find(" Y "), std::string::npos);
+  const auto page = testsupport::PdfPageRaster(pdf, 1, 100);
+  // The strip's left line at 10 mm, from the first row down.
+  const auto left = page.DarkBox(0, 60, 60, 100);
+  EXPECT_NEAR(left.Left, 100 * 100 / 254, 2);
+  testsupport::PdfPagePng(pdf, 1, 100, png);
+  EXPECT_TRUE(std::filesystem::exists(png));
 }
 
 }  // namespace
