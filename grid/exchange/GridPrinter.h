@@ -11,6 +11,7 @@
 #include "platform/gui/StdCtrls.h"
 
 class TAdvStringGrid;
+struct THTMLRenderInputs;
 
 class TGridPrinter {
  public:
@@ -62,6 +63,7 @@ class TGridPrinter {
   String CellText(int RCol, int ARow, int& Kind);
   void ApplyLooks(int ACol, int ARow, TCellLooks& Looks);
   TPoint GraphicSize(int RCol, int ARow);
+  THTMLRenderInputs HTMLInputs() const;
   TPoint MeasureHTML(const String& Text, int ACol, int PointSize);
   TPoint MeasureText(String Text, int ACol, int ARow, const TCellLooks& Looks);
   int ConsumedHeight(int ARow);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grid/base/CellNode.h"
+#include "grid/base/CellProgressBar.h"
 #include "grid/base/CellText.h"
 #include "grid/base/FilePicture.h"
 #include "grid/base/ControlLook.h"
@@ -165,6 +166,16 @@ TPoint TGridPrinter::GraphicSize(int RCol, int ARow) {
   return {TruncInt(p.X * f), TruncInt(p.Y * f)};
 }
 
+THTMLRenderInputs TGridPrinter::HTMLInputs() const {
+  THTMLRenderInputs in;
+  in.Print = true;
+  in.ResFactor = ResFactor;
+  in.Images = G.GetCellImageList();
+  in.PictureCache = G.ImageCache();
+  in.PictureContainer = G.Container();
+  return in;
+}
+
 // Measured in device pixels at the print font's size; the row's own
 // spacing (2 x T8) is left out of the height.
 TPoint TGridPrinter::MeasureHTML(const String& Text, int ACol, int PointSize) {
@@ -172,13 +183,8 @@ TPoint TGridPrinter::MeasureHTML(const String& Text, int ACol, int PointSize) {
   const int box = G.PrintSettings()->NoAutoSize() ? TruncInt((G.ColWidths(ACol) + 12) * PixelFactor) : kUnbounded;
   TDeviceUnits device(C, TRect{0, 0, box, -kUnbounded});
   C.Font()->SetHeight(-MulDiv(TruncInt(PointSize * FScale * 100), C.PixelsPerInch(), 7200));
-  THTMLRenderInputs in;
+  THTMLRenderInputs in = HTMLInputs();
   in.CheckHeight = true;
-  in.Print = true;
-  in.ResFactor = ResFactor;
-  in.Images = G.GetCellImageList();
-  in.PictureCache = G.ImageCache();
-  in.PictureContainer = G.Container();
   THTMLRenderResults out;
   RenderMiniHTML(C, Text, device.Rect, in, out);
   return {device.Units(out.XSize), std::max(0, device.Units(out.YSize) - T8)};
@@ -390,14 +396,8 @@ void TGridPrinter::DrawText(const TCellBox& Box, const TCellLooks& L, TRect T) {
     T.Right -= pad + twoP;
     T.Bottom += T8;
     TDeviceUnits device(C, T);
-    THTMLRenderInputs in;
-    in.Print = true;
-    in.ResFactor = ResFactor;
-    in.Images = G.GetCellImageList();
-    in.PictureCache = G.ImageCache();
-    in.PictureContainer = G.Container();
     THTMLRenderResults out;
-    RenderMiniHTML(C, text, device.Rect, in, out);
+    RenderMiniHTML(C, text, device.Rect, HTMLInputs(), out);
   } else if (rotated) {
     const int orientation = C.Font()->Orientation();
     C.Font()->SetOrientation(angle * 10 * RotationFactor());
@@ -516,20 +516,9 @@ void TGridPrinter::DrawGraphic(const TCellBox& Box, const TRect& Place, TColor B
       break;
     }
     case ctProgress: {
-      TProgressBarValues bar;
       const int unit = MulDiv(1, C.PixelsPerInch(), DefaultPixelsPerInch);
-      bar.Rect = TRect{r.Left, r.Top + 2 * unit, r.Right, r.Bottom - 4 * unit};
-      bar.Color = g.BitmapSlot().Color();
-      bar.ColorTo = g.IconSlot().Color();
-      bar.TextColor = g.CellBoolean() ? static_cast<TColor>(g.CellIndex()) : bar.Color ^ 0xFFFFFF;
-      bar.TextColorTo = g.CellBoolean() ? static_cast<TColor>(g.CellAngle()) : bar.ColorTo ^ 0xFFFFFF;
-      bar.Position = CellInteger(G, Box.RCol, Box.Row);
-      bar.MarginX = look.ProgressMarginX();
-      bar.MarginY = look.ProgressMarginY();
-      bar.Min = g.CellErrFrom();
-      bar.Max = g.CellErrLen();
-      bar.Format = g.CellText();
-      bar.BorderColor = look.ProgressBorderColor();
+      TProgressBarValues bar = CellProgressBar(g, look, TRect{r.Left, r.Top + 2 * unit, r.Right, r.Bottom - 4 * unit},
+                                               CellInteger(G, Box.RCol, Box.Row));
       bar.Printing = true;
       DrawProgressBar(C, bar);
       break;

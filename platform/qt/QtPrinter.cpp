@@ -156,6 +156,7 @@ bool PrinterInstalled() { return !QPrinterInfo::defaultPrinter().isNull(); }
 void SetPrinter(TPrinter* Value) { Installed() = Value; }
 
 TPrinter& Printer() {
+  if (Installed()) return *Installed();
   static TPrinter platform;
-  return Installed() ? *Installed() : platform;
+  return platform;
 }
