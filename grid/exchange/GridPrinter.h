@@ -76,6 +76,7 @@ class TGridPrinter {
   void DrawText(const TCellBox& Box, const TCellLooks& Looks, TRect Area);
   void DrawLines(const TCellBox& Box, int Y, int FromCol, int ToCol, int Consumed);
   void DrawGraphic(const TCellBox& Box, const TRect& Place, TColor Background);
+  void DrawBoxGlyph(const TCellBox& Box, const TRect& Place, TColor Background);
   int RotationFactor() const;
 
   TAdvStringGrid& G;

@@ -4,14 +4,15 @@
 // the device's pixels, where the shared painters' y runs down.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <vector>
 
 #include "grid/base/CellNode.h"
 #include "grid/base/CellProgressBar.h"
 #include "grid/base/CellText.h"
-#include "grid/base/FilePicture.h"
 #include "grid/base/ControlLook.h"
+#include "grid/base/FilePicture.h"
 #include "grid/base/GradientFill.h"
 #include "grid/base/GridStrings.h"
 #include "grid/base/HTMLRender.h"
@@ -98,9 +99,7 @@ std::vector<String> PrintLines(String Text, bool MultiLine, bool StripProtocol) 
   return lines;
 }
 
-unsigned HorzFlag(TAlignment HA) {
-  return HA == taRightJustify ? DT_RIGHT : HA == taCenter ? DT_CENTER : DT_LEFT;
-}
+unsigned HorzFlag(TAlignment HA) { return HA == taRightJustify ? DT_RIGHT : HA == taCenter ? DT_CENTER : DT_LEFT; }
 
 bool IsBoxType(TCellType Type) {
   switch (Type) {
@@ -116,6 +115,18 @@ bool IsBoxType(TCellType Type) {
 int CellInteger(TAdvStringGrid& G, int ACol, int ARow) {
   int value = 0;
   return TryStrToInt(Trim(G.StrippedCells(ACol, ARow)), value) ? value : 0;
+}
+
+// Draw paints at Size on a bitmap filled with Background, which is then
+// stretched into Place.
+void StretchOnBackground(TCanvas& Target, const TRect& Place, TPoint Size, TColor Background,
+                         const std::function<void(TCanvas&, const TRect&)>& Draw) {
+  const TRect r{0, 0, std::max(1, Size.X), std::max(1, Size.Y)};
+  TBitmap bitmap(r.Right, r.Bottom);
+  bitmap.Canvas()->Brush()->SetColor(Background);
+  bitmap.Canvas()->FillRect(r);
+  Draw(*bitmap.Canvas(), r);
+  Target.StretchDraw(Place, bitmap);
 }
 
 const TGraphic* GraphicOf(TPersistent* Object) {
@@ -151,8 +162,8 @@ void TGridPrinter::ApplyLooks(int ACol, int ARow, TCellLooks& L) {
   TGridDrawState state;
   TColor mirror = clNone, mirrorTo = clNone;
   L.WW = G.WordWrap();
-  G.GetVisualProperties(ACol, ARow, state, true, false, true, L.Brush, L.ColorTo, mirror, mirrorTo, L.Font, L.HA,
-                        L.VA, L.WW, L.GD);
+  G.GetVisualProperties(ACol, ARow, state, true, false, true, L.Brush, L.ColorTo, mirror, mirrorTo, L.Font, L.HA, L.VA,
+                        L.WW, L.GD);
   G.DoGetWordWrap(G.RealColIndex(ACol), ARow, L.WW);
   TCanvas& C = Canvas();
   C.Font()->Assign(L.Font);
@@ -251,9 +262,7 @@ int TGridPrinter::RowHeight(int ARow) {
 
 // ---- drawing
 
-int TGridPrinter::ConsumedHeight(int ARow) {
-  return 2 * T8 + RowHeight(ARow) + G.PrintSettings()->RowSpacing();
-}
+int TGridPrinter::ConsumedHeight(int ARow) { return 2 * T8 + RowHeight(ARow) + G.PrintSettings()->RowSpacing(); }
 
 // A row of a merged area below its first one, by its screen height.
 int TGridPrinter::FurtherRowHeight(int ARow) {
@@ -406,13 +415,15 @@ void TGridPrinter::DrawText(const TCellBox& Box, const TCellLooks& L, TRect T) {
     const auto part = [](double v) { return std::abs(static_cast<int>(std::trunc(v))); };
     // Placed as on the screen, in a frame whose y runs down the page.
     TRect down{T.Left, -T.Top, T.Right, -T.Bottom};
-    AlignRotatedTextRect(down, L.HA, L.VA, angle, part(std::cos(a) * w), part(std::sin(a) * h),
-                         part(std::sin(a) * w), part(std::cos(a) * h));
+    AlignRotatedTextRect(down, L.HA, L.VA, angle, part(std::cos(a) * w), part(std::sin(a) * h), part(std::sin(a) * w),
+                         part(std::cos(a) * h));
     C.TextRect(T, down.Left, -down.Top, lines[0]);
     C.Font()->SetOrientation(orientation);
   } else if (wrapped) {
     TRect r = Inset(T, pad + twoP);
-    C.DrawText(text, r, DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL | HorzFlag(L.HA));
+    String shown = text;
+    if (G.URLShow() && !G.URLFull() && IsURLText(shown)) StripURLProtocol(shown);
+    C.DrawText(shown, r, DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL | HorzFlag(L.HA));
   } else if (lines.size() == 1) {
     unsigned flags = DT_SINGLELINE | DT_NOPREFIX | HorzFlag(L.HA);
     TRect r = Inset(T, pad);
@@ -446,11 +457,40 @@ void TGridPrinter::DrawText(const TCellBox& Box, const TCellLooks& L, TRect T) {
   C.Brush()->SetStyle(keptStyle);
 }
 
+// Check boxes and radio buttons as the screen draws them, on a bitmap of
+// their screen size stretched onto the paper.
+void TGridPrinter::DrawBoxGlyph(const TCellBox& Box, const TRect& Place, TColor Background) {
+  const TCellGraphic& g = *G.GetCellGraphic(Box.RCol, Box.Row);
+  const TControlLook& look = *G.ControlLook();
+  const TControlStyle style = look.ControlStyle() == csFlat ? csFlat : csClassic;
+  const TPoint size = G.CalcPrintGraphicSize(Box.RCol, Box.Row, 0, 0, ResFactor);
+  StretchOnBackground(Canvas(), Place, size, Background, [&](TCanvas& C, const TRect& r) {
+    switch (g.CellType()) {
+      case ctCheckBox:
+      case ctRowCheckBox:
+        G.DrawCellCheckBox(C, r, g.CellBoolean(), cbUnchecked, false, style,
+                           g.CellType() == ctRowCheckBox && g.CellAngle() > 0, true);
+        break;
+      case ctDataCheckBox:
+      case ctVirtCheckBox: {
+        String checkTrue;
+        G.DoGetCheckTrue(Box.RCol, Box.Row, checkTrue);
+        G.DrawCellCheckBox(C, r, G.Cells(Box.RCol, Box.Row) == checkTrue, cbUnchecked, false, style, false, true);
+        break;
+      }
+      case ctTriStateCheckBox: G.DrawCellCheckBox(C, r, false, g.CellCheckBoxState(), true, style, false, true); break;
+      default:
+        G.DrawRadioButtons(C, r, false, 1.0, look.ControlStyle(), Box.Row, Box.RCol, false, nullptr, false, false,
+                           g.CellBoolean() ? 0 : -1, 1);
+        break;
+    }
+  });
+}
+
 void TGridPrinter::DrawGraphic(const TCellBox& Box, const TRect& Place, TColor Background) {
   TCanvas& C = Canvas();
   const TCellGraphic& g = *G.GetCellGraphic(Box.RCol, Box.Row);
   const TControlLook& look = *G.ControlLook();
-  const TControlStyle style = look.ControlStyle() == csFlat ? csFlat : csClassic;
   const double scale = ResFactor * FScale;
   switch (g.CellType()) {
     case ctBitmap:
@@ -464,37 +504,21 @@ void TGridPrinter::DrawGraphic(const TCellBox& Box, const TRect& Place, TColor B
       const TImageList* images = G.GetCellImageList();
       const int index = g.CellIndex() + (g.CellType() == ctDataImage ? CellInteger(G, Box.RCol, Box.Row) : 0);
       if (!images || index < 0 || index >= images->Count()) return;
-      TBitmap bitmap(images->Width(), images->Height());
-      bitmap.Canvas()->Brush()->SetColor(Background);
-      bitmap.Canvas()->FillRect(TRect{0, 0, images->Width(), images->Height()});
-      images->Draw(*bitmap.Canvas(), 0, 0, index);
-      C.StretchDraw(Place, bitmap);
+      StretchOnBackground(C, Place, TPoint{images->Width(), images->Height()}, Background,
+                          [&](TCanvas& On, const TRect&) { images->Draw(On, 0, 0, index); });
       return;
     }
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctTriStateCheckBox:
+    case ctRadioButton: DrawBoxGlyph(Box, Place, Background); return;
     default: break;
   }
   TDeviceUnits device(C, Place);
   const TRect& r = device.Rect;
   switch (g.CellType()) {
-    case ctCheckBox:
-    case ctRowCheckBox:
-      G.DrawCellCheckBox(C, r, g.CellBoolean(), cbUnchecked, false, style,
-                         g.CellType() == ctRowCheckBox && g.CellAngle() > 0, true);
-      break;
-    case ctDataCheckBox:
-    case ctVirtCheckBox: {
-      String checkTrue;
-      G.DoGetCheckTrue(Box.RCol, Box.Row, checkTrue);
-      G.DrawCellCheckBox(C, r, G.Cells(Box.RCol, Box.Row) == checkTrue, cbUnchecked, false, style, false, true);
-      break;
-    }
-    case ctTriStateCheckBox:
-      G.DrawCellCheckBox(C, r, false, g.CellCheckBoxState(), true, style, false, true);
-      break;
-    case ctRadioButton:
-      G.DrawRadioButtons(C, r, false, scale, look.ControlStyle(), Box.Row, Box.RCol, false, nullptr, false, false,
-                         g.CellBoolean() ? 0 : -1, 1);
-      break;
     case ctRadio: {
       const auto* items = dynamic_cast<const TStrings*>(g.CellBitmap());
       G.DrawRadioButtons(C, r, false, scale, look.ControlStyle(), Box.Row, Box.RCol, false, items, false,

@@ -52,7 +52,11 @@ class TRecordingCanvas : public TCanvas {
   TSize Extent() const override { return FExtent; }
   // The resolution a mapped mode converts by (96 at first).
   int PixelsPerInch() const override { return FPixelsPerInch; }
-  void SetPixelsPerInch(int Value) { FPixelsPerInch = Value > 0 ? Value : DefaultPixelsPerInch; }
+  // Its font takes the resolution too, as a device's canvas font does.
+  void SetPixelsPerInch(int Value) {
+    FPixelsPerInch = Value > 0 ? Value : DefaultPixelsPerInch;
+    Font()->SetPixelsPerInch(FPixelsPerInch);
+  }
 
  protected:
   void DoLine(TPoint From, TPoint To) override;
