@@ -112,6 +112,9 @@ bool IsBoxType(TCellType Type) {
   }
 }
 
+// Graphics that show the cell's value themselves, as on the screen.
+bool HidesText(TCellType Type) { return Type == ctRadio || Type == ctProgress || Type == ctProgressPie; }
+
 int CellInteger(TAdvStringGrid& G, int ACol, int ARow) {
   int value = 0;
   return TryStrToInt(Trim(G.StrippedCells(ACol, ARow)), value) ? value : 0;
@@ -373,7 +376,7 @@ void TGridPrinter::DrawContent(const TCellBox& Box) {
   TRect place;
   const TCellGraphic* g = G.PrintSettings()->PrintGraphics() ? G.GetCellGraphic(Box.RCol, Box.Row) : nullptr;
   if (g) place = PlaceGraphic(Box, GraphicSize(Box.RCol, Box.Row), !text.empty(), looks.HA, textArea);
-  if (!g || g->CellType() != ctRadio) DrawText(Box, looks, textArea);
+  if (!g || !HidesText(g->CellType())) DrawText(Box, looks, textArea);
   if (g) DrawGraphic(Box, place, looks.Brush.Color());
   C.Brush()->Assign(keptBrush);
   if (G.OnCustomCellDraw) {
@@ -526,10 +529,12 @@ void TGridPrinter::DrawGraphic(const TCellBox& Box, const TRect& Place, TColor B
       break;
     }
     case ctNode: {
-      C.Brush()->SetColor(G.CellNode()->NodeColor());
+      const TColor color = G.CellNode()->NodeColor();
+      C.Brush()->SetColor(color);
       C.Pen()->SetColor(clBlack);
       C.Pen()->SetWidth(1);
       C.Rectangle(r);
+      C.Pen()->SetColor(ColorToRGB(color) ^ 0xFFFFFF);  // the bars show on any node colour
       const int midY = (r.Top + r.Bottom) / 2, midX = (r.Left + r.Right) / 2, inset = r.Width() / 5;
       C.MoveTo(r.Left + inset, midY);
       C.LineTo(r.Right - inset, midY);
