@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(cmake ninja-build g++ ccache pkg-config
   qt6-base-dev libgl-dev libpugixml-dev libcurl4-openssl-dev libpng-dev libjpeg62-turbo-dev
   zlib1g-dev libsqlite3-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core)
+  xvfb xauth fonts-dejavu-core poppler-utils)
 if [[ "${1:-}" == clang ]]; then
   PACKAGES=(clang libclang-rt-dev)
 fi

@@ -151,6 +151,10 @@ using TGetCellGradientEvent =
 using TCustomCellDrawEvent =
     std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
                        TGridDrawState AState, TRect ARect, bool Printing)>;
+// ASize is the cell's size, in 0.1 mm when Printing.
+using TCustomCellSizeEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow, TPoint& ASize, bool Printing)>;
+using TPrintRowHeightEvent = std::function<void(TObject* Sender, int ARow, int& Height)>;
 using TGetCellBorderPropEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
                        TPen* RightPen, TPen* BottomPen)>;

@@ -157,38 +157,6 @@ String TAdvStringGrid::VersionText(int VersionNr) {
   return text;
 }
 
-namespace {
-
-size_t PrintColumnIndex(int ACol) {
-  if (ACol < 0 || ACol >= TAdvStringGrid::PrintColumnCount) {
-    throw EAdvGridError(AdvGridErrors::ColumnsOutOfRange);
-  }
-  return static_cast<size_t>(ACol);
-}
-
-int PrintColumnEntry(const std::vector<int>& Table, int ACol) {
-  const size_t i = PrintColumnIndex(ACol);
-  return i < Table.size() ? Table[i] : 0;
-}
-
-}  // namespace
-
-int TAdvStringGrid::PrintColWidth(int ACol) const { return PrintColumnEntry(FPrintColWidths, ACol); }
-
-int TAdvStringGrid::PrintColOffset(int ACol) const {
-  return PrintColumnEntry(FPrintColOffsets, ACol);
-}
-
-void TAdvStringGrid::SetPrintColumn(int ACol, int Width, int Offset) {
-  const size_t i = PrintColumnIndex(ACol);
-  if (FPrintColWidths.empty()) {
-    FPrintColWidths.assign(PrintColumnCount, 0);
-    FPrintColOffsets.assign(PrintColumnCount, 0);
-  }
-  FPrintColWidths[i] = Width;
-  FPrintColOffsets[i] = Offset;
-}
-
 // ---- settings objects copied in
 
 void TAdvStringGrid::SetLookupItems(const TStrings* Value) {

@@ -85,6 +85,7 @@ class TMouseActions;
 class TNavigation;
 class TPictureContainer;
 class TPrintSettings;
+class TGridPrinter;
 class TSearchFooter;
 class TSearchPanel;
 class TShowModified;
@@ -1571,7 +1572,8 @@ class TAdvStringGrid : public TBaseGrid,
   String Version() { return VersionText(GetVersionNr()); }
   void SetVersion(const String&) {}
   static String VersionText(int VersionNr);
-  // Of the last printed page, columns 0..511; printing keeps them.
+  // Of the last printed page, columns 0..511 (the print family's MaxWidths
+  // and Indents); printing keeps them.
   static constexpr int PrintColumnCount = 512;
   int PrintColWidth(int ACol) const;
   int PrintColOffset(int ACol) const;
@@ -1739,8 +1741,6 @@ class TAdvStringGrid : public TBaseGrid,
 
   TAdvGridLookValues FLook;
   std::unique_ptr<TSelectedCellList> FSelectedCells;
-  std::vector<int> FPrintColWidths;
-  std::vector<int> FPrintColOffsets;
   TScrollStyle FScrollBarsOwn = ssBoth;
   TScrollControl* FMetroVert = nullptr;  // owned as components
   TScrollControl* FMetroHorz = nullptr;
@@ -2235,6 +2235,36 @@ class TAdvStringGrid : public TBaseGrid,
   void SetRowCountKeepingFooter(int Value);
   // Due footer recalculation, run by the outermost EndUpdate.
   void CalcDueFooter();
+
+  // ==== printed cells (grid/exchange/PrintCells.cpp and the print family
+  // ==== TGridPrinter). Columns are displayed ones; sizes are in 0.1 mm. Outside
+  // ==== a print the cells are measured on the grid's own canvas.
+ public:
+  TGridPrinter& GridPrinter();
+  int MapFontHeight(int PointSize);
+  static int MapFontSize(int Height);
+  TPoint MeasurePrintCell(int ACol, int ARow);
+  // The last row asked is remembered.
+  int PrintRowHeight(int ARow);
+  // Draws the row's cells with their top at Y; the height the row takes.
+  int PrintRow(int Y, int FromCol, int ToCol, int ARow);
+  // The print scale of fonts, graphics and row heights; 1.0 outside a print.
+  double Fontscalefactor();
+  void SetFontscalefactor(double Value);
+  // Rotated text turns by the printer's landscape rotation when printed.
+  bool PrinterDriverFix() const { return FPrinterDriverFix; }
+  void SetPrinterDriverFix(bool Value) { FPrinterDriverFix = Value; }
+
+  TCustomCellSizeEvent OnCustomCellSize;
+  TPrintRowHeightEvent OnPrintSetRowHeight;
+
+ private:
+  friend class TGridPrinter;
+  struct TGridPrinterDeleter {
+    void operator()(TGridPrinter* Printer) const;
+  };
+  std::unique_ptr<TGridPrinter, TGridPrinterDeleter> FGridPrinter;
+  bool FPrinterDriverFix = false;
 
   // ==== cursor keys (grid/interact/GridKeyboardCursor.cpp, GridKeyboardAdvance.cpp)
  public:

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/base/CellProgressBar.h"
 #include "grid/base/CellShapes.h"
 #include "grid/base/ControlLook.h"
 #include "grid/base/FilePicture.h"
@@ -71,8 +72,6 @@ void DrawRating(TCanvas& C, const TCellGraphic& G, const TRect& Place, double Va
     if (i < value && value < i + 1) DrawCellShape(C, x, Place.Top, 16, 16, csHalfStar, on, on);
   }
 }
-
-TColor Inverse(TColor Color) { return ColorToRGB(Color) ^ 0xFFFFFF; }
 
 }  // namespace
 
@@ -195,23 +194,8 @@ void TCellPainter::DrawRotatedText(TRect Rect) {
 
 // Visual styles are never active here, so the classic bar stands in for the themed one.
 void TCellPainter::DrawProgress(TRect Rect) {
-  const TCellGraphic& g = *Graphic;
-  const TControlLook& look = *G.ControlLook();
   InflateRect(Rect, -2, -2);
-  TProgressBarValues bar;
-  bar.Rect = Rect;
-  bar.Color = g.BitmapSlot().Color();
-  bar.ColorTo = g.IconSlot().Color();
-  bar.TextColor = g.CellBoolean() ? static_cast<TColor>(g.CellIndex()) : Inverse(bar.Color);
-  bar.TextColorTo = g.CellBoolean() ? static_cast<TColor>(g.CellAngle()) : Inverse(bar.ColorTo);
-  bar.Position = CellNumber(G, RCol, ARow);
-  bar.MarginX = look.ProgressMarginX();
-  bar.MarginY = look.ProgressMarginY();
-  bar.Min = g.CellErrFrom();
-  bar.Max = g.CellErrLen();
-  bar.Format = g.CellText();
-  bar.BorderColor = look.ProgressBorderColor();
-  DrawProgressBar(C, bar);
+  DrawProgressBar(C, CellProgressBar(*Graphic, *G.ControlLook(), Rect, CellNumber(G, RCol, ARow)));
 }
 
 namespace {

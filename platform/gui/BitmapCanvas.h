@@ -7,6 +7,7 @@
 #include "platform/gui/Canvas.h"
 #include "platform/gui/PixelBuffer.h"
 
-std::unique_ptr<TCanvas> MakeBufferCanvas(TPixelBuffer& Buffer);
+// PixelsPerInch 0 keeps the screen's resolution.
+std::unique_ptr<TCanvas> MakeBufferCanvas(TPixelBuffer& Buffer, int PixelsPerInch = 0);
 // Lets go of the buffer's memory; the next drawing call takes it again.
 void ReleaseBufferCanvas(TCanvas& Canvas);

@@ -58,6 +58,11 @@ constexpr TCopyMode cmSrcCopy = 0x00CC0020, cmSrcAnd = 0x008800C6, cmSrcInvert =
 class TGraphic;
 struct TPixelBuffer;
 
+// How logical coordinates map to the surface: mmText one unit per pixel, y
+// down; mmLoMetric one unit per 0.1 mm, y up (a page's points below its top
+// edge are negative). Text stays upright either way.
+enum TMapMode { mmText, mmLoMetric };
+
 class TCanvas {
  public:
   TCanvas();
@@ -144,6 +149,13 @@ class TCanvas {
   int MirrorWidth() const { return FMirrorWidth; }
   void SetMirrorWidth(int Value) { FMirrorWidth = Value > 0 ? Value : 0; }
   bool Mirrored() const { return FMirrorWidth > 0; }
+  // With mmLoMetric, points, rectangles, pen widths, corner sizes and font
+  // heights given to the canvas are in 0.1 mm, and measured texts and the
+  // clip box answer in them; the pixels are those of PixelsPerInch.
+  TMapMode MapMode() const { return FMapMode; }
+  void SetMapMode(TMapMode Value) { FMapMode = Value; }
+  TPoint LPtoDP(TPoint P) const { return Dev(P); }
+  TPoint DPtoLP(TPoint P) const;
 
   // Narrows the clip to a region (logical coordinates) too; SetClipRect and
   // ResetClip drop it.
@@ -165,6 +177,10 @@ class TCanvas {
   // The clip in force (surface coordinates), or nullptr for none.
   const TClipRects* CurrentClip() const { return FHasClip ? &FClip : nullptr; }
   const TRegion* CurrentClipRegion() const { return FClipRegion.get(); }
+  // The font and pen as the surface takes them: the canvas's own ones in
+  // mmText, converted to pixels in mmLoMetric. Implementations draw with these.
+  const TFont& DeviceFont();
+  const TPen& DevicePen();
 
   virtual void DoLine(TPoint From, TPoint To) = 0;
   virtual void DoPolyline(std::span<const TPoint> Points) = 0;
@@ -201,7 +217,13 @@ class TCanvas {
     TPoint WindowOrg;
     TPoint ViewportOrg;
     int MirrorWidth;
+    TMapMode MapMode;
   };
+
+  // Lengths between logical units and pixels.
+  int DevLength(int Units) const;
+  int LogLength(int Pixels) const;
+  int DrawTextMapped(const String& Text, TRect& Rect, unsigned Format);
 
   // Logical to surface coordinates.
   TPoint Dev(TPoint P) const;
@@ -222,6 +244,9 @@ class TCanvas {
   TPoint FWindowOrg;
   TPoint FViewportOrg;
   int FMirrorWidth = 0;
+  TMapMode FMapMode = mmText;
+  TFont FDeviceFont;
+  TPen FDevicePen;
   TCopyMode FCopyMode = cmSrcCopy;
   bool FSmooth = false;
   std::vector<TSavedState> FSaved;

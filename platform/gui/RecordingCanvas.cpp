@@ -58,15 +58,16 @@ String TRecordingCanvas::Dump() const {
 TCanvasRecord& TRecordingCanvas::Add(const String& Op) {
   TCanvasRecord r;
   r.Op = Op;
-  r.PenColor = Pen()->Color();
-  r.PenWidth = Pen()->Width();
-  r.PenStyle = Pen()->Style();
-  r.PenMode = Pen()->Mode();
+  r.PenColor = DevicePen().Color();
+  r.PenWidth = DevicePen().Width();
+  r.PenStyle = DevicePen().Style();
+  r.PenMode = DevicePen().Mode();
   r.BrushColor = Brush()->Color();
   r.BrushStyle = Brush()->Style();
-  r.FontColor = Font()->Color();
-  r.FontStyle = Font()->Style();
-  r.FontOrientation = Font()->Orientation();
+  r.FontColor = DeviceFont().Color();
+  r.FontStyle = DeviceFont().Style();
+  r.FontOrientation = DeviceFont().Orientation();
+  r.FontHeight = DeviceFont().Height();
   if (const TClipRects* clip = CurrentClip()) {
     r.Clipped = true;
     r.Clip = clip->Bounds();
@@ -77,7 +78,7 @@ TCanvasRecord& TRecordingCanvas::Add(const String& Op) {
 }
 
 int TRecordingCanvas::FontSize() {
-  const int size = std::abs(Font()->Size());
+  const int size = std::abs(DeviceFont().Size());
   return size > 0 ? size : 8;
 }
 

@@ -25,6 +25,7 @@ struct TCanvasRecord {
   TColor FontColor = clBlack;
   TFontStyles FontStyle;
   int FontOrientation = 0;
+  int FontHeight = 0;          // in pixels (negative: character height)
   bool RightToLeft = false;
   bool Clipped = false;        // a clip was in force
   TRect Clip;                  // the box around it
@@ -49,6 +50,13 @@ class TRecordingCanvas : public TCanvas {
   int CharWidth();
   int LineHeight() { return DoLineHeight(); }
   TSize Extent() const override { return FExtent; }
+  // The resolution a mapped mode converts by (96 at first).
+  int PixelsPerInch() const override { return FPixelsPerInch; }
+  // Its font takes the resolution too, as a device's canvas font does.
+  void SetPixelsPerInch(int Value) {
+    FPixelsPerInch = Value > 0 ? Value : DefaultPixelsPerInch;
+    Font()->SetPixelsPerInch(FPixelsPerInch);
+  }
 
  protected:
   void DoLine(TPoint From, TPoint To) override;
@@ -75,6 +83,7 @@ class TRecordingCanvas : public TCanvas {
   int FontSize();
 
   TSize FExtent;
+  int FPixelsPerInch = DefaultPixelsPerInch;
   std::vector<TCanvasRecord> FRecords;
   std::map<std::pair<int, int>, TColor> FPixels;  // what SetPixels left
 };

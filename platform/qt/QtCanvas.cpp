@@ -170,7 +170,7 @@ void TQtCanvas::ApplyCommon(QPainter& P) {
 }
 
 void TQtCanvas::ApplyPen(QPainter& P, bool WithPen) {
-  TPen& pen = *Pen();
+  const TPen& pen = DevicePen();
   if (!WithPen || pen.Style() == psClear || pen.Mode() == pmNop) {
     P.setPen(Qt::NoPen);
     return;
@@ -232,12 +232,12 @@ void TQtCanvas::DoLine(TPoint From, TPoint To) {
   QPainter* p = Begin();
   if (!p) return;
   ApplyPen(*p, true);
-  if (Pen()->Width() > 1 || Smooth()) {
+  if (DevicePen().Width() > 1 || Smooth()) {
     p->drawLine(From.X, From.Y, To.X, To.Y);
     return;
   }
   const bool straight = From.X == To.X || From.Y == To.Y;
-  if (straight && Pen()->Style() == psSolid && Pen()->Mode() == pmCopy) {
+  if (straight && DevicePen().Style() == psSolid && DevicePen().Mode() == pmCopy) {
     // A solid level or upright line is a one-pixel fill, its end left out.
     const int left = std::min(From.X, To.X + (To.X < From.X ? 1 : 0));
     const int top = std::min(From.Y, To.Y + (To.Y < From.Y ? 1 : 0));
@@ -249,7 +249,7 @@ void TQtCanvas::DoLine(TPoint From, TPoint To) {
   QPen pen = p->pen();
   pen.setStyle(pen.style() == Qt::NoPen ? Qt::NoPen : Qt::SolidLine);
   p->setPen(pen);
-  p->drawPoints(LinePixels(From, To, Pen()->Style()));
+  p->drawPoints(LinePixels(From, To, DevicePen().Style()));
 }
 
 void TQtCanvas::DoPolyline(std::span<const TPoint> Points) {
@@ -268,21 +268,22 @@ void TQtCanvas::DoPolygon(std::span<const TPoint> Points) {
 void TQtCanvas::DoRectangle(const TRect& Rect) {
   QPainter* p = Begin();
   if (!p) return;
-  const bool noPen = Pen()->Style() == psClear || Pen()->Mode() == pmNop;
+  const bool noPen = DevicePen().Style() == psClear || DevicePen().Mode() == pmNop;
   if (noPen) {
     if (Brush()->Style() != bsClear)
       p->fillRect(OutlineRect(Rect), QBrush(ToQColor(Brush()->Color()), QtBrushStyle(Brush()->Style())));
     return;
   }
   const TBrushStyle brush = Brush()->Style();
-  if (Pen()->Style() == psSolid && Pen()->Width() <= 1 && Pen()->Mode() == pmCopy && !Smooth() &&
+  const TPen& devPen = DevicePen();
+  if (devPen.Style() == psSolid && devPen.Width() <= 1 && devPen.Mode() == pmCopy && !Smooth() &&
       (brush == bsSolid || brush == bsClear) && Rect.Width() > 0 && Rect.Height() > 0) {
     // A one-pixel outline and a solid inside are plain fills, far cheaper
     // than stroking the outline.
     const QRect r = ToQRect(Rect);
     p->setCompositionMode(ModeOf(pmCopy));
     if (brush == bsSolid) p->fillRect(r.adjusted(1, 1, -1, -1), ToQColor(Brush()->Color()));
-    const QColor pen = ToQColor(Pen()->Color());
+    const QColor pen = ToQColor(DevicePen().Color());
     p->fillRect(QRect(r.left(), r.top(), r.width(), 1), pen);
     p->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), pen);
     p->fillRect(QRect(r.left(), r.top(), 1, r.height()), pen);
@@ -387,7 +388,7 @@ struct TQtCanvas::TFontCache {
 };
 
 const TQtCanvas::TFontCache& TQtCanvas::CurrentFont() {
-  const TFont& f = *Font();
+  const TFont& f = DeviceFont();
   QPaintDevice* d = Device();
   if (!FFontCache || !FFontCache->Matches(f, d)) {
     QFont font = ToQFont(f);
@@ -426,11 +427,11 @@ void TQtCanvas::DoTextOut(int X, int Y, const String& Text, int UnderlineAt, boo
   const QString s = QString::fromStdU16String(Text);
   p->save();
   p->translate(X, Y);
-  p->rotate(-Font()->Orientation() / 10.0);
+  p->rotate(-DeviceFont().Orientation() / 10.0);
   // Measuring costs a second text layout: only the filled box needs it.
   if (Brush()->Style() != bsClear)
     p->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), ToQColor(Brush()->Color()));
-  const QColor color = ToQColor(Font()->Color());
+  const QColor color = ToQColor(DeviceFont().Color());
   p->setPen(color);
   p->setLayoutDirection(RightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
   p->drawText(QPointF(0, fm.ascent()), s);
