@@ -1,5 +1,7 @@
 #include "grid/dropdown/AdvCustomDropDown.h"
 
+#include <utility>
+
 #include "grid/base/EditButtonLayout.h"
 #include "grid/base/StyleProbes.h"
 #include "grid/base/VisualStyleBinding.h"
@@ -197,8 +199,9 @@ String TAdvCustomDropDown::Text() const {
 }
 
 void TAdvCustomDropDown::SetText(const String& Value) {
-  TMaskEdit::SetText(FValues.Prefix + Value + FValues.Suffix);
-  FOldText = Value;
+  const String v = TypedValueText(Value);
+  TMaskEdit::SetText(FValues.Prefix + v + FValues.Suffix);
+  FOldText = v;
   SetModified(false);
 }
 
@@ -576,12 +579,16 @@ void TAdvCustomDropDown::LeftButtonUp(TMessage& Message) {
     }
   }
   FSelClick = false;
+  const TFreeWatch watch(*this);
   TMaskEdit::Dispatch(Message);
+  if (!watch.Freed()) LimitSelection();
 }
 
 void TAdvCustomDropDown::FocusMessage(TMessage& Message) {
   if (Loading()) return TMaskEdit::Dispatch(Message);
   const TFreeWatch watch(*this);
+  if (Message.Msg == WM_KILLFOCUS) FormatOnExit();
+  if (watch.Freed()) return;
   TMaskEdit::Dispatch(Message);
   if (watch.Freed()) return;
   if (Message.Msg == WM_KILLFOCUS) {
@@ -623,6 +630,12 @@ void TAdvCustomDropDown::Dispatch(TMessage& Message) {
     case WM_LBUTTONUP: return LeftButtonUp(Message);
     case WM_SETFOCUS: case WM_KILLFOCUS: return FocusMessage(Message);
     case EM_SETREADONLY: return ReadOnlyChanged(Message);
+    case WM_CUT: return CutMessage(Message);
+    case WM_COPY: return CopyMessage(Message);
+    case WM_PASTE: return PasteMessage();
+    case CN_COMMAND:
+      if (HiWord(Message.WParam) == EN_CHANGE && std::exchange(FBlockChange, false)) return;
+      return TMaskEdit::Dispatch(Message);
     case CM_ENTER: case CM_EXIT:
       TMaskEdit::Dispatch(Message);
       return Invalidate();
