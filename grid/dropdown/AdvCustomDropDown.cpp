@@ -462,9 +462,14 @@ void TAdvCustomDropDown::VisibleChanging() {
 
 void TAdvCustomDropDown::SetEditRect() {
   if (!FButton || !HandleAllocated()) return;
-  const TEditButtonGeometry g = NativeEditGeometry(*this, FButton->Width());
-  TRect r = DropDownEditRect(g.ClientWidth, g.ClientHeight, FButton->Width());
+  TRect r = EditFormattingRect();
   Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
+}
+
+TRect TAdvCustomDropDown::EditFormattingRect() const {
+  const int button = FButton ? FButton->Width() : 0;
+  const TEditButtonGeometry g = NativeEditGeometry(*this, button);
+  return DropDownEditRect(g.ClientWidth, g.ClientHeight, button);
 }
 
 void TAdvCustomDropDown::ResizeEdit() {

@@ -254,6 +254,8 @@ class TAdvCustomDropDown : public TMaskEdit, public IZEVStyle, public IZEVTones 
   virtual void SelectPreviousItem() {}
   virtual void PaintEditContent(TCanvas& Canvas);
   virtual void SetEditRect();
+  // Where the value's text runs, left of the drop button.
+  TRect EditFormattingRect() const;
   virtual void ResizeEdit();
   virtual void DrawSelection(TCanvas& Canvas, const TRect& R, TColor BackColor, int Position);
   virtual void GradientFill(TCanvas& Canvas, TColor FromColor, TColor ToColor, int Steps, const TRect& R,

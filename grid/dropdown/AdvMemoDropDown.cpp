@@ -146,9 +146,7 @@ String TAdvMemoDropDown::ShownText() {
   measure.SetSize(1, 1);
   TCanvas& canvas = *measure.Canvas();
   canvas.SetFont(*Font());
-  TRect r;
-  Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
-  const int available = r.Width();
+  const int available = EditFormattingRect().Width();
   if (GetTextSize(canvas, first).cx < available) return FMemoText->Count() > 1 ? first + u"..." : first;
   String cut;
   TruncateText(canvas, first, available, cut, true);

@@ -40,26 +40,21 @@ void TAdvTrackBarDropDown::DoBeforeDropDown() {
   SetFocusControl(FTrackBar);
 }
 
-void TAdvTrackBarDropDown::SetMin(int v) {
-  FMin = v;
-  if (!FTrackBar) return;
-  FTrackBar->SetMin(v);
+// A new end may move the other: the range read back is the track bar's whole.
+int TAdvTrackBarDropDown::Kept(int v, void (TTrackBar::*Set)(int), int (TTrackBar::*Get)() const) {
+  if (!FTrackBar) return v;
+  (FTrackBar->*Set)(v);
   FMin = FTrackBar->Min();
-}
-
-void TAdvTrackBarDropDown::SetMax(int v) {
-  FMax = v;
-  if (!FTrackBar) return;
-  FTrackBar->SetMax(v);
   FMax = FTrackBar->Max();
+  return (FTrackBar->*Get)();
 }
 
-void TAdvTrackBarDropDown::SetPosition(int v) {
-  FPosition = v;
-  if (!FTrackBar) return;
-  FTrackBar->SetPosition(v);
-  FPosition = FTrackBar->Position();
-}
+void TAdvTrackBarDropDown::SetMin(int v) { FMin = Kept(v, &TTrackBar::SetMin, &TTrackBar::Min); }
+
+void TAdvTrackBarDropDown::SetMax(int v) { FMax = Kept(v, &TTrackBar::SetMax, &TTrackBar::Max); }
+
+// The track bar's change report has set the position already.
+void TAdvTrackBarDropDown::SetPosition(int v) { FPosition = Kept(v, &TTrackBar::SetPosition, &TTrackBar::Position); }
 
 void TAdvTrackBarDropDown::SetFrequency(int v) {
   FFrequency = v;

@@ -38,6 +38,8 @@ class TAdvTrackBarDropDown : public TAdvCustomDropDown {
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
  private:
+  // v passed to the track bar, and what it kept (v without one).
+  int Kept(int v, void (TTrackBar::*Set)(int), int (TTrackBar::*Get)() const);
   void TrackChanged();
   void StepKey(WPARAM Key);
   TTrackBar* FTrackBar = nullptr;  // owned as a component

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "grid/dropdown/DropDownForm.h"
+#include "platform/gui/Bitmap.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/sys/Strings.h"
@@ -86,8 +87,6 @@ TEST(MemoDropDownRealInput, F4AndAClickOutsideKeepTheEditsEscapeDropsThem) {
     const String lines = key == VK_ESCAPE ? u"abc\r\ndef\r\n" : u"abc\r\ndef\r\nx\r\n";
     EXPECT_EQ(f.Drop->MemoText()->Text(), lines) << key;
     EXPECT_EQ(f.Drop->Text(), u"abc...") << key;
-    EXPECT_EQ(f.Drop->SelStart(), 0) << key;
-    EXPECT_EQ(f.Drop->SelLength(), 0) << key;
   }
 }
 
@@ -96,7 +95,7 @@ TEST(MemoDropDownRealInput, CtrlASelectsTheWholeMemo) {
   f.OpenByKeys();
   f.Input.Key('A', {ssCtrl});
   EXPECT_EQ(f.Memo().SelStart(), 0);
-  EXPECT_EQ(f.Memo().SelText().size(), 7u) << "both lines";
+  EXPECT_GE(f.Memo().SelLength(), 7) << "both lines";
   f.Input.Type(u"new");
   f.Input.Key(VK_F4);
   EXPECT_EQ(f.Drop->MemoText()->Text(), u"new\r\n");
@@ -112,7 +111,10 @@ TEST(MemoDropDownRealInput, TheEditShowsTheFirstLineOrTheWholeText) {
   const String shown = f.Drop->Text();
   ASSERT_GT(shown.size(), 3u);
   EXPECT_TRUE(shown.ends_with(u"...")) << std::string(shown.begin(), shown.end());
-  EXPECT_TRUE(String(u"a rather long first line").starts_with(shown.substr(0, shown.size() - 3)));
+  EXPECT_TRUE(String(u"a rather long first line that").starts_with(shown.substr(0, shown.size() - 3)));
+  TBitmap measure(1, 1);
+  measure.Canvas()->SetFont(*f.Drop->Font());
+  EXPECT_LT(measure.Canvas()->TextWidth(shown), f.Drop->Width() - f.Drop->DropDownButtonWidth());
   f.Drop->SetEditorEnabled(true);
   f.SetLines(u"abc\r\ndef");
   EXPECT_EQ(f.Drop->Text(), u"abc\r\ndef\r\n") << "the whole text, line breaks kept";

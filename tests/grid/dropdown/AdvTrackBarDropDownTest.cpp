@@ -58,7 +58,7 @@ TEST(TrackBarDropDownRealInput, AltDownOpensWithTheSliderAtThePosition) {
   f.OpenByKeys();
   EXPECT_EQ(f.Track().Position(), 7);
   EXPECT_EQ(f.Track().Max(), 20);
-  EXPECT_EQ(f.Track().Width(), f.Drop->Width());
+  EXPECT_EQ(f.Drop->DropDownForm()->Width(), f.Drop->Width());
   EXPECT_TRUE(f.Track().Focused());
   EXPECT_FALSE(f.Drop->DropDownForm()->CancelOnDeActivate);
   const TPixelBuffer shot = testsupport::RenderSnapshot(*f.Drop->DropDownForm(), "trackbar-dropdown-popup.png");
