@@ -132,7 +132,8 @@ void TAdvStringGrid::ApplyPlainLook(TGridLook Look) {
 }
 
 void TAdvStringGrid::SetStyle(TAdvGridStyle AStyle) {
-  if (AStyle < 0 || AStyle >= AdvGridStyleCount) return;
+  // A value read from a settings file may lie outside the enumeration.
+  if (const int style = AStyle; style < 0 || style >= AdvGridStyleCount) return;
   const TGridStylePreset& preset = StylePreset(AStyle);
   if (preset.Look) SetLook(*preset.Look);
   SetSelectionColor(clHighlight);

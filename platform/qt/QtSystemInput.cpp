@@ -3,6 +3,8 @@
 // detection, key routing and our event filters all run as for a user.
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QScrollBar>
 #include <QPointer>
 #include <QWheelEvent>
@@ -226,9 +228,15 @@ void SystemResizeWindow(const TControl& Control, int Width, int Height) {
   QWidget* w = WindowOf(&Control);
   if (!w || !w->windowHandle()) return;
   w->windowHandle()->resize(Width, Height);
-  // The window system answers in its own time: the entry returns once the window has the size.
-  for (int round = 0; round < 100 && w->size() != QSize(Width, Height); ++round)
+  // The window system answers in its own time, over a round trip that an
+  // idle event queue does not wait for: the entry returns once the window
+  // has the size, or after two seconds.
+  QElapsedTimer waited;
+  waited.start();
+  while (w->size() != QSize(Width, Height) && !waited.hasExpired(2000)) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(2);
+  }
 }
 
 TRect SystemWindowRect(const TControl& Control) {

@@ -1,7 +1,10 @@
 // The program driven as the window system drives it: a key press that closes
 // a modal window, windows larger than the screen at every showing, the focus
-// of a window shown again, and a table window sized by its frame.
+// of a window shown again, a table window sized by its frame, and modal
+// windows as the screen itself shows them.
 #include <gtest/gtest.h>
+
+#include <map>
 
 #include "app/UNew_Project.h"
 #include "app/UParGen.h"
@@ -15,6 +18,7 @@
 #include "platform/gui/SystemInput.h"
 #include "tests/app/ProgramFixture.h"
 #include "tests/app/WindowWalker.h"
+#include "tests/support/SnapshotFile.h"
 #include "tests/support/SystemInputDriver.h"
 #include "tests/support/TempDir.h"
 
@@ -65,6 +69,11 @@ class RealInput : public ::testing::Test {
   }
   // Where the window's client area lies on the screen now (it moves as its frame scrolls).
   static TPoint Origin(const TControl& W) { return platform::SystemClientToScreen(W, Point(0, 0)); }
+  // The client area of C on the screen now.
+  static TRect On_Screen(const TControl& C) {
+    const TPoint O = platform::SystemClientToScreen(C, Point(0, 0));
+    return Rect(O.X, O.Y, O.X + C.ClientWidth(), O.Y + C.ClientHeight());
+  }
 
   ProgramFixture P;
   SystemInputDriver Sys;
@@ -260,5 +269,69 @@ TEST_F(RealInput, ATableWindowSizedByItsFrameMovesItsButtonsAndSizesItsGrid) {
     Sys.Click(P.Control(Case.Button));
     EXPECT_FALSE(W.Visible());
   }
+}
+
+// The colour most of Pixels have, and how many colours there are.
+struct TColours {
+  TColor Most = clNone;
+  size_t Count = 0;
+};
+TColours Colours_Of(const TPixelBuffer& Pixels) {
+  std::map<TColor, int> Seen;
+  for (int Y = 0; Y < Pixels.Height; ++Y)
+    for (int X = 0; X < Pixels.Width; ++X) ++Seen[Pixels.Pixel(X, Y)];
+  TColours C{clNone, Seen.size()};
+  int Most = 0;
+  for (auto [Colour, N] : Seen)
+    if (N > Most) std::tie(C.Most, Most) = std::pair{Colour, N};
+  return C;
+}
+
+// The share of pixels alike in two pictures of one size (0 when the sizes differ).
+double Alike(const TPixelBuffer& A, const TPixelBuffer& B) {
+  if (A.Empty() || A.Width != B.Width || A.Height != B.Height) return 0;
+  int Same = 0;
+  for (int Y = 0; Y < A.Height; ++Y)
+    for (int X = 0; X < A.Width; ++X) Same += A.Pixel(X, Y) == B.Pixel(X, Y);
+  return static_cast<double>(Same) / (A.Width * A.Height);
+}
+
+// Modal windows lying wholly inside the main window, as the screen itself
+// shows them with no compositor: what they painted, not black.
+TEST_F(RealInput, AModalWindowInsideTheMainWindowIsOnTheScreenAsItPaintedItself) {
+  TPixelBuffer Pixels;
+  if (!platform::ReadScreen(Rect(0, 0, 1, 1), Pixels)) GTEST_SKIP() << "no screen to read (headless)";
+  const ScreenOf Xvfb_Size(1366, 768);
+  P.Stop();
+  P.Start();  // centred on that screen, as a user starts it
+  const ToolkitBoxes Boxes;
+  auto& New = *P.Main->Windows.FNew_Project;
+  TRect Main_Rect, New_Rect, Box_Rect;
+  TPixelBuffer On_The_Screen, Painted, Box;
+  P.Input.WhenModal([&] {
+    Main_Rect = Sys.WindowRect(*P.Main);
+    New_Rect = On_Screen(New);
+    EXPECT_TRUE(platform::ReadScreen(New_Rect, On_The_Screen));
+    Painted = testsupport::RenderSnapshot(New, "new-window.png");
+    Sys.Click(*New.Btn_Cancel);
+  });
+  Sys.Click(P.Control(u"Btn_New"));
+  // Set Communication with no configuration open: the toolkit's error box.
+  Sys.WhenNativeModal([&] {
+    if (Sys.ModalRect(Box_Rect)) {
+      EXPECT_TRUE(platform::ReadScreen(Box_Rect, Box));
+    }
+    Sys.Key(VK_ESCAPE);
+  });
+  Sys.Click(P.Control(u"Btn_Prm_Gen"));
+  for (const TRect& R : {New_Rect, Box_Rect})
+    EXPECT_TRUE(R.Left > Main_Rect.Left && R.Top > Main_Rect.Top && R.Right < Main_Rect.Right &&
+                R.Bottom < Main_Rect.Bottom)
+        << "wholly inside the main window";
+  // The caret may blink between the two pictures.
+  EXPECT_GT(Alike(On_The_Screen, Painted), 0.99) << "the screen shows what the New window painted";
+  ASSERT_FALSE(Box.Empty()) << "the box was read";
+  EXPECT_NE(Colours_Of(Box).Most, ColorToRGB(clBlack));
+  EXPECT_GT(Colours_Of(Box).Count, 2u) << "the box's text";
 }
 }  // namespace

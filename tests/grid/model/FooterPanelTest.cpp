@@ -276,7 +276,7 @@ struct FooterOnAForm {
     Grid->OnClickCell = [this](TObject*, int ARow, int ACol) {
       Events.push_back("cell " + std::to_string(ARow) + "," + std::to_string(ACol));
     };
-    Grid->OnGridHint = [this](TObject*, int ARow, int ACol, String& Hint) {
+    Grid->OnGridHint = [](TObject*, int ARow, int ACol, String& Hint) {
       Hint = u"hint " + IntToStr(ARow) + u"," + IntToStr(ACol);
     };
     Form->Show();
