@@ -168,3 +168,16 @@ void TAdvStringGrid::SetAutoSize(bool Value) {
   FAutoSize = Value;
   if (Value && !Loading()) AutoSizeColumns(false, 10);
 }
+
+int TAdvStringGrid::MaxColumnTextLength(int ACol) {
+  int longest = 0;
+  for (int r = 0; r < RowCount(); ++r) {
+    String text;
+    GetSaveCellText(ACol, r, text);
+    for (String line; !text.empty();) {
+      ExtractFirstLine(text, FValues.Multilinecells, line);
+      longest = std::max(longest, static_cast<int>(line.size()));
+    }
+  }
+  return longest;
+}

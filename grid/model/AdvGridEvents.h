@@ -24,6 +24,8 @@ enum TGridExportState {
   esExportStart, esExportNewRow, esExportDone, esExportFail, esExportSelectionRow, esExportRowWritten
 };
 using TFileProgressEvent = std::function<void(TObject* Sender, short Progress)>;
+// A cell's text on its way out of or into the grid: OnSaveCell, OnLoadCell.
+using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
 
 using TFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
 // A column or group calculation of the handler's own over FromRow..ToRow.

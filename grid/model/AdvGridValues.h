@@ -68,6 +68,9 @@ struct TAdvGridValues {
   bool SaveFixedCells = true;
   bool SaveFixedRows = false;
   bool SaveFixedCols = false;
+  bool SaveVirtCells = true;
+  bool SaveWithHTML = true;
+  bool SaveWithRTF = false;
   // validation and the grid timer
   bool AlwaysValidate = false;
   String InvalidEntryTitle;

@@ -1212,6 +1212,39 @@ class TAdvStringGrid : public TBaseGrid,
   // Percent of the rows written or read, fired when it changes.
   TFileProgressEvent OnFileProgress;
 
+  // ---- the text grid file and stream and the ASCII export
+  // (grid/exchange/AdvGridTextFile.cpp, family TGridTextFile). Whole files
+  // go through the safe writer; a file or stream that fails its checks
+  // raises before the grid changes.
+  void SaveToFile(const String& FileName, bool Unicode = false);
+  void LoadFromFile(const String& FileName);
+  // Cells relative to the save range's top left; LoadFromStream stops at the
+  // first line that is no cell line and leaves the stream at its start.
+  void SaveToStream(TStream& Stream);
+  void LoadFromStream(TStream& Stream);
+  // Columns padded to their longest line, aligned as the cells are.
+  void SaveToASCII(const String& FileName, bool Unicode = false);
+  void AppendToASCII(const String& FileName, bool Unicode = false);
+  // The cell as a number ("" is 0); EAdvGridError names where reading stopped.
+  double CellToReal(int ACol, int ARow);
+  // The longest line of the column's saved texts, in characters.
+  int MaxColumnTextLength(int ACol);
+  GX_OPTION(bool, SaveVirtCells)
+  GX_OPTION(bool, SaveWithHTML)
+  GX_OPTION(bool, SaveWithRTF)
+  // The text every export and save takes for a cell, and the way every
+  // import and load stores one (grid/exchange/GridCellText.cpp).
+  virtual void GetSaveCellText(int ACol, int ARow, String& Text);
+  virtual void LoadCellText(int ACol, int ARow, const String& Value);
+  TCellTextEvent OnSaveCell;
+  TCellTextEvent OnLoadCell;
+
+  // ---- copying a grid (grid/model/AdvGridAssign.cpp). Any other source
+  // changes nothing.
+  void Assign(const TPersistent& Source) override;
+  // Texts only, through SaveToStream and LoadFromStream.
+  virtual void AssignCells(const TPersistent& Source);
+
  private:
   friend class TGridBinReader;
   friend class TGridBinWriter;

@@ -148,7 +148,8 @@ TEST_F(RealInput, AWindowInItsScrolledFrameShowsItsControlsAtEveryShowingAndEver
   Open_Configuration();
   auto& W = *P.Main->Windows.FParGen;
   enum TClosing { By_OK, By_Cancel, By_Close_Box };
-  for (auto [Width, Height] : {std::pair{1366, 768}, {1024, 768}}) {
+  for (const auto& Size : {std::pair{1366, 768}, {1024, 768}}) {
+    const int Width = Size.first, Height = Size.second;
     SCOPED_TRACE(std::to_string(Width) + "x" + std::to_string(Height));
     const ScreenOf Small(Width, Height);
     P.Input.WhenModal([&] {

@@ -108,6 +108,27 @@ void SetGraphicField(TCellGraphic& g, const std::string& Name, const std::string
   else throw std::runtime_error("no such graphic field: " + Name);
 }
 
+// "\r", "\n", "\t" and "\\" in a script's text.
+std::string Unescaped(const std::string& Text) {
+  std::string r;
+  for (size_t i = 0; i < Text.size(); ++i) {
+    if (Text[i] != '\\' || i + 1 == Text.size()) {
+      r += Text[i];
+      continue;
+    }
+    const char e = Text[++i];
+    r += e == 'r' ? '\r' : e == 'n' ? '\n' : e == 't' ? '\t' : e;
+  }
+  return r;
+}
+
+void SetOption(TAdvStringGrid& G, const std::string& Name, bool On) {
+  if (Name == "SaveFixedCells") G.SetSaveFixedCells(On);
+  else if (Name == "SaveHiddenCells") G.SetSaveHiddenCells(On);
+  else if (Name == "Multilinecells") G.SetMultilinecells(On);
+  else throw std::runtime_error("no such option: " + Name);
+}
+
 std::string Rest(std::istringstream& In) {
   std::string s;
   std::getline(In, s);
@@ -123,7 +144,9 @@ std::string ReadDataFile(const std::string& RelativePath) {
   return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-// Lines: "grid COLS ROWS [FIXEDCOLS FIXEDROWS]", "text C R TEXT", "repeat C R CHAR N",
+// Lines: "grid COLS ROWS [FIXEDCOLS FIXEDROWS]", "text C R TEXT", "etext C R
+// TEXT" (with \r, \n, \t), "width C PIXELS", "hide C", "option NAME 0|1",
+// "repeat C R CHAR N",
 // "prop C R NAME VALUE", "merge C R SPANX SPANY", "check C R 0|1",
 // "graphic C R CELLTYPE [FIELD VALUE]...", "bitmap C R W H", "icon C R W H",
 // "radio C R a,b,c", "images C R 1,2", "picture C R KIND",
@@ -147,6 +170,18 @@ TRect RunScript(TAdvStringGrid& G, const std::string& Script) {
       G.SetFixedRows(fr);
       continue;
     }
+    if (cmd == "option") {
+      std::string name;
+      int on = 0;
+      in >> name >> on;
+      SetOption(G, name, on != 0);
+      continue;
+    }
+    if (cmd == "hide") {
+      in >> c;
+      G.HideColumn(c);
+      continue;
+    }
     if (cmd == "rect") {
       in >> rect.Left >> rect.Top >> rect.Right >> rect.Bottom;
       continue;
@@ -154,6 +189,10 @@ TRect RunScript(TAdvStringGrid& G, const std::string& Script) {
     in >> c >> r;
     if (cmd == "text") {
       G.SetCellEx(c, r, Utf8ToString(Rest(in)));
+    } else if (cmd == "etext") {
+      G.SetCellEx(c, r, Utf8ToString(Unescaped(Rest(in))));
+    } else if (cmd == "width") {
+      G.SetColWidths(c, r);
     } else if (cmd == "repeat") {
       std::string ch;
       int n = 0;
