@@ -18,7 +18,7 @@ if command -v xvfb-run >/dev/null && xvfb-run -a -s "$XVFB_SCREEN" true >/dev/nu
   echo "Drop-down real input under Xvfb:"
   QT_QPA_PLATFORM=xcb LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp:print_suppressions=0" \
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    xvfb-run -a -s "$XVFB_SCREEN" bin/test_grid --gtest_filter='DropDownRealInput.*:DropDownStrips.*:AdvButtonInput.*' --gtest_brief=1
+    xvfb-run -a -s "$XVFB_SCREEN" bin/test_grid --gtest_filter='*DropDownRealInput.*:DropDownTypedEntry.*:DropDownStrips.*:AdvButtonInput.*' --gtest_brief=1
 else
   echo "Window walk under Xvfb: skipped (no X server could be started here)"
 fi

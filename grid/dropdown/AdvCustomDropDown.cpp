@@ -1,5 +1,7 @@
 #include "grid/dropdown/AdvCustomDropDown.h"
 
+#include <utility>
+
 #include "grid/base/EditButtonLayout.h"
 #include "grid/base/StyleProbes.h"
 #include "grid/base/VisualStyleBinding.h"
@@ -199,8 +201,9 @@ String TAdvCustomDropDown::Text() const {
 }
 
 void TAdvCustomDropDown::SetText(const String& Value) {
-  TMaskEdit::SetText(FValues.Prefix + Value + FValues.Suffix);
-  FOldText = Value;
+  const String v = TypedValueText(Value);
+  TMaskEdit::SetText(FValues.Prefix + v + FValues.Suffix);
+  FOldText = v;
   SetModified(false);
 }
 
@@ -465,9 +468,14 @@ void TAdvCustomDropDown::VisibleChanging() {
 
 void TAdvCustomDropDown::SetEditRect() {
   if (!FButton || !HandleAllocated()) return;
-  const TEditButtonGeometry g = NativeEditGeometry(*this, FButton->Width());
-  TRect r = DropDownEditRect(g.ClientWidth, g.ClientHeight, FButton->Width());
+  TRect r = EditFormattingRect();
   Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
+}
+
+TRect TAdvCustomDropDown::EditFormattingRect() const {
+  const int button = FButton ? FButton->Width() : 0;
+  const TEditButtonGeometry g = NativeEditGeometry(*this, button);
+  return DropDownEditRect(g.ClientWidth, g.ClientHeight, button);
 }
 
 void TAdvCustomDropDown::ResizeEdit() {
@@ -582,12 +590,16 @@ void TAdvCustomDropDown::LeftButtonUp(TMessage& Message) {
     }
   }
   FSelClick = false;
+  const TFreeWatch watch(*this);
   TMaskEdit::Dispatch(Message);
+  if (!watch.Freed()) LimitSelection();
 }
 
 void TAdvCustomDropDown::FocusMessage(TMessage& Message) {
   if (Loading()) return TMaskEdit::Dispatch(Message);
   const TFreeWatch watch(*this);
+  if (Message.Msg == WM_KILLFOCUS) FormatOnExit();
+  if (watch.Freed()) return;
   TMaskEdit::Dispatch(Message);
   if (watch.Freed()) return;
   if (Message.Msg == WM_KILLFOCUS) {
@@ -629,6 +641,12 @@ void TAdvCustomDropDown::Dispatch(TMessage& Message) {
     case WM_LBUTTONUP: return LeftButtonUp(Message);
     case WM_SETFOCUS: case WM_KILLFOCUS: return FocusMessage(Message);
     case EM_SETREADONLY: return ReadOnlyChanged(Message);
+    case WM_CUT: return CutMessage(Message);
+    case WM_COPY: return CopyMessage(Message);
+    case WM_PASTE: return PasteMessage();
+    case CN_COMMAND:
+      if (HiWord(Message.WParam) == EN_CHANGE && std::exchange(FBlockChange, false)) return;
+      return TMaskEdit::Dispatch(Message);
     case CM_ENTER: case CM_EXIT:
       TMaskEdit::Dispatch(Message);
       return Invalidate();

@@ -50,8 +50,8 @@ struct TDropDownValues {
   TDropDownEditType EditType = etString;
   String Prefix;
   String Suffix;
-  std::int16_t Precision = 0;
-  std::int16_t LengthLimit = 0;
+  int Precision = 0;
+  int LengthLimit = 0;
   bool Signed = false;
   bool AllowNumericNullValue = false;
   bool AutoThousandSeparator = true;
@@ -87,11 +87,9 @@ class TAdvCustomDropDown : public TMaskEdit, public IZEVStyle, public IZEVTones 
   GX_OPTION(TColor, DropDownColorTo)
   GX_OPTION(TGradientDirection, DropDownGradient)
   GX_OPTION(bool, DropDownEnabled)
-  GX_OPTION(TDropDownEditType, EditType)
   GX_OPTION(String, Prefix)
   GX_OPTION(String, Suffix)
-  GX_OPTION(std::int16_t, Precision)
-  GX_OPTION(std::int16_t, LengthLimit)
+  GX_OPTION(int, LengthLimit)
   GX_OPTION(bool, Signed)
   GX_OPTION(bool, AllowNumericNullValue)
   GX_OPTION(bool, AutoThousandSeparator)
@@ -185,6 +183,16 @@ class TAdvCustomDropDown : public TMaskEdit, public IZEVStyle, public IZEVTones 
   void SelectBeforeDecimal();
   void SelectAfterDecimal();
 
+  // Typed entry: the kind decides what may be typed and pasted and how a
+  // number is shown. The setters reformat the value.
+  TDropDownEditType EditType() const { return FValues.EditType; }
+  void SetEditType(TDropDownEditType Value);
+  int Precision() const { return FValues.Precision; }
+  void SetPrecision(int Value);
+  double GetFloatValue() const;
+  void SetFloatValue(double Value);
+  void SetIntValue(int Value);
+
   void SetComponentStyle(TZEVStyle AStyle) override;
   void SetColorTones(const TColorTones& ATones) override;
   virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
@@ -246,6 +254,8 @@ class TAdvCustomDropDown : public TMaskEdit, public IZEVStyle, public IZEVTones 
   virtual void SelectPreviousItem() {}
   virtual void PaintEditContent(TCanvas& Canvas);
   virtual void SetEditRect();
+  // Where the value's text runs, left of the drop button.
+  TRect EditFormattingRect() const;
   virtual void ResizeEdit();
   virtual void DrawSelection(TCanvas& Canvas, const TRect& R, TColor BackColor, int Position);
   virtual void GradientFill(TCanvas& Canvas, TColor FromColor, TColor ToColor, int Steps, const TRect& R,
@@ -283,6 +293,30 @@ class TAdvCustomDropDown : public TMaskEdit, public IZEVStyle, public IZEVTones 
   void LeftButtonUp(TMessage& Message);
   void FocusMessage(TMessage& Message);
   void ReadOnlyChanged(TMessage& Message);
+
+  // Typed entry (DropDownTypedEntry.cpp, DropDownTypedValue.cpp).
+  // What SetText shows for Value: zero for an empty number, the precision, hex in capitals.
+  String TypedValueText(const String& Value) const;
+  // Prefix + Value + Suffix, written plainly; Modified stays as it is.
+  void WriteValue(const String& Value);
+  // The value as typed: a typed character after the Return and Escape handling.
+  void TypedChar(TMessage& Message);
+  // The caret rules around prefix and suffix; true when the key was swallowed.
+  bool PrefixSuffixKey(TMessage& Message);
+  void AfterKeyDown(WPARAM Key);
+  // After a left click: no caret in the prefix or beyond the suffix.
+  void LimitSelection();
+  // The selected part of the value.
+  String SelectedValue() const;
+  void CutMessage(TMessage& Message);
+  void CopyMessage(TMessage& Message);
+  void PasteMessage();
+  void FormatOnExit();
+  void FormatMoney();
+  void ToggleSign();
+  // The sign toggle, the separator rules and the precision of etFloat and etMoney.
+  void FloatChar(TMessage& Message);
+  bool FBlockChange = false;  // swallows the edit's next change notification
 
   TDropDownEditButton* FButton = nullptr;  // a child, owned as a component
   std::unique_ptr<TDropDownForm> FDropDownForm;

@@ -53,8 +53,10 @@ void TDropDownKeys::KeyDownMessage(TMessage& Message) {
     Message.WParam = VK_TAB;
     if (D.Visible()) PostMessage(D.Handle(), WM_KEYDOWN, VK_TAB, 0);
   }
+  if (D.PrefixSuffixKey(Message)) return;
   Inherited(Message);
   if (watch.Freed()) return;
+  D.AfterKeyDown(Message.WParam);
   // A handler that cleared the key has taken it.
   switch (Message.WParam) {
     case VK_RETURN: return D.DoHideDropDown(false);
@@ -97,8 +99,7 @@ void TDropDownKeys::CharMessage(TMessage& Message) {
     if (ParentPreviews()) return Inherited(Message);
     PostToParent(VK_ESCAPE);
   }
-  if (!D.EditorEnabled()) return;
-  Inherited(Message);
+  D.TypedChar(Message);
 }
 
 void TDropDownKeys::WantSpecialKey(TMessage& Message) {

@@ -21,8 +21,6 @@ class TFramedView;
 
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-
 class TCustomGrid : public TCustomControl, public TGridModel {
  public:
   explicit TCustomGrid(TComponent* AOwner);

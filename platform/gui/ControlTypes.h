@@ -54,6 +54,8 @@ constexpr TShiftState operator|(TShiftStateFlag a, TShiftStateFlag b) {
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };

@@ -119,6 +119,8 @@ class TMemo : public TCustomEdit {
   int LineCount() const;
   String Lines(int Index) const;
   void AddLine(const String& Line);
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle v);
 
  protected:
   LRESULT DialogCode() const override;
@@ -128,6 +130,7 @@ class TMemo : public TCustomEdit {
   bool FWantReturns = true;
   bool FWantTabs = false;
   bool FWordWrap = true;
+  TScrollStyle FScrollBars = ssNone;
 };
 
 class TButtonControl : public TWinControl {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/gui/Clipboard.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/qt/QtEditText.h"
 #include "platform/qt/QtNative.h"
@@ -71,6 +72,15 @@ bool TCustomEdit::EditMessage(TMessage& Message) {
       if (Message.WParam & EC_LEFTMARGIN) FLeftMargin = Message.WParam == EC_USEFONTINFO ? 0 : LoWord(Message.LParam);
       if (Message.WParam & EC_RIGHTMARGIN) FRightMargin = Message.WParam == EC_USEFONTINFO ? 0 : HiWord(Message.LParam);
       ApplyFormat();
+      return true;
+    // The clipboard keys: a password is never copied, a read-only edit never changed.
+    case WM_COPY: case WM_CUT:
+      if (FPasswordChar || SelLength() == 0) return true;
+      ClipboardSetAsText(SelText());
+      if (Message.Msg == WM_CUT && !FReadOnly) SetSelText(String());
+      return true;
+    case WM_PASTE:
+      if (!FReadOnly && ClipboardHasFormat(CF_UNICODETEXT)) SetSelText(ClipboardAsText());
       return true;
     case EM_GETMARGINS: Message.Result = MakeLParam(FLeftMargin, FRightMargin); return true;
     case EM_SETRECT: case EM_SETRECTNP:

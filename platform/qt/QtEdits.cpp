@@ -181,6 +181,14 @@ void TMemo::SetWordWrap(bool v) {
   MemoOf(*this)->setLineWrapMode(v ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
+void TMemo::SetScrollBars(TScrollStyle v) {
+  FScrollBars = v;
+  QPlainTextEdit* m = MemoOf(*this);
+  const bool across = v == ssHorizontal || v == ssBoth, down = v == ssVertical || v == ssBoth;
+  m->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  m->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
 int TMemo::LineCount() const { return MemoOf(*this)->document()->blockCount(); }
 
 String TMemo::Lines(int Index) const {
